@@ -1,0 +1,265 @@
+#include "grading/Compute.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <limits>
+
+namespace quorle {
+
+bool IsOmitted(float value) {
+    const long double scaled = static_cast<long double>(value) * 1000.0L;
+    return std::trunc(scaled) == 1.0L;
+}
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Length of the longest prefix of the form [sign] digits [. digits] [e [sign] digits].
+std::size_t DecimalPrefix(std::string_view s) {
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    std::size_t digits = 0;
+    while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
+    if (i < s.size() && s[i] == '.') {
+        std::size_t j = i + 1;
+        std::size_t fraction = 0;
+        while (j < s.size() && IsDigit(s[j])) ++j, ++fraction;
+        if (digits + fraction > 0) i = j, digits += fraction;
+    }
+    if (digits == 0) return 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+        if (j < s.size() && IsDigit(s[j])) {
+            while (j < s.size() && IsDigit(s[j])) ++j;
+            i = j;
+        }
+    }
+    return i;
+}
+
+std::string_view SkipBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    return text;
+}
+
+}  // namespace
+
+double TextToDouble(std::string_view text) {
+    text = SkipBlanks(text);
+    const std::size_t n = DecimalPrefix(text);
+    if (n == 0) return 0.0;
+    std::string_view number = text.substr(0, n);
+    bool negative = false;
+    if (number.front() == '+' || number.front() == '-') {
+        negative = number.front() == '-';
+        number.remove_prefix(1);
+    }
+    double value = 0.0;
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Too large: infinity; too small: zero (as the C conversion gives).
+        const bool tiny = number.find_first_of("eE") != std::string_view::npos &&
+                          number.find('-', number.find_first_of("eE")) != std::string_view::npos;
+        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+    }
+    return negative ? -value : value;
+}
+
+int TextToInt(std::string_view text) {
+    text = SkipBlanks(text);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    long long value = 0;
+    for (char c : text) {
+        if (!IsDigit(c)) break;
+        value = std::min<long long>(value * 10 + (c - '0'), std::numeric_limits<int>::max());
+    }
+    return static_cast<int>(negative ? -value : value);
+}
+
+float CategoryAverage(const TGradeList& possible, const TGradeList& student) {
+    float earned = 0.0f;
+    float points = 0.0f;
+    const std::size_t n = std::min(possible.size(), student.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        if (IsOmitted(student[i].value)) continue;
+        points = points + possible[i].value;
+        earned = earned + student[i].value;
+    }
+    if (points > 0.0f) {
+        const float product = 100.0f * earned;
+        return product / points;
+    }
+    return earned;
+}
+
+float CategoryPoints(const TGradeList& student) {
+    float sum = 0.0f;
+    for (const TGrades& g : student)
+        if (!IsOmitted(g.value)) sum = sum + g.value;
+    return sum;
+}
+
+float TotalPoints(const TStudent& student) {
+    float sum = 0.0f;
+    for (int c = 0; c < kCategoryCount; ++c)
+        for (const TGrades& g : student.scores[c])
+            if (!IsOmitted(g.value)) sum = sum + g.value;
+    return sum;
+}
+
+float PossiblePoints(const TStudent& possible, const TStudent& student) {
+    float sum = 0.0f;
+    for (int c = 0; c < kCategoryCount; ++c) {
+        const TGradeList& p = possible.scores[c];
+        const TGradeList& s = student.scores[c];
+        const std::size_t n = std::min(p.size(), s.size());
+        for (std::size_t i = 0; i < n; ++i)
+            if (!IsOmitted(s[i].value)) sum = sum + p[i].value;
+    }
+    return sum;
+}
+
+float OverallAverage(const GradingSystem& system, const TStudent& possible, const TStudent& student) {
+    if (system.pointsFlag == 1) {
+        const float total = TotalPoints(student);
+        const float poss = PossiblePoints(possible, student);
+        if (poss != 0.0f) {
+            const float product = 100.0f * total;
+            return product / poss;
+        }
+        return total;
+    }
+    float numerator = 0.0f;
+    float denominator = 0.0f;
+    for (int c = 0; c < kCategoryCount; ++c) {
+        const double weight = TextToDouble(system.weights[static_cast<std::size_t>(c)].View());
+        const float earned = static_cast<float>(weight * static_cast<double>(CategoryAverage(possible.scores[c], student.scores[c])));
+        const float full = static_cast<float>(weight * static_cast<double>(CategoryAverage(possible.scores[c], possible.scores[c])));
+        numerator = numerator + earned;
+        denominator = denominator + full;
+    }
+    if (denominator != 0.0f) {
+        const float product = 100.0f * numerator;
+        return product / denominator;
+    }
+    return numerator;
+}
+
+std::string LetterGrade(const GradingSystem& system, float average) {
+    static constexpr const char* kPlain[] = {"  A ", "  B ", "  C ", "  D "};
+    static constexpr const char* kPlus[] = {"  A+", "  A ", "  A-", "  B+", "  B ", "  B-",
+                                            "  C+", "  C ", "  C-", "  D+", "  D ", "  D-"};
+    const double value = static_cast<double>(static_cast<float>(average));
+    if (system.plusMinusFlag == 1) {
+        for (std::size_t i = 0; i < system.plusLimits.size(); ++i)
+            if (TextToDouble(system.plusLimits[i].View()) <= value) return kPlus[i];
+    } else {
+        for (std::size_t i = 0; i < system.limits.size(); ++i)
+            if (TextToDouble(system.limits[i].View()) <= value) return kPlain[i];
+    }
+    return "  F ";
+}
+
+char LetterGroup(std::string_view letter) {
+    for (char c : letter)
+        if (c >= 'A' && c <= 'F' && c != 'E') return c;
+    return 'F';
+}
+
+int LetterGroupIndex(std::string_view letter) {
+    const char g = LetterGroup(letter);
+    return g == 'F' ? 4 : g - 'A';
+}
+
+float ClassAverage(const GradingSystem& system, const std::vector<TStudent>& roster) {
+    if (roster.size() < 2) return 0.0f;
+    float sum = 0.0f;
+    for (std::size_t i = 1; i < roster.size(); ++i) sum = sum + OverallAverage(system, roster[0], roster[i]);
+    return sum / static_cast<float>(roster.size() - 1);
+}
+
+std::array<int, 5> GradeDistribution(const GradingSystem& system, const std::vector<TStudent>& roster) {
+    std::array<int, 5> counts{};
+    for (std::size_t i = 1; i < roster.size(); ++i)
+        ++counts[static_cast<std::size_t>(LetterGroupIndex(LetterGrade(system, OverallAverage(system, roster[0], roster[i]))))];
+    return counts;
+}
+
+std::vector<int> RankOrder(const GradingSystem& system, const std::vector<TStudent>& roster) {
+    std::vector<int> order;
+    std::vector<float> average(roster.size(), 0.0f);
+    bool allComparable = true;
+    for (std::size_t i = 1; i < roster.size(); ++i) {
+        order.push_back(static_cast<int>(i));
+        average[i] = OverallAverage(system, roster[0], roster[i]);
+        if (std::isnan(average[i])) allComparable = false;
+    }
+    // Rows are exchanged only when the earlier average is strictly lower, so
+    // equal averages keep roster order: exactly a stable descending sort.
+    const auto lower = [&](int a, int b) {
+        const float difference = average[static_cast<std::size_t>(a)] - average[static_cast<std::size_t>(b)];
+        return difference < 0.0f;
+    };
+    if (allComparable) {
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return lower(b, a); });
+    } else {
+        // Averages that compare with nothing break the ordering a sort needs;
+        // the bubble passes then give the order by themselves.
+        const std::size_t n = order.size();
+        for (std::size_t pass = 1; pass < n; ++pass)
+            for (std::size_t j = 0; j + pass < n; ++j)
+                if (lower(order[j], order[j + 1])) std::swap(order[j], order[j + 1]);
+    }
+    return order;
+}
+
+void SortByRank(const GradingSystem& system, std::vector<TStudent>& roster) {
+    const std::vector<int> order = RankOrder(system, roster);
+    std::vector<TStudent> sorted;
+    sorted.reserve(roster.size());
+    if (!roster.empty()) sorted.push_back(std::move(roster[0]));
+    for (int row : order) sorted.push_back(std::move(roster[static_cast<std::size_t>(row)]));
+    roster = std::move(sorted);
+}
+
+std::string FormatScore(float value) {
+    std::string text;
+    const double exact = static_cast<double>(value);
+    if (!std::isfinite(exact) || std::fabs(exact) >= 1e15) {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "%.2f", exact);
+        text = buffer;
+    } else {
+        // A float times 100 is exact in double, so halfway cases are seen as
+        // they are stored and round away from zero, as a teacher rounds.
+        const double cents = std::round(exact * 100.0);
+        if (cents == 0.0) {
+            text = "0.00";
+        } else {
+            const auto whole = static_cast<std::int64_t>(std::fabs(cents));
+            const std::int64_t units = whole / 100;
+            const std::int64_t hundredths = whole % 100;
+            if (cents < 0) text = "-";
+            if (units > 0) text += std::to_string(units);
+            text += '.';
+            text += static_cast<char>('0' + hundredths / 10);
+            text += static_cast<char>('0' + hundredths % 10);
+        }
+    }
+    if (text.size() < 6) text.insert(0, 6 - text.size(), ' ');
+    return text;
+}
+
+std::string FormatGrade(float value) { return IsOmitted(value) ? " N/A" : FormatScore(value); }
+
+}  // namespace quorle

@@ -1,0 +1,50 @@
+#pragma once
+// Every computed figure of a class: averages and points per category, total and
+// possible points, overall average, letter grade, class average, distribution and
+// rank. Pure functions in 32-bit float arithmetic; nothing is cached.
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "record/ClassRecord.h"
+
+namespace quorle {
+
+bool IsOmitted(float value);
+
+// Reads a limit or weight as the standard text-to-double conversion does:
+// leading blanks skipped, the longest decimal prefix taken, 0 without a number.
+double TextToDouble(std::string_view text);
+// Its leading whole number, as the standard text-to-int conversion does.
+int TextToInt(std::string_view text);
+
+float CategoryAverage(const TGradeList& possible, const TGradeList& student);
+float CategoryPoints(const TGradeList& student);
+float TotalPoints(const TStudent& student);
+float PossiblePoints(const TStudent& possible, const TStudent& student);
+float OverallAverage(const GradingSystem& system, const TStudent& possible, const TStudent& student);
+
+// Four characters: two spaces, the letter, then the sign or a space.
+std::string LetterGrade(const GradingSystem& system, float average);
+// 'A' to 'F': the letter of a letter-grade text, signs counted in their letter.
+char LetterGroup(std::string_view letter);
+// Index 0 to 4 for A, B, C, D, F.
+int LetterGroupIndex(std::string_view letter);
+
+// Mean overall average of rows 1..N; 0 for a class without students.
+float ClassAverage(const GradingSystem& system, const std::vector<TStudent>& roster);
+// Counts of A, B, C, D, F over rows 1..N.
+std::array<int, 5> GradeDistribution(const GradingSystem& system, const std::vector<TStudent>& roster);
+
+// The row numbers 1..N in rank order: descending overall average, ties in roster order.
+std::vector<int> RankOrder(const GradingSystem& system, const std::vector<TStudent>& roster);
+// Reorders rows 1..N of a roster (a copy: the class's own roster is never ranked).
+void SortByRank(const GradingSystem& system, std::vector<TStudent>& roster);
+
+// Two decimals, padded on the left to six characters.
+std::string FormatScore(float value);
+// FormatScore, or " N/A" for an omitted grade.
+std::string FormatGrade(float value);
+
+}  // namespace quorle

@@ -1,0 +1,47 @@
+#pragma once
+// A device context: the screen panes, a printed page and a test recording all
+// draw through it. Coordinates are device pixels; texts are Windows-1252 bytes.
+#include <string>
+#include <string_view>
+
+#include "platform/Geometry.h"
+
+namespace quorle::platform {
+
+struct FontSpec {
+    std::string face;
+    // Device units. Negative asks for that character height (the height of the
+    // letters without internal leading), positive for that cell height.
+    int height = 0;
+    int weight = 400;
+    bool fixedPitch = true;
+    bool italic = false;
+    bool underline = false;
+};
+
+enum class DeviceCap {
+    HorizontalRes,  // printable width in pixels
+    VerticalRes,    // printable height in pixels
+    LogPixelsX,     // pixels per inch across
+    LogPixelsY,     // pixels per inch down
+};
+
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+
+    virtual void SelectFont(const FontSpec& font) = 0;
+    // Back to the device's own default font.
+    virtual void RestoreFont() = 0;
+    virtual Size TextExtent(std::string_view text) = 0;
+    // Text with its top left corner at (x, y).
+    virtual void TextOut(int x, int y, std::string_view text) = 0;
+    virtual void SetTextColor(Color color) = 0;
+    virtual void SetDefaultTextColor() = 0;
+    virtual void SetBackgroundTransparent(bool transparent) = 0;
+    virtual void Line(int x1, int y1, int x2, int y2, int penWidth = 1) = 0;
+    virtual void Rectangle(const Rect& rect, int penWidth = 1) = 0;
+    virtual int DeviceCaps(DeviceCap cap) const = 0;
+};
+
+}  // namespace quorle::platform

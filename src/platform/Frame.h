@@ -1,0 +1,67 @@
+#pragma once
+// The multi-document frame: menu, control bar, status bar and the child
+// windows (one per open class) in its client area.
+#include <string_view>
+#include <vector>
+
+#include "platform/Geometry.h"
+#include "platform/Window.h"
+
+namespace quorle::platform {
+
+// The system's side of a child window of the frame.
+class ChildWindow {
+public:
+    virtual ~ChildWindow() = default;
+    // The user (or Close all / Exit) wants to close it; false keeps it open.
+    virtual bool CanClose() = 0;
+    virtual void Resized(Size) {}
+    virtual void Activated() {}
+};
+
+// The platform's side of a child window: it shows panes side by side.
+class ChildHost {
+public:
+    virtual ~ChildHost() = default;
+    virtual void SetCaption(std::string_view caption) = 0;
+    // Makes a host for a pane of this child window and attaches it.
+    virtual WindowHost& AddPane(Window& pane) = 0;
+    // Places a pane in the child's client area; no activation, no z-order change.
+    virtual void PlacePane(Window& pane, const Rect& rect) = 0;
+    virtual Size ClientSize() const = 0;
+    virtual void Show() = 0;
+    virtual void Enable(bool enabled) = 0;
+    virtual bool IsEnabled() const = 0;
+};
+
+// Where the frame sends what happens in it.
+class FrameClient {
+public:
+    virtual ~FrameClient() = default;
+    virtual void Command(int id) = 0;
+    // The frame is about to close (Exit, or its close box); false keeps it open.
+    virtual bool CanCloseFrame() = 0;
+    // A child agreed to close and its platform window is gone.
+    virtual void ChildClosed(ChildWindow& child) = 0;
+    // A key no pane handled.
+    virtual void KeyDown(Key) {}
+};
+
+class Frame {
+public:
+    virtual ~Frame() = default;
+    virtual ChildHost& CreateChild(ChildWindow& child, const Rect& placement) = 0;
+    // Closes a child's platform window without asking it (it has agreed already).
+    virtual void DestroyChild(ChildWindow& child) = 0;
+    virtual ChildWindow* ActiveChild() const = 0;
+    virtual std::vector<ChildWindow*> Children() const = 0;
+    virtual void ActivateChild(ChildWindow& child) = 0;
+    virtual void Cascade() = 0;
+    virtual void Tile() = 0;
+    virtual void SetStatusText(std::string_view text) = 0;
+    virtual Size ScreenSize() const = 0;
+    // Closes the frame and ends the program (after the client agreed).
+    virtual void CloseFrame() = 0;
+};
+
+}  // namespace quorle::platform

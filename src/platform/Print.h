@@ -1,0 +1,55 @@
+#pragma once
+// The printing device and the setup the print dialog shares with the job runner.
+#include <string>
+#include <string_view>
+
+#include "platform/Canvas.h"
+
+namespace quorle::platform {
+
+// Setup flags, as the print dialog knows them.
+enum PrintFlag : unsigned {
+    kPrintSelection = 1u << 0,      // the user chose "Selection"
+    kPrintPageNums = 1u << 1,       // the user chose a page range
+    kPrintNoSelection = 1u << 2,    // the selection choice is disabled
+    kPrintNoPageNums = 1u << 3,     // the page range choice is disabled
+    kPrintCollate = 1u << 4,
+    kPrintReturnDc = 1u << 5,
+    kPrintSetupOnly = 1u << 6,
+    kPrintReturnDefault = 1u << 7,
+};
+
+// The dialog's error when the default printer changed under it.
+inline constexpr int kPrintErrorDefaultChanged = 4108;
+
+struct PrintSetup {
+    int minPage = 0;
+    int maxPage = 0;
+    int fromPage = 0;
+    int toPage = 0;
+    unsigned flags = 0;
+    int copies = 1;
+    int error = 0;  // the dialog's last error; 0 for a cancel
+    std::string printerName;
+};
+
+// Spooler results: greater than 0 is success.
+inline constexpr int kSpoolGeneralError = -1;
+inline constexpr int kSpoolUserAbort = -2;
+inline constexpr int kSpoolAppAbort = -3;
+inline constexpr int kSpoolOutOfDisk = -4;
+inline constexpr int kSpoolOutOfMemory = -5;
+
+// A printer (or PDF file) device: a canvas plus the job calls.
+class PrintDevice : public Canvas {
+public:
+    virtual int StartDoc(std::string_view documentName) = 0;
+    virtual int StartPage() = 0;
+    virtual int EndPage() = 0;
+    virtual int EndDoc() = 0;
+    // Asks the device to make the copies itself; returns how many it makes per pass.
+    virtual int SetCopyCount(int copies) = 0;
+    virtual bool CanBand() const { return false; }
+};
+
+}  // namespace quorle::platform

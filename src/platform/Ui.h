@@ -1,0 +1,65 @@
+#pragma once
+// The platform services the system asks for: message boxes, file dialogs,
+// modal dialogs, the print dialog, help, the clock and the program directory.
+// Texts shown are Windows-1252 bytes; paths are the file system's own.
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quorle::platform {
+
+class Dialog;
+class PrintDevice;
+struct PrintSetup;
+
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class Icon { None, Exclamation, Information, Question, Stop };
+enum class Answer { Ok, Cancel, Yes, No };
+
+struct FileDialogOptions {
+    std::string title;
+    std::string filter;            // "Class Files (*.gdr)|*.gdr|"
+    std::string defaultExtension;  // "gdr"
+    bool fileMustExist = false;
+    bool pathMustExist = false;
+};
+
+enum class HelpCommand { Contents, Index, Topic, Quit };
+
+struct Date {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+};
+
+class Ui {
+public:
+    virtual ~Ui() = default;
+
+    virtual Answer MessageBox(std::string_view caption, std::string_view text, Buttons buttons, Icon icon) = 0;
+    virtual std::optional<std::string> OpenFileName(const FileDialogOptions& options) = 0;
+    virtual std::optional<std::string> SaveFileName(const FileDialogOptions& options) = 0;
+
+    // Runs a dialog modally; true when it ended with OK.
+    virtual bool RunModal(Dialog& dialog) = 0;
+
+    // The platform print dialog over the setup (range, copies, collate). Gives
+    // the chosen device, or nothing when cancelled or failed (setup.error then
+    // tells which).
+    virtual std::unique_ptr<PrintDevice> PrintDialog(PrintSetup& setup) = 0;
+    // A device from the setup without asking (the default printer).
+    virtual std::unique_ptr<PrintDevice> DefaultPrintDevice(const PrintSetup& setup) = 0;
+
+    // The help viewer: contents or keyword index of a help file, a pop-up
+    // topic by number, or quit.
+    virtual void Help(HelpCommand command, std::string_view file, int topic = 0) = 0;
+
+    virtual Date Today() = 0;
+    virtual std::int64_t Now() = 0;  // seconds since the epoch
+    virtual std::string ProgramDirectory() = 0;
+    virtual void SetWaitCursor(bool on) = 0;
+};
+
+}  // namespace quorle::platform

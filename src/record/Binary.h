@@ -1,0 +1,101 @@
+#pragma once
+// The one bounds-checked reader and the one writer of the little-endian
+// fixed layouts every file of the program uses.
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "record/FixedText.h"
+
+namespace quorle {
+
+class ByteReader {
+public:
+    explicit ByteReader(std::span<const unsigned char> bytes) : bytes_(bytes) {}
+
+    std::size_t Remaining() const { return bytes_.size() - pos_; }
+    std::size_t Position() const { return pos_; }
+    bool AtEnd() const { return pos_ == bytes_.size(); }
+
+    // Each read returns false, and leaves the target as it was, when the bytes run out.
+    bool ReadInt32(std::int32_t& out) {
+        if (Remaining() < 4) return false;
+        std::uint32_t v = 0;
+        for (int i = 3; i >= 0; --i) v = (v << 8) | bytes_[pos_ + static_cast<std::size_t>(i)];
+        out = static_cast<std::int32_t>(v);
+        pos_ += 4;
+        return true;
+    }
+    bool ReadFloat(float& out) {
+        std::int32_t bits = 0;
+        if (!ReadInt32(bits)) return false;
+        std::memcpy(&out, &bits, sizeof out);
+        return true;
+    }
+    template <std::size_t N>
+    bool ReadText(FixedText<N>& out) {
+        if (Remaining() < N) return false;
+        out.AssignRaw(bytes_.data() + pos_);
+        pos_ += N;
+        return true;
+    }
+    bool ReadBytes(std::size_t n, const unsigned char*& out) {
+        if (Remaining() < n) return false;
+        out = bytes_.data() + pos_;
+        pos_ += n;
+        return true;
+    }
+    bool Skip(std::size_t n) {
+        if (Remaining() < n) return false;
+        pos_ += n;
+        return true;
+    }
+
+private:
+    std::span<const unsigned char> bytes_;
+    std::size_t pos_ = 0;
+};
+
+class ByteWriter {
+public:
+    void Reserve(std::size_t n) { bytes_.reserve(n); }
+    void WriteInt32(std::int32_t v) {
+        const auto u = static_cast<std::uint32_t>(v);
+        for (int i = 0; i < 4; ++i) bytes_.push_back(static_cast<unsigned char>((u >> (8 * i)) & 0xFF));
+    }
+    void WriteFloat(float f) {
+        std::int32_t bits = 0;
+        std::memcpy(&bits, &f, sizeof bits);
+        WriteInt32(bits);
+    }
+    // The text, then zeros to the end of the field.
+    template <std::size_t N>
+    void WriteText(const FixedText<N>& text) {
+        const auto view = text.View();
+        bytes_.insert(bytes_.end(), view.begin(), view.end());
+        bytes_.insert(bytes_.end(), N - view.size(), 0);
+    }
+    void WriteBytes(const void* data, std::size_t n) {
+        const auto* p = static_cast<const unsigned char*>(data);
+        bytes_.insert(bytes_.end(), p, p + n);
+    }
+    const std::vector<unsigned char>& Bytes() const { return bytes_; }
+    std::vector<unsigned char>& Bytes() { return bytes_; }
+
+private:
+    std::vector<unsigned char> bytes_;
+};
+
+// Reads a whole file. Nothing when it cannot be opened or read.
+std::optional<std::vector<unsigned char>> ReadWholeFile(const std::string& path);
+
+// Writes a whole file atomically: a temporary file in the same folder, flushed
+// to disk, then renamed over the target, keeping the target's permissions.
+// On failure the target is exactly as it was and false is returned.
+bool WriteFileAtomically(const std::string& path, std::span<const unsigned char> bytes);
+
+}  // namespace quorle

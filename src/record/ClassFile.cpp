@@ -1,0 +1,145 @@
+#include "record/ClassFile.h"
+
+#include <cstring>
+#include <filesystem>
+
+#include "record/Binary.h"
+
+namespace quorle {
+namespace {
+
+// A row with six empty lists: three text fields and six counts.
+constexpr std::size_t kMinRowSize = 15 + 15 + 5 + 6 * 4;
+constexpr std::size_t kEntrySize = 14;
+
+[[noreturn]] void BadFormat() { throw ClassFileError(kIncorrectFormat); }
+
+template <std::size_t N>
+void Text(ByteReader& in, FixedText<N>& out) {
+    if (!in.ReadText(out)) BadFormat();
+}
+
+void Int(ByteReader& in, std::int32_t& out) {
+    if (!in.ReadInt32(out)) BadFormat();
+}
+
+}  // namespace
+
+ClassRecord ParseClassFile(std::span<const unsigned char> bytes) {
+    ByteReader in(bytes);
+    const unsigned char* magic = nullptr;
+    if (!in.ReadBytes(15, magic)) BadFormat();
+    const std::size_t magicLength = strnlen(reinterpret_cast<const char*>(magic), 15);
+    if (std::string_view(reinterpret_cast<const char*>(magic), magicLength).find(kMagic) == std::string_view::npos)
+        BadFormat();
+
+    ClassRecord record;
+    for (auto& flag : record.display) Int(in, flag);
+    Int(in, record.grading.pointsFlag);
+    Int(in, record.grading.weightedFlag);
+    Int(in, record.grading.plusMinusFlag);
+    for (auto& limit : record.grading.limits) Text(in, limit);
+    for (auto& limit : record.grading.plusLimits) Text(in, limit);
+    for (auto& weight : record.grading.weights) Text(in, weight);
+    Text(in, record.info.course);
+    Text(in, record.info.instructor);
+    Text(in, record.info.period);
+    Text(in, record.extra1Name);
+    Text(in, record.extra2Name);
+
+    std::int32_t rows = 0;
+    Int(in, rows);
+    // The roster always holds the Possible Points row; every count is checked
+    // against what the remaining bytes can hold before anything is allocated.
+    if (rows < 1 || static_cast<std::size_t>(rows) > in.Remaining() / kMinRowSize) BadFormat();
+    record.roster.reserve(static_cast<std::size_t>(rows));
+    for (std::int32_t r = 0; r < rows; ++r) {
+        TStudent& student = record.roster.emplace_back();
+        Text(in, student.lastName);
+        Text(in, student.firstName);
+        Text(in, student.id);
+        for (int c = 0; c < kCategoryCount; ++c) {
+            std::int32_t count = 0;
+            Int(in, count);
+            if (count < 0 || static_cast<std::size_t>(count) > in.Remaining() / kEntrySize) BadFormat();
+            // Every row carries the same grade items as the Possible Points row;
+            // a file that breaks this would show grades under the wrong items.
+            if (r > 0 && static_cast<std::size_t>(count) != record.roster.front().scores[c].size()) BadFormat();
+            TGradeList& list = student.scores[c];
+            list.resize(static_cast<std::size_t>(count));
+            for (TGrades& entry : list) {
+                Text(in, entry.title);
+                if (!in.ReadFloat(entry.value)) BadFormat();
+            }
+        }
+    }
+    record.modified = false;
+    return record;
+}
+
+ClassRecord ReadClassFile(const std::string& path) {
+    auto bytes = ReadWholeFile(path);
+    if (!bytes) throw ClassFileError(kFileNotFound);
+    ClassRecord record = ParseClassFile(*bytes);
+    record.fileName = path;
+    return record;
+}
+
+std::vector<unsigned char> SerializeClassFile(const ClassRecord& record) {
+    ByteWriter out;
+    FixedText<15> magic(kMagic);
+    out.WriteText(magic);
+    for (auto flag : record.display) out.WriteInt32(flag);
+    out.WriteInt32(record.grading.pointsFlag);
+    out.WriteInt32(record.grading.weightedFlag);
+    out.WriteInt32(record.grading.plusMinusFlag);
+    for (const auto& limit : record.grading.limits) out.WriteText(limit);
+    for (const auto& limit : record.grading.plusLimits) out.WriteText(limit);
+    for (const auto& weight : record.grading.weights) out.WriteText(weight);
+    out.WriteText(record.info.course);
+    out.WriteText(record.info.instructor);
+    out.WriteText(record.info.period);
+    out.WriteText(record.extra1Name);
+    out.WriteText(record.extra2Name);
+    out.WriteInt32(static_cast<std::int32_t>(record.roster.size()));
+    for (const TStudent& student : record.roster) {
+        out.WriteText(student.lastName);
+        out.WriteText(student.firstName);
+        out.WriteText(student.id);
+        for (int c = 0; c < kCategoryCount; ++c) {
+            const TGradeList& list = student.scores[c];
+            out.WriteInt32(static_cast<std::int32_t>(list.size()));
+            for (const TGrades& entry : list) {
+                out.WriteText(entry.title);
+                out.WriteFloat(entry.value);
+            }
+        }
+    }
+    return std::move(out.Bytes());
+}
+
+std::string ReplaceExtension(const std::string& name, const std::string& extension) {
+    std::filesystem::path path(name);
+    path.replace_extension(extension);
+    return path.string();
+}
+
+std::string NormalizeClassFileName(const std::string& name) {
+    if (name.empty()) return name;
+    return ReplaceExtension(name, ".gdr");
+}
+
+std::string ShownClassName(const std::string& name) {
+    return std::filesystem::path(name).stem().string() + ".gdr";
+}
+
+bool WriteClassFile(ClassRecord& record, ModifiedFlag flag) {
+    record.fileName = NormalizeClassFileName(record.fileName);
+    if (record.fileName.empty()) return false;
+    const auto bytes = SerializeClassFile(record);
+    if (!WriteFileAtomically(record.fileName, bytes)) return false;
+    if (flag == ModifiedFlag::Clear) record.modified = false;
+    return true;
+}
+
+}  // namespace quorle

@@ -1,0 +1,57 @@
+#pragma once
+// A zero-terminated single-byte text inside a fixed-width field, as the class
+// file and the settings files store it.
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace quorle {
+
+template <std::size_t N>
+class FixedText {
+public:
+    static constexpr std::size_t kSize = N;
+    static constexpr std::size_t kMaxLength = N - 1;
+
+    FixedText() = default;
+    FixedText(std::string_view text) { Assign(text); }  // NOLINT: texts convert freely
+
+    // Stores at most N-1 characters; the rest of the field is zero.
+    void Assign(std::string_view text) {
+        bytes_.fill(0);
+        const std::size_t n = std::min(text.size(), kMaxLength);
+        std::copy_n(text.data(), n, bytes_.begin());
+        // A zero inside the given text ends the stored text there.
+        auto end = std::find(bytes_.begin(), bytes_.begin() + n, '\0');
+        std::fill(end, bytes_.end(), '\0');
+    }
+    FixedText& operator=(std::string_view text) { Assign(text); return *this; }
+
+    // Fills the field from raw file bytes. A field without a terminator keeps
+    // its first N-1 bytes, so the text is always terminated inside the field.
+    void AssignRaw(const unsigned char* raw) {
+        std::size_t len = 0;
+        while (len < kMaxLength && raw[len] != 0) ++len;
+        bytes_.fill(0);
+        std::copy_n(raw, len, bytes_.begin());
+    }
+
+    std::string_view View() const {
+        return std::string_view(bytes_.data(), Length());
+    }
+    std::string Str() const { return std::string(View()); }
+    std::size_t Length() const {
+        return static_cast<std::size_t>(std::find(bytes_.begin(), bytes_.end(), '\0') - bytes_.begin());
+    }
+    bool Empty() const { return bytes_[0] == 0; }
+    const std::array<char, N>& Bytes() const { return bytes_; }
+
+    friend bool operator==(const FixedText& a, const FixedText& b) { return a.View() == b.View(); }
+
+private:
+    std::array<char, N> bytes_{};
+};
+
+}  // namespace quorle

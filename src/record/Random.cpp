@@ -1,0 +1,10 @@
+#include "record/Random.h"
+
+namespace quorle {
+
+RandomGenerator& ProcessRandom() {
+    static RandomGenerator generator;
+    return generator;
+}
+
+}  // namespace quorle

@@ -1,0 +1,168 @@
+#include "support/FakeUi.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace quorle::testing {
+
+using platform::ControlKind;
+
+FakeDialogHost::FakeDialogHost(platform::Dialog& dialog) : dialog_(dialog) {
+    for (const auto& c : dialog.Resource().controls) {
+        if (c.id < 0) continue;
+        Control control;
+        control.text = c.kind == ControlKind::Edit || c.kind == ControlKind::Static ? c.text : std::string();
+        controls_[c.id] = control;
+    }
+}
+
+FakeDialogHost::Control& FakeDialogHost::At(int id) {
+    auto it = controls_.find(id);
+    if (it == controls_.end()) throw std::out_of_range("no control " + std::to_string(id) + " in dialog " + dialog_.Resource().caption);
+    return it->second;
+}
+
+const FakeDialogHost::Control& FakeDialogHost::At(int id) const {
+    auto it = controls_.find(id);
+    if (it == controls_.end()) throw std::out_of_range("no control " + std::to_string(id) + " in dialog " + dialog_.Resource().caption);
+    return it->second;
+}
+
+std::string FakeDialogHost::Text(int id) const { return At(id).text; }
+
+void FakeDialogHost::SetText(int id, std::string_view text) {
+    const auto* resource = dialog_.Resource().Find(id);
+    std::string value(text);
+    if (resource && resource->kind == ControlKind::Edit && resource->textLimit > 0 &&
+        value.size() > static_cast<std::size_t>(resource->textLimit))
+        value.resize(static_cast<std::size_t>(resource->textLimit));
+    At(id).text = value;
+}
+
+bool FakeDialogHost::IsChecked(int id) const { return At(id).checked; }
+void FakeDialogHost::SetChecked(int id, bool checked) { At(id).checked = checked; }
+bool FakeDialogHost::IsEnabled(int id) const { return At(id).enabled; }
+void FakeDialogHost::Enable(int id, bool enabled) { At(id).enabled = enabled; }
+
+void FakeDialogHost::SetListItems(int id, const std::vector<std::string>& items) {
+    At(id).items = items;
+    At(id).selection = -1;
+}
+int FakeDialogHost::Selection(int id) const { return At(id).selection; }
+void FakeDialogHost::SetSelection(int id, int index) { At(id).selection = index; }
+const std::vector<std::string>& FakeDialogHost::ListItems(int id) const { return At(id).items; }
+
+void FakeDialogHost::EndDialog(bool ok) {
+    if (ended_) return;
+    if (ok && !dialog_.CanClose(*this)) return;
+    ended_ = true;
+    result_ = ok;
+}
+
+void FakeDialogHost::Type(int id, std::string_view text) {
+    if (!At(id).enabled) throw std::logic_error("typing into a disabled control " + std::to_string(id));
+    const auto* resource = dialog_.Resource().Find(id);
+    std::string value;
+    for (char c : text) {
+        if (resource && (resource->style & platform::kStyleDigitsOnly) && !(c >= '0' && c <= '9')) continue;
+        value += c;
+    }
+    SetText(id, value);
+    focus_ = id;
+    dialog_.KeyUp(*this, id);
+}
+
+void FakeDialogHost::Click(int id) {
+    if (id == platform::kIdOk) {
+        PressOk();
+        return;
+    }
+    if (id == platform::kIdCancel) {
+        PressCancel();
+        return;
+    }
+    if (!At(id).enabled) throw std::logic_error("clicking a disabled control " + std::to_string(id));
+    const auto* resource = dialog_.Resource().Find(id);
+    if (resource && resource->kind == ControlKind::CheckBox) {
+        At(id).checked = !At(id).checked;
+    } else if (resource && resource->kind == ControlKind::RadioButton) {
+        for (const auto& c : dialog_.Resource().controls)
+            if (c.kind == ControlKind::RadioButton && c.group == resource->group && c.id >= 0) At(c.id).checked = false;
+        At(id).checked = true;
+    }
+    dialog_.Clicked(*this, id);
+}
+
+void FakeDialogHost::Select(int id, int index) {
+    At(id).selection = index;
+    dialog_.SelectionChanged(*this, id);
+}
+
+bool FakeDialogHost::PressOk() {
+    EndDialog(true);
+    return ended_ && result_;
+}
+
+void FakeDialogHost::PressCancel() { EndDialog(false); }
+
+Answer FakeUi::MessageBox(std::string_view caption, std::string_view text, Buttons buttons, Icon icon) {
+    boxes.push_back(ShownBox{std::string(caption), std::string(text), buttons, icon});
+    if (!answers.empty()) {
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    return buttons == Buttons::Ok || buttons == Buttons::OkCancel ? Answer::Ok : Answer::Yes;
+}
+
+std::optional<std::string> FakeUi::OpenFileName(const platform::FileDialogOptions& options) {
+    fileDialogs.push_back(FileDialogCall{false, options});
+    if (fileNames.empty()) return std::nullopt;
+    auto name = fileNames.front();
+    fileNames.pop_front();
+    return name;
+}
+
+std::optional<std::string> FakeUi::SaveFileName(const platform::FileDialogOptions& options) {
+    fileDialogs.push_back(FileDialogCall{true, options});
+    if (fileNames.empty()) return std::nullopt;
+    auto name = fileNames.front();
+    fileNames.pop_front();
+    return name;
+}
+
+bool FakeUi::RunModal(platform::Dialog& dialog) {
+    dialogCaptions.push_back(dialog.Resource().caption);
+    FakeDialogHost host(dialog);
+    dialog.SetupWindow(host);
+    if (dialogs.empty()) return false;
+    auto script = std::move(dialogs.front());
+    dialogs.pop_front();
+    script(host);
+    if (!host.Ended()) throw std::logic_error("the dialog script for \"" + dialog.Resource().caption + "\" left it open");
+    return host.Result();
+}
+
+std::unique_ptr<platform::PrintDevice> FakeUi::PrintDialog(platform::PrintSetup& setup) {
+    ++printDialogCount;
+    if (printDialogs.empty()) return nullptr;
+    auto factory = std::move(printDialogs.front());
+    printDialogs.pop_front();
+    return factory(setup);
+}
+
+std::unique_ptr<platform::PrintDevice> FakeUi::DefaultPrintDevice(const platform::PrintSetup&) { return nullptr; }
+
+void FakeUi::Help(platform::HelpCommand command, std::string_view file, int topic) {
+    static const char* kNames[] = {"contents", "index", "topic", "quit"};
+    helpCalls.push_back(std::string(kNames[static_cast<int>(command)]) + " " + std::string(file) +
+                        (command == platform::HelpCommand::Topic ? " " + std::to_string(topic) : std::string()));
+}
+
+std::vector<std::string> FakeUi::BoxTexts() const {
+    std::vector<std::string> texts;
+    for (const auto& b : boxes) texts.push_back(b.text);
+    return texts;
+}
+
+}  // namespace quorle::testing

@@ -1,0 +1,126 @@
+#pragma once
+// A Ui that answers from a script and records every box it shows, and an
+// in-memory dialog host where a test types, clicks and presses OK or Cancel.
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Dialog.h"
+#include "platform/Print.h"
+#include "platform/Ui.h"
+
+namespace quorle::testing {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+struct ShownBox {
+    std::string caption;
+    std::string text;
+    Buttons buttons = Buttons::Ok;
+    Icon icon = Icon::None;
+};
+
+struct FileDialogCall {
+    bool save = false;
+    platform::FileDialogOptions options;
+};
+
+class FakeDialogHost : public platform::DialogHost {
+public:
+    explicit FakeDialogHost(platform::Dialog& dialog);
+
+    std::string Text(int id) const override;
+    void SetText(int id, std::string_view text) override;
+    bool IsChecked(int id) const override;
+    void SetChecked(int id, bool checked) override;
+    bool IsEnabled(int id) const override;
+    void Enable(int id, bool enabled) override;
+    void SetFocus(int id) override { focus_ = id; }
+    void SetListItems(int id, const std::vector<std::string>& items) override;
+    int Selection(int id) const override;
+    void SetSelection(int id, int index) override;
+    void EndDialog(bool ok) override;
+
+    // What a person does. Typing replaces the text (cut at the control's text
+    // limit, digits only where the control takes digits) and releases a key.
+    void Type(int id, std::string_view text);
+    // Clicks a check box (toggles), a radio button (checks it and unchecks its
+    // group) or a push button; OK and Cancel end the dialog.
+    void Click(int id);
+    void Select(int id, int index);
+    // OK: true when the dialog agreed to close.
+    bool PressOk();
+    void PressCancel();
+
+    int Focus() const { return focus_; }
+    bool Ended() const { return ended_; }
+    bool Result() const { return result_; }
+    const std::vector<std::string>& ListItems(int id) const;
+    platform::Dialog& GetDialog() { return dialog_; }
+
+private:
+    struct Control {
+        std::string text;
+        bool checked = false;
+        bool enabled = true;
+        std::vector<std::string> items;
+        int selection = -1;
+    };
+    Control& At(int id);
+    const Control& At(int id) const;
+
+    platform::Dialog& dialog_;
+    std::map<int, Control> controls_;
+    int focus_ = 0;
+    bool ended_ = false;
+    bool result_ = false;
+};
+
+// A scripted person working a dialog: act on the host, then PressOk or PressCancel.
+using DialogScript = std::function<void(FakeDialogHost&)>;
+
+class FakeUi : public platform::Ui {
+public:
+    // Scripts, consumed in order. A box without a scripted answer answers the
+    // first button (OK or Yes); a dialog without a script is cancelled; a file
+    // dialog without a script is cancelled.
+    std::deque<Answer> answers;
+    std::deque<std::optional<std::string>> fileNames;
+    std::deque<DialogScript> dialogs;
+    // The print dialog: a factory for the device it hands over (nullptr: cancel).
+    std::deque<std::function<std::unique_ptr<platform::PrintDevice>(platform::PrintSetup&)>> printDialogs;
+
+    // What happened.
+    std::vector<ShownBox> boxes;
+    std::vector<FileDialogCall> fileDialogs;
+    std::vector<std::string> dialogCaptions;
+    std::vector<std::string> helpCalls;
+    int printDialogCount = 0;
+
+    platform::Date today{1997, 3, 7};
+    std::int64_t now = 857700000;
+    std::string programDirectory = ".";
+
+    Answer MessageBox(std::string_view caption, std::string_view text, Buttons buttons, Icon icon) override;
+    std::optional<std::string> OpenFileName(const platform::FileDialogOptions& options) override;
+    std::optional<std::string> SaveFileName(const platform::FileDialogOptions& options) override;
+    bool RunModal(platform::Dialog& dialog) override;
+    std::unique_ptr<platform::PrintDevice> PrintDialog(platform::PrintSetup& setup) override;
+    std::unique_ptr<platform::PrintDevice> DefaultPrintDevice(const platform::PrintSetup& setup) override;
+    void Help(platform::HelpCommand command, std::string_view file, int topic) override;
+    platform::Date Today() override { return today; }
+    std::int64_t Now() override { return now; }
+    std::string ProgramDirectory() override { return programDirectory; }
+    void SetWaitCursor(bool) override {}
+
+    // The texts of the boxes shown so far.
+    std::vector<std::string> BoxTexts() const;
+};
+
+}  // namespace quorle::testing
