@@ -1,0 +1,59 @@
+#pragma once
+// The class window (TDecoChild): one per open class. It owns the class record
+// and its two panes, the names pane on the left and the grades pane on the
+// right, and handles the commands that work on its class.
+#include <memory>
+#include <string>
+
+#include "platform/Frame.h"
+#include "platform/Ui.h"
+#include "record/ClassRecord.h"
+
+namespace quorle {
+
+class TNameWindow;
+class TGradeWindow;
+
+class TDecoChild : public platform::ChildWindow {
+public:
+    TDecoChild(platform::Frame& frame, platform::Ui& ui, ClassRecord record);
+    ~TDecoChild() override;
+
+    // Class window set-up: makes the platform child window at the placement,
+    // gives both panes the file name, makes the selection boxes, lays the panes
+    // out, sets the caption, shows it and gives the names pane the focus.
+    void Create(const platform::Rect& placement);
+
+    ClassRecord& Record();
+    const ClassRecord& Record() const;
+    platform::ChildHost* Host() const;
+    TNameWindow& Names();
+    TGradeWindow& Grades();
+
+    // The "has changed" prompt: whether the window may close.
+    bool CanClose() override;
+    // Lays the panes out again for the new size.
+    void Resized(platform::Size size) override;
+    void Activated() override;
+
+    // Save: writes the class under its name, or runs Save As when it has none.
+    bool Save();
+    // Save As: asks for a name, then writes the class.
+    bool SaveAs();
+
+    // Course title + "       Period " + period/time + "  " + file name.
+    void UpdateCaption();
+    // After the roster, grades, grading system or display flags changed.
+    void Repaint();
+
+    // The commands of the class window (Class Information 107, Display
+    // Options 301, Change Extra1 or 2 Name 302, ...). False when the id is not
+    // one of them.
+    bool Command(int id);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace quorle
