@@ -1,0 +1,47 @@
+#pragma once
+// The canvas over a QPainter: screen panes, printer pages and PDF files.
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+
+#include "platform/Canvas.h"
+
+namespace quorle::qt {
+
+class QtCanvas : public platform::Canvas {
+public:
+    // The painter must outlive the canvas. The default font is what RestoreFont
+    // returns to; the size is the device's printable area in pixels and dpi its resolution.
+    QtCanvas(QPainter& painter, const QFont& defaultFont, platform::Size deviceSize, int dpiX, int dpiY);
+
+    void SelectFont(const platform::FontSpec& font) override;
+    void RestoreFont() override;
+    platform::Size TextExtent(std::string_view text) override;
+    void TextOut(int x, int y, std::string_view text) override;
+    void SetTextColor(platform::Color color) override;
+    void SetDefaultTextColor() override;
+    void SetBackgroundTransparent(bool transparent) override;
+    void Line(int x1, int y1, int x2, int y2, int penWidth) override;
+    void Rectangle(const platform::Rect& rect, int penWidth) override;
+    int DeviceCaps(platform::DeviceCap cap) const override;
+
+    QPainter& Painter() { return painter_; }
+    // A Qt font for a font request: the face (with metric-compatible stand-ins),
+    // the pixel size from the height, the weight and the pitch.
+    static QFont MakeFont(const platform::FontSpec& spec);
+
+private:
+    QPainter& painter_;
+    QFont defaultFont_;
+    platform::Size size_;
+    int dpiX_;
+    int dpiY_;
+    QColor defaultColor_;
+};
+
+// Windows-1252 bytes to a QString.
+QString FromCp1252(std::string_view text);
+// A QString to Windows-1252 bytes; characters without a byte become '?'.
+std::string ToCp1252(const QString& text);
+
+}  // namespace quorle::qt

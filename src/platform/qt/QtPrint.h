@@ -1,0 +1,21 @@
+#pragma once
+// Printer and PDF devices, and the platform print dialog.
+#include <memory>
+#include <string>
+
+#include "platform/Print.h"
+
+class QWidget;
+
+namespace quorle::qt {
+
+// The platform print dialog over the setup; the chosen device, or nothing
+// (cancelled, or setup.error tells why).
+std::unique_ptr<platform::PrintDevice> RunPrintDialog(QWidget* parent, platform::PrintSetup& setup);
+// The default printer, without asking.
+std::unique_ptr<platform::PrintDevice> MakeDefaultPrintDevice(const platform::PrintSetup& setup);
+// A PDF file device for headless use: pageSize "Letter", "A4", or empty for the
+// locale's. Works without a display.
+std::unique_ptr<platform::PrintDevice> MakePdfDevice(const std::string& path, const std::string& pageSize);
+
+}  // namespace quorle::qt
