@@ -43,6 +43,30 @@ std::size_t DecimalPrefix(std::string_view s) {
     return i;
 }
 
+// The power of ten of the first significant digit of an unsigned decimal
+// (0 for 1 to 9.99, -1 for 0.1 to 0.999, ...), or -1 when every digit is zero.
+long long DecimalExponent(std::string_view number) {
+    long long exponent = 0;
+    const std::size_t e = number.find_first_of("eE");
+    if (e != std::string_view::npos) {
+        std::string_view digits = number.substr(e + 1);
+        bool negative = false;
+        if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
+            negative = digits.front() == '-';
+            digits.remove_prefix(1);
+        }
+        for (char c : digits) exponent = std::min<long long>(exponent * 10 + (c - '0'), 1'000'000'000LL);
+        if (negative) exponent = -exponent;
+        number = number.substr(0, e);
+    }
+    const std::size_t point = std::min(number.find('.'), number.size());
+    const std::size_t first = number.find_first_of("123456789");
+    if (first == std::string_view::npos) return -1;
+    const long long position = first < point ? static_cast<long long>(point - first) - 1
+                                             : -static_cast<long long>(first - point);
+    return exponent + position;
+}
+
 std::string_view SkipBlanks(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
     return text;
@@ -64,9 +88,7 @@ double TextToDouble(std::string_view text) {
     const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         // Too large: infinity; too small: zero (as the C conversion gives).
-        const bool tiny = number.find_first_of("eE") != std::string_view::npos &&
-                          number.find('-', number.find_first_of("eE")) != std::string_view::npos;
-        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+        value = DecimalExponent(number) < 0 ? 0.0 : std::numeric_limits<double>::infinity();
     }
     return negative ? -value : value;
 }

@@ -55,7 +55,14 @@ bool WriteAll(int fd, const unsigned char* data, std::size_t size) {
 bool WriteFileAtomically(const std::string& path, std::span<const unsigned char> bytes) {
     if (path.empty()) return false;
     namespace fs = std::filesystem;
-    const fs::path target(path);
+    fs::path target(path);
+    // A class file reached through a symbolic link is written where the link
+    // points, so the link stays a link.
+    std::error_code error;
+    if (fs::is_symlink(fs::symlink_status(target, error))) {
+        const fs::path resolved = fs::canonical(target, error);
+        if (!error) target = resolved;
+    }
     fs::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
     std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
@@ -64,7 +71,7 @@ bool WriteFileAtomically(const std::string& path, std::span<const unsigned char>
 
     mode_t mode = 0644;
     struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) {
+    if (::stat(target.c_str(), &st) == 0) {
         if (!S_ISREG(st.st_mode)) {
             ::close(fd);
             ::unlink(pattern.c_str());
@@ -81,7 +88,7 @@ bool WriteFileAtomically(const std::string& path, std::span<const unsigned char>
     ok = ok && ::fchmod(fd, mode) == 0;
     ok = ok && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
-    ok = ok && ::rename(pattern.c_str(), path.c_str()) == 0;
+    ok = ok && ::rename(pattern.c_str(), target.c_str()) == 0;
     if (!ok) {
         ::unlink(pattern.c_str());
         return false;

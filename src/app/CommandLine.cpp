@@ -1,0 +1,51 @@
+#include "app/CommandLine.h"
+
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/ShowCommand.h"
+
+namespace quorle {
+namespace {
+
+void PrintUsage(std::ostream& out) {
+    out << "Usage:\n"
+        << "  quorle [CLASS.gdr ...]\n"
+        << "      opens the classes in the window\n"
+        << "  " << ShowUsage() << "\n"
+        << "      prints the class's grades, tab-separated, as the class window shows them\n"
+        << "      (--all: every column; --rank: students in rank order)\n"
+        << "  quorle print grades|makeup CLASS.gdr -o OUT.pdf [options]  (see quorle print --help)\n"
+        << "  quorle --help\n";
+}
+
+bool IsHelp(std::string_view word) { return word == "--help" || word == "-h" || word == "help"; }
+
+}  // namespace
+
+bool IsCommandLineCommand(int argc, char** argv) {
+    if (argc < 2 || argv == nullptr || argv[1] == nullptr) return false;
+    const std::string_view word(argv[1]);
+    return word == "show" || word == "print" || IsHelp(word);
+}
+
+int RunCommandLine(int argc, char** argv, const CommandLineServices& services, std::ostream& out, std::ostream& err) {
+    if (!IsCommandLineCommand(argc, argv)) {
+        PrintUsage(err);
+        return 2;
+    }
+    const std::string_view command(argv[1]);
+    std::vector<std::string> args;
+    for (int i = 2; i < argc; ++i)
+        if (argv[i] != nullptr) args.emplace_back(argv[i]);
+    if (IsHelp(command)) {
+        PrintUsage(out);
+        return 0;
+    }
+    if (command == "show") return RunShowCommand(args, out, err);
+    return RunPrintCommand(args, services, out, err);
+}
+
+}  // namespace quorle

@@ -1,0 +1,11 @@
+#pragma once
+// The headless subcommands of the quorle executable: "show" and "print".
+#include <iosfwd>
+
+#include "app/PrintCommand.h"
+
+namespace quorle {
+// True when argv names a headless subcommand ("show", "print", "--help", "-h", "help").
+bool IsCommandLineCommand(int argc, char** argv);
+int RunCommandLine(int argc, char** argv, const CommandLineServices& services, std::ostream& out, std::ostream& err);
+}  // namespace quorle

@@ -1,0 +1,34 @@
+#pragma once
+// quorle show: a class's grades pane as tab-separated text.
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "record/ClassRecord.h"
+
+namespace quorle {
+
+struct ShowOptions {
+    bool all = false;   // every column, whatever the display flags say
+    bool rank = false;  // students in rank order instead of roster order
+};
+
+// One line of the output; an empty line has no cells.
+using ShowLine = std::vector<std::string>;
+
+// The lines `quorle show` prints, cells as Windows-1252 text exactly as the grades
+// pane shows them: the headings, the Possible Points row, every student, an empty
+// line, the class average (left out for a class without students) and the
+// distribution of letters.
+std::vector<ShowLine> BuildShowTable(const ClassRecord& record, const ShowOptions& options);
+
+// Writes the lines as UTF-8, cells separated by tabs.
+void WriteShowTable(const std::vector<ShowLine>& lines, std::ostream& out);
+
+// args are the words after "show". Exit status: 0 done, 1 file error, 2 bad arguments.
+int RunShowCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// The usage line of the show subcommand.
+const char* ShowUsage();
+
+}  // namespace quorle
