@@ -69,6 +69,8 @@ bool Utf8ToCp1252(std::string_view text, std::string& out) {
             if ((cont & 0xC0) != 0x80) valid = false;
             else cp = (cp << 6) | (cont & 0x3F);
         }
+        // Overlong forms ("\xC0\xAF" for '/', "\xC0\x80" for a zero) are malformed.
+        if (valid && ((len == 2 && cp < 0x80) || (len == 3 && cp < 0x800) || (len == 4 && cp < 0x10000))) valid = false;
         if (!valid) {
             out += '?';
             ok = false;
