@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/CommandLine.h"
+#include "app/ShowCommand.h"
+#include "record/ClassFile.h"
+#include "support/TempDir.h"
+
+namespace quorle {
+namespace {
+
+using quorle::testing::TempDir;
+
+ClassRecord ShowClass() {
+    ClassRecord record = NewClassRecord();
+    record.grading.pointsFlag = 1;
+    record.grading.limits = {LimitText("90"), LimitText("80"), LimitText("70"), LimitText("60")};
+    record.extra1Name = "Project";
+    record.display.fill(0);
+    record.display[kShowFirstName] = 1;
+    record.display[kShowGradesFirst + static_cast<int>(kTests)] = 1;
+    record.display[kShowAverageFirst + static_cast<int>(kTests)] = 1;
+    record.display[kShowAverageFirst + static_cast<int>(kExtra1)] = 1;
+    record.display[kShowPointsFirst + static_cast<int>(kTests)] = 1;
+    record.display[kShowTotalPoints] = 1;
+    record.Row(0).scores[kTests].push_back(TGrades{100.0f, FixedText<10>("Cells")});
+    record.Row(0).scores[kTests].push_back(TGrades{50.0f, FixedText<10>("Genetics")});
+    record.Row(0).scores[kQuizzes].push_back(TGrades{10.0f, FixedText<10>("Quiz 1")});
+    TStudent& a = AddStudent(record, "Dubois", "Ren\xE9" "e", "101");
+    a.scores[kTests][0].value = 70.0f;
+    a.scores[kTests][1].value = 45.5f;
+    a.scores[kQuizzes][0].value = 9.0f;
+    TStudent& b = AddStudent(record, "Brooks", "Marcus", "7");
+    b.scores[kTests][0].value = 95.0f;  // second test omitted
+    b.scores[kQuizzes][0].value = 10.0f;
+    return record;
+}
+
+TEST(ShowTable, ColumnsFollowTheDisplayFlags) {
+    const auto lines = BuildShowTable(ShowClass(), ShowOptions{});
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[0], (ShowLine{"Last Name", "First Name", "Cells", "Genetics", "Test Aver", "Project Aver", "Test Pts",
+                                  "Total Pts", "Average", "Grade"}));
+    EXPECT_EQ(lines[1], (ShowLine{"Possible", "Points", "100.00", " 50.00", "100.00", "  0.00", "150.00", "160.00",
+                                  "100.00", ""}));
+    // 115.5 + 9 of 160 points
+    EXPECT_EQ(lines[2], (ShowLine{"Dubois", "Ren\xE9" "e", " 70.00", " 45.50", " 77.00", "  0.00", "115.50", "124.50",
+                                  " 77.81", "  C "}));
+    EXPECT_EQ(lines[3], (ShowLine{"Brooks", "Marcus", " 95.00", " N/A", " 95.00", "  0.00", " 95.00", "105.00",
+                                  " 95.45", "  A "}));
+    EXPECT_TRUE(lines[4].empty());
+    EXPECT_EQ(lines[5], (ShowLine{"Class Average", " 86.63"}));
+    EXPECT_EQ(lines[6], (ShowLine{"Distribution", "1", "0", "1", "0", "0"}));
+}
+
+TEST(ShowTable, AllShowsEveryColumnAndRankReorders) {
+    ShowOptions options;
+    options.all = true;
+    options.rank = true;
+    const auto lines = BuildShowTable(ShowClass(), options);
+    EXPECT_EQ(lines[0], (ShowLine{"Last Name", "First Name", "ID #", "Cells", "Genetics", "Quiz 1", "Test Aver",
+                                  "Quiz Aver", "HW Aver", "Lab Aver", "Project Aver", "Extra2 Aver", "Test Pts",
+                                  "Quiz Pts", "HW Pts", "Lab Pts", "Project Pts", "Extra2 Pts", "Total Pts", "Poss Pts",
+                                  "Average", "Grade"}));
+    EXPECT_EQ(lines[1][2], "    ");  // the Possible Points row's ID
+    EXPECT_EQ(lines[2][0], "Brooks");
+    EXPECT_EQ(lines[2][2], "7");
+    EXPECT_EQ(lines[2][18], "105.00");
+    EXPECT_EQ(lines[2][19], "110.00");
+    EXPECT_EQ(lines[3][0], "Dubois");
+    for (std::size_t i = 1; i < 4; ++i) EXPECT_EQ(lines[i].size(), lines[0].size());
+}
+
+TEST(ShowTable, ClassWithoutStudents) {
+    ClassRecord record = NewClassRecord();
+    const auto lines = BuildShowTable(record, ShowOptions{});
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], (ShowLine{"Last Name", "Average", "Grade"}));
+    EXPECT_EQ(lines[1], (ShowLine{"Possible", "  0.00", ""}));
+    EXPECT_TRUE(lines[2].empty());
+    EXPECT_EQ(lines[3], (ShowLine{"Distribution", "0", "0", "0", "0", "0"}));
+}
+
+TEST(ShowOutput, Utf8TabSeparated) {
+    std::ostringstream out;
+    WriteShowTable({{"Last Name", "First Name"}, {"Dubois", "Ren\xE9" "e"}, {}, {"Bad\tname\n", "x"}}, out);
+    EXPECT_EQ(out.str(), "Last Name\tFirst Name\nDubois\tRenée\n\nBad name \tx\n");
+}
+
+int RunWords(std::vector<std::string> words, std::string& out, std::string& err) {
+    std::vector<char*> argv;
+    words.insert(words.begin(), "quorle");
+    for (std::string& w : words) argv.push_back(w.data());
+    std::ostringstream o, e;
+    const int status = RunCommandLine(static_cast<int>(argv.size()), argv.data(), CommandLineServices{}, o, e);
+    out = o.str();
+    err = e.str();
+    return status;
+}
+
+TEST(ShowCommand, ReadsTheFileAndReportsFailures) {
+    TempDir dir;
+    ClassRecord record = ShowClass();
+    record.fileName = dir.File("bio.gdr");
+    ASSERT_TRUE(WriteClassFile(record));
+    std::string out, err;
+    EXPECT_EQ(RunWords({"show", dir.File("bio.gdr")}, out, err), 0);
+    EXPECT_EQ(err, "");
+    EXPECT_EQ(out.substr(0, out.find('\n')), "Last Name\tFirst Name\tCells\tGenetics\tTest Aver\tProject Aver\tTest Pts\tTotal Pts\tAverage\tGrade");
+    EXPECT_NE(out.find("Dubois\tRenée\t 70.00\t 45.50\t"), std::string::npos);
+    EXPECT_NE(out.find("\nPossible\tPoints\t100.00\t 50.00\t100.00\t  0.00\t150.00\t160.00\t100.00\t\n"), std::string::npos);
+    const std::string tail = "\n\nClass Average\t 86.63\nDistribution\t1\t0\t1\t0\t0\n";
+    ASSERT_GT(out.size(), tail.size());
+    EXPECT_EQ(out.substr(out.size() - tail.size()), tail);
+
+    EXPECT_EQ(RunWords({"show", "--rank", "--all", dir.File("bio.gdr")}, out, err), 0);
+    EXPECT_EQ(out.substr(out.find("\n", out.find("\nPossible") + 1) + 1, 6), "Brooks");
+
+    EXPECT_EQ(RunWords({"show", dir.File("none.gdr")}, out, err), 1);
+    EXPECT_EQ(err, "File cannot be found!\n");
+    EXPECT_EQ(out, "");
+    dir.Write("text.gdr", {'n', 'o', 't', ' ', 'a', ' ', 'c', 'l', 'a', 's', 's'});
+    EXPECT_EQ(RunWords({"show", dir.File("text.gdr")}, out, err), 1);
+    EXPECT_EQ(err, "Incorrect file format\n");
+}
+
+TEST(ShowCommand, BadArgumentsGiveUsage) {
+    std::string out, err;
+    EXPECT_EQ(RunWords({"show"}, out, err), 2);
+    EXPECT_NE(err.find("quorle show [--all] [--rank] CLASS.gdr"), std::string::npos);
+    EXPECT_EQ(RunWords({"show", "--sort", "a.gdr"}, out, err), 2);
+    EXPECT_EQ(RunWords({"show", "a.gdr", "b.gdr"}, out, err), 2);
+    EXPECT_EQ(RunWords({"show", "--help"}, out, err), 0);
+    EXPECT_NE(out.find("--rank"), std::string::npos);
+}
+
+TEST(CommandLine, RecognisesItsSubcommandsAndHelp) {
+    std::string a0 = "quorle", show = "show", print = "print", help = "--help", h = "-h", helpWord = "help",
+                file = "bio.gdr";
+    char* showArgv[] = {a0.data(), show.data()};
+    char* printArgv[] = {a0.data(), print.data()};
+    char* helpArgv[] = {a0.data(), help.data()};
+    char* hArgv[] = {a0.data(), h.data()};
+    char* helpWordArgv[] = {a0.data(), helpWord.data()};
+    char* fileArgv[] = {a0.data(), file.data()};
+    EXPECT_TRUE(IsCommandLineCommand(2, showArgv));
+    EXPECT_TRUE(IsCommandLineCommand(2, printArgv));
+    EXPECT_TRUE(IsCommandLineCommand(2, helpArgv));
+    EXPECT_TRUE(IsCommandLineCommand(2, hArgv));
+    EXPECT_TRUE(IsCommandLineCommand(2, helpWordArgv));
+    EXPECT_FALSE(IsCommandLineCommand(2, fileArgv));
+    EXPECT_FALSE(IsCommandLineCommand(1, fileArgv));
+
+    std::string out, err;
+    EXPECT_EQ(RunWords({"--help"}, out, err), 0);
+    EXPECT_NE(out.find("quorle show [--all] [--rank] CLASS.gdr"), std::string::npos);
+    EXPECT_NE(out.find("quorle print grades|makeup CLASS.gdr -o OUT.pdf [options]  (see quorle print --help)"),
+              std::string::npos);
+}
+
+}  // namespace
+}  // namespace quorle
