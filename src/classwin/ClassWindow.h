@@ -51,6 +51,12 @@ public:
     // one of them.
     bool Command(int id);
 
+    // Lays the panes out again from the class's display flags (after they
+    // changed) and repaints them.
+    void Relayout();
+    platform::Frame& GetFrame() const;
+    platform::Ui& GetUi() const;
+
 private:
     struct Impl;
     std::unique_ptr<Impl> impl_;

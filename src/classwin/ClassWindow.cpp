@@ -1,0 +1,137 @@
+#include "classwin/ClassWindow.h"
+
+#include "classwin/ClassCommands.h"
+#include "classwin/Panes.h"
+#include "grading/DisplayOptions.h"
+
+namespace quorle {
+
+namespace {
+constexpr int kCmdClassInformation = 107;
+constexpr int kCmdDisplayOptions = 301;
+constexpr int kCmdExtraNames = 302;
+}  // namespace
+
+struct TDecoChild::Impl {
+    Impl(platform::Frame& f, platform::Ui& u, ClassRecord r)
+        : frame(f), ui(u), record(std::move(r)), names(record, &f), grades(record, &f) {
+        names.SetGrades(&grades);
+        grades.SetNames(&names);
+    }
+
+    platform::Frame& frame;
+    platform::Ui& ui;
+    ClassRecord record;
+    TNameWindow names;
+    TGradeWindow grades;
+    platform::ChildHost* host = nullptr;
+    bool panesAdded = false;
+};
+
+TDecoChild::TDecoChild(platform::Frame& frame, platform::Ui& ui, ClassRecord record)
+    : impl_(std::make_unique<Impl>(frame, ui, std::move(record))) {}
+
+TDecoChild::~TDecoChild() = default;
+
+void TDecoChild::Create(const platform::Rect& placement) {
+    impl_->host = &impl_->frame.CreateChild(*this, placement);
+    impl_->host->AddPane(impl_->names);
+    impl_->host->AddPane(impl_->grades);
+    impl_->panesAdded = true;
+    impl_->names.CreateSelectionBoxes();
+    LayoutPanes(*impl_->host, impl_->names, impl_->grades, impl_->record.display, impl_->host->ClientSize());
+    UpdateCaption();
+    impl_->host->Show();
+    if (platform::WindowHost* pane = impl_->names.Host()) pane->SetFocus();
+}
+
+ClassRecord& TDecoChild::Record() { return impl_->record; }
+const ClassRecord& TDecoChild::Record() const { return impl_->record; }
+platform::ChildHost* TDecoChild::Host() const { return impl_->host; }
+TNameWindow& TDecoChild::Names() { return impl_->names; }
+TGradeWindow& TDecoChild::Grades() { return impl_->grades; }
+platform::Frame& TDecoChild::GetFrame() const { return impl_->frame; }
+platform::Ui& TDecoChild::GetUi() const { return impl_->ui; }
+
+bool TDecoChild::CanClose() {
+    return ConfirmClose(impl_->ui, impl_->record, [this] { UpdateCaption(); });
+}
+
+void TDecoChild::Resized(platform::Size size) {
+    // The platform may report sizes before the panes are in place.
+    if (!impl_->host || !impl_->panesAdded) return;
+    LayoutPanes(*impl_->host, impl_->names, impl_->grades, impl_->record.display, size);
+}
+
+void TDecoChild::Activated() {}
+
+void TDecoChild::Relayout() {
+    if (!impl_->host || !impl_->panesAdded) {
+        impl_->names.SetDisplayFlags(impl_->record.display);
+        return;
+    }
+    LayoutPanes(*impl_->host, impl_->names, impl_->grades, impl_->record.display, impl_->host->ClientSize());
+}
+
+bool TDecoChild::Save() {
+    if (impl_->record.fileName.empty()) return SaveAs();
+    return WriteClass(impl_->ui, impl_->record, ModifiedFlag::Clear);
+}
+
+bool TDecoChild::SaveAs() {
+    if (!SaveAsDialog(impl_->ui, impl_->record)) return false;
+    UpdateCaption();
+    return WriteClass(impl_->ui, impl_->record, ModifiedFlag::Clear);
+}
+
+void TDecoChild::UpdateCaption() {
+    if (impl_->host) impl_->host->SetCaption(ClassCaption(impl_->record));
+}
+
+void TDecoChild::Repaint() {
+    impl_->names.UpdateScroller();
+    impl_->grades.UpdateScroller();
+    impl_->grades.SyncNames();
+    impl_->names.Invalidate();
+    impl_->grades.Invalidate();
+}
+
+bool TDecoChild::Command(int id) {
+    platform::Ui& ui = impl_->ui;
+    ClassRecord& record = impl_->record;
+    switch (id) {
+        case kCmdClassInformation: {
+            if (!EditClassInfo(ui, record)) return true;
+            UpdateCaption();
+            WriteClass(ui, record, ModifiedFlag::Clear);
+            return true;
+        }
+        case kCmdDisplayOptions: {
+            DisplayFlags working = record.display;
+            TOptionsDialog dialog(working, record.extra1Name.View(), record.extra2Name.View());
+            if (!ui.RunModal(dialog)) return true;
+            record.display = working;
+            record.modified = true;
+            Relayout();
+            Repaint();
+            WriteClass(ui, record, ModifiedFlag::Clear);
+            if (!WriteDisplayOptions(DisplayOptionsPath(ui.ProgramDirectory()), record.display))
+                ui.MessageBox("Warning", kFileNotFound, platform::Buttons::Ok, platform::Icon::Exclamation);
+            return true;
+        }
+        case kCmdExtraNames: {
+            std::string extra1 = record.extra1Name.Str();
+            std::string extra2 = record.extra2Name.Str();
+            TExtraDialog dialog(extra1, extra2);
+            if (!ui.RunModal(dialog)) return true;
+            record.extra1Name = extra1;
+            record.extra2Name = extra2;
+            record.modified = true;
+            Repaint();
+            return true;
+        }
+        default: return false;
+    }
+}
+
+}  // namespace quorle

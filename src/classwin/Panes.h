@@ -1,0 +1,177 @@
+#pragma once
+// The two panes of a class window: the names pane (TNameWindow) on the left,
+// with one line per roster row and a selection box per student, and the grades
+// pane (TGradeWindow) on the right, with every shown grade and the computed
+// columns. The grades pane scrolls both ways; the names pane follows it.
+//
+// Painting draws only the rows and columns inside the clip rectangle and
+// computes figures only for those; hit testing is arithmetic, so a point hits
+// exactly the rectangle a full paint would have put under it.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Frame.h"
+#include "platform/Window.h"
+#include "record/ClassRecord.h"
+
+namespace quorle {
+
+// One clickable rectangle in pane coordinates (before scrolling).
+struct TSquare {
+    std::int32_t left = 0;
+    std::int32_t right = 0;
+    std::int32_t top = 0;
+    std::int32_t bottom = 0;
+    std::int32_t first = 0;   // roster row, or category for a heading
+    std::int32_t second = 0;  // grade entry number (0 for names)
+    std::int32_t kind = 0;    // 0..5 grade cell of that category, 6 name cell, 7 grade heading
+    friend bool operator==(const TSquare&, const TSquare&) = default;
+};
+
+inline constexpr int kKindName = 6;
+inline constexpr int kKindHeading = 7;
+
+// Left margin of the names pane's texts (the selection boxes stand in it).
+inline constexpr int kNameMargin = 20;
+// The first selection box's control id is this + 1 (box k has 1000 + k).
+inline constexpr int kFirstSelectionBoxId = 1000;
+
+// What the status bar says over the panes (outside a grade cell).
+inline constexpr std::string_view kPaneHint = " Double Click Left Button to Change.  Right Button to Delete.";
+
+// The row colours, red for row 0, then blue, then magenta, over and over.
+platform::Color RowColor(int row);
+
+// W15: width of 15 capital X; W10: width of 10; H: height of "X".
+struct PaneMetrics {
+    int w15 = 0;
+    int w10 = 0;
+    int h = 0;
+};
+PaneMetrics MeasurePane(platform::Canvas& canvas);
+
+class TGradeWindow;
+
+class TNameWindow : public platform::Window {
+public:
+    TNameWindow(ClassRecord& record, platform::Frame* frame);
+
+    void SetGrades(TGradeWindow* grades) { grades_ = grades; }
+    void SetFrame(platform::Frame* frame) { frame_ = frame; }
+    const std::string& FileName() const { return record_.fileName; }
+
+    // The pane's own copy of the display flags (it uses First Name and ID #).
+    void SetDisplayFlags(const DisplayFlags& flags) { flags_ = flags; }
+    const DisplayFlags& Flags() const { return flags_; }
+    bool ShowsFirstName() const { return flags_[kShowFirstName] != 0; }
+    bool ShowsId() const { return flags_[kShowId] != 0; }
+    // W15 + 20, plus W15 with first names, plus W15 / 3 with IDs.
+    int PaneWidth(const PaneMetrics& m) const;
+
+    // Selection boxes: box k (1-based) belongs to roster row k.
+    void CreateSelectionBoxes();
+    void AddSelectionBox();
+    void RemoveLastSelectionBox();
+    int SelectionBoxCount() const { return static_cast<int>(boxes_.size()); }
+    int SelectionBoxId(int k) const;  // 0 when there is no box k
+    bool IsSelected(int row) const;
+
+    // Scroll units and range: none across, H down, range = rows.
+    void UpdateScroller();
+
+    // The metrics of the pane's device context (8 x 16 font metrics without a host).
+    PaneMetrics Metrics() const;
+
+    void Paint(platform::Canvas& canvas, const platform::Rect& clip) override;
+    void MouseMove(platform::Point point) override;
+    void LeftDoubleClick(platform::Point point) override;
+    void RightClick(platform::Point point) override;
+    bool KeyDown(platform::Key key) override;
+    void CheckBoxClicked(int id) override;
+    void Scrolled() override;
+
+    // Hit test of a client point: the current hit, or none.
+    const std::optional<TSquare>& HitTest(platform::Point client);
+    const std::optional<TSquare>& CurrentHit() const { return hit_; }
+    void ClearHit() { hit_.reset(); }
+    // The name rectangles of the last paint.
+    const std::vector<TSquare>& Squares() const { return squares_; }
+
+private:
+    struct Box {
+        int id = 0;
+        int y = 0;
+    };
+
+    ClassRecord& record_;
+    platform::Frame* frame_ = nullptr;
+    TGradeWindow* grades_ = nullptr;
+    DisplayFlags flags_{};
+    std::vector<Box> boxes_;
+    std::vector<TSquare> squares_;
+    std::optional<TSquare> hit_;
+};
+
+class TGradeWindow : public platform::Window {
+public:
+    TGradeWindow(ClassRecord& record, platform::Frame* frame);
+
+    void SetNames(TNameWindow* names) { names_ = names; }
+    void SetFrame(platform::Frame* frame) { frame_ = frame; }
+    const std::string& FileName() const { return record_.fileName; }
+
+    // One column of the pane, in painting order.
+    struct Column {
+        enum Type { Grade, Average, Points, Total, Possible, Overall, Letter } type = Grade;
+        int category = 0;
+        int entry = 0;
+    };
+    std::vector<Column> Columns() const;
+    std::string Heading(const Column& column) const;
+    // The text of a row's cell in a column; empty for no text.
+    std::string CellText(const Column& column, int row) const;
+
+    // Scroll units W10 and H; ranges = columns - 1 and rows.
+    void UpdateScroller();
+    // Moves the names pane to this pane's line.
+    void SyncNames();
+
+    PaneMetrics Metrics() const;
+
+    void Paint(platform::Canvas& canvas, const platform::Rect& clip) override;
+    void MouseMove(platform::Point point) override;
+    void LeftDoubleClick(platform::Point point) override;
+    void RightClick(platform::Point point) override;
+    bool KeyDown(platform::Key key) override;
+    void Scrolled() override;
+
+    // Hit test of a client point: headings first, then cells.
+    const std::optional<TSquare>& HitTest(platform::Point client);
+    const std::optional<TSquare>& CurrentHit() const { return hit_; }
+    void ClearHit() { hit_.reset(); }
+    // The rectangles of the last paint.
+    const std::vector<TSquare>& HeadingSquares() const { return headings_; }
+    const std::vector<TSquare>& CellSquares() const { return cells_; }
+
+private:
+    // The grade column at index c (category, entry), if c is one.
+    std::optional<Column> GradeColumnAt(int c) const;
+
+    ClassRecord& record_;
+    platform::Frame* frame_ = nullptr;
+    TNameWindow* names_ = nullptr;
+    std::vector<TSquare> headings_;
+    std::vector<TSquare> cells_;
+    std::optional<TSquare> hit_;
+};
+
+// Lays the panes out in the class window's client area: the names pane at
+// the left with its width, the grades pane from there to the right edge, both
+// the full height; the grades pane goes back to its first column and line.
+void LayoutPanes(platform::ChildHost& host, TNameWindow& names, TGradeWindow& grades, const DisplayFlags& flags,
+                 platform::Size client);
+
+}  // namespace quorle

@@ -1,0 +1,142 @@
+#include "resources/ClassDialogs.h"
+
+namespace quorle::resources {
+
+using platform::ControlKind;
+using platform::ControlResource;
+using platform::DialogResource;
+
+namespace {
+
+ControlResource Label(std::string text, int row, int column, int columnSpan = 1, int id = -1) {
+    ControlResource c;
+    c.id = id;
+    c.kind = ControlKind::Static;
+    c.text = std::move(text);
+    c.row = row;
+    c.column = column;
+    c.columnSpan = columnSpan;
+    return c;
+}
+
+ControlResource Edit(int id, int limit, int row, int column, int columnSpan) {
+    ControlResource c;
+    c.id = id;
+    c.kind = ControlKind::Edit;
+    c.row = row;
+    c.column = column;
+    c.columnSpan = columnSpan;
+    c.textLimit = limit;
+    c.style = platform::kStyleBorder;
+    return c;
+}
+
+ControlResource CheckBox(int id, std::string text, int row, int column, int columnSpan) {
+    ControlResource c;
+    c.id = id;
+    c.kind = ControlKind::CheckBox;
+    c.text = std::move(text);
+    c.row = row;
+    c.column = column;
+    c.columnSpan = columnSpan;
+    return c;
+}
+
+ControlResource Button(int id, std::string text, int row, int column, bool isDefault) {
+    ControlResource c;
+    c.id = id;
+    c.kind = ControlKind::PushButton;
+    c.text = std::move(text);
+    c.row = row;
+    c.column = column;
+    c.style = isDefault ? platform::kStyleDefault : platform::kStyleNone;
+    return c;
+}
+
+// OK and Cancel side by side at the right end of the last row.
+void AddOkCancel(DialogResource& d, int row, int okColumn) {
+    d.controls.push_back(Button(platform::kIdOk, "OK", row, okColumn, true));
+    d.controls.push_back(Button(platform::kIdCancel, "Cancel", row, okColumn + 1, false));
+}
+
+}  // namespace
+
+DialogResource ClassInfoDialogResource() {
+    DialogResource d;
+    d.id = kClassInfoDialogId;
+    d.caption = "Class Information";
+    d.controls.push_back(Label("Course Title:", 0, 0));
+    d.controls.push_back(Edit(kIdCourseTitle, 29, 0, 1, 3));
+    d.controls.push_back(Label("Instructor:", 1, 0));
+    d.controls.push_back(Edit(kIdInstructor, 49, 1, 1, 3));
+    d.controls.push_back(Label("Period/Time:", 2, 0));
+    d.controls.push_back(Edit(kIdPeriod, 19, 2, 1, 3));
+    AddOkCancel(d, 3, 2);
+    return d;
+}
+
+DialogResource DisplayOptionsDialogResource() {
+    DialogResource d;
+    d.id = kDisplayOptionsDialogId;
+    d.caption = "Window Display Options";
+    d.controls.push_back(Label("Select Options for Window Display:", 0, 0, 6));
+
+    // Three columns of boxes: names and grades, averages, points. A box
+    // named after an Extra category has no text of its own; the label beside
+    // it carries the class's name for the category.
+    struct Box {
+        int id;
+        const char* text;  // nullptr: labelled by the static beside it
+        int labelId;
+        const char* labelText;
+    };
+    const Box grades[] = {{102, "First Name", 0, nullptr}, {103, "ID #", 0, nullptr},
+                          {104, "Tests", 0, nullptr},      {105, "Quizzes", 0, nullptr},
+                          {106, "Homework", 0, nullptr},   {107, "Labs", 0, nullptr},
+                          {108, nullptr, kIdExtra1Label, "%s"}, {109, nullptr, kIdExtra2Label, "%s"}};
+    const Box averages[] = {{110, "Test Average", 0, nullptr},
+                            {111, "Quiz Average", 0, nullptr},
+                            {112, "Homework Average", 0, nullptr},
+                            {113, "Lab Average", 0, nullptr},
+                            {114, nullptr, kIdExtra1AverageLabel, "%s Average"},
+                            {115, nullptr, kIdExtra2AverageLabel, "%s Average"}};
+    const Box points[] = {{116, "Test Points", 0, nullptr},
+                          {117, "Quiz Points", 0, nullptr},
+                          {118, "Homework Points", 0, nullptr},
+                          {119, "Lab Points", 0, nullptr},
+                          {120, nullptr, kIdExtra1PointsLabel, "%s Points"},
+                          {121, nullptr, kIdExtra2PointsLabel, "%s Points"},
+                          {122, "Total Points", 0, nullptr},
+                          {123, "Points Possible", 0, nullptr}};
+    auto addColumn = [&d](const Box* boxes, int count, int column) {
+        for (int i = 0; i < count; ++i) {
+            const Box& b = boxes[i];
+            const int row = 1 + i;
+            if (b.text) {
+                d.controls.push_back(CheckBox(b.id, b.text, row, column, 2));
+            } else {
+                d.controls.push_back(CheckBox(b.id, "", row, column, 1));
+                d.controls.push_back(Label(b.labelText, row, column + 1, 1, b.labelId));
+            }
+        }
+    };
+    addColumn(grades, 8, 0);
+    addColumn(averages, 6, 2);
+    addColumn(points, 8, 4);
+    AddOkCancel(d, 9, 4);
+    return d;
+}
+
+DialogResource ExtraNamesDialogResource() {
+    DialogResource d;
+    d.id = kExtraNamesDialogId;
+    d.caption = "Change Extra 1 or 2 Name";
+    d.controls.push_back(Label("Extra1 Name:", 0, 0));
+    d.controls.push_back(Edit(kIdExtra1Name, kExtraNameLimit, 0, 1, 2));
+    d.controls.push_back(Label("Extra2 Name:", 1, 0));
+    d.controls.push_back(Edit(kIdExtra2Name, kExtraNameLimit, 1, 1, 2));
+    AddOkCancel(d, 2, 1);
+    return d;
+}
+
+}  // namespace quorle::resources
