@@ -1,0 +1,364 @@
+#include "reports/GradesPrint.h"
+
+#include <filesystem>
+
+#include "grading/Compute.h"
+#include "record/Binary.h"
+#include "resources/ReportDialogs.h"
+
+namespace quorle {
+
+namespace {
+
+constexpr int kGradesLinesPerPage = 85;
+constexpr int kGradesLineBudget = 44;
+constexpr int kColumnsPerBand = 9;
+
+const char* const kAverageHeadings[kCategoryCount] = {"Test Aver", "Quiz Aver", "HW Aver", "Lab Aver", nullptr, nullptr};
+const char* const kPointsHeadings[kCategoryCount] = {"Test Pts", "Quiz Pts", "HW Pts", "Lab Pts", nullptr, nullptr};
+
+bool Chosen(const PrintOptions& options, int index) { return options[static_cast<std::size_t>(index)] == 1; }
+
+}  // namespace
+
+PrintOptions DefaultPrintOptions() {
+    PrintOptions options{};
+    options[kPrintCurrentOrder] = 1;
+    return options;
+}
+
+void ParsePrintOptions(std::span<const unsigned char> bytes, PrintOptions& options) {
+    ByteReader reader(bytes);
+    for (auto& option : options) {
+        std::int32_t value = 0;
+        if (!reader.ReadInt32(value)) break;
+        option = value;
+    }
+}
+
+std::vector<unsigned char> SerializePrintOptions(const PrintOptions& options) {
+    ByteWriter writer;
+    writer.Reserve(kPrintOptionCount * 4);
+    for (const auto option : options) writer.WriteInt32(option);
+    return writer.Bytes();
+}
+
+std::string PrintOptionPath(const std::string& programDirectory) {
+    if (programDirectory.empty()) return kPrintOptionFile;
+    return (std::filesystem::path(programDirectory) / kPrintOptionFile).string();
+}
+
+void LoadPrintOptions(const std::string& programDirectory, PrintOptions& options) {
+    const auto bytes = ReadWholeFile(PrintOptionPath(programDirectory));
+    if (!bytes) {
+        options = DefaultPrintOptions();
+        return;
+    }
+    ParsePrintOptions(*bytes, options);
+}
+
+bool SavePrintOptions(const std::string& programDirectory, const PrintOptions& options) {
+    return WriteFileAtomically(PrintOptionPath(programDirectory), SerializePrintOptions(options));
+}
+
+TGradePrintDialog::TGradePrintDialog(PrintOptions& options, std::string extra1Name, std::string extra2Name)
+    : Dialog(resources::GradePrintDialogResource()),
+      options_(options),
+      extra1_(std::move(extra1Name)),
+      extra2_(std::move(extra2Name)) {}
+
+void TGradePrintDialog::SetupWindow(platform::DialogHost& host) {
+    for (int id = resources::kIdFirstPrintBox; id <= resources::kIdLastPrintBox; ++id)
+        host.SetChecked(id, Chosen(options_, id - resources::kIdFirstPrintBox));
+    // The order is a pair of radio buttons: only Rank = 1 prints in rank order,
+    // so anything else shows Current.
+    const bool rank = Chosen(options_, kPrintRankOrder);
+    host.SetChecked(resources::kIdPrintCurrent, !rank);
+    host.SetChecked(resources::kIdPrintRank, rank);
+
+    const int extra1Labels[] = {resources::kIdPrintExtra1, resources::kIdPrintExtra1Average,
+                                resources::kIdPrintExtra1Points};
+    const int extra2Labels[] = {resources::kIdPrintExtra2, resources::kIdPrintExtra2Average,
+                                resources::kIdPrintExtra2Points};
+    for (int id : extra1Labels)
+        if (const auto* c = Resource().Find(id)) host.SetText(id, FillMarker(c->text, extra1_));
+    for (int id : extra2Labels)
+        if (const auto* c = Resource().Find(id)) host.SetText(id, FillMarker(c->text, extra2_));
+}
+
+bool TGradePrintDialog::CanClose(platform::DialogHost& host) {
+    for (int id = resources::kIdFirstPrintBox; id <= resources::kIdPrintRank; ++id)
+        options_[static_cast<std::size_t>(id - resources::kIdFirstPrintBox)] = host.IsChecked(id) ? 1 : 0;
+    return true;
+}
+
+int TGradesPrint::LineCost(int columnCount) {
+    const int bands = (columnCount + kColumnsPerBand - 1) / kColumnsPerBand;
+    return bands <= 1 ? 1 : 2 * bands;
+}
+
+TGradesPrint::TGradesPrint(std::string title, const ClassRecord& record, TMyPrinter& printer, platform::Ui& ui,
+                           const PrintOptions& options, KeepOptions keep)
+    : TCountedPrintout(std::move(title), printer),
+      grading_(record.grading),
+      extra1_(record.extra1Name.Str()),
+      extra2_(record.extra2Name.Str()),
+      options_(options),
+      info_(record.info),
+      today_(ui.Today()) {
+    if (keep == KeepOptions::Save) SavePrintOptions(ui.ProgramDirectory(), options_);
+    rows_ = record.roster;
+
+    const TStudent* possible = rows_.empty() ? nullptr : &rows_[0];
+    if (possible != nullptr && !Chosen(options_, int{kPrintGradesFirst} + int{kTests}) && !possible->scores[kTests].empty())
+        lastTest_ = ui.MessageBox("Include Last Test Score", "Print last test score?", platform::Buttons::YesNo,
+                                  platform::Icon::Question) == platform::Answer::Yes;
+    if (possible != nullptr && !Chosen(options_, int{kPrintGradesFirst} + int{kQuizzes}) &&
+        !possible->scores[kQuizzes].empty())
+        lastQuiz_ = ui.MessageBox("Include Last Quiz Score", "Print last quiz score?", platform::Buttons::YesNo,
+                                  platform::Icon::Question) == platform::Answer::Yes;
+    BuildColumns();
+    columnCount_ = static_cast<int>(columns_.size());
+
+    const int students = rows_.empty() ? 0 : static_cast<int>(rows_.size()) - 1;
+    pages_ = BuildPageRecords(std::vector<int>(static_cast<std::size_t>(students), LineCost(columnCount_)),
+                              kGradesLineBudget);
+
+    // The summary is figured in roster order, as the class window figures it.
+    ComputeSummary();
+    if (Chosen(options_, kPrintRankOrder)) SortByRank(grading_, rows_);
+}
+
+void TGradesPrint::BuildColumns() {
+    columns_.clear();
+    auto add = [this](ColumnKind kind, std::string heading, int category = 0, int index = 0) {
+        columns_.push_back(Column{kind, category, index, std::move(heading)});
+    };
+    auto extraName = [this](int category) { return category == kExtra1 ? extra1_ : extra2_; };
+    const TStudent* possible = rows_.empty() ? nullptr : &rows_[0];
+
+    if (Chosen(options_, kPrintLastName)) add(ColumnKind::LastName, "Last Name");
+    if (Chosen(options_, kPrintFirstName)) add(ColumnKind::FirstName, "First Name");
+    if (Chosen(options_, kPrintId)) add(ColumnKind::Id, "ID #");
+    if (lastTest_) {
+        const auto& tests = possible->scores[kTests];
+        add(ColumnKind::LastTest, tests.back().title.Str(), kTests, static_cast<int>(tests.size()) - 1);
+    }
+    if (lastQuiz_) {
+        const auto& quizzes = possible->scores[kQuizzes];
+        add(ColumnKind::LastQuiz, quizzes.back().title.Str(), kQuizzes, static_cast<int>(quizzes.size()) - 1);
+    }
+    for (int k = 0; k < kCategoryCount; ++k) {
+        if (!Chosen(options_, kPrintGradesFirst + k) || possible == nullptr) continue;
+        const auto& list = possible->scores[k];
+        for (std::size_t i = 0; i < list.size(); ++i)
+            add(ColumnKind::Grade, list[i].title.Str(), k, static_cast<int>(i));
+    }
+    for (int k = 0; k < kCategoryCount; ++k)
+        if (Chosen(options_, kPrintAverageFirst + k))
+            add(ColumnKind::CategoryAverage, kAverageHeadings[k] ? kAverageHeadings[k] : extraName(k) + " Aver", k);
+    for (int k = 0; k < kCategoryCount; ++k)
+        if (Chosen(options_, kPrintPointsFirst + k))
+            add(ColumnKind::CategoryPoints, kPointsHeadings[k] ? kPointsHeadings[k] : extraName(k) + " Pts", k);
+    if (Chosen(options_, kPrintTotalPoints)) add(ColumnKind::TotalPoints, "Total Pts");
+    if (Chosen(options_, kPrintPossiblePoints)) add(ColumnKind::PossiblePoints, "Poss Pts");
+    add(ColumnKind::Average, "Average");
+    add(ColumnKind::Letter, "Grade");
+}
+
+bool TGradesPrint::IsNameColumn(const Column& column) const {
+    return column.kind == ColumnKind::LastName || column.kind == ColumnKind::FirstName ||
+           column.kind == ColumnKind::Id;
+}
+
+int TGradesPrint::ColumnWidth(const Column& column, const ReportUnits& units) const {
+    switch (column.kind) {
+        case ColumnKind::LastName:
+        case ColumnKind::FirstName: return units.fifteen;
+        case ColumnKind::Id: return units.fifteen / 3;
+        default: return units.ten;
+    }
+}
+
+namespace {
+
+// A grade of a row; nullptr when the row lacks it (rows are kept parallel, so
+// only a damaged class can get here).
+const TGrades* GradeAt(const TStudent& row, int category, int index) {
+    const auto& list = row.scores[category];
+    if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return nullptr;
+    return &list[static_cast<std::size_t>(index)];
+}
+
+}  // namespace
+
+std::string TGradesPrint::CellText(const Column& column, const TStudent& row, bool possibleRow) const {
+    const TStudent& possible = rows_[0];
+    switch (column.kind) {
+        case ColumnKind::LastName: return row.lastName.Str();
+        case ColumnKind::FirstName: return row.firstName.Str();
+        case ColumnKind::Id: return row.id.Str();
+        case ColumnKind::LastTest:
+        case ColumnKind::LastQuiz:
+        case ColumnKind::Grade: {
+            const TGrades* grade = GradeAt(row, column.category, column.index);
+            return grade ? FormatGrade(grade->value) : std::string();
+        }
+        case ColumnKind::CategoryAverage:
+            return FormatScore(CategoryAverage(possible.scores[column.category], row.scores[column.category]));
+        case ColumnKind::CategoryPoints: return FormatScore(CategoryPoints(row.scores[column.category]));
+        case ColumnKind::TotalPoints: return FormatScore(TotalPoints(row));
+        case ColumnKind::PossiblePoints: return FormatScore(PossiblePoints(possible, row));
+        case ColumnKind::Average: return FormatScore(OverallAverage(grading_, possible, row));
+        case ColumnKind::Letter:
+            return possibleRow ? std::string() : LetterGrade(grading_, OverallAverage(grading_, possible, row));
+    }
+    return {};
+}
+
+void TGradesPrint::ComputeSummary() {
+    columnMeans_.assign(columns_.size(), std::string());
+    classAverage_.clear();
+    distribution_ = GradeDistribution(grading_, rows_);
+    if (rows_.size() < 2) return;  // no students: nothing to average
+
+    const TStudent& possible = rows_[0];
+    const auto students = static_cast<float>(rows_.size() - 1);
+    for (std::size_t c = 0; c < columns_.size(); ++c) {
+        const Column& column = columns_[c];
+        if (IsNameColumn(column) || column.kind == ColumnKind::Letter) continue;
+        if (column.kind == ColumnKind::Average) {
+            columnMeans_[c] = FormatScore(ClassAverage(grading_, rows_));
+            continue;
+        }
+        float sum = 0.0f;
+        for (std::size_t r = 1; r < rows_.size(); ++r) {
+            const TStudent& row = rows_[r];
+            float value = 0.0f;
+            switch (column.kind) {
+                case ColumnKind::LastTest:
+                case ColumnKind::LastQuiz:
+                case ColumnKind::Grade: {
+                    // The stored values as they are: an omitted grade adds its marker.
+                    const TGrades* grade = GradeAt(row, column.category, column.index);
+                    value = grade ? grade->value : 0.0f;
+                    break;
+                }
+                case ColumnKind::CategoryAverage:
+                    value = CategoryAverage(possible.scores[column.category], row.scores[column.category]);
+                    break;
+                case ColumnKind::CategoryPoints: value = CategoryPoints(row.scores[column.category]); break;
+                case ColumnKind::TotalPoints: value = TotalPoints(row); break;
+                case ColumnKind::PossiblePoints: value = PossiblePoints(possible, row); break;
+                default: break;
+            }
+            sum = sum + value;
+        }
+        columnMeans_[c] = FormatScore(sum / students);
+    }
+    classAverage_ = FormatScore(ClassAverage(grading_, rows_));
+}
+
+void TGradesPrint::PrintHeadingLine(platform::Canvas& canvas, const ReportUnits& units, int y) {
+    int x = units.ten;
+    for (const Column& column : columns_) {
+        canvas.TextOut(x, y, column.heading);
+        x += ColumnWidth(column, units);
+    }
+}
+
+int TGradesPrint::PrintRow(platform::Canvas& canvas, const ReportUnits& units, const TStudent& row, bool possibleRow,
+                           int y) {
+    int x = units.ten;
+    if (!Wide()) {
+        for (const Column& column : columns_) {
+            const std::string text = CellText(column, row, possibleRow);
+            if (!text.empty()) canvas.TextOut(x, y, text);
+            x += ColumnWidth(column, units);
+        }
+        return y + units.line;
+    }
+    // Bands of nine columns, each a heading line with the values under it.
+    int counter = 0;
+    for (const Column& column : columns_) {
+        if (counter >= kColumnsPerBand) {
+            y += 2 * units.line;
+            x = units.ten;
+            counter = 0;
+        }
+        if (!(possibleRow && column.kind == ColumnKind::Letter)) {
+            canvas.TextOut(x, y, column.heading);
+            const std::string text = CellText(column, row, possibleRow);
+            if (!text.empty()) canvas.TextOut(x, y + units.line, text);
+        }
+        ++counter;
+        x += ColumnWidth(column, units);
+    }
+    return y + 3 * units.line;
+}
+
+int TGradesPrint::PrintSummary(platform::Canvas& canvas, const ReportUnits& units, int y) {
+    const bool hasStudents = rows_.size() >= 2;
+    if (hasStudents && !Wide()) {
+        canvas.TextOut(0, y, "Averages");
+        int x = units.ten;
+        for (std::size_t c = 0; c < columns_.size(); ++c) {
+            if (!columnMeans_[c].empty()) canvas.TextOut(x, y, columnMeans_[c]);
+            x += ColumnWidth(columns_[c], units);
+        }
+    } else if (hasStudents) {
+        // Each mean under its heading, on the blank line that ends the last block.
+        canvas.TextOut(0, y - units.line, "Averages:");
+        int x = units.ten;
+        int counter = 0;
+        for (std::size_t c = 0; c < columns_.size(); ++c) {
+            if (counter >= kColumnsPerBand) {
+                y += 2 * units.line;
+                x = units.ten;
+                counter = 0;
+            }
+            if (!columnMeans_[c].empty()) {
+                canvas.TextOut(x, y - units.line, columns_[c].heading);
+                canvas.TextOut(x, y, columnMeans_[c]);
+            }
+            ++counter;
+            x += ColumnWidth(columns_[c], units);
+        }
+    }
+
+    y += 2 * units.line;
+    canvas.TextOut(2 * units.ten, y, "Distribution of Grades:");
+    y += units.line;
+    const char* const labels[] = {"A     ", "B     ", "C     ", "D     ", "F     "};
+    for (std::size_t g = 0; g < 5; ++g) {
+        canvas.TextOut(3 * units.ten, y, std::string(labels[g]) + std::string(static_cast<std::size_t>(distribution_[g]), 'X'));
+        y += units.line;
+    }
+    y += units.line;
+    if (hasStudents) canvas.TextOut(0, y, "               Class Average is: " + classAverage_);
+    return y + units.line;
+}
+
+void TGradesPrint::PrintPage(platform::PrintDevice& device, const TStart& record, bool lastOfJob) {
+    device.SelectFont(ReportFont(pageSize_.cy, kGradesLinesPerPage));
+    const ReportUnits units = MeasureUnits(device);
+    lineHeight_ = units.line;
+    PrintPageNumber(device, pageCounter_);
+    int y = PrintClassHeader(device, units, "", info_, today_);
+
+    if (!rows_.empty()) {
+        if (!Wide()) {
+            PrintHeadingLine(device, units, y);
+            y += units.line;
+        }
+        y = PrintRow(device, units, rows_[0], true, y);
+        const int last = std::min(record.last, static_cast<int>(rows_.size()) - 1);
+        for (int i = std::max(1, record.first); i <= last; ++i)
+            y = PrintRow(device, units, rows_[static_cast<std::size_t>(i)], false, y);
+    }
+    y += units.line;
+    if (lastOfJob) PrintSummary(device, units, y);
+    device.RestoreFont();
+}
+
+}  // namespace quorle

@@ -1,0 +1,134 @@
+#pragma once
+// The grades report: its print options and their file QUORLE.POP, the Print
+// Display Options dialog, and the printout TGradesPrint.
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/Dialog.h"
+#include "platform/Ui.h"
+#include "record/ClassRecord.h"
+#include "reports/Printer.h"
+
+namespace quorle {
+
+inline constexpr int kPrintOptionCount = 25;
+inline constexpr const char* kPrintOptionFile = "QUORLE.POP";
+
+// 25 choices, 1 for chosen. Index order: 0 last name, 1 first name, 2 ID,
+// 3..8 the grades of each category, 9..14 the category averages, 15..20 the
+// category points, 21 total points, 22 points possible, 23 current order,
+// 24 rank order.
+using PrintOptions = std::array<std::int32_t, kPrintOptionCount>;
+
+enum PrintOption : int {
+    kPrintLastName = 0,
+    kPrintFirstName = 1,
+    kPrintId = 2,
+    kPrintGradesFirst = 3,    // + category
+    kPrintAverageFirst = 9,   // + category
+    kPrintPointsFirst = 15,   // + category
+    kPrintTotalPoints = 21,
+    kPrintPossiblePoints = 22,
+    kPrintCurrentOrder = 23,
+    kPrintRankOrder = 24,
+};
+
+// Nothing chosen, current order: what a missing QUORLE.POP gives.
+PrintOptions DefaultPrintOptions();
+
+// Fills the leading options from the bytes of an option file (25
+// little-endian ints; a short file fills only as many as it holds).
+void ParsePrintOptions(std::span<const unsigned char> bytes, PrintOptions& options);
+std::vector<unsigned char> SerializePrintOptions(const PrintOptions& options);
+
+// QUORLE.POP in the program directory. Load: the defaults when the file cannot
+// be read, else the leading options it holds. Save: false when it cannot be
+// written (nothing is said; the old file stays as it was).
+std::string PrintOptionPath(const std::string& programDirectory);
+void LoadPrintOptions(const std::string& programDirectory, PrintOptions& options);
+bool SavePrintOptions(const std::string& programDirectory, const PrintOptions& options);
+
+// "Print Display Options" (dialog 312): the class window's options in, the
+// choice back on OK.
+class TGradePrintDialog : public platform::Dialog {
+public:
+    TGradePrintDialog(PrintOptions& options, std::string extra1Name, std::string extra2Name);
+
+    void SetupWindow(platform::DialogHost& host) override;
+    bool CanClose(platform::DialogHost& host) override;
+
+private:
+    PrintOptions& options_;
+    std::string extra1_;
+    std::string extra2_;
+};
+
+// Whether the printout keeps the chosen options in QUORLE.POP. The command
+// line prints with options of its own and leaves the dialog's file alone.
+enum class KeepOptions { Save, DoNotSave };
+
+class TGradesPrint : public TCountedPrintout {
+public:
+    // Asks the last-test and last-quiz questions through the Ui when their
+    // categories are not chosen and the class has such grades.
+    TGradesPrint(std::string title, const ClassRecord& record, TMyPrinter& printer, platform::Ui& ui,
+                 const PrintOptions& options, KeepOptions keep = KeepOptions::Save);
+
+    int ColumnCount() const { return columnCount_; }
+    bool Wide() const { return columnCount_ > 9; }
+    bool PrintLastTest() const { return lastTest_; }
+    bool PrintLastQuiz() const { return lastQuiz_; }
+    // The rows as printed: the Possible Points row first.
+    const std::vector<TStudent>& Rows() const { return rows_; }
+
+    // The line cost of a student row for a column count.
+    static int LineCost(int columnCount);
+
+    enum class ColumnKind {
+        LastName, FirstName, Id, LastTest, LastQuiz, Grade, CategoryAverage, CategoryPoints,
+        TotalPoints, PossiblePoints, Average, Letter
+    };
+    struct Column {
+        ColumnKind kind = ColumnKind::Average;
+        int category = 0;
+        int index = 0;  // the grade within its category
+        std::string heading;
+    };
+    const std::vector<Column>& Columns() const { return columns_; }
+
+protected:
+    void PrintPage(platform::PrintDevice& device, const TStart& record, bool lastOfJob) override;
+
+private:
+    void BuildColumns();
+    int ColumnWidth(const Column& column, const ReportUnits& units) const;
+    std::string CellText(const Column& column, const TStudent& row, bool possibleRow) const;
+    bool IsNameColumn(const Column& column) const;
+    void ComputeSummary();
+    int PrintRow(platform::Canvas& canvas, const ReportUnits& units, const TStudent& row, bool possibleRow, int y);
+    void PrintHeadingLine(platform::Canvas& canvas, const ReportUnits& units, int y);
+    int PrintSummary(platform::Canvas& canvas, const ReportUnits& units, int y);
+
+    GradingSystem grading_;
+    std::string extra1_;
+    std::string extra2_;
+    PrintOptions options_;
+    ClassInfo info_;
+    platform::Date today_;
+    std::vector<TStudent> rows_;
+    int columnCount_ = 0;
+    bool lastTest_ = false;
+    bool lastQuiz_ = false;
+    std::vector<Column> columns_;
+    // The averages row, one text per column (empty where nothing is printed),
+    // and the class average; computed once, in roster order.
+    std::vector<std::string> columnMeans_;
+    std::string classAverage_;
+    std::array<int, 5> distribution_{};
+    int lineHeight_ = 0;
+};
+
+}  // namespace quorle

@@ -1,0 +1,277 @@
+#include "reports/Printer.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
+namespace quorle {
+
+using platform::PrintDevice;
+using platform::PrintSetup;
+
+namespace {
+
+constexpr const char* kPrintErrorCaption = "Print Error";
+constexpr const char* kPrintErrorLabel = "'%s' not printed. %s.";
+
+const char* SpoolErrorReason(int error) {
+    switch (error) {
+        case platform::kSpoolOutOfMemory: return "Out of memory";
+        case platform::kSpoolOutOfDisk: return "Out of disk space";
+        case platform::kSpoolAppAbort: return "Printing aborted in Print Manager";
+        case platform::kSpoolUserAbort: return "Printing canceled";
+        case platform::kSpoolGeneralError: return "Error encountered during print";
+        default: return nullptr;
+    }
+}
+
+// Every page of a job that asks for the whole document.
+constexpr int kLastPossiblePage = INT_MAX;
+
+}  // namespace
+
+std::string FillMarker(std::string_view label, std::string_view text) {
+    std::string out(label);
+    const auto at = out.find("%s");
+    if (at != std::string::npos) out.replace(at, 2, text);
+    return out;
+}
+
+std::string PrintErrorText(std::string_view title, int error) {
+    const char* reason = SpoolErrorReason(error);
+    if (reason == nullptr) return {};
+    const std::string_view label(kPrintErrorLabel);
+    // Fill the markers one after the other, so a title holding "%s" stays as it is.
+    const auto first = label.find("%s");
+    const auto second = label.find("%s", first + 2);
+    std::string out;
+    out.append(label.substr(0, first));
+    out.append(title);
+    out.append(label.substr(first + 2, second - first - 2));
+    out.append(reason);
+    out.append(label.substr(second + 2));
+    return out;
+}
+
+void TMyPrinter::ReportError(platform::Ui& ui, const TPrintout& printout) const {
+    const std::string text = PrintErrorText(printout.Title(), error_);
+    if (!text.empty()) ui.MessageBox(kPrintErrorCaption, text, platform::Buttons::Ok, platform::Icon::Stop);
+}
+
+bool TMyPrinter::RunPrintJob(platform::Ui& ui, platform::ChildHost* parent, TPrintout& printout, bool prompt) {
+    error_ = 1;
+    ui.SetWaitCursor(true);
+
+    // The printout's pages decide which range choices the dialog offers.
+    int minPage = 0, maxPage = 0, selFrom = 0, selTo = 0;
+    printout.GetPageRange(minPage, maxPage, selFrom, selTo);
+    if (selFrom != 0) {
+        setup_.flags &= ~platform::kPrintNoSelection;
+        setup_.fromPage = selFrom;
+        setup_.toPage = selTo;
+    } else {
+        setup_.flags |= platform::kPrintNoSelection;
+        setup_.fromPage = 0;
+        setup_.toPage = 999;
+    }
+    if (minPage != 0) {
+        setup_.flags &= ~platform::kPrintNoPageNums;
+        setup_.minPage = minPage;
+        setup_.maxPage = maxPage;
+        setup_.fromPage = std::clamp(setup_.fromPage, minPage, std::max(minPage, maxPage));
+        setup_.toPage = std::clamp(setup_.toPage, minPage, std::max(minPage, maxPage));
+    } else {
+        setup_.flags |= platform::kPrintNoPageNums;
+    }
+
+    std::unique_ptr<PrintDevice> device;
+    if (prompt) {
+        setup_.flags &= ~(platform::kPrintSetupOnly | platform::kPrintReturnDefault);
+        setup_.flags |= platform::kPrintReturnDc;
+        setup_.error = 0;
+        ui.SetWaitCursor(false);
+        device = ui.PrintDialog(setup_);
+        if (!device && setup_.error == platform::kPrintErrorDefaultChanged) {
+            // The default printer changed under the dialog: forget the old one and ask again.
+            setup_.printerName.clear();
+            setup_.error = 0;
+            device = ui.PrintDialog(setup_);
+        }
+        if (!device) return false;  // cancelled or failed: nothing else happens
+        ui.SetWaitCursor(true);
+    } else {
+        device = device_ ? std::move(device_) : ui.DefaultPrintDevice(setup_);
+        if (!device) {
+            ui.SetWaitCursor(false);
+            ui.MessageBox(kPrintErrorCaption, "Printer error", platform::Buttons::Ok, platform::Icon::Stop);
+            return false;
+        }
+    }
+
+    pageSize_ = platform::Size{device->DeviceCaps(platform::DeviceCap::HorizontalRes),
+                               device->DeviceCaps(platform::DeviceCap::VerticalRes)};
+    printout.AttachDevice(*device, pageSize_);
+
+    ui.SetWaitCursor(false);
+    if (parent != nullptr) parent->Enable(false);
+
+    // No printout of the system asks for bands: the band is the whole page.
+    const platform::Rect band{0, 0, pageSize_.cx, pageSize_.cy};
+
+    const int requested = std::max(1, setup_.copies);
+    int copiesPerPass = 1;
+    if ((setup_.flags & platform::kPrintCollate) == 0) {
+        // A device that answers nonsense makes one copy per pass, so the copy loop ends.
+        copiesPerPass = std::max(1, device->SetCopyCount(requested));
+    }
+
+    int fromPage = 1, toPage = kLastPossiblePage;
+    const bool selectionChosen = (setup_.flags & platform::kPrintSelection) != 0;
+    const bool pagesChosen = (setup_.flags & platform::kPrintPageNums) != 0;
+    if ((prompt && selectionChosen) || selFrom != 0 || (prompt && pagesChosen)) {
+        fromPage = setup_.fromPage;
+        toPage = setup_.toPage;
+    } else if (minPage != 0) {
+        fromPage = minPage;
+        toPage = maxPage;
+    }
+
+    printout.StartPrinting();
+    for (int copies = requested; copies > 0 && error_ > 0; copies -= copiesPerPass) {
+        if (copiesPerPass > 1 && copies < copiesPerPass) device->SetCopyCount(copies);
+        error_ = device->StartDoc(printout.Title());
+        printout.BeginCopy(fromPage, toPage, kRenderText | kRenderGraphics);
+        for (std::int64_t page = fromPage; error_ > 0 && page <= toPage && printout.PageExists(static_cast<int>(page));
+             ++page) {
+            const int started = device->StartPage();
+            if (started < 0) {
+                error_ = started;
+                break;
+            }
+            printout.RenderPage(static_cast<int>(page), band, kRenderText | kRenderGraphics);
+            const int ended = device->EndPage();
+            error_ = ended == 0 ? 1 : ended;
+        }
+        if (error_ > 0) {
+            // A document the device could not finish (a PDF it could not write) is an error too.
+            const int finished = device->EndDoc();
+            if (finished < 0) error_ = finished;
+        }
+        printout.EndCopy();
+    }
+    printout.FinishPrinting();
+    if (copiesPerPass > 1) device->SetCopyCount(1);
+
+    if (parent != nullptr) parent->Enable(true);
+    device.reset();
+    if (error_ < 0 && (error_ & kSpoolNotReported) != 0) ReportError(ui, printout);
+    return error_ > 0;
+}
+
+int MulDiv(int number, int numerator, int denominator) {
+    if (denominator == 0) return -1;
+    const std::int64_t product = static_cast<std::int64_t>(number) * numerator;
+    const std::int64_t half = std::llabs(denominator) / 2;
+    std::int64_t result = 0;
+    if ((product < 0) != (denominator < 0))
+        result = (product - (product < 0 ? half : -half)) / denominator;
+    else
+        result = (product + (product < 0 ? -half : half)) / denominator;
+    return static_cast<int>(std::clamp<std::int64_t>(result, INT_MIN, INT_MAX));
+}
+
+platform::FontSpec ReportFont(int pageHeight, int linesPerPage) {
+    platform::FontSpec font;
+    font.face = "Courier New";
+    font.height = -MulDiv(1, pageHeight, linesPerPage);
+    font.weight = 400;
+    font.fixedPitch = true;
+    return font;
+}
+
+ReportUnits MeasureUnits(platform::Canvas& canvas) {
+    ReportUnits units;
+    units.ten = canvas.TextExtent("XXXXXXXXXX").cx;
+    units.fifteen = canvas.TextExtent("XXXXXXXXXXXXXXX").cx;
+    units.line = canvas.TextExtent("X").cy;
+    return units;
+}
+
+std::string FormatDate(const platform::Date& date) {
+    return std::to_string(date.month) + "/" + std::to_string(date.day) + "/" + std::to_string(date.year);
+}
+
+void PrintPageNumber(platform::Canvas& canvas, int page) {
+    if (page > 1) canvas.TextOut(20, 10, "Page " + std::to_string(page));
+}
+
+int PrintClassHeader(platform::Canvas& canvas, const ReportUnits& units, std::string_view prefix,
+                     const ClassInfo& info, const platform::Date& today) {
+    int y = 5 * units.line;
+    std::string line(prefix);
+    line += "Course: ";
+    line += info.course.View();
+    line += "       Instructor: ";
+    line += info.instructor.View();
+    canvas.TextOut(units.ten, y, line);
+
+    y += 2 * units.line;
+    std::string period = "Period: ";
+    period += info.period.View();
+    canvas.TextOut(units.ten, y, period);
+    canvas.TextOut(canvas.TextExtent(period).cx + 2 * units.ten, y, FormatDate(today));
+    return y + 2 * units.line;
+}
+
+std::vector<TStart> BuildPageRecords(const std::vector<int>& lineCosts, int budget) {
+    std::vector<TStart> pages;
+    TStart current{1, 0};
+    int count = 0;
+    const int rows = static_cast<int>(lineCosts.size());
+    for (int i = 1; i <= rows; ++i) {
+        const int cost = lineCosts[static_cast<std::size_t>(i - 1)];
+        count += cost;
+        // A row that alone reaches the budget stays on the page it starts
+        // rather than leaving an empty page before it.
+        if (count >= budget && i > current.first) {
+            current.last = i - 1;
+            pages.push_back(current);
+            current = TStart{i, 0};
+            count = cost;
+        }
+    }
+    current.last = rows;
+    pages.push_back(current);
+    return pages;
+}
+
+void TCountedPrintout::AttachDevice(platform::PrintDevice& device, platform::Size pageSize) {
+    TPrintout::AttachDevice(device, pageSize);
+    pageCounter_ = printer_.Setup().fromPage;
+}
+
+void TCountedPrintout::GetPageRange(int& minPage, int& maxPage, int& selFrom, int& selTo) {
+    minPage = 1;
+    maxPage = PageCount();
+    selFrom = 1;
+    selTo = PageCount();
+    printer_.Setup().fromPage = 1;
+    printer_.Setup().toPage = PageCount();
+}
+
+void TCountedPrintout::BeginCopy(int fromPage, int, unsigned) {
+    // Every copy starts again at the first page of the range.
+    pageCounter_ = fromPage;
+}
+
+bool TCountedPrintout::PageExists(int) { return pageCounter_ <= printer_.Setup().toPage; }
+
+void TCountedPrintout::RenderPage(int, const platform::Rect&, unsigned) {
+    if (device_ == nullptr || pageCounter_ < 1 || pageCounter_ > PageCount()) return;
+    if (pageSize_.cx > 0 && pageSize_.cy > 0)
+        PrintPage(*device_, pages_[static_cast<std::size_t>(pageCounter_ - 1)],
+                  pageCounter_ == printer_.Setup().toPage);
+    ++pageCounter_;
+}
+
+}  // namespace quorle

@@ -1,0 +1,97 @@
+#include "resources/ReportDialogs.h"
+
+#include <string>
+
+namespace quorle::resources {
+
+using platform::ControlKind;
+using platform::ControlResource;
+using platform::DialogResource;
+
+namespace {
+
+ControlResource Control(ControlKind kind, int id, std::string text, int row, int column, int columnSpan = 1,
+                        int group = 0) {
+    ControlResource c;
+    c.id = id;
+    c.kind = kind;
+    c.text = std::move(text);
+    c.row = row;
+    c.column = column;
+    c.columnSpan = columnSpan;
+    c.group = group;
+    return c;
+}
+
+struct Box {
+    int id;
+    const char* text;  // nullptr: labelled by the static beside it
+    int labelId;
+    const char* labelText;
+};
+
+// A column of check boxes inside a frame. A box named after an Extra category
+// has no text of its own; the label beside it carries the class's name for it.
+void AddBoxes(DialogResource& d, const Box* boxes, int count, int firstRow, int column, int frame) {
+    for (int i = 0; i < count; ++i) {
+        const Box& b = boxes[i];
+        const int row = firstRow + i;
+        if (b.text != nullptr) {
+            d.controls.push_back(Control(ControlKind::CheckBox, b.id, b.text, row, column, 2, frame));
+        } else {
+            d.controls.push_back(Control(ControlKind::CheckBox, b.id, "", row, column, 1, frame));
+            d.controls.push_back(Control(ControlKind::Static, b.labelId, b.labelText, row, column + 1, 1, frame));
+        }
+    }
+}
+
+}  // namespace
+
+DialogResource GradePrintDialogResource() {
+    DialogResource d;
+    d.id = kGradePrintDialogId;
+    d.caption = "Print Display Options";
+    d.controls.push_back(Control(ControlKind::Static, -1, "Select Items You Want Printed:", 0, 0, 3));
+
+    // Frame 1: names and the grades of each category.
+    d.controls.push_back(Control(ControlKind::GroupBox, kIdPrintNamesFrame, "", 1, 0));
+    const Box names[] = {{101, "Last Name", 0, nullptr},   {102, "First Name", 0, nullptr},
+                         {103, "ID #", 0, nullptr},        {104, "Tests", 0, nullptr},
+                         {105, "Quizzes", 0, nullptr},     {106, "Homework", 0, nullptr},
+                         {107, "Labs", 0, nullptr},        {108, nullptr, kIdPrintExtra1, "%s"},
+                         {109, nullptr, kIdPrintExtra2, "%s"}};
+    AddBoxes(d, names, 9, 0, 0, kIdPrintNamesFrame);
+
+    // Frame 2: averages beside points.
+    d.controls.push_back(Control(ControlKind::GroupBox, kIdPrintFiguresFrame, "", 1, 1));
+    const Box averages[] = {{110, "Test Average", 0, nullptr},
+                            {111, "Quiz Average", 0, nullptr},
+                            {112, "Homework Average", 0, nullptr},
+                            {113, "Lab Average", 0, nullptr},
+                            {114, nullptr, kIdPrintExtra1Average, "%s Average"},
+                            {115, nullptr, kIdPrintExtra2Average, "%s Average"}};
+    const Box points[] = {{116, "Test Points", 0, nullptr},
+                          {117, "Quiz Points", 0, nullptr},
+                          {118, "Homework Points", 0, nullptr},
+                          {119, "Lab Points", 0, nullptr},
+                          {120, nullptr, kIdPrintExtra1Points, "%s Points"},
+                          {121, nullptr, kIdPrintExtra2Points, "%s Points"},
+                          {122, "Total Points", 0, nullptr},
+                          {123, "Points Possible", 0, nullptr}};
+    AddBoxes(d, averages, 6, 0, 0, kIdPrintFiguresFrame);
+    AddBoxes(d, points, 8, 0, 2, kIdPrintFiguresFrame);
+
+    // Frame 3: the print order.
+    d.controls.push_back(Control(ControlKind::GroupBox, kIdPrintOrderFrame, "", 1, 2));
+    d.controls.push_back(Control(ControlKind::Static, -1, "Print Order:", 0, 0, 1, kIdPrintOrderFrame));
+    d.controls.push_back(Control(ControlKind::RadioButton, kIdPrintCurrent, "Current", 1, 0, 1, kIdPrintOrderFrame));
+    d.controls.push_back(Control(ControlKind::RadioButton, kIdPrintRank, "Rank", 2, 0, 1, kIdPrintOrderFrame));
+
+    ControlResource ok = Control(ControlKind::PushButton, platform::kIdOk, "OK", 2, 1);
+    ok.style = platform::kStyleDefault;
+    d.controls.push_back(ok);
+    d.controls.push_back(Control(ControlKind::PushButton, platform::kIdCancel, "Cancel", 2, 2));
+    return d;
+}
+
+}  // namespace quorle::resources
