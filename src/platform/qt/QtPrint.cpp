@@ -1,10 +1,267 @@
 #include "platform/qt/QtPrint.h"
 
-// Placeholder until the printer devices are built.
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <algorithm>
+#include <optional>
+
+#include "platform/qt/QtCanvas.h"
+
 namespace quorle::qt {
 
-std::unique_ptr<platform::PrintDevice> RunPrintDialog(QWidget*, platform::PrintSetup&) { return nullptr; }
-std::unique_ptr<platform::PrintDevice> MakeDefaultPrintDevice(const platform::PrintSetup&) { return nullptr; }
-std::unique_ptr<platform::PrintDevice> MakePdfDevice(const std::string&, const std::string&) { return nullptr; }
+namespace {
+
+using platform::DeviceCap;
+using platform::PrintSetup;
+
+constexpr int kPdfResolution = 600;
+// What a laser printer cannot reach at the paper's edge; the PDF keeps the
+// same printable area so it looks like the printed page.
+constexpr double kPdfMarginMm = 6.35;
+
+// A printer or a PDF file: one QPainter over the paged device for the whole
+// document, the canvas over it while a document is open.
+class PagedPrintDevice : public platform::PrintDevice {
+public:
+    explicit PagedPrintDevice(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)), device_(printer_.get()) {}
+    explicit PagedPrintDevice(std::unique_ptr<QPdfWriter> writer) : writer_(std::move(writer)), device_(writer_.get()) {}
+
+    ~PagedPrintDevice() override {
+        canvas_.reset();
+        if (painter_.isActive()) {
+            // A job that stopped on an error: a printer drops it.
+            if (printer_) printer_->abort();
+            painter_.end();
+        }
+    }
+
+    int StartDoc(std::string_view documentName) override {
+        if (painter_.isActive()) return platform::kSpoolGeneralError;
+        const QString name = FromCp1252(documentName);
+        if (printer_) printer_->setDocName(name);
+        if (writer_) writer_->setTitle(name);
+        if (!painter_.begin(device_)) return platform::kSpoolGeneralError;
+        canvas_ = std::make_unique<QtCanvas>(painter_, QFont(), Size(), device_->logicalDpiX(), device_->logicalDpiY());
+        if (selected_) canvas_->SelectFont(*selected_);
+        firstPage_ = true;
+        return 1;
+    }
+
+    int StartPage() override {
+        if (!painter_.isActive()) return platform::kSpoolGeneralError;
+        // The painter opens the first page itself; every further one is asked for.
+        if (!firstPage_ && !device_->newPage()) return platform::kSpoolGeneralError;
+        firstPage_ = false;
+        return 1;
+    }
+
+    int EndPage() override { return painter_.isActive() ? 1 : platform::kSpoolGeneralError; }
+
+    int EndDoc() override {
+        canvas_.reset();
+        if (!painter_.isActive()) return platform::kSpoolGeneralError;
+        const bool ended = painter_.end();
+        if (!ended || (printer_ && printer_->printerState() == QPrinter::Error)) return platform::kSpoolGeneralError;
+        return 1;
+    }
+
+    int SetCopyCount(int copies) override {
+        if (!printer_ || !printer_->supportsMultipleCopies()) return 1;
+        printer_->setCopyCount(std::max(1, copies));
+        return printer_->copyCount();
+    }
+
+    void SelectFont(const platform::FontSpec& font) override {
+        selected_ = font;
+        if (canvas_) canvas_->SelectFont(font);
+    }
+    void RestoreFont() override {
+        selected_.reset();
+        if (canvas_) canvas_->RestoreFont();
+    }
+    platform::Size TextExtent(std::string_view text) override {
+        if (canvas_) return canvas_->TextExtent(text);
+        // Measuring before the document starts: the device's own metrics.
+        const QFont font = selected_ ? QtCanvas::MakeFont(*selected_) : QFont();
+        const QFontMetrics metrics(font, device_);
+        return platform::Size{metrics.horizontalAdvance(FromCp1252(text)), metrics.height()};
+    }
+    void TextOut(int x, int y, std::string_view text) override {
+        if (canvas_) canvas_->TextOut(x, y, text);
+    }
+    void SetTextColor(platform::Color color) override {
+        if (canvas_) canvas_->SetTextColor(color);
+    }
+    void SetDefaultTextColor() override {
+        if (canvas_) canvas_->SetDefaultTextColor();
+    }
+    void SetBackgroundTransparent(bool transparent) override {
+        if (canvas_) canvas_->SetBackgroundTransparent(transparent);
+    }
+    void Line(int x1, int y1, int x2, int y2, int penWidth) override {
+        if (canvas_) canvas_->Line(x1, y1, x2, y2, penWidth);
+    }
+    void Rectangle(const platform::Rect& rect, int penWidth) override {
+        if (canvas_) canvas_->Rectangle(rect, penWidth);
+    }
+    int DeviceCaps(DeviceCap cap) const override {
+        switch (cap) {
+            case DeviceCap::HorizontalRes: return device_->width();
+            case DeviceCap::VerticalRes: return device_->height();
+            case DeviceCap::LogPixelsX: return device_->logicalDpiX();
+            case DeviceCap::LogPixelsY: return device_->logicalDpiY();
+        }
+        return 0;
+    }
+
+private:
+    platform::Size Size() const { return platform::Size{device_->width(), device_->height()}; }
+
+    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QPdfWriter> writer_;
+    QPagedPaintDevice* device_ = nullptr;
+    QPainter painter_;
+    std::unique_ptr<QtCanvas> canvas_;
+    std::optional<platform::FontSpec> selected_;
+    bool firstPage_ = true;
+};
+
+// After the dialog the job runner decides about copies: one copy per job
+// until it asks the device for more.
+std::unique_ptr<platform::PrintDevice> DeviceFor(std::unique_ptr<QPrinter> printer) {
+    printer->setCopyCount(1);
+    printer->setCollateCopies(false);
+    return std::make_unique<PagedPrintDevice>(std::move(printer));
+}
+
+bool IsLetterTerritory(QLocale::Territory territory) {
+    switch (territory) {
+        case QLocale::UnitedStates:
+        case QLocale::Canada:
+        case QLocale::Mexico:
+        case QLocale::Belize:
+        case QLocale::Guatemala:
+        case QLocale::ElSalvador:
+        case QLocale::Honduras:
+        case QLocale::Nicaragua:
+        case QLocale::CostaRica:
+        case QLocale::Panama:
+        case QLocale::PuertoRico:
+        case QLocale::DominicanRepublic:
+        case QLocale::Colombia:
+        case QLocale::Venezuela:
+        case QLocale::Chile:
+        case QLocale::Philippines: return true;
+        default: return false;
+    }
+}
+
+std::optional<QPageSize> PageSizeNamed(const std::string& name) {
+    const QString lower = QString::fromStdString(name).trimmed().toLower();
+    if (lower.isEmpty()) return PageSizeNamed(LocalePageSizeName());
+    if (lower == "letter") return QPageSize(QPageSize::Letter);
+    if (lower == "a4") return QPageSize(QPageSize::A4);
+    return std::nullopt;
+}
+
+}  // namespace
+
+void EnsureGuiApplication() {
+    if (QCoreApplication::instance() != nullptr) return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "quorle";
+    static char* argv[] = {name, nullptr};
+    new QGuiApplication(argc, argv);  // lives as long as the process
+}
+
+std::string LocalePageSizeName() {
+    const QLocale locale = QLocale::system();
+    if (locale.measurementSystem() == QLocale::ImperialUSSystem || IsLetterTerritory(locale.territory()))
+        return "Letter";
+    return "A4";
+}
+
+std::unique_ptr<platform::PrintDevice> RunPrintDialog(QWidget* parent, PrintSetup& setup) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!setup.printerName.empty()) printer->setPrinterName(QString::fromStdString(setup.printerName));
+
+    QPrintDialog dialog(printer.get(), parent);
+    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile |
+                                                       QAbstractPrintDialog::PrintCollateCopies |
+                                                       QAbstractPrintDialog::PrintShowPageSize;
+    if ((setup.flags & platform::kPrintNoSelection) == 0) options |= QAbstractPrintDialog::PrintSelection;
+    if ((setup.flags & platform::kPrintNoPageNums) == 0) options |= QAbstractPrintDialog::PrintPageRange;
+    dialog.setOptions(options);
+    if ((setup.flags & platform::kPrintNoPageNums) == 0 && setup.minPage >= 1 && setup.maxPage >= setup.minPage) {
+        dialog.setMinMax(setup.minPage, setup.maxPage);
+        if (setup.fromPage >= setup.minPage && setup.toPage >= setup.fromPage)
+            printer->setFromTo(setup.fromPage, setup.toPage);
+    }
+    printer->setPrintRange(QPrinter::AllPages);
+    printer->setCopyCount(std::max(1, setup.copies));
+    printer->setCollateCopies((setup.flags & platform::kPrintCollate) != 0);
+
+    if (dialog.exec() != QDialog::Accepted) {
+        setup.error = 0;
+        return nullptr;
+    }
+
+    setup.flags &= ~(platform::kPrintSelection | platform::kPrintPageNums | platform::kPrintCollate);
+    switch (printer->printRange()) {
+        case QPrinter::Selection: setup.flags |= platform::kPrintSelection; break;
+        case QPrinter::PageRange:
+            setup.flags |= platform::kPrintPageNums;
+            if (printer->fromPage() > 0) {
+                setup.fromPage = printer->fromPage();
+                setup.toPage = std::max(printer->fromPage(), printer->toPage());
+            }
+            break;
+        default: break;
+    }
+    setup.copies = std::max(1, printer->copyCount());
+    if (printer->collateCopies()) setup.flags |= platform::kPrintCollate;
+    setup.printerName = printer->printerName().toStdString();
+    setup.error = 0;
+    // The job prints the range itself: the printer gets every page it is sent.
+    printer->setPrintRange(QPrinter::AllPages);
+    printer->setFromTo(0, 0);
+    return DeviceFor(std::move(printer));
+}
+
+std::unique_ptr<platform::PrintDevice> MakeDefaultPrintDevice(const PrintSetup& setup) {
+    QString name = QString::fromStdString(setup.printerName);
+    if (name.isEmpty()) {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull()) return nullptr;
+        name = info.printerName();
+    }
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setPrinterName(name);
+    if (!printer->isValid()) return nullptr;
+    return DeviceFor(std::move(printer));
+}
+
+std::unique_ptr<platform::PrintDevice> MakePdfDevice(const std::string& path, const std::string& pageSize) {
+    EnsureGuiApplication();
+    const auto size = PageSizeNamed(pageSize);
+    if (!size) return nullptr;
+    auto writer = std::make_unique<QPdfWriter>(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
+    writer->setResolution(kPdfResolution);
+    writer->setCreator(QStringLiteral("Quorle"));
+    writer->setPageLayout(QPageLayout(*size, QPageLayout::Portrait,
+                                      QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
+                                      QPageLayout::Millimeter));
+    return std::make_unique<PagedPrintDevice>(std::move(writer));
+}
 
 }  // namespace quorle::qt

@@ -15,7 +15,16 @@ std::unique_ptr<platform::PrintDevice> RunPrintDialog(QWidget* parent, platform:
 // The default printer, without asking.
 std::unique_ptr<platform::PrintDevice> MakeDefaultPrintDevice(const platform::PrintSetup& setup);
 // A PDF file device for headless use: pageSize "Letter", "A4", or empty for the
-// locale's. Works without a display.
+// locale's. Works without a display. Nothing for an unknown page size.
 std::unique_ptr<platform::PrintDevice> MakePdfDevice(const std::string& path, const std::string& pageSize);
+
+// The page size a PDF gets when none is named: "Letter" where the locale
+// prints on letter paper (the United States, Canada and their neighbours),
+// else "A4".
+std::string LocalePageSizeName();
+
+// Makes the process's QGuiApplication when there is none yet (offscreen unless
+// a platform is named in QT_QPA_PLATFORM); it is kept for the process.
+void EnsureGuiApplication();
 
 }  // namespace quorle::qt

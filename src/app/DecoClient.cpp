@@ -1,0 +1,139 @@
+#include "app/DecoClient.h"
+
+#include <algorithm>
+
+#include "classwin/ClassWindow.h"
+#include "record/ClassFile.h"
+#include "resources/Menus.h"
+
+namespace quorle {
+
+namespace {
+TDecoClient* g_client = nullptr;
+}
+
+TDecoClient::TDecoClient(platform::Frame& frame, platform::Ui& ui)
+    : frame_(frame), ui_(ui), programDirectory_(ui.ProgramDirectory()) {
+    g_client = this;
+}
+
+TDecoClient::~TDecoClient() {
+    // The platform windows go first, so nothing on screen refers to a class
+    // window that is gone.
+    for (auto& child : children_) frame_.DestroyChild(*child);
+    children_.clear();
+    if (g_client == this) g_client = nullptr;
+}
+
+TDecoClient* TDecoClient::Instance() { return g_client; }
+
+platform::Rect TDecoClient::DefaultPlacement() const {
+    const platform::Size screen = frame_.ScreenSize();
+    const int x = screen.cx / 8;
+    const int y = screen.cy / 8;
+    return platform::Rect{x, y, x + 6 * x, y + 6 * y};
+}
+
+TDecoChild* TDecoClient::ActiveClass() const {
+    const platform::ChildWindow* active = frame_.ActiveChild();
+    if (!active) return nullptr;
+    for (const auto& child : children_)
+        if (child.get() == active) return child.get();
+    return nullptr;
+}
+
+void TDecoClient::Command(int id) {
+    namespace c = resources::cmd;
+    switch (id) {
+        case c::kOpen: Open(); return;
+        case c::kSave: Save(); return;
+        case c::kSaveAs: SaveAs(); return;
+        case c::kCascade: frame_.Cascade(); return;
+        case c::kTile: frame_.Tile(); return;
+        case c::kCloseAll: CloseAll(); return;
+        case c::kExit: Exit(); return;
+        case c::kHelp: ui_.Help(platform::HelpCommand::Contents, resources::kHelpFile); return;
+        case c::kHelpIndex: ui_.Help(platform::HelpCommand::Index, resources::kHelpFile); return;
+        case c::kUsingHelp: ui_.Help(platform::HelpCommand::Contents, resources::kUsingHelpFile); return;
+        case c::kNew: return;  // making a class from scratch comes later
+        default: break;
+    }
+    // Everything else works on the active class, and does nothing without one.
+    if (TDecoChild* active = ActiveClass()) active->Command(id);
+}
+
+void TDecoClient::Open() {
+    platform::FileDialogOptions options;
+    options.filter = "Class Files (*.gdr)|*.gdr|";
+    options.defaultExtension = "gdr";
+    options.fileMustExist = true;
+    options.pathMustExist = true;
+    const auto path = ui_.OpenFileName(options);
+    if (!path) return;
+    OpenClass(*path);
+}
+
+bool TDecoClient::OpenClass(const std::string& path) {
+    ClassRecord record;
+    try {
+        record = ReadClassFile(path);
+    } catch (const ClassFileError& error) {
+        ui_.MessageBox("Error!", error.what(), platform::Buttons::Ok, platform::Icon::Stop);
+        return false;
+    }
+    record.modified = false;
+    auto child = std::make_unique<TDecoChild>(frame_, ui_, std::move(record));
+    TDecoChild& window = *child;
+    children_.push_back(std::move(child));
+    window.Create(DefaultPlacement());
+    ++openClasses_;
+    return true;
+}
+
+void TDecoClient::Save() {
+    if (TDecoChild* active = ActiveClass()) active->Save();
+}
+
+void TDecoClient::SaveAs() {
+    if (TDecoChild* active = ActiveClass()) active->SaveAs();
+}
+
+bool TDecoClient::AskEveryClass() {
+    for (platform::ChildWindow* child : frame_.Children())
+        if (!child->CanClose()) return false;
+    return true;
+}
+
+void TDecoClient::CloseAll() {
+    if (!AskEveryClass()) return;
+    for (platform::ChildWindow* child : frame_.Children()) {
+        frame_.DestroyChild(*child);
+        Forget(child);
+    }
+}
+
+bool TDecoClient::CanCloseFrame() {
+    // Nothing is lost by quitting: every class that changed is offered for saving.
+    if (!AskEveryClass()) return false;
+    ui_.Help(platform::HelpCommand::Quit, resources::kHelpFile);
+    ui_.Help(platform::HelpCommand::Quit, resources::kUsingHelpFile);
+    return true;
+}
+
+void TDecoClient::Exit() {
+    if (CanCloseFrame()) frame_.CloseFrame();
+}
+
+void TDecoClient::ChildClosed(platform::ChildWindow& child) { Forget(&child); }
+
+void TDecoClient::Forget(const platform::ChildWindow* child) {
+    const auto it = std::find_if(children_.begin(), children_.end(),
+                                 [child](const auto& owned) { return owned.get() == child; });
+    if (it == children_.end()) return;
+    children_.erase(it);
+    --openClasses_;
+}
+
+void TDecoClient::KeyDown(platform::Key) {}
+
+}  // namespace quorle

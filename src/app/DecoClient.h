@@ -1,0 +1,72 @@
+#pragma once
+// The application (TDecoApp) and the multi-document client (TDecoClient) that
+// every menu command of the frame reaches. No windowing code here: the frame
+// and the services come in through the platform interfaces.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Frame.h"
+#include "platform/Ui.h"
+
+namespace quorle {
+
+class TDecoChild;
+
+class TDecoClient : public platform::FrameClient {
+public:
+    TDecoClient(platform::Frame& frame, platform::Ui& ui);
+    ~TDecoClient() override;
+    TDecoClient(const TDecoClient&) = delete;
+    TDecoClient& operator=(const TDecoClient&) = delete;
+
+    // The one client of the run, or nullptr before it exists.
+    static TDecoClient* Instance();
+
+    void Command(int id) override;
+    bool CanCloseFrame() override;
+    void ChildClosed(platform::ChildWindow& child) override;
+    void KeyDown(platform::Key key) override;
+
+    // Opens a class file in a new class window, as Open does after its dialog.
+    // False (after the error box) when the file could not be read.
+    bool OpenClass(const std::string& path);
+
+    // The placement of a new class window: an eighth of the screen in from
+    // the left and top, six eighths wide and high.
+    platform::Rect DefaultPlacement() const;
+
+    int OpenClassCount() const { return openClasses_; }
+    const std::string& ProgramDirectory() const { return programDirectory_; }
+    // The class window that is active in the frame, or nullptr.
+    TDecoChild* ActiveClass() const;
+    const std::vector<std::unique_ptr<TDecoChild>>& Classes() const { return children_; }
+
+private:
+    void Open();
+    void Save();
+    void SaveAs();
+    void CloseAll();
+    void Exit();
+    // Every class window in turn may close; false at the first refusal.
+    bool AskEveryClass();
+    // Forgets a class window whose platform window is gone (safe to call twice).
+    void Forget(const platform::ChildWindow* child);
+
+    platform::Frame& frame_;
+    platform::Ui& ui_;
+    std::string programDirectory_;
+    std::vector<std::unique_ptr<TDecoChild>> children_;
+    int openClasses_ = 0;
+};
+
+// The application: its name and its client.
+class TDecoApp {
+public:
+    static constexpr const char* kName = "Quorle";
+    static constexpr const char* kCaption = "Quorle";
+    // The splash is held this long before the frame shows.
+    static constexpr int kSplashMilliseconds = 3000;
+};
+
+}  // namespace quorle

@@ -1,0 +1,54 @@
+// The quorle executable: the windowed gradebook, or a headless subcommand.
+#include <QApplication>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/DecoClient.h"
+#include "platform/qt/QtArt.h"
+#include "platform/qt/QtFrame.h"
+#include "platform/qt/QtPrint.h"
+#include "platform/qt/QtUi.h"
+
+#if __has_include("app/CommandLine.h")
+#include "app/CommandLine.h"
+#define QUORLE_HAS_COMMAND_LINE 1
+#endif
+
+int main(int argc, char** argv) {
+#ifdef QUORLE_HAS_COMMAND_LINE
+    // The subcommands run without a display; only a PDF printout makes its own
+    // application object when it needs one.
+    if (quorle::IsCommandLineCommand(argc, argv)) {
+        quorle::CommandLineServices services;
+        services.makePdfDevice = quorle::qt::MakePdfDevice;
+        return quorle::RunCommandLine(argc, argv, services, std::cout, std::cerr);
+    }
+#endif
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(quorle::TDecoApp::kName);
+
+    bool splash = true;
+    if (const char* no = std::getenv("QUORLE_NO_SPLASH"); no && std::strcmp(no, "1") == 0) splash = false;
+    std::vector<std::string> files;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--no-splash")
+            splash = false;
+        else
+            files.push_back(arg);
+    }
+    if (splash) quorle::qt::ShowSplash(quorle::TDecoApp::kSplashMilliseconds);
+
+    quorle::qt::QtFrame frame;
+    quorle::qt::QtUi ui(&frame);
+    quorle::TDecoClient client(frame, ui);
+    frame.SetClient(&client);
+    frame.show();
+    for (const auto& file : files) client.OpenClass(file);
+    const int status = app.exec();
+    frame.SetClient(nullptr);
+    return status;
+}

@@ -1,0 +1,364 @@
+#include "platform/qt/QtDialogHost.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QValidator>
+
+#include "platform/Text1252.h"
+#include "platform/qt/QtCanvas.h"
+
+namespace quorle::qt {
+
+namespace {
+
+using platform::ControlKind;
+
+// Takes only what a single-byte field can store; digits only where asked.
+class FieldValidator : public QValidator {
+public:
+    FieldValidator(bool digitsOnly, QObject* parent) : QValidator(parent), digitsOnly_(digitsOnly) {}
+    State validate(QString& input, int&) const override {
+        for (const char32_t cp : input.toUcs4()) {
+            if (platform::CodePointToCp1252(cp) < 0) return Invalid;
+            if (digitsOnly_ && (cp < U'0' || cp > U'9')) return Invalid;
+        }
+        return Acceptable;
+    }
+
+private:
+    bool digitsOnly_;
+};
+
+}  // namespace
+
+QtDialogHost::QtDialogHost(platform::Dialog& dialog, QWidget* parent) : QDialog(parent), dialog_(dialog) {
+    setWindowTitle(FromCp1252(dialog.Resource().caption));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    Build();
+}
+
+void QtDialogHost::Build() {
+    const platform::DialogResource& resource = dialog_.Resource();
+    auto* top = new QGridLayout(this);
+    std::map<int, QGridLayout*> groupGrids;
+    std::vector<QWidget*> tabOrder;
+    bool hasOk = false;
+    bool hasCancel = false;
+    bool hasDefault = false;
+    for (const auto& c : resource.controls) {
+        if (c.kind == ControlKind::PushButton && (c.style & platform::kStyleDefault)) hasDefault = true;
+        if (c.kind == ControlKind::PushButton && c.id == platform::kIdOk) hasOk = true;
+        if (c.kind == ControlKind::PushButton && c.id == platform::kIdCancel) hasCancel = true;
+    }
+
+    QLabel* pendingLabel = nullptr;
+    for (const auto& c : resource.controls) {
+        QWidget* parentWidget = this;
+        QGridLayout* grid = top;
+        if (c.group != 0 && groupGrids.count(c.group)) {
+            grid = groupGrids[c.group];
+            parentWidget = grid->parentWidget();
+        }
+        QWidget* widget = nullptr;
+        const QString text = FromCp1252(c.text);
+        switch (c.kind) {
+            case ControlKind::Static: {
+                auto* label = new QLabel(text, parentWidget);
+                label->setTextFormat(Qt::PlainText);
+                if (c.style & platform::kStyleBorder) label->setFrameShape(QFrame::Box);
+                widget = label;
+                break;
+            }
+            case ControlKind::Edit: {
+                if (c.style & platform::kStyleMultiline) {
+                    auto* edit = new QPlainTextEdit(parentWidget);
+                    edit->setPlainText(text);
+                    edit->setReadOnly(c.style & platform::kStyleReadOnly);
+                    edit->setTabChangesFocus(true);
+                    edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+                    const int limit = c.textLimit;
+                    if (limit > 0) {
+                        connect(edit, &QPlainTextEdit::textChanged, edit, [edit, limit] {
+                            const QString current = edit->toPlainText();
+                            if (current.size() <= limit) return;
+                            QTextCursor cursor = edit->textCursor();
+                            const int pos = cursor.position();
+                            edit->setPlainText(current.left(limit));
+                            cursor = edit->textCursor();
+                            cursor.setPosition(std::min(pos, static_cast<int>(limit)));
+                            edit->setTextCursor(cursor);
+                        });
+                    }
+                    edit->installEventFilter(this);
+                    widget = edit;
+                } else {
+                    auto* edit = new QLineEdit(text, parentWidget);
+                    if (c.textLimit > 0) edit->setMaxLength(c.textLimit);
+                    edit->setValidator(new FieldValidator(c.style & platform::kStyleDigitsOnly, edit));
+                    edit->setReadOnly(c.style & platform::kStyleReadOnly);
+                    edit->installEventFilter(this);
+                    widget = edit;
+                }
+                break;
+            }
+            case ControlKind::CheckBox: {
+                auto* box = new QCheckBox(text, parentWidget);
+                const int id = c.id;
+                connect(box, &QCheckBox::clicked, this, [this, id] { dialog_.Clicked(*this, id); });
+                widget = box;
+                break;
+            }
+            case ControlKind::RadioButton: {
+                auto* radio = new QRadioButton(text, parentWidget);
+                auto*& group = radioGroups_[c.group];
+                if (!group) {
+                    group = new QButtonGroup(this);
+                    group->setExclusive(true);
+                }
+                group->addButton(radio);
+                const int id = c.id;
+                connect(radio, &QRadioButton::clicked, this, [this, id] { dialog_.Clicked(*this, id); });
+                widget = radio;
+                break;
+            }
+            case ControlKind::PushButton: {
+                auto* button = new QPushButton(text, parentWidget);
+                const int id = c.id;
+                button->setAutoDefault(false);
+                if ((c.style & platform::kStyleDefault) || (!hasDefault && id == platform::kIdOk)) button->setDefault(true);
+                if (id == platform::kIdOk)
+                    connect(button, &QPushButton::clicked, this, [this] { TryOk(); });
+                else if (id == platform::kIdCancel)
+                    connect(button, &QPushButton::clicked, this, [this] { reject(); });
+                else
+                    connect(button, &QPushButton::clicked, this, [this, id] { dialog_.Clicked(*this, id); });
+                widget = button;
+                break;
+            }
+            case ControlKind::GroupBox: {
+                auto* box = new QGroupBox(text, parentWidget);
+                auto* inner = new QGridLayout(box);
+                if (c.id >= 0) groupGrids[c.id] = inner;
+                widget = box;
+                break;
+            }
+            case ControlKind::ComboBox: {
+                auto* combo = new QComboBox(parentWidget);
+                const int id = c.id;
+                connect(combo, &QComboBox::activated, this, [this, id] { dialog_.SelectionChanged(*this, id); });
+                widget = combo;
+                break;
+            }
+            case ControlKind::ListBox: {
+                auto* list = new QListWidget(parentWidget);
+                const int id = c.id;
+                connect(list, &QListWidget::currentRowChanged, this, [this, id, list] {
+                    if (!list->signalsBlocked()) dialog_.SelectionChanged(*this, id);
+                });
+                widget = list;
+                break;
+            }
+        }
+        grid->addWidget(widget, c.row, c.column, std::max(1, c.rowSpan), std::max(1, c.columnSpan));
+        if (c.id >= 0) controls_[c.id] = widget;
+        // A label names the control that follows it, so its mnemonic reaches it.
+        if (pendingLabel && c.kind != ControlKind::Static && c.kind != ControlKind::GroupBox) {
+            pendingLabel->setBuddy(widget);
+            pendingLabel = nullptr;
+        }
+        if (auto* label = qobject_cast<QLabel*>(widget); label && c.text.find('&') != std::string::npos) {
+            label->setTextFormat(Qt::AutoText);
+            pendingLabel = label;
+        }
+        if (widget->focusPolicy() != Qt::NoFocus && c.kind != ControlKind::Static && c.kind != ControlKind::GroupBox)
+            tabOrder.push_back(widget);
+    }
+    if (!hasOk || !hasCancel) {
+        auto* row = new QHBoxLayout;
+        row->addStretch(1);
+        if (!hasOk) {
+            auto* ok = new QPushButton(tr("OK"), this);
+            ok->setDefault(!hasDefault);
+            connect(ok, &QPushButton::clicked, this, [this] { TryOk(); });
+            row->addWidget(ok);
+            tabOrder.push_back(ok);
+        }
+        if (!hasCancel) {
+            auto* cancel = new QPushButton(tr("Cancel"), this);
+            connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
+            row->addWidget(cancel);
+            tabOrder.push_back(cancel);
+        }
+        top->addLayout(row, top->rowCount(), 0, 1, std::max(1, top->columnCount()));
+    }
+    for (std::size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    if (!tabOrder.empty()) tabOrder.front()->setFocus();
+}
+
+QWidget* QtDialogHost::Control(int id) const {
+    const auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+std::string QtDialogHost::Text(int id) const {
+    QWidget* w = Control(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) return ToCp1252(edit->text());
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(w)) {
+        // Every line as it stands on screen comes back as a line of its own.
+        QString out;
+        const QTextDocument* doc = edit->document();
+        for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+            if (block != doc->begin()) out += "\r\n";
+            const QTextLayout* layout = block.layout();
+            const QString blockText = block.text();
+            if (!layout || layout->lineCount() <= 1) {
+                out += blockText;
+                continue;
+            }
+            for (int i = 0; i < layout->lineCount(); ++i) {
+                const QTextLine line = layout->lineAt(i);
+                if (i > 0) out += "\r\r\n";
+                out += blockText.mid(line.textStart(), line.textLength());
+            }
+        }
+        return ToCp1252(out);
+    }
+    if (auto* label = qobject_cast<QLabel*>(w)) return ToCp1252(label->text());
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) return ToCp1252(button->text());
+    if (auto* combo = qobject_cast<QComboBox*>(w)) return ToCp1252(combo->currentText());
+    if (auto* list = qobject_cast<QListWidget*>(w)) return list->currentItem() ? ToCp1252(list->currentItem()->text()) : "";
+    if (auto* box = qobject_cast<QGroupBox*>(w)) return ToCp1252(box->title());
+    return {};
+}
+
+void QtDialogHost::SetText(int id, std::string_view text) {
+    QWidget* w = Control(id);
+    const QString value = FromCp1252(text);
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        edit->setText(value);
+    } else if (auto* edit = qobject_cast<QPlainTextEdit*>(w)) {
+        QString plain = value;
+        plain.replace("\r\n", "\n");
+        edit->setPlainText(plain);
+    } else if (auto* label = qobject_cast<QLabel*>(w)) {
+        label->setText(value);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        button->setText(value);
+    } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        combo->setCurrentText(value);
+    } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
+        box->setTitle(value);
+    }
+}
+
+bool QtDialogHost::IsChecked(int id) const {
+    auto* button = qobject_cast<QAbstractButton*>(Control(id));
+    return button && button->isChecked();
+}
+
+void QtDialogHost::SetChecked(int id, bool checked) {
+    if (auto* button = qobject_cast<QAbstractButton*>(Control(id))) {
+        button->setCheckable(true);
+        button->setChecked(checked);
+    }
+}
+
+bool QtDialogHost::IsEnabled(int id) const {
+    QWidget* w = Control(id);
+    return w && w->isEnabled();
+}
+
+void QtDialogHost::Enable(int id, bool enabled) {
+    if (QWidget* w = Control(id)) w->setEnabled(enabled);
+}
+
+void QtDialogHost::SetFocus(int id) {
+    QWidget* w = Control(id);
+    if (!w) return;
+    w->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->selectAll();
+}
+
+void QtDialogHost::SetListItems(int id, const std::vector<std::string>& items) {
+    QStringList list;
+    for (const auto& item : items) list << FromCp1252(item);
+    QWidget* w = Control(id);
+    if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        const QSignalBlocker block(combo);
+        combo->clear();
+        combo->addItems(list);
+        combo->setCurrentIndex(-1);
+    } else if (auto* box = qobject_cast<QListWidget*>(w)) {
+        const QSignalBlocker block(box);
+        box->clear();
+        box->addItems(list);
+        box->setCurrentRow(-1);
+    }
+}
+
+int QtDialogHost::Selection(int id) const {
+    QWidget* w = Control(id);
+    if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->currentIndex();
+    if (auto* box = qobject_cast<QListWidget*>(w)) return box->currentRow();
+    return -1;
+}
+
+void QtDialogHost::SetSelection(int id, int index) {
+    QWidget* w = Control(id);
+    if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        const QSignalBlocker block(combo);
+        combo->setCurrentIndex(index);
+    } else if (auto* box = qobject_cast<QListWidget*>(w)) {
+        const QSignalBlocker block(box);
+        box->setCurrentRow(index);
+    }
+}
+
+void QtDialogHost::EndDialog(bool ok) {
+    if (ok)
+        TryOk();
+    else
+        reject();
+}
+
+void QtDialogHost::TryOk() {
+    if (dialog_.CanClose(*this)) accept();
+}
+
+bool QtDialogHost::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyRelease) {
+        for (const auto& [id, widget] : controls_) {
+            if (widget == watched) {
+                dialog_.KeyUp(*this, id);
+                break;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool QtDialogHost::Run() {
+    dialog_.SetupWindow(*this);
+    return exec() == QDialog::Accepted;
+}
+
+bool RunDialog(platform::Dialog& dialog, QWidget* parent) {
+    QtDialogHost host(dialog, parent);
+    return host.Run();
+}
+
+}  // namespace quorle::qt

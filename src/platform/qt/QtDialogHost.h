@@ -1,0 +1,52 @@
+#pragma once
+// The generic modal dialog: lays any dialog resource out with Qt layouts and
+// lets the dialog's own code read and write its controls by id.
+#include <QDialog>
+#include <map>
+
+#include "platform/Dialog.h"
+
+class QWidget;
+class QButtonGroup;
+
+namespace quorle::qt {
+
+class QtDialogHost : public QDialog, public platform::DialogHost {
+public:
+    QtDialogHost(platform::Dialog& dialog, QWidget* parent);
+
+    std::string Text(int id) const override;
+    void SetText(int id, std::string_view text) override;
+    bool IsChecked(int id) const override;
+    void SetChecked(int id, bool checked) override;
+    bool IsEnabled(int id) const override;
+    void Enable(int id, bool enabled) override;
+    void SetFocus(int id) override;
+    void SetListItems(int id, const std::vector<std::string>& items) override;
+    int Selection(int id) const override;
+    void SetSelection(int id, int index) override;
+    void EndDialog(bool ok) override;
+
+    // Runs the dialog: SetupWindow, then the modal loop. True on OK.
+    bool Run();
+    // The widget of a control, for tests.
+    QWidget* Control(int id) const;
+
+    // OK was pressed: closes when the dialog agrees.
+    void TryOk();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Build();
+
+    platform::Dialog& dialog_;
+    std::map<int, QWidget*> controls_;
+    std::map<int, QButtonGroup*> radioGroups_;
+};
+
+// Runs a dialog modally over the parent; true when it ended with OK.
+bool RunDialog(platform::Dialog& dialog, QWidget* parent);
+
+}  // namespace quorle::qt

@@ -1,0 +1,65 @@
+#pragma once
+// The multi-document frame: a main window with the menu of resource 100, the
+// control bar, the status bar and an MDI area holding the class windows.
+#include <QMainWindow>
+#include <map>
+
+#include "platform/Frame.h"
+
+class QMdiArea;
+class QMdiSubWindow;
+class QAction;
+class QToolBar;
+
+namespace quorle::qt {
+
+class QtChildWindow;
+
+class QtFrame : public QMainWindow, public platform::Frame {
+public:
+    explicit QtFrame(QWidget* parent = nullptr);
+    ~QtFrame() override;
+
+    void SetClient(platform::FrameClient* client) { client_ = client; }
+    platform::FrameClient* Client() const { return client_; }
+
+    platform::ChildHost& CreateChild(platform::ChildWindow& child, const platform::Rect& placement) override;
+    void DestroyChild(platform::ChildWindow& child) override;
+    platform::ChildWindow* ActiveChild() const override;
+    std::vector<platform::ChildWindow*> Children() const override;
+    void ActivateChild(platform::ChildWindow& child) override;
+    void Cascade() override;
+    void Tile() override;
+    void SetStatusText(std::string_view text) override;
+    platform::Size ScreenSize() const override;
+    void CloseFrame() override;
+
+    QMdiArea* MdiArea() const { return mdi_; }
+    QToolBar* ControlBar() const { return toolBar_; }
+    // The action of a command of the menu, or nullptr.
+    QAction* CommandAction(int id) const;
+    // The platform window of a child, or nullptr.
+    QMdiSubWindow* SubWindow(const platform::ChildWindow& child) const;
+
+    // A child's sub-window agreed to close: it goes, and the client hears of it.
+    void ChildAgreedToClose(platform::ChildWindow& child);
+    void SendCommand(int id);
+    void SendKey(platform::Key key);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenu();
+    void BuildControlBar();
+    void BuildAccelerators();
+
+    platform::FrameClient* client_ = nullptr;
+    QMdiArea* mdi_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    std::map<int, QAction*> actions_;
+    std::map<const platform::ChildWindow*, QtChildWindow*> children_;
+    bool closeApproved_ = false;
+};
+
+}  // namespace quorle::qt

@@ -1,0 +1,191 @@
+#include "platform/qt/QtUi.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/qt/QtCanvas.h"
+#include "platform/qt/QtDialogHost.h"
+#include "platform/qt/QtHelp.h"
+#include "platform/qt/QtPrint.h"
+
+namespace quorle::qt {
+
+QStringList ConvertFilter(const std::string& filter) {
+    QStringList parts = QString::fromStdString(filter).split('|');
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString description = parts[i].trimmed();
+        QString pattern = parts[i + 1].trimmed();
+        if (description.isEmpty() && pattern.isEmpty()) continue;
+        pattern.replace(';', ' ');
+        if (description.contains('(' + pattern + ')') || pattern.isEmpty())
+            out << description;
+        else
+            out << QString("%1 (%2)").arg(description, pattern);
+    }
+    return out;
+}
+
+std::string FindProgramDirectory() {
+    if (const char* dir = std::getenv("QUORLE_DIR"); dir && *dir) return dir;
+    if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath().toStdString();
+    std::error_code error;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string(".") : self.parent_path().string();
+}
+
+QtUi::QtUi(QWidget* parent) : parent_(parent) {}
+
+QtUi::~QtUi() {
+    while (waitDepth_ > 0) SetWaitCursor(false);
+    delete viewer_.data();
+}
+
+platform::Answer QtUi::MessageBox(std::string_view caption, std::string_view text, platform::Buttons buttons,
+                                  platform::Icon icon) {
+    QMessageBox box(parent_);
+    box.setWindowTitle(FromCp1252(caption));
+    box.setText(FromCp1252(text));
+    box.setTextFormat(Qt::PlainText);
+    switch (icon) {
+        case platform::Icon::None: box.setIcon(QMessageBox::NoIcon); break;
+        case platform::Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+        case platform::Icon::Information: box.setIcon(QMessageBox::Information); break;
+        case platform::Icon::Question: box.setIcon(QMessageBox::Question); break;
+        case platform::Icon::Stop: box.setIcon(QMessageBox::Critical); break;
+    }
+    switch (buttons) {
+        case platform::Buttons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            box.setEscapeButton(QMessageBox::Ok);
+            break;
+        case platform::Buttons::OkCancel:
+            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            box.setEscapeButton(QMessageBox::Cancel);
+            break;
+        case platform::Buttons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setEscapeButton(QMessageBox::No);
+            break;
+        case platform::Buttons::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            box.setEscapeButton(QMessageBox::Cancel);
+            break;
+    }
+    const bool wasWaiting = waitDepth_ > 0;
+    if (wasWaiting) QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int result = box.exec();
+    if (wasWaiting) QApplication::restoreOverrideCursor();
+    switch (result) {
+        case QMessageBox::Ok: return platform::Answer::Ok;
+        case QMessageBox::Yes: return platform::Answer::Yes;
+        case QMessageBox::No: return platform::Answer::No;
+        case QMessageBox::Cancel: return platform::Answer::Cancel;
+        default: break;
+    }
+    // Closed some other way: the answer that changes nothing.
+    switch (buttons) {
+        case platform::Buttons::Ok: return platform::Answer::Ok;
+        case platform::Buttons::YesNo: return platform::Answer::No;
+        default: return platform::Answer::Cancel;
+    }
+}
+
+std::optional<std::string> QtUi::FileName(const platform::FileDialogOptions& options, bool save) {
+    QFileDialog dialog(parent_);
+    dialog.setWindowTitle(options.title.empty() ? (save ? QString("Save As") : QString("Open"))
+                                                : FromCp1252(options.title));
+    const QStringList filters = ConvertFilter(options.filter);
+    if (!filters.isEmpty()) dialog.setNameFilters(filters);
+    if (!options.defaultExtension.empty()) dialog.setDefaultSuffix(QString::fromStdString(options.defaultExtension));
+    if (save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        // The system asks its own question before replacing a file.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(options.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    }
+    if (parent_ && !QDir::current().exists()) dialog.setDirectory(QDir::home());
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty()) return std::nullopt;
+    const QString path = chosen.front();
+    if (options.pathMustExist && !QFileInfo(path).absoluteDir().exists()) return std::nullopt;
+    if (!save && options.fileMustExist && !QFileInfo(path).isFile()) return std::nullopt;
+    return QDir::toNativeSeparators(path).toStdString();
+}
+
+std::optional<std::string> QtUi::OpenFileName(const platform::FileDialogOptions& options) {
+    return FileName(options, false);
+}
+
+std::optional<std::string> QtUi::SaveFileName(const platform::FileDialogOptions& options) {
+    return FileName(options, true);
+}
+
+bool QtUi::RunModal(platform::Dialog& dialog) { return RunDialog(dialog, parent_); }
+
+std::unique_ptr<platform::PrintDevice> QtUi::PrintDialog(platform::PrintSetup& setup) {
+    return RunPrintDialog(parent_, setup);
+}
+
+std::unique_ptr<platform::PrintDevice> QtUi::DefaultPrintDevice(const platform::PrintSetup& setup) {
+    return MakeDefaultPrintDevice(setup);
+}
+
+HelpViewer& QtUi::EnsureViewer() {
+    if (!viewer_) {
+        const QString folder = QDir(QString::fromStdString(ProgramDirectory())).filePath("help");
+        viewer_ = new HelpViewer(folder, nullptr);
+    }
+    return *viewer_;
+}
+
+void QtUi::Help(platform::HelpCommand command, std::string_view file, int topic) {
+    const QString name = QFileInfo(QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size()))).fileName();
+    const bool usingHelp = name.compare("WINHELP.HLP", Qt::CaseInsensitive) == 0;
+    switch (command) {
+        case platform::HelpCommand::Quit:
+            if (viewer_) viewer_->close();
+            return;
+        case platform::HelpCommand::Contents:
+            if (usingHelp)
+                EnsureViewer().ShowUsingHelp();
+            else
+                EnsureViewer().ShowContents();
+            return;
+        case platform::HelpCommand::Index: EnsureViewer().ShowIndex(QString()); return;
+        case platform::HelpCommand::Topic:
+            if (!EnsureViewer().PopUpTopic(topic, parent_)) EnsureViewer().ShowContents();
+            return;
+    }
+}
+
+platform::Date QtUi::Today() {
+    const QDate d = QDate::currentDate();
+    return platform::Date{d.year(), d.month(), d.day()};
+}
+
+std::int64_t QtUi::Now() { return QDateTime::currentSecsSinceEpoch(); }
+
+std::string QtUi::ProgramDirectory() { return FindProgramDirectory(); }
+
+void QtUi::SetWaitCursor(bool on) {
+    if (on) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        ++waitDepth_;
+    } else if (waitDepth_ > 0) {
+        QApplication::restoreOverrideCursor();
+        --waitDepth_;
+    }
+}
+
+}  // namespace quorle::qt

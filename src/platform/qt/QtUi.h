@@ -1,0 +1,54 @@
+#pragma once
+// The platform services over Qt: message boxes, file dialogs, the generic
+// dialog host, the print dialog, the help viewer, the clock and the program
+// directory.
+#include <QPointer>
+#include <QStringList>
+#include <memory>
+
+#include "platform/Ui.h"
+
+class QWidget;
+
+namespace quorle::qt {
+
+class HelpViewer;
+
+// "Class Files (*.gdr)|*.gdr|" to Qt's "Class Files (*.gdr)" filters.
+QStringList ConvertFilter(const std::string& filter);
+// QUORLE_DIR when set, otherwise the folder of the running executable.
+std::string FindProgramDirectory();
+
+class QtUi : public platform::Ui {
+public:
+    // parent: the window boxes and dialogs belong to (the frame), may be null.
+    explicit QtUi(QWidget* parent = nullptr);
+    ~QtUi() override;
+
+    void SetParent(QWidget* parent) { parent_ = parent; }
+
+    platform::Answer MessageBox(std::string_view caption, std::string_view text, platform::Buttons buttons,
+                                platform::Icon icon) override;
+    std::optional<std::string> OpenFileName(const platform::FileDialogOptions& options) override;
+    std::optional<std::string> SaveFileName(const platform::FileDialogOptions& options) override;
+    bool RunModal(platform::Dialog& dialog) override;
+    std::unique_ptr<platform::PrintDevice> PrintDialog(platform::PrintSetup& setup) override;
+    std::unique_ptr<platform::PrintDevice> DefaultPrintDevice(const platform::PrintSetup& setup) override;
+    void Help(platform::HelpCommand command, std::string_view file, int topic = 0) override;
+    platform::Date Today() override;
+    std::int64_t Now() override;
+    std::string ProgramDirectory() override;
+    void SetWaitCursor(bool on) override;
+
+    HelpViewer* Viewer() const { return viewer_; }
+
+private:
+    std::optional<std::string> FileName(const platform::FileDialogOptions& options, bool save);
+    HelpViewer& EnsureViewer();
+
+    QPointer<QWidget> parent_;
+    QPointer<HelpViewer> viewer_;
+    int waitDepth_ = 0;
+};
+
+}  // namespace quorle::qt

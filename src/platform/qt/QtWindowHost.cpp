@@ -1,0 +1,231 @@
+#include "platform/qt/QtWindowHost.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <algorithm>
+
+namespace quorle::qt {
+
+QFont DefaultPaneFont() {
+    QFont font("DejaVu Sans Mono");
+    font.setFamilies({"DejaVu Sans Mono", "Liberation Mono", "Noto Mono", "Courier New", "Monospace"});
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSize(10);
+    font.setKerning(false);
+    return font;
+}
+
+QtWindowHost::QtWindowHost(platform::Window& window, QWidget* parent, bool inChild,
+                           std::function<void(platform::Key)> keyFallback)
+    : QAbstractScrollArea(parent), window_(&window), inChild_(inChild), keyFallback_(std::move(keyFallback)),
+      font_(DefaultPaneFont()) {
+    setFocusPolicy(Qt::StrongFocus);
+    setFrameShape(QFrame::NoFrame);
+    viewport()->setMouseTracking(true);
+    viewport()->setAutoFillBackground(true);
+    QPalette palette = viewport()->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    viewport()->setPalette(palette);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { BarMoved(); });
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { BarMoved(); });
+
+    // Measuring outside painting uses an image at the screen's resolution.
+    measureImage_ = QImage(1, 1, QImage::Format_RGB32);
+    const int dpiX = logicalDpiX() > 0 ? logicalDpiX() : 96;
+    const int dpiY = logicalDpiY() > 0 ? logicalDpiY() : 96;
+    measureImage_.setDotsPerMeterX(static_cast<int>(dpiX / 0.0254 + 0.5));
+    measureImage_.setDotsPerMeterY(static_cast<int>(dpiY / 0.0254 + 0.5));
+    measurePainter_ = std::make_unique<QPainter>(&measureImage_);
+    measureCanvas_ = std::make_unique<QtCanvas>(*measurePainter_, font_, platform::Size{1, 1}, dpiX, dpiY);
+    window.AttachHost(this);
+}
+
+QtWindowHost::~QtWindowHost() {
+    Detach();
+    measureCanvas_.reset();
+    if (measurePainter_) measurePainter_->end();
+}
+
+void QtWindowHost::Detach() {
+    if (window_ && window_->Host() == this) window_->AttachHost(nullptr);
+    window_ = nullptr;
+}
+
+void QtWindowHost::Invalidate() { viewport()->update(); }
+
+void QtWindowHost::ScrollerChanged() {
+    UpdateScrollBars();
+    PlaceCheckBoxes();
+    viewport()->update();
+}
+
+void QtWindowHost::UpdateScrollBars() {
+    if (!window_) return;
+    const platform::Scroller& s = window_->GetScroller();
+    updatingBars_ = true;
+    const bool across = s.xUnit > 0;
+    const bool down = s.yUnit > 0 && (across || !inChild_);
+    setHorizontalScrollBarPolicy(across ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(down ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    horizontalScrollBar()->setRange(0, std::max(0, s.xRange));
+    verticalScrollBar()->setRange(0, std::max(0, s.yRange));
+    horizontalScrollBar()->setPageStep(s.xUnit > 0 ? std::max(1, viewport()->width() / s.xUnit) : 1);
+    verticalScrollBar()->setPageStep(s.yUnit > 0 ? std::max(1, viewport()->height() / s.yUnit) : 1);
+    horizontalScrollBar()->setValue(s.xPos);
+    verticalScrollBar()->setValue(s.yPos);
+    updatingBars_ = false;
+}
+
+void QtWindowHost::BarMoved() {
+    if (updatingBars_ || !window_) return;
+    platform::Scroller& s = window_->GetScroller();
+    s.xPos = horizontalScrollBar()->value();
+    s.yPos = verticalScrollBar()->value();
+    window_->Scrolled();
+    PlaceCheckBoxes();
+    viewport()->update();
+}
+
+void QtWindowHost::scrollContentsBy(int, int) {}
+
+platform::Size QtWindowHost::ClientSize() const {
+    return platform::Size{viewport()->width(), viewport()->height()};
+}
+
+void QtWindowHost::SetFocus() { setFocus(Qt::OtherFocusReason); }
+
+platform::Canvas& QtWindowHost::MeasuringCanvas() {
+    measureCanvas_->RestoreFont();
+    return *measureCanvas_;
+}
+
+void QtWindowHost::AddCheckBox(int id, const platform::Rect& rect) {
+    RemoveCheckBox(id);
+    auto* box = new QCheckBox(viewport());
+    // A click hands the keyboard back to the pane.
+    box->setFocusPolicy(Qt::NoFocus);
+    connect(box, &QCheckBox::clicked, this, [this, id] {
+        if (window_) window_->CheckBoxClicked(id);
+        setFocus(Qt::MouseFocusReason);
+    });
+    boxes_[id] = Box{box, rect};
+    PlaceCheckBoxes();
+    box->show();
+}
+
+void QtWindowHost::RemoveCheckBox(int id) {
+    const auto it = boxes_.find(id);
+    if (it == boxes_.end()) return;
+    delete it->second.widget;
+    boxes_.erase(it);
+}
+
+bool QtWindowHost::IsCheckBoxChecked(int id) const {
+    const auto it = boxes_.find(id);
+    return it != boxes_.end() && it->second.widget->isChecked();
+}
+
+void QtWindowHost::SetCheckBoxChecked(int id, bool checked) {
+    const auto it = boxes_.find(id);
+    if (it != boxes_.end()) it->second.widget->setChecked(checked);
+}
+
+void QtWindowHost::PlaceCheckBoxes() {
+    const int dy = window_ ? window_->GetScroller().yPos * window_->GetScroller().yUnit : 0;
+    for (auto& [id, box] : boxes_) {
+        const platform::Rect& r = box.rect;
+        const int side = std::max(4, std::min(r.Width(), r.Height()));
+        box.widget->setGeometry(r.left, r.top - dy, side, side);
+        box.widget->setStyleSheet(QString("QCheckBox { padding: 0px; } QCheckBox::indicator { width: %1px; height: %1px; }")
+                                      .arg(std::max(4, side - 2)));
+    }
+}
+
+void QtWindowHost::SetCaption(std::string_view caption) { setWindowTitle(FromCp1252(caption)); }
+
+void QtWindowHost::Show(bool visible) { setVisible(visible); }
+
+void QtWindowHost::paintEvent(QPaintEvent* event) {
+    if (!window_) return;
+    QPainter painter(viewport());
+    const platform::Scroller& s = window_->GetScroller();
+    const int dx = s.xPos * s.xUnit;
+    const int dy = s.yPos * s.yUnit;
+    painter.translate(-dx, -dy);
+    QtCanvas canvas(painter, font_, ClientSize(), viewport()->logicalDpiX(), viewport()->logicalDpiY());
+    const QRect r = event->rect();
+    const platform::Rect clip{r.left() + dx, r.top() + dy, r.right() + 1 + dx, r.bottom() + 1 + dy};
+    window_->Paint(canvas, clip);
+    // Painting may have moved the scroller (the names pane follows the grades pane).
+    if (horizontalScrollBar()->value() != s.xPos || verticalScrollBar()->value() != s.yPos) UpdateScrollBars();
+}
+
+void QtWindowHost::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    if (!window_) return;
+    window_->Resized(ClientSize());
+    UpdateScrollBars();
+}
+
+namespace {
+platform::Point ToPoint(const QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    return platform::Point{p.x(), p.y()};
+}
+}  // namespace
+
+void QtWindowHost::mouseMoveEvent(QMouseEvent* event) {
+    if (window_) window_->MouseMove(ToPoint(event));
+}
+
+void QtWindowHost::mousePressEvent(QMouseEvent* event) {
+    setFocus(Qt::MouseFocusReason);
+    if (window_ && event->button() == Qt::RightButton) window_->RightClick(ToPoint(event));
+}
+
+void QtWindowHost::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (window_ && event->button() == Qt::LeftButton) window_->LeftDoubleClick(ToPoint(event));
+}
+
+void QtWindowHost::keyPressEvent(QKeyEvent* event) {
+    if (!window_) return;
+    platform::Key key = platform::Key::Other;
+    switch (event->key()) {
+        case Qt::Key_Up: key = platform::Key::Up; break;
+        case Qt::Key_Down: key = platform::Key::Down; break;
+        case Qt::Key_PageUp: key = platform::Key::PageUp; break;
+        case Qt::Key_PageDown: key = platform::Key::PageDown; break;
+        case Qt::Key_Left: key = platform::Key::Left; break;
+        case Qt::Key_Right: key = platform::Key::Right; break;
+        case Qt::Key_Home: key = platform::Key::Home; break;
+        case Qt::Key_End: key = platform::Key::End; break;
+        default: break;
+    }
+    if (window_->KeyDown(key)) return;
+    if (keyFallback_) keyFallback_(key);
+    if (key == platform::Key::Other) event->ignore();
+}
+
+void QtWindowHost::wheelEvent(QWheelEvent* event) {
+    if (!window_) return;
+    const int steps = event->angleDelta().y() / 120;
+    if (steps == 0) return;
+    const platform::Key key = steps > 0 ? platform::Key::Up : platform::Key::Down;
+    for (int i = 0; i < std::min(3 * std::abs(steps), 30) && window_; ++i) {
+        if (window_->KeyDown(key)) continue;
+        window_->ScrollBy(0, steps > 0 ? -1 : 1);
+        window_->Scrolled();
+    }
+}
+
+}  // namespace quorle::qt

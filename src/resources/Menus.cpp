@@ -1,0 +1,138 @@
+#include "resources/Menus.h"
+
+#include <map>
+
+namespace quorle::resources {
+
+namespace {
+
+MenuItem Item(int id, const char* label) { return MenuItem{MenuItem::Kind::Command, id, label, {}}; }
+MenuItem Separator() { return MenuItem{MenuItem::Kind::Separator, 0, {}, {}}; }
+MenuItem Popup(const char* label, std::vector<MenuItem> items) {
+    return MenuItem{MenuItem::Kind::Popup, 0, label, std::move(items)};
+}
+
+const std::vector<MenuItem>& MainMenu() {
+    static const std::vector<MenuItem> menu{
+        Popup("&File", {Item(cmd::kNew, "&New"), Item(cmd::kOpen, "&Open...F3"), Item(cmd::kSave, "&Save"),
+                        Item(cmd::kSaveAs, "Save &as..."),
+                        Popup("&Print", {Item(cmd::kPrintGrades, "&Grades"),
+                                         Item(cmd::kPrintProgress, "Progress &Reports"),
+                                         Item(cmd::kPrintWarnings, "&Warning Notices"),
+                                         Item(cmd::kPrintMakeup, "&Makeup Work"),
+                                         Item(cmd::kPrintRandomList, "Random &List"),
+                                         Item(cmd::kPrintNameId, "&Name and ID"),
+                                         Item(cmd::kPrintGradeSheets, "Grade &Sheets"),
+                                         Item(cmd::kPrintAttendance, "&Attendance")}),
+                        Item(cmd::kDeleteFile, "&Delele File"), Separator(), Item(cmd::kExit, "E&xit...Alt-x")}),
+        Popup("&Edit", {Item(cmd::kNewGrade, "Ne&w Grade...F4"), Item(cmd::kAddStudents, "&Add Students"),
+                        Item(cmd::kStudentInfo, "&Student Info/Grades...F5"),
+                        Item(cmd::kChangeGradeTitle, "&Change/Delete Grade Title"),
+                        Item(cmd::kGradingSystem, "&Grading System"),
+                        Item(cmd::kClassInformation, "Class &Information"),
+                        Item(cmd::kEditProgress, "&Progress Report"), Item(cmd::kEditWarning, "&Warning Notice")}),
+        Popup("&Options", {Item(cmd::kAlphabetize, "&Alphabetize"), Item(cmd::kNewGradingPeriod, "&New Grading Period"),
+                           Item(cmd::kSeatingChart, "&Seating Chart")}),
+        Popup("&Display", {Item(cmd::kDisplayOptions, "&Options"), Item(cmd::kExtraNames, "&Change Extra1 or 2 Name")}),
+        Popup("&Assignment Grid",
+              {Item(cmd::kGridNew, "&New"), Item(cmd::kGridOpen, "&Open"), Item(cmd::kGridDelete, "&Delete")}),
+        Popup("&Window", {Item(cmd::kCascade, "&Cascade"), Item(cmd::kTile, "&Tile"), Separator(),
+                          Item(cmd::kCloseAll, "Close &all")}),
+        Popup("&Help", {Item(cmd::kHelp, "&Help"), Item(cmd::kHelpIndex, "Help &Index"),
+                        Item(cmd::kUsingHelp, "&Using Help")}),
+    };
+    return menu;
+}
+
+const std::map<int, std::string>& Hints() {
+    static const std::map<int, std::string> hints{
+        {cmd::kNew, "Creates new class"},
+        {cmd::kOpen, "Opens an existing class"},
+        {cmd::kSave, "Saves a class to disk"},
+        {cmd::kSaveAs, "Saves an existing file under another name."},
+        {cmd::kPrintGrades, "Prints a selected set of grades"},
+        {cmd::kPrintProgress, "Prints Progress Reports for selected students"},
+        {cmd::kPrintWarnings, "Prints Warning Notices for students with low grades"},
+        {cmd::kPrintMakeup, "Prints all makeup work for each student"},
+        {cmd::kPrintRandomList, "Prints a random list of student names"},
+        {cmd::kPrintNameId, "Prints all names and ID values"},
+        {cmd::kPrintGradeSheets, "Prints grade sheets"},
+        {cmd::kPrintAttendance, "Prints attendance sheets"},
+        {cmd::kDeleteFile, "Deletes a class"},
+        {cmd::kExit, "Quits the application"},
+        {cmd::kNewGrade, "Adds a new grade"},
+        {cmd::kAddStudents, "Adds new students to the class"},
+        {cmd::kStudentInfo, "Changes existing student information and grades."},
+        {cmd::kChangeGradeTitle, "Changes a grade title or deletes a grade for all students."},
+        {cmd::kGradingSystem, "Allows the grading system to be changed"},
+        {cmd::kClassInformation, "Edits class title, instructor, and time."},
+        {cmd::kEditProgress, "Edits Progress Report template"},
+        {cmd::kEditWarning, "Edits Warning Notice template"},
+        {cmd::kAlphabetize, "Alphabetizes by last then first name"},
+        {cmd::kNewGradingPeriod, "Creates another class file with the same students"},
+        {cmd::kSeatingChart, "Creates, opens, and prints seating charts"},
+        {cmd::kDisplayOptions, "Changes items displayed on the screen"},
+        {cmd::kExtraNames, "Change the heading of Extra1 and/or Extra2"},
+        {cmd::kGridNew, "Creates a new Assignment Grid"},
+        {cmd::kGridOpen, "Opens and Prints an existing Assignment Grid"},
+        {cmd::kGridDelete, "Deletes an existing Assignment Grid"},
+        {cmd::kCascade, "Cascades all visible classes"},
+        {cmd::kTile, "Tiles all visible classes horizontally"},
+        {cmd::kCloseAll, "Closes all open classes"},
+        {cmd::kHelp, "Provides help"},
+        {cmd::kHelpIndex, "Displays the Help Index"},
+        {cmd::kUsingHelp, "Gives instructions on how to use Windows Help"},
+    };
+    return hints;
+}
+
+const MenuItem* FindCommand(const std::vector<MenuItem>& items, int id) {
+    for (const auto& item : items) {
+        if (item.kind == MenuItem::Kind::Command && item.id == id) return &item;
+        if (item.kind == MenuItem::Kind::Popup)
+            if (const MenuItem* found = FindCommand(item.items, id)) return found;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+const std::vector<MenuItem>& MenuResource(int id) {
+    static const std::vector<MenuItem> none;
+    return id == kMainMenu ? MainMenu() : none;
+}
+
+const std::vector<Accelerator>& AcceleratorTable(int id) {
+    static const std::vector<Accelerator> table{
+        {AccelKey::F3, false, cmd::kOpen},
+        {AccelKey::F4, false, cmd::kNewGrade},
+        {AccelKey::F5, false, cmd::kStudentInfo},
+        {AccelKey::X, true, cmd::kExit},
+    };
+    static const std::vector<Accelerator> none;
+    return id == kMainAccelerators ? table : none;
+}
+
+std::string HintString(int id) {
+    const auto& hints = Hints();
+    const auto it = hints.find(id);
+    return it == hints.end() ? std::string() : it->second;
+}
+
+const std::vector<ControlBarItem>& ControlBar() {
+    static const std::vector<ControlBarItem> bar{
+        {600, cmd::kNew, 0},          {601, cmd::kOpen, 0},         {603, cmd::kSaveAs, 0},
+        {0, 0, 8},                    {611, cmd::kNewGrade, 0},     {612, cmd::kPrintGrades, 0},
+        {613, cmd::kAddStudents, 0},  {0, 0, 8},                    {604, cmd::kExit, 0},
+        {0, 0, 8},                    {605, cmd::kCascade, 0},      {606, cmd::kTile, 0},
+        {609, cmd::kCloseAll, 0},     {0, 0, 6},                    {610, cmd::kHelp, 0},
+    };
+    return bar;
+}
+
+std::string CommandLabel(int id) {
+    const MenuItem* item = FindCommand(MainMenu(), id);
+    return item ? item->label : std::string();
+}
+
+}  // namespace quorle::resources

@@ -1,0 +1,95 @@
+#pragma once
+// The main menu (resource 100), its accelerators, the status hints of the
+// commands and the control bar of the frame.
+#include <string>
+#include <vector>
+
+namespace quorle::resources {
+
+inline constexpr int kMainMenu = 100;
+inline constexpr int kMainAccelerators = 100;
+inline constexpr int kSplashBitmap = 1;
+
+// Command ids of the main menu.
+namespace cmd {
+inline constexpr int kNew = 24366;
+inline constexpr int kOpen = 24332;
+inline constexpr int kSave = 24333;
+inline constexpr int kSaveAs = 24334;
+inline constexpr int kPrintGrades = 110;
+inline constexpr int kPrintProgress = 112;
+inline constexpr int kPrintWarnings = 113;
+inline constexpr int kPrintMakeup = 123;
+inline constexpr int kPrintRandomList = 115;
+inline constexpr int kPrintNameId = 116;
+inline constexpr int kPrintGradeSheets = 118;
+inline constexpr int kPrintAttendance = 117;
+inline constexpr int kDeleteFile = 401;
+inline constexpr int kExit = 24310;
+inline constexpr int kNewGrade = 1;
+inline constexpr int kAddStudents = 101;
+inline constexpr int kStudentInfo = 11842;
+inline constexpr int kChangeGradeTitle = 11843;
+inline constexpr int kGradingSystem = 102;
+inline constexpr int kClassInformation = 107;
+inline constexpr int kEditProgress = 111;
+inline constexpr int kEditWarning = 114;
+inline constexpr int kAlphabetize = 108;
+inline constexpr int kNewGradingPeriod = 109;
+inline constexpr int kSeatingChart = 119;
+inline constexpr int kDisplayOptions = 301;
+inline constexpr int kExtraNames = 302;
+inline constexpr int kGridNew = 120;
+inline constexpr int kGridOpen = 125;
+inline constexpr int kGridDelete = 126;
+inline constexpr int kCascade = 24361;
+inline constexpr int kTile = 24363;
+inline constexpr int kCloseAll = 24365;
+inline constexpr int kHelp = 901;
+inline constexpr int kHelpIndex = 904;
+inline constexpr int kUsingHelp = 902;
+}  // namespace cmd
+
+// The help topic of the Edit Student dialog.
+inline constexpr int kHelpTopicEditStudent = 669;
+// The program's help file and the help viewer's own.
+inline constexpr const char* kHelpFile = "quorle.hlp";
+inline constexpr const char* kUsingHelpFile = "WINHELP.HLP";
+
+struct MenuItem {
+    enum class Kind { Command, Separator, Popup };
+    Kind kind = Kind::Command;
+    int id = 0;             // commands
+    std::string label;      // commands and popups, with their "&" mnemonics
+    std::vector<MenuItem> items;  // popups
+};
+
+// The top-level popups of a menu resource, left to right; empty for an unknown id.
+const std::vector<MenuItem>& MenuResource(int id);
+
+enum class AccelKey { F3, F4, F5, X };
+
+struct Accelerator {
+    AccelKey key;
+    bool alt = false;
+    int command = 0;
+};
+
+const std::vector<Accelerator>& AcceleratorTable(int id);
+
+// The status hint of a command (string resource of the same id); empty when none.
+std::string HintString(int id);
+
+// One control-bar entry: a button (bitmap id and command) or a separator.
+struct ControlBarItem {
+    int bitmap = 0;          // 0: a separator
+    int command = 0;
+    int separatorWidth = 0;  // separators
+};
+
+const std::vector<ControlBarItem>& ControlBar();
+
+// The label of a command in menu 100 ("&Open...F3"), empty when it has none.
+std::string CommandLabel(int id);
+
+}  // namespace quorle::resources
