@@ -255,30 +255,31 @@ void SortByRank(const GradingSystem& system, std::vector<TStudent>& roster) {
 }
 
 std::string FormatScore(float value) {
-    std::string text;
+    std::string body;
     const double exact = static_cast<double>(value);
     if (!std::isfinite(exact) || std::fabs(exact) >= 1e15) {
-        char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "%.2f", exact);
-        text = buffer;
+        char buffer[80];  // the widest float with two decimals fits
+        const int n = std::snprintf(buffer, sizeof buffer, "%.2f", exact);
+        if (n > 0) body.append(buffer, std::min(static_cast<std::size_t>(n), sizeof buffer - 1));
     } else {
         // A float times 100 is exact in double, so halfway cases are seen as
         // they are stored and round away from zero, as a teacher rounds.
         const double cents = std::round(exact * 100.0);
         if (cents == 0.0) {
-            text = "0.00";
+            body.append("0.00");
         } else {
             const auto whole = static_cast<std::int64_t>(std::fabs(cents));
             const std::int64_t units = whole / 100;
             const std::int64_t hundredths = whole % 100;
-            if (cents < 0) text = "-";
-            if (units > 0) text += std::to_string(units);
-            text += '.';
-            text += static_cast<char>('0' + hundredths / 10);
-            text += static_cast<char>('0' + hundredths % 10);
+            if (cents < 0) body.push_back('-');
+            if (units > 0) body.append(std::to_string(units));
+            body.push_back('.');
+            body.push_back(static_cast<char>('0' + hundredths / 10));
+            body.push_back(static_cast<char>('0' + hundredths % 10));
         }
     }
-    if (text.size() < 6) text.insert(0, 6 - text.size(), ' ');
+    std::string text(body.size() < 6 ? 6 - body.size() : 0, ' ');
+    text.append(body);
     return text;
 }
 

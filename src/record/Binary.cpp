@@ -65,7 +65,9 @@ bool WriteFileAtomically(const std::string& path, std::span<const unsigned char>
     }
     fs::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
-    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string tempName(1, '.');
+    tempName.append(target.filename().string()).append(".XXXXXX");
+    std::string pattern = (folder / tempName).string();
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) return false;
 

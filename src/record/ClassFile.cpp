@@ -87,6 +87,12 @@ ClassRecord ReadClassFile(const std::string& path) {
 
 std::vector<unsigned char> SerializeClassFile(const ClassRecord& record) {
     ByteWriter out;
+    std::size_t size = kHeaderSize;
+    for (const TStudent& student : record.roster) {
+        size += kMinRowSize;
+        for (const TGradeList& list : student.scores.lists) size += kEntrySize * list.size();
+    }
+    out.Reserve(size);
     FixedText<15> magic(kMagic);
     out.WriteText(magic);
     for (auto flag : record.display) out.WriteInt32(flag);
