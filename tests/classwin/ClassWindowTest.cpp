@@ -1,0 +1,383 @@
+// The class window's file handling (Save, Save As, the "has changed" prompt)
+// and its commands: Class Information, Window Display Options, Extra names.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "ClassFixture.h"
+#include "classwin/ClassCommands.h"
+#include "grading/DisplayOptions.h"
+#include "record/ClassFile.h"
+#include "support/TempDir.h"
+
+namespace quorle::testing {
+namespace {
+
+using platform::Answer;
+
+const std::vector<unsigned char> kChart{1, 2, 3};
+const char* kChangedSuffix = " has changed. Do you want to save changes ?";
+
+struct ClassWindowFileTest : ::testing::Test {
+    TempDir dir;
+    std::unique_ptr<ClassWindowFixture> f;
+
+    void Open(ClassRecord r) { f = std::make_unique<ClassWindowFixture>(std::move(r)); }
+    ClassRecord& Rec() { return f->child->Record(); }
+    FakeUi& Ui() { return f->ui; }
+};
+
+TEST_F(ClassWindowFileTest, SaveAsToANewNameWritesDeletesTheChartThereAndRecaptions) {
+    Open(SmallClass());
+    dir.Write("new.CHT", kChart);
+    Ui().fileNames.push_back(dir.File("new.gdr"));
+    Rec().modified = true;
+    EXPECT_TRUE(f->child->SaveAs());
+    EXPECT_TRUE(Ui().boxes.empty());
+    EXPECT_EQ(Ui().fileDialogs.size(), 1u);
+    EXPECT_TRUE(Ui().fileDialogs[0].save);
+    EXPECT_EQ(Ui().fileDialogs[0].options.filter, "Class Files (*.gdr)|*.gdr|");
+    EXPECT_EQ(Ui().fileDialogs[0].options.defaultExtension, "gdr");
+    EXPECT_FALSE(dir.Exists("new.CHT"));
+    EXPECT_EQ(dir.Read("new.gdr"), SerializeClassFile(Rec()));
+    EXPECT_FALSE(Rec().modified);
+    EXPECT_EQ(Rec().fileName, dir.File("new.gdr"));
+    EXPECT_EQ(f->Host().caption, "Algebra       Period 3  " + dir.File("new.gdr"));
+}
+
+TEST_F(ClassWindowFileTest, SaveAsOverExistingFileAsksAndNoAsksForAnotherName) {
+    Open(SmallClass());
+    dir.Write("old.gdr", {9});
+    dir.Write("old.CHT", kChart);
+    Ui().fileNames = {dir.File("old.gdr"), dir.File("old.gdr"), dir.File("other.gdr")};
+    Ui().answers = {Answer::No, Answer::No};
+    EXPECT_TRUE(f->child->SaveAs());
+    ASSERT_EQ(Ui().boxes.size(), 2u);
+    EXPECT_EQ(Ui().boxes[0].caption, "File exists");
+    EXPECT_EQ(Ui().boxes[0].text, "File already exists.  Overwrite ?");
+    EXPECT_EQ(Ui().boxes[0].buttons, platform::Buttons::YesNoCancel);
+    EXPECT_EQ(Ui().boxes[0].icon, platform::Icon::Question);
+    EXPECT_EQ(dir.Read("old.gdr"), std::vector<unsigned char>{9});
+    EXPECT_TRUE(dir.Exists("old.CHT"));
+    EXPECT_TRUE(dir.Exists("other.gdr"));
+    EXPECT_EQ(Rec().fileName, dir.File("other.gdr"));
+}
+
+TEST_F(ClassWindowFileTest, SaveAsOverExistingFileYesOverwritesCancelChangesNothing) {
+    Open(SmallClass());
+    dir.Write("old.gdr", {9});
+    dir.Write("old.CHT", kChart);
+    Ui().fileNames = {dir.File("old.gdr")};
+    Ui().answers = {Answer::Cancel};
+    EXPECT_FALSE(f->child->SaveAs());
+    EXPECT_EQ(dir.Read("old.gdr"), std::vector<unsigned char>{9});
+    EXPECT_TRUE(dir.Exists("old.CHT"));
+    EXPECT_TRUE(Rec().fileName.empty());
+    EXPECT_EQ(f->Host().captions.size(), 1u);
+
+    Ui().fileNames = {dir.File("old.gdr")};
+    Ui().answers = {Answer::Yes};
+    EXPECT_TRUE(f->child->SaveAs());
+    EXPECT_EQ(dir.Read("old.gdr"), SerializeClassFile(Rec()));
+    EXPECT_FALSE(dir.Exists("old.CHT"));
+
+    // A cancelled file dialog asks nothing and writes nothing.
+    EXPECT_FALSE(f->child->SaveAs());
+    EXPECT_EQ(Rec().fileName, dir.File("old.gdr"));
+}
+
+TEST_F(ClassWindowFileTest, SaveAsItsOwnNameKeepsItsChartAndOtherExtensionsBecomeGdr) {
+    ClassRecord r = SmallClass();
+    r.fileName = dir.File("mine.gdr");
+    Open(std::move(r));
+    dir.Write("mine.gdr", {1});
+    dir.Write("mine.CHT", kChart);
+    Ui().fileNames = {dir.File("mine.gdr")};
+    Ui().answers = {Answer::Yes};
+    EXPECT_TRUE(f->child->SaveAs());
+    EXPECT_TRUE(dir.Exists("mine.CHT"));
+
+    // A name typed with another extension is written as .gdr, and asked about
+    // when that .gdr exists.
+    Ui().fileNames = {dir.File("notes.TXT")};
+    EXPECT_TRUE(f->child->SaveAs());
+    EXPECT_EQ(Rec().fileName, dir.File("notes.gdr"));
+    EXPECT_TRUE(dir.Exists("notes.gdr"));
+    EXPECT_EQ(Ui().boxes.size(), 1u);
+    Ui().fileNames = {dir.File("notes.txt")};
+    Ui().answers = {Answer::Cancel};
+    EXPECT_FALSE(f->child->SaveAs());
+    EXPECT_EQ(Ui().boxes.back().caption, "File exists");
+}
+
+TEST_F(ClassWindowFileTest, SaveWritesANamedClassWithoutAskingAndAFailureWarns) {
+    ClassRecord r = SmallClass();
+    r.fileName = dir.File("c.gdr");
+    r.modified = true;
+    Open(std::move(r));
+    EXPECT_TRUE(f->child->Save());
+    EXPECT_TRUE(Ui().fileDialogs.empty());
+    EXPECT_EQ(dir.Read("c.gdr"), SerializeClassFile(Rec()));
+    EXPECT_FALSE(Rec().modified);
+
+    Rec().fileName = dir.File("missing-folder/c.gdr");
+    Rec().modified = true;
+    EXPECT_FALSE(f->child->Save());
+    ASSERT_EQ(Ui().boxes.size(), 1u);
+    EXPECT_EQ(Ui().boxes[0].caption, "Warning");
+    EXPECT_EQ(Ui().boxes[0].text, "File cannot be found!");
+    EXPECT_EQ(Ui().boxes[0].icon, platform::Icon::Exclamation);
+    EXPECT_TRUE(Rec().modified);
+}
+
+TEST_F(ClassWindowFileTest, SaveOfAnUntitledClassRunsSaveAs) {
+    Open(SmallClass());
+    EXPECT_FALSE(f->child->Save());  // the dialog is cancelled
+    EXPECT_EQ(Ui().fileDialogs.size(), 1u);
+    Ui().fileNames = {dir.File("u.gdr")};
+    EXPECT_TRUE(f->child->Save());
+    EXPECT_TRUE(dir.Exists("u.gdr"));
+}
+
+TEST_F(ClassWindowFileTest, UnmodifiedClassClosesWithoutAsking) {
+    Open(SmallClass());
+    EXPECT_TRUE(f->frame.CloseChild(*f->child));
+    EXPECT_TRUE(Ui().boxes.empty());
+    EXPECT_EQ(f->frame.destroyed.size(), 1u);
+}
+
+TEST_F(ClassWindowFileTest, ChangedPromptCancelKeepsNoClosesWithoutWriting) {
+    Open(SmallClass());
+    Rec().modified = true;
+    Ui().answers = {Answer::Cancel, Answer::No};
+    EXPECT_FALSE(f->child->CanClose());
+    ASSERT_EQ(Ui().boxes.size(), 1u);
+    EXPECT_EQ(Ui().boxes[0].caption, "File has changed");
+    EXPECT_EQ(Ui().boxes[0].text, std::string("Untitled") + kChangedSuffix);
+    EXPECT_EQ(Ui().boxes[0].buttons, platform::Buttons::YesNoCancel);
+    EXPECT_EQ(Ui().boxes[0].icon, platform::Icon::Question);
+    EXPECT_TRUE(f->child->CanClose());
+    EXPECT_TRUE(Ui().fileDialogs.empty());
+}
+
+TEST_F(ClassWindowFileTest, ChangedPromptYesOnUntitledRunsSaveAsAndItsCancelKeepsTheWindow) {
+    Open(SmallClass());
+    Rec().modified = true;
+    Ui().answers = {Answer::Yes};
+    EXPECT_FALSE(f->frame.CloseChild(*f->child));
+    EXPECT_EQ(Ui().fileDialogs.size(), 1u);
+    EXPECT_TRUE(f->frame.destroyed.empty());
+
+    Ui().answers = {Answer::Yes};
+    Ui().fileNames = {dir.File("saved.gdr")};
+    EXPECT_TRUE(f->child->CanClose());
+    EXPECT_EQ(dir.Read("saved.gdr"), SerializeClassFile(Rec()));
+    EXPECT_FALSE(Rec().modified);
+}
+
+TEST_F(ClassWindowFileTest, ChangedPromptYesWritesANamedClassAndShowsItsBaseName) {
+    ClassRecord r = SmallClass();
+    r.fileName = dir.File("period3.txt");
+    r.modified = true;
+    Open(std::move(r));
+    EXPECT_TRUE(f->child->CanClose());
+    EXPECT_EQ(Ui().boxes[0].text, std::string("period3.gdr") + kChangedSuffix);
+    EXPECT_TRUE(dir.Exists("period3.gdr"));
+    EXPECT_EQ(f->Host().caption, "Algebra       Period 3  " + dir.File("period3.gdr"));
+}
+
+TEST_F(ClassWindowFileTest, ChangedPromptYesStillClosesAfterAFailedWrite) {
+    ClassRecord r = SmallClass();
+    r.fileName = dir.File("gone/c.gdr");
+    r.modified = true;
+    Open(std::move(r));
+    EXPECT_TRUE(f->child->CanClose());
+    ASSERT_EQ(Ui().boxes.size(), 2u);
+    EXPECT_EQ(Ui().boxes[1].text, "File cannot be found!");
+    EXPECT_EQ(Ui().boxes[1].caption, "Warning");
+}
+
+TEST_F(ClassWindowFileTest, CaptionConvertsTheFileNameAndNamesAnUntitledClass) {
+    ClassRecord r = NewClassRecord();
+    Open(std::move(r));
+    EXPECT_EQ(f->Host().caption, "Untitled");
+    Rec().info.course = "Bio";
+    Rec().info.period = "2-3";
+    Rec().fileName = dir.File("caf\xC3\xA9.gdr");  // UTF-8 path
+    f->child->UpdateCaption();
+    EXPECT_EQ(f->Host().caption, "Bio       Period 2-3  " + dir.File("caf\xE9.gdr"));
+}
+
+TEST_F(ClassWindowFileTest, ClassInformationKeepsToItsLimitsRecaptionsAndWrites) {
+    ClassRecord r = SmallClass();
+    r.fileName = dir.File("c.gdr");
+    Open(std::move(r));
+    Ui().dialogs.push_back([](FakeDialogHost& h) {
+        EXPECT_EQ(h.Text(101), "Algebra");
+        EXPECT_EQ(h.Text(102), "Smith");
+        EXPECT_EQ(h.Text(103), "3");
+        h.Type(101, std::string(40, 'C'));
+        h.Type(102, std::string(60, 'I'));
+        h.Type(103, std::string(30, 'P'));
+        h.PressOk();
+    });
+    EXPECT_TRUE(f->child->Command(107));
+    EXPECT_EQ(Ui().dialogCaptions.back(), "Class Information");
+    EXPECT_EQ(Rec().info.course.Str(), std::string(29, 'C'));
+    EXPECT_EQ(Rec().info.instructor.Str(), std::string(49, 'I'));
+    EXPECT_EQ(Rec().info.period.Str(), std::string(19, 'P'));
+    EXPECT_EQ(f->Host().caption,
+              std::string(29, 'C') + "       Period " + std::string(19, 'P') + "  " + dir.File("c.gdr"));
+    EXPECT_EQ(dir.Read("c.gdr"), SerializeClassFile(Rec()));
+
+    // The dialog's resource holds the limits too, for the screen.
+    TClassInfoDialog probe(Rec().info);
+    EXPECT_EQ(probe.Resource().Find(101)->textLimit, 29);
+    EXPECT_EQ(probe.Resource().Find(102)->textLimit, 49);
+    EXPECT_EQ(probe.Resource().Find(103)->textLimit, 19);
+
+    std::filesystem::remove(dir.File("c.gdr"));
+    Ui().dialogs.push_back([](FakeDialogHost& h) {
+        h.Type(101, "Other");
+        h.PressCancel();
+    });
+    EXPECT_TRUE(f->child->Command(107));
+    EXPECT_EQ(Rec().info.course.Str(), std::string(29, 'C'));
+    EXPECT_FALSE(dir.Exists("c.gdr"));
+    EXPECT_FALSE(f->child->Command(24333));
+}
+
+TEST_F(ClassWindowFileTest, DisplayOptionsUntickingIdHidesItSavesTheClassAndTheDefaults) {
+    ClassRecord r = SmallClass();
+    r.fileName = dir.File("c.gdr");
+    Open(std::move(r));
+    Ui().programDirectory = dir.Path();
+    const DisplayFlags before = Rec().display;
+    Ui().dialogs.push_back([&](FakeDialogHost& h) {
+        for (int i = 0; i < kDisplayFlagCount; ++i) EXPECT_EQ(h.IsChecked(102 + i), before[i] == 1) << i;
+        h.Click(103);
+        h.PressOk();
+    });
+    EXPECT_TRUE(f->child->Command(301));
+    EXPECT_EQ(Ui().dialogCaptions.back(), "Window Display Options");
+    EXPECT_EQ(Rec().display[kShowId], 0);
+    EXPECT_EQ(f->Host().PanePlacement(f->Names()), (platform::Rect{0, 0, 260, 600}));
+    RecordingCanvas c = f->NamesHost().Paint();
+    EXPECT_EQ(c.Find("ID #"), nullptr);
+    EXPECT_EQ(dir.Read("c.gdr"), SerializeClassFile(Rec()));
+    EXPECT_EQ(dir.Read("QUORLE.OPT"), SerializeDisplayOptions(Rec().display));
+    EXPECT_EQ(dir.Read("QUORLE.OPT").size(), 88u);
+    EXPECT_EQ(dir.Read("QUORLE.OPT")[4], 0);  // the ID flag
+    EXPECT_EQ(dir.Read("QUORLE.OPT")[0], 1);
+    EXPECT_TRUE(Ui().boxes.empty());
+
+    // A class made afterwards starts with the ID column hidden.
+    ClassRecord fresh = NewClassRecord();
+    EXPECT_TRUE(LoadDisplayDefaults(dir.Path(), fresh));
+    EXPECT_EQ(fresh.display, Rec().display);
+}
+
+TEST_F(ClassWindowFileTest, DisplayOptionsCancelWritesNothingAndAnUnwritableOptionFileWarns) {
+    ClassRecord r = SmallClass();
+    r.fileName = dir.File("c.gdr");
+    Open(std::move(r));
+    Ui().programDirectory = dir.Path();
+    const DisplayFlags before = Rec().display;
+    Ui().dialogs.push_back([](FakeDialogHost& h) {
+        h.Click(102);
+        h.Click(110);
+        h.PressCancel();
+    });
+    EXPECT_TRUE(f->child->Command(301));
+    EXPECT_EQ(Rec().display, before);
+    EXPECT_FALSE(dir.Exists("c.gdr"));
+    EXPECT_FALSE(dir.Exists("QUORLE.OPT"));
+
+    Ui().programDirectory = dir.File("no-such-folder");
+    Ui().dialogs.push_back([](FakeDialogHost& h) { h.PressOk(); });
+    EXPECT_TRUE(f->child->Command(301));
+    ASSERT_EQ(Ui().boxes.size(), 1u);
+    EXPECT_EQ(Ui().boxes[0].text, "File cannot be found!");
+    EXPECT_EQ(Ui().boxes[0].caption, "Warning");
+    EXPECT_TRUE(dir.Exists("c.gdr"));
+}
+
+TEST_F(ClassWindowFileTest, ExtraNamesRenameTheLabelsAndHeadingsMarkChangedAndWriteNothing) {
+    ClassRecord r = SmallClass();
+    r.fileName = dir.File("c.gdr");
+    r.display[kShowAverageFirst + int{kExtra1}] = 1;
+    Open(std::move(r));
+    Ui().dialogs.push_back([](FakeDialogHost& h) {
+        EXPECT_EQ(h.Text(101), "Extra1");
+        EXPECT_EQ(h.Text(102), "Extra2");
+        h.Type(101, "Lab2");
+        h.Type(102, "Projects");  // at most 6 characters
+        h.PressOk();
+    });
+    const int invalidations = f->GradesHost().invalidations;
+    EXPECT_TRUE(f->child->Command(302));
+    EXPECT_EQ(Ui().dialogCaptions.back(), "Change Extra 1 or 2 Name");
+    EXPECT_EQ(Rec().extra1Name.Str(), "Lab2");
+    EXPECT_EQ(Rec().extra2Name.Str(), "Projec");
+    EXPECT_TRUE(Rec().modified);
+    EXPECT_FALSE(dir.Exists("c.gdr"));
+    EXPECT_GT(f->GradesHost().invalidations, invalidations);
+    EXPECT_NE(f->GradesHost().Paint().Find("Lab2 Aver"), nullptr);
+
+    Ui().dialogs.push_back([](FakeDialogHost& h) {
+        EXPECT_EQ(h.Text(150), "Lab2");
+        EXPECT_EQ(h.Text(152), "Lab2 Average");
+        EXPECT_EQ(h.Text(154), "Lab2 Points");
+        EXPECT_EQ(h.Text(151), "Projec");
+        EXPECT_EQ(h.Text(153), "Projec Average");
+        EXPECT_EQ(h.Text(155), "Projec Points");
+        h.PressCancel();
+    });
+    EXPECT_TRUE(f->child->Command(301));
+
+    Rec().modified = false;
+    Ui().dialogs.push_back([](FakeDialogHost& h) {
+        h.Type(101, "X");
+        h.PressCancel();
+    });
+    EXPECT_TRUE(f->child->Command(302));
+    EXPECT_EQ(Rec().extra1Name.Str(), "Lab2");
+    EXPECT_FALSE(Rec().modified);
+    EXPECT_FALSE(dir.Exists("c.gdr"));
+}
+
+TEST(FillLabel, ReplacesTheMarkerAndNeverFormats) {
+    EXPECT_EQ(FillLabel("%s Average", "Lab2"), "Lab2 Average");
+    EXPECT_EQ(FillLabel("%s", "%d%n"), "%d%n");
+    EXPECT_EQ(FillLabel("No marker", "x"), "No marker");
+}
+
+TEST(DisplayOptionsFile, RoundTripsAndRefusesShortFiles) {
+    TempDir dir;
+    DisplayFlags flags{};
+    for (int i = 0; i < kDisplayFlagCount; ++i) flags[i] = i % 3 == 0 ? 0 : 1;
+    ASSERT_TRUE(WriteDisplayOptions(dir.File("QUORLE.OPT"), flags));
+    auto bytes = dir.Read("QUORLE.OPT");
+    ASSERT_EQ(bytes.size(), 88u);
+    EXPECT_EQ(bytes[4], 1);
+    EXPECT_EQ(bytes[5], 0);
+    DisplayFlags read{};
+    read.fill(7);
+    EXPECT_TRUE(ReadDisplayOptions(dir.File("QUORLE.OPT"), read));
+    EXPECT_EQ(read, flags);
+
+    bytes.pop_back();
+    dir.Write("short.OPT", bytes);
+    DisplayFlags kept{};
+    kept.fill(7);
+    EXPECT_FALSE(ReadDisplayOptions(dir.File("short.OPT"), kept));
+    EXPECT_EQ(kept[0], 7);
+    EXPECT_FALSE(ReadDisplayOptions(dir.File("none.OPT"), kept));
+    EXPECT_FALSE(WriteDisplayOptions(dir.File("none/QUORLE.OPT"), flags));
+    EXPECT_EQ(DisplayOptionsPath(""), "QUORLE.OPT");
+    EXPECT_EQ(DisplayOptionsPath("/p/"), "/p/QUORLE.OPT");
+    EXPECT_EQ(DisplayOptionsPath("/p"), "/p/QUORLE.OPT");
+}
+
+}  // namespace
+}  // namespace quorle::testing
