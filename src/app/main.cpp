@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     quorle::qt::QtUi ui(&frame);
     quorle::TDecoClient client(frame, ui);
     frame.SetClient(&client);
-    frame.show();
+    frame.showMaximized();
     for (const auto& file : files) client.OpenClass(file);
     const int status = app.exec();
     frame.SetClient(nullptr);

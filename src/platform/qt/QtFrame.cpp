@@ -110,7 +110,8 @@ QtFrame::QtFrame(QWidget* parent) : QMainWindow(parent) {
     BuildAccelerators();
     statusBar()->showMessage(QString());
     const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1024, 768);
-    resize(screen.width() * 7 / 8, screen.height() * 7 / 8);
+    // The class windows are placed by the screen's size, so the frame takes the screen.
+    setGeometry(screen);
 }
 
 QtFrame::~QtFrame() {
@@ -219,6 +220,9 @@ void QtFrame::DestroyChild(platform::ChildWindow& child) {
     window->hide();
     mdi_->removeSubWindow(window);
     window->deleteLater();
+    // The class window used last before it comes forward.
+    const auto rest = mdi_->subWindowList(QMdiArea::ActivationHistoryOrder);
+    if (!rest.isEmpty() && !mdi_->currentSubWindow()) mdi_->setActiveSubWindow(rest.back());
 }
 
 void QtFrame::ChildAgreedToClose(platform::ChildWindow& child) {

@@ -7,12 +7,13 @@
 #include <memory>
 
 #include "platform/Ui.h"
+#include "platform/qt/QtHelp.h"
 
 class QWidget;
 
 namespace quorle::qt {
 
-class HelpViewer;
+
 
 // "Class Files (*.gdr)|*.gdr|" to Qt's "Class Files (*.gdr)" filters.
 QStringList ConvertFilter(const std::string& filter);

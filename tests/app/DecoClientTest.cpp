@@ -1,0 +1,233 @@
+#include "app/DecoClient.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "classwin/ClassWindow.h"
+#include "record/ClassFile.h"
+#include "record/ClassRecord.h"
+#include "resources/Menus.h"
+#include "support/FakeFrame.h"
+#include "support/FakeUi.h"
+#include "support/TempDir.h"
+
+namespace quorle {
+namespace {
+
+using platform::Answer;
+using platform::Icon;
+using testing::FakeFrame;
+using testing::FakeUi;
+using testing::TempDir;
+namespace cmd = resources::cmd;
+
+class DecoClientTest : public ::testing::Test {
+protected:
+    DecoClientTest() : client(frame, ui) { frame.client = &client; }
+
+    // A class file with two students, written where the test wants it.
+    std::string WriteClass(const std::string& name, const std::string& course) {
+        ClassRecord record = NewClassRecord();
+        record.info.course = course;
+        record.info.period = "3";
+        AddStudent(record, "Adams", "Ann", "101");
+        AddStudent(record, "Baker", "Bob", "102");
+        const auto bytes = SerializeClassFile(record);
+        dir.Write(name, bytes);
+        return dir.File(name);
+    }
+
+    // Opens a file through the File > Open command.
+    void OpenThroughDialog(const std::string& path) {
+        ui.fileNames.push_back(path);
+        client.Command(cmd::kOpen);
+    }
+
+    TempDir dir;
+    FakeUi ui = [this] {
+        FakeUi u;
+        u.programDirectory = dir.Path();
+        return u;
+    }();
+    FakeFrame frame{platform::Size{1024, 768}};
+    TDecoClient client;
+};
+
+TEST_F(DecoClientTest, OpenAsksForAClassFileThatMustExist) {
+    ui.fileNames.push_back(std::nullopt);
+    client.Command(cmd::kOpen);
+    ASSERT_EQ(ui.fileDialogs.size(), 1u);
+    const auto& call = ui.fileDialogs[0];
+    EXPECT_FALSE(call.save);
+    EXPECT_EQ(call.options.filter, "Class Files (*.gdr)|*.gdr|");
+    EXPECT_EQ(call.options.defaultExtension, "gdr");
+    EXPECT_TRUE(call.options.fileMustExist);
+    EXPECT_TRUE(call.options.pathMustExist);
+    // Cancelled: nothing opened, nothing said.
+    EXPECT_TRUE(frame.Children().empty());
+    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_EQ(client.OpenClassCount(), 0);
+}
+
+TEST_F(DecoClientTest, OpenReportsReadingErrorsAndLeavesNoWindow) {
+    OpenThroughDialog(dir.File("missing.gdr"));
+    dir.Write("junk.gdr", {'n', 'o', 't', ' ', 'a', ' ', 'c', 'l', 'a', 's', 's'});
+    OpenThroughDialog(dir.File("junk.gdr"));
+
+    ASSERT_EQ(ui.boxes.size(), 2u);
+    EXPECT_EQ(ui.boxes[0].caption, "Error!");
+    EXPECT_EQ(ui.boxes[0].text, "File cannot be found!");
+    EXPECT_EQ(ui.boxes[0].icon, Icon::Stop);
+    EXPECT_EQ(ui.boxes[1].caption, "Error!");
+    EXPECT_EQ(ui.boxes[1].text, "Incorrect file format");
+    EXPECT_EQ(ui.boxes[1].icon, Icon::Stop);
+    EXPECT_TRUE(frame.Children().empty());
+    EXPECT_TRUE(client.Classes().empty());
+    EXPECT_EQ(client.OpenClassCount(), 0);
+}
+
+TEST_F(DecoClientTest, OpenedClassGetsItsWindowAtTheDefaultPlacement) {
+    const std::string path = WriteClass("bio.gdr", "Biology");
+    OpenThroughDialog(path);
+
+    EXPECT_TRUE(ui.boxes.empty());
+    ASSERT_EQ(frame.Children().size(), 1u);
+    EXPECT_EQ(client.OpenClassCount(), 1);
+    auto* host = frame.HostOf(*frame.Children()[0]);
+    ASSERT_NE(host, nullptr);
+    EXPECT_TRUE(host->Shown());
+    // An eighth of the screen in, six eighths wide and high.
+    EXPECT_EQ(host->placement, (platform::Rect{128, 96, 128 + 768, 96 + 576}));
+    EXPECT_EQ(host->caption, "Biology       Period 3  " + path);
+    ASSERT_NE(client.ActiveClass(), nullptr);
+    EXPECT_FALSE(client.ActiveClass()->Record().modified);
+    EXPECT_EQ(client.ActiveClass()->Record().StudentCount(), 2);
+
+    OpenThroughDialog(WriteClass("chem.gdr", "Chemistry"));
+    EXPECT_EQ(client.OpenClassCount(), 2);
+    EXPECT_EQ(frame.Children().size(), 2u);
+}
+
+TEST_F(DecoClientTest, ClosingAWindowCountsDown) {
+    OpenThroughDialog(WriteClass("a.gdr", "Algebra"));
+    OpenThroughDialog(WriteClass("b.gdr", "Biology"));
+    ASSERT_TRUE(frame.CloseChild(*frame.Children()[0]));
+    EXPECT_EQ(client.OpenClassCount(), 1);
+    EXPECT_EQ(client.Classes().size(), 1u);
+}
+
+TEST_F(DecoClientTest, CloseAllStopsAtTheFirstRefusal) {
+    OpenThroughDialog(WriteClass("a.gdr", "Algebra"));
+    OpenThroughDialog(WriteClass("b.gdr", "Biology"));
+    OpenThroughDialog(WriteClass("c.gdr", "Chemistry"));
+    client.Classes()[1]->Record().modified = true;
+    client.Classes()[2]->Record().modified = true;
+
+    ui.answers.push_back(Answer::Cancel);
+    client.Command(cmd::kCloseAll);
+    // Only the second class was asked; the third never was, and nothing closed.
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].caption, "File has changed");
+    EXPECT_EQ(ui.boxes[0].text, "b.gdr has changed. Do you want to save changes ?");
+    EXPECT_EQ(frame.Children().size(), 3u);
+    EXPECT_TRUE(frame.destroyed.empty());
+    EXPECT_EQ(client.OpenClassCount(), 3);
+
+    // Now everyone agrees (without saving): all close.
+    ui.answers.push_back(Answer::No);
+    ui.answers.push_back(Answer::No);
+    client.Command(cmd::kCloseAll);
+    EXPECT_EQ(ui.boxes.size(), 3u);
+    EXPECT_TRUE(frame.Children().empty());
+    EXPECT_TRUE(client.Classes().empty());
+    EXPECT_EQ(client.OpenClassCount(), 0);
+}
+
+TEST_F(DecoClientTest, ExitOffersEveryChangedClassBeforeQuitting) {
+    const std::string path = WriteClass("a.gdr", "Algebra");
+    OpenThroughDialog(path);
+    OpenThroughDialog(WriteClass("b.gdr", "Biology"));
+    client.Classes()[0]->Record().modified = true;
+    client.Classes()[0]->Record().info.course = "Algebra II";
+
+    // Cancel keeps the program running.
+    ui.answers.push_back(Answer::Cancel);
+    client.Command(cmd::kExit);
+    EXPECT_FALSE(frame.closed);
+    EXPECT_EQ(ui.boxes.size(), 1u);
+
+    // Yes saves the class, then the frame closes and the help viewer is told to quit.
+    ui.answers.push_back(Answer::Yes);
+    client.Command(cmd::kExit);
+    EXPECT_TRUE(frame.closed);
+    EXPECT_EQ(ReadClassFile(path).info.course.Str(), "Algebra II");
+    ASSERT_EQ(ui.helpCalls.size(), 2u);
+    EXPECT_EQ(ui.helpCalls[0], "quit quorle.hlp");
+    EXPECT_EQ(ui.helpCalls[1], "quit WINHELP.HLP");
+}
+
+TEST_F(DecoClientTest, FrameCloseBoxAsksTheClient) {
+    OpenThroughDialog(WriteClass("a.gdr", "Algebra"));
+    client.Classes()[0]->Record().modified = true;
+    ui.answers.push_back(Answer::Cancel);
+    EXPECT_FALSE(frame.CloseByUser());
+    ui.answers.push_back(Answer::No);
+    EXPECT_TRUE(frame.CloseByUser());
+}
+
+TEST_F(DecoClientTest, ClassCommandsDoNothingWithoutAClass) {
+    for (int id : {cmd::kSave, cmd::kSaveAs, cmd::kClassInformation, cmd::kDisplayOptions, cmd::kExtraNames,
+                   cmd::kGradingSystem, cmd::kNewGrade, cmd::kAddStudents, cmd::kStudentInfo, cmd::kAlphabetize,
+                   cmd::kPrintGrades, cmd::kPrintMakeup, cmd::kSeatingChart, cmd::kNew, cmd::kCascade, cmd::kTile,
+                   cmd::kCloseAll, 99999})
+        client.Command(id);
+    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_TRUE(ui.fileDialogs.empty());
+    EXPECT_TRUE(ui.dialogCaptions.empty());
+    EXPECT_TRUE(frame.Children().empty());
+    EXPECT_FALSE(frame.closed);
+}
+
+TEST_F(DecoClientTest, ClassCommandsGoToTheActiveClass) {
+    OpenThroughDialog(WriteClass("a.gdr", "Algebra"));
+    OpenThroughDialog(WriteClass("b.gdr", "Biology"));
+    frame.ActivateChild(*frame.Children()[0]);
+    // Class Information, cancelled: the dialog ran once, on the active class.
+    client.Command(cmd::kClassInformation);
+    ASSERT_EQ(ui.dialogCaptions.size(), 1u);
+    EXPECT_EQ(ui.dialogCaptions[0], "Class Information");
+}
+
+TEST_F(DecoClientTest, SaveAsOnTheActiveClassAsksForAName) {
+    OpenThroughDialog(WriteClass("a.gdr", "Algebra"));
+    ui.fileNames.push_back(dir.File("copy"));
+    client.Command(cmd::kSaveAs);
+    ASSERT_EQ(ui.fileDialogs.size(), 2u);
+    EXPECT_TRUE(ui.fileDialogs[1].save);
+    EXPECT_TRUE(dir.Exists("copy.gdr"));
+    EXPECT_EQ(client.OpenClassCount(), 1);
+}
+
+TEST_F(DecoClientTest, HelpCommandsOpenTheHelpFiles) {
+    client.Command(cmd::kHelp);
+    client.Command(cmd::kHelpIndex);
+    client.Command(cmd::kUsingHelp);
+    EXPECT_EQ(ui.helpCalls,
+              (std::vector<std::string>{"contents quorle.hlp", "index quorle.hlp", "contents WINHELP.HLP"}));
+}
+
+TEST_F(DecoClientTest, CascadeAndTileReachTheFrame) {
+    client.Command(cmd::kCascade);
+    client.Command(cmd::kTile);
+    EXPECT_EQ(frame.cascadeCount, 1);
+    EXPECT_EQ(frame.tileCount, 1);
+}
+
+TEST_F(DecoClientTest, TheClientIsReachableFromEverywhere) {
+    EXPECT_EQ(TDecoClient::Instance(), &client);
+    EXPECT_EQ(client.ProgramDirectory(), dir.Path());
+}
+
+}  // namespace
+}  // namespace quorle

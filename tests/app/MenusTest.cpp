@@ -1,0 +1,147 @@
+#include "resources/Menus.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <iterator>
+#include <set>
+
+namespace quorle::resources {
+namespace {
+
+using Kind = MenuItem::Kind;
+
+struct Row {
+    const char* menu;
+    int id;
+    const char* label;
+    const char* hint;
+};
+
+const Row kTable[] = {
+    {"&File", 24366, "&New", "Creates new class"},
+    {"&File", 24332, "&Open...F3", "Opens an existing class"},
+    {"&File", 24333, "&Save", "Saves a class to disk"},
+    {"&File", 24334, "Save &as...", "Saves an existing file under another name."},
+    {"&Print", 110, "&Grades", "Prints a selected set of grades"},
+    {"&Print", 112, "Progress &Reports", "Prints Progress Reports for selected students"},
+    {"&Print", 113, "&Warning Notices", "Prints Warning Notices for students with low grades"},
+    {"&Print", 123, "&Makeup Work", "Prints all makeup work for each student"},
+    {"&Print", 115, "Random &List", "Prints a random list of student names"},
+    {"&Print", 116, "&Name and ID", "Prints all names and ID values"},
+    {"&Print", 118, "Grade &Sheets", "Prints grade sheets"},
+    {"&Print", 117, "&Attendance", "Prints attendance sheets"},
+    {"&File", 401, "&Delele File", "Deletes a class"},
+    {"&File", 24310, "E&xit...Alt-x", "Quits the application"},
+    {"&Edit", 1, "Ne&w Grade...F4", "Adds a new grade"},
+    {"&Edit", 101, "&Add Students", "Adds new students to the class"},
+    {"&Edit", 11842, "&Student Info/Grades...F5", "Changes existing student information and grades."},
+    {"&Edit", 11843, "&Change/Delete Grade Title", "Changes a grade title or deletes a grade for all students."},
+    {"&Edit", 102, "&Grading System", "Allows the grading system to be changed"},
+    {"&Edit", 107, "Class &Information", "Edits class title, instructor, and time."},
+    {"&Edit", 111, "&Progress Report", "Edits Progress Report template"},
+    {"&Edit", 114, "&Warning Notice", "Edits Warning Notice template"},
+    {"&Options", 108, "&Alphabetize", "Alphabetizes by last then first name"},
+    {"&Options", 109, "&New Grading Period", "Creates another class file with the same students"},
+    {"&Options", 119, "&Seating Chart", "Creates, opens, and prints seating charts"},
+    {"&Display", 301, "&Options", "Changes items displayed on the screen"},
+    {"&Display", 302, "&Change Extra1 or 2 Name", "Change the heading of Extra1 and/or Extra2"},
+    {"&Assignment Grid", 120, "&New", "Creates a new Assignment Grid"},
+    {"&Assignment Grid", 125, "&Open", "Opens and Prints an existing Assignment Grid"},
+    {"&Assignment Grid", 126, "&Delete", "Deletes an existing Assignment Grid"},
+    {"&Window", 24361, "&Cascade", "Cascades all visible classes"},
+    {"&Window", 24363, "&Tile", "Tiles all visible classes horizontally"},
+    {"&Window", 24365, "Close &all", "Closes all open classes"},
+    {"&Help", 901, "&Help", "Provides help"},
+    {"&Help", 904, "Help &Index", "Displays the Help Index"},
+    {"&Help", 902, "&Using Help", "Gives instructions on how to use Windows Help"},
+};
+
+struct Found {
+    std::string menu;
+    int id;
+    std::string label;
+};
+
+// Every command in menu order, with the popup it stands in.
+void Flatten(const std::vector<MenuItem>& items, const std::string& popup, std::vector<Found>& out,
+             std::vector<std::string>& labels) {
+    for (const auto& item : items) {
+        if (item.kind == Kind::Popup) {
+            labels.push_back(item.label);
+            Flatten(item.items, item.label, out, labels);
+        } else if (item.kind == Kind::Command) {
+            out.push_back(Found{popup, item.id, item.label});
+        }
+    }
+}
+
+TEST(MenusTest, MainMenuHoldsEveryCommandInOrderWithLabelAndHint) {
+    const auto& menu = MenuResource(kMainMenu);
+    std::vector<Found> rows;
+    std::vector<std::string> popups;
+    Flatten(menu, "", rows, popups);
+    ASSERT_EQ(rows.size(), std::size(kTable));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        SCOPED_TRACE(kTable[i].label);
+        EXPECT_EQ(rows[i].id, kTable[i].id);
+        EXPECT_EQ(rows[i].label, kTable[i].label);
+        EXPECT_EQ(rows[i].menu, kTable[i].menu);
+        EXPECT_EQ(HintString(kTable[i].id), kTable[i].hint);
+        EXPECT_EQ(CommandLabel(kTable[i].id), kTable[i].label);
+    }
+    EXPECT_EQ(popups, (std::vector<std::string>{"&File", "&Print", "&Edit", "&Options", "&Display",
+                                                "&Assignment Grid", "&Window", "&Help"}));
+    EXPECT_TRUE(MenuResource(1).empty());
+    EXPECT_EQ(HintString(424242), "");
+}
+
+TEST(MenusTest, SeparatorsStandBeforeExitAndCloseAll) {
+    const auto& menu = MenuResource(kMainMenu);
+    int separators = 0;
+    std::function<void(const std::vector<MenuItem>&)> walk = [&](const std::vector<MenuItem>& items) {
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (items[i].kind == Kind::Popup) walk(items[i].items);
+            if (items[i].kind != Kind::Separator) continue;
+            ++separators;
+            ASSERT_LT(i + 1, items.size());
+            const int next = items[i + 1].id;
+            EXPECT_TRUE(next == cmd::kExit || next == cmd::kCloseAll) << next;
+        }
+    };
+    walk(menu);
+    EXPECT_EQ(separators, 2);
+}
+
+TEST(MenusTest, AcceleratorsOpenNewGradeStudentInfoAndExit) {
+    const auto& table = AcceleratorTable(kMainAccelerators);
+    ASSERT_EQ(table.size(), 4u);
+    EXPECT_EQ(table[0].key, AccelKey::F3);
+    EXPECT_EQ(table[0].command, 24332);
+    EXPECT_EQ(table[1].key, AccelKey::F4);
+    EXPECT_EQ(table[1].command, 1);
+    EXPECT_EQ(table[2].key, AccelKey::F5);
+    EXPECT_EQ(table[2].command, 11842);
+    EXPECT_EQ(table[3].key, AccelKey::X);
+    EXPECT_TRUE(table[3].alt);
+    EXPECT_EQ(table[3].command, 24310);
+    for (int i = 0; i < 3; ++i) EXPECT_FALSE(table[static_cast<std::size_t>(i)].alt);
+}
+
+TEST(MenusTest, ControlBarRunsLeftToRight) {
+    const auto& bar = ControlBar();
+    const std::vector<std::pair<int, int>> expected{
+        {600, 24366}, {601, 24332}, {603, 24334}, {0, 8},     {611, 1},     {612, 110}, {613, 101}, {0, 8},
+        {604, 24310}, {0, 8},       {605, 24361}, {606, 24363}, {609, 24365}, {0, 6},     {610, 901}};
+    ASSERT_EQ(bar.size(), expected.size());
+    for (std::size_t i = 0; i < bar.size(); ++i) {
+        EXPECT_EQ(bar[i].bitmap, expected[i].first) << i;
+        if (bar[i].bitmap == 0)
+            EXPECT_EQ(bar[i].separatorWidth, expected[i].second) << i;
+        else
+            EXPECT_EQ(bar[i].command, expected[i].second) << i;
+    }
+}
+
+}  // namespace
+}  // namespace quorle::resources
