@@ -96,6 +96,13 @@ void TDecoChild::Repaint() {
     impl_->grades.Invalidate();
 }
 
+// A class that was never named has no file to write: it stays marked as
+// changed, for Save or the "has changed" prompt.
+bool TDecoChild::WriteNamedClass() {
+    if (impl_->record.fileName.empty()) return false;
+    return WriteClass(impl_->ui, impl_->record, ModifiedFlag::Clear);
+}
+
 bool TDecoChild::Command(int id) {
     platform::Ui& ui = impl_->ui;
     ClassRecord& record = impl_->record;
@@ -103,7 +110,7 @@ bool TDecoChild::Command(int id) {
         case kCmdClassInformation: {
             if (!EditClassInfo(ui, record)) return true;
             UpdateCaption();
-            WriteClass(ui, record, ModifiedFlag::Clear);
+            WriteNamedClass();
             return true;
         }
         case kCmdDisplayOptions: {
@@ -114,7 +121,7 @@ bool TDecoChild::Command(int id) {
             record.modified = true;
             Relayout();
             Repaint();
-            WriteClass(ui, record, ModifiedFlag::Clear);
+            WriteNamedClass();
             if (!WriteDisplayOptions(DisplayOptionsPath(ui.ProgramDirectory()), record.display))
                 ui.MessageBox("Warning", kFileNotFound, platform::Buttons::Ok, platform::Icon::Exclamation);
             return true;

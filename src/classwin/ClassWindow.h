@@ -56,6 +56,9 @@ public:
     void Relayout();
     platform::Frame& GetFrame() const;
     platform::Ui& GetUi() const;
+    // Writes the class when it has a file name (the warning on failure);
+    // false when it has none or the write failed.
+    bool WriteNamedClass();
 
 private:
     struct Impl;

@@ -346,6 +346,22 @@ TEST_F(ClassWindowFileTest, ExtraNamesRenameTheLabelsAndHeadingsMarkChangedAndWr
     EXPECT_FALSE(dir.Exists("c.gdr"));
 }
 
+TEST_F(ClassWindowFileTest, CommandsOnAnUntitledClassMarkItChangedWithoutAWarning) {
+    Open(SmallClass());
+    Ui().programDirectory = dir.Path();
+    Ui().dialogs.push_back([](FakeDialogHost& h) {
+        h.Type(101, "Chemistry");
+        h.PressOk();
+    });
+    Ui().dialogs.push_back([](FakeDialogHost& h) { h.PressOk(); });
+    EXPECT_TRUE(f->child->Command(107));
+    EXPECT_TRUE(f->child->Command(301));
+    EXPECT_TRUE(Ui().boxes.empty());
+    EXPECT_TRUE(Rec().modified);
+    EXPECT_EQ(f->Host().caption, "Chemistry       Period 3  Untitled");
+    EXPECT_TRUE(dir.Exists("QUORLE.OPT"));
+}
+
 TEST(FillLabel, ReplacesTheMarkerAndNeverFormats) {
     EXPECT_EQ(FillLabel("%s Average", "Lab2"), "Lab2 Average");
     EXPECT_EQ(FillLabel("%s", "%d%n"), "%d%n");
