@@ -7,6 +7,12 @@
 #include <cstdio>
 #include <limits>
 
+// Each sum, product and quotient is rounded to float on its own: no fused
+// multiply-add may merge two of them.
+#ifdef __clang__
+#pragma STDC FP_CONTRACT OFF
+#endif
+
 namespace quorle {
 
 bool IsOmitted(float value) {
