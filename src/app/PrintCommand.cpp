@@ -1,13 +1,292 @@
 #include "app/PrintCommand.h"
 
+#include <array>
+#include <cctype>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <optional>
 #include <ostream>
+#include <system_error>
 
-// Placeholder until the reports are built.
+#include "platform/Text1252.h"
+#include "record/ClassFile.h"
+#include "reports/GradesPrint.h"
+#include "reports/MakeupPrint.h"
+
 namespace quorle {
+namespace {
 
-int RunPrintCommand(const std::vector<std::string>&, const CommandLineServices&, std::ostream&, std::ostream& err) {
-    err << "quorle print: no reports are available yet\n";
+// The names of print options 0 to 22 on the command line, in option order.
+constexpr const char* kColumnNames[] = {
+    "last",     "first",    "id",           "tests",   "quizzes",    "homework",   "labs",       "extra1",
+    "extra2",   "test-avg", "quiz-avg",     "homework-avg", "lab-avg", "extra1-avg", "extra2-avg", "test-pts",
+    "quiz-pts", "homework-pts", "lab-pts", "extra1-pts", "extra2-pts", "total",      "possible"};
+constexpr int kColumnOptionCount = 23;
+static_assert(sizeof kColumnNames / sizeof kColumnNames[0] == kColumnOptionCount);
+
+constexpr const char* kUsage =
+    "Usage: quorle print grades|makeup CLASS.gdr -o OUT.pdf [options]\n"
+    "Writes a report of the class as a PDF file, page for page as a printer gets it.\n"
+    "\n"
+    "Reports:\n"
+    "  grades          the grades report, with the options the Print Display Options\n"
+    "                  dialog left in QUORLE.POP (the program directory)\n"
+    "  makeup          the makeup work report\n"
+    "\n"
+    "Options:\n"
+    "  -o, --output OUT.pdf   the PDF file to write (required)\n"
+    "  --page-size SIZE       Letter or A4 (default: the locale's paper)\n"
+    "Grades report only:\n"
+    "  --columns LIST         the columns to print instead of the saved choice, comma-\n"
+    "                         separated; Average and Grade are always printed:\n"
+    "                           last, first, id,\n"
+    "                           tests, quizzes, homework, labs, extra1, extra2,\n"
+    "                           test-avg, quiz-avg, homework-avg, lab-avg, extra1-avg, extra2-avg,\n"
+    "                           test-pts, quiz-pts, homework-pts, lab-pts, extra1-pts, extra2-pts,\n"
+    "                           total, possible,\n"
+    "                         or all, or none\n"
+    "  --rank                 students in rank order\n"
+    "  --current              students in the roster's order\n"
+    "  --last-test            print the last test score when tests are not printed\n"
+    "  --last-quiz            print the last quiz score when quizzes are not printed\n"
+    "\n"
+    "Exit status: 0 written, 1 the class or the PDF could not be read or written,\n"
+    "2 bad arguments.\n";
+
+struct PrintArguments {
+    std::string report;
+    std::string classFile;
+    std::string output;
+    std::string pageSize;
+    bool columnsGiven = false;
+    std::array<bool, kColumnOptionCount> columns{};
+    int order = 0;  // 0: as saved, 23: current, 24: rank
+    bool lastTest = false;
+    bool lastQuiz = false;
+};
+
+std::string Lower(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+std::string Trim(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    const auto last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+// Reads a comma-separated column list; an error text when a name is unknown.
+std::string ParseColumns(const std::string& list, std::array<bool, kColumnOptionCount>& columns) {
+    columns.fill(false);
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const auto comma = list.find(',', start);
+        const std::string name = Lower(Trim(list.substr(start, comma == std::string::npos ? std::string::npos : comma - start)));
+        start = comma == std::string::npos ? list.size() + 1 : comma + 1;
+        if (name.empty() || name == "none") continue;
+        if (name == "all") {
+            columns.fill(true);
+            continue;
+        }
+        bool known = false;
+        for (int i = 0; i < kColumnOptionCount; ++i)
+            if (name == kColumnNames[i]) {
+                columns[static_cast<std::size_t>(i)] = true;
+                known = true;
+            }
+        if (!known) return "unknown column '" + name + "' (see quorle print --help for the names)";
+    }
+    return {};
+}
+
+// Reads the words after "print"; an error text for bad arguments.
+std::string ParseArguments(const std::vector<std::string>& args, PrintArguments& parsed) {
+    std::vector<std::string> positional;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string word = args[i];
+        std::string value;
+        bool hasValue = false;
+        if (word.rfind("--", 0) == 0) {
+            const auto equals = word.find('=');
+            if (equals != std::string::npos) {
+                value = word.substr(equals + 1);
+                word = word.substr(0, equals);
+                hasValue = true;
+            }
+        }
+        auto takeValue = [&](std::string& target) -> bool {
+            if (!hasValue) {
+                if (i + 1 >= args.size()) return false;
+                value = args[++i];
+            }
+            target = value;
+            return true;
+        };
+        if (word == "-o" || word == "--output") {
+            if (!takeValue(parsed.output) || parsed.output.empty()) return "-o needs the PDF file to write";
+        } else if (word == "--page-size") {
+            std::string size;
+            if (!takeValue(size)) return "--page-size needs Letter or A4";
+            const std::string lower = Lower(Trim(size));
+            if (lower == "letter") parsed.pageSize = "Letter";
+            else if (lower == "a4") parsed.pageSize = "A4";
+            else return "unknown page size '" + size + "' (Letter or A4)";
+        } else if (word == "--columns") {
+            std::string list;
+            if (!takeValue(list)) return "--columns needs a list of columns";
+            const std::string error = ParseColumns(list, parsed.columns);
+            if (!error.empty()) return error;
+            parsed.columnsGiven = true;
+        } else if (hasValue) {
+            return "option " + word + " takes no value";
+        } else if (word == "--rank" || word == "--current") {
+            const int order = word == "--rank" ? kPrintRankOrder : kPrintCurrentOrder;
+            if (parsed.order != 0 && parsed.order != order) return "choose either --rank or --current";
+            parsed.order = order;
+        } else if (word == "--last-test") {
+            parsed.lastTest = true;
+        } else if (word == "--last-quiz") {
+            parsed.lastQuiz = true;
+        } else if (word.size() > 1 && word[0] == '-') {
+            return "unknown option " + word;
+        } else {
+            positional.push_back(word);
+        }
+    }
+    if (positional.empty()) return "name the report: grades or makeup";
+    parsed.report = positional[0];
+    if (parsed.report != "grades" && parsed.report != "makeup")
+        return "unknown report '" + parsed.report + "' (grades or makeup)";
+    if (positional.size() < 2) return "name the class file";
+    if (positional.size() > 2) return "one class file at a time";
+    parsed.classFile = positional[1];
+    if (parsed.output.empty()) return "name the PDF file to write with -o";
+    if (parsed.report == "makeup" &&
+        (parsed.columnsGiven || parsed.order != 0 || parsed.lastTest || parsed.lastQuiz))
+        return "--columns, --rank, --current, --last-test and --last-quiz belong to the grades report";
+    return {};
+}
+
+// The Ui of a headless job: the two questions of the grades report are
+// answered from the arguments, every other box goes to the error stream.
+class CommandLineUi : public platform::Ui {
+public:
+    CommandLineUi(const PrintArguments& arguments, const CommandLineServices& services, std::ostream& err)
+        : arguments_(arguments), services_(services), err_(err) {}
+
+    platform::Answer MessageBox(std::string_view caption, std::string_view text, platform::Buttons buttons,
+                                platform::Icon) override {
+        if (caption == "Include Last Test Score") return arguments_.lastTest ? platform::Answer::Yes : platform::Answer::No;
+        if (caption == "Include Last Quiz Score") return arguments_.lastQuiz ? platform::Answer::Yes : platform::Answer::No;
+        err_ << "quorle print: " << platform::Cp1252ToUtf8(text) << "\n";
+        return buttons == platform::Buttons::YesNo || buttons == platform::Buttons::YesNoCancel ? platform::Answer::No
+                                                                                                 : platform::Answer::Ok;
+    }
+    std::optional<std::string> OpenFileName(const platform::FileDialogOptions&) override { return std::nullopt; }
+    std::optional<std::string> SaveFileName(const platform::FileDialogOptions&) override { return std::nullopt; }
+    bool RunModal(platform::Dialog&) override { return false; }
+    std::unique_ptr<platform::PrintDevice> PrintDialog(platform::PrintSetup&) override { return nullptr; }
+    std::unique_ptr<platform::PrintDevice> DefaultPrintDevice(const platform::PrintSetup&) override { return nullptr; }
+    void Help(platform::HelpCommand, std::string_view, int) override {}
+    platform::Date Today() override {
+        if (services_.today) return services_.today();
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&now, &local);
+        return platform::Date{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+    }
+    std::int64_t Now() override { return static_cast<std::int64_t>(std::time(nullptr)); }
+    std::string ProgramDirectory() override { return CommandLineProgramDirectory(); }
+    void SetWaitCursor(bool) override {}
+
+private:
+    const PrintArguments& arguments_;
+    const CommandLineServices& services_;
+    std::ostream& err_;
+};
+
+int Usage(std::ostream& err, const std::string& problem) {
+    err << "quorle print: " << problem << "\n"
+        << "Usage: quorle print grades|makeup CLASS.gdr -o OUT.pdf [options]  (quorle print --help)\n";
     return 2;
+}
+
+}  // namespace
+
+const char* PrintUsage() { return kUsage; }
+
+std::string CommandLineProgramDirectory() {
+    if (const char* dir = std::getenv("QUORLE_DIR"); dir != nullptr && *dir != '\0') return dir;
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) return ".";
+    return exe.parent_path().string();
+}
+
+int RunPrintCommand(const std::vector<std::string>& args, const CommandLineServices& services, std::ostream& out,
+                    std::ostream& err) {
+    if (!args.empty() && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
+        out << kUsage;
+        return 0;
+    }
+    PrintArguments arguments;
+    if (const std::string problem = ParseArguments(args, arguments); !problem.empty()) return Usage(err, problem);
+
+    ClassRecord record;
+    try {
+        record = ReadClassFile(arguments.classFile);
+    } catch (const ClassFileError& error) {
+        err << "quorle print: " << arguments.classFile << ": " << error.what() << "\n";
+        return 1;
+    }
+
+    // The PDF is made beside its target and takes its name only when complete,
+    // so a failed job leaves an older file of that name as it was.
+    const std::filesystem::path target(arguments.output);
+    std::filesystem::path partial = target;
+    partial += ".part";
+
+    CommandLineUi ui(arguments, services, err);
+    TMyPrinter printer;
+    if (services.makePdfDevice) printer.SetDevice(services.makePdfDevice(partial.string(), arguments.pageSize));
+
+    std::unique_ptr<TCountedPrintout> printout;
+    if (arguments.report == "grades") {
+        PrintOptions options = DefaultPrintOptions();
+        LoadPrintOptions(ui.ProgramDirectory(), options);
+        if (arguments.columnsGiven)
+            for (int i = 0; i < kColumnOptionCount; ++i)
+                options[static_cast<std::size_t>(i)] = arguments.columns[static_cast<std::size_t>(i)] ? 1 : 0;
+        if (arguments.order != 0) {
+            options[kPrintCurrentOrder] = arguments.order == kPrintCurrentOrder ? 1 : 0;
+            options[kPrintRankOrder] = arguments.order == kPrintRankOrder ? 1 : 0;
+        }
+        printout = std::make_unique<TGradesPrint>(record.fileName, record, printer, ui, options, KeepOptions::DoNotSave);
+    } else {
+        printout = std::make_unique<TMakeupPrint>(record.fileName, record, printer, ui);
+    }
+
+    const bool printed = printer.RunPrintJob(ui, nullptr, *printout, false);
+    std::error_code ec;
+    if (!printed) {
+        std::filesystem::remove(partial, ec);
+        err << "quorle print: " << arguments.output << " was not written\n";
+        return 1;
+    }
+    if (std::filesystem::exists(partial, ec)) {
+        std::filesystem::rename(partial, target, ec);
+        if (ec) {
+            std::filesystem::remove(partial, ec);
+            err << "quorle print: " << arguments.output << " cannot be written\n";
+            return 1;
+        }
+    }
+    const int pages = printout->PageCount();
+    out << arguments.output << ": " << pages << (pages == 1 ? " page\n" : " pages\n");
+    return 0;
 }
 
 }  // namespace quorle

@@ -110,10 +110,10 @@ TGradesPrint::TGradesPrint(std::string title, const ClassRecord& record, TMyPrin
     rows_ = record.roster;
 
     const TStudent* possible = rows_.empty() ? nullptr : &rows_[0];
-    if (possible != nullptr && !Chosen(options_, int{kPrintGradesFirst} + int{kTests}) && !possible->scores[kTests].empty())
+    if (possible != nullptr && !Chosen(options_, kPrintGradesFirst + kTests) && !possible->scores[kTests].empty())
         lastTest_ = ui.MessageBox("Include Last Test Score", "Print last test score?", platform::Buttons::YesNo,
                                   platform::Icon::Question) == platform::Answer::Yes;
-    if (possible != nullptr && !Chosen(options_, int{kPrintGradesFirst} + int{kQuizzes}) &&
+    if (possible != nullptr && !Chosen(options_, kPrintGradesFirst + kQuizzes) &&
         !possible->scores[kQuizzes].empty())
         lastQuiz_ = ui.MessageBox("Include Last Quiz Score", "Print last quiz score?", platform::Buttons::YesNo,
                                   platform::Icon::Question) == platform::Answer::Yes;

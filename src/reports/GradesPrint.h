@@ -23,18 +23,17 @@ inline constexpr const char* kPrintOptionFile = "QUORLE.POP";
 // 24 rank order.
 using PrintOptions = std::array<std::int32_t, kPrintOptionCount>;
 
-enum PrintOption : int {
-    kPrintLastName = 0,
-    kPrintFirstName = 1,
-    kPrintId = 2,
-    kPrintGradesFirst = 3,    // + category
-    kPrintAverageFirst = 9,   // + category
-    kPrintPointsFirst = 15,   // + category
-    kPrintTotalPoints = 21,
-    kPrintPossiblePoints = 22,
-    kPrintCurrentOrder = 23,
-    kPrintRankOrder = 24,
-};
+// Option indexes.
+inline constexpr int kPrintLastName = 0;
+inline constexpr int kPrintFirstName = 1;
+inline constexpr int kPrintId = 2;
+inline constexpr int kPrintGradesFirst = 3;   // + category
+inline constexpr int kPrintAverageFirst = 9;  // + category
+inline constexpr int kPrintPointsFirst = 15;  // + category
+inline constexpr int kPrintTotalPoints = 21;
+inline constexpr int kPrintPossiblePoints = 22;
+inline constexpr int kPrintCurrentOrder = 23;
+inline constexpr int kPrintRankOrder = 24;
 
 // Nothing chosen, current order: what a missing QUORLE.POP gives.
 PrintOptions DefaultPrintOptions();

@@ -1,0 +1,277 @@
+#include "reports/Printer.h"
+
+#include <gtest/gtest.h>
+
+#include "reports/GradesPrint.h"
+#include "reports/ReportFixtures.h"
+#include "support/TempDir.h"
+
+namespace quorle::testing {
+namespace {
+
+// A report whose pages are as many as asked, each printing its number.
+class CountingPrintout : public TCountedPrintout {
+public:
+    CountingPrintout(std::string title, TMyPrinter& printer, int pages) : TCountedPrintout(std::move(title), printer) {
+        pages_.assign(static_cast<std::size_t>(pages), TStart{1, 0});
+    }
+    std::vector<bool> lastOfJob;
+
+protected:
+    void PrintPage(platform::PrintDevice& device, const TStart&, bool last) override {
+        device.TextOut(0, 0, "page " + std::to_string(pageCounter_));
+        lastOfJob.push_back(last);
+    }
+};
+
+class PrintJobTest : public ::testing::Test {
+protected:
+    void SetUp() override { WatchedDevice::enabledDuringPages = 0; }
+    FakeUi ui;
+    FakeParent parent;
+    RecordingPrintDevice device;
+    TMyPrinter printer;
+};
+
+TEST_F(PrintJobTest, CancelledDialogPrintsNothingAndLeavesTheParentEnabled) {
+    CountingPrintout printout("class.gdr", printer, 3);
+    EXPECT_FALSE(printer.RunPrintJob(ui, &parent, printout, true));
+    EXPECT_EQ(ui.printDialogCount, 1);
+    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_TRUE(parent.IsEnabled());
+    EXPECT_TRUE(parent.changes.empty());
+}
+
+TEST_F(PrintJobTest, DialogOffersThePrintoutsPagesAsSelectionAndRange) {
+    CountingPrintout printout("class.gdr", printer, 4);
+    platform::PrintSetup seen;
+    ui.printDialogs.push_back([&](platform::PrintSetup& s) -> std::unique_ptr<platform::PrintDevice> {
+        seen = s;
+        return nullptr;
+    });
+    printer.RunPrintJob(ui, &parent, printout, true);
+    EXPECT_EQ(seen.minPage, 1);
+    EXPECT_EQ(seen.maxPage, 4);
+    EXPECT_EQ(seen.fromPage, 1);
+    EXPECT_EQ(seen.toPage, 4);
+    EXPECT_EQ(seen.flags & (platform::kPrintNoSelection | platform::kPrintNoPageNums), 0u);
+    EXPECT_NE(seen.flags & platform::kPrintReturnDc, 0u);
+}
+
+TEST_F(PrintJobTest, DefaultPrinterChangedRunsTheDialogOnceMore) {
+    CountingPrintout printout("class.gdr", printer, 1);
+    ui.printDialogs.push_back([](platform::PrintSetup& s) -> std::unique_ptr<platform::PrintDevice> {
+        s.error = platform::kPrintErrorDefaultChanged;
+        return nullptr;
+    });
+    ui.printDialogs.push_back(PrintDialogOk(device));
+    EXPECT_TRUE(printer.RunPrintJob(ui, &parent, printout, true));
+    EXPECT_EQ(ui.printDialogCount, 2);
+    EXPECT_EQ(device.pages.size(), 1u);
+}
+
+TEST_F(PrintJobTest, OtherDialogFailuresAreNotRetried) {
+    CountingPrintout printout("class.gdr", printer, 1);
+    ui.printDialogs.push_back([](platform::PrintSetup& s) -> std::unique_ptr<platform::PrintDevice> {
+        s.error = 4100;
+        return nullptr;
+    });
+    EXPECT_FALSE(printer.RunPrintJob(ui, &parent, printout, true));
+    EXPECT_EQ(ui.printDialogCount, 1);
+    EXPECT_TRUE(ui.boxes.empty());
+}
+
+TEST_F(PrintJobTest, ParentIsDisabledWhilePagesAreMadeAndEnabledAfter) {
+    CountingPrintout printout("class.gdr", printer, 2);
+    ui.printDialogs.push_back(PrintDialogOk(device, &parent));
+    EXPECT_TRUE(printer.RunPrintJob(ui, &parent, printout, true));
+    EXPECT_EQ(WatchedDevice::enabledDuringPages, 0);
+    EXPECT_EQ(parent.changes, (std::vector<bool>{false, true}));
+    EXPECT_EQ(device.pages.size(), 2u);
+    EXPECT_EQ(device.endDocs, 1);
+}
+
+TEST_F(PrintJobTest, NarrowedRangePrintsExactlyThosePages) {
+    CountingPrintout printout("class.gdr", printer, 5);
+    ui.printDialogs.push_back(PrintDialogOk(device, &parent, [](platform::PrintSetup& s) {
+        s.flags |= platform::kPrintPageNums;
+        s.fromPage = 2;
+        s.toPage = 3;
+    }));
+    EXPECT_TRUE(printer.RunPrintJob(ui, &parent, printout, true));
+    ASSERT_EQ(device.pages.size(), 2u);
+    EXPECT_EQ(device.PageTexts(0), std::vector<std::string>{"page 2"});
+    EXPECT_EQ(device.PageTexts(1), std::vector<std::string>{"page 3"});
+    // The last page of the job is page 3.
+    EXPECT_EQ(printout.lastOfJob, (std::vector<bool>{false, true}));
+}
+
+TEST_F(PrintJobTest, UncollatedCopiesAreMadeByTheDevice) {
+    CountingPrintout printout("class.gdr", printer, 2);
+    ui.printDialogs.push_back(PrintDialogOk(device, nullptr, [](platform::PrintSetup& s) { s.copies = 2; }));
+    EXPECT_TRUE(printer.RunPrintJob(ui, &parent, printout, true));
+    EXPECT_EQ(device.copyCounts, (std::vector<int>{2, 1}));
+    EXPECT_EQ(device.documents.size(), 1u);
+    EXPECT_EQ(device.pages.size(), 2u);
+}
+
+TEST_F(PrintJobTest, CollatedCopiesSendTheWholeDocumentEachTime) {
+    CountingPrintout printout("class.gdr", printer, 2);
+    ui.printDialogs.push_back(PrintDialogOk(device, nullptr, [](platform::PrintSetup& s) {
+        s.copies = 2;
+        s.flags |= platform::kPrintCollate;
+    }));
+    EXPECT_TRUE(printer.RunPrintJob(ui, &parent, printout, true));
+    EXPECT_TRUE(device.copyCounts.empty());
+    EXPECT_EQ(device.documents.size(), 2u);
+    EXPECT_EQ(device.endDocs, 2);
+    // Each copy carries every page, not just the first.
+    ASSERT_EQ(device.pages.size(), 4u);
+    EXPECT_EQ(device.PageTexts(2), std::vector<std::string>{"page 1"});
+    EXPECT_EQ(device.PageTexts(3), std::vector<std::string>{"page 2"});
+}
+
+TEST_F(PrintJobTest, DeviceMakingFewerCopiesPerPassGetsTheRestInLaterPasses) {
+    CountingPrintout printout("class.gdr", printer, 1);
+    device.deviceCopiesLimit = 2;
+    ui.printDialogs.push_back(PrintDialogOk(device, nullptr, [](platform::PrintSetup& s) { s.copies = 3; }));
+    EXPECT_TRUE(printer.RunPrintJob(ui, &parent, printout, true));
+    // 2 per pass, then the one that remains, then back to 1.
+    EXPECT_EQ(device.copyCounts, (std::vector<int>{3, 1, 1}));
+    EXPECT_EQ(device.documents.size(), 2u);
+}
+
+TEST_F(PrintJobTest, DeviceRefusingCopiesStillEnds) {
+    CountingPrintout printout("class.gdr", printer, 1);
+    // A device that answers it makes no copies per pass.
+    class NoCopies : public WatchedDevice {
+    public:
+        using WatchedDevice::WatchedDevice;
+        int SetCopyCount(int) override { return 0; }
+    };
+    ui.printDialogs.push_back([this](platform::PrintSetup& s) -> std::unique_ptr<platform::PrintDevice> {
+        s.copies = 2;
+        return std::make_unique<NoCopies>(device, nullptr);
+    });
+    EXPECT_TRUE(printer.RunPrintJob(ui, &parent, printout, true));
+    EXPECT_EQ(device.documents.size(), 2u);
+}
+
+TEST_F(PrintJobTest, SpoolerErrorsAreReportedWithTheTitle) {
+    const struct {
+        int code;
+        const char* text;
+    } cases[] = {{-1, "'bio.gdr' not printed. Error encountered during print."},
+                 {-2, "'bio.gdr' not printed. Printing canceled."},
+                 {-3, "'bio.gdr' not printed. Printing aborted in Print Manager."},
+                 {-4, "'bio.gdr' not printed. Out of disk space."},
+                 {-5, "'bio.gdr' not printed. Out of memory."}};
+    for (const auto& c : cases) {
+        FakeUi ui;
+        FakeParent parent;
+        RecordingPrintDevice device;
+        device.startDocResult = c.code;
+        TMyPrinter printer;
+        CountingPrintout printout("bio.gdr", printer, 2);
+        ui.printDialogs.push_back(PrintDialogOk(device));
+        EXPECT_FALSE(printer.RunPrintJob(ui, &parent, printout, true));
+        ASSERT_EQ(ui.boxes.size(), 1u) << c.code;
+        EXPECT_EQ(ui.boxes[0].caption, "Print Error");
+        EXPECT_EQ(ui.boxes[0].text, c.text);
+        EXPECT_EQ(ui.boxes[0].icon, Icon::Stop);
+        EXPECT_TRUE(device.pages.empty());
+        EXPECT_EQ(device.endDocs, 0);
+        EXPECT_TRUE(parent.IsEnabled());
+    }
+}
+
+TEST_F(PrintJobTest, ErrorAtAPageStopsTheJob) {
+    CountingPrintout printout("bio.gdr", printer, 4);
+    device.endPageResults[2] = platform::kSpoolOutOfDisk;
+    device.endPageResults[1] = 0;  // 0 counts as success
+    ui.printDialogs.push_back(PrintDialogOk(device, nullptr, [](platform::PrintSetup& s) {
+        s.copies = 2;
+        s.flags |= platform::kPrintCollate;
+    }));
+    EXPECT_FALSE(printer.RunPrintJob(ui, &parent, printout, true));
+    EXPECT_EQ(device.pages.size(), 2u);
+    EXPECT_EQ(device.documents.size(), 1u);
+    EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{"'bio.gdr' not printed. Out of disk space."});
+}
+
+TEST_F(PrintJobTest, UnknownErrorCodesShowNothing) {
+    CountingPrintout printout("bio.gdr", printer, 1);
+    device.startDocResult = -7;
+    ui.printDialogs.push_back(PrintDialogOk(device));
+    EXPECT_FALSE(printer.RunPrintJob(ui, &parent, printout, true));
+    EXPECT_TRUE(ui.boxes.empty());
+}
+
+TEST_F(PrintJobTest, TitleIsTheDocumentNameAndNeverAFormat) {
+    CountingPrintout printout("50%s off %d.gdr", printer, 1);
+    device.startDocResult = -2;
+    ui.printDialogs.push_back(PrintDialogOk(device));
+    printer.RunPrintJob(ui, &parent, printout, true);
+    EXPECT_EQ(device.documents, std::vector<std::string>{"50%s off %d.gdr"});
+    EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{"'50%s off %d.gdr' not printed. Printing canceled."});
+}
+
+TEST_F(PrintJobTest, WithoutPromptTheGivenDeviceIsUsed) {
+    CountingPrintout printout("bio.gdr", printer, 3);
+    printer.SetDevice(std::make_unique<WatchedDevice>(device, nullptr));
+    EXPECT_TRUE(printer.RunPrintJob(ui, nullptr, printout, false));
+    EXPECT_EQ(ui.printDialogCount, 0);
+    EXPECT_EQ(device.pages.size(), 3u);
+}
+
+TEST_F(PrintJobTest, WithoutAnyDeviceThePrinterErrorIsShown) {
+    CountingPrintout printout("bio.gdr", printer, 1);
+    EXPECT_FALSE(printer.RunPrintJob(ui, &parent, printout, false));
+    EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{"Printer error"});
+    EXPECT_TRUE(parent.IsEnabled());
+}
+
+TEST_F(PrintJobTest, BasePrintoutPrintsOnePage) {
+    class OnePage : public TPrintout {
+    public:
+        using TPrintout::TPrintout;
+        std::vector<int> rendered;
+        void RenderPage(int page, const platform::Rect& band, unsigned) override {
+            rendered.push_back(page);
+            bandSeen = band;
+        }
+        platform::Rect bandSeen;
+    } printout("x");
+    ui.printDialogs.push_back(PrintDialogOk(device));
+    EXPECT_TRUE(printer.RunPrintJob(ui, &parent, printout, true));
+    EXPECT_EQ(printout.rendered, std::vector<int>{1});
+    EXPECT_EQ(printout.bandSeen, (platform::Rect{0, 0, 2400, 3200}));
+}
+
+TEST(ReportConventionsTest, FontIsCourierNewOfOneNthOfThePage) {
+    const platform::FontSpec font = ReportFont(3200, 85);
+    EXPECT_EQ(font.face, "Courier New");
+    EXPECT_EQ(font.height, -38);  // 3200 / 85 = 37.6, rounded
+    EXPECT_EQ(font.weight, 400);
+    EXPECT_TRUE(font.fixedPitch);
+    EXPECT_EQ(ReportFont(6300, 85).height, -74);
+    EXPECT_EQ(MulDiv(1, 85, 2), 43);  // halves round away from zero
+    EXPECT_EQ(MulDiv(-1, 85, 2), -43);
+}
+
+TEST(ReportConventionsTest, DateHasNoLeadingZeros) {
+    EXPECT_EQ(FormatDate({1997, 3, 7}), "3/7/1997");
+    EXPECT_EQ(FormatDate({2026, 12, 25}), "12/25/2026");
+}
+
+TEST(ReportConventionsTest, PageRecordsFollowTheLineBudget) {
+    EXPECT_EQ(BuildPageRecords(std::vector<int>(43, 1), 44), (std::vector<TStart>{{1, 43}}));
+    EXPECT_EQ(BuildPageRecords(std::vector<int>(44, 1), 44), (std::vector<TStart>{{1, 43}, {44, 44}}));
+    EXPECT_EQ(BuildPageRecords(std::vector<int>(21, 4), 44), (std::vector<TStart>{{1, 10}, {11, 20}, {21, 21}}));
+    EXPECT_EQ(BuildPageRecords({}, 44), (std::vector<TStart>{{1, 0}}));
+    // A row that alone fills a page gets one of its own, with no empty page before it.
+    EXPECT_EQ(BuildPageRecords({60, 1, 60}, 50), (std::vector<TStart>{{1, 1}, {2, 2}, {3, 3}}));
+}
+
+}  // namespace
+}  // namespace quorle::testing
