@@ -1,0 +1,387 @@
+// Offscreen smoke tests of the Qt layer: the frame, the dialog host, the
+// window host, the help viewer and a real class window rendered to a picture.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QListWidget>
+
+#include "app/DecoClient.h"
+#include "classwin/ClassWindow.h"
+#include "platform/qt/QtArt.h"
+#include "platform/qt/QtDialogHost.h"
+#include "platform/qt/QtFrame.h"
+#include "platform/qt/QtHelp.h"
+#include "platform/qt/QtUi.h"
+#include "platform/qt/QtWindowHost.h"
+#include "resources/Menus.h"
+#include "support/TempDir.h"
+
+namespace quorle::qt {
+namespace {
+
+QApplication& App() {
+    static int argc = 1;
+    static char name[] = "qt_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return new QApplication(argc, argv);
+    }();
+    return *app;
+}
+
+class RecordingClient : public platform::FrameClient {
+public:
+    std::vector<int> commands;
+    std::vector<platform::ChildWindow*> closed;
+    std::vector<platform::Key> keys;
+    bool allowClose = true;
+    void Command(int id) override { commands.push_back(id); }
+    bool CanCloseFrame() override { return allowClose; }
+    void ChildClosed(platform::ChildWindow& child) override { closed.push_back(&child); }
+    void KeyDown(platform::Key key) override { keys.push_back(key); }
+};
+
+TEST(QtFrameTest, StartsWithMenuControlBarAndHints) {
+    App();
+    QtFrame frame;
+    RecordingClient client;
+    frame.SetClient(&client);
+    frame.show();
+    EXPECT_EQ(frame.windowTitle(), "Quorle");
+
+    QStringList popups;
+    for (QAction* action : frame.menuBar()->actions()) popups << action->text();
+    EXPECT_EQ(popups, (QStringList{"&File", "&Edit", "&Options", "&Display", "&Assignment Grid", "&Window", "&Help"}));
+
+    QAction* open = frame.CommandAction(resources::cmd::kOpen);
+    ASSERT_NE(open, nullptr);
+    EXPECT_EQ(open->text(), "&Open...F3");
+    EXPECT_EQ(open->statusTip(), "Opens an existing class");
+    open->trigger();
+    ASSERT_EQ(client.commands.size(), 1u);
+    EXPECT_EQ(client.commands[0], resources::cmd::kOpen);
+
+    // Eleven buttons on the control bar, each with its command's hint.
+    int buttons = 0;
+    for (QAction* action : frame.ControlBar()->actions()) {
+        if (action->isSeparator() || action->data().toInt() == 0) continue;
+        ++buttons;
+        EXPECT_FALSE(action->statusTip().isEmpty());
+        EXPECT_FALSE(action->icon().isNull());
+    }
+    EXPECT_EQ(buttons, 11);
+
+    // F3 and Alt+X reach the client as Open and Exit.
+    client.commands.clear();
+    QApplication::setActiveWindow(&frame);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    QTest::keyClick(&frame, Qt::Key_F3);
+    QTest::keyClick(&frame, Qt::Key_X, Qt::AltModifier);
+    EXPECT_EQ(client.commands, (std::vector<int>{resources::cmd::kOpen, resources::cmd::kExit}));
+
+    frame.SetStatusText("Double Click");
+    EXPECT_EQ(frame.statusBar()->currentMessage(), "Double Click");
+
+    // The close box asks the client.
+    client.allowClose = false;
+    EXPECT_FALSE(frame.close());
+    client.allowClose = true;
+    EXPECT_TRUE(frame.close());
+}
+
+// A dialog whose OK is refused once.
+class LimitDialog : public platform::Dialog {
+public:
+    LimitDialog() : Dialog(MakeResource()) {}
+    static platform::DialogResource MakeResource() {
+        using platform::ControlKind;
+        platform::DialogResource r;
+        r.id = 900;
+        r.caption = "Test Dialog";
+        r.controls = {
+            {-1, ControlKind::Static, "&Points:", 0, 0},
+            {101, ControlKind::Edit, "", 0, 1, 1, 1, 5, 0, platform::kStyleDigitsOnly},
+            {102, ControlKind::Edit, "", 1, 1, 1, 1, 6},
+            {110, ControlKind::GroupBox, "Kind", 2, 0, 1, 2},
+            {111, ControlKind::RadioButton, "Points", 0, 0, 1, 1, 0, 110},
+            {112, ControlKind::RadioButton, "Weighted", 1, 0, 1, 1, 0, 110},
+            {120, ControlKind::CheckBox, "Plus and Minus Grades?", 3, 0},
+            {130, ControlKind::Static, "%s :", 4, 0},
+            {platform::kIdOk, ControlKind::PushButton, "OK", 5, 0},
+            {platform::kIdCancel, ControlKind::PushButton, "Cancel", 5, 1},
+        };
+        return r;
+    }
+    void SetupWindow(platform::DialogHost& host) override {
+        host.SetChecked(111, true);
+        host.SetText(130, "Lab2 :");
+    }
+    bool CanClose(platform::DialogHost& host) override {
+        ++closeAsks;
+        taken = host.Text(101);
+        return closeAsks > 1;
+    }
+    void Clicked(platform::DialogHost&, int id) override { clicks.push_back(id); }
+    void KeyUp(platform::DialogHost&, int id) override { keyUps.push_back(id); }
+    int closeAsks = 0;
+    std::string taken;
+    std::vector<int> clicks;
+    std::vector<int> keyUps;
+};
+
+TEST(QtDialogHostTest, LaysOutTheResourceAndAsksBeforeClosing) {
+    App();
+    LimitDialog dialog;
+    QtDialogHost host(dialog, nullptr);
+    dialog.SetupWindow(host);
+    host.show();
+    EXPECT_EQ(host.windowTitle(), "Test Dialog");
+
+    auto* edit = qobject_cast<QLineEdit*>(host.Control(101));
+    ASSERT_NE(edit, nullptr);
+    edit->setFocus();
+    QTest::keyClicks(edit, "12a34567");
+    // Digits only, five at most.
+    EXPECT_EQ(host.Text(101), "12345");
+    EXPECT_FALSE(dialog.keyUps.empty());
+    EXPECT_EQ(dialog.keyUps.back(), 101);
+    EXPECT_EQ(host.Text(130), "Lab2 :");
+
+    // Radio buttons inside their group box exclude each other.
+    EXPECT_TRUE(host.IsChecked(111));
+    qobject_cast<QRadioButton*>(host.Control(112))->click();
+    EXPECT_TRUE(host.IsChecked(112));
+    EXPECT_FALSE(host.IsChecked(111));
+    qobject_cast<QCheckBox*>(host.Control(120))->click();
+    EXPECT_TRUE(host.IsChecked(120));
+    EXPECT_EQ(dialog.clicks, (std::vector<int>{112, 120}));
+
+    // OK: the dialog says no the first time, yes the second.
+    auto* ok = qobject_cast<QPushButton*>(host.Control(platform::kIdOk));
+    ASSERT_NE(ok, nullptr);
+    EXPECT_TRUE(ok->isDefault());
+    ok->click();
+    EXPECT_EQ(dialog.closeAsks, 1);
+    EXPECT_TRUE(host.isVisible());
+    ok->click();
+    EXPECT_EQ(dialog.closeAsks, 2);
+    EXPECT_EQ(dialog.taken, "12345");
+    EXPECT_EQ(host.result(), QDialog::Accepted);
+}
+
+TEST(QtDialogHostTest, TextsAreWindows1252) {
+    App();
+    LimitDialog dialog;
+    QtDialogHost host(dialog, nullptr);
+    host.SetText(102, "Jos\xE9");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(host.Control(102))->text(), QString::fromUtf8("Jos\xC3\xA9"));
+    EXPECT_EQ(host.Text(102), "Jos\xE9");
+}
+
+TEST(QtUiTest, ConvertsFiltersAndFindsTheProgramDirectory) {
+    App();
+    EXPECT_EQ(ConvertFilter("Class Files (*.gdr)|*.gdr|"), QStringList{"Class Files (*.gdr)"});
+    EXPECT_EQ(ConvertFilter("Grids|*.col|All files|*.*|"), (QStringList{"Grids (*.col)", "All files (*.*)"}));
+    testing::TempDir dir;
+    EXPECT_EQ(FindProgramDirectory(), dir.Path());
+}
+
+// A window that records what reaches it.
+class ProbeWindow : public platform::Window {
+public:
+    void Paint(platform::Canvas& canvas, const platform::Rect& clip) override {
+        ++paints;
+        lastClip = clip;
+        canvas.TextOut(0, 0, "Probe");
+    }
+    bool KeyDown(platform::Key key) override {
+        keys.push_back(key);
+        if (key == platform::Key::Down) {
+            ScrollBy(0, 1);
+            return true;
+        }
+        return false;
+    }
+    void Scrolled() override { ++scrolls; }
+    void CheckBoxClicked(int id) override { boxes.push_back(id); }
+    int paints = 0;
+    int scrolls = 0;
+    platform::Rect lastClip;
+    std::vector<platform::Key> keys;
+    std::vector<int> boxes;
+};
+
+TEST(QtWindowHostTest, ScrollsKeysAndCheckBoxes) {
+    App();
+    ProbeWindow window;
+    std::vector<platform::Key> fallback;
+    QtWindowHost host(window, nullptr, false, [&](platform::Key key) { fallback.push_back(key); });
+    host.resize(300, 200);
+    host.show();
+    window.GetScroller() = platform::Scroller{10, 16, 20, 30, 0, 0};
+    host.ScrollerChanged();
+    EXPECT_EQ(host.verticalScrollBar()->maximum(), 30);
+
+    // The user drags the bar: the scroller follows and the window hears of it.
+    host.verticalScrollBar()->setValue(4);
+    EXPECT_EQ(window.GetScroller().yPos, 4);
+    EXPECT_EQ(window.scrolls, 1);
+
+    // Keys go to the window first, then to the frame's client.
+    host.setFocus();
+    QTest::keyClick(&host, Qt::Key_Down);
+    EXPECT_EQ(window.GetScroller().yPos, 5);
+    EXPECT_EQ(host.verticalScrollBar()->value(), 5);
+    QTest::keyClick(&host, Qt::Key_Home);
+    QTest::keyClick(&host, Qt::Key_A);
+    EXPECT_EQ(fallback, (std::vector<platform::Key>{platform::Key::Home, platform::Key::Other}));
+
+    // A check box moves with the vertical scroll position.
+    host.AddCheckBox(1001, platform::Rect{0, 160, 16, 176});
+    auto* box = host.viewport()->findChild<QCheckBox*>();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->y(), 160 - 5 * 16);
+    box->click();
+    EXPECT_TRUE(host.IsCheckBoxChecked(1001));
+    EXPECT_EQ(window.boxes, std::vector<int>{1001});
+
+    // Painting happens in window coordinates: the clip is moved by the scroll offset.
+    (void)host.grab();
+    EXPECT_GT(window.paints, 0);
+    EXPECT_EQ(window.lastClip.top, 5 * 16);
+
+    // The measuring canvas has the pane font: fixed pitch.
+    platform::Canvas& measure = host.MeasuringCanvas();
+    EXPECT_EQ(measure.TextExtent("iiiii").cx, measure.TextExtent("WWWWW").cx);
+}
+
+TEST(QtHelpTest, ContentsIndexAndTopics) {
+    App();
+    HelpViewer viewer(QUORLE_HELP_DIR);
+    viewer.ShowContents();
+    EXPECT_EQ(viewer.CurrentPage(), "contents.html");
+    EXPECT_FALSE(viewer.Browser()->toPlainText().isEmpty());
+    viewer.ShowIndex("grad");
+    ASSERT_GT(viewer.IndexList()->count(), 0);
+    EXPECT_TRUE(viewer.IndexList()->item(0)->text().contains("grad", Qt::CaseInsensitive));
+    viewer.ShowUsingHelp();
+    EXPECT_EQ(viewer.CurrentPage(), "usinghelp.html");
+    EXPECT_EQ(viewer.TopicPage(669), "editstudent.html");
+    EXPECT_TRUE(QFile::exists(QDir(QUORLE_HELP_DIR).filePath(viewer.TopicPage(669))));
+    viewer.close();
+}
+
+// A class window that may or may not close.
+class GateChild : public platform::ChildWindow {
+public:
+    bool allow = false;
+    int asks = 0;
+    bool CanClose() override {
+        ++asks;
+        return allow;
+    }
+};
+
+TEST(QtFrameTest, ClosingAChildAsksItFirst) {
+    App();
+    QtFrame frame;
+    RecordingClient client;
+    frame.SetClient(&client);
+    frame.show();
+    GateChild child;
+    platform::ChildHost& host = frame.CreateChild(child, platform::Rect{10, 10, 410, 310});
+    host.SetCaption("Biology");
+    host.Show();
+    ASSERT_EQ(frame.Children().size(), 1u);
+    EXPECT_EQ(frame.ActiveChild(), &child);
+    QMdiSubWindow* sub = frame.SubWindow(child);
+    ASSERT_NE(sub, nullptr);
+    EXPECT_EQ(sub->windowTitle(), "Biology");
+
+    sub->close();
+    QApplication::processEvents();
+    EXPECT_EQ(child.asks, 1);
+    EXPECT_EQ(frame.Children().size(), 1u);
+    EXPECT_TRUE(client.closed.empty());
+
+    child.allow = true;
+    sub->close();
+    QApplication::processEvents();
+    EXPECT_TRUE(frame.Children().empty());
+    ASSERT_EQ(client.closed.size(), 1u);
+    EXPECT_EQ(client.closed[0], &child);
+}
+
+TEST(QtClassWindowTest, OpensAnExampleAndRendersIt) {
+    App();
+    const QString example = QDir(QUORLE_EXAMPLES_DIR).filePath("biology.gdr");
+    if (!QFile::exists(example)) GTEST_SKIP() << "no example class";
+    testing::TempDir dir;
+    QtFrame frame;
+    QtUi ui(&frame);
+    frame.resize(1100, 800);
+    TDecoClient client(frame, ui);
+    frame.SetClient(&client);
+    frame.show();
+    ASSERT_TRUE(client.OpenClass(example.toStdString()));
+    EXPECT_EQ(client.OpenClassCount(), 1);
+    QMdiSubWindow* sub = frame.MdiArea()->currentSubWindow();
+    ASSERT_NE(sub, nullptr);
+    sub->setGeometry(0, 0, 1000, 600);
+    QApplication::processEvents();
+    EXPECT_TRUE(sub->windowTitle().contains("biology.gdr"));
+
+    const auto panes = sub->findChildren<QtWindowHost*>();
+    ASSERT_EQ(panes.size(), 2);
+    // The names pane holds one selection box per student.
+    const auto boxes = sub->findChildren<QCheckBox*>();
+    EXPECT_EQ(boxes.size(), client.ActiveClass()->Record().StudentCount());
+
+    const QImage picture = sub->grab().toImage();
+    const QString out = QDir(QUORLE_TEST_OUTPUT_DIR).filePath("class-window.png");
+    EXPECT_TRUE(picture.save(out));
+    // Something besides the white background was drawn in the grades pane.
+    int coloured = 0;
+    for (int y = 0; y < picture.height(); y += 3)
+        for (int x = picture.width() / 2; x < picture.width(); x += 3)
+            if (picture.pixelColor(x, y) != QColor(Qt::white)) ++coloured;
+    EXPECT_GT(coloured, 100);
+    const QImage whole = frame.grab().toImage();
+    whole.save(QDir(QUORLE_TEST_OUTPUT_DIR).filePath("frame.png"));
+
+    // Close all closes it and counts down.
+    client.Command(resources::cmd::kCloseAll);
+    QApplication::processEvents();
+    EXPECT_EQ(client.OpenClassCount(), 0);
+    EXPECT_TRUE(frame.Children().empty());
+}
+
+TEST(QtArtTest, PicturesAreDrawn) {
+    App();
+    const QPixmap splash = MakeSplash();
+    EXPECT_GE(splash.width(), 300);
+    for (const auto& item : resources::ControlBar()) {
+        if (item.bitmap != 0) {
+            EXPECT_FALSE(MakeControlBarIcon(item.bitmap).toImage().isNull());
+        }
+    }
+    splash.save(QDir(QUORLE_TEST_OUTPUT_DIR).filePath("splash.png"));
+}
+
+}  // namespace
+}  // namespace quorle::qt
