@@ -1,0 +1,170 @@
+#include "app/PrintCommand.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "record/ClassFile.h"
+#include "reports/GradesPrint.h"
+#include "reports/ReportFixtures.h"
+#include "support/TempDir.h"
+
+namespace quorle::testing {
+namespace {
+
+class PrintCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ClassRecord record = PointsClass();
+        AddStudent(record, "Adams", "Ann", "11");
+        AddStudent(record, "Baker", "Bob", "12");
+        AddItem(record, kTests, "Unit 1", 100, {0, 95});
+        AddItem(record, kQuizzes, "Pop", 10, {5, 10});
+        record.fileName = dir.File("bio.gdr");
+        ASSERT_TRUE(WriteClassFile(record));
+        classFile = record.fileName;
+        services.makePdfDevice = [this](const std::string& path, const std::string& size)
+            -> std::unique_ptr<platform::PrintDevice> {
+            paths.push_back(path);
+            sizes.push_back(size);
+            if (noDevice) return nullptr;
+            return std::make_unique<WatchedDevice>(device, nullptr);
+        };
+        services.today = [] { return platform::Date{2026, 12, 7}; };
+    }
+
+    int Run(std::vector<std::string> args) {
+        out.str({});
+        err.str({});
+        return RunPrintCommand(args, services, out, err);
+    }
+    std::vector<std::string> AllTexts() const {
+        std::vector<std::string> texts;
+        for (std::size_t i = 0; i < device.pages.size(); ++i)
+            for (const auto& t : device.PageTexts(i)) texts.push_back(t);
+        return texts;
+    }
+    bool Printed(const std::string& text) const {
+        const auto texts = AllTexts();
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    }
+
+    TempDir dir;  // also the program directory (QUORLE_DIR)
+    std::string classFile;
+    CommandLineServices services;
+    RecordingPrintDevice device;
+    std::vector<std::string> paths, sizes;
+    bool noDevice = false;
+    std::ostringstream out, err;
+};
+
+TEST_F(PrintCommandTest, HelpListsTheColumnNames) {
+    EXPECT_EQ(Run({"--help"}), 0);
+    for (const char* name : {"last", "first", "id", "tests", "extra2", "test-avg", "lab-pts", "total", "possible",
+                             "--rank", "--current", "--last-test", "--last-quiz", "--page-size"})
+        EXPECT_NE(out.str().find(name), std::string::npos) << name;
+}
+
+TEST_F(PrintCommandTest, BadArgumentsGiveUsageAndStatusTwo) {
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"report", classFile, "-o", "x.pdf"},
+        {"grades", classFile},
+        {"grades", "-o", "x.pdf"},
+        {"grades", classFile, "-o"},
+        {"grades", classFile, "-o", "x.pdf", "--frobnicate"},
+        {"grades", classFile, "-o", "x.pdf", "--columns", "last,middle"},
+        {"grades", classFile, "-o", "x.pdf", "--page-size", "Legal"},
+        {"grades", classFile, "-o", "x.pdf", "--rank", "--current"},
+        {"grades", classFile, "extra.gdr", "-o", "x.pdf"},
+        {"grades", classFile, "-o", "x.pdf", "--rank=yes"},
+        {"makeup", classFile, "-o", "x.pdf", "--rank"},
+        {"makeup", classFile, "-o", "x.pdf", "--columns", "last"},
+    };
+    for (const auto& args : cases) {
+        EXPECT_EQ(Run(args), 2) << ::testing::PrintToString(args);
+        EXPECT_NE(err.str().find("Usage: quorle print"), std::string::npos);
+        EXPECT_TRUE(paths.empty());
+    }
+}
+
+TEST_F(PrintCommandTest, MissingOrDamagedClassFileIsStatusOne) {
+    EXPECT_EQ(Run({"grades", dir.File("none.gdr"), "-o", dir.File("x.pdf")}), 1);
+    EXPECT_NE(err.str().find("File cannot be found!"), std::string::npos);
+    dir.Write("bad.gdr", {'n', 'o', 't', ' ', 'a', ' ', 'c', 'l', 'a', 's', 's'});
+    EXPECT_EQ(Run({"makeup", dir.File("bad.gdr"), "-o", dir.File("x.pdf")}), 1);
+    EXPECT_NE(err.str().find("Incorrect file format"), std::string::npos);
+    EXPECT_TRUE(device.pages.empty());
+}
+
+TEST_F(PrintCommandTest, GradesTakeTheSavedOptionsWithoutRewritingThem) {
+    PrintOptions saved = DefaultPrintOptions();
+    saved[kPrintLastName] = 1;
+    saved[kPrintGradesFirst + kTests] = 1;
+    ASSERT_TRUE(SavePrintOptions(dir.Path(), saved));
+    const auto before = dir.Read("QUORLE.POP");
+
+    EXPECT_EQ(Run({"grades", classFile, "-o", dir.File("out.pdf")}), 0) << err.str();
+    ASSERT_EQ(device.documents, std::vector<std::string>{classFile});
+    EXPECT_EQ(device.pages.size(), 1u);
+    EXPECT_TRUE(Printed("Last Name"));
+    EXPECT_TRUE(Printed("Unit 1"));
+    EXPECT_FALSE(Printed("Pop"));  // the last quiz question answered No
+    EXPECT_FALSE(Printed("First Name"));
+    EXPECT_TRUE(Printed("12/7/2026"));
+    EXPECT_EQ(dir.Read("QUORLE.POP"), before);
+    EXPECT_NE(out.str().find("1 page"), std::string::npos);
+    // The PDF is made beside its target.
+    ASSERT_EQ(paths.size(), 1u);
+    EXPECT_EQ(paths[0].rfind(dir.File("out.pdf"), 0), 0u);
+    EXPECT_EQ(sizes, std::vector<std::string>{""});
+}
+
+TEST_F(PrintCommandTest, ColumnsRankAndLastScoresOverrideTheSavedChoice) {
+    EXPECT_EQ(Run({"grades", classFile, "-o", dir.File("out.pdf"), "--columns", "first, id,total", "--rank",
+                   "--last-quiz", "--page-size=a4"}),
+              0)
+        << err.str();
+    EXPECT_TRUE(Printed("First Name"));
+    EXPECT_TRUE(Printed("ID #"));
+    EXPECT_TRUE(Printed("Total Pts"));
+    EXPECT_TRUE(Printed("Pop"));
+    EXPECT_FALSE(Printed("Last Name"));
+    EXPECT_FALSE(Printed("Unit 1"));
+    EXPECT_EQ(sizes, std::vector<std::string>{"A4"});
+    // Rank order: Bob (105 of 110) before Ann (5 of 110).
+    const auto texts = AllTexts();
+    const auto ann = std::find(texts.begin(), texts.end(), "Ann");
+    const auto bob = std::find(texts.begin(), texts.end(), "Bob");
+    EXPECT_LT(bob, ann);
+}
+
+TEST_F(PrintCommandTest, AllColumnsGoWide) {
+    EXPECT_EQ(Run({"grades", classFile, "-o", dir.File("out.pdf"), "--columns", "all", "--last-test"}), 0);
+    // Three headings lines of "Last Name": the Possible Points row and both students.
+    int blocks = 0;
+    for (const auto& t : AllTexts()) blocks += t == "Last Name";
+    EXPECT_EQ(blocks, 3);
+}
+
+TEST_F(PrintCommandTest, MakeupReportListsTheZeros) {
+    EXPECT_EQ(Run({"makeup", classFile, "--output", dir.File("out.pdf"), "--page-size", "Letter"}), 0) << err.str();
+    EXPECT_TRUE(Printed("    Makeup work for Course: Biology       Instructor: Ms. Gray"));
+    EXPECT_TRUE(Printed("All work completed!"));
+    EXPECT_TRUE(Printed("Unit 1"));
+    EXPECT_EQ(sizes, std::vector<std::string>{"Letter"});
+}
+
+TEST_F(PrintCommandTest, FailedDeviceIsStatusOneWithTheMessage) {
+    device.startDocResult = platform::kSpoolOutOfDisk;
+    EXPECT_EQ(Run({"makeup", classFile, "-o", dir.File("out.pdf")}), 1);
+    EXPECT_NE(err.str().find("not printed. Out of disk space."), std::string::npos) << err.str();
+    EXPECT_FALSE(dir.Exists("out.pdf"));
+
+    noDevice = true;
+    EXPECT_EQ(Run({"makeup", classFile, "-o", dir.File("out.pdf")}), 1);
+    EXPECT_NE(err.str().find("Printer error"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quorle::testing
