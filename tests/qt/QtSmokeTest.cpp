@@ -27,7 +27,9 @@
 #include "platform/qt/QtHelp.h"
 #include "platform/qt/QtUi.h"
 #include "platform/qt/QtWindowHost.h"
+#include "resources/ClassDialogs.h"
 #include "resources/Menus.h"
+#include "resources/ReportDialogs.h"
 #include "support/TempDir.h"
 
 namespace quorle::qt {
@@ -369,6 +371,21 @@ TEST(QtClassWindowTest, OpensAnExampleAndRendersIt) {
     QApplication::processEvents();
     EXPECT_EQ(client.OpenClassCount(), 0);
     EXPECT_TRUE(frame.Children().empty());
+}
+
+// The real dialog resources laid out by the host, as pictures to look at.
+TEST(QtDialogHostTest, RendersTheProgramsDialogs) {
+    App();
+    for (auto resource : {resources::ClassInfoDialogResource(), resources::DisplayOptionsDialogResource(),
+                          resources::ExtraNamesDialogResource(), resources::GradePrintDialogResource()}) {
+        const int id = resource.id;
+        platform::Dialog dialog(std::move(resource));
+        QtDialogHost host(dialog, nullptr);
+        host.show();
+        QApplication::processEvents();
+        EXPECT_GT(host.width(), 50);
+        EXPECT_TRUE(host.grab().save(QDir(QUORLE_TEST_OUTPUT_DIR).filePath(QString("dialog-%1.png").arg(id))));
+    }
 }
 
 TEST(QtArtTest, PicturesAreDrawn) {

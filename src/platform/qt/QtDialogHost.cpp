@@ -66,6 +66,8 @@ void QtDialogHost::Build() {
     }
 
     QLabel* pendingLabel = nullptr;
+    QWidget* lastBox = nullptr;
+    const platform::ControlResource* lastBoxControl = nullptr;
     for (const auto& c : resource.controls) {
         QWidget* parentWidget = this;
         QGridLayout* grid = top;
@@ -173,7 +175,31 @@ void QtDialogHost::Build() {
                 break;
             }
         }
-        grid->addWidget(widget, c.row, c.column, std::max(1, c.rowSpan), std::max(1, c.columnSpan));
+        // A check box or radio button without text of its own is labelled by the
+        // static beside it: the two share one cell, as one control would.
+        if (c.kind == ControlKind::Static && lastBox && lastBoxControl->row == c.row &&
+            lastBoxControl->column + 1 == c.column && lastBoxControl->group == c.group) {
+            grid->removeWidget(lastBox);
+            auto* pair = new QWidget(parentWidget);
+            auto* row = new QHBoxLayout(pair);
+            row->setContentsMargins(0, 0, 0, 0);
+            row->setSpacing(4);
+            lastBox->setParent(pair);
+            widget->setParent(pair);
+            row->addWidget(lastBox);
+            row->addWidget(widget);
+            row->addStretch(1);
+            grid->addWidget(pair, c.row, lastBoxControl->column, std::max(1, c.rowSpan),
+                            std::max(1, c.columnSpan) + 1);
+            lastBox->show();
+            widget->show();
+        } else {
+            grid->addWidget(widget, c.row, c.column, std::max(1, c.rowSpan), std::max(1, c.columnSpan));
+        }
+        const bool bareBox = (c.kind == ControlKind::CheckBox || c.kind == ControlKind::RadioButton) &&
+                             c.text.empty() && c.columnSpan <= 1;
+        lastBox = bareBox ? widget : nullptr;
+        lastBoxControl = bareBox ? &c : nullptr;
         if (c.id >= 0) controls_[c.id] = widget;
         // A label names the control that follows it, so its mnemonic reaches it.
         if (pendingLabel && c.kind != ControlKind::Static && c.kind != ControlKind::GroupBox) {
