@@ -182,6 +182,16 @@ int TGradesPrint::ColumnWidth(const Column& column, const ReportUnits& units) co
 
 namespace {
 
+// A heading or name cut to leave at least one character's space before the
+// next column: a heading longer than its column (an Extra name with " Aver")
+// would otherwise run into its neighbour. Figures are never cut.
+std::string Fit(std::string text, int columnWidth, const ReportUnits& units) {
+    const int charWidth = std::max(1, units.ten / 10);
+    const auto room = static_cast<std::size_t>(std::max(1, columnWidth / charWidth - 1));
+    if (text.size() > room) text.resize(room);
+    return text;
+}
+
 // A grade of a row; nullptr when the row lacks it (rows are kept parallel, so
 // only a damaged class can get here).
 const TGrades* GradeAt(const TStudent& row, int category, int index) {
@@ -262,7 +272,7 @@ void TGradesPrint::ComputeSummary() {
 void TGradesPrint::PrintHeadingLine(platform::Canvas& canvas, const ReportUnits& units, int y) {
     int x = units.ten;
     for (const Column& column : columns_) {
-        canvas.TextOut(x, y, column.heading);
+        canvas.TextOut(x, y, Fit(column.heading, ColumnWidth(column, units), units));
         x += ColumnWidth(column, units);
     }
 }
@@ -272,9 +282,10 @@ int TGradesPrint::PrintRow(platform::Canvas& canvas, const ReportUnits& units, c
     int x = units.ten;
     if (!Wide()) {
         for (const Column& column : columns_) {
+            const int width = ColumnWidth(column, units);
             const std::string text = CellText(column, row, possibleRow);
-            if (!text.empty()) canvas.TextOut(x, y, text);
-            x += ColumnWidth(column, units);
+            if (!text.empty()) canvas.TextOut(x, y, IsNameColumn(column) ? Fit(text, width, units) : text);
+            x += width;
         }
         return y + units.line;
     }
@@ -286,13 +297,15 @@ int TGradesPrint::PrintRow(platform::Canvas& canvas, const ReportUnits& units, c
             x = units.ten;
             counter = 0;
         }
+        const int width = ColumnWidth(column, units);
         if (!(possibleRow && column.kind == ColumnKind::Letter)) {
-            canvas.TextOut(x, y, column.heading);
+            canvas.TextOut(x, y, Fit(column.heading, width, units));
             const std::string text = CellText(column, row, possibleRow);
-            if (!text.empty()) canvas.TextOut(x, y + units.line, text);
+            if (!text.empty())
+                canvas.TextOut(x, y + units.line, IsNameColumn(column) ? Fit(text, width, units) : text);
         }
         ++counter;
-        x += ColumnWidth(column, units);
+        x += width;
     }
     return y + 3 * units.line;
 }
@@ -318,7 +331,7 @@ int TGradesPrint::PrintSummary(platform::Canvas& canvas, const ReportUnits& unit
                 counter = 0;
             }
             if (!columnMeans_[c].empty()) {
-                canvas.TextOut(x, y - units.line, columns_[c].heading);
+                canvas.TextOut(x, y - units.line, Fit(columns_[c].heading, ColumnWidth(columns_[c], units), units));
                 canvas.TextOut(x, y, columnMeans_[c]);
             }
             ++counter;

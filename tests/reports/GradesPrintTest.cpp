@@ -313,6 +313,16 @@ TEST_F(GradesReportTest, ExtraNamesHeadTheirColumns) {
     EXPECT_EQ(Texts(LineOf(0, kBody)), (std::vector<std::string>{"Proj Aver", "Part Pts", "Average", "Grade"}));
 }
 
+TEST_F(GradesReportTest, LongHeadingsAreCutBeforeTheNextColumnButFiguresNever) {
+    ClassRecord record = PointsClass();
+    record.extra1Name = "Extra1";
+    AddStudents(record, 1);
+    AddItem(record, kExtra1, "E", 1000000, {1234567});
+    Print(record, Choose({kPrintAverageFirst + kExtra1, kPrintPointsFirst + kExtra1}));
+    EXPECT_EQ(Texts(LineOf(0, kBody)), (std::vector<std::string>{"Extra1 Av", "Extra1 Pt", "Average", "Grade"}));
+    EXPECT_NE(FindOn(Page(0), "1234567.00"), nullptr);
+}
+
 // The options file and the dialog.
 
 TEST(PrintOptionsTest, FileIsTwentyFiveLittleEndianInts) {

@@ -175,9 +175,23 @@ std::optional<QPageSize> PageSizeNamed(const std::string& name) {
 
 }  // namespace
 
+namespace {
+
+QtMessageHandler previousHandler = nullptr;
+
+// A headless run has no session: Qt's note that it has no runtime folder is
+// no news to the person at the terminal.
+void HeadlessMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.contains(QLatin1String("XDG_RUNTIME_DIR"))) return;
+    if (previousHandler != nullptr) previousHandler(type, context, message);
+}
+
+}  // namespace
+
 void EnsureGuiApplication() {
     if (QCoreApplication::instance() != nullptr) return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    previousHandler = qInstallMessageHandler(HeadlessMessages);
     static int argc = 1;
     static char name[] = "quorle";
     static char* argv[] = {name, nullptr};
