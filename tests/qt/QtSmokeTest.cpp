@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -96,6 +97,15 @@ TEST(QtFrameTest, StartsWithMenuControlBarAndHints) {
     QTest::keyClick(&frame, Qt::Key_X, Qt::AltModifier);
     EXPECT_EQ(client.commands, (std::vector<int>{resources::cmd::kOpen, resources::cmd::kExit}));
 
+    // A highlighted menu item shows its hint in the status bar.
+    QMenu* fileMenu = frame.menuBar()->actions()[0]->menu();
+    ASSERT_NE(fileMenu, nullptr);
+    fileMenu->popup(QPoint(0, 0));
+    fileMenu->setActiveAction(frame.CommandAction(resources::cmd::kSave));
+    QApplication::processEvents();
+    EXPECT_EQ(frame.statusBar()->currentMessage(), "Saves a class to disk");
+    fileMenu->hide();
+
     frame.SetStatusText("Double Click");
     EXPECT_EQ(frame.statusBar()->currentMessage(), "Double Click");
 
@@ -124,6 +134,8 @@ public:
             {112, ControlKind::RadioButton, "Weighted", 1, 0, 1, 1, 0, 110},
             {120, ControlKind::CheckBox, "Plus and Minus Grades?", 3, 0},
             {130, ControlKind::Static, "%s :", 4, 0},
+            {140, ControlKind::CheckBox, "", 6, 0},
+            {141, ControlKind::Static, "%s Points", 6, 1},
             {platform::kIdOk, ControlKind::PushButton, "OK", 5, 0},
             {platform::kIdCancel, ControlKind::PushButton, "Cancel", 5, 1},
         };
@@ -172,6 +184,11 @@ TEST(QtDialogHostTest, LaysOutTheResourceAndAsksBeforeClosing) {
     qobject_cast<QCheckBox*>(host.Control(120))->click();
     EXPECT_TRUE(host.IsChecked(120));
     EXPECT_EQ(dialog.clicks, (std::vector<int>{112, 120}));
+    // A box without text takes its label from the static beside it; the label works the box.
+    QTest::mouseClick(host.Control(141), Qt::LeftButton);
+    EXPECT_TRUE(host.IsChecked(140));
+    host.SetText(141, "Lab2 Points");
+    EXPECT_EQ(host.Text(141), "Lab2 Points");
 
     // OK: the dialog says no the first time, yes the second.
     auto* ok = qobject_cast<QPushButton*>(host.Control(platform::kIdOk));

@@ -193,6 +193,11 @@ void QtDialogHost::Build() {
                             std::max(1, c.columnSpan) + 1);
             lastBox->show();
             widget->show();
+            // A click on the label works the box, as a box's own text would.
+            if (auto* button = qobject_cast<QAbstractButton*>(lastBox)) {
+                labelBoxes_[widget] = button;
+                widget->installEventFilter(this);
+            }
         } else {
             grid->addWidget(widget, c.row, c.column, std::max(1, c.rowSpan), std::max(1, c.columnSpan));
         }
@@ -366,6 +371,13 @@ void QtDialogHost::TryOk() {
 }
 
 bool QtDialogHost::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto it = labelBoxes_.find(watched);
+        if (it != labelBoxes_.end() && it->second->isEnabled()) {
+            it->second->click();
+            return true;
+        }
+    }
     if (event->type() == QEvent::KeyRelease) {
         for (const auto& [id, widget] : controls_) {
             if (widget == watched) {

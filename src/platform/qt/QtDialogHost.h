@@ -8,6 +8,7 @@
 
 class QWidget;
 class QButtonGroup;
+class QAbstractButton;
 
 namespace quorle::qt {
 
@@ -44,6 +45,7 @@ private:
     platform::Dialog& dialog_;
     std::map<int, QWidget*> controls_;
     std::map<int, QButtonGroup*> radioGroups_;
+    std::map<QObject*, QAbstractButton*> labelBoxes_;
 };
 
 // Runs a dialog modally over the parent; true when it ended with OK.

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QResizeEvent>
@@ -121,6 +122,10 @@ QtFrame::~QtFrame() {
 void QtFrame::BuildMenu() {
     std::function<void(QMenu*, const std::vector<resources::MenuItem>&)> fill =
         [&](QMenu* menu, const std::vector<resources::MenuItem>& items) {
+            // The status bar follows the highlighted item, and empties when the menu goes.
+            connect(menu, &QMenu::hovered, this,
+                    [this](QAction* action) { statusBar()->showMessage(action->statusTip()); });
+            connect(menu, &QMenu::aboutToHide, this, [this] { statusBar()->clearMessage(); });
             for (const auto& item : items) {
                 switch (item.kind) {
                     case resources::MenuItem::Kind::Separator: menu->addSeparator(); break;
