@@ -85,9 +85,9 @@ bool ConfirmClose(platform::Ui& ui, ClassRecord& record, const std::function<voi
         if (!SaveAsDialog(ui, record)) return false;
         if (nameChanged) nameChanged();
     }
-    // A failed write has shown its warning; the window closes all the same.
-    WriteClass(ui, record, ModifiedFlag::Clear);
-    return true;
+    // A failed write has shown its warning; the window stays open so that the
+    // teacher can save elsewhere instead of losing the changes.
+    return WriteClass(ui, record, ModifiedFlag::Clear);
 }
 
 std::string ClassCaption(const ClassRecord& record) {

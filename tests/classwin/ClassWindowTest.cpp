@@ -186,15 +186,16 @@ TEST_F(ClassWindowFileTest, ChangedPromptYesWritesANamedClassAndShowsItsBaseName
     EXPECT_EQ(f->Host().caption, "Algebra       Period 3  " + dir.File("period3.gdr"));
 }
 
-TEST_F(ClassWindowFileTest, ChangedPromptYesStillClosesAfterAFailedWrite) {
+TEST_F(ClassWindowFileTest, ChangedPromptYesKeepsTheWindowOpenWhenTheWriteFails) {
     ClassRecord r = SmallClass();
     r.fileName = dir.File("gone/c.gdr");
     r.modified = true;
     Open(std::move(r));
-    EXPECT_TRUE(f->child->CanClose());
+    EXPECT_FALSE(f->child->CanClose());
     ASSERT_EQ(Ui().boxes.size(), 2u);
     EXPECT_EQ(Ui().boxes[1].text, "File cannot be found!");
     EXPECT_EQ(Ui().boxes[1].caption, "Warning");
+    EXPECT_TRUE(Rec().modified);
 }
 
 TEST_F(ClassWindowFileTest, CaptionConvertsTheFileNameAndNamesAnUntitledClass) {
