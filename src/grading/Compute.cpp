@@ -261,32 +261,36 @@ void SortByRank(const GradingSystem& system, std::vector<TStudent>& roster) {
 }
 
 std::string FormatScore(float value) {
-    std::string body;
     const double exact = static_cast<double>(value);
     if (!std::isfinite(exact) || std::fabs(exact) >= 1e15) {
         char buffer[80];  // the widest float with two decimals fits
         const int n = std::snprintf(buffer, sizeof buffer, "%.2f", exact);
-        if (n > 0) body.append(buffer, std::min(static_cast<std::size_t>(n), sizeof buffer - 1));
-    } else {
-        // A float times 100 is exact in double, so halfway cases are seen as
-        // they are stored and round away from zero, as a teacher rounds.
-        const double cents = std::round(exact * 100.0);
-        if (cents == 0.0) {
-            body.append("0.00");
-        } else {
-            const auto whole = static_cast<std::int64_t>(std::fabs(cents));
-            const std::int64_t units = whole / 100;
-            const std::int64_t hundredths = whole % 100;
-            if (cents < 0) body.push_back('-');
-            if (units > 0) body.append(std::to_string(units));
-            body.push_back('.');
-            body.push_back(static_cast<char>('0' + hundredths / 10));
-            body.push_back(static_cast<char>('0' + hundredths % 10));
-        }
+        std::string text(n > 0 && n < 6 ? static_cast<std::size_t>(6 - n) : 0, ' ');
+        if (n > 0) text.append(buffer, std::min(static_cast<std::size_t>(n), sizeof buffer - 1));
+        return text;
     }
-    std::string text(body.size() < 6 ? 6 - body.size() : 0, ' ');
-    text.append(body);
-    return text;
+    // A float times 100 is exact in double, so halfway cases are seen as they
+    // are stored and round away from zero, as a teacher rounds.
+    const double cents = std::round(exact * 100.0);
+    if (cents == 0.0) return "  0.00";
+    // Written from the right: two decimals, the point, the integer digits (none
+    // below 1), the sign, then spaces up to six characters. Below 1e17 cents
+    // there are at most 15 integer digits.
+    auto whole = static_cast<std::uint64_t>(std::fabs(cents));
+    char buffer[24];
+    std::size_t pos = sizeof buffer;
+    buffer[--pos] = static_cast<char>('0' + whole % 10);
+    whole /= 10;
+    buffer[--pos] = static_cast<char>('0' + whole % 10);
+    whole /= 10;
+    buffer[--pos] = '.';
+    while (whole > 0 && pos > 1) {
+        buffer[--pos] = static_cast<char>('0' + whole % 10);
+        whole /= 10;
+    }
+    if (cents < 0) buffer[--pos] = '-';
+    while (sizeof buffer - pos < 6) buffer[--pos] = ' ';
+    return std::string(buffer + pos, sizeof buffer - pos);
 }
 
 std::string FormatGrade(float value) { return IsOmitted(value) ? " N/A" : FormatScore(value); }

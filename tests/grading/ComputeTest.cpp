@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <vector>
@@ -277,7 +279,7 @@ TEST(ComputeFormat, TwoDecimalsPaddedToSix) {
         const bool fraction = text.substr(0, 4) == "   ." && std::isdigit(static_cast<unsigned char>(text[4])) &&
                               std::isdigit(static_cast<unsigned char>(text[5]));
         EXPECT_TRUE(zero || fraction) << v << " '" << text << "'";
-        EXPECT_NEAR(zero ? 0.0 : std::stod("0" + text.substr(3)), v, 0.0051) << text;
+        EXPECT_NEAR(zero ? 0.0 : std::stod(text.substr(3)), v, 0.0051) << text;
     }
 }
 
@@ -286,6 +288,54 @@ TEST(ComputeFormat, HugeValuesAreNotCut) {
     EXPECT_EQ(text.substr(text.size() - 3), ".00");
     EXPECT_EQ(std::stod(text), static_cast<double>(3e20f));
     EXPECT_EQ(FormatScore(std::numeric_limits<float>::max()).size(), 42u);
+}
+
+// The score text worked out on the exact decimal digits of the float.
+std::string ReferenceScore(float value) {
+    char digits[512];
+    std::snprintf(digits, sizeof digits, "%.200f", std::fabs(static_cast<double>(value)));
+    std::string text = digits;
+    const std::size_t point = text.find('.');
+    std::string whole = text.substr(0, point);
+    std::string cents = text.substr(point + 1, 2);
+    if (text[point + 3] >= '5') {  // half or more: away from zero
+        std::string number = whole + cents;
+        int i = static_cast<int>(number.size()) - 1;
+        while (i >= 0 && number[static_cast<std::size_t>(i)] == '9') number[static_cast<std::size_t>(i--)] = '0';
+        if (i < 0) number.insert(number.begin(), '1');
+        else ++number[static_cast<std::size_t>(i)];
+        whole = number.substr(0, number.size() - 2);
+        cents = number.substr(number.size() - 2);
+    }
+    while (whole.size() > 1 && whole[0] == '0') whole.erase(0, 1);
+    if (whole == "0") whole.clear();
+    std::string result = whole.empty() && cents == "00" ? "0.00" : whole + "." + cents;
+    if (result != "0.00" && value < 0) result.insert(result.begin(), '-');
+    if (result.size() < 6) result.insert(0, 6 - result.size(), ' ');
+    return result;
+}
+
+TEST(ComputeFormat, AgreesWithTheExactDecimalDigits) {
+    RandomGenerator random;
+    random.Seed(42u);
+    for (int i = 0; i < 200000; ++i) {
+        float v = 0.0f;
+        switch (i % 3) {
+            case 0: {  // any float below 1e15
+                std::uint32_t bits = random.Next() ^ (random.Next() << 16);
+                std::memcpy(&v, &bits, sizeof v);
+                if (!std::isfinite(v) || std::fabs(v) >= 1e15f) continue;
+                break;
+            }
+            case 1:  // thousandths: many halfway and near-halfway cases
+                v = static_cast<float>(random.Next() % 200000) / 1000.0f;
+                break;
+            default:  // exact binary fractions such as 8.625
+                v = static_cast<float>(random.Next() % 100000) / 8.0f * (random.Next() % 2 ? 1.0f : -1.0f);
+                break;
+        }
+        ASSERT_EQ(FormatScore(v), ReferenceScore(v)) << std::hexfloat << v;
+    }
 }
 
 // ---- rank order ----
