@@ -346,6 +346,29 @@ TEST(QtFrameTest, ClosingAChildAsksItFirst) {
     EXPECT_EQ(client.closed[0], &child);
 }
 
+TEST(QtFrameTest, TileLaysTheClassesOneAboveTheOther) {
+    App();
+    QtFrame frame;
+    frame.resize(900, 700);
+    frame.show();
+    GateChild first;
+    GateChild second;
+    frame.CreateChild(first, platform::Rect{10, 10, 300, 200}).Show();
+    frame.CreateChild(second, platform::Rect{40, 40, 330, 230}).Show();
+    frame.Tile();
+    const QRect a = frame.SubWindow(first)->geometry();
+    const QRect b = frame.SubWindow(second)->geometry();
+    const QRect area = frame.MdiArea()->viewport()->rect();
+    EXPECT_EQ(a.width(), area.width());
+    EXPECT_EQ(b.width(), area.width());
+    EXPECT_EQ(a.top(), 0);
+    EXPECT_EQ(b.top(), a.bottom() + 1);
+    frame.Cascade();
+    EXPECT_NE(frame.SubWindow(first)->geometry().topLeft(), frame.SubWindow(second)->geometry().topLeft());
+    frame.DestroyChild(first);
+    frame.DestroyChild(second);
+}
+
 TEST(QtClassWindowTest, OpensAnExampleAndRendersIt) {
     App();
     const QString example = QDir(QUORLE_EXAMPLES_DIR).filePath("biology.gdr");

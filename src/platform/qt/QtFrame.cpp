@@ -260,7 +260,32 @@ void QtFrame::ActivateChild(platform::ChildWindow& child) {
 
 void QtFrame::Cascade() { mdi_->cascadeSubWindows(); }
 
-void QtFrame::Tile() { mdi_->tileSubWindows(); }
+void QtFrame::Tile() {
+    // Horizontally: the class windows lie one above the other, full width; with
+    // more than three they share the rows.
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::CreationOrder))
+        if (sub->isVisible() && !sub->isMinimized()) windows << sub;
+    const int n = static_cast<int>(windows.size());
+    if (n == 0) return;
+    int rows = n;
+    if (n > 3) {
+        rows = 1;
+        while (rows * rows < n) ++rows;
+    }
+    const int columns = (n + rows - 1) / rows;
+    const QRect area = mdi_->viewport()->rect();
+    for (int i = 0; i < n; ++i) {
+        const int row = i / columns;
+        const int inRow = (row == rows - 1) ? n - row * columns : columns;
+        const int column = i % columns;
+        const int w = area.width() / inRow;
+        const int h = area.height() / rows;
+        QMdiSubWindow* sub = windows[i];
+        if (sub->isMaximized()) sub->showNormal();
+        sub->setGeometry(column * w, row * h, w, h);
+    }
+}
 
 void QtFrame::SetStatusText(std::string_view text) { statusBar()->showMessage(FromCp1252(text)); }
 

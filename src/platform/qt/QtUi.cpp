@@ -49,7 +49,7 @@ QtUi::~QtUi() {
 
 platform::Answer QtUi::MessageBox(std::string_view caption, std::string_view text, platform::Buttons buttons,
                                   platform::Icon icon) {
-    QMessageBox box(parent_);
+    QMessageBox box(Owner());
     box.setWindowTitle(FromCp1252(caption));
     box.setText(FromCp1252(text));
     box.setTextFormat(Qt::PlainText);
@@ -98,7 +98,7 @@ platform::Answer QtUi::MessageBox(std::string_view caption, std::string_view tex
 }
 
 std::optional<std::string> QtUi::FileName(const platform::FileDialogOptions& options, bool save) {
-    QFileDialog dialog(parent_);
+    QFileDialog dialog(Owner());
     dialog.setWindowTitle(options.title.empty() ? (save ? QString("Save As") : QString("Open"))
                                                 : FromCp1252(options.title));
     const QStringList filters = ConvertFilter(options.filter);
@@ -131,10 +131,16 @@ std::optional<std::string> QtUi::SaveFileName(const platform::FileDialogOptions&
     return FileName(options, true);
 }
 
-bool QtUi::RunModal(platform::Dialog& dialog) { return RunDialog(dialog, parent_); }
+bool QtUi::RunModal(platform::Dialog& dialog) { return RunDialog(dialog, Owner()); }
+
+QWidget* QtUi::Owner() const {
+    // A box or dialog asked for from inside a modal dialog belongs to that dialog.
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return parent_;
+}
 
 std::unique_ptr<platform::PrintDevice> QtUi::PrintDialog(platform::PrintSetup& setup) {
-    return RunPrintDialog(parent_, setup);
+    return RunPrintDialog(Owner(), setup);
 }
 
 std::unique_ptr<platform::PrintDevice> QtUi::DefaultPrintDevice(const platform::PrintSetup& setup) {
@@ -164,7 +170,7 @@ void QtUi::Help(platform::HelpCommand command, std::string_view file, int topic)
             return;
         case platform::HelpCommand::Index: EnsureViewer().ShowIndex(QString()); return;
         case platform::HelpCommand::Topic:
-            if (!EnsureViewer().PopUpTopic(topic, parent_)) EnsureViewer().ShowContents();
+            if (!EnsureViewer().PopUpTopic(topic, Owner())) EnsureViewer().ShowContents();
             return;
     }
 }

@@ -46,6 +46,7 @@ public:
 private:
     std::optional<std::string> FileName(const platform::FileDialogOptions& options, bool save);
     HelpViewer& EnsureViewer();
+    QWidget* Owner() const;
 
     QPointer<QWidget> parent_;
     QPointer<HelpViewer> viewer_;
