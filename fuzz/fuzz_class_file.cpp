@@ -1,10 +1,13 @@
 // Feeds arbitrary bytes to the class file reader. What it accepts must write
-// back to a file that reads the same, and every figure of every row must
-// compute without fault.
+// back to a file that reads the same, and every figure of every row, and the
+// table quorle show prints, must compute without fault.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <span>
+#include <sstream>
+
+#include "app/ShowCommand.h"
 
 #include "grading/Compute.h"
 #include "record/ClassFile.h"
@@ -53,5 +56,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (row < 1 || row >= record.RowCount() || seen[static_cast<std::size_t>(row)]) std::abort();
         seen[static_cast<std::size_t>(row)] = true;
     }
+    // The text quorle show prints: one line per row and four more.
+    ShowOptions options;
+    options.all = true;
+    options.rank = true;
+    const auto lines = BuildShowTable(record, options);
+    if (lines.size() != static_cast<std::size_t>(record.RowCount()) + 3 + (record.StudentCount() > 0 ? 1 : 0)) std::abort();
+    std::ostringstream text;
+    WriteShowTable(lines, text);
     return 0;
 }
