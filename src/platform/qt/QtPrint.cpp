@@ -180,9 +180,11 @@ namespace {
 QtMessageHandler previousHandler = nullptr;
 
 // A headless run has no session: Qt's note that it has no runtime folder is
-// no news to the person at the terminal.
+// no news to the person at the terminal, and a PDF that cannot be opened is
+// reported by the job itself.
 void HeadlessMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.contains(QLatin1String("XDG_RUNTIME_DIR"))) return;
+    if (message.contains(QLatin1String("XDG_RUNTIME_DIR")) || message.startsWith(QLatin1String("QPainter::begin")))
+        return;
     if (previousHandler != nullptr) previousHandler(type, context, message);
 }
 

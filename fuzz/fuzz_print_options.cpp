@@ -1,0 +1,87 @@
+// QUORLE.POP as any bytes: the options it gives must lay out and print a
+// grades report without fault, whatever the ints hold.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+#include "record/ClassRecord.h"
+#include "reports/GradesPrint.h"
+
+namespace {
+
+using namespace quorle;
+
+class NullDevice : public platform::PrintDevice {
+public:
+    void SelectFont(const platform::FontSpec& font) override { height_ = font.height < 0 ? -font.height : font.height; }
+    void RestoreFont() override { height_ = 16; }
+    platform::Size TextExtent(std::string_view text) override {
+        return {static_cast<int>(text.size()) * (height_ / 2 + 1), height_};
+    }
+    void TextOut(int, int, std::string_view) override {}
+    void SetTextColor(platform::Color) override {}
+    void SetDefaultTextColor() override {}
+    void SetBackgroundTransparent(bool) override {}
+    void Line(int, int, int, int, int) override {}
+    void Rectangle(const platform::Rect&, int) override {}
+    int DeviceCaps(platform::DeviceCap cap) const override {
+        return cap == platform::DeviceCap::VerticalRes ? 3200 : 2400;
+    }
+    int StartDoc(std::string_view) override { return 1; }
+    int StartPage() override { return 1; }
+    int EndPage() override { return 1; }
+    int EndDoc() override { return 1; }
+    int SetCopyCount(int) override { return 1; }
+
+private:
+    int height_ = 16;
+};
+
+class FuzzUi : public platform::Ui {
+public:
+    explicit FuzzUi(bool yes) : yes_(yes) {}
+    platform::Answer MessageBox(std::string_view, std::string_view, platform::Buttons, platform::Icon) override {
+        return yes_ ? platform::Answer::Yes : platform::Answer::No;
+    }
+    std::optional<std::string> OpenFileName(const platform::FileDialogOptions&) override { return std::nullopt; }
+    std::optional<std::string> SaveFileName(const platform::FileDialogOptions&) override { return std::nullopt; }
+    bool RunModal(platform::Dialog&) override { return false; }
+    std::unique_ptr<platform::PrintDevice> PrintDialog(platform::PrintSetup&) override { return nullptr; }
+    std::unique_ptr<platform::PrintDevice> DefaultPrintDevice(const platform::PrintSetup&) override { return nullptr; }
+    void Help(platform::HelpCommand, std::string_view, int) override {}
+    platform::Date Today() override { return {1997, 3, 7}; }
+    std::int64_t Now() override { return 0; }
+    std::string ProgramDirectory() override { return "/nonexistent"; }
+    void SetWaitCursor(bool) override {}
+
+private:
+    bool yes_;
+};
+
+const ClassRecord& SmallClass() {
+    static const ClassRecord record = [] {
+        ClassRecord r = NewClassRecord();
+        r.grading.pointsFlag = 1;
+        for (int i = 0; i < 60; ++i) AddStudent(r, "Last", "First", "1");
+        for (int k = 0; k < kCategoryCount; ++k)
+            for (int g = 0; g < 3; ++g)
+                for (std::size_t row = 0; row < r.roster.size(); ++row)
+                    r.roster[row].scores[k].push_back(TGrades{row == 0 ? 10.0f : static_cast<float>(row % 11), FixedText<10>("G")});
+        return r;
+    }();
+    return record;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    PrintOptions options = DefaultPrintOptions();
+    ParsePrintOptions(std::span<const unsigned char>(data, size), options);
+    FuzzUi ui(size > 100 && (data[100] & 1) != 0);
+    TMyPrinter printer;
+    printer.SetDevice(std::make_unique<NullDevice>());
+    TGradesPrint printout("fuzz.gdr", SmallClass(), printer, ui, options, KeepOptions::DoNotSave);
+    printer.RunPrintJob(ui, nullptr, printout, false);
+    return 0;
+}
