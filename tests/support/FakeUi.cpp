@@ -155,8 +155,14 @@ std::unique_ptr<platform::PrintDevice> FakeUi::DefaultPrintDevice(const platform
 
 void FakeUi::Help(platform::HelpCommand command, std::string_view file, int topic) {
     static const char* kNames[] = {"contents", "index", "topic", "quit"};
-    helpCalls.push_back(std::string(kNames[static_cast<int>(command)]) + " " + std::string(file) +
-                        (command == platform::HelpCommand::Topic ? " " + std::to_string(topic) : std::string()));
+    std::string call = kNames[static_cast<int>(command)];
+    call += ' ';
+    call += file;
+    if (command == platform::HelpCommand::Topic) {
+        call += ' ';
+        call += std::to_string(topic);
+    }
+    helpCalls.push_back(std::move(call));
 }
 
 std::vector<std::string> FakeUi::BoxTexts() const {
