@@ -302,6 +302,10 @@ TEST(QtHelpTest, ContentsIndexAndTopics) {
     EXPECT_EQ(viewer.CurrentPage(), "usinghelp.html");
     EXPECT_EQ(viewer.TopicPage(669), "editstudent.html");
     EXPECT_TRUE(QFile::exists(QDir(QUORLE_HELP_DIR).filePath(viewer.TopicPage(669))));
+    viewer.ShowIndex("");
+    viewer.ShowPage("classwindow.html");
+    QApplication::processEvents();
+    viewer.grab().save(QDir(QUORLE_TEST_OUTPUT_DIR).filePath("help.png"));
     viewer.close();
 }
 
