@@ -3,6 +3,7 @@
 #include "classwin/ClassCommands.h"
 #include "classwin/Panes.h"
 #include "grading/DisplayOptions.h"
+#include "reports/ReportCommands.h"
 
 namespace quorle {
 
@@ -10,6 +11,8 @@ namespace {
 constexpr int kCmdClassInformation = 107;
 constexpr int kCmdDisplayOptions = 301;
 constexpr int kCmdExtraNames = 302;
+constexpr int kCmdPrintGrades = 110;
+constexpr int kCmdPrintMakeup = 123;
 }  // namespace
 
 struct TDecoChild::Impl {
@@ -26,6 +29,9 @@ struct TDecoChild::Impl {
     TGradeWindow grades;
     platform::ChildHost* host = nullptr;
     bool panesAdded = false;
+    // The grades report's options while the window is open (reloaded from
+    // QUORLE.POP at every Print > Grades).
+    PrintOptions printOptions{};
 };
 
 TDecoChild::TDecoChild(platform::Frame& frame, platform::Ui& ui, ClassRecord record)
@@ -135,6 +141,16 @@ bool TDecoChild::Command(int id) {
             record.extra2Name = extra2;
             record.modified = true;
             Repaint();
+            return true;
+        }
+        case kCmdPrintGrades: {
+            PrintGradesCommand(ui, impl_->host, record, impl_->printOptions);
+            if (platform::WindowHost* pane = impl_->names.Host()) pane->SetFocus();
+            return true;
+        }
+        case kCmdPrintMakeup: {
+            PrintMakeupCommand(ui, impl_->host, record);
+            if (platform::WindowHost* pane = impl_->names.Host()) pane->SetFocus();
             return true;
         }
         default: return false;
