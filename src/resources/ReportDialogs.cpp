@@ -81,16 +81,22 @@ DialogResource GradePrintDialogResource() {
     AddBoxes(d, averages, 6, 0, 0, kIdPrintFiguresFrame);
     AddBoxes(d, points, 8, 0, 2, kIdPrintFiguresFrame);
 
-    // Frame 3: the print order.
+    // An empty line keeps the rows of the averages as high as the points'.
+    d.controls.push_back(Control(ControlKind::Static, -1, "", 8, 0, 2, kIdPrintFiguresFrame));
+
+    // Frame 3: the print order at the top, the rest of the frame empty.
     d.controls.push_back(Control(ControlKind::GroupBox, kIdPrintOrderFrame, "", 1, 2));
     d.controls.push_back(Control(ControlKind::Static, -1, "Print Order:", 0, 0, 1, kIdPrintOrderFrame));
     d.controls.push_back(Control(ControlKind::RadioButton, kIdPrintCurrent, "Current", 1, 0, 1, kIdPrintOrderFrame));
     d.controls.push_back(Control(ControlKind::RadioButton, kIdPrintRank, "Rank", 2, 0, 1, kIdPrintOrderFrame));
+    for (int row = 3; row <= 8; ++row)
+        d.controls.push_back(Control(ControlKind::Static, -1, "", row, 0, 1, kIdPrintOrderFrame));
 
-    ControlResource ok = Control(ControlKind::PushButton, platform::kIdOk, "OK", 2, 1);
+    // OK and Cancel side by side under the last frame.
+    ControlResource ok = Control(ControlKind::PushButton, platform::kIdOk, "OK", 2, 2);
     ok.style = platform::kStyleDefault;
     d.controls.push_back(ok);
-    d.controls.push_back(Control(ControlKind::PushButton, platform::kIdCancel, "Cancel", 2, 2));
+    d.controls.push_back(Control(ControlKind::PushButton, platform::kIdCancel, "Cancel", 3, 2));
     return d;
 }
 
