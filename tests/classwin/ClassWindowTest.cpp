@@ -398,3 +398,55 @@ TEST(DisplayOptionsFile, RoundTripsAndRefusesShortFiles) {
 
 }  // namespace
 }  // namespace quorle::testing
+
+namespace quorle::testing {
+namespace {
+
+// A device that notes, outside itself, how many pages it started and whether
+// the class window was enabled while one printed (the job destroys the device).
+struct WatchingDevice : RecordingPrintDevice {
+    WatchingDevice(platform::ChildHost& window, bool& enabled, int& pages)
+        : window_(window), enabled_(enabled), pages_(pages) {}
+    int StartPage() override {
+        enabled_ = enabled_ || window_.IsEnabled();
+        ++pages_;
+        return RecordingPrintDevice::StartPage();
+    }
+    platform::ChildHost& window_;
+    bool& enabled_;
+    int& pages_;
+};
+
+TEST(ClassWindowPrint, MakeupWorkPrintsWithTheWindowDisabledAndCancelLeavesItEnabled) {
+    TempDir dir;
+    ClassWindowFixture f(SmallClass());
+    f.ui.programDirectory = dir.Path();
+
+    // Cancelled print dialog: nothing printed, the window stays enabled.
+    EXPECT_TRUE(f.child->Command(123));
+    EXPECT_EQ(f.ui.printDialogCount, 1);
+    EXPECT_TRUE(f.Host().IsEnabled());
+
+    bool enabledWhilePrinting = false;
+    int pages = 0;
+    f.ui.printDialogs.push_back([&](platform::PrintSetup&) -> std::unique_ptr<platform::PrintDevice> {
+        return std::make_unique<WatchingDevice>(f.Host(), enabledWhilePrinting, pages);
+    });
+    EXPECT_TRUE(f.child->Command(123));
+    EXPECT_EQ(pages, 1);
+    EXPECT_FALSE(enabledWhilePrinting);
+    EXPECT_TRUE(f.Host().IsEnabled());
+}
+
+TEST(ClassWindowPrint, GradesCancelledInTheOptionsDialogPrintsNothing) {
+    TempDir dir;
+    ClassWindowFixture f(SmallClass());
+    f.ui.programDirectory = dir.Path();
+    EXPECT_TRUE(f.child->Command(110));
+    EXPECT_EQ(f.ui.dialogCaptions.back(), "Print Display Options");
+    EXPECT_EQ(f.ui.printDialogCount, 0);
+    EXPECT_FALSE(dir.Exists("QUORLE.POP"));
+}
+
+}  // namespace
+}  // namespace quorle::testing
