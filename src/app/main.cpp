@@ -1,5 +1,6 @@
 // The quorle executable: the windowed gradebook, or a headless subcommand.
 #include <QApplication>
+#include <QIcon>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
 #endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(quorle::TDecoApp::kName);
+    QApplication::setWindowIcon(QIcon(quorle::qt::MakeAppIcon()));
 
     bool splash = true;
     if (const char* no = std::getenv("QUORLE_NO_SPLASH"); no && std::strcmp(no, "1") == 0) splash = false;

@@ -43,6 +43,7 @@ public:
         container_->setAutoFillBackground(true);
         setWidget(container_);
         setAttribute(Qt::WA_DeleteOnClose, false);
+        setWindowIcon(QIcon(MakeAppIcon()));
     }
 
     void SetCaption(std::string_view caption) override { setWindowTitle(FromCp1252(caption)); }
