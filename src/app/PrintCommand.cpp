@@ -208,6 +208,36 @@ private:
     std::ostream& err_;
 };
 
+// The PDF device as the command hands it to the job, counting the pages made.
+class PageCountingDevice : public platform::PrintDevice {
+public:
+    PageCountingDevice(std::unique_ptr<platform::PrintDevice> device, int& pages)
+        : device_(std::move(device)), pages_(pages) {}
+    void SelectFont(const platform::FontSpec& font) override { device_->SelectFont(font); }
+    void RestoreFont() override { device_->RestoreFont(); }
+    platform::Size TextExtent(std::string_view text) override { return device_->TextExtent(text); }
+    void TextOut(int x, int y, std::string_view text) override { device_->TextOut(x, y, text); }
+    void SetTextColor(platform::Color color) override { device_->SetTextColor(color); }
+    void SetDefaultTextColor() override { device_->SetDefaultTextColor(); }
+    void SetBackgroundTransparent(bool transparent) override { device_->SetBackgroundTransparent(transparent); }
+    void Line(int x1, int y1, int x2, int y2, int penWidth) override { device_->Line(x1, y1, x2, y2, penWidth); }
+    void Rectangle(const platform::Rect& rect, int penWidth) override { device_->Rectangle(rect, penWidth); }
+    int DeviceCaps(platform::DeviceCap cap) const override { return device_->DeviceCaps(cap); }
+    int StartDoc(std::string_view name) override { return device_->StartDoc(name); }
+    int StartPage() override {
+        const int result = device_->StartPage();
+        if (result > 0) ++pages_;
+        return result;
+    }
+    int EndPage() override { return device_->EndPage(); }
+    int EndDoc() override { return device_->EndDoc(); }
+    int SetCopyCount(int copies) override { return device_->SetCopyCount(copies); }
+
+private:
+    std::unique_ptr<platform::PrintDevice> device_;
+    int& pages_;
+};
+
 int Usage(std::ostream& err, const std::string& problem) {
     err << "quorle print: " << problem << "\n"
         << "Usage: quorle print grades|makeup CLASS.gdr -o OUT.pdf [options]  (quorle print --help)\n";
@@ -251,7 +281,11 @@ int RunPrintCommand(const std::vector<std::string>& args, const CommandLineServi
 
     CommandLineUi ui(arguments, services, err);
     TMyPrinter printer;
-    if (services.makePdfDevice) printer.SetDevice(services.makePdfDevice(partial.string(), arguments.pageSize));
+    int pages = 0;
+    if (services.makePdfDevice) {
+        if (auto device = services.makePdfDevice(partial.string(), arguments.pageSize))
+            printer.SetDevice(std::make_unique<PageCountingDevice>(std::move(device), pages));
+    }
 
     std::unique_ptr<TCountedPrintout> printout;
     if (arguments.report == "grades") {
@@ -284,7 +318,6 @@ int RunPrintCommand(const std::vector<std::string>& args, const CommandLineServi
             return 1;
         }
     }
-    const int pages = printout->PageCount();
     out << arguments.output << ": " << pages << (pages == 1 ? " page\n" : " pages\n");
     return 0;
 }

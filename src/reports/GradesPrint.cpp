@@ -13,6 +13,8 @@ namespace {
 constexpr int kGradesLinesPerPage = 85;
 constexpr int kGradesLineBudget = 44;
 constexpr int kColumnsPerBand = 9;
+// The class header ends where the body starts: 9 lines down.
+constexpr int kBodyLines = 9;
 
 const char* const kAverageHeadings[kCategoryCount] = {"Test Aver", "Quiz Aver", "HW Aver", "Lab Aver", nullptr, nullptr};
 const char* const kPointsHeadings[kCategoryCount] = {"Test Pts", "Quiz Pts", "HW Pts", "Lab Pts", nullptr, nullptr};
@@ -370,8 +372,32 @@ void TGradesPrint::PrintPage(platform::PrintDevice& device, const TStart& record
             y = PrintRow(device, units, rows_[static_cast<std::size_t>(i)], false, y);
     }
     y += units.line;
-    if (lastOfJob) PrintSummary(device, units, y);
+    if (lastOfJob) {
+        // A full last page of the wide layout leaves too little room for the
+        // summary: rather than run off the paper it goes on a page of its own,
+        // after the class header (and, narrow, the heading line it stands under).
+        if (y + SummaryHeight(units) > pageSize_.cy && y > kBodyLines * units.line + units.line) {
+            device.RestoreFont();
+            device.EndPage();
+            device.StartPage();
+            device.SelectFont(ReportFont(pageSize_.cy, kGradesLinesPerPage));
+            PrintPageNumber(device, pageCounter_ + 1);
+            y = PrintClassHeader(device, units, "", info_, today_);
+            if (!Wide()) PrintHeadingLine(device, units, y);
+            y += units.line;
+        }
+        PrintSummary(device, units, y);
+    }
     device.RestoreFont();
+}
+
+int TGradesPrint::SummaryHeight(const ReportUnits& units) const {
+    // The averages (a band of means each two lines further when wide), two
+    // lines, the distribution heading and its five bars, two lines, the class
+    // average.
+    int bands = 1;
+    if (Wide()) bands = (columnCount_ + kColumnsPerBand - 1) / kColumnsPerBand;
+    return (2 * (bands - 1) + 1 + 2 + 5 + 2) * units.line;
 }
 
 }  // namespace quorle

@@ -110,6 +110,7 @@ private:
     int PrintRow(platform::Canvas& canvas, const ReportUnits& units, const TStudent& row, bool possibleRow, int y);
     void PrintHeadingLine(platform::Canvas& canvas, const ReportUnits& units, int y);
     int PrintSummary(platform::Canvas& canvas, const ReportUnits& units, int y);
+    int SummaryHeight(const ReportUnits& units) const;
 
     GradingSystem grading_;
     std::string extra1_;

@@ -323,6 +323,28 @@ TEST_F(GradesReportTest, LongHeadingsAreCutBeforeTheNextColumnButFiguresNever) {
     EXPECT_NE(FindOn(Page(0), "1234567.00"), nullptr);
 }
 
+TEST_F(GradesReportTest, SummaryThatWouldRunOffAFullPageGoesOnAPageOfItsOwn) {
+    ClassRecord record = PointsClass();
+    AddStudents(record, 2);
+    for (int i = 0; i < 70; ++i) AddItem(record, kTests, "T" + std::to_string(i), 10, {5, 10});
+    // 75 columns: nine bands a student; the two students fill the page.
+    Print(record, Choose({kPrintLastName, kPrintFirstName, kPrintId, kPrintGradesFirst + kTests}));
+    ASSERT_EQ(columnCount, 75);
+    ASSERT_EQ(pageCount, 1);
+    ASSERT_EQ(device.pages.size(), 2u);
+    EXPECT_NE(FindOn(Page(0), "Last2"), nullptr);
+    EXPECT_EQ(FindOn(Page(0), "Averages:"), nullptr);
+    EXPECT_NE(FindOn(Page(1), "Page 2"), nullptr);
+    EXPECT_NE(FindOn(Page(1), "Course: Biology       Instructor: Ms. Gray"), nullptr);
+    const DrawnText* averages = FindOn(Page(1), "Averages:");
+    ASSERT_NE(averages, nullptr);
+    EXPECT_EQ(averages->y, kBody);
+    int bottom = 0;
+    for (const auto& t : Page(1).texts) bottom = std::max(bottom, t.y + kLine);
+    EXPECT_LE(bottom, 3200);
+    EXPECT_EQ(device.endDocs, 1);
+}
+
 // The options file and the dialog.
 
 TEST(PrintOptionsTest, FileIsTwentyFiveLittleEndianInts) {
