@@ -7,19 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "app/CommandLine.h"
 #include "app/DecoClient.h"
 #include "platform/qt/QtArt.h"
 #include "platform/qt/QtFrame.h"
 #include "platform/qt/QtPrint.h"
 #include "platform/qt/QtUi.h"
 
-#if __has_include("app/CommandLine.h")
-#include "app/CommandLine.h"
-#define QUORLE_HAS_COMMAND_LINE 1
-#endif
 
 int main(int argc, char** argv) {
-#ifdef QUORLE_HAS_COMMAND_LINE
     // The subcommands run without a display; only a PDF printout makes its own
     // application object when it needs one.
     if (quorle::IsCommandLineCommand(argc, argv)) {
@@ -27,7 +23,6 @@ int main(int argc, char** argv) {
         services.makePdfDevice = quorle::qt::MakePdfDevice;
         return quorle::RunCommandLine(argc, argv, services, std::cout, std::cerr);
     }
-#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(quorle::TDecoApp::kName);
     QApplication::setWindowIcon(QIcon(quorle::qt::MakeAppIcon()));

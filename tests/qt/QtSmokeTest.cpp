@@ -10,6 +10,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QStatusTipEvent>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -106,6 +108,17 @@ TEST(QtFrameTest, StartsWithMenuControlBarAndHints) {
     EXPECT_EQ(frame.statusBar()->currentMessage(), "Saves a class to disk");
     fileMenu->hide();
 
+    // So does a control-bar button the mouse enters.
+    QAction* openButton = nullptr;
+    for (QAction* action : frame.ControlBar()->actions())
+        if (action->data().toInt() == resources::cmd::kOpen) openButton = action;
+    ASSERT_NE(openButton, nullptr);
+    QWidget* button = frame.ControlBar()->widgetForAction(openButton);
+    ASSERT_NE(button, nullptr);
+    QStatusTipEvent tip(openButton->statusTip());
+    QApplication::sendEvent(button, &tip);
+    EXPECT_EQ(frame.statusBar()->currentMessage(), "Opens an existing class");
+
     frame.SetStatusText("Double Click");
     EXPECT_EQ(frame.statusBar()->currentMessage(), "Double Click");
 
@@ -201,6 +214,29 @@ TEST(QtDialogHostTest, LaysOutTheResourceAndAsksBeforeClosing) {
     EXPECT_EQ(dialog.closeAsks, 2);
     EXPECT_EQ(dialog.taken, "12345");
     EXPECT_EQ(host.result(), QDialog::Accepted);
+}
+
+TEST(QtDialogHostTest, MultiLineEditMarksItsSoftLineBreaks) {
+    App();
+    platform::DialogResource r;
+    r.caption = "Edit Progress or Warning Notice";
+    r.controls = {{101, platform::ControlKind::Edit, "", 0, 0, 1, 1, 1199, 0, platform::kStyleMultiline}};
+    platform::Dialog dialog(r);
+    QtDialogHost host(dialog, nullptr);
+    auto* edit = qobject_cast<QPlainTextEdit*>(host.Control(101));
+    ASSERT_NE(edit, nullptr);
+    edit->setFixedWidth(160);
+    host.show();
+    host.SetText(101, "Dear parent of {firstname} {lastname}, this is a long line\r\nSecond");
+    QApplication::processEvents();
+    const std::string text = host.Text(101);
+    // The long first line comes back wrapped, each screen line its own line.
+    EXPECT_NE(text.find("\r\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\nSecond"), std::string::npos) << text;
+    std::string joined = text;
+    std::erase(joined, '\r');
+    std::erase(joined, '\n');
+    EXPECT_EQ(joined.size(), std::string("Dear parent of {firstname} {lastname}, this is a long lineSecond").size());
 }
 
 TEST(QtDialogHostTest, TextsAreWindows1252) {

@@ -282,8 +282,9 @@ void QtDialogHost::SetText(int id, std::string_view text) {
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         edit->setText(value);
     } else if (auto* edit = qobject_cast<QPlainTextEdit*>(w)) {
+        // Line ends may come as CR LF (or CR CR LF at marked soft breaks).
         QString plain = value;
-        plain.replace("\r\n", "\n");
+        plain.remove('\r');
         edit->setPlainText(plain);
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setText(value);
