@@ -14,7 +14,6 @@
 #include "platform/qt/QtPrint.h"
 #include "platform/qt/QtUi.h"
 
-
 int main(int argc, char** argv) {
     // The subcommands run without a display; only a PDF printout makes its own
     // application object when it needs one.
