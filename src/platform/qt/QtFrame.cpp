@@ -308,6 +308,8 @@ void QtFrame::closeEvent(QCloseEvent* event) {
     }
     closeApproved_ = true;
     event->accept();
+    // The program ends with its frame, whatever other window is still up.
+    QCoreApplication::quit();
 }
 
 }  // namespace quorle::qt
