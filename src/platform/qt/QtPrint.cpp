@@ -11,8 +11,11 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QFontMetricsF>
 #include <algorithm>
+#include <cmath>
 #include <optional>
+#include <vector>
 
 #include "platform/qt/QtCanvas.h"
 
@@ -36,6 +39,7 @@ public:
     explicit PagedPrintDevice(std::unique_ptr<QPdfWriter> writer) : writer_(std::move(writer)), device_(writer_.get()) {}
 
     ~PagedPrintDevice() override {
+        runs_.clear();
         canvas_.reset();
         if (painter_.isActive()) {
             // A job that stopped on an error: a printer drops it.
@@ -51,12 +55,13 @@ public:
         if (writer_) writer_->setTitle(name);
         if (!painter_.begin(device_)) return platform::kSpoolGeneralError;
         canvas_ = std::make_unique<QtCanvas>(painter_, QFont(), Size(), device_->logicalDpiX(), device_->logicalDpiY());
-        if (selected_) canvas_->SelectFont(*selected_);
+        if (selected_) SelectFont(*selected_);
         firstPage_ = true;
         return 1;
     }
 
     int StartPage() override {
+        Flush();
         if (!painter_.isActive()) return platform::kSpoolGeneralError;
         // The painter opens the first page itself; every further one is asked for.
         if (!firstPage_ && !device_->newPage()) return platform::kSpoolGeneralError;
@@ -64,9 +69,13 @@ public:
         return 1;
     }
 
-    int EndPage() override { return painter_.isActive() ? 1 : platform::kSpoolGeneralError; }
+    int EndPage() override {
+        Flush();
+        return painter_.isActive() ? 1 : platform::kSpoolGeneralError;
+    }
 
     int EndDoc() override {
+        Flush();
         canvas_.reset();
         if (!painter_.isActive()) return platform::kSpoolGeneralError;
         const bool ended = painter_.end();
@@ -81,11 +90,18 @@ public:
     }
 
     void SelectFont(const platform::FontSpec& font) override {
+        Flush();
         selected_ = font;
-        if (canvas_) canvas_->SelectFont(font);
+        if (canvas_) {
+            canvas_->SelectFont(font);
+            // A fixed-pitch font lets texts of one line go out as one run.
+            advance_ = font.fixedPitch ? QFontMetricsF(painter_.font(), device_).horizontalAdvance(QLatin1Char(' ')) : 0.0;
+        }
     }
     void RestoreFont() override {
+        Flush();
         selected_.reset();
+        advance_ = 0.0;
         if (canvas_) canvas_->RestoreFont();
     }
     platform::Size TextExtent(std::string_view text) override {
@@ -95,22 +111,58 @@ public:
         const QFontMetrics metrics(font, device_);
         return platform::Size{metrics.horizontalAdvance(FromCp1252(text)), metrics.height()};
     }
+    // Texts of one line in a fixed-pitch font, whose gaps are whole numbers
+    // of characters to within a device pixel, go out as one run with spaces
+    // between them: a report page is a few hundred runs instead of thousands
+    // of texts, and every character stays where it was asked for.
     void TextOut(int x, int y, std::string_view text) override {
-        if (canvas_) canvas_->TextOut(x, y, text);
+        if (!canvas_) return;
+        if (advance_ <= 0.0) {
+            canvas_->TextOut(x, y, text);
+            return;
+        }
+        for (std::size_t i = 0; i < runs_.size(); ++i) {
+            Run& run = runs_[i];
+            if (run.y != y) continue;
+            const double end = run.x + static_cast<double>(run.text.size()) * advance_;
+            const double gap = (static_cast<double>(x) - end) / advance_;
+            const long spaces = std::lround(gap);
+            if (gap > -0.01 && spaces >= 0 && spaces < 4096 &&
+                std::abs(end + static_cast<double>(spaces) * advance_ - static_cast<double>(x)) < 1.0) {
+                run.text.append(static_cast<std::size_t>(spaces), ' ');
+                run.text.append(text);
+                return;
+            }
+            // It cannot join the line's run: the run goes out, this one starts.
+            canvas_->TextOut(run.x, run.y, run.text);
+            runs_.erase(runs_.begin() + static_cast<std::ptrdiff_t>(i));
+            break;
+        }
+        // A few lines are kept open at once: the wide layout writes a heading
+        // line and a value line in turns.
+        if (runs_.size() >= kOpenRuns) {
+            canvas_->TextOut(runs_.front().x, runs_.front().y, runs_.front().text);
+            runs_.erase(runs_.begin());
+        }
+        runs_.push_back(Run{x, y, std::string(text)});
     }
     void SetTextColor(platform::Color color) override {
+        Flush();
         if (canvas_) canvas_->SetTextColor(color);
     }
     void SetDefaultTextColor() override {
+        Flush();
         if (canvas_) canvas_->SetDefaultTextColor();
     }
     void SetBackgroundTransparent(bool transparent) override {
         if (canvas_) canvas_->SetBackgroundTransparent(transparent);
     }
     void Line(int x1, int y1, int x2, int y2, int penWidth) override {
+        Flush();
         if (canvas_) canvas_->Line(x1, y1, x2, y2, penWidth);
     }
     void Rectangle(const platform::Rect& rect, int penWidth) override {
+        Flush();
         if (canvas_) canvas_->Rectangle(rect, penWidth);
     }
     int DeviceCaps(DeviceCap cap) const override {
@@ -124,6 +176,11 @@ public:
     }
 
 private:
+    void Flush() {
+        if (canvas_)
+            for (const Run& run : runs_) canvas_->TextOut(run.x, run.y, run.text);
+        runs_.clear();
+    }
     platform::Size Size() const { return platform::Size{device_->width(), device_->height()}; }
 
     std::unique_ptr<QPrinter> printer_;
@@ -133,6 +190,14 @@ private:
     std::unique_ptr<QtCanvas> canvas_;
     std::optional<platform::FontSpec> selected_;
     bool firstPage_ = true;
+    double advance_ = 0.0;  // of a character of the fixed-pitch font in use; 0: none
+    struct Run {
+        int x = 0;
+        int y = 0;
+        std::string text;
+    };
+    static constexpr std::size_t kOpenRuns = 4;
+    std::vector<Run> runs_;
 };
 
 // After the dialog the job runner decides about copies: one copy per job
