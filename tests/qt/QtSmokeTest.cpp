@@ -6,10 +6,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMessageBox>
+#include <QTimer>
+#include <functional>
 #include <QPlainTextEdit>
 #include <QStatusTipEvent>
 #include <QMenuBar>
@@ -256,6 +260,72 @@ TEST(QtUiTest, ConvertsFiltersAndFindsTheProgramDirectory) {
     EXPECT_EQ(FindProgramDirectory(), dir.Path());
 }
 
+// Works the modal window that comes up next, once it is there.
+void WhenModalAppears(std::function<void(QWidget*)> act) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible()) return;
+        timer->stop();
+        timer->deleteLater();
+        act(modal);
+    });
+    timer->start();
+}
+
+TEST(QtUiTest, MessageBoxesAnswerEscapeWithTheHarmlessButton) {
+    App();
+    QtUi ui;
+    QString caption;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    WhenModalAppears([&](QWidget* box) {
+        caption = box->windowTitle();
+        icon = qobject_cast<QMessageBox*>(box)->icon();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    EXPECT_EQ(ui.MessageBox("Error!", "Incorrect file format", platform::Buttons::Ok, platform::Icon::Stop),
+              platform::Answer::Ok);
+    EXPECT_EQ(caption, "Error!");
+    EXPECT_EQ(icon, QMessageBox::Critical);
+
+    WhenModalAppears([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
+    EXPECT_EQ(ui.MessageBox("Delete Grade Set ?", "Do you want to delete Quiz 1 ?", platform::Buttons::YesNo,
+                            platform::Icon::Question),
+              platform::Answer::No);
+    WhenModalAppears([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
+    EXPECT_EQ(ui.MessageBox("File has changed", "a.gdr has changed. Do you want to save changes ?",
+                            platform::Buttons::YesNoCancel, platform::Icon::Question),
+              platform::Answer::Cancel);
+    WhenModalAppears([](QWidget* box) {
+        for (QAbstractButton* button : qobject_cast<QMessageBox*>(box)->buttons())
+            if (qobject_cast<QMessageBox*>(box)->buttonRole(button) == QMessageBox::YesRole) button->click();
+    });
+    EXPECT_EQ(ui.MessageBox("Transfer?", "Do you want to transfer Ann Adams to another class ?",
+                            platform::Buttons::YesNoCancel, platform::Icon::Question),
+              platform::Answer::Yes);
+}
+
+TEST(QtUiTest, RunModalTakesEnterAsOk) {
+    App();
+    QtUi ui;
+    LimitDialog dialog;
+    dialog.closeAsks = 1;  // agrees at once
+    WhenModalAppears([](QWidget* host) {
+        QWidget* edit = host->focusWidget();
+        ASSERT_NE(edit, nullptr);
+        QTest::keyClicks(edit, "42");
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+    EXPECT_TRUE(ui.RunModal(dialog));
+    EXPECT_EQ(dialog.taken, "42");
+
+    LimitDialog cancelled;
+    WhenModalAppears([](QWidget* host) { QTest::keyClick(host, Qt::Key_Escape); });
+    EXPECT_FALSE(ui.RunModal(cancelled));
+    EXPECT_EQ(cancelled.closeAsks, 0);
+}
+
 // A window that records what reaches it.
 class ProbeWindow : public platform::Window {
 public:
@@ -446,7 +516,21 @@ TEST(QtClassWindowTest, OpensAnExampleAndRendersIt) {
     const QImage whole = frame.grab().toImage();
     whole.save(QDir(QUORLE_TEST_OUTPUT_DIR).filePath("frame.png"));
 
-    // Close all closes it and counts down.
+    // Every sample class opens and renders as well.
+    const QStringList samples = QDir(QUORLE_EXAMPLES_DIR).entryList({"*.gdr"}, QDir::Files, QDir::Name);
+    for (const QString& name : samples) {
+        SCOPED_TRACE(name.toStdString());
+        ASSERT_TRUE(client.OpenClass(QDir(QUORLE_EXAMPLES_DIR).filePath(name).toStdString()));
+        QMdiSubWindow* window = frame.MdiArea()->currentSubWindow();
+        ASSERT_NE(window, nullptr);
+        window->setGeometry(0, 0, 1000, 600);
+        QApplication::processEvents();
+        const QString file = QString("class-window-%1.png").arg(QFileInfo(name).baseName());
+        EXPECT_TRUE(window->grab().save(QDir(QUORLE_TEST_OUTPUT_DIR).filePath(file)));
+    }
+    EXPECT_EQ(client.OpenClassCount(), 1 + samples.size());
+
+    // Close all closes them and counts down.
     client.Command(resources::cmd::kCloseAll);
     QApplication::processEvents();
     EXPECT_EQ(client.OpenClassCount(), 0);
