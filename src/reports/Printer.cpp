@@ -264,13 +264,16 @@ void TCountedPrintout::BeginCopy(int fromPage, int, unsigned) {
     pageCounter_ = fromPage;
 }
 
-bool TCountedPrintout::PageExists(int) { return pageCounter_ <= printer_.Setup().toPage; }
+// A range the dialog let run past the report ends with the report's last page.
+bool TCountedPrintout::PageExists(int) {
+    return pageCounter_ <= printer_.Setup().toPage && pageCounter_ <= PageCount();
+}
 
 void TCountedPrintout::RenderPage(int, const platform::Rect&, unsigned) {
     if (device_ == nullptr || pageCounter_ < 1 || pageCounter_ > PageCount()) return;
     if (pageSize_.cx > 0 && pageSize_.cy > 0)
         PrintPage(*device_, pages_[static_cast<std::size_t>(pageCounter_ - 1)],
-                  pageCounter_ == printer_.Setup().toPage);
+                  pageCounter_ == std::min(printer_.Setup().toPage, PageCount()));
     ++pageCounter_;
 }
 

@@ -106,6 +106,18 @@ TEST_F(PrintJobTest, NarrowedRangePrintsExactlyThosePages) {
     EXPECT_EQ(printout.lastOfJob, (std::vector<bool>{false, true}));
 }
 
+TEST_F(PrintJobTest, RangePastTheLastPageEndsWithTheReport) {
+    CountingPrintout printout("class.gdr", printer, 3);
+    ui.printDialogs.push_back(PrintDialogOk(device, nullptr, [](platform::PrintSetup& s) {
+        s.flags |= platform::kPrintPageNums;
+        s.fromPage = 2;
+        s.toPage = 9;
+    }));
+    EXPECT_TRUE(printer.RunPrintJob(ui, &parent, printout, true));
+    ASSERT_EQ(device.pages.size(), 2u);
+    EXPECT_EQ(printout.lastOfJob, (std::vector<bool>{false, true}));
+}
+
 TEST_F(PrintJobTest, UncollatedCopiesAreMadeByTheDevice) {
     CountingPrintout printout("class.gdr", printer, 2);
     ui.printDialogs.push_back(PrintDialogOk(device, nullptr, [](platform::PrintSetup& s) { s.copies = 2; }));
