@@ -50,7 +50,10 @@ public:
 
     int StartDoc(std::string_view documentName) override {
         if (painter_.isActive()) return platform::kSpoolGeneralError;
-        const QString name = FromCp1252(documentName);
+        // The document name is the class file's path: the file system's UTF-8
+        // when it reads as such, else the program's own single-byte text.
+        QString name = QString::fromUtf8(documentName.data(), static_cast<qsizetype>(documentName.size()));
+        if (name.contains(QChar::ReplacementCharacter)) name = FromCp1252(documentName);
         if (printer_) printer_->setDocName(name);
         if (writer_) writer_->setTitle(name);
         if (!painter_.begin(device_)) return platform::kSpoolGeneralError;
