@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
@@ -304,6 +305,36 @@ TEST(QtUiTest, MessageBoxesAnswerEscapeWithTheHarmlessButton) {
     EXPECT_EQ(ui.MessageBox("Transfer?", "Do you want to transfer Ann Adams to another class ?",
                             platform::Buttons::YesNoCancel, platform::Icon::Question),
               platform::Answer::Yes);
+}
+
+TEST(QtUiTest, SaveDialogLeavesTheOverwriteQuestionToTheSystem) {
+    App();
+    testing::TempDir dir;
+    // A class that is there already: the dialog must not ask about replacing it.
+    dir.Write("old.gdr", {'x'});
+    QtUi ui;
+    bool confirms = true;
+    QString suffix;
+    QStringList filters;
+    WhenModalAppears([&](QWidget* widget) {
+        auto* dialog = qobject_cast<QFileDialog*>(widget);
+        ASSERT_NE(dialog, nullptr);
+        confirms = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        suffix = dialog->defaultSuffix();
+        filters = dialog->nameFilters();
+        dialog->setDirectory(QString::fromStdString(dir.Path()));
+        dialog->selectFile("old");
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    platform::FileDialogOptions options;
+    options.filter = "Class Files (*.gdr)|*.gdr|";
+    options.defaultExtension = "gdr";
+    const auto path = ui.SaveFileName(options);
+    EXPECT_FALSE(confirms);
+    EXPECT_EQ(suffix, "gdr");
+    EXPECT_EQ(filters, QStringList{"Class Files (*.gdr)"});
+    ASSERT_TRUE(path.has_value());
+    EXPECT_EQ(*path, dir.File("old.gdr"));
 }
 
 TEST(QtUiTest, RunModalTakesEnterAsOk) {

@@ -113,13 +113,15 @@ std::optional<std::string> QtUi::FileName(const platform::FileDialogOptions& opt
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(options.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     }
-    if (parent_ && !QDir::current().exists()) dialog.setDirectory(QDir::home());
+    // Each file dialog starts where the last one ended.
+    if (!lastDirectory_.isEmpty() && QDir(lastDirectory_).exists()) dialog.setDirectory(lastDirectory_);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty()) return std::nullopt;
     const QString path = chosen.front();
     if (options.pathMustExist && !QFileInfo(path).absoluteDir().exists()) return std::nullopt;
     if (!save && options.fileMustExist && !QFileInfo(path).isFile()) return std::nullopt;
+    lastDirectory_ = QFileInfo(path).absolutePath();
     return QDir::toNativeSeparators(path).toStdString();
 }
 
@@ -149,7 +151,11 @@ std::unique_ptr<platform::PrintDevice> QtUi::DefaultPrintDevice(const platform::
 
 HelpViewer& QtUi::EnsureViewer() {
     if (!viewer_) {
-        const QString folder = QDir(QString::fromStdString(ProgramDirectory())).filePath("help");
+        // The help pages stand beside the program; a program directory set
+        // elsewhere (for the settings) may not hold them.
+        QString folder = QDir(QString::fromStdString(ProgramDirectory())).filePath("help");
+        if (!QFileInfo(QDir(folder).filePath("contents.html")).exists() && QCoreApplication::instance())
+            folder = QDir(QCoreApplication::applicationDirPath()).filePath("help");
         viewer_ = new HelpViewer(folder, nullptr);
     }
     return *viewer_;

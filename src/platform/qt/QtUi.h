@@ -51,6 +51,7 @@ private:
     QPointer<QWidget> parent_;
     QPointer<HelpViewer> viewer_;
     int waitDepth_ = 0;
+    QString lastDirectory_;
 };
 
 }  // namespace quorle::qt
