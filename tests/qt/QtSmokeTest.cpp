@@ -15,7 +15,9 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <functional>
+#include <memory>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QStatusTipEvent>
 #include <QMenuBar>
 #include <QPushButton>
@@ -261,15 +263,30 @@ TEST(QtUiTest, ConvertsFiltersAndFindsTheProgramDirectory) {
     EXPECT_EQ(FindProgramDirectory(), dir.Path());
 }
 
-// Works the modal window that comes up next, once it is there.
+// Works the modal window that comes up next, once it is there, and again on
+// each tick while that same window stays up (a dialog may not take the first
+// try); gives up by rejecting it after a few seconds so no test can hang.
 void WhenModalAppears(std::function<void(QWidget*)> act) {
     auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
+    timer->setInterval(20);
+    auto target = std::make_shared<QPointer<QWidget>>();
+    auto acted = std::make_shared<bool>(false);
+    auto ticks = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act, target, acted, ticks] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible()) return;
-        timer->stop();
-        timer->deleteLater();
+        const bool up = modal && modal->isVisible();
+        if (*acted && (!up || modal != target->data())) {
+            timer->stop();
+            timer->deleteLater();
+            return;
+        }
+        if (!up) return;
+        if (++*ticks > 250) {
+            if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+            return;
+        }
+        *target = modal;
+        *acted = true;
         act(modal);
     });
     timer->start();
@@ -323,7 +340,10 @@ TEST(QtUiTest, SaveDialogLeavesTheOverwriteQuestionToTheSystem) {
         suffix = dialog->defaultSuffix();
         filters = dialog->nameFilters();
         dialog->setDirectory(QString::fromStdString(dir.Path()));
-        dialog->selectFile("old");
+        // The name typed into the file name box.
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(name, nullptr);
+        name->setText("old");
         QMetaObject::invokeMethod(dialog, "accept");
     });
     platform::FileDialogOptions options;
@@ -544,6 +564,18 @@ TEST(QtClassWindowTest, OpensAnExampleAndRendersIt) {
         for (int x = picture.width() / 2; x < picture.width(); x += 3)
             if (picture.pixelColor(x, y) != QColor(Qt::white)) ++coloured;
     EXPECT_GT(coloured, 100);
+    // Keys scroll the grades pane; the names pane and its boxes follow.
+    QtWindowHost* names = panes[0]->x() < panes[1]->x() ? panes[0] : panes[1];
+    QtWindowHost* grades = names == panes[0] ? panes[1] : panes[0];
+    grades->setFocus();
+    for (int i = 0; i < 5; ++i) QTest::keyClick(grades, Qt::Key_Down);
+    QTest::keyClick(grades, Qt::Key_Right);
+    const QImage scrolled = sub->grab().toImage();
+    scrolled.save(QDir(QUORLE_TEST_OUTPUT_DIR).filePath("class-window-scrolled.png"));
+    EXPECT_EQ(grades->GetWindow()->GetScroller().yPos, 5);
+    EXPECT_EQ(grades->GetWindow()->GetScroller().xPos, 1);
+    EXPECT_EQ(names->GetWindow()->GetScroller().yPos, 5);
+
     const QImage whole = frame.grab().toImage();
     whole.save(QDir(QUORLE_TEST_OUTPUT_DIR).filePath("frame.png"));
 

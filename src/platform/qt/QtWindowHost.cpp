@@ -118,6 +118,9 @@ void QtWindowHost::AddCheckBox(int id, const platform::Rect& rect) {
         if (window_) window_->CheckBoxClicked(id);
         setFocus(Qt::MouseFocusReason);
     });
+    const int side = std::max(4, std::min(rect.Width(), rect.Height()));
+    box->setStyleSheet(QString("QCheckBox { padding: 0px; } QCheckBox::indicator { width: %1px; height: %1px; }")
+                           .arg(std::max(4, side - 2)));
     boxes_[id] = Box{box, rect};
     PlaceCheckBoxes();
     box->show();
@@ -146,8 +149,6 @@ void QtWindowHost::PlaceCheckBoxes() {
         const platform::Rect& r = box.rect;
         const int side = std::max(4, std::min(r.Width(), r.Height()));
         box.widget->setGeometry(r.left, r.top - dy, side, side);
-        box.widget->setStyleSheet(QString("QCheckBox { padding: 0px; } QCheckBox::indicator { width: %1px; height: %1px; }")
-                                      .arg(std::max(4, side - 2)));
     }
 }
 
