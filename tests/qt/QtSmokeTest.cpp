@@ -466,6 +466,30 @@ TEST(QtHelpTest, ContentsIndexAndTopics) {
     viewer.close();
 }
 
+TEST(QtHelpTest, HelpCommandsReachTheViewer) {
+    App();
+    testing::TempDir dir;  // a program directory without help pages: they are found beside the program
+    QtUi ui;
+    ui.Help(platform::HelpCommand::Contents, "quorle.hlp");
+    ASSERT_NE(ui.Viewer(), nullptr);
+    EXPECT_EQ(ui.Viewer()->CurrentPage(), "contents.html");
+    ui.Help(platform::HelpCommand::Contents, "WINHELP.HLP");
+    EXPECT_EQ(ui.Viewer()->CurrentPage(), "usinghelp.html");
+    ui.Help(platform::HelpCommand::Index, "quorle.hlp");
+    EXPECT_TRUE(ui.Viewer()->IndexKey()->text().isEmpty());
+    EXPECT_GT(ui.Viewer()->IndexList()->count(), 10);
+    // Topic 669, asked for from the Edit Student dialog, pops up its page.
+    ui.Help(platform::HelpCommand::Topic, dir.Path() + "/quorle.hlp", 669);
+    QTextBrowser* popup = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w != ui.Viewer() && w->windowTitle() == "Quorle Help") popup = w->findChild<QTextBrowser*>();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_TRUE(popup->toPlainText().contains("Edit Student"));
+    ui.Help(platform::HelpCommand::Quit, "quorle.hlp");
+    EXPECT_FALSE(ui.Viewer()->isVisible());
+    popup->window()->close();
+}
+
 // A class window that may or may not close.
 class GateChild : public platform::ChildWindow {
 public:
