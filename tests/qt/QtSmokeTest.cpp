@@ -300,6 +300,7 @@ TEST(QtUiTest, MessageBoxesAnswerEscapeWithTheHarmlessButton) {
     WhenModalAppears([&](QWidget* box) {
         caption = box->windowTitle();
         icon = qobject_cast<QMessageBox*>(box)->icon();
+        box->grab().save(QDir(QUORLE_TEST_OUTPUT_DIR).filePath("message-box.png"));
         QTest::keyClick(box, Qt::Key_Escape);
     });
     EXPECT_EQ(ui.MessageBox("Error!", "Incorrect file format", platform::Buttons::Ok, platform::Icon::Stop),
