@@ -14,6 +14,7 @@
 #include <string>
 
 #include "BenchClass.h"
+#include "app/HeadlessUi.h"
 #include "record/ClassFile.h"
 #include "reports/GradesPrint.h"
 #include "reports/MakeupPrint.h"
@@ -68,21 +69,10 @@ private:
 };
 
 // Answers the two questions of the grades report with No; shows nothing.
-class BenchUi : public platform::Ui {
+class BenchUi : public HeadlessUi {
 public:
-    platform::Answer MessageBox(std::string_view, std::string_view, platform::Buttons, platform::Icon) override {
-        return platform::Answer::No;
-    }
-    std::optional<std::string> OpenFileName(const platform::FileDialogOptions&) override { return std::nullopt; }
-    std::optional<std::string> SaveFileName(const platform::FileDialogOptions&) override { return std::nullopt; }
-    bool RunModal(platform::Dialog&) override { return false; }
-    std::unique_ptr<platform::PrintDevice> PrintDialog(platform::PrintSetup&) override { return nullptr; }
-    std::unique_ptr<platform::PrintDevice> DefaultPrintDevice(const platform::PrintSetup&) override { return nullptr; }
-    void Help(platform::HelpCommand, std::string_view, int) override {}
     platform::Date Today() override { return {2026, 12, 7}; }
-    std::int64_t Now() override { return 0; }
     std::string ProgramDirectory() override { return "."; }
-    void SetWaitCursor(bool) override {}
 };
 
 const ClassRecord& BigClass() {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 
+#include "app/HeadlessUi.h"
 #include "record/ClassRecord.h"
 #include "reports/GradesPrint.h"
 
@@ -38,22 +39,14 @@ private:
     int height_ = 16;
 };
 
-class FuzzUi : public platform::Ui {
+class FuzzUi : public HeadlessUi {
 public:
     explicit FuzzUi(bool yes) : yes_(yes) {}
     platform::Answer MessageBox(std::string_view, std::string_view, platform::Buttons, platform::Icon) override {
         return yes_ ? platform::Answer::Yes : platform::Answer::No;
     }
-    std::optional<std::string> OpenFileName(const platform::FileDialogOptions&) override { return std::nullopt; }
-    std::optional<std::string> SaveFileName(const platform::FileDialogOptions&) override { return std::nullopt; }
-    bool RunModal(platform::Dialog&) override { return false; }
-    std::unique_ptr<platform::PrintDevice> PrintDialog(platform::PrintSetup&) override { return nullptr; }
-    std::unique_ptr<platform::PrintDevice> DefaultPrintDevice(const platform::PrintSetup&) override { return nullptr; }
-    void Help(platform::HelpCommand, std::string_view, int) override {}
     platform::Date Today() override { return {1997, 3, 7}; }
-    std::int64_t Now() override { return 0; }
     std::string ProgramDirectory() override { return "/nonexistent"; }
-    void SetWaitCursor(bool) override {}
 
 private:
     bool yes_;

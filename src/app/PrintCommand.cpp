@@ -1,5 +1,7 @@
 #include "app/PrintCommand.h"
 
+#include "app/HeadlessUi.h"
+
 #include <array>
 #include <cctype>
 #include <cstdlib>
@@ -172,35 +174,19 @@ std::string ParseArguments(const std::vector<std::string>& args, PrintArguments&
 
 // The Ui of a headless job: the two questions of the grades report are
 // answered from the arguments, every other box goes to the error stream.
-class CommandLineUi : public platform::Ui {
+class CommandLineUi : public HeadlessUi {
 public:
     CommandLineUi(const PrintArguments& arguments, const CommandLineServices& services, std::ostream& err)
         : arguments_(arguments), services_(services), err_(err) {}
 
     platform::Answer MessageBox(std::string_view caption, std::string_view text, platform::Buttons buttons,
-                                platform::Icon) override {
+                                platform::Icon icon) override {
         if (caption == "Include Last Test Score") return arguments_.lastTest ? platform::Answer::Yes : platform::Answer::No;
         if (caption == "Include Last Quiz Score") return arguments_.lastQuiz ? platform::Answer::Yes : platform::Answer::No;
         err_ << "quorle print: " << platform::Cp1252ToUtf8(text) << "\n";
-        return buttons == platform::Buttons::YesNo || buttons == platform::Buttons::YesNoCancel ? platform::Answer::No
-                                                                                                 : platform::Answer::Ok;
+        return HeadlessUi::MessageBox(caption, text, buttons, icon);
     }
-    std::optional<std::string> OpenFileName(const platform::FileDialogOptions&) override { return std::nullopt; }
-    std::optional<std::string> SaveFileName(const platform::FileDialogOptions&) override { return std::nullopt; }
-    bool RunModal(platform::Dialog&) override { return false; }
-    std::unique_ptr<platform::PrintDevice> PrintDialog(platform::PrintSetup&) override { return nullptr; }
-    std::unique_ptr<platform::PrintDevice> DefaultPrintDevice(const platform::PrintSetup&) override { return nullptr; }
-    void Help(platform::HelpCommand, std::string_view, int) override {}
-    platform::Date Today() override {
-        if (services_.today) return services_.today();
-        const std::time_t now = std::time(nullptr);
-        std::tm local{};
-        localtime_r(&now, &local);
-        return platform::Date{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
-    }
-    std::int64_t Now() override { return static_cast<std::int64_t>(std::time(nullptr)); }
-    std::string ProgramDirectory() override { return CommandLineProgramDirectory(); }
-    void SetWaitCursor(bool) override {}
+    platform::Date Today() override { return services_.today ? services_.today() : HeadlessUi::Today(); }
 
 private:
     const PrintArguments& arguments_;

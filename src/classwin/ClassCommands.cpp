@@ -96,12 +96,6 @@ std::string ClassCaption(const ClassRecord& record) {
     return record.info.course.Str() + "       Period " + record.info.period.Str() + "  " + file;
 }
 
-std::string FillLabel(std::string_view label, std::string_view text) {
-    std::string out(label);
-    if (const auto at = out.find("%s"); at != std::string::npos) out.replace(at, 2, text);
-    return out;
-}
-
 // ------------------------------------------------------------ Class Information
 
 TClassInfoDialog::TClassInfoDialog(ClassInfo& info)
@@ -146,7 +140,7 @@ void TOptionsDialog::SetupWindow(platform::DialogHost& host) {
                   {resources::kIdExtra1PointsLabel, extra1_},  {resources::kIdExtra2PointsLabel, extra2_}};
     for (const auto& label : labels) {
         const auto* c = Resource().Find(label.id);
-        host.SetText(label.id, FillLabel(c ? std::string_view(c->text) : std::string_view("%s"), label.name));
+        host.SetText(label.id, platform::FillLabel(c ? std::string_view(c->text) : std::string_view("%s"), label.name));
     }
 }
 

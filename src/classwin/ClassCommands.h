@@ -34,8 +34,6 @@ bool ConfirmClose(platform::Ui& ui, ClassRecord& record, const std::function<voi
 // for a class with none of them, and in place of a missing file name.
 std::string ClassCaption(const ClassRecord& record);
 
-// A label with its "%s" marker replaced (the first one) by the text.
-std::string FillLabel(std::string_view label, std::string_view text);
 
 // Class Information: course title, instructor, period/time (29, 49, 19 characters).
 class TClassInfoDialog : public platform::Dialog {

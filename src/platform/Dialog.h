@@ -10,6 +10,9 @@
 
 namespace quorle::platform {
 
+// A label's "%s" marker replaced by a text (never used as a format string).
+std::string FillLabel(std::string_view label, std::string_view text);
+
 inline constexpr int kIdOk = 1;
 inline constexpr int kIdCancel = 2;
 

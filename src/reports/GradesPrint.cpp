@@ -83,9 +83,9 @@ void TGradePrintDialog::SetupWindow(platform::DialogHost& host) {
     const int extra2Labels[] = {resources::kIdPrintExtra2, resources::kIdPrintExtra2Average,
                                 resources::kIdPrintExtra2Points};
     for (int id : extra1Labels)
-        if (const auto* c = Resource().Find(id)) host.SetText(id, FillMarker(c->text, extra1_));
+        if (const auto* c = Resource().Find(id)) host.SetText(id, platform::FillLabel(c->text, extra1_));
     for (int id : extra2Labels)
-        if (const auto* c = Resource().Find(id)) host.SetText(id, FillMarker(c->text, extra2_));
+        if (const auto* c = Resource().Find(id)) host.SetText(id, platform::FillLabel(c->text, extra2_));
 }
 
 bool TGradePrintDialog::CanClose(platform::DialogHost& host) {

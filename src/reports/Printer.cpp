@@ -30,13 +30,6 @@ constexpr int kLastPossiblePage = INT_MAX;
 
 }  // namespace
 
-std::string FillMarker(std::string_view label, std::string_view text) {
-    std::string out(label);
-    const auto at = out.find("%s");
-    if (at != std::string::npos) out.replace(at, 2, text);
-    return out;
-}
-
 std::string PrintErrorText(std::string_view title, int error) {
     const char* reason = SpoolErrorReason(error);
     if (reason == nullptr) return {};

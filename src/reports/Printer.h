@@ -93,8 +93,6 @@ private:
 // error; empty for codes that show nothing.
 std::string PrintErrorText(std::string_view title, int error);
 
-// Replaces the first "%s" of a label with a text (never a format string).
-std::string FillMarker(std::string_view label, std::string_view text);
 
 // The report font: "Courier New", character height one N-th of the page height.
 platform::FontSpec ReportFont(int pageHeight, int linesPerPage);

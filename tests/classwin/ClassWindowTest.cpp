@@ -364,9 +364,9 @@ TEST_F(ClassWindowFileTest, CommandsOnAnUntitledClassMarkItChangedWithoutAWarnin
 }
 
 TEST(FillLabel, ReplacesTheMarkerAndNeverFormats) {
-    EXPECT_EQ(FillLabel("%s Average", "Lab2"), "Lab2 Average");
-    EXPECT_EQ(FillLabel("%s", "%d%n"), "%d%n");
-    EXPECT_EQ(FillLabel("No marker", "x"), "No marker");
+    EXPECT_EQ(platform::FillLabel("%s Average", "Lab2"), "Lab2 Average");
+    EXPECT_EQ(platform::FillLabel("%s", "%d%n"), "%d%n");
+    EXPECT_EQ(platform::FillLabel("No marker", "x"), "No marker");
 }
 
 TEST(DisplayOptionsFile, RoundTripsAndRefusesShortFiles) {
