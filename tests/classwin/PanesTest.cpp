@@ -170,7 +170,7 @@ TEST(GradesPane, WithNothingChosenStillShowsAverageAndGrade) {
     f.child->Record().display[kShowPossiblePoints] = 1;
     f.child->Repaint();
     c = f.GradesHost().Paint();
-    EXPECT_EQ(Texts(c.Line(0)), (std::vector<std::string>{"Lab2 Aver", "Extra2 Pts", "Poss Pts", "Average", "Grade"}));
+    EXPECT_EQ(Texts(c.Line(0)), (std::vector<std::string>{"Lab2 Aver", "Extra2 Pt", "Poss Pts", "Average", "Grade"}));
     EXPECT_EQ(f.Grades().GetScroller().xRange, 4);
 }
 
@@ -219,18 +219,30 @@ TEST(GradesPane, PaintsOnlyWhatIsVisibleAndAgreesWithAFullPaint) {
     EXPECT_LE(names.texts.size(), 3u * (600 / 16 + 2));
 }
 
-TEST(GradesPane, AWideHeadingLeftOfTheClipStillReachesIntoIt) {
+TEST(GradesPane, HeadingsStopShortOfTheNextColumn) {
     ClassRecord r = SmallClass();
     r.extra1Name = "Extra1xyz";  // a name from a file can be 9 characters: 14 with " Aver"
     r.display[kShowAverageFirst + int{kExtra1}] = 1;
     ClassWindowFixture f(std::move(r));
-    // Columns: T1 T2 Q1 "Test Aver" "Extra1xyz Aver" "Total Pts"...; clip from the middle of column 5.
+    // Columns: T1 T2 Q1 "Test Aver" "Extra1xyz Aver" "Total Pts"...
+    RecordingCanvas c = f.GradesHost().Paint();
+    const DrawnText* cut = c.Find("Extra1xyz");
+    ASSERT_NE(cut, nullptr);
+    EXPECT_EQ(cut->x, 4 * 80);
+    EXPECT_EQ(c.Find("Test Aver")->x, 3 * 80);
+}
+
+TEST(GradesPane, AWideValueLeftOfTheClipStillReachesIntoIt) {
+    ClassRecord r = SmallClass();
+    r.Row(1).scores[kTests][1].value = 1e9f;  // "1000000000.00": wider than its column
+    ClassWindowFixture f(std::move(r));
+    // Columns: T1 T2 Q1 ...; clip from the middle of column 2.
     RecordingCanvas c;
-    f.Grades().Paint(c, Rect{5 * 80 + 10, 0, 800, 100});
-    const DrawnText* wide = c.Find("Extra1xyz Aver");
+    f.Grades().Paint(c, Rect{2 * 80 + 10, 0, 800, 100});
+    const DrawnText* wide = c.Find("1000000000.00");
     ASSERT_NE(wide, nullptr);
-    EXPECT_EQ(wide->x, 4 * 80);
-    EXPECT_EQ(c.Find("Test Aver"), nullptr);
+    EXPECT_EQ(wide->x, 1 * 80);
+    EXPECT_EQ(c.Find("T2"), nullptr);
 }
 
 TEST(HitTest, BordersHitNothingAndInsidesHitTheirRectangle) {
