@@ -32,20 +32,20 @@ QtCanvas::QtCanvas(QPainter& painter, const QFont& defaultFont, platform::Size d
     painter_.setBackgroundMode(Qt::TransparentMode);
 }
 
-QFont QtCanvas::MakeFont(const platform::FontSpec& spec) {
-    QFont font(QString::fromStdString(spec.face));
-    if (spec.face == "Courier New") font.setFamilies({"Courier New", "Liberation Mono", "Cousine", "DejaVu Sans Mono"});
-    if (spec.fixedPitch) {
+QFont QtCanvas::MakeFont(const platform::FontSpec& wanted) {
+    QFont font(QString::fromStdString(wanted.face));
+    if (wanted.face == "Courier New") font.setFamilies({"Courier New", "Liberation Mono", "Cousine", "DejaVu Sans Mono"});
+    if (wanted.fixedPitch) {
         font.setFixedPitch(true);
         font.setStyleHint(QFont::TypeWriter);
     }
     // A negative height asks for the character height, which is the em size;
     // a positive one for the cell height, of which the em is about 85 %.
-    const int h = spec.height < 0 ? -spec.height : (spec.height * 85 + 50) / 100;
+    const int h = wanted.height < 0 ? -wanted.height : (wanted.height * 85 + 50) / 100;
     font.setPixelSize(std::max(1, h));
-    font.setWeight(spec.weight >= 700 ? QFont::Bold : QFont::Normal);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
+    font.setWeight(wanted.weight >= 700 ? QFont::Bold : QFont::Normal);
+    font.setItalic(wanted.italic);
+    font.setUnderline(wanted.underline);
     font.setKerning(false);
     return font;
 }

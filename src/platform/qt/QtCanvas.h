@@ -28,7 +28,7 @@ public:
     QPainter& Painter() { return painter_; }
     // A Qt font for a font request: the face (with metric-compatible stand-ins),
     // the pixel size from the height, the weight and the pitch.
-    static QFont MakeFont(const platform::FontSpec& spec);
+    static QFont MakeFont(const platform::FontSpec& wanted);
 
 private:
     QPainter& painter_;
