@@ -57,13 +57,21 @@ bool SaveAsDialog(platform::Ui& ui, ClassRecord& record) {
             if (a == Answer::No) continue;
             if (a == Answer::Cancel) return false;
         }
-        // A chart left beside the chosen name belongs to the class being
-        // overwritten, not to this one; this class's own chart stays.
-        const bool sameFile = !record.fileName.empty() && NormalizeClassFileName(record.fileName) == name;
-        if (!sameFile) DeleteIfExists(ReplaceExtension(name, ".CHT"));
         record.fileName = name;
         return true;
     }
+}
+
+bool SaveClassAs(platform::Ui& ui, ClassRecord& record, const std::function<void()>& nameChanged) {
+    const std::string previous = NormalizeClassFileName(record.fileName);
+    if (!SaveAsDialog(ui, record)) return false;
+    if (nameChanged) nameChanged();
+    if (!WriteClass(ui, record, ModifiedFlag::Clear)) return false;
+    // A chart left beside the chosen name belonged to the class just
+    // overwritten; it goes only once this class is safely written. This
+    // class's own chart stays.
+    if (record.fileName != previous) DeleteIfExists(ReplaceExtension(record.fileName, ".CHT"));
+    return true;
 }
 
 bool ConfirmClose(platform::Ui& ui, ClassRecord& record, const std::function<void()>& nameChanged) {
@@ -81,10 +89,7 @@ bool ConfirmClose(platform::Ui& ui, ClassRecord& record, const std::function<voi
                                    Buttons::YesNoCancel, Icon::Question);
     if (a == Answer::Cancel) return false;
     if (a == Answer::No) return true;
-    if (record.fileName.empty()) {
-        if (!SaveAsDialog(ui, record)) return false;
-        if (nameChanged) nameChanged();
-    }
+    if (record.fileName.empty()) return SaveClassAs(ui, record, nameChanged);
     // A failed write has shown its warning; the window stays open so that the
     // teacher can save elsewhere instead of losing the changes.
     return WriteClass(ui, record, ModifiedFlag::Clear);

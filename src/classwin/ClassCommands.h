@@ -21,10 +21,13 @@ inline constexpr const char* kClassFileExtension = "gdr";
 // class without a file name cannot be written (same warning).
 bool WriteClass(platform::Ui& ui, ClassRecord& record, ModifiedFlag flag);
 
-// Asks for a new file name (asking before an existing file is overwritten),
-// deletes the chart file beside the chosen name and makes it the class's file
-// name. False when no name was chosen.
+// Asks for a new file name (asking before an existing file is overwritten) and
+// makes it the class's file name. False when no name was chosen.
 bool SaveAsDialog(platform::Ui& ui, ClassRecord& record);
+// Save As: the dialog, then the write under the chosen name; the chart beside
+// that name is deleted once the class is written there. False when cancelled
+// or when the write failed (its warning shown).
+bool SaveClassAs(platform::Ui& ui, ClassRecord& record, const std::function<void()>& nameChanged);
 
 // The "has changed" prompt: whether the class window may close. nameChanged
 // is called whenever the class's file name changes on the way (for the caption).

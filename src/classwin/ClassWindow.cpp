@@ -85,9 +85,7 @@ bool TDecoChild::Save() {
 }
 
 bool TDecoChild::SaveAs() {
-    if (!SaveAsDialog(impl_->ui, impl_->record)) return false;
-    UpdateCaption();
-    return WriteClass(impl_->ui, impl_->record, ModifiedFlag::Clear);
+    return SaveClassAs(impl_->ui, impl_->record, [this] { UpdateCaption(); });
 }
 
 void TDecoChild::UpdateCaption() {

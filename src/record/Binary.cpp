@@ -10,13 +10,23 @@
 
 namespace quorle {
 
-std::optional<std::vector<unsigned char>> ReadWholeFile(const std::string& path) {
+std::optional<std::vector<unsigned char>> ReadWholeFile(const std::string& path, std::size_t maxBytes,
+                                                        ReadError* error) {
+    const auto fail = [error](ReadError why) {
+        if (error) *error = why;
+        return std::nullopt;
+    };
+    if (error) *error = ReadError::None;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
+    if (fd < 0) return fail(ReadError::CannotOpen);
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return std::nullopt;
+        return fail(ReadError::CannotOpen);
+    }
+    if (st.st_size < 0 || static_cast<std::uintmax_t>(st.st_size) > maxBytes) {
+        ::close(fd);
+        return fail(ReadError::TooLarge);
     }
     std::vector<unsigned char> bytes;
     bytes.reserve(static_cast<std::size_t>(st.st_size));
@@ -26,9 +36,14 @@ std::optional<std::vector<unsigned char>> ReadWholeFile(const std::string& path)
         if (n < 0) {
             if (errno == EINTR) continue;
             ::close(fd);
-            return std::nullopt;
+            return fail(ReadError::CannotOpen);
         }
         if (n == 0) break;
+        // A file that grows while it is read is held to the same limit.
+        if (bytes.size() + static_cast<std::size_t>(n) > maxBytes) {
+            ::close(fd);
+            return fail(ReadError::TooLarge);
+        }
         bytes.insert(bytes.end(), buffer, buffer + n);
     }
     ::close(fd);
@@ -60,9 +75,11 @@ bool WriteFileAtomically(const std::string& path, std::span<const unsigned char>
     // points, so the link stays a link.
     std::error_code error;
     if (fs::is_symlink(fs::symlink_status(target, error))) {
-        const fs::path resolved = fs::canonical(target, error);
+        const fs::path resolved = fs::weakly_canonical(target, error);
         if (!error) target = resolved;
     }
+    // A file the teacher made read-only is not replaced behind his back.
+    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) return false;
     fs::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
     std::string tempName(1, '.');

@@ -90,8 +90,16 @@ private:
     std::vector<unsigned char> bytes_;
 };
 
-// Reads a whole file. Nothing when it cannot be opened or read.
-std::optional<std::vector<unsigned char>> ReadWholeFile(const std::string& path);
+// The largest file any reader takes: a class of a thousand students with three
+// hundred grades is under 5 MB, and nothing larger is ever read into memory.
+inline constexpr std::size_t kMaxFileBytes = std::size_t{64} << 20;
+
+enum class ReadError { None, CannotOpen, TooLarge };
+
+// Reads a whole regular file of at most maxBytes. Nothing when it cannot be
+// opened or read, or is larger (error, when given, says which).
+std::optional<std::vector<unsigned char>> ReadWholeFile(const std::string& path, std::size_t maxBytes = kMaxFileBytes,
+                                                        ReadError* error = nullptr);
 
 // Writes a whole file atomically: a temporary file in the same folder, flushed
 // to disk, then renamed over the target, keeping the target's permissions.

@@ -78,7 +78,10 @@ ClassRecord ParseClassFile(std::span<const unsigned char> bytes) {
 }
 
 ClassRecord ReadClassFile(const std::string& path) {
-    auto bytes = ReadWholeFile(path);
+    ReadError error = ReadError::None;
+    auto bytes = ReadWholeFile(path, kMaxFileBytes, &error);
+    // No class file is that large: a huge or sparse file is not one of ours.
+    if (error == ReadError::TooLarge) throw ClassFileError(kIncorrectFormat);
     if (!bytes) throw ClassFileError(kFileNotFound);
     ClassRecord record = ParseClassFile(*bytes);
     record.fileName = path;

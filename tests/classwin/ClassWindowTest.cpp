@@ -45,6 +45,19 @@ TEST_F(ClassWindowFileTest, SaveAsToANewNameWritesDeletesTheChartThereAndRecapti
     EXPECT_EQ(f->Host().caption, "Algebra       Period 3  " + dir.File("new.gdr"));
 }
 
+TEST_F(ClassWindowFileTest, SaveAsThatCannotWriteKeepsTheChartThere) {
+    Open(SmallClass());
+    // A folder stands where the class would go: the write fails.
+    std::filesystem::create_directory(dir.File("taken.gdr"));
+    dir.Write("taken.CHT", kChart);
+    Ui().fileNames.push_back(dir.File("taken.gdr"));
+    Ui().answers = {Answer::Yes};
+    EXPECT_FALSE(f->child->SaveAs());
+    ASSERT_EQ(Ui().boxes.size(), 2u);
+    EXPECT_EQ(Ui().boxes[1].text, "File cannot be found!");
+    EXPECT_EQ(dir.Read("taken.CHT"), kChart);
+}
+
 TEST_F(ClassWindowFileTest, SaveAsOverExistingFileAsksAndNoAsksForAnotherName) {
     Open(SmallClass());
     dir.Write("old.gdr", {9});

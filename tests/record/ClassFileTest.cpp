@@ -286,6 +286,19 @@ TEST(ClassFileRead, MissingFileOrFolderIsNotFound) {
     }
 }
 
+TEST(ClassFileRead, AHugeSparseFileIsRefusedWithoutReadingIt) {
+    TempDir dir;
+    const std::string path = dir.File("huge.gdr");
+    dir.Write("huge.gdr", SerializeClassFile(NewClassRecord()));
+    ASSERT_EQ(::truncate(path.c_str(), static_cast<off_t>(kMaxFileBytes) + 1), 0);
+    try {
+        ReadClassFile(path);
+        ADD_FAILURE();
+    } catch (const ClassFileError& e) {
+        EXPECT_STREQ(e.what(), "Incorrect file format");
+    }
+}
+
 TEST(ClassFileName, AnyExtensionBecomesGdr) {
     EXPECT_EQ(NormalizeClassFileName("/home/t/classes/Period3.TXT"), "/home/t/classes/Period3.gdr");
     EXPECT_EQ(NormalizeClassFileName("/home/t/classes/Period3"), "/home/t/classes/Period3.gdr");
