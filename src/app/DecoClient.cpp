@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "classwin/ClassCommands.h"
 #include "classwin/ClassWindow.h"
 #include "record/ClassFile.h"
 #include "resources/Menus.h"
@@ -64,8 +65,8 @@ void TDecoClient::Command(int id) {
 
 void TDecoClient::Open() {
     platform::FileDialogOptions options;
-    options.filter = "Class Files (*.gdr)|*.gdr|";
-    options.defaultExtension = "gdr";
+    options.filter = kClassFileFilter;
+    options.defaultExtension = kClassFileExtension;
     options.fileMustExist = true;
     options.pathMustExist = true;
     const auto path = ui_.OpenFileName(options);

@@ -2,7 +2,7 @@
 
 #include <ctime>
 
-#include "app/PrintCommand.h"
+#include "platform/ProgramDirectory.h"
 
 namespace quorle {
 
@@ -21,6 +21,6 @@ platform::Date HeadlessUi::Today() {
 
 std::int64_t HeadlessUi::Now() { return static_cast<std::int64_t>(std::time(nullptr)); }
 
-std::string HeadlessUi::ProgramDirectory() { return CommandLineProgramDirectory(); }
+std::string HeadlessUi::ProgramDirectory() { return platform::FindProgramDirectory(); }
 
 }  // namespace quorle

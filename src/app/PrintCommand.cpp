@@ -234,14 +234,6 @@ int Usage(std::ostream& err, const std::string& problem) {
 
 const char* PrintUsage() { return kUsage; }
 
-std::string CommandLineProgramDirectory() {
-    if (const char* dir = std::getenv("QUORLE_DIR"); dir != nullptr && *dir != '\0') return dir;
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) return ".";
-    return exe.parent_path().string();
-}
-
 int RunPrintCommand(const std::vector<std::string>& args, const CommandLineServices& services, std::ostream& out,
                     std::ostream& err) {
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {

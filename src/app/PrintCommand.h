@@ -25,8 +25,5 @@ int RunPrintCommand(const std::vector<std::string>& args, const CommandLineServi
 // The usage text of the print subcommand.
 const char* PrintUsage();
 
-// The program directory as the windowed program finds it: QUORLE_DIR when set,
-// else the folder of the running executable.
-std::string CommandLineProgramDirectory();
 
 }  // namespace quorle

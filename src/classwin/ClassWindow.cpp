@@ -4,16 +4,9 @@
 #include "classwin/Panes.h"
 #include "grading/DisplayOptions.h"
 #include "reports/ReportCommands.h"
+#include "resources/Menus.h"
 
 namespace quorle {
-
-namespace {
-constexpr int kCmdClassInformation = 107;
-constexpr int kCmdDisplayOptions = 301;
-constexpr int kCmdExtraNames = 302;
-constexpr int kCmdPrintGrades = 110;
-constexpr int kCmdPrintMakeup = 123;
-}  // namespace
 
 struct TDecoChild::Impl {
     Impl(platform::Frame& f, platform::Ui& u, ClassRecord r)
@@ -111,13 +104,13 @@ bool TDecoChild::Command(int id) {
     platform::Ui& ui = impl_->ui;
     ClassRecord& record = impl_->record;
     switch (id) {
-        case kCmdClassInformation: {
+        case resources::cmd::kClassInformation: {
             if (!EditClassInfo(ui, record)) return true;
             UpdateCaption();
             WriteNamedClass();
             return true;
         }
-        case kCmdDisplayOptions: {
+        case resources::cmd::kDisplayOptions: {
             DisplayFlags working = record.display;
             TOptionsDialog dialog(working, record.extra1Name.View(), record.extra2Name.View());
             if (!ui.RunModal(dialog)) return true;
@@ -130,7 +123,7 @@ bool TDecoChild::Command(int id) {
                 ui.MessageBox("Warning", kFileNotFound, platform::Buttons::Ok, platform::Icon::Exclamation);
             return true;
         }
-        case kCmdExtraNames: {
+        case resources::cmd::kExtraNames: {
             std::string extra1 = record.extra1Name.Str();
             std::string extra2 = record.extra2Name.Str();
             TExtraDialog dialog(extra1, extra2);
@@ -141,12 +134,12 @@ bool TDecoChild::Command(int id) {
             Repaint();
             return true;
         }
-        case kCmdPrintGrades: {
+        case resources::cmd::kPrintGrades: {
             PrintGradesCommand(ui, impl_->host, record, impl_->printOptions);
             if (platform::WindowHost* pane = impl_->names.Host()) pane->SetFocus();
             return true;
         }
-        case kCmdPrintMakeup: {
+        case resources::cmd::kPrintMakeup: {
             PrintMakeupCommand(ui, impl_->host, record);
             if (platform::WindowHost* pane = impl_->names.Host()) pane->SetFocus();
             return true;

@@ -5,9 +5,7 @@
 namespace quorle {
 
 std::string DisplayOptionsPath(const std::string& programDirectory) {
-    if (programDirectory.empty()) return kDisplayOptionsFileName;
-    if (programDirectory.back() == '/') return programDirectory + kDisplayOptionsFileName;
-    return programDirectory + "/" + kDisplayOptionsFileName;
+    return ProgramFilePath(programDirectory, kDisplayOptionsFileName);
 }
 
 bool ParseDisplayOptions(std::span<const unsigned char> bytes, DisplayFlags& flags) {

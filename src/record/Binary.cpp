@@ -50,6 +50,11 @@ std::optional<std::vector<unsigned char>> ReadWholeFile(const std::string& path,
     return bytes;
 }
 
+std::string ProgramFilePath(const std::string& programDirectory, const std::string& name) {
+    if (programDirectory.empty()) return name;
+    return (std::filesystem::path(programDirectory) / name).string();
+}
+
 namespace {
 
 bool WriteAll(int fd, const unsigned char* data, std::size_t size) {

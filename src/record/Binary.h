@@ -96,6 +96,9 @@ inline constexpr std::size_t kMaxFileBytes = std::size_t{64} << 20;
 
 enum class ReadError { None, CannotOpen, TooLarge };
 
+// A settings file in the program directory (the current folder when it is empty).
+std::string ProgramFilePath(const std::string& programDirectory, const std::string& name);
+
 // Reads a whole regular file of at most maxBytes. Nothing when it cannot be
 // opened or read, or is larger (error, when given, says which).
 std::optional<std::vector<unsigned char>> ReadWholeFile(const std::string& path, std::size_t maxBytes = kMaxFileBytes,

@@ -46,8 +46,7 @@ std::vector<unsigned char> SerializePrintOptions(const PrintOptions& options) {
 }
 
 std::string PrintOptionPath(const std::string& programDirectory) {
-    if (programDirectory.empty()) return kPrintOptionFile;
-    return (std::filesystem::path(programDirectory) / kPrintOptionFile).string();
+    return ProgramFilePath(programDirectory, kPrintOptionFile);
 }
 
 void LoadPrintOptions(const std::string& programDirectory, PrintOptions& options) {

@@ -2,6 +2,8 @@
 // window host, the help viewer and a real class window rendered to a picture.
 #include <gtest/gtest.h>
 
+#include "platform/ProgramDirectory.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -260,7 +262,7 @@ TEST(QtUiTest, ConvertsFiltersAndFindsTheProgramDirectory) {
     EXPECT_EQ(ConvertFilter("Class Files (*.gdr)|*.gdr|"), QStringList{"Class Files (*.gdr)"});
     EXPECT_EQ(ConvertFilter("Grids|*.col|All files|*.*|"), (QStringList{"Grids (*.col)", "All files (*.*)"}));
     testing::TempDir dir;
-    EXPECT_EQ(FindProgramDirectory(), dir.Path());
+    EXPECT_EQ(platform::FindProgramDirectory(), dir.Path());
 }
 
 // Works the modal window that comes up next, once it is there, and again on

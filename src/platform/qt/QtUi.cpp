@@ -1,5 +1,7 @@
 #include "platform/qt/QtUi.h"
 
+#include "platform/ProgramDirectory.h"
+
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
@@ -30,14 +32,6 @@ QStringList ConvertFilter(const std::string& filter) {
             out << QString("%1 (%2)").arg(description, pattern);
     }
     return out;
-}
-
-std::string FindProgramDirectory() {
-    if (const char* dir = std::getenv("QUORLE_DIR"); dir && *dir) return dir;
-    if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath().toStdString();
-    std::error_code error;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string(".") : self.parent_path().string();
 }
 
 QtUi::QtUi(QWidget* parent) : parent_(parent) {}
@@ -188,7 +182,7 @@ platform::Date QtUi::Today() {
 
 std::int64_t QtUi::Now() { return QDateTime::currentSecsSinceEpoch(); }
 
-std::string QtUi::ProgramDirectory() { return FindProgramDirectory(); }
+std::string QtUi::ProgramDirectory() { return platform::FindProgramDirectory(); }
 
 void QtUi::SetWaitCursor(bool on) {
     if (on) {

@@ -17,8 +17,6 @@ namespace quorle::qt {
 
 // "Class Files (*.gdr)|*.gdr|" to Qt's "Class Files (*.gdr)" filters.
 QStringList ConvertFilter(const std::string& filter);
-// QUORLE_DIR when set, otherwise the folder of the running executable.
-std::string FindProgramDirectory();
 
 class QtUi : public platform::Ui {
 public:
