@@ -251,17 +251,13 @@ int RunPrintCommand(const std::vector<std::string>& args, const CommandLineServi
         return 1;
     }
 
-    // The PDF is made beside its target and takes its name only when complete,
-    // so a failed job leaves an older file of that name as it was.
-    const std::filesystem::path target(arguments.output);
-    std::filesystem::path partial = target;
-    partial += ".part";
-
     CommandLineUi ui(arguments, services, err);
     TMyPrinter printer;
     int pages = 0;
     if (services.makePdfDevice) {
-        if (auto device = services.makePdfDevice(partial.string(), arguments.pageSize))
+        // The device writes the file atomically: a failed job leaves an older
+        // file of that name as it was.
+        if (auto device = services.makePdfDevice(arguments.output, arguments.pageSize))
             printer.SetDevice(std::make_unique<PageCountingDevice>(std::move(device), pages));
     }
 
@@ -281,20 +277,9 @@ int RunPrintCommand(const std::vector<std::string>& args, const CommandLineServi
         printout = std::make_unique<TMakeupPrint>(record.fileName, record, printer, ui);
     }
 
-    const bool printed = printer.RunPrintJob(ui, nullptr, *printout, false);
-    std::error_code ec;
-    if (!printed) {
-        std::filesystem::remove(partial, ec);
+    if (!printer.RunPrintJob(ui, nullptr, *printout, false)) {
         err << "quorle print: " << arguments.output << " was not written\n";
         return 1;
-    }
-    if (std::filesystem::exists(partial, ec)) {
-        std::filesystem::rename(partial, target, ec);
-        if (ec) {
-            std::filesystem::remove(partial, ec);
-            err << "quorle print: " << arguments.output << " cannot be written\n";
-            return 1;
-        }
     }
     out << arguments.output << ": " << pages << (pages == 1 ? " page\n" : " pages\n");
     return 0;

@@ -8,6 +8,8 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QBuffer>
+#include <QSaveFile>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -36,7 +38,10 @@ constexpr double kPdfMarginMm = 6.35;
 class PagedPrintDevice : public platform::PrintDevice {
 public:
     explicit PagedPrintDevice(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)), device_(printer_.get()) {}
-    explicit PagedPrintDevice(std::unique_ptr<QPdfWriter> writer) : writer_(std::move(writer)), device_(writer_.get()) {}
+    // A PDF file: the document is made in memory and written whole at its end,
+    // through a save file, so it takes its name only when it is all on disk.
+    PagedPrintDevice(QString path, std::unique_ptr<QBuffer> buffer, std::unique_ptr<QPdfWriter> writer)
+        : path_(std::move(path)), buffer_(std::move(buffer)), writer_(std::move(writer)), device_(writer_.get()) {}
 
     ~PagedPrintDevice() override {
         runs_.clear();
@@ -83,6 +88,7 @@ public:
         if (!painter_.isActive()) return platform::kSpoolGeneralError;
         const bool ended = painter_.end();
         if (!ended || (printer_ && printer_->printerState() == QPrinter::Error)) return platform::kSpoolGeneralError;
+        if (buffer_ && !SavePdf()) return platform::kSpoolGeneralError;
         return 1;
     }
 
@@ -179,6 +185,17 @@ public:
     }
 
 private:
+    bool SavePdf() {
+        QSaveFile file(path_);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+        const QByteArray& bytes = buffer_->data();
+        if (file.write(bytes) != bytes.size()) {
+            file.cancelWriting();
+            return false;
+        }
+        return file.commit();
+    }
+
     void Flush() {
         if (canvas_)
             for (const Run& run : runs_) canvas_->TextOut(run.x, run.y, run.text);
@@ -187,6 +204,8 @@ private:
     platform::Size Size() const { return platform::Size{device_->width(), device_->height()}; }
 
     std::unique_ptr<QPrinter> printer_;
+    QString path_;
+    std::unique_ptr<QBuffer> buffer_;  // before the writer, which writes into it
     std::unique_ptr<QPdfWriter> writer_;
     QPagedPaintDevice* device_ = nullptr;
     QPainter painter_;
@@ -339,13 +358,16 @@ std::unique_ptr<platform::PrintDevice> MakePdfDevice(const std::string& path, co
     EnsureGuiApplication();
     const auto size = PageSizeNamed(pageSize);
     if (!size) return nullptr;
-    auto writer = std::make_unique<QPdfWriter>(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
+    auto buffer = std::make_unique<QBuffer>();
+    if (!buffer->open(QIODevice::WriteOnly)) return nullptr;
+    auto writer = std::make_unique<QPdfWriter>(buffer.get());
     writer->setResolution(kPdfResolution);
     writer->setCreator(QStringLiteral("Quorle"));
     writer->setPageLayout(QPageLayout(*size, QPageLayout::Portrait,
                                       QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
                                       QPageLayout::Millimeter));
-    return std::make_unique<PagedPrintDevice>(std::move(writer));
+    return std::make_unique<PagedPrintDevice>(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())),
+                                              std::move(buffer), std::move(writer));
 }
 
 }  // namespace quorle::qt
