@@ -377,8 +377,12 @@ void TGradesPrint::PrintPage(platform::PrintDevice& device, const TStart& record
         // after the class header (and, narrow, the heading line it stands under).
         if (y + SummaryHeight(units) > pageSize_.cy && y > kBodyLines * units.line + units.line) {
             device.RestoreFont();
-            device.EndPage();
-            device.StartPage();
+            const int ended = device.EndPage();
+            const int started = ended < 0 ? ended : device.StartPage();
+            if (started < 0) {
+                pageError_ = started;
+                return;
+            }
             device.SelectFont(ReportFont(pageSize_.cy, kGradesLinesPerPage));
             PrintPageNumber(device, pageCounter_ + 1);
             y = PrintClassHeader(device, units, "", info_, today_);

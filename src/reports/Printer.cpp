@@ -144,6 +144,7 @@ bool TMyPrinter::RunPrintJob(platform::Ui& ui, platform::ChildHost* parent, TPri
             printout.RenderPage(static_cast<int>(page), band, kRenderText | kRenderGraphics);
             const int ended = device->EndPage();
             error_ = ended == 0 ? 1 : ended;
+            if (printout.PageError() < 0 && error_ > 0) error_ = printout.PageError();
         }
         if (error_ > 0) {
             // A document the device could not finish (a PDF it could not write) is an error too.

@@ -50,7 +50,12 @@ public:
     virtual void EndCopy() {}
     virtual void FinishPrinting() {}
 
+    // A spooler error met by a page that started a further page of its own
+    // (0: none); the job stops on it as on any page's error.
+    int PageError() const { return pageError_; }
+
 protected:
+    int pageError_ = 0;
     platform::PrintDevice* device_ = nullptr;
     platform::Size pageSize_;
     bool wantsBanding_ = false;

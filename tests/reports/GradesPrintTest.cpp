@@ -345,6 +345,24 @@ TEST_F(GradesReportTest, SummaryThatWouldRunOffAFullPageGoesOnAPageOfItsOwn) {
     EXPECT_EQ(device.endDocs, 1);
 }
 
+TEST_F(GradesReportTest, AFailingPageBreakBeforeTheSummaryStopsTheJobWithItsError) {
+    ClassRecord record = PointsClass();
+    AddStudents(record, 2);
+    for (int i = 0; i < 70; ++i) AddItem(record, kTests, "T" + std::to_string(i), 10, {5, 10});
+    TMyPrinter printer;
+    TGradesPrint printout("c.gdr", record, printer, ui,
+                          Choose({kPrintLastName, kPrintFirstName, kPrintId, kPrintGradesFirst + kTests}),
+                          KeepOptions::DoNotSave);
+    device.endPageResults[1] = platform::kSpoolOutOfDisk;  // the page the summary would leave
+    ui.printDialogs.push_back(PrintDialogOk(device, nullptr, {}));
+    EXPECT_FALSE(printer.RunPrintJob(ui, nullptr, printout, true));
+    ASSERT_EQ(device.pages.size(), 1u);
+    EXPECT_EQ(FindOn(Page(0), "Averages:"), nullptr);
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].caption, "Print Error");
+    EXPECT_EQ(ui.boxes[0].text, "'c.gdr' not printed. Out of disk space.");
+}
+
 // The options file and the dialog.
 
 TEST(PrintOptionsTest, FileIsTwentyFiveLittleEndianInts) {
