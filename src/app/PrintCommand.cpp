@@ -232,7 +232,6 @@ int Usage(std::ostream& err, const std::string& problem) {
 
 }  // namespace
 
-const char* PrintUsage() { return kUsage; }
 
 int RunPrintCommand(const std::vector<std::string>& args, const CommandLineServices& services, std::ostream& out,
                     std::ostream& err) {

@@ -22,8 +22,5 @@ struct CommandLineServices {
 int RunPrintCommand(const std::vector<std::string>& args, const CommandLineServices& services, std::ostream& out,
                     std::ostream& err);
 
-// The usage text of the print subcommand.
-const char* PrintUsage();
-
 
 }  // namespace quorle

@@ -60,7 +60,6 @@ public:
     TNameWindow(ClassRecord& record, platform::Frame* frame);
 
     void SetGrades(TGradeWindow* grades) { grades_ = grades; }
-    void SetFrame(platform::Frame* frame) { frame_ = frame; }
     const std::string& FileName() const { return record_.fileName; }
 
     // The pane's own copy of the display flags (it uses First Name and ID #).
@@ -120,7 +119,6 @@ public:
     TGradeWindow(ClassRecord& record, platform::Frame* frame);
 
     void SetNames(TNameWindow* names) { names_ = names; }
-    void SetFrame(platform::Frame* frame) { frame_ = frame; }
     const std::string& FileName() const { return record_.fileName; }
 
     // One column of the pane, in painting order.

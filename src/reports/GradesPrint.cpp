@@ -356,7 +356,6 @@ int TGradesPrint::PrintSummary(platform::Canvas& canvas, const ReportUnits& unit
 void TGradesPrint::PrintPage(platform::PrintDevice& device, const TStart& record, bool lastOfJob) {
     device.SelectFont(ReportFont(pageSize_.cy, kGradesLinesPerPage));
     const ReportUnits units = MeasureUnits(device);
-    lineHeight_ = units.line;
     PrintPageNumber(device, pageCounter_);
     int y = PrintClassHeader(device, units, "", info_, today_);
 

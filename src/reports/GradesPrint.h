@@ -78,10 +78,7 @@ public:
 
     int ColumnCount() const { return columnCount_; }
     bool Wide() const { return columnCount_ > 9; }
-    bool PrintLastTest() const { return lastTest_; }
-    bool PrintLastQuiz() const { return lastQuiz_; }
     // The rows as printed: the Possible Points row first.
-    const std::vector<TStudent>& Rows() const { return rows_; }
 
     // The line cost of a student row for a column count.
     static int LineCost(int columnCount);
@@ -128,7 +125,6 @@ private:
     std::vector<std::string> columnMeans_;
     std::string classAverage_;
     std::array<int, 5> distribution_{};
-    int lineHeight_ = 0;
 };
 
 }  // namespace quorle

@@ -72,8 +72,6 @@ public:
 
     platform::PrintSetup& Setup() { return setup_; }
     const platform::PrintSetup& Setup() const { return setup_; }
-    platform::Size PageSize() const { return pageSize_; }
-    int ErrorState() const { return error_; }
 
     // The device a job without prompt prints on (a PDF file for the command
     // line); without one such a job asks the platform for the default printer.
@@ -149,8 +147,6 @@ public:
     void RenderPage(int page, const platform::Rect& band, unsigned flags) override;
 
     int PageCount() const { return static_cast<int>(pages_.size()); }
-    const std::vector<TStart>& Pages() const { return pages_; }
-    int PageCounter() const { return pageCounter_; }
 
 protected:
     // Prints one page: the record, and whether it is the last page of the job.

@@ -25,7 +25,6 @@ public:
     void Rectangle(const platform::Rect& rect, int penWidth) override;
     int DeviceCaps(platform::DeviceCap cap) const override;
 
-    QPainter& Painter() { return painter_; }
     // A Qt font for a font request: the face (with metric-compatible stand-ins),
     // the pixel size from the height, the weight and the pitch.
     static QFont MakeFont(const platform::FontSpec& wanted);

@@ -24,7 +24,6 @@ public:
     explicit QtUi(QWidget* parent = nullptr);
     ~QtUi() override;
 
-    void SetParent(QWidget* parent) { parent_ = parent; }
 
     platform::Answer MessageBox(std::string_view caption, std::string_view text, platform::Buttons buttons,
                                 platform::Icon icon) override;
