@@ -3,82 +3,40 @@
 #include <ostream>
 
 #include "grading/Compute.h"
+#include "grading/GradeColumns.h"
 #include "platform/Text1252.h"
 #include "record/ClassFile.h"
 
 namespace quorle {
 namespace {
 
-constexpr const char* kAverageHeading[kCategoryCount] = {"Test Aver", "Quiz Aver", "HW Aver", "Lab Aver", "", ""};
-constexpr const char* kPointsHeading[kCategoryCount] = {"Test Pts", "Quiz Pts", "HW Pts", "Lab Pts", "", ""};
-
-// Which columns the table carries.
+// The table's columns: the grades pane's, for the class's flags or for all.
 struct Columns {
     bool firstName = true;
     bool id = true;
-    bool grades[kCategoryCount] = {};
-    bool averages[kCategoryCount] = {};
-    bool points[kCategoryCount] = {};
-    bool total = true;
-    bool possible = true;
+    std::vector<GradeColumn> figures;
 };
 
 Columns ChooseColumns(const ClassRecord& record, bool all) {
-    const auto shown = [&](int flag) { return all || record.display[static_cast<std::size_t>(flag)] != 0; };
-    Columns columns;
-    columns.firstName = shown(kShowFirstName);
-    columns.id = shown(kShowId);
-    for (int c = 0; c < kCategoryCount; ++c) {
-        columns.grades[c] = shown(kShowGradesFirst + c);
-        columns.averages[c] = shown(kShowAverageFirst + c);
-        columns.points[c] = shown(kShowPointsFirst + c);
-    }
-    columns.total = shown(kShowTotalPoints);
-    columns.possible = shown(kShowPossiblePoints);
-    return columns;
-}
-
-std::string CategoryHeading(const ClassRecord& record, const char* const headings[], int c, const char* suffix) {
-    if (c == kExtra1 || c == kExtra2) return record.ExtraName(c) + suffix;
-    return headings[c];
+    DisplayFlags flags = record.display;
+    if (all) flags.fill(1);
+    return Columns{flags[kShowFirstName] != 0, flags[kShowId] != 0, GradeColumns(record, flags)};
 }
 
 ShowLine Headings(const ClassRecord& record, const Columns& columns) {
     ShowLine line{"Last Name"};
     if (columns.firstName) line.emplace_back("First Name");
     if (columns.id) line.emplace_back("ID #");
-    const TStudent& possible = record.PossibleRow();
-    for (int c = 0; c < kCategoryCount; ++c)
-        if (columns.grades[c])
-            for (const TGrades& item : possible.scores[c]) line.push_back(item.title.Str());
-    for (int c = 0; c < kCategoryCount; ++c)
-        if (columns.averages[c]) line.push_back(CategoryHeading(record, kAverageHeading, c, " Aver"));
-    for (int c = 0; c < kCategoryCount; ++c)
-        if (columns.points[c]) line.push_back(CategoryHeading(record, kPointsHeading, c, " Pts"));
-    if (columns.total) line.emplace_back("Total Pts");
-    if (columns.possible) line.emplace_back("Poss Pts");
-    line.emplace_back("Average");
-    line.emplace_back("Grade");
+    for (const GradeColumn& column : columns.figures) line.push_back(GradeColumnHeading(record, column));
     return line;
 }
 
-ShowLine Row(const ClassRecord& record, const Columns& columns, const TStudent& row, bool isPossibleRow) {
-    const TStudent& possible = record.PossibleRow();
+ShowLine Row(const ClassRecord& record, const Columns& columns, int j) {
+    const TStudent& row = record.Row(j);
     ShowLine line{row.lastName.Str()};
     if (columns.firstName) line.push_back(row.firstName.Str());
     if (columns.id) line.push_back(row.id.Str());
-    for (int c = 0; c < kCategoryCount; ++c)
-        if (columns.grades[c])
-            for (const TGrades& grade : row.scores[c]) line.push_back(FormatGrade(grade.value));
-    for (int c = 0; c < kCategoryCount; ++c)
-        if (columns.averages[c]) line.push_back(FormatScore(CategoryAverage(possible.scores[c], row.scores[c])));
-    for (int c = 0; c < kCategoryCount; ++c)
-        if (columns.points[c]) line.push_back(FormatScore(CategoryPoints(row.scores[c])));
-    if (columns.total) line.push_back(FormatScore(TotalPoints(row)));
-    if (columns.possible) line.push_back(FormatScore(PossiblePoints(possible, row)));
-    const float average = OverallAverage(record.grading, possible, row);
-    line.push_back(FormatScore(average));
-    line.push_back(isPossibleRow ? std::string() : LetterGrade(record.grading, average));
+    for (const GradeColumn& column : columns.figures) line.push_back(GradeColumnCell(record, column, j));
     return line;
 }
 
@@ -100,11 +58,11 @@ std::vector<ShowLine> BuildShowTable(const ClassRecord& record, const ShowOption
     const Columns columns = ChooseColumns(record, options.all);
     lines.reserve(record.roster.size() + 4);
     lines.push_back(Headings(record, columns));
-    lines.push_back(Row(record, columns, record.PossibleRow(), true));
+    lines.push_back(Row(record, columns, 0));
     if (options.rank) {
-        for (int row : RankOrder(record.grading, record.roster)) lines.push_back(Row(record, columns, record.Row(row), false));
+        for (int row : RankOrder(record.grading, record.roster)) lines.push_back(Row(record, columns, row));
     } else {
-        for (int row = 1; row < record.RowCount(); ++row) lines.push_back(Row(record, columns, record.Row(row), false));
+        for (int row = 1; row < record.RowCount(); ++row) lines.push_back(Row(record, columns, row));
     }
     lines.emplace_back();
     if (record.StudentCount() > 0)

@@ -67,8 +67,6 @@ bool SetScroller(platform::Window& w, int xUnit, int yUnit, int xRange, int yRan
     return true;
 }
 
-const char* const kAverageHeadings[4] = {"Test Aver", "Quiz Aver", "HW Aver", "Lab Aver"};
-const char* const kPointsHeadings[4] = {"Test Pts", "Quiz Pts", "HW Pts", "Lab Pts"};
 
 }  // namespace
 
@@ -227,31 +225,7 @@ TGradeWindow::TGradeWindow(ClassRecord& record, platform::Frame* frame) : record
 
 PaneMetrics TGradeWindow::Metrics() const { return Sane(HostMetrics(*this)); }
 
-std::vector<TGradeWindow::Column> TGradeWindow::Columns() const {
-    std::vector<Column> columns;
-    const auto& flags = record_.display;
-    if (record_.RowCount() > 0) {
-        const TStudent& possible = record_.PossibleRow();
-        std::size_t items = 0;
-        for (int c = 0; c < kCategoryCount; ++c)
-            if (flags[kShowGradesFirst + c]) items += possible.scores[c].size();
-        columns.reserve(items + 16);
-        for (int c = 0; c < kCategoryCount; ++c) {
-            if (!flags[kShowGradesFirst + c]) continue;
-            const int n = static_cast<int>(possible.scores[c].size());
-            for (int i = 0; i < n; ++i) columns.push_back(Column{Column::Grade, c, i});
-        }
-    }
-    for (int c = 0; c < kCategoryCount; ++c)
-        if (flags[kShowAverageFirst + c]) columns.push_back(Column{Column::Average, c, 0});
-    for (int c = 0; c < kCategoryCount; ++c)
-        if (flags[kShowPointsFirst + c]) columns.push_back(Column{Column::Points, c, 0});
-    if (flags[kShowTotalPoints]) columns.push_back(Column{Column::Total, 0, 0});
-    if (flags[kShowPossiblePoints]) columns.push_back(Column{Column::Possible, 0, 0});
-    columns.push_back(Column{Column::Overall, 0, 0});
-    columns.push_back(Column{Column::Letter, 0, 0});
-    return columns;
-}
+std::vector<TGradeWindow::Column> TGradeWindow::Columns() const { return GradeColumns(record_, record_.display); }
 
 std::optional<TGradeWindow::Column> TGradeWindow::GradeColumnAt(int index) const {
     if (index < 0 || record_.RowCount() == 0) return std::nullopt;
@@ -266,42 +240,9 @@ std::optional<TGradeWindow::Column> TGradeWindow::GradeColumnAt(int index) const
     return std::nullopt;
 }
 
-std::string TGradeWindow::Heading(const Column& col) const {
-    switch (col.type) {
-        case Column::Grade: return record_.PossibleRow().scores[col.category][static_cast<std::size_t>(col.entry)].title.Str();
-        case Column::Average:
-            return col.category < 4 ? kAverageHeadings[col.category] : record_.ExtraName(col.category) + " Aver";
-        case Column::Points:
-            return col.category < 4 ? kPointsHeadings[col.category] : record_.ExtraName(col.category) + " Pts";
-        case Column::Total: return "Total Pts";
-        case Column::Possible: return "Poss Pts";
-        case Column::Overall: return "Average";
-        case Column::Letter: return "Grade";
-    }
-    return {};
-}
+std::string TGradeWindow::Heading(const Column& col) const { return GradeColumnHeading(record_, col); }
 
-std::string TGradeWindow::CellText(const Column& col, int j) const {
-    const TStudent& row = record_.Row(j);
-    const TStudent& possible = record_.PossibleRow();
-    switch (col.type) {
-        case Column::Grade: {
-            const TGradeList& list = row.scores[col.category];
-            if (static_cast<std::size_t>(col.entry) >= list.size()) return {};
-            return FormatGrade(list[static_cast<std::size_t>(col.entry)].value);
-        }
-        case Column::Average:
-            return FormatScore(CategoryAverage(possible.scores[col.category], row.scores[col.category]));
-        case Column::Points: return FormatScore(CategoryPoints(row.scores[col.category]));
-        case Column::Total: return FormatScore(TotalPoints(row));
-        case Column::Possible: return FormatScore(PossiblePoints(possible, row));
-        case Column::Overall: return FormatScore(OverallAverage(record_.grading, possible, row));
-        case Column::Letter:
-            if (j == 0) return {};
-            return LetterGrade(record_.grading, OverallAverage(record_.grading, possible, row));
-    }
-    return {};
-}
+std::string TGradeWindow::CellText(const Column& col, int j) const { return GradeColumnCell(record_, col, j); }
 
 void TGradeWindow::UpdateScroller() {
     const PaneMetrics m = Metrics();

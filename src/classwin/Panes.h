@@ -15,6 +15,7 @@
 
 #include "platform/Frame.h"
 #include "platform/Window.h"
+#include "grading/GradeColumns.h"
 #include "record/ClassRecord.h"
 
 namespace quorle {
@@ -122,11 +123,7 @@ public:
     const std::string& FileName() const { return record_.fileName; }
 
     // One column of the pane, in painting order.
-    struct Column {
-        enum Type { Grade, Average, Points, Total, Possible, Overall, Letter } type = Grade;
-        int category = 0;
-        int entry = 0;
-    };
+    using Column = GradeColumn;
     std::vector<Column> Columns() const;
     std::string Heading(const Column& column) const;
     // The text of a row's cell in a column; empty for no text.

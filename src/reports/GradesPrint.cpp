@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "grading/Compute.h"
+#include "grading/GradeColumns.h"
 #include "record/Binary.h"
 #include "resources/ReportDialogs.h"
 
@@ -16,8 +17,6 @@ constexpr int kColumnsPerBand = 9;
 // The class header ends where the body starts: 9 lines down.
 constexpr int kBodyLines = 9;
 
-const char* const kAverageHeadings[kCategoryCount] = {"Test Aver", "Quiz Aver", "HW Aver", "Lab Aver", nullptr, nullptr};
-const char* const kPointsHeadings[kCategoryCount] = {"Test Pts", "Quiz Pts", "HW Pts", "Lab Pts", nullptr, nullptr};
 
 bool Chosen(const PrintOptions& options, int index) { return options[static_cast<std::size_t>(index)] == 1; }
 
@@ -157,10 +156,10 @@ void TGradesPrint::BuildColumns() {
     }
     for (int k = 0; k < kCategoryCount; ++k)
         if (Chosen(options_, kPrintAverageFirst + k))
-            add(ColumnKind::CategoryAverage, kAverageHeadings[k] ? kAverageHeadings[k] : extraName(k) + " Aver", k);
+            add(ColumnKind::CategoryAverage, AverageHeading(k, extraName(k)), k);
     for (int k = 0; k < kCategoryCount; ++k)
         if (Chosen(options_, kPrintPointsFirst + k))
-            add(ColumnKind::CategoryPoints, kPointsHeadings[k] ? kPointsHeadings[k] : extraName(k) + " Pts", k);
+            add(ColumnKind::CategoryPoints, PointsHeading(k, extraName(k)), k);
     if (Chosen(options_, kPrintTotalPoints)) add(ColumnKind::TotalPoints, "Total Pts");
     if (Chosen(options_, kPrintPossiblePoints)) add(ColumnKind::PossiblePoints, "Poss Pts");
     add(ColumnKind::Average, "Average");
