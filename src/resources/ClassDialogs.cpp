@@ -1,5 +1,7 @@
 #include "resources/ClassDialogs.h"
 
+#include "resources/DialogParts.h"
+
 namespace quorle::resources {
 
 using platform::ControlKind;
@@ -9,14 +11,7 @@ using platform::DialogResource;
 namespace {
 
 ControlResource Label(std::string text, int row, int column, int columnSpan = 1, int id = -1) {
-    ControlResource c;
-    c.id = id;
-    c.kind = ControlKind::Static;
-    c.text = std::move(text);
-    c.row = row;
-    c.column = column;
-    c.columnSpan = columnSpan;
-    return c;
+    return Control(ControlKind::Static, id, std::move(text), row, column, columnSpan);
 }
 
 ControlResource Edit(int id, int limit, int row, int column, int columnSpan) {
@@ -29,34 +24,6 @@ ControlResource Edit(int id, int limit, int row, int column, int columnSpan) {
     c.textLimit = limit;
     c.style = platform::kStyleBorder;
     return c;
-}
-
-ControlResource CheckBox(int id, std::string text, int row, int column, int columnSpan) {
-    ControlResource c;
-    c.id = id;
-    c.kind = ControlKind::CheckBox;
-    c.text = std::move(text);
-    c.row = row;
-    c.column = column;
-    c.columnSpan = columnSpan;
-    return c;
-}
-
-ControlResource Button(int id, std::string text, int row, int column, bool isDefault) {
-    ControlResource c;
-    c.id = id;
-    c.kind = ControlKind::PushButton;
-    c.text = std::move(text);
-    c.row = row;
-    c.column = column;
-    c.style = isDefault ? platform::kStyleDefault : platform::kStyleNone;
-    return c;
-}
-
-// OK and Cancel side by side at the right end of the last row.
-void AddOkCancel(DialogResource& d, int row, int okColumn) {
-    d.controls.push_back(Button(platform::kIdOk, "OK", row, okColumn, true));
-    d.controls.push_back(Button(platform::kIdCancel, "Cancel", row, okColumn + 1, false));
 }
 
 }  // namespace
@@ -84,12 +51,7 @@ DialogResource DisplayOptionsDialogResource() {
     // Three columns of boxes: names and grades, averages, points. A box
     // named after an Extra category has no text of its own; the label beside
     // it carries the class's name for the category.
-    struct Box {
-        int id;
-        const char* text;  // nullptr: labelled by the static beside it
-        int labelId;
-        const char* labelText;
-    };
+    using Box = CheckBoxItem;
     const Box grades[] = {{102, "First Name", 0, nullptr}, {103, "ID #", 0, nullptr},
                           {104, "Tests", 0, nullptr},      {105, "Quizzes", 0, nullptr},
                           {106, "Homework", 0, nullptr},   {107, "Labs", 0, nullptr},
@@ -108,21 +70,9 @@ DialogResource DisplayOptionsDialogResource() {
                           {121, nullptr, kIdExtra2PointsLabel, "%s Points"},
                           {122, "Total Points", 0, nullptr},
                           {123, "Points Possible", 0, nullptr}};
-    auto addColumn = [&d](const Box* boxes, int count, int column) {
-        for (int i = 0; i < count; ++i) {
-            const Box& b = boxes[i];
-            const int row = 1 + i;
-            if (b.text) {
-                d.controls.push_back(CheckBox(b.id, b.text, row, column, 2));
-            } else {
-                d.controls.push_back(CheckBox(b.id, "", row, column, 1));
-                d.controls.push_back(Label(b.labelText, row, column + 1, 1, b.labelId));
-            }
-        }
-    };
-    addColumn(grades, 8, 0);
-    addColumn(averages, 6, 2);
-    addColumn(points, 8, 4);
+    AddCheckBoxColumn(d, grades, 1, 0);
+    AddCheckBoxColumn(d, averages, 1, 2);
+    AddCheckBoxColumn(d, points, 1, 4);
     AddOkCancel(d, 9, 4);
     return d;
 }

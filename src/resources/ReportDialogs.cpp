@@ -2,50 +2,15 @@
 
 #include <string>
 
+#include "resources/DialogParts.h"
+
 namespace quorle::resources {
 
 using platform::ControlKind;
 using platform::ControlResource;
 using platform::DialogResource;
 
-namespace {
-
-ControlResource Control(ControlKind kind, int id, std::string text, int row, int column, int columnSpan = 1,
-                        int group = 0) {
-    ControlResource c;
-    c.id = id;
-    c.kind = kind;
-    c.text = std::move(text);
-    c.row = row;
-    c.column = column;
-    c.columnSpan = columnSpan;
-    c.group = group;
-    return c;
-}
-
-struct Box {
-    int id;
-    const char* text;  // nullptr: labelled by the static beside it
-    int labelId;
-    const char* labelText;
-};
-
-// A column of check boxes inside a frame. A box named after an Extra category
-// has no text of its own; the label beside it carries the class's name for it.
-void AddBoxes(DialogResource& d, const Box* boxes, int count, int firstRow, int column, int frame) {
-    for (int i = 0; i < count; ++i) {
-        const Box& b = boxes[i];
-        const int row = firstRow + i;
-        if (b.text != nullptr) {
-            d.controls.push_back(Control(ControlKind::CheckBox, b.id, b.text, row, column, 2, frame));
-        } else {
-            d.controls.push_back(Control(ControlKind::CheckBox, b.id, "", row, column, 1, frame));
-            d.controls.push_back(Control(ControlKind::Static, b.labelId, b.labelText, row, column + 1, 1, frame));
-        }
-    }
-}
-
-}  // namespace
+using Box = CheckBoxItem;
 
 DialogResource GradePrintDialogResource() {
     DialogResource d;
@@ -60,7 +25,7 @@ DialogResource GradePrintDialogResource() {
                          {105, "Quizzes", 0, nullptr},     {106, "Homework", 0, nullptr},
                          {107, "Labs", 0, nullptr},        {108, nullptr, kIdPrintExtra1, "%s"},
                          {109, nullptr, kIdPrintExtra2, "%s"}};
-    AddBoxes(d, names, 9, 0, 0, kIdPrintNamesFrame);
+    AddCheckBoxColumn(d, names, 0, 0, kIdPrintNamesFrame);
 
     // Frame 2: averages beside points.
     d.controls.push_back(Control(ControlKind::GroupBox, kIdPrintFiguresFrame, "", 1, 1));
@@ -78,8 +43,8 @@ DialogResource GradePrintDialogResource() {
                           {121, nullptr, kIdPrintExtra2Points, "%s Points"},
                           {122, "Total Points", 0, nullptr},
                           {123, "Points Possible", 0, nullptr}};
-    AddBoxes(d, averages, 6, 0, 0, kIdPrintFiguresFrame);
-    AddBoxes(d, points, 8, 0, 2, kIdPrintFiguresFrame);
+    AddCheckBoxColumn(d, averages, 0, 0, kIdPrintFiguresFrame);
+    AddCheckBoxColumn(d, points, 0, 2, kIdPrintFiguresFrame);
 
     // An empty line keeps the rows of the averages as high as the points'.
     d.controls.push_back(Control(ControlKind::Static, -1, "", 8, 0, 2, kIdPrintFiguresFrame));
@@ -93,9 +58,8 @@ DialogResource GradePrintDialogResource() {
         d.controls.push_back(Control(ControlKind::Static, -1, "", row, 0, 1, kIdPrintOrderFrame));
 
     // OK and Cancel side by side under the last frame.
-    ControlResource ok = Control(ControlKind::PushButton, platform::kIdOk, "OK", 2, 2);
-    ok.style = platform::kStyleDefault;
-    d.controls.push_back(ok);
+    d.controls.push_back(Control(ControlKind::PushButton, platform::kIdOk, "OK", 2, 2));
+    d.controls.back().style = platform::kStyleDefault;
     d.controls.push_back(Control(ControlKind::PushButton, platform::kIdCancel, "Cancel", 3, 2));
     return d;
 }
