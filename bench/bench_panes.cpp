@@ -5,37 +5,11 @@
 
 #include "BenchClass.h"
 #include "classwin/Panes.h"
-#include "platform/Canvas.h"
+#include "support/CountingDevice.h"
 
 namespace {
 
 using namespace quorle;
-
-class CountingCanvas : public platform::Canvas {
-public:
-    void SelectFont(const platform::FontSpec& font) override { height_ = font.height < 0 ? -font.height : font.height; }
-    void RestoreFont() override { height_ = 16; }
-    platform::Size TextExtent(std::string_view text) override {
-        return {static_cast<int>(text.size()) * (height_ / 2), height_};
-    }
-    void TextOut(int, int, std::string_view text) override {
-        ++texts;
-        chars += text.size();
-    }
-    void SetTextColor(platform::Color) override {}
-    void SetDefaultTextColor() override {}
-    void SetBackgroundTransparent(bool) override {}
-    void Line(int, int, int, int, int) override { ++lines; }
-    void Rectangle(const platform::Rect&, int) override { lines += 4; }
-    int DeviceCaps(platform::DeviceCap) const override { return 96; }
-
-    long texts = 0;
-    long lines = 0;
-    std::size_t chars = 0;
-
-private:
-    int height_ = 16;
-};
 
 void BM_RepaintClassWindow(benchmark::State& state) {
     ClassRecord record = bench::MakeBenchClass(1000, 300);
@@ -55,7 +29,7 @@ void BM_RepaintClassWindow(benchmark::State& state) {
     const PaneMetrics m{120, 80, 16};
     const int namesWidth = names.PaneWidth(m);
     const platform::Size window{1200, 800};
-    CountingCanvas canvas;
+    testing::CountingDevice canvas;
     for (auto _ : state) {
         const auto& gs = grades.GetScroller();
         const int gx = gs.xPos * gs.xUnit;
@@ -64,10 +38,10 @@ void BM_RepaintClassWindow(benchmark::State& state) {
         const auto& ns = names.GetScroller();
         const int ny = ns.yPos * ns.yUnit;
         names.Paint(canvas, platform::Rect{0, ny, namesWidth, ny + window.cy});
-        benchmark::DoNotOptimize(canvas.texts);
+        benchmark::DoNotOptimize(canvas.Counts().texts);
     }
     state.counters["texts/repaint"] =
-        benchmark::Counter(static_cast<double>(canvas.texts) / static_cast<double>(state.iterations()));
+        benchmark::Counter(static_cast<double>(canvas.Counts().texts) / static_cast<double>(state.iterations()));
 }
 BENCHMARK(BM_RepaintClassWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 

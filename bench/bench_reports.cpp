@@ -15,6 +15,7 @@
 
 #include "BenchClass.h"
 #include "app/HeadlessUi.h"
+#include "support/CountingDevice.h"
 #include "record/ClassFile.h"
 #include "reports/GradesPrint.h"
 #include "reports/MakeupPrint.h"
@@ -25,48 +26,6 @@
 
 namespace quorle::bench {
 namespace {
-
-// A Letter page at 600 dpi inside quarter-inch margins; fixed metrics, every
-// call counted, nothing kept.
-class CountingDevice : public platform::PrintDevice {
-public:
-    void SelectFont(const platform::FontSpec& font) override { height_ = font.height < 0 ? -font.height : font.height; }
-    void RestoreFont() override { height_ = 16; }
-    platform::Size TextExtent(std::string_view text) override {
-        return {static_cast<int>(text.size()) * (height_ * 6 / 10), height_ * 113 / 100};
-    }
-    void TextOut(int, int, std::string_view text) override {
-        ++texts;
-        characters += text.size();
-    }
-    void SetTextColor(platform::Color) override {}
-    void SetDefaultTextColor() override {}
-    void SetBackgroundTransparent(bool) override {}
-    void Line(int, int, int, int, int) override {}
-    void Rectangle(const platform::Rect&, int) override {}
-    int DeviceCaps(platform::DeviceCap cap) const override {
-        switch (cap) {
-            case platform::DeviceCap::HorizontalRes: return 4800;
-            case platform::DeviceCap::VerticalRes: return 6300;
-            default: return 600;
-        }
-    }
-    int StartDoc(std::string_view) override { return 1; }
-    int StartPage() override {
-        ++pages;
-        return 1;
-    }
-    int EndPage() override { return 1; }
-    int EndDoc() override { return 1; }
-    int SetCopyCount(int) override { return 1; }
-
-    static inline std::int64_t texts = 0;
-    static inline std::int64_t characters = 0;
-    static inline std::int64_t pages = 0;
-
-private:
-    int height_ = 16;
-};
 
 // Answers the two questions of the grades report with No; shows nothing.
 class BenchUi : public HeadlessUi {
@@ -112,33 +71,41 @@ bool PrintMakeup(std::unique_ptr<platform::PrintDevice> device) {
     return printer.RunPrintJob(ui, nullptr, printout, false);
 }
 
+// What one report drew, as counted over all iterations.
+testing::DrawCounts counts;
+
+// A device like a 600 dpi Letter page that only counts.
+std::unique_ptr<platform::PrintDevice> Counting() {
+    return std::make_unique<testing::CountingDevice>(&counts, platform::Size{4800, 6300}, 600);
+}
+
 void Report(benchmark::State& state) {
-    state.counters["pages"] = benchmark::Counter(static_cast<double>(CountingDevice::pages) /
-                                                 static_cast<double>(state.iterations()));
-    state.counters["texts"] = benchmark::Counter(static_cast<double>(CountingDevice::texts) /
-                                                 static_cast<double>(state.iterations()));
+    state.counters["pages"] =
+        benchmark::Counter(static_cast<double>(counts.pages) / static_cast<double>(state.iterations()));
+    state.counters["texts"] =
+        benchmark::Counter(static_cast<double>(counts.texts) / static_cast<double>(state.iterations()));
 }
 
 void BM_GradesReportWide_Counting(benchmark::State& state) {
     BigClass();
-    CountingDevice::pages = CountingDevice::texts = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(PrintGrades(std::make_unique<CountingDevice>(), true));
+    counts = {};
+    for (auto _ : state) benchmark::DoNotOptimize(PrintGrades(Counting(), true));
     Report(state);
 }
 BENCHMARK(BM_GradesReportWide_Counting)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 void BM_GradesReportNarrow_Counting(benchmark::State& state) {
     BigClass();
-    CountingDevice::pages = CountingDevice::texts = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(PrintGrades(std::make_unique<CountingDevice>(), false));
+    counts = {};
+    for (auto _ : state) benchmark::DoNotOptimize(PrintGrades(Counting(), false));
     Report(state);
 }
 BENCHMARK(BM_GradesReportNarrow_Counting)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 void BM_MakeupReport_Counting(benchmark::State& state) {
     BigClass();
-    CountingDevice::pages = CountingDevice::texts = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(PrintMakeup(std::make_unique<CountingDevice>()));
+    counts = {};
+    for (auto _ : state) benchmark::DoNotOptimize(PrintMakeup(Counting()));
     Report(state);
 }
 BENCHMARK(BM_MakeupReport_Counting)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();

@@ -6,38 +6,13 @@
 #include <span>
 
 #include "app/HeadlessUi.h"
+#include "support/CountingDevice.h"
 #include "record/ClassRecord.h"
 #include "reports/GradesPrint.h"
 
 namespace {
 
 using namespace quorle;
-
-class NullDevice : public platform::PrintDevice {
-public:
-    void SelectFont(const platform::FontSpec& font) override { height_ = font.height < 0 ? -font.height : font.height; }
-    void RestoreFont() override { height_ = 16; }
-    platform::Size TextExtent(std::string_view text) override {
-        return {static_cast<int>(text.size()) * (height_ / 2 + 1), height_};
-    }
-    void TextOut(int, int, std::string_view) override {}
-    void SetTextColor(platform::Color) override {}
-    void SetDefaultTextColor() override {}
-    void SetBackgroundTransparent(bool) override {}
-    void Line(int, int, int, int, int) override {}
-    void Rectangle(const platform::Rect&, int) override {}
-    int DeviceCaps(platform::DeviceCap cap) const override {
-        return cap == platform::DeviceCap::VerticalRes ? 3200 : 2400;
-    }
-    int StartDoc(std::string_view) override { return 1; }
-    int StartPage() override { return 1; }
-    int EndPage() override { return 1; }
-    int EndDoc() override { return 1; }
-    int SetCopyCount(int) override { return 1; }
-
-private:
-    int height_ = 16;
-};
 
 class FuzzUi : public HeadlessUi {
 public:
@@ -73,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ParsePrintOptions(std::span<const unsigned char>(data, size), options);
     FuzzUi ui(size > 100 && (data[100] & 1) != 0);
     TMyPrinter printer;
-    printer.SetDevice(std::make_unique<NullDevice>());
+    printer.SetDevice(std::make_unique<testing::CountingDevice>());
     TGradesPrint printout("fuzz.gdr", SmallClass(), printer, ui, options, KeepOptions::DoNotSave);
     printer.RunPrintJob(ui, nullptr, printout, false);
     return 0;
