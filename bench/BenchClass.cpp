@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "record/UsualSettings.h"
 #include "record/Random.h"
 
 namespace quorle::bench {
@@ -12,13 +13,8 @@ ClassRecord MakeBenchClass(int students, int gradeItems) {
     record.info.course = "Benchmark";
     record.info.instructor = "Bench Mark";
     record.info.period = "1";
-    record.grading.pointsFlag = 1;
-    record.grading.weightedFlag = 0;
-    const char* plain[] = {"90", "80", "70", "60"};
-    const char* plus[] = {"97", "93", "90", "87", "83", "80", "77", "73", "70", "67", "63", "60"};
+    record.grading = UsualGradingSystem();
     const char* weights[] = {"30", "20", "20", "10", "10", "10"};
-    for (std::size_t i = 0; i < 4; ++i) record.grading.limits[i] = plain[i];
-    for (std::size_t i = 0; i < 12; ++i) record.grading.plusLimits[i] = plus[i];
     for (std::size_t i = 0; i < 6; ++i) record.grading.weights[i] = weights[i];
     record.display.fill(1);
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/Text1252.h"
+#include "record/UsualSettings.h"
 #include "record/ClassFile.h"
 #include "record/Random.h"
 
@@ -32,23 +33,12 @@ struct Name {
 
 std::string Cp(const char* utf8) { return platform::Utf8ToCp1252Lossy(utf8); }
 
-void ShowUsualColumns(ClassRecord& record) {
-    record.display.fill(0);
-    record.display[kShowFirstName] = 1;
-    record.display[kShowId] = 1;
-    for (int c = 0; c < kCategoryCount; ++c) {
-        record.display[static_cast<std::size_t>(kShowGradesFirst + c)] = 1;
-        record.display[static_cast<std::size_t>(kShowAverageFirst + c)] = 1;
-    }
-    record.display[kShowTotalPoints] = 1;
-    record.display[kShowPossiblePoints] = 1;
-}
+void ShowUsualColumns(ClassRecord& record) { record.display = UsualDisplayFlags(); }
 
 void SetLimits(GradingSystem& grading) {
-    const char* plain[] = {"90", "80", "70", "60"};
-    const char* plus[] = {"97", "93", "90", "87", "83", "80", "77", "73", "70", "67", "63", "60"};
-    for (std::size_t i = 0; i < 4; ++i) grading.limits[i] = plain[i];
-    for (std::size_t i = 0; i < 12; ++i) grading.plusLimits[i] = plus[i];
+    const GradingSystem usual = UsualGradingSystem();
+    grading.limits = usual.limits;
+    grading.plusLimits = usual.plusLimits;
 }
 
 void AddItems(ClassRecord& record, const std::vector<Item>& items) {

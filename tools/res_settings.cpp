@@ -10,15 +10,28 @@
 
 #include "record/Binary.h"
 #include "record/FixedText.h"
+#include "record/UsualSettings.h"
 
 namespace {
 
 using quorle::ByteWriter;
 using quorle::FixedText;
 
-std::vector<unsigned char> Flags(std::initializer_list<std::int32_t> values) {
+template <typename Ints>
+std::vector<unsigned char> Flags(const Ints& values) {
     ByteWriter out;
     for (const auto v : values) out.WriteInt32(v);
+    return out.Bytes();
+}
+
+std::vector<unsigned char> Flags(std::initializer_list<std::int32_t> values) {
+    return Flags<std::initializer_list<std::int32_t>>(values);
+}
+
+template <typename Array>
+std::vector<unsigned char> Fields(const Array& fields) {
+    ByteWriter out;
+    for (const auto& field : fields) out.WriteText(field);
     return out.Bytes();
 }
 
@@ -52,15 +65,13 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(folder, error);
 
     bool ok = true;
-    // Grading by points, no weighting, no plus and minus steps.
-    ok &= Place(folder, "QUORLE.SYS", Flags({1, 0, 0}));
-    ok &= Place(folder, "QUORLE.NPL", Texts<6>({"90", "80", "70", "60"}));
-    ok &= Place(folder, "QUORLE.PLU", Texts<6>({"97", "93", "90", "87", "83", "80", "77", "73", "70", "67", "63", "60"}));
-    ok &= Place(folder, "QUORLE.WTS", Texts<6>({"25", "25", "25", "25", "0", "0"}));
-    // First name, ID, every category's grades and averages, total and possible
-    // points; not the category points.
-    ok &= Place(folder, "QUORLE.OPT",
-                Flags({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 1, 1}));
+    // The usual grading system and columns, as the settings files hold them.
+    const quorle::GradingSystem grading = quorle::UsualGradingSystem();
+    ok &= Place(folder, "QUORLE.SYS", Flags({grading.pointsFlag, grading.weightedFlag, grading.plusMinusFlag}));
+    ok &= Place(folder, "QUORLE.NPL", Fields(grading.limits));
+    ok &= Place(folder, "QUORLE.PLU", Fields(grading.plusLimits));
+    ok &= Place(folder, "QUORLE.WTS", Fields(grading.weights));
+    ok &= Place(folder, "QUORLE.OPT", Flags(quorle::UsualDisplayFlags()));
     // Warning notices go to averages below 70.
     ok &= Place(folder, "quorle.low", Texts<15>({"70"}));
 
