@@ -35,12 +35,6 @@ std::string Cp(const char* utf8) { return platform::Utf8ToCp1252Lossy(utf8); }
 
 void ShowUsualColumns(ClassRecord& record) { record.display = UsualDisplayFlags(); }
 
-void SetLimits(GradingSystem& grading) {
-    const GradingSystem usual = UsualGradingSystem();
-    grading.limits = usual.limits;
-    grading.plusLimits = usual.plusLimits;
-}
-
 void AddItems(ClassRecord& record, const std::vector<Item>& items) {
     for (const Item& item : items) {
         TGrades entry;
@@ -90,10 +84,7 @@ ClassRecord Biology() {
     record.info.course = "Biology";
     record.info.instructor = Cp("Ms. Hélène Marchand");
     record.info.period = "3";
-    record.grading.pointsFlag = 1;
-    record.grading.weightedFlag = 0;
-    record.grading.plusMinusFlag = 0;
-    SetLimits(record.grading);
+    record.grading = UsualGradingSystem();
     const char* weights[] = {"40", "20", "20", "20", "0", "0"};
     for (std::size_t i = 0; i < 6; ++i) record.grading.weights[i] = weights[i];
     ShowUsualColumns(record);
@@ -124,10 +115,10 @@ ClassRecord AlgebraWeighted() {
     record.info.course = "Algebra II";
     record.info.instructor = "Mr. Daniel Okafor";
     record.info.period = "5";
+    record.grading = UsualGradingSystem();
     record.grading.pointsFlag = 0;
     record.grading.weightedFlag = 1;
     record.grading.plusMinusFlag = 1;
-    SetLimits(record.grading);
     const char* weights[] = {"40", "20", "15", "0", "15", "10"};
     for (std::size_t i = 0; i < 6; ++i) record.grading.weights[i] = weights[i];
     record.extra1Name = "Project";
@@ -165,11 +156,7 @@ ClassRecord Empty() {
     record.info.course = "Chemistry";
     record.info.instructor = Cp("Dr. Ana Peña");
     record.info.period = "1";
-    record.grading.pointsFlag = 1;
-    record.grading.weightedFlag = 0;
-    SetLimits(record.grading);
-    const char* weights[] = {"25", "25", "25", "25", "0", "0"};
-    for (std::size_t i = 0; i < 6; ++i) record.grading.weights[i] = weights[i];
+    record.grading = UsualGradingSystem();
     ShowUsualColumns(record);
     return record;
 }
