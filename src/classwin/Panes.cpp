@@ -256,16 +256,6 @@ void TGradeWindow::SyncNames() {
     if (names_->GetScroller().yPos != scroller_.yPos) names_->ScrollTo(0, scroller_.yPos);
 }
 
-// A heading that would run into the next column ("Extra1 Aver" in a fixed
-// font) is cut so that a character's gap stays before the next heading.
-namespace {
-std::string FitHeading(Canvas& canvas, std::string text, int w10) {
-    const int gap = canvas.TextExtent("X").cx;
-    while (!text.empty() && canvas.TextExtent(text).cx + gap > w10) text.pop_back();
-    return text;
-}
-}  // namespace
-
 void TGradeWindow::Paint(Canvas& canvas, const Rect& clip) {
     headings_.clear();
     cells_.clear();
@@ -291,9 +281,12 @@ void TGradeWindow::Paint(Canvas& canvas, const Rect& clip) {
 
     if (clip.top < m.h) {
         canvas.SetDefaultTextColor();
+        // A heading that would run into the next column ("Extra1 Aver" in the
+        // fixed-pitch font) keeps a character's gap before the next one.
+        const int charWidth = canvas.TextExtent("X").cx;
         for (int c = first; c <= last; ++c) {
             const Column& col = columns[static_cast<std::size_t>(c)];
-            draw(c, 0, FitHeading(canvas, Heading(col), m.w10));
+            draw(c, 0, platform::FitToColumn(Heading(col), m.w10, charWidth));
             if (col.type == Column::Grade && c >= firstVisible)
                 headings_.push_back(TSquare{c * m.w10, (c + 1) * m.w10, 0, m.h, col.category, col.entry, kKindHeading});
         }

@@ -26,6 +26,16 @@ enum class DeviceCap {
     LogPixelsY,     // pixels per inch down
 };
 
+// A text cut so that, in a fixed-pitch font of that character width, a
+// character's gap stays between it and the next column.
+inline std::string FitToColumn(std::string text, int columnWidth, int charWidth) {
+    const int width = charWidth > 0 ? charWidth : 1;
+    const int room = columnWidth / width - 1;
+    const auto keep = static_cast<std::size_t>(room > 1 ? room : 1);
+    if (text.size() > keep) text.resize(keep);
+    return text;
+}
+
 class Canvas {
 public:
     virtual ~Canvas() = default;

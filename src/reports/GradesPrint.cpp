@@ -186,10 +186,7 @@ namespace {
 // next column: a heading longer than its column (an Extra name with " Aver")
 // would otherwise run into its neighbour. Figures are never cut.
 std::string Fit(std::string text, int columnWidth, const ReportUnits& units) {
-    const int charWidth = std::max(1, units.ten / 10);
-    const auto room = static_cast<std::size_t>(std::max(1, columnWidth / charWidth - 1));
-    if (text.size() > room) text.resize(room);
-    return text;
+    return platform::FitToColumn(std::move(text), columnWidth, units.ten / 10);
 }
 
 // A grade of a row; nullptr when the row lacks it (rows are kept parallel, so
