@@ -283,10 +283,9 @@ void TGradeWindow::Paint(Canvas& canvas, const Rect& clip) {
         canvas.SetDefaultTextColor();
         // A heading that would run into the next column ("Extra1 Aver" in the
         // fixed-pitch font) keeps a character's gap before the next one.
-        const int charWidth = canvas.TextExtent("X").cx;
         for (int c = first; c <= last; ++c) {
             const Column& col = columns[static_cast<std::size_t>(c)];
-            draw(c, 0, platform::FitToColumn(Heading(col), m.w10, charWidth));
+            draw(c, 0, platform::FitToColumn(Heading(col), m.w10, m.w10));
             if (col.type == Column::Grade && c >= firstVisible)
                 headings_.push_back(TSquare{c * m.w10, (c + 1) * m.w10, 0, m.h, col.category, col.entry, kKindHeading});
         }

@@ -26,11 +26,13 @@ enum class DeviceCap {
     LogPixelsY,     // pixels per inch down
 };
 
-// A text cut so that, in a fixed-pitch font of that character width, a
-// character's gap stays between it and the next column.
-inline std::string FitToColumn(std::string text, int columnWidth, int charWidth) {
-    const int width = charWidth > 0 ? charWidth : 1;
-    const int room = columnWidth / width - 1;
+// A text cut so that, in a fixed-pitch font whose ten characters are
+// tenCharWidth wide, a character's gap stays between it and the next column.
+// (Measured on ten characters, so fractional character widths do not round
+// a column of ten down to nine.)
+inline std::string FitToColumn(std::string text, int columnWidth, int tenCharWidth) {
+    const long long ten = tenCharWidth > 0 ? tenCharWidth : 1;
+    const long long room = static_cast<long long>(columnWidth) * 10 / ten - 1;
     const auto keep = static_cast<std::size_t>(room > 1 ? room : 1);
     if (text.size() > keep) text.resize(keep);
     return text;

@@ -186,7 +186,7 @@ namespace {
 // next column: a heading longer than its column (an Extra name with " Aver")
 // would otherwise run into its neighbour. Figures are never cut.
 std::string Fit(std::string text, int columnWidth, const ReportUnits& units) {
-    return platform::FitToColumn(std::move(text), columnWidth, units.ten / 10);
+    return platform::FitToColumn(std::move(text), columnWidth, units.ten);
 }
 
 // A grade of a row; nullptr when the row lacks it (rows are kept parallel, so

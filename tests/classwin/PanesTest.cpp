@@ -372,3 +372,18 @@ TEST(Keys, MoveTheGradesPaneFromEitherPaneAndPassOthersOn) {
 
 }  // namespace
 }  // namespace quorle::testing
+
+namespace quorle::testing {
+namespace {
+
+TEST(FitToColumn, KeepsACharactersGapWhateverTheScreenFontRoundsTo) {
+    // A screen font 7.8 pixels a character: ten are 78, one measures 8.
+    EXPECT_EQ(platform::FitToColumn("Test Aver", 78, 78), "Test Aver");
+    EXPECT_EQ(platform::FitToColumn("Extra1 Aver", 78, 78), "Extra1 Av");
+    EXPECT_EQ(platform::FitToColumn("Smithson-Whitley", 117, 78), "Smithson-Whitl");  // fifteen-character column
+    EXPECT_EQ(platform::FitToColumn("", 78, 78), "");
+    EXPECT_EQ(platform::FitToColumn("Abc", 78, 0), "Abc");  // a device that measures nothing cuts nothing
+}
+
+}  // namespace
+}  // namespace quorle::testing
