@@ -171,6 +171,22 @@ bool TGradesPrint::IsNameColumn(const Column& column) const {
            column.kind == ColumnKind::Id;
 }
 
+int TGradesPrint::WidestLineChars() const {
+    // Characters: the left margin of ten, then the columns; the wide layout
+    // prints them in bands of nine.
+    const ReportUnits chars{10, 15, 1};
+    int widest = 0;
+    int band = 0;
+    int counter = 0;
+    for (const Column& column : columns_) {
+        if (Wide() && counter == kColumnsPerBand) band = counter = 0;
+        band += ColumnWidth(column, chars);
+        ++counter;
+        widest = std::max(widest, band);
+    }
+    return chars.ten + widest;
+}
+
 int TGradesPrint::ColumnWidth(const Column& column, const ReportUnits& units) const {
     switch (column.kind) {
         case ColumnKind::LastName:
@@ -350,7 +366,7 @@ int TGradesPrint::PrintSummary(platform::Canvas& canvas, const ReportUnits& unit
 }
 
 void TGradesPrint::PrintPage(platform::PrintDevice& device, const TStart& record, bool lastOfJob) {
-    device.SelectFont(ReportFont(pageSize_.cy, kGradesLinesPerPage));
+    const platform::FontSpec font = SelectReportFont(device, pageSize_, kGradesLinesPerPage, WidestLineChars());
     const ReportUnits units = MeasureUnits(device);
     PrintPageNumber(device, pageCounter_);
     int y = PrintClassHeader(device, units, "", info_, today_);
@@ -378,7 +394,7 @@ void TGradesPrint::PrintPage(platform::PrintDevice& device, const TStart& record
                 pageError_ = started;
                 return;
             }
-            device.SelectFont(ReportFont(pageSize_.cy, kGradesLinesPerPage));
+            device.SelectFont(font);
             PrintPageNumber(device, pageCounter_ + 1);
             y = PrintClassHeader(device, units, "", info_, today_);
             if (!Wide()) PrintHeadingLine(device, units, y);

@@ -101,6 +101,8 @@ protected:
 private:
     void BuildColumns();
     int ColumnWidth(const Column& column, const ReportUnits& units) const;
+    // The longest line of a page in characters, margin included.
+    int WidestLineChars() const;
     std::string CellText(const Column& column, const TStudent& row, bool possibleRow) const;
     bool IsNameColumn(const Column& column) const;
     void ComputeSummary();

@@ -28,12 +28,19 @@ TMakeupPrint::TMakeupPrint(std::string title, const ClassRecord& record, TMyPrin
     : TCountedPrintout(std::move(title), printer), roster_(record.roster), info_(record.info), today_(ui.Today()) {
     std::vector<int> costs;
     if (roster_.size() > 1) costs.reserve(roster_.size() - 1);
-    for (std::size_t i = 1; i < roster_.size(); ++i) costs.push_back(LineCost(MissingWorkCount(roster_[i])));
+    for (std::size_t i = 1; i < roster_.size(); ++i) {
+        const int missing = MissingWorkCount(roster_[i]);
+        mostMissing_ = std::max(mostMissing_, missing);
+        costs.push_back(LineCost(missing));
+    }
     pages_ = BuildPageRecords(costs, kMakeupLineBudget);
 }
 
 void TMakeupPrint::PrintPage(platform::PrintDevice& device, const TStart& record, bool) {
-    device.SelectFont(ReportFont(pageSize_.cy, kMakeupLinesPerPage));
+    // A quarter of ten characters of margin, two names of fifteen, then at
+    // most eight titles of ten (or "All work completed!").
+    const int titles = std::min(8, mostMissing_);
+    SelectReportFont(device, pageSize_, kMakeupLinesPerPage, 3 + 30 + std::max(19, 10 * titles));
     const ReportUnits units = MeasureUnits(device);
     PrintPageNumber(device, pageCounter_);
     int y = PrintClassHeader(device, units, kMakeupPrefix, info_, today_);

@@ -32,6 +32,7 @@ private:
     const std::vector<TStudent>& roster_;
     ClassInfo info_;
     platform::Date today_;
+    int mostMissing_ = 0;  // missing-work entries of the student with the most
 };
 
 }  // namespace quorle

@@ -183,6 +183,20 @@ platform::FontSpec ReportFont(int pageHeight, int linesPerPage) {
     return font;
 }
 
+platform::FontSpec SelectReportFont(platform::Canvas& device, platform::Size page, int linesPerPage,
+                                    int widestLineChars) {
+    platform::FontSpec font = ReportFont(page.cy, linesPerPage);
+    device.SelectFont(font);
+    const long long ten = device.TextExtent("XXXXXXXXXX").cx;
+    const long long needed = ten * widestLineChars / 10;
+    if (ten > 0 && page.cx > 0 && needed > page.cx) {
+        const long long height = -static_cast<long long>(font.height);
+        font.height = -static_cast<int>(std::max<long long>(1, height * page.cx / needed));
+        device.SelectFont(font);
+    }
+    return font;
+}
+
 ReportUnits MeasureUnits(platform::Canvas& canvas) {
     ReportUnits units;
     units.ten = canvas.TextExtent("XXXXXXXXXX").cx;
