@@ -1,6 +1,7 @@
 #include "classwin/ClassWindow.h"
 
 #include "classwin/ClassCommands.h"
+#include "classwin/EditCommands.h"
 #include "classwin/Panes.h"
 #include "grading/DisplayOptions.h"
 #include "reports/ReportCommands.h"
@@ -104,6 +105,7 @@ bool TDecoChild::Command(int id) {
     platform::Ui& ui = impl_->ui;
     ClassRecord& record = impl_->record;
     switch (id) {
+        case resources::cmd::kNewGrade: NewGradeCommand(*this); return true;
         case resources::cmd::kClassInformation: {
             if (!EditClassInfo(ui, record)) return true;
             UpdateCaption();

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "resources/ClassDialogs.h"
+#include "resources/EditDialogs.h"
 
 namespace quorle::resources {
 namespace {
@@ -55,6 +56,53 @@ TEST(ClassDialogResources, AreTidyAndCarryTheirControls) {
     EXPECT_EQ(extra.caption, "Change Extra 1 or 2 Name");
     EXPECT_EQ(extra.Find(kIdExtra1Name)->textLimit, 6);
     EXPECT_EQ(extra.Find(kIdExtra2Name)->textLimit, 6);
+}
+
+TEST(EditDialogResources, AreTidyAndCarryTheirControls) {
+    using K = platform::ControlKind;
+    struct Expect {
+        int id;
+        K kind;
+        int limit;
+    };
+    const struct {
+        platform::DialogResource d;
+        int resourceId;
+        const char* caption;
+        std::vector<Expect> controls;
+    } dialogs[] = {
+        {GradeTypeDialogResource(), 306, "Grade Type",
+         {{101, K::RadioButton, 0}, {106, K::RadioButton, 0}, {120, K::Static, 0}, {121, K::Static, 0}}},
+        {TitleDialogResource(), 308, "New/Change Grade Title", {{101, K::Edit, 9}}},
+        {GradeValueDialogResource(), 307, "New/Change Grade Value", {{101, K::Edit, 5}, {102, K::CheckBox, 0}}},
+        {EditStudentDialogResource(), 657, "Edit Student",
+         {{103, K::ComboBox, 0}, {102, K::Static, 0}, {109, K::Static, 0}, {101, K::ComboBox, 0},
+          {106, K::Edit, 14}, {107, K::Edit, 14}, {110, K::Edit, 4}, {105, K::Edit, 5}, {112, K::CheckBox, 0},
+          {111, K::PushButton, 0}, {901, K::PushButton, 0}}},
+        {RenameGradeDialogResource(), 658, "Edit/Delete Grade Title",
+         {{101, K::ComboBox, 0}, {105, K::Edit, 9}, {111, K::PushButton, 0}}},
+    };
+    for (const auto& dialog : dialogs) {
+        SCOPED_TRACE(dialog.caption);
+        ExpectTidy(dialog.d);
+        EXPECT_EQ(dialog.d.id, dialog.resourceId);
+        EXPECT_EQ(dialog.d.caption, dialog.caption);
+        for (const Expect& e : dialog.controls) {
+            const auto* c = dialog.d.Find(e.id);
+            ASSERT_NE(c, nullptr) << e.id;
+            EXPECT_EQ(c->kind, e.kind) << e.id;
+            EXPECT_EQ(c->textLimit, e.limit) << e.id;
+        }
+    }
+    EXPECT_TRUE(GradeValueDialogResource().Find(kIdValue)->style & platform::kStyleDigitsOnly);
+    EXPECT_TRUE(EditStudentDialogResource().Find(kIdEditGrade)->style & platform::kStyleDigitsOnly);
+    EXPECT_EQ(GradeValueDialogResource().Find(kIdOmit)->text, "&Omit Grade");
+    EXPECT_EQ(EditStudentDialogResource().Find(kIdDeleteStudent)->text, "&Delete Student");
+    EXPECT_EQ(EditStudentDialogResource().Find(kIdEditHelp)->text, "&Help");
+    EXPECT_EQ(RenameGradeDialogResource().Find(kIdDeleteItem)->text, "&Delete Item");
+    const auto type = GradeTypeDialogResource();
+    EXPECT_EQ(type.Find(101)->text, "Test");
+    EXPECT_EQ(type.Find(104)->text, "Lab");
 }
 
 }  // namespace

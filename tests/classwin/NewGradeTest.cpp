@@ -1,0 +1,251 @@
+// New Grade: the grade type, its title and one value per row; the grade goes
+// to every row and the class file, or nowhere.
+#include <gtest/gtest.h>
+
+#include "EditFixture.h"
+#include "classwin/NewGrade.h"
+#include "resources/EditDialogs.h"
+#include "resources/Menus.h"
+
+namespace quorle::testing {
+namespace {
+
+namespace res = resources;
+
+DialogScript Value(std::string text) { return TypeOk(res::kIdValue, std::move(text)); }
+DialogScript Omit() { return ClickOk(res::kIdOmit); }
+
+struct NewGradeTest : EditTest {
+    void Run() { f->child->Command(res::cmd::kNewGrade); }
+};
+
+TEST_F(NewGradeTest, AppendsToEveryRowWritesTheClassAndShowsTheColumnAtTheEndOfItsCategory) {
+    Open(SmallClass());
+    Script(ClickOk(res::kIdFirstGradeType + kTests));
+    Script([](FakeDialogHost& h) {
+        EXPECT_EQ(h.Text(res::kIdTitlePrompt), "Title of this test ?");
+        EXPECT_EQ(h.Text(res::kIdTitle), "");
+        h.Type(res::kIdTitle, "Chapter 12 test");  // nine characters fit
+        EXPECT_TRUE(h.PressOk());
+    });
+    std::vector<std::pair<std::string, std::string>> lines;
+    auto value = [&lines](DialogScript then) {
+        return [&lines, then](FakeDialogHost& h) {
+            lines.emplace_back(h.Text(res::kIdValueLine1), h.Text(res::kIdValueLine2));
+            EXPECT_EQ(h.Text(res::kIdValue), "");
+            EXPECT_FALSE(h.IsChecked(res::kIdOmit));
+            then(h);
+        };
+    };
+    Script(value(Value("50")));  // points possible
+    Script(value(Value("45")));
+    Script(value(Omit()));
+    Script(value(Ok()));  // nothing typed: a zero score
+    Run();
+
+    EXPECT_TRUE(Ui().boxes.empty());
+    EXPECT_EQ(Ui().dialogCaptions, (std::vector<std::string>{"Grade Type", "New/Change Grade Title",
+                                                             "New/Change Grade Value", "New/Change Grade Value",
+                                                             "New/Change Grade Value", "New/Change Grade Value"}));
+    const std::string line1 = "Grade in Chapter 1 for:";
+    EXPECT_EQ(lines, (std::vector<std::pair<std::string, std::string>>{
+                         {line1, "Points Possible"}, {line1, "Ann Adams"}, {line1, "Bob Baker"}, {line1, "Cy Cole"}}));
+    const std::vector<float> expected{50, 45, kOmitMarker, 0};
+    for (int j = 0; j < 4; ++j) {
+        const auto& tests = Rec().Row(j).scores[kTests];
+        ASSERT_EQ(tests.size(), 3u);
+        EXPECT_EQ(tests[2].title.Str(), "Chapter 1");
+        EXPECT_EQ(tests[2].value, expected[static_cast<std::size_t>(j)]);
+    }
+    ExpectWritten();
+    EXPECT_FALSE(Rec().modified);
+
+    // The new test stands after T2, before the quiz; averages follow it.
+    RecordingCanvas c = f->GradesHost().Paint();
+    ASSERT_GE(c.Line(0).size(), 4u);
+    EXPECT_EQ(c.Line(0)[2].text, "Chapter 1");
+    EXPECT_EQ(c.Line(0)[3].text, "Q1");
+    EXPECT_EQ(c.Line(16)[2].text, " 50.00");
+    EXPECT_EQ(c.Line(32)[2].text, " 45.00");
+    EXPECT_EQ(c.Line(48)[2].text, " N/A");
+    EXPECT_EQ(c.Line(64)[2].text, "  0.00");
+    EXPECT_EQ(c.Line(32)[4].text, " 90.00");  // Adams: (9 + 18 + 45) / 80
+    EXPECT_EQ(c.Line(64)[4].text, " 18.75");  // Cole: (5 + 10 + 0) / 80
+}
+
+// Cancel in any dialog ends the command with the class and its file as they were.
+TEST_F(NewGradeTest, CancelAnywhereLeavesTheClassAndFileUntouched) {
+    struct Case {
+        const char* name;
+        int valuesBeforeCancel;  // -1: cancel the grade type, -2: the title
+    };
+    for (const Case& k : {Case{"type", -1}, Case{"title", -2}, Case{"possible points", 0},
+                          Case{"fifth student", 5}, Case{"last student", 6}}) {
+        SCOPED_TRACE(k.name);
+        Open(ClassOf(6));
+        const auto before = OnDisk();
+        const auto roster = SerializeClassFile(Rec());
+        if (k.valuesBeforeCancel == -1) {
+            Script(Cancel());
+        } else {
+            Script(ClickOk(res::kIdFirstGradeType + kQuizzes));
+            if (k.valuesBeforeCancel == -2) {
+                Script(Cancel());
+            } else {
+                Script(TypeOk(res::kIdTitle, "Pop"));
+                for (int i = 0; i < k.valuesBeforeCancel; ++i) Script(Value(std::to_string(i + 1)));
+                Script(Cancel());
+            }
+        }
+        Run();
+        EXPECT_TRUE(Ui().dialogs.empty());
+        EXPECT_EQ(OnDisk(), before);
+        EXPECT_EQ(SerializeClassFile(Rec()), roster);
+        for (const auto& row : Rec().roster) EXPECT_TRUE(row.scores[kQuizzes].empty());
+    }
+}
+
+TEST_F(NewGradeTest, ACategoryWeightedZeroIsRefusedAndTheTypeDialogComesBackWithItChosen) {
+    struct Case {
+        int weightedFlag;
+        int category;
+        const char* weight;
+        const char* message;  // nullptr: no refusal
+    };
+    const Case cases[] = {
+        {1, kQuizzes, "0", "You have not weighted quizzes in your grading system. "},
+        {0, kQuizzes, "0", nullptr},
+        {2, kQuizzes, "0", nullptr},
+        {1, kTests, "0.5", "You have not weighted tests in your grading system. "},
+        {1, kHomework, ".9", "You have not weighted homework in your grading system. "},
+        {1, kLabs, "", "You have not weighted labs in your grading system. "},
+        {1, kExtra1, "0", "You have not weighted Proj in your grading system."},
+        {1, kExtra2, "00", "You have not weighted Extra2 in your grading system."},
+        {1, kLabs, "1", nullptr},
+        {1, kQuizzes, " 25", nullptr},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(std::to_string(k.weightedFlag) + " " + std::to_string(k.category) + " '" + k.weight + "'");
+        ClassRecord r = SmallClass();
+        r.extra1Name = "Proj";
+        r.grading.weightedFlag = k.weightedFlag;
+        for (auto& w : r.grading.weights) w = "20";
+        r.grading.weights[static_cast<std::size_t>(k.category)] = k.weight;
+        Open(r);
+        Script(ClickOk(res::kIdFirstGradeType + k.category));
+        bool stillChosen = false;
+        if (k.message) Script([&](FakeDialogHost& h) {
+            stillChosen = h.IsChecked(res::kIdFirstGradeType + k.category);
+            h.PressCancel();
+        });
+        else Script(Cancel());  // the title
+        Run();
+        if (k.message) {
+            ASSERT_EQ(Ui().boxes.size(), 1u);
+            EXPECT_EQ(Ui().boxes[0].caption, "Warning");
+            EXPECT_EQ(Ui().boxes[0].text, k.message);
+            EXPECT_EQ(Ui().boxes[0].icon, platform::Icon::Exclamation);
+            EXPECT_EQ(Ui().dialogCaptions, (std::vector<std::string>{"Grade Type", "Grade Type"}));
+            EXPECT_TRUE(stillChosen);
+        } else {
+            EXPECT_TRUE(Ui().boxes.empty());
+            EXPECT_EQ(Ui().dialogCaptions, (std::vector<std::string>{"Grade Type", "New/Change Grade Title"}));
+        }
+    }
+}
+
+// An Extra category named like another category is judged by its own weight.
+TEST_F(NewGradeTest, AnExtraCategoryNamedLikeAnotherIsJudgedByItsOwnWeight) {
+    ClassRecord r = SmallClass();
+    r.extra1Name = "test";
+    r.grading.weightedFlag = 1;
+    for (auto& w : r.grading.weights) w = "20";
+    r.grading.weights[kTests] = "0";
+    Open(r);
+    Script(ClickOk(res::kIdFirstGradeType + kExtra1));
+    Script([](FakeDialogHost& h) {
+        EXPECT_EQ(h.Text(res::kIdTitlePrompt), "Title of this test ?");
+        h.PressCancel();
+    });
+    Run();
+    EXPECT_TRUE(Ui().boxes.empty());
+}
+
+TEST_F(NewGradeTest, TheGradeTypeDialogNamesTheExtraCategoriesAndStartsAtTests) {
+    ClassRecord r = SmallClass();
+    r.extra1Name = "Proj";
+    r.extra2Name = "Essay";
+    Open(r);
+    Script([](FakeDialogHost& h) {
+        EXPECT_EQ(h.Text(res::kIdExtra1TypeLabel), "Proj");
+        EXPECT_EQ(h.Text(res::kIdExtra2TypeLabel), "Essay");
+        for (int c = 0; c < kCategoryCount; ++c) EXPECT_EQ(h.IsChecked(res::kIdFirstGradeType + c), c == 0) << c;
+        h.Click(res::kIdFirstGradeType + kExtra2);
+        EXPECT_FALSE(h.IsChecked(res::kIdFirstGradeType));
+        EXPECT_TRUE(h.PressOk());
+    });
+    Script([](FakeDialogHost& h) {
+        EXPECT_EQ(h.Text(res::kIdTitlePrompt), "Title of this Essay ?");
+        h.PressCancel();
+    });
+    Run();
+}
+
+// The value entry as a teacher types into it.
+TEST(GradeValueDialog, EntryRules) {
+    struct Case {
+        const char* name;
+        float start;
+        bool newGrade;
+        std::function<void(FakeDialogHost&)> act;
+        bool ok;
+        float expected;
+        const char* shown;
+        bool omitChecked;
+        bool boxEnabled;
+    };
+    auto type = [](std::string t) { return [t](FakeDialogHost& h) { h.Type(res::kIdValue, t); }; };
+    auto click = [](FakeDialogHost& h) { h.Click(res::kIdOmit); };
+    auto none = [](FakeDialogHost&) {};
+    const Case cases[] = {
+        {"new, nothing typed", 0, true, none, true, 0, "", false, true},
+        {"new, typed", 0, true, type("85"), true, 85, "85", false, true},
+        {"letters cannot be typed", 0, true, type("9a8b"), true, 98, "98", false, true},
+        {"five digits at most", 0, true, type("1234567"), true, 12345, "12345", false, true},
+        {"five nines", 0, true, type("99999"), true, 99999, "99999", false, true},
+        {"erased", 0, true, type(""), true, 0, "", false, true},
+        {"omit", 0, true, click, true, kOmitMarker, "N/A", true, false},
+        {"omit and back", 0, true,
+         [&](FakeDialogHost& h) {
+             click(h);
+             click(h);
+         },
+         true, 0, "", false, true},
+        {"existing, nothing typed", 85.5f, false, none, true, 85.5f, "86", false, true},
+        {"existing omitted", kOmitMarker, false, none, true, kOmitMarker, "N/A", true, false},
+        {"existing omitted, omit unchecked", kOmitMarker, false, click, true, 0, "", false, true},
+        {"existing, retyped", 7, false, type("9"), true, 9, "9", false, true},
+        {"cancel keeps the value", 7, false, type("9"), false, 7, "9", false, true},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        TGrades entry;
+        entry.value = k.start;
+        entry.title = "Unit";
+        TGradeValueDialog dialog(entry, "Unit", "Ann", "Adams", k.newGrade);
+        FakeDialogHost host(dialog);
+        dialog.SetupWindow(host);
+        k.act(host);
+        EXPECT_EQ(host.Text(res::kIdValue), k.shown);
+        EXPECT_EQ(host.IsChecked(res::kIdOmit), k.omitChecked);
+        EXPECT_EQ(host.IsEnabled(res::kIdValue), k.boxEnabled);
+        if (k.ok)
+            EXPECT_TRUE(host.PressOk());
+        else
+            host.PressCancel();
+        EXPECT_EQ(entry.value, k.expected);
+    }
+}
+
+}  // namespace
+}  // namespace quorle::testing
