@@ -44,6 +44,17 @@ const std::vector<MenuItem>& MainMenu() {
     return menu;
 }
 
+const std::vector<MenuItem>& GridMenu() {
+    static const std::vector<MenuItem> menu{
+        Popup("&Grid", {Item(cmd::kGridWindowNew, "&New"), Item(cmd::kGridWindowOpen, "&Open"),
+                        Item(cmd::kGridWindowSave, "&Save"), Item(cmd::kGridWindowSaveAs, "Save &As"),
+                        Item(cmd::kGridDeleteGrid, "&Delete Grid"), Item(cmd::kGridPrint, "&Print Grid"), Separator(),
+                        Item(cmd::kGridClose, "&Close Grid")}),
+        Popup("&Edit", {Item(cmd::kGridColumns, "&Columns")}),
+    };
+    return menu;
+}
+
 const std::map<int, std::string>& Hints() {
     static const std::map<int, std::string> hints{
         {cmd::kNew, "Creates new class"},
@@ -76,6 +87,14 @@ const std::map<int, std::string>& Hints() {
         {cmd::kGridNew, "Creates a new Assignment Grid"},
         {cmd::kGridOpen, "Opens and Prints an existing Assignment Grid"},
         {cmd::kGridDelete, "Deletes an existing Assignment Grid"},
+        {cmd::kGridWindowNew, "Starts a new assignment grid."},
+        {cmd::kGridWindowOpen, "Opens an existing assignment grid."},
+        {cmd::kGridWindowSave, "Saves the presently displayed grid to disk."},
+        {cmd::kGridWindowSaveAs, "Saves an existing grid under a new name."},
+        {cmd::kGridDeleteGrid, "Deletes this Assignment grid."},
+        {cmd::kGridPrint, "Prints this Assignment Grid"},
+        {cmd::kGridClose, "Closes this grid."},
+        {cmd::kGridColumns, "Changes titles,spaces, and number of columns in the grid."},
         {cmd::kCascade, "Cascades all visible classes"},
         {cmd::kTile, "Tiles all visible classes horizontally"},
         {cmd::kCloseAll, "Closes all open classes"},
@@ -99,7 +118,9 @@ const MenuItem* FindCommand(const std::vector<MenuItem>& items, int id) {
 
 const std::vector<MenuItem>& MenuResource(int id) {
     static const std::vector<MenuItem> none;
-    return id == kMainMenu ? MainMenu() : none;
+    if (id == kMainMenu) return MainMenu();
+    if (id == kGridMenu) return GridMenu();
+    return none;
 }
 
 const std::vector<Accelerator>& AcceleratorTable(int id) {

@@ -8,6 +8,7 @@ namespace quorle::resources {
 
 inline constexpr int kMainMenu = 100;
 inline constexpr int kMainAccelerators = 100;
+inline constexpr int kGridMenu = 2;
 inline constexpr int kSplashBitmap = 1;
 
 // Command ids of the main menu.
@@ -42,6 +43,15 @@ inline constexpr int kExtraNames = 302;
 inline constexpr int kGridNew = 120;
 inline constexpr int kGridOpen = 125;
 inline constexpr int kGridDelete = 126;
+// The assignment grid window's menu (resource 2).
+inline constexpr int kGridWindowNew = 701;
+inline constexpr int kGridWindowOpen = 702;
+inline constexpr int kGridWindowSave = 703;
+inline constexpr int kGridWindowSaveAs = 704;
+inline constexpr int kGridColumns = 705;
+inline constexpr int kGridClose = 710;
+inline constexpr int kGridDeleteGrid = 712;
+inline constexpr int kGridPrint = 713;
 inline constexpr int kCascade = 24361;
 inline constexpr int kTile = 24363;
 inline constexpr int kCloseAll = 24365;

@@ -1,0 +1,58 @@
+#include "grids/GridFile.h"
+
+#include "record/Binary.h"
+
+namespace quorle {
+
+namespace {
+
+// The largest grid file: a grid holds at most a few hundred columns (50 cells,
+// and columns of no width beside them); nothing larger is read into memory.
+constexpr std::size_t kMaxGridFileBytes = std::size_t{1} << 20;
+
+}  // namespace
+
+long long TotalSpaces(const TColumnList& columns) {
+    long long total = 0;
+    for (const TColumn& column : columns) total += column.spaces;
+    return total;
+}
+
+std::optional<TColumnList> ParseGridFile(std::span<const unsigned char> bytes) {
+    ByteReader in(bytes);
+    std::int32_t count = 0;
+    if (!in.ReadInt32(count)) return std::nullopt;
+    if (count < 0 || static_cast<std::size_t>(count) > in.Remaining() / kColumnRecordSize) return std::nullopt;
+    TColumnList columns(static_cast<std::size_t>(count));
+    long long total = 0;
+    for (TColumn& column : columns) {
+        if (!in.ReadText(column.heading) || !in.ReadInt32(column.spaces)) return std::nullopt;
+        if (column.spaces < 0) return std::nullopt;
+        total += column.spaces;
+        if (total > kGridSpaceLimit) return std::nullopt;
+    }
+    return columns;
+}
+
+std::vector<unsigned char> SerializeGridFile(const TColumnList& columns) {
+    ByteWriter out;
+    out.Reserve(4 + kColumnRecordSize * columns.size());
+    out.WriteInt32(static_cast<std::int32_t>(columns.size()));
+    for (const TColumn& column : columns) {
+        out.WriteText(column.heading);
+        out.WriteInt32(column.spaces);
+    }
+    return std::move(out.Bytes());
+}
+
+std::optional<TColumnList> ReadGridFile(const std::string& path) {
+    const auto bytes = ReadWholeFile(path, kMaxGridFileBytes);
+    if (!bytes) return std::nullopt;
+    return ParseGridFile(*bytes);
+}
+
+bool WriteGridFile(const std::string& path, const TColumnList& columns) {
+    return WriteFileAtomically(path, SerializeGridFile(columns));
+}
+
+}  // namespace quorle
