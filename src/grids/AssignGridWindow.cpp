@@ -1,0 +1,276 @@
+#include "grids/AssignGridWindow.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+#include "grids/ColumnPrint.h"
+#include "grids/EditGridDialog.h"
+#include "platform/Text1252.h"
+#include "resources/Menus.h"
+
+namespace quorle {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+namespace cmd = resources::cmd;
+
+namespace {
+
+bool FileExists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(std::filesystem::path(path), ec);
+}
+
+bool DeleteFile(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::remove(std::filesystem::path(path), ec) && !ec;
+}
+
+// The chosen name with ".col" unless it has that extension in any case.
+std::string GridPath(const std::string& chosen) {
+    std::filesystem::path path(chosen);
+    std::string ext = path.extension().string();
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (ext == ".col") return chosen;
+    path.replace_extension(".col");
+    return path.string();
+}
+
+platform::FileDialogOptions GridFileOptions(std::string title, bool mustExist) {
+    platform::FileDialogOptions options;
+    options.title = std::move(title);
+    options.filter = kGridFileFilter;
+    options.defaultExtension = kGridFileExtension;
+    options.fileMustExist = mustExist;
+    options.pathMustExist = mustExist;
+    return options;
+}
+
+void CannotOpen(platform::Ui& ui) { ui.MessageBox("Warning", kGridCannotOpen, Buttons::Ok, Icon::Exclamation); }
+
+}  // namespace
+
+TAssignGridWindow::TAssignGridWindow(platform::Ui& ui, const ClassRecord& record, int displayHeight)
+    : ui_(ui), record_(record), displayHeight_(displayHeight) {}
+
+// ------------------------------------------------------------------ state
+
+void TAssignGridWindow::ShowWindow(bool visible) {
+    visible_ = visible;
+    if (Host()) Host()->Show(visible);
+    if (!visible && focusClass_) focusClass_();
+}
+
+void TAssignGridWindow::SetFileName(const std::string& name) {
+    fileName_ = name;
+    if (Host()) Host()->SetCaption(platform::Utf8ToCp1252Lossy(name));
+}
+
+void TAssignGridWindow::SetFlags(bool modified, bool untitled) {
+    modified_ = modified;
+    untitled_ = untitled;
+    if (menuChanged_) menuChanged_();
+}
+
+void TAssignGridWindow::Redraw() { Invalidate(); }
+
+void TAssignGridWindow::MarkNew() {
+    SetFlags(true, true);
+    SetFileName(kUntitledGrid);
+    Redraw();
+}
+
+bool TAssignGridWindow::CommandEnabled(int id) const { return id != cmd::kGridWindowSave || modified_; }
+
+// --------------------------------------------------------------- commands
+
+bool TAssignGridWindow::Command(int id) {
+    switch (id) {
+        case cmd::kGridWindowNew: NewGrid(); return true;
+        case cmd::kGridWindowOpen: OpenGrid(); return true;
+        case cmd::kGridWindowSave:
+            if (modified_) Save();
+            return true;
+        case cmd::kGridWindowSaveAs: SaveAs(); return true;
+        case cmd::kGridColumns: EditColumns(); return true;
+        case cmd::kGridClose: CloseGrid(); return true;
+        case cmd::kGridDeleteGrid: DeleteGrid(); return true;
+        case cmd::kGridPrint: Print(); return true;
+        default: return false;
+    }
+}
+
+bool TAssignGridWindow::ConfirmDiscard() {
+    if (!modified_) return true;
+    const std::string text = platform::Utf8ToCp1252Lossy(fileName_) + " has changed.  Save changes ?";
+    switch (ui_.MessageBox("Save File Changes ?", text, Buttons::YesNoCancel, Icon::Question)) {
+        case Answer::No: return true;
+        case Answer::Yes: return untitled_ ? SaveAs() : Save();
+        default: return false;
+    }
+}
+
+void TAssignGridWindow::StartNew() {
+    ShowWindow(true);
+    Redraw();
+    if (!RunColumnEditing(ui_, columns_, [this] { Redraw(); })) {
+        ShowWindow(false);
+        return;
+    }
+    MarkNew();
+}
+
+bool TAssignGridWindow::StartOpen() { return OpenGrid(); }
+
+void TAssignGridWindow::NewGrid() {
+    // The grid on screen is offered for saving before it makes way.
+    if (!ConfirmDiscard()) return;
+    TColumnList kept;
+    kept.swap(columns_);
+    Redraw();
+    if (!RunColumnEditing(ui_, columns_, [this] { Redraw(); })) {
+        columns_ = std::move(kept);
+        Redraw();
+        return;
+    }
+    MarkNew();
+}
+
+bool TAssignGridWindow::OpenGrid() {
+    if (!ConfirmDiscard()) return false;
+    const auto path = ui_.OpenFileName(GridFileOptions("", true));
+    if (!path) return false;
+    auto columns = ReadGridFile(*path);
+    if (!columns) {
+        CannotOpen(ui_);
+        return false;
+    }
+    columns_ = std::move(*columns);
+    SetFileName(*path);
+    SetFlags(false, false);
+    ShowWindow(true);
+    Redraw();
+    return true;
+}
+
+bool TAssignGridWindow::Save() {
+    if (untitled_) return SaveAs();
+    if (!WriteGridFile(fileName_, columns_)) {
+        CannotOpen(ui_);
+        return false;
+    }
+    SetFlags(false, false);
+    return true;
+}
+
+bool TAssignGridWindow::SaveAs() {
+    const platform::FileDialogOptions options = GridFileOptions("Save As", false);
+    std::string path;
+    for (;;) {
+        const auto chosen = ui_.SaveFileName(options);
+        if (!chosen || chosen->empty()) return false;
+        path = GridPath(*chosen);
+        if (!FileExists(path)) break;
+        const Answer a =
+            ui_.MessageBox("File exists", "File already exists.  Overwrite ?", Buttons::YesNoCancel, Icon::Question);
+        if (a == Answer::Yes) break;
+        if (a == Answer::Cancel) return false;
+    }
+    if (!WriteGridFile(path, columns_)) {
+        CannotOpen(ui_);
+        return false;
+    }
+    SetFileName(path);
+    SetFlags(false, false);
+    Redraw();
+    return true;
+}
+
+void TAssignGridWindow::CloseGrid() {
+    if (!ConfirmDiscard()) return;
+    ShowWindow(false);
+}
+
+void TAssignGridWindow::DeleteGrid() {
+    if (ui_.MessageBox("Confirmation", "Are you sure you want to delete this assignment grid?", Buttons::YesNo,
+                       Icon::Question) != Answer::Yes)
+        return;
+    // A grid never saved has no file to delete.
+    if (!untitled_ && FileExists(fileName_) && !DeleteFile(fileName_)) {
+        ui_.MessageBox("Warning", kGridCannotDelete, Buttons::Ok, Icon::Exclamation);
+        return;
+    }
+    ShowWindow(false);
+}
+
+void TAssignGridWindow::EditColumns() {
+    if (RunColumnEditing(ui_, columns_, [this] { Redraw(); })) SetFlags(true, untitled_);
+}
+
+void TAssignGridWindow::Print() {
+    PrintGrid(ui_, printParent_, columns_, record_);
+    Redraw();
+}
+
+// ---------------------------------------------------------- paint and keys
+
+void TAssignGridWindow::Paint(platform::Canvas& canvas, const platform::Rect&) {
+    groups_ = StudentGroups(record_.RowCount());
+    canvas.SelectFont(ScreenGridFont(displayHeight_));
+    canvas.SetBackgroundTransparent(true);
+    const platform::Size cell = canvas.TextExtent("X");
+    const int w = std::max(1, cell.cx), h = std::max(1, cell.cy);
+    const GridSheet sheet{columns_, record_.roster, record_.info.course.View(), record_.info.period.View(),
+                          ui_.Today()};
+    GridDrawer drawer(canvas, sheet, w, h);
+    int y = 0;
+    for (const TStart& group : groups_) y = drawer.DrawGroup(group, y) + 3 * h;
+    canvas.RestoreFont();
+    canvas.SetBackgroundTransparent(false);
+
+    // The scrolled area covers the whole drawing, in cells.
+    const int xRange = (std::max(drawer.RightEdge(), GridSheetWidthCells(sheet) * w) + w - 1) / w;
+    const int yRange = (y + h - 1) / h;
+    platform::Scroller& s = scroller_;
+    if (s.xUnit != w || s.yUnit != h || s.xRange != xRange || s.yRange != yRange) {
+        s.xUnit = w;
+        s.yUnit = h;
+        s.xRange = xRange;
+        s.yRange = yRange;
+        s.xPos = std::clamp(s.xPos, 0, xRange);
+        s.yPos = std::clamp(s.yPos, 0, yRange);
+        if (Host()) Host()->ScrollerChanged();
+    }
+}
+
+bool TAssignGridWindow::KeyDown(platform::Key key) {
+    const platform::Scroller& s = scroller_;
+    int page = 1;
+    if (Host() && s.yUnit > 0) page = std::max(1, Host()->ClientSize().cy / s.yUnit);
+    switch (key) {
+        case platform::Key::PageUp: ScrollTo(s.xPos, s.yPos - page); return true;
+        case platform::Key::PageDown: ScrollTo(s.xPos, s.yPos + page); return true;
+        case platform::Key::Up: ScrollTo(s.xPos, s.yPos - 1); return true;
+        case platform::Key::Down: ScrollTo(s.xPos, s.yPos + 1); return true;
+        case platform::Key::Left: ScrollTo(s.xPos - 1, s.yPos); return true;
+        case platform::Key::Right: ScrollTo(s.xPos + 1, s.yPos); return true;
+        case platform::Key::Home: ScrollTo(0, s.yPos); return true;
+        case platform::Key::End: ScrollTo(s.xRange, s.yPos); return true;
+        default: return false;
+    }
+}
+
+// ---------------------------------------------------------- main menu Delete
+
+void DeleteGridFile(platform::Ui& ui) {
+    const auto path = ui.OpenFileName(GridFileOptions("Delete Grid File", true));
+    if (!path) return;
+    const std::string shown = platform::Utf8ToCp1252Lossy(std::filesystem::path(*path).filename().string());
+    if (ui.MessageBox("Delete File ?", "Delete " + shown + " ?", Buttons::YesNo, Icon::Question) != Answer::Yes) return;
+    if (!DeleteFile(*path)) ui.MessageBox("Warning", kGridCannotDelete, Buttons::Ok, Icon::Exclamation);
+}
+
+}  // namespace quorle

@@ -1,0 +1,293 @@
+#include "grids/AssignGridWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "reports/ReportFixtures.h"
+#include "resources/GridDialogs.h"
+#include "resources/Menus.h"
+#include "support/FakeUi.h"
+#include "support/RecordingCanvas.h"
+#include "support/TempDir.h"
+
+namespace quorle::testing {
+namespace {
+
+namespace cmd = resources::cmd;
+namespace r = resources;
+
+constexpr const char* kChanged = "Save File Changes ?";
+
+TColumnList TwoColumns() { return {TColumn{FixedText<80>("Essay"), 5}, TColumn{FixedText<80>("Quiz"), 4}}; }
+
+// The column dialog: insert a column and type its heading, then OK.
+DialogScript AddColumn(std::string heading) {
+    return [heading](FakeDialogHost& host) {
+        host.Click(r::kIdInsertColumn);
+        host.Type(r::kIdColumnTitle, heading);
+        host.PressOk();
+    };
+}
+
+class GridWindowTest : public ::testing::Test {
+protected:
+    GridWindowTest() : record(PointsClass()), window(ui, record, 768), host(window) {
+        AddStudents(record, 3);
+        window.SetFocusClass([this] { ++classFocus; });
+    }
+    // A grid made with New and one column, untitled and changed, on screen.
+    void NewWithColumn(const std::string& heading) {
+        window.Columns().clear();
+        ui.dialogs.push_back(AddColumn(heading));
+        window.StartNew();
+    }
+    std::vector<std::string> Captions() const {
+        std::vector<std::string> out;
+        for (const auto& b : ui.boxes) out.push_back(b.caption);
+        return out;
+    }
+
+    TempDir dir;
+    FakeUi ui;
+    ClassRecord record;
+    TAssignGridWindow window;
+    FakeWindowHost host;
+    int classFocus = 0;
+};
+
+TEST_F(GridWindowTest, NewShowsTheWindowAndLeavesAnUntitledChangedGrid) {
+    NewWithColumn("Signed");
+    EXPECT_TRUE(host.shown);
+    EXPECT_EQ(host.caption, "Untitled Assignment Grid");
+    EXPECT_TRUE(window.Modified());
+    EXPECT_TRUE(window.Untitled());
+    EXPECT_TRUE(window.CommandEnabled(cmd::kGridWindowSave));
+    ASSERT_EQ(window.Columns().size(), 1u);
+    EXPECT_EQ(window.Columns()[0].heading.Str(), "Signed");
+
+    // Cancel on a fresh window: empty, hidden, the class window gets the focus.
+    TAssignGridWindow fresh(ui, record, 768);
+    FakeWindowHost freshHost(fresh);
+    fresh.SetFocusClass([this] { ++classFocus; });
+    fresh.StartNew();
+    EXPECT_FALSE(freshHost.shown);
+    EXPECT_TRUE(fresh.Columns().empty());
+    EXPECT_FALSE(fresh.Modified());
+    EXPECT_EQ(classFocus, 1);
+}
+
+TEST_F(GridWindowTest, SaveOfAnUntitledGridAsksForANameAndWritesTheFile) {
+    NewWithColumn("Signed");
+    ui.fileNames.push_back(dir.File("lab"));
+    window.Command(cmd::kGridWindowSave);
+    ASSERT_EQ(ui.fileDialogs.size(), 1u);
+    EXPECT_TRUE(ui.fileDialogs[0].save);
+    EXPECT_EQ(ui.fileDialogs[0].options.filter, "Grid Files (*.col)|*.col|");
+    EXPECT_EQ(ui.fileDialogs[0].options.defaultExtension, "col");
+    EXPECT_EQ(dir.Read("lab.col"), SerializeGridFile(window.Columns()));
+    EXPECT_EQ(host.caption, dir.File("lab.col"));
+    EXPECT_FALSE(window.Modified());
+    EXPECT_FALSE(window.Untitled());
+    EXPECT_FALSE(window.CommandEnabled(cmd::kGridWindowSave));
+
+    // A column edit marks it changed again; Save now writes without asking.
+    ui.dialogs.push_back(AddColumn("Back"));
+    window.Command(cmd::kGridColumns);
+    EXPECT_TRUE(window.CommandEnabled(cmd::kGridWindowSave));
+    window.Command(cmd::kGridWindowSave);
+    EXPECT_EQ(ui.fileDialogs.size(), 1u);
+    EXPECT_EQ(ParseGridFile(dir.Read("lab.col"))->size(), 2u);
+}
+
+TEST_F(GridWindowTest, SaveAsAsksBeforeOverwritingAndKeepsAnUppercaseExtension) {
+    dir.Write("old.col", SerializeGridFile({}));
+    dir.Write("UP.COL", SerializeGridFile({}));
+    const struct {
+        const char* what;
+        std::vector<std::string> names;
+        std::vector<Answer> answers;
+        std::string written;  // "" for nothing
+    } cases[] = {
+        {"No asks again", {"old.col", "new"}, {Answer::No}, "new.col"},
+        {"Yes overwrites", {"old.col"}, {Answer::Yes}, "old.col"},
+        {"Cancel ends", {"old.col"}, {Answer::Cancel}, ""},
+        {"any case of .col is kept", {"UP.COL"}, {Answer::Yes}, "UP.COL"},
+    };
+    for (const auto& c : cases) {
+        dir.Write("old.col", SerializeGridFile({}));
+        std::filesystem::remove(dir.File("new.col"));
+        ui = FakeUi();
+        NewWithColumn("Signed");
+        for (const auto& n : c.names) ui.fileNames.push_back(dir.File(n));
+        for (const auto a : c.answers) ui.answers.push_back(a);
+        window.Command(cmd::kGridWindowSaveAs);
+        EXPECT_EQ(ui.fileDialogs.size(), c.names.size()) << c.what;
+        for (const auto& b : ui.boxes) {
+            EXPECT_EQ(b.caption, "File exists");
+            EXPECT_EQ(b.text, "File already exists.  Overwrite ?");
+        }
+        if (c.written.empty()) {
+            EXPECT_TRUE(window.Modified()) << c.what;
+            EXPECT_EQ(dir.Read("old.col"), SerializeGridFile({})) << c.what;
+        } else {
+            EXPECT_EQ(dir.Read(c.written), SerializeGridFile(window.Columns())) << c.what;
+            EXPECT_EQ(window.FileName(), dir.File(c.written)) << c.what;
+            EXPECT_FALSE(window.Modified()) << c.what;
+        }
+    }
+}
+
+TEST_F(GridWindowTest, AFileThatCannotBeWrittenOrReadChangesNothing) {
+    NewWithColumn("Signed");
+    ui.fileNames.push_back(dir.File("missing/folder/x.col"));
+    window.Command(cmd::kGridWindowSaveAs);
+    EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{"File cannot be opened!"});
+    EXPECT_EQ(ui.boxes[0].caption, "Warning");
+    EXPECT_TRUE(window.Modified());
+    EXPECT_EQ(host.caption, "Untitled Assignment Grid");
+
+    // Opening a file that is not a grid: the grid in memory stays as it is.
+    dir.Write("bad.col", {0xff, 0xff, 0xff, 0xff});
+    ui = FakeUi();
+    ui.answers.push_back(Answer::No);
+    ui.fileNames.push_back(dir.File("bad.col"));
+    window.Command(cmd::kGridWindowOpen);
+    EXPECT_EQ(Captions(), (std::vector<std::string>{kChanged, "Warning"}));
+    EXPECT_EQ(ui.boxes[1].text, "File cannot be opened!");
+    ASSERT_EQ(window.Columns().size(), 1u);
+    EXPECT_TRUE(window.Modified());
+}
+
+TEST_F(GridWindowTest, AChangedGridIsOfferedForSavingBeforeItMakesWay) {
+    dir.Write("two.col", SerializeGridFile(TwoColumns()));
+    const struct {
+        const char* what;
+        int command;
+        Answer answer;
+        bool replaced;  // the grid made way for another
+    } cases[] = {
+        {"Open, Cancel", cmd::kGridWindowOpen, Answer::Cancel, false},
+        {"Open, No", cmd::kGridWindowOpen, Answer::No, true},
+        {"New, Cancel", cmd::kGridWindowNew, Answer::Cancel, false},
+        {"New, No", cmd::kGridWindowNew, Answer::No, true},
+        {"Close, Cancel", cmd::kGridClose, Answer::Cancel, false},
+        {"Close, No", cmd::kGridClose, Answer::No, true},
+    };
+    for (const auto& c : cases) {
+        ui = FakeUi();
+        NewWithColumn("Signed");
+        ui.answers.push_back(c.answer);
+        ui.fileNames.push_back(dir.File("two.col"));
+        ui.dialogs.push_back(AddColumn("Fresh"));
+        window.Command(c.command);
+        ASSERT_FALSE(ui.boxes.empty()) << c.what;
+        EXPECT_EQ(ui.boxes[0].caption, kChanged) << c.what;
+        EXPECT_EQ(ui.boxes[0].text, "Untitled Assignment Grid has changed.  Save changes ?") << c.what;
+        EXPECT_EQ(ui.boxes[0].buttons, Buttons::YesNoCancel);
+        const bool stillSigned = window.Columns().size() == 1 && window.Columns()[0].heading.Str() == "Signed";
+        if (c.command == cmd::kGridClose) EXPECT_EQ(host.shown, !c.replaced) << c.what;
+        else EXPECT_EQ(stillSigned, !c.replaced) << c.what;
+    }
+}
+
+TEST_F(GridWindowTest, YesSavesBeforeOpeningAndTheOpenedGridIsClean) {
+    dir.Write("two.col", SerializeGridFile(TwoColumns()));
+    NewWithColumn("Signed");
+    ui.answers.push_back(Answer::Yes);
+    ui.fileNames.push_back(dir.File("signed.col"));  // Save As of the untitled grid
+    ui.fileNames.push_back(dir.File("two.col"));     // then the file to open
+    window.Command(cmd::kGridWindowOpen);
+    EXPECT_EQ(ParseGridFile(dir.Read("signed.col"))->size(), 1u);
+    EXPECT_EQ(window.Columns(), TwoColumns());
+    EXPECT_EQ(host.caption, dir.File("two.col"));
+    EXPECT_FALSE(window.Modified());
+    EXPECT_FALSE(window.CommandEnabled(cmd::kGridWindowSave));
+}
+
+TEST_F(GridWindowTest, DeleteGridAsksThenDeletesTheFileAndHides) {
+    dir.Write("two.col", SerializeGridFile(TwoColumns()));
+    ui.fileNames.push_back(dir.File("two.col"));
+    ASSERT_TRUE(window.StartOpen());
+    ui.answers = {Answer::No};
+    window.Command(cmd::kGridDeleteGrid);
+    EXPECT_TRUE(dir.Exists("two.col"));
+    EXPECT_TRUE(host.shown);
+    ui.answers = {Answer::Yes};
+    window.Command(cmd::kGridDeleteGrid);
+    EXPECT_EQ(ui.boxes.back().caption, "Confirmation");
+    EXPECT_EQ(ui.boxes.back().text, "Are you sure you want to delete this assignment grid?");
+    EXPECT_FALSE(dir.Exists("two.col"));
+    EXPECT_FALSE(host.shown);
+    EXPECT_EQ(classFocus, 1);
+}
+
+TEST(GridFileCommands, DeleteFromTheMainMenuAsksWithTheFileName) {
+    TempDir dir;
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        dir.Write("Lab.COL", SerializeGridFile({}));
+        FakeUi ui;
+        ui.fileNames.push_back(dir.File("Lab.COL"));
+        ui.answers.push_back(answer);
+        DeleteGridFile(ui);
+        EXPECT_EQ(ui.fileDialogs.at(0).options.title, "Delete Grid File");
+        EXPECT_TRUE(ui.fileDialogs[0].options.fileMustExist);
+        ASSERT_EQ(ui.boxes.size(), 1u);
+        EXPECT_EQ(ui.boxes[0].caption, "Delete File ?");
+        EXPECT_EQ(ui.boxes[0].text, "Delete Lab.COL ?");
+        EXPECT_EQ(dir.Exists("Lab.COL"), answer == Answer::No);
+    }
+}
+
+TEST_F(GridWindowTest, AGridOpenedForAnotherClassShowsThatClassesStudents) {
+    dir.Write("two.col", SerializeGridFile(TwoColumns()));
+    ClassRecord other = PointsClass();
+    other.info.course = "Chemistry";
+    AddStudent(other, "Zeller", "Zoe", "9");
+    TAssignGridWindow otherWindow(ui, other, 768);
+    FakeWindowHost otherHost(otherWindow);
+    ui.fileNames.push_back(dir.File("two.col"));
+    ASSERT_TRUE(otherWindow.StartOpen());
+    const RecordingCanvas canvas = otherHost.Paint();
+    EXPECT_NE(canvas.Find("Chemistry"), nullptr);
+    EXPECT_NE(canvas.Find("Zeller        Z."), nullptr);
+    EXPECT_NE(canvas.Find("Essay"), nullptr);
+    EXPECT_EQ(canvas.Find("Last1         F."), nullptr);
+}
+
+TEST_F(GridWindowTest, PaintDrawsEveryGroupAndScrollsOverAllOfIt) {
+    AddStudents(record, 38);  // 41 students: groups of 20 and 21
+    window.Columns() = TwoColumns();
+    const RecordingCanvas canvas = host.Paint();
+    // Display 768 high: the font is 1152 / 60 = 19 high, a cell 9 x 19.
+    constexpr int w = 9, h = 19;
+    std::vector<int> courseLines;
+    for (const auto& t : canvas.texts)
+        if (t.text == "Biology") courseLines.push_back(t.y);
+    // The second group starts 3 lines below the first one's bottom rule, which
+    // lies under 20 row pairs (9 + 40 lines), and its heading 3 lines further.
+    EXPECT_EQ(courseLines, (std::vector<int>{3 * h, (49 + 3 + 3) * h}));
+    int right = 0, bottom = 0;
+    for (const auto& l : canvas.lines) right = std::max({right, l.x1, l.x2}), bottom = std::max({bottom, l.y1, l.y2});
+    const auto& s = window.GetScroller();
+    EXPECT_EQ(s.xUnit, w);
+    EXPECT_EQ(s.yUnit, h);
+    EXPECT_GE(s.xRange * s.xUnit, right);
+    EXPECT_GE(s.yRange * s.yUnit, bottom);
+
+    // Keys move over the drawing: End to the right end, Home back; lines and pages down.
+    window.KeyDown(platform::Key::Down);
+    window.KeyDown(platform::Key::PageDown);
+    EXPECT_EQ(s.yPos, 1 + 600 / h);
+    window.KeyDown(platform::Key::End);
+    EXPECT_EQ(s.xPos, s.xRange);
+    EXPECT_EQ(s.yPos, 1 + 600 / h);
+    window.KeyDown(platform::Key::Home);
+    EXPECT_EQ(s.xPos, 0);
+    window.KeyDown(platform::Key::PageUp);
+    window.KeyDown(platform::Key::Up);
+    EXPECT_EQ(s.yPos, 0);
+}
+
+}  // namespace
+}  // namespace quorle::testing
