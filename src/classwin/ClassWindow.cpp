@@ -146,6 +146,17 @@ bool TDecoChild::Command(int id) {
             if (platform::WindowHost* pane = impl_->names.Host()) pane->SetFocus();
             return true;
         }
+        case resources::cmd::kPrintRandomList:
+        case resources::cmd::kPrintNameId:
+        case resources::cmd::kPrintGradeSheets:
+        case resources::cmd::kPrintAttendance: {
+            if (id == resources::cmd::kPrintRandomList) PrintRandomListCommand(ui, impl_->host, record);
+            if (id == resources::cmd::kPrintNameId) PrintNamesCommand(ui, impl_->host, record);
+            if (id == resources::cmd::kPrintGradeSheets) PrintGradeSheetsCommand(ui, impl_->host, record);
+            if (id == resources::cmd::kPrintAttendance) PrintAttendanceCommand(ui, impl_->host, record);
+            if (platform::WindowHost* pane = impl_->names.Host()) pane->SetFocus();
+            return true;
+        }
         default: return false;
     }
 }

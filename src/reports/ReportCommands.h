@@ -1,5 +1,5 @@
 #pragma once
-// The Print menu's report commands of a class window: Grades and Makeup Work.
+// The Print menu's report commands of a class window.
 #include "platform/Frame.h"
 #include "platform/Ui.h"
 #include "record/ClassRecord.h"
@@ -16,5 +16,17 @@ void PrintGradesCommand(platform::Ui& ui, platform::ChildHost* parent, const Cla
 
 // File > Print > Makeup Work: straight to the print dialog.
 void PrintMakeupCommand(platform::Ui& ui, platform::ChildHost* parent, const ClassRecord& record);
+
+// File > Print > Random List and Name and ID: straight to the print dialog.
+void PrintRandomListCommand(platform::Ui& ui, platform::ChildHost* parent, const ClassRecord& record);
+void PrintNamesCommand(platform::Ui& ui, platform::ChildHost* parent, const ClassRecord& record);
+
+// File > Print > Grade Sheets: Number of Grades, then the print dialog.
+void PrintGradeSheetsCommand(platform::Ui& ui, platform::ChildHost* parent, const ClassRecord& record);
+
+// File > Print > Attendance: Length of Attendance, First Day for Attendance,
+// the Next Week question for each later week, then the print dialog. Cancel
+// in the first dialog, or closing the second, prints nothing.
+void PrintAttendanceCommand(platform::Ui& ui, platform::ChildHost* parent, const ClassRecord& record);
 
 }  // namespace quorle

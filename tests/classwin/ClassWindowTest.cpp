@@ -461,5 +461,26 @@ TEST(ClassWindowPrint, GradesCancelledInTheOptionsDialogPrintsNothing) {
     EXPECT_FALSE(dir.Exists("QUORLE.POP"));
 }
 
+TEST(ClassWindowPrint, ListsAndFormsStartWithTheirFirstQuestion) {
+    // command -> the dialog it opens first ("" for straight to the print dialog)
+    const struct {
+        int command;
+        const char* firstDialog;
+    } cases[] = {{115, ""}, {116, ""}, {118, "Number of Grades"}, {117, "Length of Attendance"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command);
+        ClassWindowFixture f(SmallClass());
+        EXPECT_TRUE(f.child->Command(c.command));
+        if (*c.firstDialog == 0) {
+            EXPECT_TRUE(f.ui.dialogCaptions.empty());
+            EXPECT_EQ(f.ui.printDialogCount, 1);
+        } else {
+            EXPECT_EQ(f.ui.dialogCaptions, std::vector<std::string>{c.firstDialog});
+            EXPECT_EQ(f.ui.printDialogCount, 0);
+        }
+        EXPECT_TRUE(f.Host().IsEnabled());
+    }
+}
+
 }  // namespace
 }  // namespace quorle::testing

@@ -1,0 +1,65 @@
+#include "reports/RosterPrintout.h"
+
+#include <algorithm>
+
+namespace quorle {
+
+std::string ListTitle(std::string_view prefix, const ClassInfo& info) {
+    std::string title(prefix);
+    title += info.course.View();
+    title += ", Period ";
+    title += info.period.View();
+    return title;
+}
+
+std::vector<TStart> SplitStudents(int students, long long step, long long budget) {
+    std::vector<TStart> pages;
+    TStart current{1, 0};
+    long long sum = 0;
+    for (int s = 1; s <= students; ++s) {
+        const bool pageEmpty = current.last < current.first;
+        if (sum < budget || pageEmpty) {
+            current.last = s;
+            sum += step;
+        } else {
+            pages.push_back(current);
+            current = TStart{s, s};
+            sum = 0;
+        }
+    }
+    pages.push_back(current);
+    return pages;
+}
+
+TRosterPrintout::TRosterPrintout(std::string title, const ClassRecord& record)
+    : TPrintout(std::move(title)), roster_(record.roster), info_(record.info) {}
+
+void TRosterPrintout::GetPageRange(int& minPage, int& maxPage, int& selFrom, int& selTo) {
+    minPage = 0;
+    maxPage = 0;
+    selFrom = 0;
+    selTo = 0;
+}
+
+void TRosterPrintout::BeginCopy(int, int, unsigned) { pageCounter_ = 1; }
+
+bool TRosterPrintout::PageExists(int) { return pageCounter_ >= 1 && pageCounter_ <= PageCount(); }
+
+void TRosterPrintout::RenderPage(int, const platform::Rect&, unsigned) {
+    if (device_ == nullptr || pageCounter_ < 1 || pageCounter_ > PageCount()) return;
+    if (pageSize_.cx > 0 && pageSize_.cy > 0)
+        PrintPage(*device_, pages_[static_cast<std::size_t>(pageCounter_ - 1)]);
+    ++pageCounter_;
+}
+
+std::pair<int, int> TRosterPrintout::RowsOf(const TStart& record) const {
+    const int lastRow = static_cast<int>(roster_.size()) - 1;
+    return {std::max(1, record.first), std::min(record.last, lastRow)};
+}
+
+std::string FirstInitial(const TStudent& student) {
+    if (student.firstName.Empty()) return {};
+    return std::string(1, student.firstName.View().front()) + ".";
+}
+
+}  // namespace quorle
