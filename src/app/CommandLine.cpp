@@ -17,7 +17,7 @@ void PrintUsage(std::ostream& out) {
         << "  " << ShowUsage() << "\n"
         << "      prints the class's grades, tab-separated, as the class window shows them\n"
         << "      (--all: every column; --rank: students in rank order)\n"
-        << "  quorle print grades|makeup CLASS.gdr -o OUT.pdf [options]  (see quorle print --help)\n"
+        << "  quorle print REPORT CLASS.gdr -o OUT.pdf [options]  (see quorle print --help)\n"
         << "  quorle --help\n";
 }
 

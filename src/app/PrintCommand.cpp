@@ -1,5 +1,6 @@
 #include "app/PrintCommand.h"
 
+#include "app/CommandLineForms.h"
 #include "app/HeadlessUi.h"
 
 #include <array>
@@ -28,13 +29,17 @@ constexpr int kColumnOptionCount = 23;
 static_assert(sizeof kColumnNames / sizeof kColumnNames[0] == kColumnOptionCount);
 
 constexpr const char* kUsage =
-    "Usage: quorle print grades|makeup CLASS.gdr -o OUT.pdf [options]\n"
+    "Usage: quorle print grades|makeup|random|names|sheets|attendance CLASS.gdr -o OUT.pdf [options]\n"
     "Writes a report of the class as a PDF file, page for page as a printer gets it.\n"
     "\n"
     "Reports:\n"
     "  grades          the grades report, with the options the Print Display Options\n"
     "                  dialog left in QUORLE.POP (the program directory)\n"
     "  makeup          the makeup work report\n"
+    "  random          a page of random orderings of the class\n"
+    "  names           the students' names and ID numbers\n"
+    "  sheets          blank grade sheets (needs --grades)\n"
+    "  attendance      blank attendance sheets (needs --days)\n"
     "\n"
     "Options:\n"
     "  -o, --output OUT.pdf   the PDF file to write (required)\n"
@@ -52,6 +57,14 @@ constexpr const char* kUsage =
     "  --current              students in the roster's order\n"
     "  --last-test            print the last test score when tests are not printed\n"
     "  --last-quiz            print the last quiz score when quizzes are not printed\n"
+    "Grade sheets only:\n"
+    "  --grades N             boxes per student, 1 to 30\n"
+    "Attendance sheets only:\n"
+    "  --days N               school days on the sheet, 1 to 50\n"
+    "  --start M/D/YYYY       the first school day (default: today, or the Monday\n"
+    "                         after a weekend); its year tells whether February\n"
+    "                         has 29 days; each week follows the one before it\n"
+    "                         (no holiday week is skipped)\n"
     "\n"
     "Exit status: 0 written, 1 the class or the PDF could not be read or written,\n"
     "2 bad arguments.\n";
@@ -66,6 +79,7 @@ struct PrintArguments {
     int order = 0;  // 0: as saved, 23: current, 24: rank
     bool lastTest = false;
     bool lastQuiz = false;
+    FormChoices forms;
 };
 
 std::string Lower(std::string text) {
@@ -142,6 +156,10 @@ std::string ParseArguments(const std::vector<std::string>& args, PrintArguments&
             const std::string error = ParseColumns(list, parsed.columns);
             if (!error.empty()) return error;
             parsed.columnsGiven = true;
+        } else if (IsFormOption(word)) {
+            std::string text;
+            if (!takeValue(text)) return word + " needs a value";
+            if (std::string error = TakeFormOption(word, text, parsed.forms); !error.empty()) return error;
         } else if (hasValue) {
             return "option " + word + " takes no value";
         } else if (word == "--rank" || word == "--current") {
@@ -158,17 +176,19 @@ std::string ParseArguments(const std::vector<std::string>& args, PrintArguments&
             positional.push_back(word);
         }
     }
-    if (positional.empty()) return "name the report: grades or makeup";
+    if (positional.empty()) return "name the report: grades, makeup, random, names, sheets or attendance";
     parsed.report = positional[0];
-    if (parsed.report != "grades" && parsed.report != "makeup")
-        return "unknown report '" + parsed.report + "' (grades or makeup)";
+    if (parsed.report != "grades" && parsed.report != "makeup" && !IsFormReport(parsed.report))
+        return "unknown report '" + parsed.report + "' (grades, makeup, random, names, sheets or attendance)";
     if (positional.size() < 2) return "name the class file";
     if (positional.size() > 2) return "one class file at a time";
     parsed.classFile = positional[1];
     if (parsed.output.empty()) return "name the PDF file to write with -o";
-    if (parsed.report == "makeup" &&
+    if (parsed.report != "grades" &&
         (parsed.columnsGiven || parsed.order != 0 || parsed.lastTest || parsed.lastQuiz))
         return "--columns, --rank, --current, --last-test and --last-quiz belong to the grades report";
+    if (IsFormReport(parsed.report) || parsed.forms.grades || parsed.forms.days || parsed.forms.start)
+        return CheckFormChoices(parsed.report, parsed.forms);
     return {};
 }
 
@@ -226,7 +246,7 @@ private:
 
 int Usage(std::ostream& err, const std::string& problem) {
     err << "quorle print: " << problem << "\n"
-        << "Usage: quorle print grades|makeup CLASS.gdr -o OUT.pdf [options]  (quorle print --help)\n";
+        << "Usage: quorle print REPORT CLASS.gdr -o OUT.pdf [options]  (quorle print --help)\n";
     return 2;
 }
 
@@ -260,8 +280,15 @@ int RunPrintCommand(const std::vector<std::string>& args, const CommandLineServi
             printer.SetDevice(std::make_unique<PageCountingDevice>(std::move(device), pages));
     }
 
-    std::unique_ptr<TCountedPrintout> printout;
-    if (arguments.report == "grades") {
+    std::unique_ptr<TPrintout> printout;
+    if (IsFormReport(arguments.report)) {
+        std::string refusal;
+        printout = MakeFormPrintout(arguments.report, arguments.forms, record, ui, refusal);
+        if (!printout) {
+            err << "quorle print: " << platform::Cp1252ToUtf8(refusal) << "\n";
+            return 2;
+        }
+    } else if (arguments.report == "grades") {
         PrintOptions options = DefaultPrintOptions();
         LoadPrintOptions(ui.ProgramDirectory(), options);
         if (arguments.columnsGiven)

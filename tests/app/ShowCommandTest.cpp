@@ -157,7 +157,7 @@ TEST(CommandLine, RecognisesItsSubcommandsAndHelp) {
     std::string out, err;
     EXPECT_EQ(RunWords({"--help"}, out, err), 0);
     EXPECT_NE(out.find("quorle show [--all] [--rank] CLASS.gdr"), std::string::npos);
-    EXPECT_NE(out.find("quorle print grades|makeup CLASS.gdr -o OUT.pdf [options]  (see quorle print --help)"),
+    EXPECT_NE(out.find("quorle print REPORT CLASS.gdr -o OUT.pdf [options]  (see quorle print --help)"),
               std::string::npos);
 }
 
