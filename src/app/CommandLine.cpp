@@ -18,6 +18,7 @@ void PrintUsage(std::ostream& out) {
         << "      prints the class's grades, tab-separated, as the class window shows them\n"
         << "      (--all: every column; --rank: students in rank order)\n"
         << "  quorle print REPORT CLASS.gdr -o OUT.pdf [options]  (see quorle print --help)\n"
+        << "  quorle print grid GRID.col CLASS.gdr -o OUT.pdf [--page-size Letter|A4]\n"
         << "  quorle --help\n";
 }
 

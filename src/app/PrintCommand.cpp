@@ -12,6 +12,7 @@
 #include <ostream>
 #include <system_error>
 
+#include "grids/ColumnPrint.h"
 #include "platform/Text1252.h"
 #include "record/ClassFile.h"
 #include "reports/GradesPrint.h"
@@ -30,6 +31,7 @@ static_assert(sizeof kColumnNames / sizeof kColumnNames[0] == kColumnOptionCount
 
 constexpr const char* kUsage =
     "Usage: quorle print grades|makeup|random|names|sheets|attendance CLASS.gdr -o OUT.pdf [options]\n"
+    "       quorle print grid GRID.col CLASS.gdr -o OUT.pdf [--page-size SIZE]\n"
     "Writes a report of the class as a PDF file, page for page as a printer gets it.\n"
     "\n"
     "Reports:\n"
@@ -40,6 +42,8 @@ constexpr const char* kUsage =
     "  names           the students' names and ID numbers\n"
     "  sheets          blank grade sheets (needs --grades)\n"
     "  attendance      blank attendance sheets (needs --days)\n"
+    "  grid            an assignment grid (GRID.col) with the class's students,\n"
+    "                  one page per group of students\n"
     "\n"
     "Options:\n"
     "  -o, --output OUT.pdf   the PDF file to write (required)\n"
@@ -71,6 +75,7 @@ constexpr const char* kUsage =
 
 struct PrintArguments {
     std::string report;
+    std::string gridFile;  // the grid report
     std::string classFile;
     std::string output;
     std::string pageSize;
@@ -176,10 +181,16 @@ std::string ParseArguments(const std::vector<std::string>& args, PrintArguments&
             positional.push_back(word);
         }
     }
-    if (positional.empty()) return "name the report: grades, makeup, random, names, sheets or attendance";
+    if (positional.empty()) return "name the report: grades, makeup, random, names, sheets, attendance or grid";
     parsed.report = positional[0];
-    if (parsed.report != "grades" && parsed.report != "makeup" && !IsFormReport(parsed.report))
-        return "unknown report '" + parsed.report + "' (grades, makeup, random, names, sheets or attendance)";
+    if (parsed.report != "grades" && parsed.report != "makeup" && parsed.report != "grid" &&
+        !IsFormReport(parsed.report))
+        return "unknown report '" + parsed.report + "' (grades, makeup, random, names, sheets, attendance or grid)";
+    if (parsed.report == "grid") {
+        if (positional.size() < 3) return "name the grid file and the class file";
+        parsed.gridFile = positional[1];
+        positional.erase(positional.begin() + 1);
+    }
     if (positional.size() < 2) return "name the class file";
     if (positional.size() > 2) return "one class file at a time";
     parsed.classFile = positional[1];
@@ -280,6 +291,16 @@ int RunPrintCommand(const std::vector<std::string>& args, const CommandLineServi
             printer.SetDevice(std::make_unique<PageCountingDevice>(std::move(device), pages));
     }
 
+    TColumnList grid;
+    if (arguments.report == "grid") {
+        auto columns = ReadGridFile(arguments.gridFile);
+        if (!columns) {
+            err << "quorle print: " << arguments.gridFile << ": " << kGridCannotOpen << "\n";
+            return 1;
+        }
+        grid = std::move(*columns);
+    }
+
     std::unique_ptr<TPrintout> printout;
     if (IsFormReport(arguments.report)) {
         std::string refusal;
@@ -299,6 +320,9 @@ int RunPrintCommand(const std::vector<std::string>& args, const CommandLineServi
             options[kPrintRankOrder] = arguments.order == kPrintRankOrder ? 1 : 0;
         }
         printout = std::make_unique<TGradesPrint>(record.fileName, record, printer, ui, options, KeepOptions::DoNotSave);
+    } else if (arguments.report == "grid") {
+        printout = std::make_unique<TColumnPrint>(printer, grid, record.roster, record.info.course.View(),
+                                                  record.info.period.View(), ui.Today());
     } else {
         printout = std::make_unique<TMakeupPrint>(record.fileName, record, printer, ui);
     }

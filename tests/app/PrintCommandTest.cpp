@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "grids/GridFile.h"
 #include "record/ClassFile.h"
 #include "reports/GradesPrint.h"
 #include "reports/ReportFixtures.h"
@@ -164,6 +165,33 @@ TEST_F(PrintCommandTest, FailedDeviceIsStatusOneWithTheMessage) {
     noDevice = true;
     EXPECT_EQ(Run({"makeup", classFile, "-o", dir.File("out.pdf")}), 1);
     EXPECT_NE(err.str().find("Printer error"), std::string::npos);
+}
+
+TEST_F(PrintCommandTest, GridPrintsTheClassUnderTheGridsColumns) {
+    ASSERT_TRUE(WriteGridFile(dir.File("lab.COL"), {TColumn{FixedText<80>("Signed"), 6}}));
+    EXPECT_EQ(Run({"grid", dir.File("lab.COL"), classFile, "-o", dir.File("out.pdf"), "--page-size", "A4"}), 0)
+        << err.str();
+    EXPECT_EQ(out.str(), dir.File("out.pdf") + ": 1 page\n");
+    EXPECT_EQ(device.documents, std::vector<std::string>{"Grid Sheet"});
+    for (const char* text : {"Biology", "12/7/2026", "Period: 3", "Name        ", "Signed", "Adams         A.",
+                             "Baker         B."})
+        EXPECT_TRUE(Printed(text)) << text;
+    EXPECT_EQ(sizes, std::vector<std::string>{"A4"});
+
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        const char* message;
+    } refused[] = {
+        {{"grid", dir.File("missing.col"), classFile, "-o", "x.pdf"}, 1, "File cannot be opened!"},
+        {{"grid", classFile, classFile, "-o", "x.pdf"}, 1, "File cannot be opened!"},
+        {{"grid", dir.File("lab.COL"), "-o", "x.pdf"}, 2, "name the grid file and the class file"},
+        {{"grid", dir.File("lab.COL"), classFile, "-o", "x.pdf", "--rank"}, 2, "belong to the grades report"},
+    };
+    for (const auto& c : refused) {
+        EXPECT_EQ(Run(c.args), c.status) << c.message;
+        EXPECT_NE(err.str().find(c.message), std::string::npos) << err.str();
+    }
 }
 
 }  // namespace
