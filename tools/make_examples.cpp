@@ -3,6 +3,7 @@
 //   algebra-weighted.gdr  weighted percentages with plus and minus letters, omitted and
 //                         missing grades, Extra categories named "Project" and "Oral"
 //   empty.gdr             a class without students or grades
+//   field-trip.col        an assignment grid: a checklist for a field trip
 // The grades come from the program's own generator with fixed seeds, so the files
 // are the same on every run.
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "grids/GridFile.h"
 #include "platform/Text1252.h"
 #include "record/UsualSettings.h"
 #include "record/ClassFile.h"
@@ -163,6 +165,19 @@ ClassRecord Empty() {
 
 }  // namespace
 
+bool WriteFieldTripGrid(const std::string& folder) {
+    const std::string path = folder + "/field-trip.col";
+    TColumnList grid;
+    for (const char* heading : {"Permission slip", "Paid", "Lunch", "Bus", "Back"})
+        grid.push_back(TColumn{FixedText<80>(heading), static_cast<std::int32_t>(std::string(heading).size())});
+    if (!WriteGridFile(path, grid)) {
+        std::fprintf(stderr, "make_examples: cannot write %s\n", path.c_str());
+        return false;
+    }
+    std::printf("%s\n", path.c_str());
+    return true;
+}
+
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "Usage: make_examples FOLDER\n");
@@ -173,6 +188,6 @@ int main(int argc, char** argv) {
     ClassRecord algebra = AlgebraWeighted();
     ClassRecord empty = Empty();
     const bool ok = Write(biology, folder, "biology.gdr") && Write(algebra, folder, "algebra-weighted.gdr") &&
-                    Write(empty, folder, "empty.gdr");
+                    Write(empty, folder, "empty.gdr") && WriteFieldTripGrid(folder);
     return ok ? 0 : 1;
 }
