@@ -1,0 +1,148 @@
+#include "seating/SeatingChartFile.h"
+
+#include <filesystem>
+
+#include "record/Binary.h"
+#include "seating/ChartFileNames.h"
+
+namespace quorle {
+namespace {
+
+// The largest chart: 100 desks. Anything much larger is not a chart.
+constexpr std::size_t kMaxChartBytes = 64 * 1024;
+
+}  // namespace
+
+std::string ChartPath(const std::string& classPath) { return ChartSiblingPath(classPath, kChartExtension); }
+
+bool ChartExists(const std::string& classPath) {
+    if (classPath.empty()) return false;
+    std::error_code error;
+    return std::filesystem::exists(ChartPath(classPath), error);
+}
+
+std::optional<SeatingChart> ParseChartFile(std::span<const unsigned char> bytes) {
+    ByteReader in(bytes);
+    SeatingChart chart;
+    const unsigned char* grid = nullptr;
+    if (!in.ReadBytes(kGridBytes, grid)) return std::nullopt;
+    std::copy_n(grid, kGridBytes, chart.grid.begin());
+    chart.Recount();
+    std::int32_t count = 0;
+    if (!in.ReadInt32(count)) return std::nullopt;
+    // The picture draws one seat record per desk: any other count is not a
+    // chart this program can show.
+    if (count != chart.seatCount) return std::nullopt;
+    if (static_cast<std::size_t>(count) > in.Remaining() / kSeatRecordSize) return std::nullopt;
+    chart.seats.resize(static_cast<std::size_t>(count));
+    for (TPeople& seat : chart.seats) {
+        if (!in.ReadText(seat.firstName) || !in.ReadText(seat.lastName)) return std::nullopt;
+    }
+    return chart;
+}
+
+std::vector<unsigned char> SerializeChartFile(const SeatingChart& chart) {
+    ByteWriter out;
+    out.Reserve(kChartHeaderSize + kSeatRecordSize * chart.seats.size());
+    out.WriteBytes(chart.grid.data(), chart.grid.size());
+    out.WriteInt32(static_cast<std::int32_t>(chart.seats.size()));
+    for (const TPeople& seat : chart.seats) {
+        out.WriteText(seat.firstName);
+        out.WriteText(seat.lastName);
+    }
+    return std::move(out.Bytes());
+}
+
+std::optional<SeatingChart> ReadChartFile(const std::string& chartPath) {
+    const auto bytes = ReadWholeFile(chartPath, kMaxChartBytes);
+    if (!bytes) return std::nullopt;
+    return ParseChartFile(*bytes);
+}
+
+bool WriteChartFile(const std::string& chartPath, const SeatingChart& chart) {
+    return WriteFileAtomically(chartPath, SerializeChartFile(chart));
+}
+
+void ShowChartCannotBeOpened(platform::Ui& ui) {
+    ui.MessageBox("Warning", kChartCannotBeOpened, platform::Buttons::Ok, platform::Icon::Exclamation);
+}
+
+bool CopyChart(platform::Ui& ui, const std::string& oldClassPath, const std::string& newClassPath) {
+    if (!ChartExists(oldClassPath)) return true;
+    const std::string from = ChartPath(oldClassPath);
+    const std::string to = ChartPath(newClassPath);
+    // The bytes go over unchanged, once they are known to be a chart.
+    const auto bytes = ReadWholeFile(from, kMaxChartBytes);
+    if (!bytes || !ParseChartFile(*bytes)) {
+        ShowChartCannotBeOpened(ui);
+        return false;
+    }
+    if (!WriteFileAtomically(to, *bytes)) {
+        ShowChartCannotBeOpened(ui);
+        return false;
+    }
+    return true;
+}
+
+ChartCopyStatus LoadChartCopy(platform::Ui& ui, const std::string& classPath, SeatingChart& copy) {
+    if (!ChartExists(classPath)) return ChartCopyStatus::NoChart;
+    auto chart = ReadChartFile(ChartPath(classPath));
+    if (!chart) {
+        ShowChartCannotBeOpened(ui);
+        return ChartCopyStatus::Failed;
+    }
+    for (TPeople& seat : chart->seats) {
+        seat.firstName = TrimSeatName(seat.firstName.View());
+        seat.lastName = TrimSeatName(seat.lastName.View());
+    }
+    copy = std::move(*chart);
+    return ChartCopyStatus::Loaded;
+}
+
+bool RenameInCopy(SeatingChart& copy, std::string_view oldLast, std::string_view oldFirst, std::string_view newLast,
+                  std::string_view newFirst) {
+    const int k = FindSeat(copy.seats, oldLast, oldFirst);
+    if (k < 0) return false;
+    TPeople& seat = copy.seats[static_cast<std::size_t>(k)];
+    seat.lastName = TrimSeatName(newLast);
+    seat.firstName = TrimSeatName(newFirst);
+    return true;
+}
+
+bool StoreChartCopy(platform::Ui& ui, const std::string& classPath, const SeatingChart& copy) {
+    if (!ChartExists(classPath)) return true;
+    SeatingChart padded = copy;
+    for (TPeople& seat : padded.seats) seat = TPeople::Seated(seat.firstName.View(), seat.lastName.View());
+    if (!WriteChartFile(ChartPath(classPath), padded)) {
+        ShowChartCannotBeOpened(ui);
+        return false;
+    }
+    return true;
+}
+
+SeatArrangement ParseSeatArrangement(std::span<const unsigned char> bytes) {
+    SeatArrangement values{};
+    ByteReader in(bytes);
+    for (auto& value : values)
+        if (!in.ReadInt32(value)) break;
+    return values;
+}
+
+std::vector<unsigned char> SerializeSeatArrangement(const SeatArrangement& arrangement) {
+    ByteWriter out;
+    for (const auto value : arrangement) out.WriteInt32(value);
+    return std::move(out.Bytes());
+}
+
+SeatArrangement ReadSeatArrangement(const std::string& programDirectory) {
+    const auto bytes = ReadWholeFile(ProgramFilePath(programDirectory, kSeatArrangementFile), kMaxChartBytes);
+    if (!bytes) return SeatArrangement{};
+    return ParseSeatArrangement(*bytes);
+}
+
+bool WriteSeatArrangement(const std::string& programDirectory, const SeatArrangement& arrangement) {
+    return WriteFileAtomically(ProgramFilePath(programDirectory, kSeatArrangementFile),
+                               SerializeSeatArrangement(arrangement));
+}
+
+}  // namespace quorle
