@@ -6,12 +6,13 @@
 #include "grading/DisplayOptions.h"
 #include "reports/ReportCommands.h"
 #include "resources/Menus.h"
+#include "seating/ClassChart.h"
 
 namespace quorle {
 
 struct TDecoChild::Impl {
     Impl(platform::Frame& f, platform::Ui& u, ClassRecord r)
-        : frame(f), ui(u), record(std::move(r)), names(record, &f), grades(record, &f) {
+        : frame(f), ui(u), record(std::move(r)), names(record, &f), grades(record, &f), chart(u, record) {
         names.SetGrades(&grades);
         grades.SetNames(&names);
     }
@@ -21,6 +22,7 @@ struct TDecoChild::Impl {
     ClassRecord record;
     TNameWindow names;
     TGradeWindow grades;
+    TClassChart chart;
     platform::ChildHost* host = nullptr;
     bool panesAdded = false;
     // The grades report's options while the window is open (reloaded from
@@ -43,6 +45,10 @@ void TDecoChild::Create(const platform::Rect& placement) {
     UpdateCaption();
     impl_->host->Show();
     if (platform::WindowHost* pane = impl_->names.Host()) pane->SetFocus();
+    impl_->chart.SetShowClassWindow([this] {
+        if (impl_->host) impl_->host->Show();
+        if (platform::WindowHost* pane = impl_->names.Host()) pane->SetFocus();
+    });
 }
 
 ClassRecord& TDecoChild::Record() { return impl_->record; }
@@ -50,6 +56,7 @@ const ClassRecord& TDecoChild::Record() const { return impl_->record; }
 platform::ChildHost* TDecoChild::Host() const { return impl_->host; }
 TNameWindow& TDecoChild::Names() { return impl_->names; }
 TGradeWindow& TDecoChild::Grades() { return impl_->grades; }
+TClassChart& TDecoChild::Chart() { return impl_->chart; }
 platform::Frame& TDecoChild::GetFrame() const { return impl_->frame; }
 platform::Ui& TDecoChild::GetUi() const { return impl_->ui; }
 

@@ -13,6 +13,7 @@ namespace quorle {
 
 class TNameWindow;
 class TGradeWindow;
+class TClassChart;
 
 class TDecoChild : public platform::ChildWindow {
 public:
@@ -29,6 +30,8 @@ public:
     platform::ChildHost* Host() const;
     TNameWindow& Names();
     TGradeWindow& Grades();
+    // The class's seating chart: its hooks and its chart window.
+    TClassChart& Chart();
 
     // The "has changed" prompt: whether the window may close.
     bool CanClose() override;

@@ -1,0 +1,14 @@
+#pragma once
+// Menu 1: the seating chart window's own menu.
+namespace quorle::resources {
+
+inline constexpr int kSeatingChartMenu = 1;
+
+namespace cmd {
+inline constexpr int kCloseChart = 410;
+inline constexpr int kSwitchSeats = 411;
+inline constexpr int kDeleteChart = 412;
+inline constexpr int kPrintChart = 413;
+}  // namespace cmd
+
+}  // namespace quorle::resources

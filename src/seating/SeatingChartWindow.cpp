@@ -1,0 +1,301 @@
+#include "seating/SeatingChartWindow.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "platform/Text1252.h"
+#include "reports/Printer.h"
+#include "resources/SeatingMenu.h"
+#include "seating/ChartPicture.h"
+#include "seating/SeatDialogs.h"
+#include "seating/SeatPrint.h"
+#include "seating/SeatingChartFile.h"
+
+namespace quorle {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+TSeatingChartWindow::TSeatingChartWindow(platform::Ui& ui, const ClassRecord& record)
+    : ui_(ui), record_(record), picture_(BuildChartPicture(chart_)) {
+    scroller_.xUnit = kChartScrollUnit;
+    scroller_.yUnit = kChartScrollUnit;
+    scroller_.xRange = kChartStartRange;
+    scroller_.yRange = kChartStartRange;
+}
+
+TSeatingChartWindow::~TSeatingChartWindow() = default;
+
+void TSeatingChartWindow::SetCaption(std::string caption) {
+    caption_ = std::move(caption);
+    if (Host()) Host()->SetCaption(caption_);
+}
+
+void TSeatingChartWindow::ShowWindow() {
+    shown_ = true;
+    if (Host()) Host()->Show(true);
+}
+
+void TSeatingChartWindow::HideWindow() {
+    shown_ = false;
+    if (Host()) Host()->Show(false);
+}
+
+void TSeatingChartWindow::SetPromptShown(bool shown) {
+    promptShown_ = shown;
+    if (showPrompt) showPrompt(shown);
+}
+
+void TSeatingChartWindow::Rebuild() {
+    picture_ = BuildChartPicture(chart_);
+    Invalidate();
+}
+
+bool TSeatingChartWindow::LoadAndShow(const std::string& classPath) {
+    const std::string chartPath = ChartPath(classPath);
+    auto chart = ReadChartFile(chartPath);
+    if (!chart) {
+        ShowChartCannotBeOpened(ui_);
+        return false;
+    }
+    StopHandFill();
+    transfer_ = false;
+    chart_ = std::move(*chart);
+    classPath_ = classPath;
+    path_ = chartPath;
+    SetCaption("Seating Chart for " + platform::Utf8ToCp1252Lossy(path_));
+    Rebuild();
+    ShowWindow();
+    return true;
+}
+
+void TSeatingChartWindow::ReloadIfShowing(const std::string& chartPath) {
+    if (handFilling_ || transfer_ || path_.empty() || path_ != chartPath) return;
+    if (auto chart = ReadChartFile(chartPath)) {
+        chart_ = std::move(*chart);
+        Rebuild();
+    }
+}
+
+void TSeatingChartWindow::MakeChart(const SeatGrid& grid) {
+    StopHandFill();
+    transfer_ = false;
+    chart_.grid = NormalizedGrid(grid);
+    chart_.Recount();
+    ProcessRandom().Seed(static_cast<std::uint32_t>(ui_.Now()));
+    chart_.seats.assign(static_cast<std::size_t>(chart_.seatCount), TPeople::Free());
+    classPath_ = record_.fileName;
+    path_ = classPath_;
+    const Answer answer = ui_.MessageBox("Question", "Do you want the computer to make the chart?", Buttons::YesNo,
+                                         Icon::Question);
+    if (answer == Answer::Yes) {
+        ComputerFill(chart_.seats, record_.roster, ProcessRandom());
+        Rebuild();
+        ShowWindow();
+        WriteChart();
+    } else {
+        Rebuild();
+        ShowWindow();
+        handFilling_ = true;
+        promptStudent_ = 1;
+        if (record_.StudentCount() == 0) {
+            // Nobody to ask about: the empty chart is complete.
+            handFilling_ = false;
+            WriteChart();
+        } else {
+            SetPromptShown(true);
+        }
+    }
+    SetCaption("Seating Chart for " + platform::Utf8ToCp1252Lossy(path_));
+}
+
+bool TSeatingChartWindow::WriteChart() {
+    path_ = ChartPath(classPath_);
+    if (!WriteChartFile(path_, chart_)) {
+        ShowChartCannotBeOpened(ui_);
+        return false;
+    }
+    return true;
+}
+
+// ------------------------------------------------------------------ hand filling
+
+std::string TSeatingChartWindow::PromptQuestion() const {
+    if (promptStudent_ < 1 || promptStudent_ >= record_.RowCount()) return SeatQuestion("", "");
+    const TStudent& student = record_.Row(promptStudent_);
+    return SeatQuestion(student.firstName.View(), student.lastName.View());
+}
+
+bool TSeatingChartWindow::PromptOk(const std::string& entry) {
+    if (!handFilling_) return true;
+    // The roster may have lost students while the prompt stood open.
+    if (promptStudent_ < record_.RowCount()) {
+        const int n = ParseSeatNumber(entry);
+        if (const char* refusal = SeatRefusal(chart_.seats, n)) {
+            ShowInformation(ui_, refusal);
+            return false;
+        }
+        const TStudent& student = record_.Row(promptStudent_);
+        chart_.seats[static_cast<std::size_t>(n - 1)] =
+            TPeople::Seated(student.firstName.View(), student.lastName.View());
+        Rebuild();
+    }
+    if (promptStudent_ + 1 < record_.RowCount()) {
+        ++promptStudent_;
+        return false;
+    }
+    handFilling_ = false;
+    promptStudent_ = 1;
+    SetPromptShown(false);
+    if (WriteChart()) SetCaption("Seating Chart for " + platform::Utf8ToCp1252Lossy(path_));
+    return true;
+}
+
+void TSeatingChartWindow::StopHandFill() {
+    if (!handFilling_) return;
+    handFilling_ = false;
+    promptStudent_ = 1;
+    std::fill(chart_.seats.begin(), chart_.seats.end(), TPeople::Free());
+    SetPromptShown(false);
+}
+
+void TSeatingChartWindow::PromptCancelled() {
+    StopHandFill();
+    promptShown_ = false;
+    HideWindow();
+    if (showClassWindow) showClassWindow();
+}
+
+// ------------------------------------------------------------------ the menu
+
+bool TSeatingChartWindow::Command(int id) {
+    switch (id) {
+        case resources::cmd::kSwitchSeats: SwitchSeats(); return true;
+        case resources::cmd::kDeleteChart: DeleteChart(); return true;
+        case resources::cmd::kPrintChart: PrintChart(); return true;
+        case resources::cmd::kCloseChart: CloseChart(); return true;
+        default: return false;
+    }
+}
+
+void TSeatingChartWindow::SwitchSeats() {
+    int from = 0;
+    int to = 0;
+    for (;;) {
+        TChangeSeatsDialog dialog(from, to);
+        if (!ui_.RunModal(dialog)) return;
+        if (from >= 1 && from <= chart_.seatCount && to >= 1 && to <= chart_.seatCount) break;
+        ui_.MessageBox("Warning", kSeatsNotValid, Buttons::Ok, Icon::Exclamation);
+    }
+    std::swap(chart_.seats[static_cast<std::size_t>(from - 1)], chart_.seats[static_cast<std::size_t>(to - 1)]);
+    // A chart still being filled by hand is written when its last student
+    // has a seat, not before.
+    if (!handFilling_) WriteChart();
+    Rebuild();
+}
+
+void TSeatingChartWindow::DeleteChart() {
+    if (ui_.MessageBox("Confirmation", "Are you sure you want to delete this chart?", Buttons::YesNo, Icon::Question) !=
+        Answer::Yes)
+        return;
+    StopHandFill();
+    const std::string chartPath = ChartPath(classPath_.empty() ? record_.fileName : classPath_);
+    std::error_code error;
+    if (std::filesystem::exists(chartPath, error)) {
+        std::filesystem::remove(chartPath, error);
+        if (error) ShowChartCannotBeOpened(ui_);
+    }
+    HideWindow();
+    if (showClassWindow) showClassWindow();
+}
+
+void TSeatingChartWindow::PrintChart() {
+    TMyPrinter printer;
+    TSeatPrint printout(kChartPrintTitle, chart_, record_.info);
+    printer.RunPrintJob(ui_, nullptr, printout, true);
+    Invalidate();
+}
+
+void TSeatingChartWindow::CloseChart() {
+    // Closing a chart that is still being filled gives it up, as Cancel does.
+    StopHandFill();
+    HideWindow();
+    if (showClassWindow) showClassWindow();
+}
+
+// ------------------------------------------------------------------ transfer
+
+std::unique_ptr<TSeatingChartWindow::Saved> TSeatingChartWindow::Save() const {
+    auto saved = std::make_unique<Saved>();
+    saved->chart = chart_;
+    saved->classPath = classPath_;
+    saved->path = path_;
+    saved->caption = caption_;
+    saved->shown = shown_;
+    return saved;
+}
+
+void TSeatingChartWindow::Restore(const Saved& saved) {
+    transfer_ = false;
+    chart_ = saved.chart;
+    classPath_ = saved.classPath;
+    path_ = saved.path;
+    SetCaption(saved.caption);
+    Rebuild();
+    if (saved.shown)
+        ShowWindow();
+    else
+        HideWindow();
+}
+
+void TSeatingChartWindow::ShowTransfer(const SeatingChart& chart) {
+    transfer_ = true;
+    chart_.grid = NormalizedGrid(chart.grid);
+    chart_.Recount();
+    chart_.seats = chart.seats;
+    SetCaption(kTransferCaption);
+    Rebuild();
+    ShowWindow();
+}
+
+// ------------------------------------------------------------------ Window
+
+void TSeatingChartWindow::UpdateScroller(int widthPixels, int heightPixels) {
+    const int xRange = widthPixels / kChartScrollUnit;
+    const int yRange = heightPixels / kChartScrollUnit;
+    if (scroller_.xRange == xRange && scroller_.yRange == yRange) return;
+    scroller_.xRange = xRange;
+    scroller_.yRange = yRange;
+    scroller_.xPos = std::clamp(scroller_.xPos, 0, xRange);
+    scroller_.yPos = std::clamp(scroller_.yPos, 0, yRange);
+    if (Host()) Host()->ScrollerChanged();
+}
+
+void TSeatingChartWindow::Paint(platform::Canvas& canvas, const platform::Rect&) {
+    picture_ = BuildChartPicture(chart_);
+    const ChartExtent extent = PaintChart(canvas, picture_, nullptr);
+    UpdateScroller(extent.width, extent.height);
+}
+
+bool TSeatingChartWindow::KeyDown(platform::Key key) {
+    const platform::Size client = Host() ? Host()->ClientSize() : platform::Size{};
+    const int pageY = std::max(1, client.cy / kChartScrollUnit);
+    // One line: a line of the picture.
+    const int line = (kChartScreenFontHeight + kChartScrollUnit - 1) / kChartScrollUnit;
+    const int x = scroller_.xPos;
+    const int y = scroller_.yPos;
+    switch (key) {
+        case platform::Key::PageUp: ScrollTo(x, y - pageY); return true;
+        case platform::Key::PageDown: ScrollTo(x, y + pageY); return true;
+        case platform::Key::Up: ScrollTo(x, y - line); return true;
+        case platform::Key::Down: ScrollTo(x, y + line); return true;
+        case platform::Key::Left: ScrollTo(x - line, y); return true;
+        case platform::Key::Right: ScrollTo(x + line, y); return true;
+        case platform::Key::Home: ScrollTo(0, y); return true;
+        case platform::Key::End: ScrollTo(scroller_.xRange, y); return true;
+        default: return false;
+    }
+}
+
+}  // namespace quorle
