@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/ChartCommand.h"
 #include "app/ShowCommand.h"
 
 namespace quorle {
@@ -17,6 +18,8 @@ void PrintUsage(std::ostream& out) {
         << "  " << ShowUsage() << "\n"
         << "      prints the class's grades, tab-separated, as the class window shows them\n"
         << "      (--all: every column; --rank: students in rank order)\n"
+        << "  " << ChartUsage() << "\n"
+        << "      prints the class's seating chart as the chart window draws it\n"
         << "  quorle print REPORT CLASS.gdr -o OUT.pdf [options]  (see quorle print --help)\n"
         << "  quorle print grid GRID.col CLASS.gdr -o OUT.pdf [--page-size Letter|A4]\n"
         << "  quorle --help\n";
@@ -29,7 +32,7 @@ bool IsHelp(std::string_view word) { return word == "--help" || word == "-h" || 
 bool IsCommandLineCommand(int argc, char** argv) {
     if (argc < 2 || argv == nullptr || argv[1] == nullptr) return false;
     const std::string_view word(argv[1]);
-    return word == "show" || word == "print" || IsHelp(word);
+    return word == "show" || word == "print" || word == "chart" || IsHelp(word);
 }
 
 int RunCommandLine(int argc, char** argv, const CommandLineServices& services, std::ostream& out, std::ostream& err) {
@@ -46,6 +49,7 @@ int RunCommandLine(int argc, char** argv, const CommandLineServices& services, s
         return 0;
     }
     if (command == "show") return RunShowCommand(args, out, err);
+    if (command == "chart") return RunChartCommand(args, out, err);
     return RunPrintCommand(args, services, out, err);
 }
 

@@ -1,11 +1,11 @@
 #pragma once
-// The headless subcommands of the quorle executable: "show" and "print".
+// The headless subcommands of the quorle executable: "show", "chart" and "print".
 #include <iosfwd>
 
 #include "app/PrintCommand.h"
 
 namespace quorle {
-// True when argv names a headless subcommand ("show", "print", "--help", "-h", "help").
+// True when argv names a headless subcommand ("show", "chart", "print", "--help", "-h", "help").
 bool IsCommandLineCommand(int argc, char** argv);
 int RunCommandLine(int argc, char** argv, const CommandLineServices& services, std::ostream& out, std::ostream& err);
 }  // namespace quorle
