@@ -4,6 +4,7 @@
 //                         missing grades, Extra categories named "Project" and "Oral"
 //   empty.gdr             a class without students or grades
 //   field-trip.col        an assignment grid: a checklist for a field trip
+//   biology.CHT           the seating chart of biology.gdr: five rows of desks with two aisles
 // The grades come from the program's own generator with fixed seeds, so the files
 // are the same on every run.
 #include <algorithm>
@@ -17,6 +18,7 @@
 #include "record/UsualSettings.h"
 #include "record/ClassFile.h"
 #include "record/Random.h"
+#include "seating/SeatingChartFile.h"
 
 namespace {
 
@@ -178,6 +180,26 @@ bool WriteFieldTripGrid(const std::string& folder) {
     return true;
 }
 
+// Desks in columns 0, 1, 3, 4 and 6 (aisles between), six places deep; the
+// class seated by the computer from a fixed seed.
+bool WriteBiologyChart(const ClassRecord& biology, const std::string& folder) {
+    const std::string path = folder + "/biology.CHT";
+    SeatingChart chart;
+    for (int column : {0, 1, 3, 4, 6})
+        for (int place = 0; place < 6; ++place) SetDesk(chart.grid, column, place, true);
+    chart.Recount();
+    chart.seats.assign(static_cast<std::size_t>(chart.seatCount), TPeople::Free());
+    RandomGenerator random;
+    random.Seed(1995);
+    ComputerFill(chart.seats, biology.roster, random);
+    if (!WriteChartFile(path, chart)) {
+        std::fprintf(stderr, "make_examples: cannot write %s\n", path.c_str());
+        return false;
+    }
+    std::printf("%s\n", path.c_str());
+    return true;
+}
+
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "Usage: make_examples FOLDER\n");
@@ -188,6 +210,7 @@ int main(int argc, char** argv) {
     ClassRecord algebra = AlgebraWeighted();
     ClassRecord empty = Empty();
     const bool ok = Write(biology, folder, "biology.gdr") && Write(algebra, folder, "algebra-weighted.gdr") &&
-                    Write(empty, folder, "empty.gdr") && WriteFieldTripGrid(folder);
+                    Write(empty, folder, "empty.gdr") && WriteFieldTripGrid(folder) &&
+                    WriteBiologyChart(biology, folder);
     return ok ? 0 : 1;
 }
