@@ -8,16 +8,11 @@
 #include <vector>
 
 #include "record/ClassRecord.h"
+#include "record/DecimalText.h"
 
 namespace quorle {
 
 bool IsOmitted(float value);
-
-// Reads a limit or weight as the standard text-to-double conversion does:
-// leading blanks skipped, the longest decimal prefix taken, 0 without a number.
-double TextToDouble(std::string_view text);
-// Its leading whole number, as the standard text-to-int conversion does.
-int TextToInt(std::string_view text);
 
 float CategoryAverage(const TGradeList& possible, const TGradeList& student);
 float CategoryPoints(const TGradeList& student);

@@ -8,10 +8,6 @@
 namespace quorle {
 namespace {
 
-// A row with six empty lists: three text fields and six counts.
-constexpr std::size_t kMinRowSize = 15 + 15 + 5 + 6 * 4;
-constexpr std::size_t kEntrySize = 14;
-
 [[noreturn]] void BadFormat() { throw ClassFileError(kIncorrectFormat); }
 
 template <std::size_t N>
@@ -25,13 +21,16 @@ void Int(ByteReader& in, std::int32_t& out) {
 
 }  // namespace
 
+bool HasClassFileMagic(const unsigned char* field) {
+    const std::size_t length = strnlen(reinterpret_cast<const char*>(field), 15);
+    return std::string_view(reinterpret_cast<const char*>(field), length).find(kMagic) != std::string_view::npos;
+}
+
 ClassRecord ParseClassFile(std::span<const unsigned char> bytes) {
     ByteReader in(bytes);
     const unsigned char* magic = nullptr;
     if (!in.ReadBytes(15, magic)) BadFormat();
-    const std::size_t magicLength = strnlen(reinterpret_cast<const char*>(magic), 15);
-    if (std::string_view(reinterpret_cast<const char*>(magic), magicLength).find(kMagic) == std::string_view::npos)
-        BadFormat();
+    if (!HasClassFileMagic(magic)) BadFormat();
 
     ClassRecord record;
     for (auto& flag : record.display) Int(in, flag);

@@ -13,6 +13,9 @@ inline constexpr const char* kMagic = "Quorle95";
 inline constexpr const char* kFileNotFound = "File cannot be found!";
 inline constexpr const char* kIncorrectFormat = "Incorrect file format";
 inline constexpr std::size_t kHeaderSize = 371;  // up to and including the row count
+// A row with six empty lists: three text fields and six counts.
+inline constexpr std::size_t kMinRowSize = 15 + 15 + 5 + 6 * 4;
+inline constexpr std::size_t kEntrySize = 14;  // title and value
 
 // Raised by the reader; carries the message shown to the teacher.
 class ClassFileError : public std::runtime_error {
@@ -23,6 +26,9 @@ public:
 // Reads a class file into a record; the record's file name becomes the path.
 // Throws ClassFileError with "File cannot be found!" or "Incorrect file format".
 ClassRecord ReadClassFile(const std::string& path);
+
+// Whether a 15-byte magic field holds "Quorle95" (anywhere before its first zero).
+bool HasClassFileMagic(const unsigned char* field);
 
 // Parses the bytes of a class file (the reader without the file).
 ClassRecord ParseClassFile(std::span<const unsigned char> bytes);

@@ -14,18 +14,6 @@ ControlResource Label(std::string text, int row, int column, int columnSpan = 1,
     return Control(ControlKind::Static, id, std::move(text), row, column, columnSpan);
 }
 
-ControlResource Edit(int id, int limit, int row, int column, int columnSpan) {
-    ControlResource c;
-    c.id = id;
-    c.kind = ControlKind::Edit;
-    c.row = row;
-    c.column = column;
-    c.columnSpan = columnSpan;
-    c.textLimit = limit;
-    c.style = platform::kStyleBorder;
-    return c;
-}
-
 }  // namespace
 
 DialogResource ClassInfoDialogResource() {
@@ -33,11 +21,11 @@ DialogResource ClassInfoDialogResource() {
     d.id = kClassInfoDialogId;
     d.caption = "Class Information";
     d.controls.push_back(Label("Course Title:", 0, 0));
-    d.controls.push_back(Edit(kIdCourseTitle, 29, 0, 1, 3));
+    d.controls.push_back(EditBox(kIdCourseTitle, 29, 0, 1, 3));
     d.controls.push_back(Label("Instructor:", 1, 0));
-    d.controls.push_back(Edit(kIdInstructor, 49, 1, 1, 3));
+    d.controls.push_back(EditBox(kIdInstructor, 49, 1, 1, 3));
     d.controls.push_back(Label("Period/Time:", 2, 0));
-    d.controls.push_back(Edit(kIdPeriod, 19, 2, 1, 3));
+    d.controls.push_back(EditBox(kIdPeriod, 19, 2, 1, 3));
     AddOkCancel(d, 3, 2);
     return d;
 }
@@ -82,9 +70,9 @@ DialogResource ExtraNamesDialogResource() {
     d.id = kExtraNamesDialogId;
     d.caption = "Change Extra 1 or 2 Name";
     d.controls.push_back(Label("Extra1 Name:", 0, 0));
-    d.controls.push_back(Edit(kIdExtra1Name, kExtraNameLimit, 0, 1, 2));
+    d.controls.push_back(EditBox(kIdExtra1Name, kExtraNameLimit, 0, 1, 2));
     d.controls.push_back(Label("Extra2 Name:", 1, 0));
-    d.controls.push_back(Edit(kIdExtra2Name, kExtraNameLimit, 1, 1, 2));
+    d.controls.push_back(EditBox(kIdExtra2Name, kExtraNameLimit, 1, 1, 2));
     AddOkCancel(d, 2, 1);
     return d;
 }

@@ -17,6 +17,13 @@ platform::ControlResource Control(ControlKind kind, int id, std::string text, in
     return c;
 }
 
+platform::ControlResource EditBox(int id, int limit, int row, int column, int columnSpan) {
+    platform::ControlResource c = Control(ControlKind::Edit, id, "", row, column, columnSpan);
+    c.textLimit = limit;
+    c.style = platform::kStyleBorder;
+    return c;
+}
+
 void AddCheckBoxColumn(platform::DialogResource& dialog, std::span<const CheckBoxItem> boxes, int firstRow,
                        int column, int group) {
     int row = firstRow;

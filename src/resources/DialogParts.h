@@ -10,6 +10,9 @@ namespace quorle::resources {
 platform::ControlResource Control(platform::ControlKind kind, int id, std::string text, int row, int column,
                                   int columnSpan = 1, int group = 0);
 
+// An edit box with a border that takes at most limit characters.
+platform::ControlResource EditBox(int id, int limit, int row, int column, int columnSpan = 1);
+
 // One check box of a column. A box named after an Extra category has no text
 // of its own (text nullptr): the static beside it (labelId, labelText "%s ...")
 // carries the class's name for the category.

@@ -1,0 +1,74 @@
+#include "classwin/StudentDialog.h"
+
+#include "platform/Text1252.h"
+#include "record/ClassRecord.h"
+#include "record/DecimalText.h"
+#include "record/RosterFile.h"
+#include "resources/RosterDialogs.h"
+
+namespace quorle {
+namespace {
+
+// A name or ID is stored as single bytes: control characters and the five
+// bytes Windows-1252 leaves without a character have no place in it.
+bool Storable(std::string_view text) {
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F || platform::Cp1252ToCodePoint(byte) == 0xFFFD) return false;
+    }
+    return true;
+}
+
+std::string Unstorable(const char* what) {
+    return std::string("The ") + what + " holds a character that cannot be stored in a class file!";
+}
+
+}  // namespace
+
+std::string StudentEntryProblem(const StudentEntry& entry) {
+    if (entry.first.empty()) return kFirstNameMissing;
+    if (entry.last.empty()) return kLastNameMissing;
+    if (TextToInt(entry.id) > kHighestId) return kIdTooHigh;
+    if (entry.id.size() > decltype(TStudent::id)::kMaxLength) return kIdTooLong;
+    if (!Storable(entry.first)) return Unstorable("first name");
+    if (!Storable(entry.last)) return Unstorable("last name");
+    if (!Storable(entry.id)) return Unstorable("ID");
+    return {};
+}
+
+TStudentDialog::TStudentDialog(platform::Ui& ui, StudentEntry& entry)
+    : platform::Dialog(resources::StudentDialogResource()), ui_(ui), entry_(entry) {}
+
+void TStudentDialog::SetupWindow(platform::DialogHost& host) {
+    host.SetText(resources::kIdStudentLastName, entry_.last);
+    host.SetText(resources::kIdStudentFirstName, entry_.first);
+    host.SetText(resources::kIdStudentId, entry_.id);
+    host.SetFocus(resources::kIdStudentLastName);
+}
+
+bool TStudentDialog::CanClose(platform::DialogHost& host) {
+    StudentEntry typed{host.Text(resources::kIdStudentLastName), host.Text(resources::kIdStudentFirstName),
+                       host.Text(resources::kIdStudentId)};
+    // The names' boxes take 14 characters, what their fields keep.
+    if (typed.last.size() > decltype(TStudent::lastName)::kMaxLength)
+        typed.last.resize(decltype(TStudent::lastName)::kMaxLength);
+    if (typed.first.size() > decltype(TStudent::firstName)::kMaxLength)
+        typed.first.resize(decltype(TStudent::firstName)::kMaxLength);
+    const std::string problem = StudentEntryProblem(typed);
+    if (!problem.empty()) {
+        ui_.MessageBox("Warning", problem, platform::Buttons::Ok, platform::Icon::Exclamation);
+        return false;
+    }
+    entry_ = typed;
+    return true;
+}
+
+bool RunStudentDialog(platform::Ui& ui, StudentEntry& entry) {
+    StudentEntry working = entry;
+    TStudentDialog dialog(ui, working);
+    if (!ui.RunModal(dialog)) return false;
+    entry = working;
+    return true;
+}
+
+}  // namespace quorle

@@ -1,0 +1,148 @@
+#include "record/RosterFile.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "record/Binary.h"
+#include "record/ClassFile.h"
+#include "record/DecimalText.h"
+
+namespace quorle {
+namespace {
+
+constexpr std::size_t kHeaderFieldsSize = kHeaderSize - 4;  // everything before the row count
+
+// STAND-IN until FileNames.h lands: the files of a folder whose extension is
+// ext in any case, sorted by name.
+std::vector<std::string> FilesWithExtension(std::string_view folder, std::string_view ext) {
+    namespace fs = std::filesystem;
+    std::vector<std::string> files;
+    std::error_code error;
+    for (fs::directory_iterator it(fs::path(folder), error), end; !error && it != end; it.increment(error)) {
+        std::string found = it->path().extension().string();
+        if (found.size() != ext.size() + 1) continue;
+        bool same = true;
+        for (std::size_t i = 0; i < ext.size(); ++i) {
+            const char a = found[i + 1];
+            const char b = ext[i];
+            const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+            same = same && lower(a) == lower(b);
+        }
+        if (same) files.push_back(it->path().string());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+}  // namespace
+
+void MarkId(UsedIds& used, std::string_view idText) {
+    const int value = TextToInt(idText);
+    if (value >= 0 && value <= kHighestId) used.set(static_cast<std::size_t>(value));
+}
+
+bool MarkIdsOfClassFile(std::span<const unsigned char> bytes, UsedIds& used) {
+    ByteReader in(bytes);
+    const unsigned char* magic = nullptr;
+    if (!in.ReadBytes(15, magic) || !HasClassFileMagic(magic)) return false;
+    if (!in.Skip(kHeaderFieldsSize - 15)) return false;
+    std::int32_t rows = 0;
+    if (!in.ReadInt32(rows)) return false;
+    if (rows < 1 || static_cast<std::size_t>(rows) > in.Remaining() / kMinRowSize) return false;
+    UsedIds found;
+    std::int32_t items[kCategoryCount] = {};
+    for (std::int32_t r = 0; r < rows; ++r) {
+        FixedText<5> id;
+        if (!in.Skip(30) || !in.ReadText(id)) return false;
+        MarkId(found, id.View());
+        for (int c = 0; c < kCategoryCount; ++c) {
+            std::int32_t count = 0;
+            if (!in.ReadInt32(count)) return false;
+            if (count < 0 || static_cast<std::size_t>(count) > in.Remaining() / kEntrySize) return false;
+            if (r == 0) items[c] = count;
+            else if (count != items[c]) return false;
+            if (!in.Skip(static_cast<std::size_t>(count) * kEntrySize)) return false;
+        }
+    }
+    used |= found;
+    return true;
+}
+
+std::string ClassFolder(const std::string& classPath) {
+    const std::filesystem::path folder = std::filesystem::path(classPath).parent_path();
+    return folder.empty() ? std::string(".") : folder.string();
+}
+
+UsedIds ScanUsedIds(const std::string& folder) {
+    UsedIds used;
+    for (const std::string& path : FilesWithExtension(folder, "gdr")) {
+        const auto bytes = ReadWholeFile(path);
+        if (bytes) MarkIdsOfClassFile(*bytes, used);
+    }
+    return used;
+}
+
+IdProposal ProposeId(const UsedIds& used, RandomGenerator& random) {
+    int last = 0;
+    for (int draw = 0; draw < kProposalDraws; ++draw) {
+        last = static_cast<int>(random.Next() % static_cast<std::uint32_t>(kHighestId)) + 1;
+        if (!used.test(static_cast<std::size_t>(last))) return IdProposal{last, true};
+    }
+    return IdProposal{last, false};
+}
+
+void AppendTransferredStudent(ClassRecord& destination, const TStudent& student) {
+    TStudent row;
+    row.lastName = student.lastName;
+    row.firstName = student.firstName;
+    row.id = student.id;
+    const TStudent& possible = destination.PossibleRow();
+    for (int c = 0; c < kCategoryCount; ++c) {
+        const TGradeList& items = possible.scores[c];
+        const TGradeList& his = student.scores[c];
+        TGradeList& list = row.scores[c];
+        list.reserve(items.size());
+        for (std::size_t j = 0; j < items.size(); ++j) {
+            const bool matches = j < his.size() && items[j].title.View().find(his[j].title.View()) != std::string_view::npos;
+            list.push_back(TGrades{matches ? his[j].value : kOmitMarker, items[j].title});
+        }
+    }
+    destination.roster.push_back(std::move(row));
+}
+
+bool TransferStudent(const std::string& destinationPath, const TStudent& student) {
+    ClassRecord destination;
+    try {
+        destination = ReadClassFile(destinationPath);
+    } catch (const ClassFileError&) {
+        return false;
+    }
+    AppendTransferredStudent(destination, student);
+    return WriteFileAtomically(destinationPath, SerializeClassFile(destination));
+}
+
+ClassRecord NewGradingPeriodRecord(const ClassRecord& record) {
+    ClassRecord next;
+    next.info = record.info;
+    next.grading = record.grading;
+    next.display = record.display;
+    next.extra1Name = record.extra1Name;
+    next.extra2Name = record.extra2Name;
+    next.roster.reserve(record.roster.size());
+    for (const TStudent& row : record.roster) {
+        TStudent copy;
+        copy.lastName = row.lastName;
+        copy.firstName = row.firstName;
+        copy.id = row.id;
+        next.roster.push_back(std::move(copy));
+    }
+    return next;
+}
+
+bool WriteNewGradingPeriod(const ClassRecord& record, const std::string& path) {
+    return WriteFileAtomically(path, SerializeClassFile(NewGradingPeriodRecord(record)));
+}
+
+}  // namespace quorle
