@@ -2,32 +2,14 @@
 // dialogs address is there once, and no two controls share a grid cell.
 #include <gtest/gtest.h>
 
-#include <set>
-#include <tuple>
-
+#include "DialogResourceCheck.h"
 #include "resources/ClassDialogs.h"
 #include "resources/EditDialogs.h"
+#include "resources/GradingDialogs.h"
+#include "resources/RosterDialogs.h"
 
 namespace quorle::resources {
 namespace {
-
-void ExpectTidy(const platform::DialogResource& d) {
-    std::set<int> ids;
-    std::set<std::tuple<int, int, int>> cells;  // group, row, column
-    for (const auto& c : d.controls) {
-        if (c.id >= 0) {
-            EXPECT_TRUE(ids.insert(c.id).second) << d.caption << ": id " << c.id << " twice";
-        }
-        for (int r = c.row; r < c.row + c.rowSpan; ++r)
-            for (int k = c.column; k < c.column + c.columnSpan; ++k) {
-                EXPECT_TRUE(cells.insert({c.group, r, k}).second)
-                    << d.caption << ": cell " << r << "," << k << " taken twice (\"" << c.text << "\")";
-            }
-    }
-    ASSERT_NE(d.Find(platform::kIdOk), nullptr);
-    ASSERT_NE(d.Find(platform::kIdCancel), nullptr);
-    EXPECT_TRUE(d.Find(platform::kIdOk)->style & platform::kStyleDefault);
-}
 
 TEST(ClassDialogResources, AreTidyAndCarryTheirControls) {
     const auto info = ClassInfoDialogResource();
@@ -103,6 +85,36 @@ TEST(EditDialogResources, AreTidyAndCarryTheirControls) {
     const auto type = GradeTypeDialogResource();
     EXPECT_EQ(type.Find(101)->text, "Test");
     EXPECT_EQ(type.Find(104)->text, "Lab");
+TEST(RosterAndGradingDialogResources, AreTidyAndCarryTheirControls) {
+    const struct {
+        platform::DialogResource dialog;
+        const char* caption;
+        std::vector<int> edits;
+        int limit;
+    } cases[] = {
+        {StudentDialogResource(), "Enter/Edit Student Information", {101, 102}, 14},
+        {StudentDialogResource(), "Enter/Edit Student Information", {103}, 7},
+        {WeightsDialogResource(), "Weighted Percentages", {101, 102, 103, 104, 105, 106}, 5},
+        {NoPlusDialogResource(), "Enter Lowest Value for Each", {101, 102, 103, 104}, 5},
+        {PlusDialogResource(), "Enter lowest value for each grade.",
+         {101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 111, 112}, 5},
+    };
+    for (const auto& c : cases) {
+        ExpectTidy(c.dialog);
+        EXPECT_EQ(c.dialog.caption, c.caption);
+        for (int id : c.edits) {
+            ASSERT_NE(c.dialog.Find(id), nullptr) << c.caption << " " << id;
+            EXPECT_EQ(c.dialog.Find(id)->kind, platform::ControlKind::Edit);
+            EXPECT_EQ(c.dialog.Find(id)->textLimit, c.limit) << c.caption << " " << id;
+        }
+    }
+    const auto system = SystemDialogResource();
+    ExpectTidy(system);
+    EXPECT_EQ(system.caption, "Grading System");
+    EXPECT_EQ(system.Find(kIdPoints)->text, "Points");
+    EXPECT_EQ(system.Find(kIdWeighted)->kind, platform::ControlKind::RadioButton);
+    EXPECT_EQ(system.Find(kIdWeighted)->group, system.Find(kIdPoints)->group);
+    EXPECT_EQ(system.Find(kIdPlusMinus)->text, "Plus and Minus Grades?");
 }
 
 }  // namespace
