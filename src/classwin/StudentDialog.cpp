@@ -40,15 +40,15 @@ TStudentDialog::TStudentDialog(platform::Ui& ui, StudentEntry& entry)
     : platform::Dialog(resources::StudentDialogResource()), ui_(ui), entry_(entry) {}
 
 void TStudentDialog::SetupWindow(platform::DialogHost& host) {
-    host.SetText(resources::kIdStudentLastName, entry_.last);
-    host.SetText(resources::kIdStudentFirstName, entry_.first);
-    host.SetText(resources::kIdStudentId, entry_.id);
-    host.SetFocus(resources::kIdStudentLastName);
+    host.SetText(resources::kIdEntryLastName, entry_.last);
+    host.SetText(resources::kIdEntryFirstName, entry_.first);
+    host.SetText(resources::kIdEntryId, entry_.id);
+    host.SetFocus(resources::kIdEntryLastName);
 }
 
 bool TStudentDialog::CanClose(platform::DialogHost& host) {
-    StudentEntry typed{host.Text(resources::kIdStudentLastName), host.Text(resources::kIdStudentFirstName),
-                       host.Text(resources::kIdStudentId)};
+    StudentEntry typed{host.Text(resources::kIdEntryLastName), host.Text(resources::kIdEntryFirstName),
+                       host.Text(resources::kIdEntryId)};
     // The names' boxes take 14 characters, what their fields keep.
     if (typed.last.size() > decltype(TStudent::lastName)::kMaxLength)
         typed.last.resize(decltype(TStudent::lastName)::kMaxLength);

@@ -85,6 +85,8 @@ TEST(EditDialogResources, AreTidyAndCarryTheirControls) {
     const auto type = GradeTypeDialogResource();
     EXPECT_EQ(type.Find(101)->text, "Test");
     EXPECT_EQ(type.Find(104)->text, "Lab");
+}
+
 TEST(RosterAndGradingDialogResources, AreTidyAndCarryTheirControls) {
     const struct {
         platform::DialogResource dialog;

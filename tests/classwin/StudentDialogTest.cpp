@@ -39,17 +39,17 @@ TEST(StudentDialog, ShowsEachMessageAndComesBackWithTheEntriesAsTyped) {
     FakeUi ui;
     std::vector<std::string> seenAfterRefusal;
     ui.dialogs.push_back([&](FakeDialogHost& host) {
-        EXPECT_EQ(host.Text(res::kIdStudentId), "17");
-        EXPECT_EQ(host.Focus(), res::kIdStudentLastName);
+        EXPECT_EQ(host.Text(res::kIdEntryId), "17");
+        EXPECT_EQ(host.Focus(), res::kIdEntryLastName);
         EXPECT_FALSE(host.PressOk());  // both names empty: the first name is asked for first
-        host.Type(res::kIdStudentFirstName, "Ann");
+        host.Type(res::kIdEntryFirstName, "Ann");
         EXPECT_FALSE(host.PressOk());
-        host.Type(res::kIdStudentLastName, "Smith");
-        host.Type(res::kIdStudentId, "1000");
+        host.Type(res::kIdEntryLastName, "Smith");
+        host.Type(res::kIdEntryId, "1000");
         EXPECT_FALSE(host.PressOk());
-        seenAfterRefusal = {host.Text(res::kIdStudentLastName), host.Text(res::kIdStudentFirstName),
-                            host.Text(res::kIdStudentId)};
-        host.Type(res::kIdStudentId, "999");
+        seenAfterRefusal = {host.Text(res::kIdEntryLastName), host.Text(res::kIdEntryFirstName),
+                            host.Text(res::kIdEntryId)};
+        host.Type(res::kIdEntryId, "999");
         EXPECT_TRUE(host.PressOk());
     });
     StudentEntry entry{"", "", "17"};
@@ -69,7 +69,7 @@ TEST(StudentDialog, ShowsEachMessageAndComesBackWithTheEntriesAsTyped) {
 TEST(StudentDialog, CancelLeavesTheEntryAsItWas) {
     FakeUi ui;
     ui.dialogs.push_back([](FakeDialogHost& host) {
-        host.Type(res::kIdStudentLastName, "Changed");
+        host.Type(res::kIdEntryLastName, "Changed");
         host.PressCancel();
     });
     StudentEntry entry{"Adams", "Bob", "3"};
