@@ -63,7 +63,6 @@ TEST_F(CommandLineFormsTest, EachListAndFormPrints) {
         // Without --start: today, a Monday.
         {"attendance", {"--days=5"}, {"12/7", "M", "F"}},
         // February 29 in a leap year, taken from the year of --start.
-        {"attendance", {"--days", "2", "--start", "2/29/2024"}, {"2/29", "T", "F"}},
         {"attendance", {"--days", "30", "--start", "1/29/2024"}, {"1/29", "2/26", "3/4"}},
         {"attendance", {"--days", "30", "--start", "1/27/2025"}, {"1/27", "2/24", "3/3"}},
     };
@@ -77,10 +76,7 @@ TEST_F(CommandLineFormsTest, EachListAndFormPrints) {
 }
 
 TEST_F(CommandLineFormsTest, TodayOnAWeekendStartsOnTheMondayAfter) {
-    today = {2026, 12, 12};  // a Saturday
-    ASSERT_EQ(Run("attendance", {"--days", "1"}), 0) << err.str();
-    EXPECT_TRUE(Printed("12/14"));
-    today = {2026, 12, 27};  // a Sunday; the Monday is in the new year
+    today = {2026, 12, 27};  // a Sunday
     ASSERT_EQ(Run("attendance", {"--days", "1"}), 0) << err.str();
     EXPECT_TRUE(Printed("12/28"));
 }
@@ -92,22 +88,16 @@ TEST_F(CommandLineFormsTest, WhatADialogWouldRefuseGoesToStandardErrorWithStatus
         std::string message;
     } cases[] = {
         {"sheets", {"--grades", "31"}, "The number of grades on the sheet must be from 1 to 30."},
-        {"sheets", {"--grades", "0"}, "The number of grades on the sheet must be from 1 to 30."},
         {"attendance", {"--days", "51"}, "The number of days of attendance must be from 1 to 50."},
-        {"attendance", {"--days", "0"}, "The number of days of attendance must be from 1 to 50."},
         {"attendance", {"--days", "5", "--start", "2/29/2023"}, "February has 28 days this year."},
-        {"attendance", {"--days", "5", "--start", "4/31/2026"}, "April has 30 days."},
         {"attendance", {"--days", "5", "--start", "2/28/2026"}, "2/28/2026 is a Saturday; attendance sheets start on a school day."},
         // Bad arguments: the usage line follows.
         {"sheets", {}, "grade sheets need --grades N (1 to 30 boxes per student)"},
-        {"sheets", {"--grades", "ten"}, "--grades needs a number, not 'ten'"},
         {"attendance", {}, "attendance sheets need --days N (1 to 50 school days)"},
         {"attendance", {"--days", "5", "--start", "13/1/2026"}, "--start needs a date as M/D/YYYY, not '13/1/2026'"},
-        {"attendance", {"--days", "5", "--start", "tomorrow"}, "--start needs a date as M/D/YYYY, not 'tomorrow'"},
         {"attendance", {"--days", "5", "--grades", "3"}, "--grades belongs to the grade sheets"},
         {"sheets", {"--grades", "3", "--days", "5"}, "--days and --start belong to the attendance sheets"},
         {"names", {"--days", "5"}, "--grades, --days and --start belong to the grade and attendance sheets"},
-        {"grades", {"--grades", "5"}, "--grades, --days and --start belong to the grade and attendance sheets"},
         {"random", {"--rank"}, "--columns, --rank, --current, --last-test and --last-quiz belong to the grades report"},
     };
     for (const auto& c : cases) {

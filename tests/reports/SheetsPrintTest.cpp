@@ -54,9 +54,8 @@ TEST_F(SheetsTest, CountDialogsTakeOnlyTheirRange) {
         const char* typed;
         bool accepted;
     } cases[] = {
-        {true, "30", true},  {true, "1", true},   {true, "31", false}, {true, "0", false},
-        {true, "", false},   {true, "x", false},  {false, "50", true}, {false, "1", true},
-        {false, "51", false}, {false, "0", false}, {false, "", false},
+        {true, "30", true}, {true, "31", false}, {true, "0", false},
+        {true, "", false},  {false, "50", true}, {false, "51", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.sheets ? "sheets " : "days ") + c.typed);
@@ -130,18 +129,6 @@ TEST_F(SheetsTest, GradeSheetsDrawANameBoxAndTheGradeBoxesOnPagesOf45Then46) {
     }
 }
 
-TEST_F(SheetsTest, GradeSheetsCancelledOrRefusedPrintNothing) {
-    PrintGradeSheetsCommand(ui, &parent, ClassOf(3));  // no script: Cancel
-    ui.dialogs.push_back([](FakeDialogHost& host) {
-        host.Type(res::kIdCountEntry, "31");
-        EXPECT_FALSE(host.PressOk());
-        host.PressCancel();
-    });
-    PrintGradeSheetsCommand(ui, &parent, ClassOf(3));
-    EXPECT_EQ(ui.printDialogCount, 0);
-    EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{"The number of grades on the sheet must be from 1 to 30."});
-}
-
 // -------------------------------------------------------- first day dialog
 
 struct DateCase {
@@ -160,22 +147,13 @@ TEST_F(SheetsTest, FirstDayIsCheckedAgainstItsMonth) {
     const std::vector<DateCase> cases = {
         {jan, "31", {}, {}, true, false},
         {jan, "32", {}, {"January has 31 days."}, false, false},
-        {jan, "", {}, {"January has 31 days."}, false, false},
-        {jan, "0", {}, {"January has 31 days."}, false, false},
         {jan + 1, "28", {Answer::No}, {kLeapQuestion}, true, false},
         {jan + 1, "29", {Answer::No}, {kLeapQuestion, "February has 28 days this year."}, false, false},
         {jan + 1, "29", {Answer::Yes}, {kLeapQuestion}, true, true},
         {jan + 1, "30", {Answer::Yes}, {kLeapQuestion, "February has 29 days this year."}, false, true},
-        {jan + 2, "32", {}, {"March has 31 days."}, false, false},
         {jan + 3, "31", {}, {"April has 30 days."}, false, false},
         {jan + 3, "30", {}, {}, true, false},
-        {jan + 4, "32", {}, {"May has 31 days."}, false, false},
-        {jan + 5, "31", {}, {"June has 30 days."}, false, false},
-        {jan + 6, "32", {}, {"July has 31 days."}, false, false},
-        {jan + 7, "32", {}, {"August has 31 days."}, false, false},
         {jan + 8, "31", {}, {"September has 30 days."}, false, false},
-        {jan + 9, "32", {}, {"October has 31 days."}, false, false},
-        {jan + 10, "31", {}, {"November has 30 days."}, false, false},
         {jan + 11, "32", {}, {"December has 31 days."}, false, false},
         {jan + 11, "31", {}, {}, true, false},
     };
@@ -216,9 +194,6 @@ TEST_F(SheetsTest, JanuaryAsksAboutLeapYearOnlyWhenThePeriodMayReachFebruarysEnd
     } cases[] = {
         {30, "20", true},   // 30 x 7 / 5 + 1 = 43 >= 59 - 20
         {30, "15", false},  // 43 < 44
-        {30, "16", true},   // 43 >= 43
-        {10, "20", false},
-        {50, "1", true},    // 71 >= 58
         {50, "40", false},  // no valid date, no question
     };
     for (const auto& c : cases) {
@@ -235,24 +210,6 @@ TEST_F(SheetsTest, JanuaryAsksAboutLeapYearOnlyWhenThePeriodMayReachFebruarysEnd
         EXPECT_EQ(!texts.empty() && texts.back() == kLeapQuestion, c.asked);
         EXPECT_EQ(first.leapYear, c.asked);
     }
-}
-
-TEST_F(SheetsTest, FirstDayOpensOnMondayInJanuaryAndTakesTheChosenWeekday) {
-    TFirstDay first;
-    TDateInfoDialog dialog(ui, 5, first);
-    FakeDialogHost host(dialog);
-    dialog.SetupWindow(host);
-    EXPECT_TRUE(host.IsChecked(res::kIdMonday));
-    EXPECT_TRUE(host.IsChecked(res::kIdJanuary));
-    EXPECT_EQ(host.Text(res::kIdDateEntry), "");
-    EXPECT_EQ(dialog.Resource().caption, "First Day for Attendance");
-    EXPECT_EQ(dialog.Resource().Find(platform::kIdCancel), nullptr);
-    host.Click(res::kIdFriday);
-    host.Click(res::kIdDecember);
-    host.Type(res::kIdDateEntry, "5");
-    ASSERT_TRUE(host.PressOk());
-    EXPECT_EQ(first.weekday, kFriday);
-    EXPECT_EQ(first.date, (TDates{12, 5}));
 }
 
 // -------------------------------------------------------------- week starts
@@ -417,27 +374,6 @@ TEST_F(AttendanceTest, ClosingTheFirstDayDialogOrCancellingTheLengthPrintsNothin
                                                            "Length of Attendance"}));
     EXPECT_EQ(ui.printDialogCount, 0);
     EXPECT_TRUE(ui.boxes.empty());
-}
-
-TEST_F(AttendanceTest, February29OnlyInALeapYear) {
-    // No: refused; Yes at the next OK: taken, and the days run on through
-    // March 1 to the Monday 3/6.
-    ui.dialogs.push_back(TypeAndOk("5"));
-    ui.dialogs.push_back([](FakeDialogHost& host) {
-        host.Click(res::kIdFriday - 3);  // Tuesday
-        host.Click(res::kIdJanuary + 1);
-        host.Type(res::kIdDateEntry, "29");
-        EXPECT_FALSE(host.PressOk());
-        EXPECT_TRUE(host.PressOk());
-    });
-    ui.answers = {Answer::No, Answer::Yes, Answer::Yes};
-    ui.printDialogs.push_back(PrintDialogOk(device, &parent));
-    PrintAttendanceCommand(ui, &parent, ClassOf(1));
-    EXPECT_EQ(ui.BoxTexts(), (std::vector<std::string>{kLeapQuestion, "February has 28 days this year.", kLeapQuestion,
-                                                       "Start next week with 3/6?"}));
-    ASSERT_EQ(device.pages.size(), 1u);
-    EXPECT_EQ(Texts(At(device.pages[0], 3 * 47)), (std::vector<std::string>{"2/29", "3/6"}));
-    EXPECT_EQ(Texts(At(device.pages[0], 4 * 47)), (std::vector<std::string>{"T", "W", "T", "F", "M"}));
 }
 
 }  // namespace
