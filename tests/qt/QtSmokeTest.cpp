@@ -42,6 +42,7 @@
 #include "resources/ClassDialogs.h"
 #include "resources/Menus.h"
 #include "resources/ReportDialogs.h"
+#include "resources/SheetDialogs.h"
 #include "support/TempDir.h"
 
 namespace quorle::qt {
@@ -631,7 +632,9 @@ TEST(QtClassWindowTest, OpensAnExampleAndRendersIt) {
 TEST(QtDialogHostTest, RendersTheProgramsDialogs) {
     App();
     for (auto resource : {resources::ClassInfoDialogResource(), resources::DisplayOptionsDialogResource(),
-                          resources::ExtraNamesDialogResource(), resources::GradePrintDialogResource()}) {
+                          resources::ExtraNamesDialogResource(), resources::GradePrintDialogResource(),
+                          resources::SheetsDialogResource(), resources::AttendanceDialogResource(),
+                          resources::DateInfoDialogResource()}) {
         const int id = resource.id;
         platform::Dialog dialog(std::move(resource));
         QtDialogHost host(dialog, nullptr);
