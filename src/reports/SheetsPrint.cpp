@@ -202,7 +202,8 @@ TAttendancePrint::TAttendancePrint(const ClassRecord& record, int days, const TF
       first_(first),
       weekStarts_(std::move(weekStarts)) {
     first_.weekday = std::clamp(first_.weekday, kMonday, kFriday);
-    pages_ = SplitStudents(record.StudentCount(), 1, 1 << 30);
+    // One page until the device tells how many rows fit.
+    pages_ = SplitStudents(record.StudentCount(), 0, 1);
 }
 
 void TAttendancePrint::AttachDevice(platform::PrintDevice& device, platform::Size pageSize) {
@@ -212,7 +213,12 @@ void TAttendancePrint::AttachDevice(platform::PrintDevice& device, platform::Siz
     device.SelectFont(ReportFont(pageSize.cy, AttendanceLinesPerPage(days_)));
     const long long h = device.TextExtent("X").cy;
     device.RestoreFont();
-    pages_ = SplitStudents(static_cast<int>(roster_.size()) - 1, 2 * h, pageSize.cy - 10 * h);
+    const int students = static_cast<int>(roster_.size()) - 1;
+    // A device without a page (it prints nothing) gets one page, not one per student.
+    if (h <= 0 || pageSize.cy <= 0)
+        pages_ = SplitStudents(students, 0, 1);
+    else
+        pages_ = SplitStudents(students, 2 * h, pageSize.cy - 10 * h);
 }
 
 int TAttendancePrint::BoxLeft(int i, int x0, int w) const {
