@@ -5,6 +5,7 @@
 #include "classwin/ClassCommands.h"
 #include "classwin/ClassWindow.h"
 #include "record/ClassFile.h"
+#include "reports/ProgressCommands.h"
 #include "resources/Menus.h"
 
 namespace quorle {
@@ -56,6 +57,9 @@ void TDecoClient::Command(int id) {
         case c::kHelp: ui_.Help(platform::HelpCommand::Contents, resources::kHelpFile); return;
         case c::kHelpIndex: ui_.Help(platform::HelpCommand::Index, resources::kHelpFile); return;
         case c::kUsingHelp: ui_.Help(platform::HelpCommand::Contents, resources::kUsingHelpFile); return;
+        // The letters are edited with or without a class window.
+        case c::kEditProgress: EditTemplateCommand(ui_, ProgressKind::Progress); return;
+        case c::kEditWarning: EditTemplateCommand(ui_, ProgressKind::Warning); return;
         case c::kNew: return;  // making a class from scratch comes later
         default: break;
     }

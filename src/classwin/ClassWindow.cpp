@@ -4,6 +4,7 @@
 #include "classwin/EditCommands.h"
 #include "classwin/Panes.h"
 #include "grading/DisplayOptions.h"
+#include "reports/ProgressCommands.h"
 #include "reports/ReportCommands.h"
 #include "resources/Menus.h"
 #include "seating/ClassChart.h"
@@ -28,6 +29,9 @@ struct TDecoChild::Impl {
     // The grades report's options while the window is open (reloaded from
     // QUORLE.POP at every Print > Grades).
     PrintOptions printOptions{};
+    // The grades block's options of the letters being printed (reloaded from
+    // QUORLE.PRP or QUORLE.WRP at every print).
+    ProgressOptions progressOptions{};
 };
 
 TDecoChild::TDecoChild(platform::Frame& frame, platform::Ui& ui, ClassRecord record)
@@ -145,6 +149,19 @@ bool TDecoChild::Command(int id) {
         }
         case resources::cmd::kPrintGrades: {
             PrintGradesCommand(ui, impl_->host, record, impl_->printOptions);
+            if (platform::WindowHost* pane = impl_->names.Host()) pane->SetFocus();
+            return true;
+        }
+        case resources::cmd::kPrintProgress: {
+            std::vector<bool> selected(static_cast<std::size_t>(record.RowCount()), false);
+            for (int row = 1; row < record.RowCount(); ++row)
+                selected[static_cast<std::size_t>(row)] = impl_->names.IsSelected(row);
+            PrintProgressCommand(ui, impl_->host, record, selected, impl_->progressOptions);
+            if (platform::WindowHost* pane = impl_->names.Host()) pane->SetFocus();
+            return true;
+        }
+        case resources::cmd::kPrintWarnings: {
+            PrintWarningsCommand(ui, impl_->host, record, impl_->progressOptions);
             if (platform::WindowHost* pane = impl_->names.Host()) pane->SetFocus();
             return true;
         }

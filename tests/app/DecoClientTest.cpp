@@ -190,6 +190,16 @@ TEST_F(DecoClientTest, ClassCommandsDoNothingWithoutAClass) {
     EXPECT_FALSE(frame.closed);
 }
 
+TEST_F(DecoClientTest, LetterEditorsWorkWithoutAClass) {
+    client.Command(cmd::kEditProgress);
+    client.Command(cmd::kEditWarning);
+    // Without template files each says so; nothing prints without a class.
+    EXPECT_EQ(ui.BoxTexts(), (std::vector<std::string>{"Unable to open quorle.prg", "Unable to open quorle.wrn"}));
+    client.Command(cmd::kPrintProgress);
+    client.Command(cmd::kPrintWarnings);
+    EXPECT_EQ(ui.boxes.size(), 2u);
+}
+
 TEST_F(DecoClientTest, ClassCommandsGoToTheActiveClass) {
     OpenThroughDialog(WriteClass("a.gdr", "Algebra"));
     OpenThroughDialog(WriteClass("b.gdr", "Biology"));

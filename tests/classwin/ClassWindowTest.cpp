@@ -8,6 +8,7 @@
 #include "classwin/ClassCommands.h"
 #include "grading/DisplayOptions.h"
 #include "record/ClassFile.h"
+#include "reports/ReportFixtures.h"
 #include "support/TempDir.h"
 
 namespace quorle::testing {
@@ -480,6 +481,25 @@ TEST(ClassWindowPrint, ListsAndFormsStartWithTheirFirstQuestion) {
         }
         EXPECT_TRUE(f.Host().IsEnabled());
     }
+}
+
+TEST(ClassWindowPrint, ProgressReportsGoToTheStudentsTickedInTheNamesPane) {
+    TempDir dir;
+    ClassWindowFixture f(SmallClass());
+    f.ui.programDirectory = dir.Path();
+    dir.Write("quorle.prg", {'{', 'f', 'i', 'r', 's', 't', 'n', 'a', 'm', 'e', '}'});
+    f.NamesHost().SetCheckBoxChecked(f.Names().SelectionBoxId(1), true);
+    f.NamesHost().SetCheckBoxChecked(f.Names().SelectionBoxId(3), true);
+    RecordingPrintDevice device;
+    f.ui.dialogs.push_back([](FakeDialogHost& host) { host.PressOk(); });
+    f.ui.printDialogs.push_back([&](platform::PrintSetup&) -> std::unique_ptr<platform::PrintDevice> {
+        return std::make_unique<WatchedDevice>(device, nullptr);
+    });
+    EXPECT_TRUE(f.child->Command(112));
+    EXPECT_EQ(f.ui.dialogCaptions, std::vector<std::string>{"Progress/Warning Print Options"});
+    ASSERT_EQ(device.pages.size(), 1u);
+    EXPECT_EQ(device.PageTexts(0), (std::vector<std::string>{"Ann", "Cy"}));
+    EXPECT_TRUE(f.Host().IsEnabled());
 }
 
 }  // namespace
