@@ -3,7 +3,9 @@
 #include "app/CommandLineForms.h"
 #include "app/HeadlessUi.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <cctype>
 #include <cstdlib>
 #include <ctime>
@@ -15,8 +17,10 @@
 #include "grids/ColumnPrint.h"
 #include "platform/Text1252.h"
 #include "record/ClassFile.h"
+#include "grading/Compute.h"
 #include "reports/GradesPrint.h"
 #include "reports/MakeupPrint.h"
+#include "reports/ProgressPrint.h"
 
 namespace quorle {
 namespace {
@@ -29,8 +33,13 @@ constexpr const char* kColumnNames[] = {
 constexpr int kColumnOptionCount = 23;
 static_assert(sizeof kColumnNames / sizeof kColumnNames[0] == kColumnOptionCount);
 
+// Progress reports and warning notices choose among the grade columns only:
+// column name i + 3 is their option i.
+constexpr int kLetterColumnFirst = 3;
+
 constexpr const char* kUsage =
-    "Usage: quorle print grades|makeup|random|names|sheets|attendance CLASS.gdr -o OUT.pdf [options]\n"
+    "Usage: quorle print grades|makeup|progress|warning|random|names|sheets|attendance CLASS.gdr\n"
+    "                   -o OUT.pdf [options]\n"
     "       quorle print grid GRID.col CLASS.gdr -o OUT.pdf [--page-size SIZE]\n"
     "Writes a report of the class as a PDF file, page for page as a printer gets it.\n"
     "\n"
@@ -38,6 +47,9 @@ constexpr const char* kUsage =
     "  grades          the grades report, with the options the Print Display Options\n"
     "                  dialog left in QUORLE.POP (the program directory)\n"
     "  makeup          the makeup work report\n"
+    "  progress        progress reports from the letter quorle.prg, two students to a page\n"
+    "  warning         warning notices from the letter quorle.wrn for every student whose\n"
+    "                  average is below the warning level, each twice on its page\n"
     "  random          a page of random orderings of the class\n"
     "  names           the students' names and ID numbers\n"
     "  sheets          blank grade sheets (needs --grades)\n"
@@ -69,6 +81,18 @@ constexpr const char* kUsage =
     "                         after a weekend); its year tells whether February\n"
     "                         has 29 days; each week follows the one before it\n"
     "                         (no holiday week is skipped)\n"
+    "Progress reports and warning notices:\n"
+    "  --columns LIST         the grades block's columns instead of the saved choice\n"
+    "                         (QUORLE.PRP or QUORLE.WRP): the names above from tests\n"
+    "                         to possible, or all, or none\n"
+    "  --students all|LIST    progress reports: the students to print, by their place\n"
+    "                         in the roster counted from 1, comma-separated (1,4,7);\n"
+    "                         default all\n"
+    "  --level N              warning notices: students below this average (default:\n"
+    "                         the level in quorle.low)\n"
+    "The questions of the menu commands are taken as answered Yes; the warnings the\n"
+    "window would show go to standard error. A report without pages (no student\n"
+    "chosen or below the level, no letter) writes no file.\n"
     "\n"
     "Exit status: 0 written, 1 the class or the PDF could not be read or written,\n"
     "2 bad arguments.\n";
@@ -85,6 +109,9 @@ struct PrintArguments {
     bool lastTest = false;
     bool lastQuiz = false;
     FormChoices forms;
+    std::string columnList;
+    std::string students;  // progress reports; empty: all
+    std::string level;     // warning notices; empty: quorle.low
 };
 
 std::string Lower(std::string text) {
@@ -99,8 +126,9 @@ std::string Trim(const std::string& text) {
     return text.substr(first, last - first + 1);
 }
 
-// Reads a comma-separated column list; an error text when a name is unknown.
-std::string ParseColumns(const std::string& list, std::array<bool, kColumnOptionCount>& columns) {
+// Reads a comma-separated column list; an error text when a name is unknown
+// (or names a column before `first`, which "all" leaves out too).
+std::string ParseColumns(const std::string& list, std::array<bool, kColumnOptionCount>& columns, int first = 0) {
     columns.fill(false);
     std::size_t start = 0;
     while (start <= list.size()) {
@@ -109,11 +137,13 @@ std::string ParseColumns(const std::string& list, std::array<bool, kColumnOption
         start = comma == std::string::npos ? list.size() + 1 : comma + 1;
         if (name.empty() || name == "none") continue;
         if (name == "all") {
-            columns.fill(true);
+            for (int i = first; i < kColumnOptionCount; ++i) columns[static_cast<std::size_t>(i)] = true;
             continue;
         }
+        for (int i = 0; i < first; ++i)
+            if (name == kColumnNames[i]) return "the grades block has no column '" + name + "'";
         bool known = false;
-        for (int i = 0; i < kColumnOptionCount; ++i)
+        for (int i = first; i < kColumnOptionCount; ++i)
             if (name == kColumnNames[i]) {
                 columns[static_cast<std::size_t>(i)] = true;
                 known = true;
@@ -161,6 +191,17 @@ std::string ParseArguments(const std::vector<std::string>& args, PrintArguments&
             const std::string error = ParseColumns(list, parsed.columns);
             if (!error.empty()) return error;
             parsed.columnsGiven = true;
+            parsed.columnList = list;
+        } else if (word == "--students") {
+            if (!takeValue(parsed.students) || Trim(parsed.students).empty())
+                return "--students needs all or a list of roster places";
+        } else if (word == "--level") {
+            if (!takeValue(parsed.level)) return "--level needs a number";
+            const std::string level = Trim(parsed.level);
+            double number = 0;
+            const auto [end, ec] = std::from_chars(level.data(), level.data() + level.size(), number);
+            if (level.empty() || ec != std::errc() || end != level.data() + level.size())
+                return "--level needs a number, not '" + parsed.level + "'";
         } else if (IsFormOption(word)) {
             std::string text;
             if (!takeValue(text)) return word + " needs a value";
@@ -181,11 +222,14 @@ std::string ParseArguments(const std::vector<std::string>& args, PrintArguments&
             positional.push_back(word);
         }
     }
-    if (positional.empty()) return "name the report: grades, makeup, random, names, sheets, attendance or grid";
+    if (positional.empty())
+        return "name the report: grades, makeup, progress, warning, random, names, sheets, attendance or grid";
     parsed.report = positional[0];
-    if (parsed.report != "grades" && parsed.report != "makeup" && parsed.report != "grid" &&
+    const bool letters = parsed.report == "progress" || parsed.report == "warning";
+    if (parsed.report != "grades" && parsed.report != "makeup" && parsed.report != "grid" && !letters &&
         !IsFormReport(parsed.report))
-        return "unknown report '" + parsed.report + "' (grades, makeup, random, names, sheets, attendance or grid)";
+        return "unknown report '" + parsed.report +
+               "' (grades, makeup, progress, warning, random, names, sheets, attendance or grid)";
     if (parsed.report == "grid") {
         if (positional.size() < 3) return "name the grid file and the class file";
         parsed.gridFile = positional[1];
@@ -195,9 +239,17 @@ std::string ParseArguments(const std::vector<std::string>& args, PrintArguments&
     if (positional.size() > 2) return "one class file at a time";
     parsed.classFile = positional[1];
     if (parsed.output.empty()) return "name the PDF file to write with -o";
-    if (parsed.report != "grades" &&
+    if (parsed.report != "grades" && !letters &&
         (parsed.columnsGiven || parsed.order != 0 || parsed.lastTest || parsed.lastQuiz))
         return "--columns, --rank, --current, --last-test and --last-quiz belong to the grades report";
+    if (letters && (parsed.order != 0 || parsed.lastTest || parsed.lastQuiz))
+        return "--rank, --current, --last-test and --last-quiz belong to the grades report";
+    if (letters && parsed.columnsGiven) {
+        const std::string error = ParseColumns(parsed.columnList, parsed.columns, kLetterColumnFirst);
+        if (!error.empty()) return error;
+    }
+    if (!parsed.students.empty() && parsed.report != "progress") return "--students belongs to progress reports";
+    if (!parsed.level.empty() && parsed.report != "warning") return "--level belongs to warning notices";
     if (IsFormReport(parsed.report) || parsed.forms.grades || parsed.forms.days || parsed.forms.start)
         return CheckFormChoices(parsed.report, parsed.forms);
     return {};
@@ -261,6 +313,30 @@ int Usage(std::ostream& err, const std::string& problem) {
     return 2;
 }
 
+// The ticked students of progress reports: every one, or the roster places
+// listed (counted from 1). An error text for a place the class does not have.
+std::string ChooseStudents(const std::string& list, int students, std::vector<bool>& selected) {
+    selected.assign(static_cast<std::size_t>(students) + 1, false);
+    if (list.empty() || Lower(Trim(list)) == "all") {
+        std::fill(selected.begin() + 1, selected.end(), true);
+        return {};
+    }
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const auto comma = list.find(',', start);
+        const std::string word = Trim(list.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+        start = comma == std::string::npos ? list.size() + 1 : comma + 1;
+        int place = 0;
+        const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), place);
+        if (word.empty() || ec != std::errc() || end != word.data() + word.size())
+            return "--students needs all or roster places such as 1,4,7, not '" + word + "'";
+        if (place < 1 || place > students)
+            return "the class has no student " + word + " (it has " + std::to_string(students) + ")";
+        selected[static_cast<std::size_t>(place)] = true;
+    }
+    return {};
+}
+
 }  // namespace
 
 
@@ -309,6 +385,42 @@ int RunPrintCommand(const std::vector<std::string>& args, const CommandLineServi
             err << "quorle print: " << platform::Cp1252ToUtf8(refusal) << "\n";
             return 2;
         }
+    } else if (arguments.report == "progress" || arguments.report == "warning") {
+        const ProgressKind kind = arguments.report == "progress" ? ProgressKind::Progress : ProgressKind::Warning;
+        std::vector<bool> selected;
+        if (const std::string problem = ChooseStudents(arguments.students, record.StudentCount(), selected);
+            !problem.empty())
+            return Usage(err, problem);
+        std::string level = Trim(arguments.level);
+        if (kind == ProgressKind::Warning && level.empty()) {
+            const auto stored = ReadWarningLevel(ui.ProgramDirectory());
+            if (!stored) {
+                err << "quorle print: " << UnableToOpen(kWarningLevelFile) << "\n";
+                return 1;
+            }
+            level = stored->Str();
+        }
+        ProgressOptions options{};
+        LoadProgressOptions(ui.ProgramDirectory(), kind, options);
+        if (arguments.columnsGiven)
+            for (int i = 0; i < kProgressOptionCount; ++i)
+                options[static_cast<std::size_t>(i)] =
+                    arguments.columns[static_cast<std::size_t>(i + kLetterColumnFirst)] ? 1 : 0;
+        const auto levelValue = static_cast<float>(TextToDouble(level));
+        auto letters = std::make_unique<TProgressPrint>(record, selected, printer, ui, kind, levelValue, options,
+                                                        KeepOptions::DoNotSave);
+        if (letters->PageCount() == 0) {
+            // A job without pages would still make a PDF of one blank page.
+            // (A missing letter has said so already.)
+            if (letters->HasTemplate())
+                err << "quorle print: nothing to print: "
+                    << (kind == ProgressKind::Progress ? std::string("the class has no students")
+                                                       : "no student's average is below " + level)
+                    << "\n";
+            err << "quorle print: " << arguments.output << " was not written\n";
+            return 1;
+        }
+        printout = std::move(letters);
     } else if (arguments.report == "grades") {
         PrintOptions options = DefaultPrintOptions();
         LoadPrintOptions(ui.ProgramDirectory(), options);

@@ -174,6 +174,7 @@ TProgressPrint::TProgressPrint(const ClassRecord& record, const std::vector<bool
         return;
     }
     template_ = ParseTemplate(*bytes);
+    hasTemplate_ = true;
 
     if (record.RowCount() < 2) return;
     if (kind_ == ProgressKind::Progress) {

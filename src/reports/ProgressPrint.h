@@ -121,6 +121,8 @@ public:
     int PageCount() const { return static_cast<int>(pages_.size()); }
     const std::vector<TLetterPage>& Pages() const { return pages_; }
     const TTemplate& Template() const { return template_; }
+    // Whether the letter's file could be read (an empty letter prints blank pages).
+    bool HasTemplate() const { return hasTemplate_; }
 
 private:
     void PrintStudentLetter(platform::Canvas& canvas, const ReportUnits& units, int row, int y);
@@ -135,6 +137,7 @@ private:
     ClassInfo info_;
     platform::Date today_;
     TTemplate template_;
+    bool hasTemplate_ = false;
     std::vector<TLetterPage> pages_;
 };
 

@@ -194,5 +194,54 @@ TEST_F(PrintCommandTest, GridPrintsTheClassUnderTheGridsColumns) {
     }
 }
 
+TEST_F(PrintCommandTest, LetterOptionsThatDoNotFitAreUsageErrors) {
+    dir.Write("quorle.prg", {'x'});
+    const std::vector<std::vector<std::string>> cases = {
+        {"progress", classFile, "-o", "x.pdf", "--level", "70"},
+        {"warning", classFile, "-o", "x.pdf", "--students", "1"},
+        {"warning", classFile, "-o", "x.pdf", "--level", "seventy"},
+        {"progress", classFile, "-o", "x.pdf", "--columns", "tests,last"},
+        {"progress", classFile, "-o", "x.pdf", "--rank"},
+        {"progress", classFile, "-o", "x.pdf", "--students", "1,3"},  // the class has 2
+        {"progress", classFile, "-o", "x.pdf", "--students", "1;2"},
+        {"grades", classFile, "-o", "x.pdf", "--students", "1"},
+    };
+    for (const auto& args : cases) {
+        EXPECT_EQ(Run(args), 2) << ::testing::PrintToString(args);
+        EXPECT_NE(err.str().find("Usage: quorle print"), std::string::npos);
+        EXPECT_TRUE(device.pages.empty());
+    }
+}
+
+TEST_F(PrintCommandTest, ProgressReportsForTheListedStudents) {
+    dir.Write("quorle.prg", {'{', 'l', 'a', 's', 't', 'n', 'a', 'm', 'e', '}', '\n', '{', 'g', 'r', 'a', 'd', 'e', 's', '}',
+                             '{', 'x', '}'});
+    EXPECT_EQ(Run({"progress", classFile, "-o", dir.File("out.pdf"), "--students", "2", "--columns", "tests"}), 0)
+        << err.str();
+    ASSERT_EQ(device.pages.size(), 1u);
+    EXPECT_EQ(device.PageTexts(0),
+              (std::vector<std::string>{"Baker", "Unit 1", " 95.00", "Average", " 95.45", "Grade", "  A "}));
+    // The warning a dialog would show, on standard error; the options file untouched.
+    EXPECT_NE(err.str().find("Only the following can be in braces ({ and }) :"), std::string::npos) << err.str();
+    EXPECT_FALSE(dir.Exists("QUORLE.PRP"));
+    EXPECT_NE(out.str().find("1 page"), std::string::npos);
+}
+
+TEST_F(PrintCommandTest, WarningNoticesTakeTheLevelOfQuorleLowOrTheirOwn) {
+    dir.Write("quorle.wrn", {'{', 'f', 'i', 'r', 's', 't', 'n', 'a', 'm', 'e', '}'});
+    EXPECT_EQ(Run({"warning", classFile, "-o", dir.File("out.pdf")}), 1);
+    EXPECT_NE(err.str().find("Unable to open quorle.low"), std::string::npos);
+
+    dir.Write("quorle.low", {'9', '6', 0});
+    EXPECT_EQ(Run({"warning", classFile, "-o", dir.File("out.pdf")}), 0) << err.str();
+    ASSERT_EQ(device.pages.size(), 2u);  // Ann (4.55) and Bob (95.45) are below 96
+    EXPECT_EQ(device.PageTexts(1), (std::vector<std::string>{"Bob", "Bob"}));
+
+    EXPECT_EQ(Run({"warning", classFile, "-o", dir.File("out.pdf"), "--level", "4.5"}), 1);
+    EXPECT_NE(err.str().find("nothing to print: no student's average is below 4.5"), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("was not written"), std::string::npos);
+    EXPECT_EQ(device.pages.size(), 2u);
+}
+
 }  // namespace
 }  // namespace quorle::testing
