@@ -43,12 +43,17 @@ void CutToChars(std::string& text, std::size_t limit) {
     while (!text.empty() && text.back() == '\r') text.pop_back();
 }
 
-std::string JoinLines(const std::vector<std::string>& lines) {
+// Every line end, whatever it was (CR LF, the box's soft break CR CR LF, a
+// bare LF), becomes CR LF; zero bytes go; at most `limit` characters stay.
+std::string WithLineEnds(std::string_view text, std::size_t limit) {
     std::string out;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0) out += "\r\n";
-        out += lines[i];
+    out.reserve(text.size() + text.size() / 16);
+    for (const char c : text) {
+        if (c == '\r' || c == '\0') continue;
+        if (c == '\n') out += '\r';
+        out.push_back(c);
     }
+    CutToChars(out, limit);
     return out;
 }
 
@@ -81,24 +86,11 @@ TTemplate ParseTemplate(std::span<const unsigned char> bytes) {
 }
 
 std::string TemplateEditorText(std::span<const unsigned char> bytes, std::size_t limit) {
-    std::vector<std::string> lines;
-    ForEachFileLine(bytes, [&lines](const std::string& line) { lines.push_back(line); });
-    std::string text = JoinLines(lines);
-    CutToChars(text, limit);
-    return text;
+    return WithLineEnds(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), limit);
 }
 
 std::vector<unsigned char> TemplateFileBytes(std::string_view edited, std::size_t limit) {
-    // The box's own line ends, CR LF, and the soft breaks it marks, CR CR LF,
-    // alike end a line; a bare line feed does too.
-    std::string text;
-    text.reserve(edited.size() + 16);
-    for (const char c : edited) {
-        if (c == '\r' || c == '\0') continue;
-        if (c == '\n') text += '\r';
-        text.push_back(c);
-    }
-    CutToChars(text, limit);
+    const std::string text = WithLineEnds(edited, limit);
     return std::vector<unsigned char>(text.begin(), text.end());
 }
 

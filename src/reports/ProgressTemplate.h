@@ -37,13 +37,13 @@ using TTemplate = std::vector<TSentence>;
 // cut at 99 characters.
 TTemplate ParseTemplate(std::span<const unsigned char> bytes);
 
-// The letter as the editor shows it: the file's lines joined with carriage
-// return and line feed, cut to `limit` characters (a line end counting as one,
-// as in the edit box).
+// The letter as the editor shows it: the file's text with every line ending
+// in carriage return and line feed, cut to `limit` characters (a line end
+// counting as one, as in the edit box).
 std::string TemplateEditorText(std::span<const unsigned char> bytes, std::size_t limit);
 // The file bytes of an edited letter: every line of the text (a soft line
-// break marked by the edit box ends a line too) is a line of the file, lines
-// separated by carriage return and line feed, none after the last. At most
+// break marked by the edit box ends a line too) is a line of the file, ending
+// in carriage return and line feed; nothing is added after the last. At most
 // `limit` characters are kept, a line end counting as one.
 std::vector<unsigned char> TemplateFileBytes(std::string_view edited, std::size_t limit);
 

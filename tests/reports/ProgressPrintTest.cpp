@@ -268,7 +268,7 @@ TEST_F(ProgressPrintTest, EditorReadsAndWritesTheLetter) {
         host.PressCancel();
     });
     EditTemplateCommand(ui, ProgressKind::Progress);
-    EXPECT_EQ(shown, "Dear {firstname},\r\nHello");
+    EXPECT_EQ(shown, "Dear {firstname},\r\nHello\r\n");
     EXPECT_EQ(dir.Read("quorle.prg"), Bytes("Dear {firstname},\nHello\n"));
 
     ui.dialogs.push_back([&](FakeDialogHost& host) {

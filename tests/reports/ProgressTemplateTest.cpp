@@ -36,8 +36,9 @@ TEST(TemplateFileTest, EveryFileLineBecomesItsTemplateLines) {
 }
 
 TEST(TemplateFileTest, EditorTextAndFileBytesKeepTheLetterWithinItsLimit) {
-    // In: the file's lines joined with CR LF, a line end counting one.
-    EXPECT_EQ(TemplateEditorText(Bytes("Dear {firstname},\n\nHello\n"), 1199), "Dear {firstname},\r\n\r\nHello");
+    // In: every line end CR LF, a line end counting one.
+    EXPECT_EQ(TemplateEditorText(Bytes("Dear {firstname},\n\nHello\r\n\n"), 1199),
+              "Dear {firstname},\r\n\r\nHello\r\n\r\n");
     EXPECT_EQ(TemplateEditorText(Bytes("abc\ndef"), 5), "abc\r\nd");
     EXPECT_EQ(TemplateEditorText(Bytes("abc\ndef"), 3), "abc");
     // Out: every line as the box shows it, soft breaks (CR CR LF) included, is a line of the file.
