@@ -1,4 +1,5 @@
-// The grades report and the makeup work report of a big class: rendered to a
+// The grades report, the makeup work report and the progress reports of a big
+// class (every student ticked): rendered to a
 // counting device (the reports' own work) and, where the Qt layer is linked,
 // to a real PDF file (what `quorle print` does).
 //
@@ -16,9 +17,11 @@
 #include "BenchClass.h"
 #include "app/HeadlessUi.h"
 #include "support/CountingDevice.h"
+#include "record/Binary.h"
 #include "record/ClassFile.h"
 #include "reports/GradesPrint.h"
 #include "reports/MakeupPrint.h"
+#include "reports/ProgressPrint.h"
 
 #ifdef QUORLE_BENCH_PDF
 #include "platform/qt/QtPrint.h"
@@ -71,6 +74,42 @@ bool PrintMakeup(std::unique_ptr<platform::PrintDevice> device) {
     return printer.RunPrintJob(ui, nullptr, printout, false);
 }
 
+// The program directory of the progress reports: the usual letter in a folder of its own.
+const std::string& LetterDirectory() {
+    static const std::string directory = [] {
+        const auto folder = std::filesystem::temp_directory_path() / "quorle-bench-letters";
+        std::filesystem::create_directories(folder);
+        const std::string letter =
+            "{date}\n\nPROGRESS REPORT\n\nStudent:     {firstname} {lastname}\nCourse:      {course}\n"
+            "Period:      {period}\nInstructor:  {instructor}\n\nDear parent or guardian of {firstname} "
+            "{lastname},\n\nThis report shows the grades your student has earned in {course} so\nfar this "
+            "grading period:\n\n{grades}\n\nPlease call or write if you have any questions.\n\n{instructor}\n";
+        WriteFileAtomically((folder / "quorle.prg").string(),
+                            std::vector<unsigned char>(letter.begin(), letter.end()));
+        return folder.string();
+    }();
+    return directory;
+}
+
+class LetterUi : public BenchUi {
+public:
+    std::string ProgramDirectory() override { return LetterDirectory(); }
+};
+
+// Every student ticked; the grades block with every category's average and
+// points, total and possible points (16 columns: three bands).
+bool PrintProgress(std::unique_ptr<platform::PrintDevice> device) {
+    LetterUi ui;
+    TMyPrinter printer;
+    printer.SetDevice(std::move(device));
+    ProgressOptions options{};
+    for (int i = 6; i < kProgressOptionCount; ++i) options[static_cast<std::size_t>(i)] = 1;
+    const std::vector<bool> everyone(static_cast<std::size_t>(BigClass().RowCount()), true);
+    TProgressPrint printout(BigClass(), everyone, printer, ui, ProgressKind::Progress, 0.0f, options,
+                            KeepOptions::DoNotSave);
+    return printer.RunPrintJob(ui, nullptr, printout, false);
+}
+
 // What one report drew, as counted over all iterations.
 testing::DrawCounts counts;
 
@@ -110,6 +149,15 @@ void BM_MakeupReport_Counting(benchmark::State& state) {
 }
 BENCHMARK(BM_MakeupReport_Counting)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
+void BM_ProgressReports_Counting(benchmark::State& state) {
+    BigClass();
+    LetterDirectory();
+    counts = {};
+    for (auto _ : state) benchmark::DoNotOptimize(PrintProgress(Counting()));
+    Report(state);
+}
+BENCHMARK(BM_ProgressReports_Counting)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+
 #ifdef QUORLE_BENCH_PDF
 std::string PdfPath(const char* name) {
     return (std::filesystem::temp_directory_path() / (std::string("quorle-bench-") + name + ".pdf")).string();
@@ -145,6 +193,15 @@ void BM_MakeupReport_Pdf(benchmark::State& state) {
     PdfBytes(state, path);
 }
 BENCHMARK(BM_MakeupReport_Pdf)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+
+void BM_ProgressReports_Pdf(benchmark::State& state) {
+    BigClass();
+    LetterDirectory();
+    const std::string path = PdfPath("progress");
+    for (auto _ : state) benchmark::DoNotOptimize(PrintProgress(qt::MakePdfDevice(path, "Letter")));
+    PdfBytes(state, path);
+}
+BENCHMARK(BM_ProgressReports_Pdf)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 #endif
 
 }  // namespace
