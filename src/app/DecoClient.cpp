@@ -4,6 +4,9 @@
 
 #include "classwin/ClassCommands.h"
 #include "classwin/ClassWindow.h"
+#include "classwin/GradingSystem.h"
+#include "classwin/RosterCommands.h"
+#include "grading/DisplayOptions.h"
 #include "record/ClassFile.h"
 #include "reports/ProgressCommands.h"
 #include "resources/Menus.h"
@@ -60,7 +63,8 @@ void TDecoClient::Command(int id) {
         // The letters are edited with or without a class window.
         case c::kEditProgress: EditTemplateCommand(ui_, ProgressKind::Progress); return;
         case c::kEditWarning: EditTemplateCommand(ui_, ProgressKind::Warning); return;
-        case c::kNew: return;  // making a class from scratch comes later
+        case c::kNew: NewClass(); return;
+        case c::kDeleteFile: DeleteClassFile(ui_, openClasses_); return;
         default: break;
     }
     // Everything else works on the active class, and does nothing without one.
@@ -87,11 +91,30 @@ bool TDecoClient::OpenClass(const std::string& path) {
         return false;
     }
     record.modified = false;
+    ShowClass(std::move(record));
+    return true;
+}
+
+void TDecoClient::ShowClass(ClassRecord record) {
     auto child = std::make_unique<TDecoChild>(frame_, ui_, std::move(record));
     TDecoChild& window = *child;
     children_.push_back(std::move(child));
     window.Create(DefaultPlacement());
     ++openClasses_;
+}
+
+bool TDecoClient::NewClass() {
+    // Nothing is on screen and nothing on disk until the class has a name.
+    ClassRecord record = NewClassRecord();
+    if (!EditClassInfo(ui_, record)) return false;
+    if (!SaveClassAs(ui_, record, {})) return false;
+    if (!LoadDisplayDefaults(programDirectory_, record))
+        ui_.MessageBox("Warning", kFileNotFound, platform::Buttons::Ok, platform::Icon::Exclamation);
+    LoadGradingDefaults(ui_, record, programDirectory_);
+    record.modified = false;
+    AddStudentsLoop(ui_, record, {});
+    EditGradingSystem(ui_, record, programDirectory_);
+    ShowClass(std::move(record));
     return true;
 }
 

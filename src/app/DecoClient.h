@@ -8,6 +8,7 @@
 
 #include "platform/Frame.h"
 #include "platform/Ui.h"
+#include "record/ClassRecord.h"
 
 namespace quorle {
 
@@ -31,6 +32,10 @@ public:
     // Opens a class file in a new class window, as Open does after its dialog.
     // False (after the error box) when the file could not be read.
     bool OpenClass(const std::string& path);
+    // File > New: Class Information, the file name (the class written), the
+    // defaults, the students, the grading system, then the class window.
+    // False, with no window and no file, when either of the first two is cancelled.
+    bool NewClass();
 
     // The placement of a new class window: an eighth of the screen in from
     // the left and top, six eighths wide and high.
@@ -44,6 +49,8 @@ public:
 
 private:
     void Open();
+    // Class window set-up for a class read or made.
+    void ShowClass(ClassRecord record);
     void Save();
     void SaveAs();
     void CloseAll();

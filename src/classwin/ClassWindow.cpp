@@ -3,6 +3,7 @@
 #include "classwin/ClassCommands.h"
 #include "classwin/EditCommands.h"
 #include "classwin/Panes.h"
+#include "classwin/RosterCommands.h"
 #include "grading/DisplayOptions.h"
 #include "reports/ProgressCommands.h"
 #include "reports/ReportCommands.h"
@@ -117,6 +118,10 @@ bool TDecoChild::Command(int id) {
     ClassRecord& record = impl_->record;
     switch (id) {
         case resources::cmd::kNewGrade: NewGradeCommand(*this); return true;
+        case resources::cmd::kAddStudents: AddStudentsCommand(*this); return true;
+        case resources::cmd::kGradingSystem: GradingSystemCommand(*this); return true;
+        case resources::cmd::kAlphabetize: AlphabetizeCommand(*this); return true;
+        case resources::cmd::kNewGradingPeriod: NewGradingPeriod(ui, record); return true;
         case resources::cmd::kClassInformation: {
             if (!EditClassInfo(ui, record)) return true;
             UpdateCaption();

@@ -1,0 +1,141 @@
+#include "classwin/RosterCommands.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "classwin/ClassCommands.h"
+#include "classwin/ClassWindow.h"
+#include "classwin/GradingSystem.h"
+#include "classwin/Panes.h"
+#include "classwin/StudentDialog.h"
+#include "platform/Text1252.h"
+#include "record/Alphabetize.h"
+#include "record/ClassFile.h"
+#include "record/RosterFile.h"
+#include "seating/ClassChart.h"
+#include "seating/SeatingChartFile.h"
+
+namespace quorle {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+namespace {
+
+bool FileExists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(std::filesystem::path(path), ec);
+}
+
+// STAND-IN until FileNames.h lands: whether two paths name the same file.
+bool SameFile(std::string_view a, std::string_view b) {
+    std::error_code ec;
+    return std::filesystem::equivalent(std::filesystem::path(a), std::filesystem::path(b), ec) && !ec;
+}
+
+platform::FileDialogOptions ClassFileDialog(const char* title) {
+    platform::FileDialogOptions options;
+    options.title = title;
+    options.filter = kClassFileFilter;
+    options.defaultExtension = kClassFileExtension;
+    return options;
+}
+
+}  // namespace
+
+void AddStudentsLoop(platform::Ui& ui, ClassRecord& record, const std::function<void(const TStudent&)>& added) {
+    RandomGenerator& random = ProcessRandom();
+    random.Seed(static_cast<std::uint32_t>(ui.Now()));
+    UsedIds used = ScanUsedIds(ClassFolder(record.fileName));
+    for (;;) {
+        const IdProposal proposal = ProposeId(used, random);
+        if (!proposal.free) ui.MessageBox("Information", kTooManyClassFiles, Buttons::Ok, Icon::Information);
+        StudentEntry entry{"", "", std::to_string(proposal.id)};
+        if (!RunStudentDialog(ui, entry)) break;
+        MarkId(used, entry.id);
+        const TStudent& student = AddStudent(record, entry.last, entry.first, entry.id);
+        if (added) added(student);
+    }
+    record.modified = true;
+    WriteClass(ui, record, ModifiedFlag::Clear);
+}
+
+void AddStudentsCommand(TDecoChild& window) {
+    ClassRecord& record = window.Record();
+    AddStudentsLoop(window.GetUi(), record, [&window, &record](const TStudent& student) {
+        window.Chart().SeatNewStudent(record.fileName, student);
+        window.Names().AddSelectionBox();
+        window.Repaint();
+    });
+    window.Repaint();
+}
+
+void GradingSystemCommand(TDecoChild& window) {
+    platform::Ui& ui = window.GetUi();
+    if (EditGradingSystem(ui, window.Record(), ui.ProgramDirectory()) != GradingEdit::Unchanged) window.Repaint();
+}
+
+void AlphabetizeCommand(TDecoChild& window) {
+    AlphabetizeRoster(window.Record());
+    window.Repaint();
+    WriteClass(window.GetUi(), window.Record(), ModifiedFlag::Clear);
+}
+
+void NewGradingPeriod(platform::Ui& ui, const ClassRecord& record) {
+    const auto options = ClassFileDialog("New Grading Period File Name");
+    std::string chosen;
+    for (;;) {
+        const auto name = ui.SaveFileName(options);
+        if (!name || name->empty()) return;
+        if (!record.fileName.empty() && SameFile(*name, record.fileName)) {
+            // Its grades would be gone from disk while the window still shows them.
+            ui.MessageBox("Warning", kNewPeriodOverItself, Buttons::Ok, Icon::Exclamation);
+            continue;
+        }
+        if (FileExists(*name)) {
+            const Answer a = ui.MessageBox("File exists", "File already exists.  Overwrite ?", Buttons::YesNoCancel,
+                                           Icon::Question);
+            if (a == Answer::Cancel) return;
+            if (a == Answer::No) continue;
+        }
+        chosen = *name;
+        break;
+    }
+    if (!WriteNewGradingPeriod(record, chosen)) {
+        ui.MessageBox("Warning", kFileNotFound, Buttons::Ok, Icon::Exclamation);
+        return;
+    }
+    if (!record.fileName.empty() && ChartExists(record.fileName)) {
+        CopyChart(ui, record.fileName, chosen);
+    } else if (ChartExists(chosen)) {
+        // The chart of the class file just replaced does not belong to the new one.
+        std::error_code ec;
+        std::filesystem::remove(ChartPath(chosen), ec);
+    }
+}
+
+void DeleteClassFile(platform::Ui& ui, int openClasses) {
+    if (openClasses > 0) {
+        ui.MessageBox("Information", kDeleteWhileOpen, Buttons::Ok, Icon::Exclamation);
+        return;
+    }
+    auto options = ClassFileDialog("Delete Class File");
+    options.fileMustExist = true;
+    options.pathMustExist = true;
+    const auto path = ui.OpenFileName(options);
+    if (!path || path->empty()) return;
+    const std::string shown = platform::Utf8ToCp1252Lossy(std::filesystem::path(*path).filename().string());
+    if (ui.MessageBox("Delete File ?", "Delete " + shown + " ?", Buttons::YesNo, Icon::Question) != Answer::Yes)
+        return;
+    const bool hadChart = ChartExists(*path);
+    const std::string chart = ChartPath(*path);
+    std::error_code ec;
+    if (!std::filesystem::remove(std::filesystem::path(*path), ec) || ec) {
+        ui.MessageBox("Warning", kFileNotFound, Buttons::Ok, Icon::Exclamation);
+        return;
+    }
+    if (hadChart) std::filesystem::remove(std::filesystem::path(chart), ec);
+}
+
+}  // namespace quorle

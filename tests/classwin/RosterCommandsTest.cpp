@@ -1,0 +1,210 @@
+// Add Students, Alphabetize, New Grading Period and Delete File through the
+// fake platform: the dialogs and messages the teacher sees and the files left
+// on disk.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "ClassFixture.h"
+#include "classwin/RosterCommands.h"
+#include "classwin/StudentDialog.h"
+#include "record/Alphabetize.h"
+#include "record/ClassFile.h"
+#include "record/RosterFile.h"
+#include "resources/Menus.h"
+#include "resources/RosterDialogs.h"
+#include "seating/SeatingChartFile.h"
+#include "support/TempDir.h"
+
+namespace quorle {
+namespace {
+
+using platform::Answer;
+using platform::Icon;
+using testing::FakeDialogHost;
+using testing::TempDir;
+namespace res = resources;
+
+ClassRecord ClassWithIds(int from, int to) {
+    ClassRecord r = NewClassRecord();
+    for (int id = from; id <= to; ++id) AddStudent(r, "L" + std::to_string(id), "F", std::to_string(id));
+    return r;
+}
+
+// A chart of two free desks beside a class file.
+void WriteTwoSeatChart(const std::string& classPath) {
+    SeatingChart chart;
+    SetDesk(chart.grid, 0, 0, true);
+    SetDesk(chart.grid, 1, 0, true);
+    chart.Recount();
+    chart.seats = {TPeople::Free(), TPeople::Free()};
+    ASSERT_TRUE(WriteChartFile(ChartPath(classPath), chart));
+}
+
+testing::DialogScript Enter(std::string last, std::string first, std::string id, std::string* proposed) {
+    return [=](FakeDialogHost& host) {
+        if (proposed) *proposed = host.Text(res::kIdEntryId);
+        EXPECT_EQ(host.Text(res::kIdEntryLastName), "");
+        host.Type(res::kIdEntryLastName, last);
+        host.Type(res::kIdEntryFirstName, first);
+        if (!id.empty()) host.Type(res::kIdEntryId, id);
+        EXPECT_TRUE(host.PressOk());
+    };
+}
+
+TEST(AddStudents, ProposesFreeIdsSeatsEachStudentAndWritesTheClass) {
+    TempDir dir;
+    dir.Write("other.gdr", SerializeClassFile(ClassWithIds(1, 998)));
+    ClassRecord record = testing::SmallClass();
+    record.fileName = dir.File("algebra.gdr");
+    dir.Write("algebra.gdr", SerializeClassFile(record));
+    WriteTwoSeatChart(record.fileName);
+
+    testing::ClassWindowFixture f(std::move(record));
+    std::string first, second;
+    f.ui.dialogs = {Enter("Zed", "Zoe", "", &first), Enter("Young", "Yan", "12", &second),
+                    [](FakeDialogHost& host) { host.PressCancel(); }};
+    f.child->Command(res::cmd::kAddStudents);
+
+    EXPECT_EQ(first, "999");  // the one number no class file of the folder uses
+    EXPECT_EQ(f.ui.BoxTexts(), (std::vector<std::string>{"Do you want the computer to assign Zoe Zed a seat?",
+                                                          kTooManyClassFiles,
+                                                          "Do you want the computer to assign Yan Young a seat?",
+                                                          kTooManyClassFiles}));
+    EXPECT_EQ(f.ui.boxes[1].caption, "Information");
+    EXPECT_EQ(f.ui.boxes[1].icon, Icon::Information);
+    const ClassRecord& r = f.child->Record();
+    ASSERT_EQ(r.RowCount(), 6);
+    EXPECT_EQ(r.Row(4).lastName.View(), "Zed");
+    EXPECT_EQ(r.Row(4).id.View(), "999");
+    EXPECT_EQ(r.Row(5).id.View(), "12");
+    for (int c : {kTests, kQuizzes})
+        for (const TGrades& g : r.Row(5).scores[c]) EXPECT_EQ(g.value, kOmitMarker);
+    EXPECT_EQ(f.Names().SelectionBoxCount(), 5);
+    EXPECT_FALSE(r.modified);
+    EXPECT_EQ(dir.Read("algebra.gdr"), SerializeClassFile(r));
+    const auto chart = ReadChartFile(ChartPath(r.fileName));
+    ASSERT_TRUE(chart);
+    EXPECT_GE(FindSeat(chart->seats, "Zed", "Zoe"), 0);
+    EXPECT_GE(FindSeat(chart->seats, "Young", "Yan"), 0);
+}
+
+TEST(AddStudents, CancelAtOnceStillWritesTheClass) {
+    TempDir dir;
+    ClassRecord record = testing::SmallClass();
+    record.fileName = dir.File("algebra.gdr");
+    testing::ClassWindowFixture f(std::move(record));
+    f.child->Command(res::cmd::kAddStudents);  // no script: the dialog is cancelled
+    EXPECT_EQ(f.ui.dialogCaptions, (std::vector<std::string>{"Enter/Edit Student Information"}));
+    EXPECT_EQ(dir.Read("algebra.gdr"), SerializeClassFile(f.child->Record()));
+    EXPECT_EQ(f.child->Record().RowCount(), 4);
+}
+
+TEST(Alphabetize, SortsByLastThenFirstNameIgnoringCaseAndMovesTheGrades) {
+    TempDir dir;
+    ClassRecord r = NewClassRecord();
+    r.fileName = dir.File("c.gdr");
+    AddStudent(r, "Smith", "Ann", "1");
+    AddStudent(r, "adams", "Bob", "2");
+    AddStudent(r, "Smith", "al", "3");
+    testing::AddItem(r, kTests, "T1", {10, 1, 2, 3});
+    testing::ClassWindowFixture f(std::move(r));
+    f.child->Command(res::cmd::kAlphabetize);
+    const ClassRecord& sorted = f.child->Record();
+    const char* expected[][3] = {{"Possible", "Points", "    "}, {"adams", "Bob", "2"}, {"Smith", "al", "3"},
+                                 {"Smith", "Ann", "1"}};
+    const float values[] = {10, 2, 3, 1};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(sorted.Row(i).lastName.View(), expected[i][0]);
+        EXPECT_EQ(sorted.Row(i).firstName.View(), expected[i][1]);
+        EXPECT_EQ(sorted.Row(i).id.View(), expected[i][2]);
+        EXPECT_EQ(sorted.Row(i).scores[kTests][0].value, values[i]);
+        EXPECT_EQ(sorted.Row(i).scores[kTests][0].title.View(), "T1");
+    }
+    EXPECT_EQ(dir.Read("c.gdr"), SerializeClassFile(sorted));
+}
+
+TEST(Alphabetize, ComparesNamesAsAClassListReads) {
+    const struct {
+        const char* a;
+        const char* b;
+        int sign;
+    } cases[] = {
+        {"adams", "Adams", 0},        // a to z are read as capitals: equal names keep their order
+        {"\xC9mile", "Emile", 1},     // equal letters: the exact characters break the tie
+        {"Smith", "Smith", 0},
+        {"al", "Ann", -1},
+        {"\xC9mile", "Evans", -1},    // an accented letter sorts with its letter
+        {"\xC9mile", "Fox", -1},
+        {"O'Brien", "Oakes", 1},      // O'Brien reads as OBrien
+        {"Li-Ng", "Lind", 1},
+        {"Zu", "\xE4mmer", 1},
+        {"Able 2", "Able 10", 1},
+        {"Mac", "Mack", -1},
+    };
+    for (const auto& c : cases) EXPECT_EQ(CompareNames(c.a, c.b), c.sign) << c.a << " / " << c.b;
+}
+
+TEST(NewGradingPeriod, AsksBeforeReplacingAFileAndCopiesTheChart) {
+    TempDir dir;
+    ClassRecord record = testing::SmallClass();
+    record.fileName = dir.File("fall.gdr");
+    dir.Write("fall.gdr", SerializeClassFile(record));
+    WriteTwoSeatChart(record.fileName);
+    dir.Write("spring.gdr", {'o', 'l', 'd'});
+    const auto before = dir.Read("fall.gdr");
+
+    testing::ClassWindowFixture f(record);
+    // Its own file is refused, No to the existing file asks again, Yes replaces it.
+    f.ui.fileNames = {dir.File("fall.gdr"), dir.File("spring.gdr"), dir.File("spring.gdr")};
+    f.ui.answers = {Answer::Ok, Answer::No, Answer::Yes};
+    f.child->Command(res::cmd::kNewGradingPeriod);
+    EXPECT_EQ(f.ui.BoxTexts(), (std::vector<std::string>{kNewPeriodOverItself, "File already exists.  Overwrite ?",
+                                                          "File already exists.  Overwrite ?"}));
+    ASSERT_EQ(f.ui.fileDialogs.size(), 3u);
+    EXPECT_EQ(f.ui.fileDialogs[0].options.title, "New Grading Period File Name");
+    EXPECT_EQ(f.ui.fileDialogs[0].options.filter, "Class Files (*.gdr)|*.gdr|");
+    EXPECT_EQ(dir.Read("spring.gdr"), SerializeClassFile(NewGradingPeriodRecord(record)));
+    EXPECT_EQ(dir.Read("fall.gdr"), before);
+    EXPECT_EQ(dir.Read("spring.CHT"), dir.Read("fall.CHT"));
+    EXPECT_EQ(f.child->Record().Row(1).scores[kTests].size(), 2u);  // the open class is unchanged
+
+    // Cancel at the overwrite question, or at the file dialog: nothing is written.
+    dir.Write("winter.gdr", {'k', 'e', 'e', 'p'});
+    f.ui.fileNames = {dir.File("winter.gdr")};
+    f.ui.answers = {Answer::Cancel};
+    f.child->Command(res::cmd::kNewGradingPeriod);
+    f.child->Command(res::cmd::kNewGradingPeriod);
+    EXPECT_EQ(dir.Read("winter.gdr"), (std::vector<unsigned char>{'k', 'e', 'e', 'p'}));
+    EXPECT_FALSE(dir.Exists("winter.CHT"));
+}
+
+TEST(DeleteFile, OnlyWithNoClassOpenAndOnlyAfterYes) {
+    TempDir dir;
+    dir.Write("old.gdr", SerializeClassFile(ClassWithIds(1, 2)));
+    WriteTwoSeatChart(dir.File("old.gdr"));
+    testing::FakeUi ui;
+
+    DeleteClassFile(ui, 1);
+    EXPECT_EQ(ui.BoxTexts(), (std::vector<std::string>{kDeleteWhileOpen}));
+    EXPECT_EQ(ui.boxes[0].caption, "Information");
+    EXPECT_EQ(ui.boxes[0].icon, Icon::Exclamation);
+    EXPECT_TRUE(ui.fileDialogs.empty());
+
+    ui.boxes.clear();
+    ui.fileNames = {dir.File("old.gdr"), dir.File("old.gdr")};
+    ui.answers = {Answer::No, Answer::Yes};
+    DeleteClassFile(ui, 0);
+    EXPECT_TRUE(dir.Exists("old.gdr"));
+    DeleteClassFile(ui, 0);
+    EXPECT_EQ(ui.BoxTexts(), (std::vector<std::string>{"Delete old.gdr ?", "Delete old.gdr ?"}));
+    EXPECT_EQ(ui.boxes[0].caption, "Delete File ?");
+    EXPECT_EQ(ui.boxes[0].buttons, platform::Buttons::YesNo);
+    EXPECT_EQ(ui.fileDialogs[0].options.title, "Delete Class File");
+    EXPECT_TRUE(ui.fileDialogs[0].options.fileMustExist);
+    EXPECT_FALSE(dir.Exists("old.gdr"));
+    EXPECT_FALSE(dir.Exists("old.CHT"));
+}
+
+}  // namespace
+}  // namespace quorle
