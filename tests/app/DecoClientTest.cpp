@@ -180,7 +180,7 @@ TEST_F(DecoClientTest, ClassCommandsDoNothingWithoutAClass) {
     for (int id : {cmd::kSave, cmd::kSaveAs, cmd::kClassInformation, cmd::kDisplayOptions, cmd::kExtraNames,
                    cmd::kGradingSystem, cmd::kNewGrade, cmd::kAddStudents, cmd::kStudentInfo, cmd::kAlphabetize,
                    cmd::kPrintGrades, cmd::kPrintMakeup, cmd::kPrintRandomList, cmd::kPrintNameId, cmd::kPrintGradeSheets,
-                   cmd::kPrintAttendance, cmd::kSeatingChart, cmd::kNew, cmd::kCascade, cmd::kTile,
+                   cmd::kPrintAttendance, cmd::kSeatingChart, cmd::kNewGradingPeriod, cmd::kCascade, cmd::kTile,
                    cmd::kCloseAll, 99999})
         client.Command(id);
     EXPECT_TRUE(ui.boxes.empty());
