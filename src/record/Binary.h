@@ -1,6 +1,7 @@
 #pragma once
 // The one bounds-checked reader and the one writer of the little-endian
 // fixed layouts every file of the program uses.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -65,7 +66,8 @@ public:
     void Reserve(std::size_t n) { bytes_.reserve(n); }
     void WriteInt32(std::int32_t v) {
         const auto u = static_cast<std::uint32_t>(v);
-        for (int i = 0; i < 4; ++i) bytes_.push_back(static_cast<unsigned char>((u >> (8 * i)) & 0xFF));
+        unsigned char* p = Grow(4);
+        for (int i = 0; i < 4; ++i) p[i] = static_cast<unsigned char>((u >> (8 * i)) & 0xFF);
     }
     void WriteFloat(float f) {
         std::int32_t bits = 0;
@@ -76,17 +78,23 @@ public:
     template <std::size_t N>
     void WriteText(const FixedText<N>& text) {
         const auto view = text.View();
-        bytes_.insert(bytes_.end(), view.begin(), view.end());
-        bytes_.insert(bytes_.end(), N - view.size(), 0);
+        unsigned char* p = Grow(N);  // zero-filled
+        if (!view.empty()) std::memcpy(p, view.data(), std::min(view.size(), N));
     }
     void WriteBytes(const void* data, std::size_t n) {
-        const auto* p = static_cast<const unsigned char*>(data);
-        bytes_.insert(bytes_.end(), p, p + n);
+        if (n != 0) std::memcpy(Grow(n), data, n);
     }
     const std::vector<unsigned char>& Bytes() const { return bytes_; }
     std::vector<unsigned char>& Bytes() { return bytes_; }
 
 private:
+    // n more bytes at the end, zero-filled; the place to write them.
+    unsigned char* Grow(std::size_t n) {
+        const std::size_t at = bytes_.size();
+        bytes_.resize(at + n);
+        return bytes_.data() + at;
+    }
+
     std::vector<unsigned char> bytes_;
 };
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -32,25 +33,28 @@ public:
     // Fills the field from raw file bytes. A field without a terminator keeps
     // its first N-1 bytes, so the text is always terminated inside the field.
     void AssignRaw(const unsigned char* raw) {
-        std::size_t len = 0;
-        while (len < kMaxLength && raw[len] != 0) ++len;
+        const std::size_t len = std::min(TextLength(raw, kMaxLength), kMaxLength);
         bytes_.fill(0);
-        std::copy_n(raw, len, bytes_.begin());
+        std::memcpy(bytes_.data(), raw, len);
     }
 
     std::string_view View() const {
         return std::string_view(bytes_.data(), Length());
     }
     std::string Str() const { return std::string(View()); }
-    std::size_t Length() const {
-        return static_cast<std::size_t>(std::find(bytes_.begin(), bytes_.end(), '\0') - bytes_.begin());
-    }
+    std::size_t Length() const { return TextLength(bytes_.data(), N); }
     bool Empty() const { return bytes_[0] == 0; }
     const std::array<char, N>& Bytes() const { return bytes_; }
 
     friend bool operator==(const FixedText& a, const FixedText& b) { return a.View() == b.View(); }
 
 private:
+    // Bytes before the first zero among the first max.
+    static std::size_t TextLength(const void* p, std::size_t max) {
+        const void* zero = std::memchr(p, 0, max);
+        return zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - static_cast<const char*>(p)) : max;
+    }
+
     std::array<char, N> bytes_{};
 };
 

@@ -56,6 +56,20 @@ TEST(ComputeOmitted, MarkerIsRecognisedByItsThousandfoldTruncation) {
     EXPECT_EQ(FormatGrade(0.0f), "  0.00");
 }
 
+// Every float around both edges of the omit range agrees with the integer
+// part of value × 1000 taken in extended precision.
+TEST(ComputeOmitted, EdgesAgreeWithTheTruncatedThousandfold) {
+    for (const float edge : {0.001f, 0.002f, -0.001f}) {
+        float value = edge;
+        for (int i = 0; i < 2000; ++i) value = std::nextafter(value, -1.0f);
+        for (int i = 0; i < 4000; ++i, value = std::nextafter(value, 1.0f)) {
+            const bool expected = std::trunc(static_cast<long double>(value) * 1000.0L) == 1.0L;
+            ASSERT_EQ(IsOmitted(value), expected) << value;
+        }
+    }
+    EXPECT_FALSE(IsOmitted(std::numeric_limits<float>::infinity()));
+}
+
 TEST(ComputeText, LimitsAndWeightsReadAsTheStandardConversion) {
     EXPECT_EQ(TextToDouble("90"), 90.0);
     EXPECT_EQ(TextToDouble("  87.5"), 87.5);
