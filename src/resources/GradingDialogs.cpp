@@ -60,7 +60,9 @@ DialogResource PlusDialogResource() {
         d.controls.push_back(Control(ControlKind::Static, -1, labels[i], row, column));
         d.controls.push_back(EditBox(kIdFirstLimit + i, kGradingFieldLimit, row, column + 1));
     }
-    AddOkCancel(d, 4, 4);
+    // OK and Cancel under the edit boxes, so the label columns stay narrow.
+    AddOkCancel(d, 4, 3);
+    d.controls.back().column = 5;
     return d;
 }
 
