@@ -145,10 +145,13 @@ std::unique_ptr<platform::PrintDevice> QtUi::DefaultPrintDevice(const platform::
 
 HelpViewer& QtUi::EnsureViewer() {
     if (!viewer_) {
-        // The help pages stand beside the program; a program directory set
-        // elsewhere (for the settings) may not hold them.
+        // The help pages stand beside the program or, installed, with the
+        // shipped files; a program directory set elsewhere (for the
+        // settings) may not hold them.
         QString folder = QDir(QString::fromStdString(ProgramDirectory())).filePath("help");
-        if (!QFileInfo(QDir(folder).filePath("contents.html")).exists() && QCoreApplication::instance())
+        const auto holdsHelp = [](const QString& f) { return QFileInfo(QDir(f).filePath("contents.html")).exists(); };
+        if (!holdsHelp(folder)) folder = QDir(QString::fromStdString(platform::ShippedDirectory())).filePath("help");
+        if (!holdsHelp(folder) && QCoreApplication::instance())
             folder = QDir(QCoreApplication::applicationDirPath()).filePath("help");
         viewer_ = new HelpViewer(folder, nullptr);
     }
