@@ -169,6 +169,19 @@ TEST(GradingSystem, CancelKeepsOnlyWhatWasConfirmedBefore) {
     }
 }
 
+TEST(GradingSystem, DefaultFilesThatCannotBeWrittenAreReportedAndTheClassStillKeepsItsSystem) {
+    TempDir dir;
+    FakeUi ui;
+    ClassRecord r = WeightedClass(false);
+    r.fileName = dir.File("class.gdr");
+    ui.dialogs = {System(true, false), Fields(res::kIdFirstWeight, {{"25", "25", "25", "25", "0", "0"}}),
+                  Fields(res::kIdFirstLimit, {{"93", "85", "75", "65"}})};
+    ASSERT_EQ(EditGradingSystem(ui, r, dir.File("no such folder")), GradingEdit::Done);
+    EXPECT_EQ(ui.BoxTexts(), (std::vector<std::string>{kFileNotFound, kFileNotFound, kFileNotFound}));  // WTS, NPL, SYS
+    EXPECT_EQ(dir.Read("class.gdr"), SerializeClassFile(r));
+    EXPECT_EQ(r.grading.limits[0].View(), "93");
+}
+
 TEST(GradingSystem, WeightsDialogNamesTheExtraCategories) {
     FakeUi ui;
     ClassRecord r = WeightedClass(false);

@@ -177,6 +177,12 @@ TEST(NewGradingPeriod, AsksBeforeReplacingAFileAndCopiesTheChart) {
     f.child->Command(res::cmd::kNewGradingPeriod);
     EXPECT_EQ(dir.Read("winter.gdr"), (std::vector<unsigned char>{'k', 'e', 'e', 'p'}));
     EXPECT_FALSE(dir.Exists("winter.CHT"));
+
+    // A file that cannot be made is reported.
+    f.ui.boxes.clear();
+    f.ui.fileNames = {dir.File("no such folder/summer.gdr")};
+    f.child->Command(res::cmd::kNewGradingPeriod);
+    EXPECT_EQ(f.ui.BoxTexts(), (std::vector<std::string>{kFileNotFound}));
 }
 
 TEST(DeleteFile, OnlyWithNoClassOpenAndOnlyAfterYes) {
