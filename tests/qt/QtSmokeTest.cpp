@@ -40,8 +40,10 @@
 #include "platform/qt/QtUi.h"
 #include "platform/qt/QtWindowHost.h"
 #include "resources/ClassDialogs.h"
+#include "resources/GradingDialogs.h"
 #include "resources/Menus.h"
 #include "resources/ReportDialogs.h"
+#include "resources/RosterDialogs.h"
 #include "resources/SheetDialogs.h"
 #include "support/TempDir.h"
 
@@ -634,7 +636,9 @@ TEST(QtDialogHostTest, RendersTheProgramsDialogs) {
     for (auto resource : {resources::ClassInfoDialogResource(), resources::DisplayOptionsDialogResource(),
                           resources::ExtraNamesDialogResource(), resources::GradePrintDialogResource(),
                           resources::SheetsDialogResource(), resources::AttendanceDialogResource(),
-                          resources::DateInfoDialogResource()}) {
+                          resources::DateInfoDialogResource(), resources::StudentDialogResource(),
+                          resources::SystemDialogResource(), resources::WeightsDialogResource(),
+                          resources::NoPlusDialogResource(), resources::PlusDialogResource()}) {
         const int id = resource.id;
         platform::Dialog dialog(std::move(resource));
         QtDialogHost host(dialog, nullptr);
