@@ -1,5 +1,6 @@
 #pragma once
-// The headless subcommands of the quorle executable: "show", "chart" and "print".
+// The headless subcommands of the quorle executable: "show", "chart", "print",
+// "import-students" and "new-period".
 #include <iosfwd>
 
 #include "app/PrintCommand.h"

@@ -1,0 +1,160 @@
+#include "app/CommandLineRoster.h"
+
+#include <filesystem>
+#include <ostream>
+
+#include "app/HeadlessUi.h"
+#include "record/Binary.h"
+#include "record/ClassFile.h"
+#include "record/RosterFile.h"
+#include "record/RosterImport.h"
+#include "seating/ClassChart.h"
+#include "seating/SeatingChartFile.h"
+
+namespace quorle {
+namespace {
+
+// Nobody to ask: the computer seats students, and every message goes to the
+// error stream.
+class ConsoleUi : public HeadlessUi {
+public:
+    explicit ConsoleUi(std::ostream& err) : err_(err) {}
+    platform::Answer MessageBox(std::string_view, std::string_view text, platform::Buttons buttons,
+                                platform::Icon) override {
+        err_ << text << "\n";
+        return buttons == platform::Buttons::Ok ? platform::Answer::Ok : platform::Answer::Yes;
+    }
+
+private:
+    std::ostream& err_;
+};
+
+// The words of a subcommand: its files, and whether --force was given.
+struct Words {
+    std::vector<std::string> files;
+    bool force = false;
+};
+
+bool ReadWords(const std::vector<std::string>& args, bool forceAllowed, const char* name, const char* usage,
+               Words& words, std::ostream& err) {
+    bool optionsEnded = false;
+    for (const std::string& arg : args) {
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && forceAllowed && arg == "--force") {
+            words.force = true;
+        } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
+            err << "quorle " << name << ": unknown option " << arg << "\nUsage: " << usage << "\n";
+            return false;
+        } else {
+            words.files.push_back(arg);
+        }
+    }
+    if (words.files.size() != 2 || words.files[0].empty() || words.files[1].empty()) {
+        err << "quorle " << name << ": two files are needed\nUsage: " << usage << "\n";
+        return false;
+    }
+    return true;
+}
+
+bool IsHelp(const std::vector<std::string>& args) {
+    return !args.empty() && (args.front() == "--help" || args.front() == "-h");
+}
+
+}  // namespace
+
+const char* ImportStudentsUsage() { return "quorle import-students ROSTER.csv CLASS.gdr"; }
+const char* NewPeriodUsage() { return "quorle new-period OLD.gdr NEW.gdr [--force]"; }
+
+int RunImportStudentsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (IsHelp(args)) {
+        out << "Usage: " << ImportStudentsUsage() << "\n"
+            << "  Adds the students of a CSV roster (a header row naming \"Last Name\", \"First Name\" and\n"
+            << "  optionally \"ID\") to the class, as Add Students does. Nothing is added unless every\n"
+            << "  line of the roster can be taken.\n";
+        return 0;
+    }
+    Words words;
+    if (!ReadWords(args, false, "import-students", ImportStudentsUsage(), words, err)) return 2;
+    const std::string& rosterPath = words.files[0];
+    const std::string& classPath = words.files[1];
+
+    const auto bytes = ReadWholeFile(rosterPath);
+    if (!bytes) {
+        err << rosterPath << ": " << kFileNotFound << "\n";
+        return 1;
+    }
+    const RosterImport roster =
+        ParseRosterCsv(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+    if (!roster.error.empty()) {
+        err << rosterPath << ": " << roster.error << "\nNo students were added.\n";
+        return 1;
+    }
+    ClassRecord record;
+    try {
+        record = ReadClassFile(classPath);
+    } catch (const ClassFileError& error) {
+        err << classPath << ": " << error.what() << "\n";
+        return 1;
+    }
+    ConsoleUi ui(err);
+    RandomGenerator& random = ProcessRandom();
+    random.Seed(static_cast<std::uint32_t>(ui.Now()));
+    UsedIds used = ScanUsedIds(ClassFolder(classPath));
+    const int firstNew = record.RowCount();
+    if (!AppendImportedStudents(record, roster.students, used, random))
+        err << "Some students were given an ID number another class in the folder already uses.\n";
+    if (!WriteClassFile(record)) {
+        err << classPath << ": " << kFileNotFound << "\nNo students were added.\n";
+        return 1;
+    }
+    // Seated once the class holds them, so a chart never names a student the
+    // class file does not have.
+    if (ChartExists(record.fileName)) {
+        TClassChart chart(ui, record);
+        for (int row = firstNew; row < record.RowCount(); ++row) chart.SeatNewStudent(record.fileName, record.Row(row));
+    }
+    out << "Added " << roster.students.size() << " students to " << record.fileName << "\n";
+    return 0;
+}
+
+int RunNewPeriodCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (IsHelp(args)) {
+        out << "Usage: " << NewPeriodUsage() << "\n"
+            << "  Writes the class file of a new grading period: the same students and settings, no\n"
+            << "  grades, and a copy of the seating chart. NEW.gdr is not replaced without --force.\n";
+        return 0;
+    }
+    Words words;
+    if (!ReadWords(args, true, "new-period", NewPeriodUsage(), words, err)) return 2;
+    const std::string& oldPath = words.files[0];
+    const std::string& newPath = words.files[1];
+    ClassRecord record;
+    try {
+        record = ReadClassFile(oldPath);
+    } catch (const ClassFileError& error) {
+        err << oldPath << ": " << error.what() << "\n";
+        return 1;
+    }
+    std::error_code error;
+    if (std::filesystem::exists(newPath, error)) {
+        if (std::filesystem::equivalent(oldPath, newPath, error)) {
+            err << newPath << ": the new grading period cannot replace the class it comes from.\n";
+            return 1;
+        }
+        if (!words.force) {
+            err << newPath << ": the file already exists; give --force to replace it.\n";
+            return 1;
+        }
+    }
+    if (!WriteNewGradingPeriod(record, newPath)) {
+        err << newPath << ": File cannot be opened!\n";
+        return 1;
+    }
+    ConsoleUi ui(err);
+    if (ChartExists(oldPath) && !CopyChart(ui, oldPath, newPath)) return 1;
+    out << "Wrote " << newPath << " with " << record.StudentCount() << " students\n";
+    return 0;
+}
+
+}  // namespace quorle

@@ -1,0 +1,134 @@
+#include "record/RosterImport.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "platform/Text1252.h"
+#include "record/Csv.h"
+
+namespace quorle {
+namespace {
+
+constexpr std::size_t kNameLength = 14;
+
+std::string Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(" \t");
+    return std::string(text.substr(first, last - first + 1));
+}
+
+std::string Lower(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+std::optional<std::size_t> FindColumn(const CsvRecord& header, std::initializer_list<std::string_view> names) {
+    for (std::size_t i = 0; i < header.size(); ++i) {
+        const std::string name = Lower(Trimmed(header[i]));
+        if (std::find(names.begin(), names.end(), name) != names.end()) return i;
+    }
+    return std::nullopt;
+}
+
+std::string LineError(int line, const std::string& what) { return "Line " + std::to_string(line) + ": " + what; }
+
+// A name field as the class file stores it, or the reason it cannot be stored.
+bool StoredName(const std::string& field, const char* which, std::string& out, std::string& error) {
+    const std::string name = Trimmed(field);
+    if (name.empty()) {
+        error = std::string("the ") + which + " is empty.";
+        return false;
+    }
+    if (!platform::Utf8ToCp1252(name, out)) {
+        error = std::string("the ") + which + " \"" + name + "\" has characters a class file cannot store.";
+        return false;
+    }
+    if (out.size() > kNameLength) {
+        error = std::string("the ") + which + " \"" + name + "\" is longer than 14 characters.";
+        return false;
+    }
+    return true;
+}
+
+// "1" to "999" (leading zeros dropped) for a number in that range, else empty.
+std::string GivenId(const std::string& field) {
+    const std::string text = Trimmed(field);
+    if (text.empty() || text.size() > 6 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return {};
+    const int value = std::stoi(text);
+    return value >= 1 && value <= kHighestId ? std::to_string(value) : std::string();
+}
+
+}  // namespace
+
+RosterImport ParseRosterCsv(std::string_view bytes) {
+    RosterImport result;
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    const CsvTable table = ParseCsv(bytes, GuessCsvDelimiter(bytes));
+    if (table.errorLine != 0) {
+        result.error = LineError(table.errorLine, table.error + ".");
+        return result;
+    }
+    if (table.records.empty()) {
+        result.error = "The file holds no header row and no students.";
+        return result;
+    }
+    const CsvRecord& header = table.records.front();
+    const auto last = FindColumn(header, {"last name", "last", "surname", "lastname", "family name"});
+    const auto first = FindColumn(header, {"first name", "first", "given name", "firstname"});
+    const auto id = FindColumn(header, {"id", "id #", "id#", "student id", "id number"});
+    if (!last || !first) {
+        result.error = LineError(table.lines.front(), std::string("no column for the ") +
+                                                          (!last ? "last name (\"Last Name\", \"Last\" or \"Surname\")."
+                                                                 : "first name (\"First Name\", \"First\" or \"Given Name\")."));
+        return result;
+    }
+    const std::size_t needed = std::max({*last, *first, id.value_or(0)}) + 1;
+    std::vector<ImportedStudent> students;
+    for (std::size_t r = 1; r < table.records.size(); ++r) {
+        const CsvRecord& row = table.records[r];
+        const int line = table.lines[r];
+        if (row.size() < needed) {
+            result.error = LineError(line, "the line has " + std::to_string(row.size()) + " fields where the header has " +
+                                               std::to_string(header.size()) + ".");
+            return result;
+        }
+        ImportedStudent student;
+        std::string error;
+        if (!StoredName(row[*last], "last name", student.last, error) ||
+            !StoredName(row[*first], "first name", student.first, error)) {
+            result.error = LineError(line, error);
+            return result;
+        }
+        if (id) student.id = GivenId(row[*id]);
+        students.push_back(std::move(student));
+    }
+    if (students.empty()) {
+        result.error = "The file holds no students.";
+        return result;
+    }
+    result.students = std::move(students);
+    return result;
+}
+
+bool AppendImportedStudents(ClassRecord& record, const std::vector<ImportedStudent>& students, UsedIds& used,
+                            RandomGenerator& random) {
+    for (const ImportedStudent& student : students)
+        if (!student.id.empty()) MarkId(used, student.id);
+    bool allFree = true;
+    for (const ImportedStudent& student : students) {
+        std::string id = student.id;
+        if (id.empty()) {
+            const IdProposal proposal = ProposeId(used, random);
+            allFree = allFree && proposal.free;
+            id = std::to_string(proposal.id);
+            MarkId(used, id);
+        }
+        AddStudent(record, student.last, student.first, id);
+    }
+    return allFree;
+}
+
+}  // namespace quorle

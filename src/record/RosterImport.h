@@ -1,0 +1,38 @@
+#pragma once
+// A roster from another program: a CSV file whose header row names the last
+// name, first name and (optionally) ID columns. Either the whole file is
+// acceptable and every row becomes a student, or nothing is taken and the
+// first faulty line is named.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "record/ClassRecord.h"
+#include "record/Random.h"
+#include "record/RosterFile.h"
+
+namespace quorle {
+
+struct ImportedStudent {
+    std::string last;   // Windows-1252, at most 14 characters
+    std::string first;
+    std::string id;     // "1" to "999", or empty: a number is proposed
+};
+
+struct RosterImport {
+    std::vector<ImportedStudent> students;
+    std::string error;  // empty when the file was taken whole
+};
+
+// Reads the bytes of a roster CSV: UTF-8 with or without a byte-order mark,
+// fields separated by commas or semicolons.
+RosterImport ParseRosterCsv(std::string_view bytes);
+
+// Appends the students to the roster as Add Students does (every existing
+// grade omitted). Students without an ID get a proposed one that no class of
+// used has; the IDs given are marked used first. False when some proposal
+// found no free number (that student has the last number drawn).
+bool AppendImportedStudents(ClassRecord& record, const std::vector<ImportedStudent>& students, UsedIds& used,
+                            RandomGenerator& random);
+
+}  // namespace quorle
