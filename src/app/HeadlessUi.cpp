@@ -2,9 +2,43 @@
 
 #include <ctime>
 
+#include "platform/Dialog.h"
 #include "platform/ProgramDirectory.h"
 
 namespace quorle {
+
+namespace {
+class HiddenDialog : public platform::ModelessDialogHost {
+public:
+    explicit HiddenDialog(platform::Dialog& dialog) : dialog_(&dialog) { dialog.AttachModeless(this); }
+    std::string Text(int) const override { return {}; }
+    void SetText(int, std::string_view) override {}
+    bool IsChecked(int) const override { return false; }
+    void SetChecked(int, bool) override {}
+    bool IsEnabled(int) const override { return false; }
+    void Enable(int, bool) override {}
+    void SetFocus(int) override {}
+    void SetListItems(int, const std::vector<std::string>&) override {}
+    int Selection(int) const override { return -1; }
+    void SetSelection(int, int) override {}
+    void EndDialog(bool) override {}
+    void Show() override {}
+    void Hide() override {}
+    bool IsVisible() const override { return false; }
+    void Release() override {
+        if (dialog_->Modeless() == this) dialog_->AttachModeless(nullptr);
+        delete this;
+    }
+
+private:
+    platform::Dialog* dialog_;
+};
+}  // namespace
+
+platform::ModelessDialogHost& HeadlessUi::MakeModeless(platform::Dialog& dialog) {
+    if (platform::ModelessDialogHost* old = dialog.Modeless()) old->Release();
+    return *new HiddenDialog(dialog);
+}
 
 platform::Answer HeadlessUi::MessageBox(std::string_view, std::string_view, platform::Buttons buttons,
                                         platform::Icon) {

@@ -14,6 +14,8 @@ public:
     std::optional<std::string> OpenFileName(const platform::FileDialogOptions&) override { return std::nullopt; }
     std::optional<std::string> SaveFileName(const platform::FileDialogOptions&) override { return std::nullopt; }
     bool RunModal(platform::Dialog&) override { return false; }
+    // A window nobody sees: it stays hidden and its controls stay empty.
+    platform::ModelessDialogHost& MakeModeless(platform::Dialog& dialog) override;
     std::unique_ptr<platform::PrintDevice> PrintDialog(platform::PrintSetup&) override { return nullptr; }
     std::unique_ptr<platform::PrintDevice> DefaultPrintDevice(const platform::PrintSetup&) override { return nullptr; }
     void Help(platform::HelpCommand, std::string_view, int) override {}

@@ -3,6 +3,16 @@
 // resource (its caption and controls); its own code reads and writes the
 // controls by id through the host that shows it (the Qt host on screen, an
 // in-memory host in tests).
+//
+// Modal dialogs run through Ui::RunModal. A modeless dialog stays open while
+// the user works in other windows (the seat number prompt):
+//
+//   ui.MakeModeless(prompt_);            // once: made hidden, kept until ~Dialog
+//   prompt_.Modeless()->Show();          // SetupWindow, then shown in front
+//   // OK: CanClose(host) decides; false keeps it open (ask for the next
+//   //     student), true hides it, then Ended(host, true).
+//   // Cancel, Escape or its close box: hidden, then Ended(host, false).
+//   prompt_.Modeless()->Hide();          // from the code, without Ended
 #include <string>
 #include <string_view>
 #include <utility>
@@ -72,10 +82,28 @@ public:
     virtual void EndDialog(bool ok) = 0;
 };
 
+// The platform's side of a modeless dialog.
+class ModelessDialogHost : public DialogHost {
+public:
+    // Shows the dialog in front of the other windows, with the keyboard focus.
+    // Coming from hidden, the dialog's SetupWindow runs first.
+    virtual void Show() = 0;
+    // Hides it (no Ended); its controls keep their state.
+    virtual void Hide() = 0;
+    virtual bool IsVisible() const = 0;
+    // The dialog object is going: its window goes with it and nothing calls
+    // into the object any more. (Called by ~Dialog.)
+    virtual void Release() = 0;
+};
+
 class Dialog {
 public:
     explicit Dialog(DialogResource resource) : resource_(std::move(resource)) {}
-    virtual ~Dialog() = default;
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+    virtual ~Dialog() {
+        if (modeless_) modeless_->Release();
+    }
 
     const DialogResource& Resource() const { return resource_; }
     DialogResource& Resource() { return resource_; }
@@ -90,9 +118,18 @@ public:
     virtual void KeyUp(DialogHost&, int) {}
     // The selection of a list changed.
     virtual void SelectionChanged(DialogHost&, int) {}
+    // The dialog has ended and is no longer shown: with OK (after CanClose
+    // agreed) or Cancel. Modal and modeless dialogs alike.
+    virtual void Ended(DialogHost&, bool /*ok*/) {}
+
+    // The modeless window made for this dialog by Ui::MakeModeless, or nullptr.
+    ModelessDialogHost* Modeless() const { return modeless_; }
+    // Set by the platform when it makes or drops the modeless window.
+    void AttachModeless(ModelessDialogHost* host) { modeless_ = host; }
 
 private:
     DialogResource resource_;
+    ModelessDialogHost* modeless_ = nullptr;
 };
 
 }  // namespace quorle::platform

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/Geometry.h"
+#include "platform/TopWindow.h"
 #include "platform/Window.h"
 
 namespace quorle::platform {
@@ -54,6 +55,11 @@ public:
     // Closes a child's platform window without asking it (it has agreed already).
     virtual void DestroyChild(ChildWindow& child) = 0;
     virtual ChildWindow* ActiveChild() const = 0;
+    // Makes the platform window of a top-level window owned by a class window,
+    // hidden, and attaches it to the window (see TopWindow.h). It goes with
+    // the TopWindow object, or with the owner's platform window.
+    virtual TopWindowHost& CreateTopWindow(TopWindow& window, ChildWindow& owner,
+                                           const TopWindowAttributes& attributes) = 0;
     virtual std::vector<ChildWindow*> Children() const = 0;
     virtual void ActivateChild(ChildWindow& child) = 0;
     virtual void Cascade() = 0;

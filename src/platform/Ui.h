@@ -11,6 +11,7 @@
 namespace quorle::platform {
 
 class Dialog;
+class ModelessDialogHost;
 class PrintDevice;
 struct PrintSetup;
 
@@ -44,6 +45,10 @@ public:
 
     // Runs a dialog modally; true when it ended with OK.
     virtual bool RunModal(Dialog& dialog) = 0;
+    // Makes the window of a modeless dialog, hidden (see Dialog.h); it lives
+    // until the dialog object goes. Making it again for the same dialog
+    // replaces the old window.
+    virtual ModelessDialogHost& MakeModeless(Dialog& dialog) = 0;
 
     // The platform print dialog over the setup (range, copies, collate). Gives
     // the chosen device, or nothing when cancelled or failed (setup.error then

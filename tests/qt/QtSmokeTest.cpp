@@ -46,20 +46,12 @@
 #include "resources/RosterDialogs.h"
 #include "resources/SheetDialogs.h"
 #include "support/TempDir.h"
+#include "QtTestApp.h"
 
 namespace quorle::qt {
 namespace {
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "qt_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
+QApplication& App() { return TestApp(); }
 
 class RecordingClient : public platform::FrameClient {
 public:

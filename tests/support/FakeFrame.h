@@ -2,7 +2,9 @@
 // A frame and child window hosts in memory. The frame records the children it
 // made, their placements, the status text, cascade/tile requests and whether it
 // was closed; each child host makes a FakeWindowHost per pane and records its
-// captions, pane placements, enable state and whether it was shown.
+// captions, pane placements, enable state and whether it was shown. Top-level
+// windows (chart, grid) get a FakeTopWindowHost where a test chooses menu
+// commands, presses keys, paints and sees caption, status text and show/hide.
 #include <map>
 #include <memory>
 #include <string>
@@ -61,6 +63,75 @@ private:
     std::vector<PaneEntry> panes_;
 };
 
+// A top-level window in memory. Made by FakeFrame::CreateTopWindow (or by a
+// test directly for a window without a class window); it attaches itself to
+// the window and lets go of it when either goes.
+class FakeTopWindowHost : public platform::TopWindowHost {
+public:
+    FakeTopWindowHost(platform::TopWindow& window, platform::TopWindowAttributes attributes, Size client = {800, 600});
+    ~FakeTopWindowHost() override;
+
+    void Invalidate() override { ++invalidations; }
+    void ScrollerChanged() override { ++scrollerChanges; }
+    Size ClientSize() const override { return client_; }
+    void SetFocus() override { ++focusCount; }
+    platform::Canvas& MeasuringCanvas() override { return measure_; }
+    void AddCheckBox(int, const platform::Rect&) override {}
+    void RemoveCheckBox(int) override {}
+    bool IsCheckBoxChecked(int) const override { return false; }
+    void SetCheckBoxChecked(int, bool) override {}
+    void SetCaption(std::string_view text) override;
+    void Show(bool visible) override;
+    bool IsVisible() const override { return visible_; }
+    void SetStatusText(std::string_view text) override { statusText = std::string(text); }
+    void Release() override;
+
+    // What a person does. Each throws std::logic_error when the window is
+    // hidden or gone, or the command is not in its menu: a person could not.
+    // Chooses a command of its menu.
+    void ChooseCommand(int id);
+    // Presses an accelerator by its keys ("Alt+P"); throws when it has none.
+    void PressAccelerator(std::string_view keys);
+    // A key in the window; true when the window handled it.
+    bool PressKey(platform::Key key);
+    // Highlights a menu item: the status bar shows its hint (returned).
+    std::string HoverMenuItem(int id);
+    // The close box.
+    void PressCloseBox();
+    // The user resizes it: the window gets Resized.
+    void Resize(Size client);
+    // Paints what is in view (the scroll position applied) on a fresh
+    // recording canvas of the client size.
+    RecordingCanvas Paint();
+
+    // The labels of its menu, popups and commands, in order, "-" for separators.
+    std::vector<std::string> MenuLabels() const;
+    const platform::TopWindowAttributes& Attributes() const { return attributes_; }
+    platform::TopWindow* Window() const { return window_; }
+    // The owner's platform window went: this one went with it.
+    void OwnerGone();
+
+    std::string caption;
+    std::vector<std::string> captions;  // every caption set, in order
+    std::string statusText;
+    int showCount = 0;   // times shown
+    int hideCount = 0;   // times hidden while shown
+    int invalidations = 0;
+    int scrollerChanges = 0;
+    int focusCount = 0;
+    bool released = false;   // its window object went
+    bool ownerGone = false;  // its owner's platform window went
+
+private:
+    platform::TopWindow& Live(const char* action) const;
+
+    platform::TopWindow* window_;
+    platform::TopWindowAttributes attributes_;
+    Size client_;
+    bool visible_ = false;
+    RecordingCanvas measure_;
+};
+
 class FakeFrame : public platform::Frame {
 public:
     explicit FakeFrame(Size screen = {1024, 768}) : screen_(screen) {}
@@ -68,6 +139,8 @@ public:
     platform::ChildHost& CreateChild(platform::ChildWindow& child, const platform::Rect& placement) override;
     void DestroyChild(platform::ChildWindow& child) override;
     platform::ChildWindow* ActiveChild() const override { return active_; }
+    platform::TopWindowHost& CreateTopWindow(platform::TopWindow& window, platform::ChildWindow& owner,
+                                             const platform::TopWindowAttributes& attributes) override;
     std::vector<platform::ChildWindow*> Children() const override;
     void ActivateChild(platform::ChildWindow& child) override;
     void Cascade() override { ++cascadeCount; }
@@ -84,6 +157,10 @@ public:
 
     // The host made for a child (nullptr when it has none).
     FakeChildHost* HostOf(const platform::ChildWindow& child) const;
+    // The host a top-level window has now (nullptr when none).
+    FakeTopWindowHost* TopHostOf(const platform::TopWindow& window) const;
+    // Every top-level window host made, in order (gone ones included).
+    std::vector<FakeTopWindowHost*> TopWindows() const;
 
     platform::FrameClient* client = nullptr;
 
@@ -98,6 +175,11 @@ private:
     Size screen_;
     std::vector<std::unique_ptr<FakeChildHost>> children_;
     platform::ChildWindow* active_ = nullptr;
+    struct TopEntry {
+        platform::ChildWindow* owner = nullptr;
+        std::unique_ptr<FakeTopWindowHost> host;
+    };
+    std::vector<TopEntry> topWindows_;
 };
 
 }  // namespace quorle::testing

@@ -7,7 +7,9 @@ namespace quorle::testing {
 
 using platform::ControlKind;
 
-FakeDialogHost::FakeDialogHost(platform::Dialog& dialog) : dialog_(dialog) {
+FakeDialogHost::FakeDialogHost(platform::Dialog& dialog, bool modeless)
+    : dialog_(&dialog), caption_(dialog.Resource().caption), modeless_(modeless) {
+    if (modeless) dialog.AttachModeless(this);
     for (const auto& c : dialog.Resource().controls) {
         if (c.id < 0) continue;
         Control control;
@@ -16,22 +18,48 @@ FakeDialogHost::FakeDialogHost(platform::Dialog& dialog) : dialog_(dialog) {
     }
 }
 
+FakeDialogHost::~FakeDialogHost() {
+    if (dialog_ && dialog_->Modeless() == this) dialog_->AttachModeless(nullptr);
+}
+
+platform::Dialog& FakeDialogHost::Live(const char* action) const {
+    if (!dialog_) throw std::logic_error(std::string(action) + ": the dialog \"" + caption_ + "\" is gone");
+    if (modeless_ && !visible_) throw std::logic_error(std::string(action) + ": the dialog \"" + caption_ + "\" is hidden");
+    return *dialog_;
+}
+
+void FakeDialogHost::Show() {
+    if (!dialog_) return;
+    ++showCount;
+    if (visible_) return;
+    ended_ = false;
+    result_ = false;
+    visible_ = true;
+    dialog_->SetupWindow(*this);
+}
+
+void FakeDialogHost::Release() {
+    if (dialog_ && dialog_->Modeless() == this) dialog_->AttachModeless(nullptr);
+    dialog_ = nullptr;
+    visible_ = false;
+}
+
 FakeDialogHost::Control& FakeDialogHost::At(int id) {
     auto it = controls_.find(id);
-    if (it == controls_.end()) throw std::out_of_range("no control " + std::to_string(id) + " in dialog " + dialog_.Resource().caption);
+    if (it == controls_.end()) throw std::out_of_range("no control " + std::to_string(id) + " in dialog " + caption_);
     return it->second;
 }
 
 const FakeDialogHost::Control& FakeDialogHost::At(int id) const {
     auto it = controls_.find(id);
-    if (it == controls_.end()) throw std::out_of_range("no control " + std::to_string(id) + " in dialog " + dialog_.Resource().caption);
+    if (it == controls_.end()) throw std::out_of_range("no control " + std::to_string(id) + " in dialog " + caption_);
     return it->second;
 }
 
 std::string FakeDialogHost::Text(int id) const { return At(id).text; }
 
 void FakeDialogHost::SetText(int id, std::string_view text) {
-    const auto* resource = dialog_.Resource().Find(id);
+    const auto* resource = dialog_ ? dialog_->Resource().Find(id) : nullptr;
     std::string value(text);
     if (resource && resource->kind == ControlKind::Edit && resource->textLimit > 0 &&
         value.size() > static_cast<std::size_t>(resource->textLimit))
@@ -53,15 +81,19 @@ void FakeDialogHost::SetSelection(int id, int index) { At(id).selection = index;
 const std::vector<std::string>& FakeDialogHost::ListItems(int id) const { return At(id).items; }
 
 void FakeDialogHost::EndDialog(bool ok) {
-    if (ended_) return;
-    if (ok && !dialog_.CanClose(*this)) return;
+    if (!dialog_ || ended_ || (modeless_ && !visible_)) return;
+    if (ok && !dialog_->CanClose(*this)) return;
     ended_ = true;
     result_ = ok;
+    if (modeless_) visible_ = false;
+    // The dialog may let go of its window here.
+    dialog_->Ended(*this, ok);
 }
 
 void FakeDialogHost::Type(int id, std::string_view text) {
+    platform::Dialog& dialog = Live("typing");
     if (!At(id).enabled) throw std::logic_error("typing into a disabled control " + std::to_string(id));
-    const auto* resource = dialog_.Resource().Find(id);
+    const auto* resource = dialog.Resource().Find(id);
     std::string value;
     for (char c : text) {
         if (resource && (resource->style & platform::kStyleDigitsOnly) && !(c >= '0' && c <= '9')) continue;
@@ -69,10 +101,11 @@ void FakeDialogHost::Type(int id, std::string_view text) {
     }
     SetText(id, value);
     focus_ = id;
-    dialog_.KeyUp(*this, id);
+    dialog.KeyUp(*this, id);
 }
 
 void FakeDialogHost::Click(int id) {
+    platform::Dialog& dialog = Live("clicking");
     if (id == platform::kIdOk) {
         PressOk();
         return;
@@ -82,28 +115,33 @@ void FakeDialogHost::Click(int id) {
         return;
     }
     if (!At(id).enabled) throw std::logic_error("clicking a disabled control " + std::to_string(id));
-    const auto* resource = dialog_.Resource().Find(id);
+    const auto* resource = dialog.Resource().Find(id);
     if (resource && resource->kind == ControlKind::CheckBox) {
         At(id).checked = !At(id).checked;
     } else if (resource && resource->kind == ControlKind::RadioButton) {
-        for (const auto& c : dialog_.Resource().controls)
+        for (const auto& c : dialog.Resource().controls)
             if (c.kind == ControlKind::RadioButton && c.group == resource->group && c.id >= 0) At(c.id).checked = false;
         At(id).checked = true;
     }
-    dialog_.Clicked(*this, id);
+    dialog.Clicked(*this, id);
 }
 
 void FakeDialogHost::Select(int id, int index) {
+    platform::Dialog& dialog = Live("selecting");
     At(id).selection = index;
-    dialog_.SelectionChanged(*this, id);
+    dialog.SelectionChanged(*this, id);
 }
 
 bool FakeDialogHost::PressOk() {
+    Live("pressing OK");
     EndDialog(true);
     return ended_ && result_;
 }
 
-void FakeDialogHost::PressCancel() { EndDialog(false); }
+void FakeDialogHost::PressCancel() {
+    Live("pressing Cancel");
+    EndDialog(false);
+}
 
 Answer FakeUi::MessageBox(std::string_view caption, std::string_view text, Buttons buttons, Icon icon) {
     boxes.push_back(ShownBox{std::string(caption), std::string(text), buttons, icon});
@@ -134,6 +172,7 @@ std::optional<std::string> FakeUi::SaveFileName(const platform::FileDialogOption
 bool FakeUi::RunModal(platform::Dialog& dialog) {
     dialogCaptions.push_back(dialog.Resource().caption);
     FakeDialogHost host(dialog);
+    host.visible_ = true;
     dialog.SetupWindow(host);
     if (dialogs.empty()) return false;
     auto script = std::move(dialogs.front());
@@ -163,6 +202,18 @@ void FakeUi::Help(platform::HelpCommand command, std::string_view file, int topi
         call += std::to_string(topic);
     }
     helpCalls.push_back(std::move(call));
+}
+
+platform::ModelessDialogHost& FakeUi::MakeModeless(platform::Dialog& dialog) {
+    if (platform::ModelessDialogHost* old = dialog.Modeless()) old->Release();
+    modeless.push_back(std::make_unique<FakeDialogHost>(dialog, true));
+    return *modeless.back();
+}
+
+FakeDialogHost* FakeUi::Modeless(std::string_view caption) const {
+    for (auto it = modeless.rbegin(); it != modeless.rend(); ++it)
+        if (!(*it)->Released() && (*it)->Caption() == caption) return it->get();
+    return nullptr;
 }
 
 std::vector<std::string> FakeUi::BoxTexts() const {

@@ -1,6 +1,9 @@
 #pragma once
 // A Ui that answers from a script and records every box it shows, and an
 // in-memory dialog host where a test types, clicks and presses OK or Cancel.
+// Modal dialogs are worked by scripts queued in FakeUi::dialogs; a modeless
+// dialog stays where the test can reach it (FakeUi::Modeless) and is worked
+// whenever the test likes, between other steps of the program.
 #include <deque>
 #include <functional>
 #include <map>
@@ -31,9 +34,12 @@ struct FileDialogCall {
     platform::FileDialogOptions options;
 };
 
-class FakeDialogHost : public platform::DialogHost {
+class FakeDialogHost : public platform::ModelessDialogHost {
 public:
-    explicit FakeDialogHost(platform::Dialog& dialog);
+    // modeless: the window of a modeless dialog, attached to the dialog until
+    // one of them goes; it starts hidden.
+    explicit FakeDialogHost(platform::Dialog& dialog, bool modeless = false);
+    ~FakeDialogHost() override;
 
     std::string Text(int id) const override;
     void SetText(int id, std::string_view text) override;
@@ -46,23 +52,34 @@ public:
     int Selection(int id) const override;
     void SetSelection(int id, int index) override;
     void EndDialog(bool ok) override;
+    // Modeless dialogs: Show runs SetupWindow when it was hidden.
+    void Show() override;
+    void Hide() override { visible_ = false; }
+    bool IsVisible() const override { return visible_; }
+    void Release() override;
 
-    // What a person does. Typing replaces the text (cut at the control's text
+    // What a person does; each throws std::logic_error when the dialog is
+    // hidden or gone (nobody could). Typing replaces the text (cut at the control's text
     // limit, digits only where the control takes digits) and releases a key.
     void Type(int id, std::string_view text);
     // Clicks a check box (toggles), a radio button (checks it and unchecks its
     // group) or a push button; OK and Cancel end the dialog.
     void Click(int id);
     void Select(int id, int index);
-    // OK: true when the dialog agreed to close.
+    // OK: true when the dialog agreed to close (a modeless one is then hidden).
     bool PressOk();
     void PressCancel();
 
     int Focus() const { return focus_; }
+    // Ended since it was (last) shown, and how.
     bool Ended() const { return ended_; }
     bool Result() const { return result_; }
     const std::vector<std::string>& ListItems(int id) const;
-    platform::Dialog& GetDialog() { return dialog_; }
+    platform::Dialog& GetDialog() { return *dialog_; }
+    const std::string& Caption() const { return caption_; }
+    // Its dialog object went (modeless).
+    bool Released() const { return dialog_ == nullptr; }
+    int showCount = 0;
 
 private:
     struct Control {
@@ -74,8 +91,13 @@ private:
     };
     Control& At(int id);
     const Control& At(int id) const;
+    platform::Dialog& Live(const char* action) const;
+    friend class FakeUi;
 
-    platform::Dialog& dialog_;
+    platform::Dialog* dialog_;
+    std::string caption_;
+    bool modeless_ = false;
+    bool visible_ = false;
     std::map<int, Control> controls_;
     int focus_ = 0;
     bool ended_ = false;
@@ -111,6 +133,7 @@ public:
     std::optional<std::string> OpenFileName(const platform::FileDialogOptions& options) override;
     std::optional<std::string> SaveFileName(const platform::FileDialogOptions& options) override;
     bool RunModal(platform::Dialog& dialog) override;
+    platform::ModelessDialogHost& MakeModeless(platform::Dialog& dialog) override;
     std::unique_ptr<platform::PrintDevice> PrintDialog(platform::PrintSetup& setup) override;
     std::unique_ptr<platform::PrintDevice> DefaultPrintDevice(const platform::PrintSetup& setup) override;
     void Help(platform::HelpCommand command, std::string_view file, int topic) override;
@@ -121,6 +144,12 @@ public:
 
     // The texts of the boxes shown so far.
     std::vector<std::string> BoxTexts() const;
+
+    // The modeless dialog with this caption whose dialog object is still
+    // there (the last made), or nullptr.
+    FakeDialogHost* Modeless(std::string_view caption) const;
+    // Every modeless dialog window made, in order (released ones included).
+    std::vector<std::unique_ptr<FakeDialogHost>> modeless;
 };
 
 }  // namespace quorle::testing

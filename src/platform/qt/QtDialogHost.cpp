@@ -45,14 +45,19 @@ private:
 
 }  // namespace
 
-QtDialogHost::QtDialogHost(platform::Dialog& dialog, QWidget* parent) : QDialog(parent), dialog_(dialog) {
+QtDialogHost::QtDialogHost(platform::Dialog& dialog, QWidget* parent, bool modeless)
+    : QDialog(parent), dialog_(&dialog) {
     setWindowTitle(FromCp1252(dialog.Resource().caption));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     Build();
+    if (modeless) {
+        setModal(false);
+        dialog.AttachModeless(this);
+    }
 }
 
 void QtDialogHost::Build() {
-    const platform::DialogResource& resource = dialog_.Resource();
+    const platform::DialogResource& resource = dialog_->Resource();
     auto* top = new QGridLayout(this);
     std::map<int, QGridLayout*> groupGrids;
     std::vector<QWidget*> tabOrder;
@@ -120,7 +125,9 @@ void QtDialogHost::Build() {
             case ControlKind::CheckBox: {
                 auto* box = new QCheckBox(text, parentWidget);
                 const int id = c.id;
-                connect(box, &QCheckBox::clicked, this, [this, id] { dialog_.Clicked(*this, id); });
+                connect(box, &QCheckBox::clicked, this, [this, id] {
+                    if (dialog_) dialog_->Clicked(*this, id);
+                });
                 widget = box;
                 break;
             }
@@ -133,7 +140,9 @@ void QtDialogHost::Build() {
                 }
                 group->addButton(radio);
                 const int id = c.id;
-                connect(radio, &QRadioButton::clicked, this, [this, id] { dialog_.Clicked(*this, id); });
+                connect(radio, &QRadioButton::clicked, this, [this, id] {
+                    if (dialog_) dialog_->Clicked(*this, id);
+                });
                 widget = radio;
                 break;
             }
@@ -147,7 +156,9 @@ void QtDialogHost::Build() {
                 else if (id == platform::kIdCancel)
                     connect(button, &QPushButton::clicked, this, [this] { reject(); });
                 else
-                    connect(button, &QPushButton::clicked, this, [this, id] { dialog_.Clicked(*this, id); });
+                    connect(button, &QPushButton::clicked, this, [this, id] {
+                    if (dialog_) dialog_->Clicked(*this, id);
+                });
                 widget = button;
                 break;
             }
@@ -161,7 +172,9 @@ void QtDialogHost::Build() {
             case ControlKind::ComboBox: {
                 auto* combo = new QComboBox(parentWidget);
                 const int id = c.id;
-                connect(combo, &QComboBox::activated, this, [this, id] { dialog_.SelectionChanged(*this, id); });
+                connect(combo, &QComboBox::activated, this, [this, id] {
+                    if (dialog_) dialog_->SelectionChanged(*this, id);
+                });
                 widget = combo;
                 break;
             }
@@ -169,7 +182,7 @@ void QtDialogHost::Build() {
                 auto* list = new QListWidget(parentWidget);
                 const int id = c.id;
                 connect(list, &QListWidget::currentRowChanged, this, [this, id, list] {
-                    if (!list->signalsBlocked()) dialog_.SelectionChanged(*this, id);
+                    if (dialog_ && !list->signalsBlocked()) dialog_->SelectionChanged(*this, id);
                 });
                 widget = list;
                 break;
@@ -368,7 +381,12 @@ void QtDialogHost::EndDialog(bool ok) {
 }
 
 void QtDialogHost::TryOk() {
-    if (dialog_.CanClose(*this)) accept();
+    if (dialog_ && dialog_->CanClose(*this)) accept();
+}
+
+void QtDialogHost::done(int result) {
+    QDialog::done(result);
+    if (dialog_) dialog_->Ended(*this, result == QDialog::Accepted);
 }
 
 bool QtDialogHost::eventFilter(QObject* watched, QEvent* event) {
@@ -382,7 +400,7 @@ bool QtDialogHost::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyRelease) {
         for (const auto& [id, widget] : controls_) {
             if (widget == watched) {
-                dialog_.KeyUp(*this, id);
+                if (dialog_) dialog_->KeyUp(*this, id);
                 break;
             }
         }
@@ -391,8 +409,35 @@ bool QtDialogHost::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool QtDialogHost::Run() {
-    dialog_.SetupWindow(*this);
+    dialog_->SetupWindow(*this);
     return exec() == QDialog::Accepted;
+}
+
+QtDialogHost::~QtDialogHost() { LetGo(); }
+
+void QtDialogHost::LetGo() {
+    if (dialog_ && dialog_->Modeless() == this) dialog_->AttachModeless(nullptr);
+    dialog_ = nullptr;
+}
+
+void QtDialogHost::Show() {
+    if (!dialog_) return;
+    if (!isVisible()) dialog_->SetupWindow(*this);
+    show();
+    raise();
+    activateWindow();
+}
+
+void QtDialogHost::Hide() { hide(); }
+
+bool QtDialogHost::IsVisible() const { return isVisible(); }
+
+void QtDialogHost::Release() {
+    if (!dialog_) return;
+    LetGo();
+    hide();
+    // Not now: this may run inside one of its own handlers.
+    deleteLater();
 }
 
 bool RunDialog(platform::Dialog& dialog, QWidget* parent) {

@@ -1,6 +1,7 @@
 #pragma once
-// The generic modal dialog: lays any dialog resource out with Qt layouts and
-// lets the dialog's own code read and write its controls by id.
+// The generic dialog: lays any dialog resource out with Qt layouts and lets
+// the dialog's own code read and write its controls by id. Modal (RunDialog)
+// or modeless (QtModelessDialog).
 #include <QDialog>
 #include <map>
 
@@ -12,9 +13,12 @@ class QAbstractButton;
 
 namespace quorle::qt {
 
-class QtDialogHost : public QDialog, public platform::DialogHost {
+class QtDialogHost : public QDialog, public platform::ModelessDialogHost {
 public:
-    QtDialogHost(platform::Dialog& dialog, QWidget* parent);
+    // modeless: the window of a modeless dialog (Ui::MakeModeless), attached
+    // to the dialog until one of them goes.
+    QtDialogHost(platform::Dialog& dialog, QWidget* parent, bool modeless = false);
+    ~QtDialogHost() override;
 
     std::string Text(int id) const override;
     void SetText(int id, std::string_view text) override;
@@ -27,6 +31,11 @@ public:
     int Selection(int id) const override;
     void SetSelection(int id, int index) override;
     void EndDialog(bool ok) override;
+    // Modeless dialogs.
+    void Show() override;
+    void Hide() override;
+    bool IsVisible() const override;
+    void Release() override;
 
     // Runs the dialog: SetupWindow, then the modal loop. True on OK.
     bool Run();
@@ -35,14 +44,21 @@ public:
 
     // OK was pressed: closes when the dialog agrees.
     void TryOk();
+    // Ends it (hidden) as OK or Cancel and tells the dialog.
+    void done(int result) override;
+
+    // The dialog, or nullptr once it has let go of this window.
+    platform::Dialog* GetDialog() const { return dialog_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Build();
+    // No more calls into the dialog.
+    void LetGo();
 
-    platform::Dialog& dialog_;
+    platform::Dialog* dialog_;
     std::map<int, QWidget*> controls_;
     std::map<int, QButtonGroup*> radioGroups_;
     std::map<QObject*, QAbstractButton*> labelBoxes_;

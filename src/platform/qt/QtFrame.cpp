@@ -17,6 +17,7 @@
 
 #include "platform/qt/QtArt.h"
 #include "platform/qt/QtCanvas.h"
+#include "platform/qt/QtTopWindow.h"
 #include "platform/qt/QtWindowHost.h"
 #include "resources/Menus.h"
 
@@ -71,11 +72,23 @@ public:
 
     platform::ChildWindow* Child() const { return child_; }
 
-    // The class window is going: nothing calls into it any more.
+    // A top-level window of its own: above the frame, gone with this window.
+    QtTopWindow* AddTopWindow(platform::TopWindow& window, const platform::TopWindowAttributes& attributes) {
+        auto* top = new QtTopWindow(window, attributes, this);
+        top->setWindowIcon(windowIcon());
+        topWindows_.push_back(top);
+        return top;
+    }
+
+    // The class window is going: nothing calls into it any more, and the
+    // windows it owns go with it.
     void Detach() {
         child_ = nullptr;
         container_->child = nullptr;
         for (QtWindowHost* host : hosts_) host->Detach();
+        for (const QPointer<QtTopWindow>& top : topWindows_)
+            if (top) top->OwnerGone();
+        topWindows_.clear();
     }
 
 protected:
@@ -95,6 +108,7 @@ private:
     platform::ChildWindow* child_;
     PaneContainer* container_ = nullptr;
     std::vector<QtWindowHost*> hosts_;
+    std::vector<QPointer<QtTopWindow>> topWindows_;
 };
 
 QtFrame::QtFrame(QWidget* parent) : QMainWindow(parent) {
@@ -241,6 +255,17 @@ platform::ChildWindow* QtFrame::ActiveChild() const {
     auto* window = dynamic_cast<QtChildWindow*>(mdi_->currentSubWindow());
     if (!window) window = dynamic_cast<QtChildWindow*>(mdi_->activeSubWindow());
     return window ? window->Child() : nullptr;
+}
+
+platform::TopWindowHost& QtFrame::CreateTopWindow(platform::TopWindow& window, platform::ChildWindow& owner,
+                                                   const platform::TopWindowAttributes& attributes) {
+    if (platform::TopWindowHost* old = window.TopHost()) old->Release();
+    const auto it = children_.find(&owner);
+    if (it != children_.end()) return *it->second->AddTopWindow(window, attributes);
+    // No platform window for the owner: the window belongs to the frame.
+    auto* top = new QtTopWindow(window, attributes, this);
+    top->setWindowIcon(windowIcon());
+    return *top;
 }
 
 std::vector<platform::ChildWindow*> QtFrame::Children() const {

@@ -26,6 +26,8 @@ public:
     platform::ChildHost& CreateChild(platform::ChildWindow& child, const platform::Rect& placement) override;
     void DestroyChild(platform::ChildWindow& child) override;
     platform::ChildWindow* ActiveChild() const override;
+    platform::TopWindowHost& CreateTopWindow(platform::TopWindow& window, platform::ChildWindow& owner,
+                                             const platform::TopWindowAttributes& attributes) override;
     std::vector<platform::ChildWindow*> Children() const override;
     void ActivateChild(platform::ChildWindow& child) override;
     void Cascade() override;

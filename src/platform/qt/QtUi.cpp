@@ -129,6 +129,12 @@ std::optional<std::string> QtUi::SaveFileName(const platform::FileDialogOptions&
 
 bool QtUi::RunModal(platform::Dialog& dialog) { return RunDialog(dialog, Owner()); }
 
+platform::ModelessDialogHost& QtUi::MakeModeless(platform::Dialog& dialog) {
+    if (platform::ModelessDialogHost* old = dialog.Modeless()) old->Release();
+    // It belongs to the frame: above it, and gone with it.
+    return *new QtDialogHost(dialog, parent_, true);
+}
+
 QWidget* QtUi::Owner() const {
     // A box or dialog asked for from inside a modal dialog belongs to that dialog.
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;

@@ -30,6 +30,7 @@ public:
     std::optional<std::string> OpenFileName(const platform::FileDialogOptions& options) override;
     std::optional<std::string> SaveFileName(const platform::FileDialogOptions& options) override;
     bool RunModal(platform::Dialog& dialog) override;
+    platform::ModelessDialogHost& MakeModeless(platform::Dialog& dialog) override;
     std::unique_ptr<platform::PrintDevice> PrintDialog(platform::PrintSetup& setup) override;
     std::unique_ptr<platform::PrintDevice> DefaultPrintDevice(const platform::PrintSetup& setup) override;
     void Help(platform::HelpCommand command, std::string_view file, int topic = 0) override;

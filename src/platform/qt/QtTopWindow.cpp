@@ -1,0 +1,105 @@
+#include "platform/qt/QtTopWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+
+#include "platform/qt/QtCanvas.h"
+#include "platform/qt/QtMenus.h"
+#include "platform/qt/QtWindowHost.h"
+
+namespace quorle::qt {
+
+QtTopWindow::QtTopWindow(platform::TopWindow& window, const platform::TopWindowAttributes& attributes, QWidget* owner)
+    : QMainWindow(owner, Qt::Window), window_(&window) {
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowTitle(FromCp1252(attributes.caption));
+    view_ = new QtWindowHost(window, this, false);
+    setCentralWidget(view_);
+    statusBar()->showMessage(QString());
+    FillMenuBar(menuBar(), attributes.menu, statusBar(), [this](int id) { SendCommand(id); }, actions_);
+    AddAccelerators(this, attributes.accelerators, [this](int id) { SendCommand(id); });
+    if (attributes.placement.Width() > 0 && attributes.placement.Height() > 0) {
+        const platform::Rect& r = attributes.placement;
+        setGeometry(r.left, r.top, r.Width(), r.Height());
+    } else {
+        // Beside its owner, large enough to use: two thirds of the screen.
+        const QScreen* screen = owner && owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
+        const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+        resize(area.width() * 2 / 3, area.height() * 2 / 3);
+        const QPoint at = owner ? owner->mapToGlobal(QPoint(40, 40)) : area.topLeft() + QPoint(40, 40);
+        move(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - width())),
+             std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - height())));
+    }
+    // The view stands for the window; the window speaks to this host.
+    window.AttachTopHost(this);
+}
+
+QtTopWindow::~QtTopWindow() {
+    if (window_) {
+        view_->Detach();
+        window_->AttachTopHost(nullptr);
+        window_ = nullptr;
+    }
+}
+
+void QtTopWindow::Release() {
+    if (!window_) return;
+    view_->Detach();
+    platform::TopWindow* window = window_;
+    window_ = nullptr;
+    if (window->TopHost() == this) window->AttachTopHost(nullptr);
+    hide();
+    // Not now: this may run inside one of its own handlers.
+    deleteLater();
+}
+
+void QtTopWindow::SendCommand(int id) {
+    if (window_) window_->Command(id);
+}
+
+void QtTopWindow::closeEvent(QCloseEvent* event) {
+    // The window is kept; what the close box does is the window's business.
+    event->ignore();
+    if (window_) window_->CloseBox();
+}
+
+void QtTopWindow::Invalidate() { view_->Invalidate(); }
+void QtTopWindow::ScrollerChanged() { view_->ScrollerChanged(); }
+platform::Size QtTopWindow::ClientSize() const { return view_->ClientSize(); }
+void QtTopWindow::SetFocus() {
+    activateWindow();
+    view_->SetFocus();
+}
+platform::Canvas& QtTopWindow::MeasuringCanvas() { return view_->MeasuringCanvas(); }
+void QtTopWindow::AddCheckBox(int id, const platform::Rect& rect) { view_->AddCheckBox(id, rect); }
+void QtTopWindow::RemoveCheckBox(int id) { view_->RemoveCheckBox(id); }
+bool QtTopWindow::IsCheckBoxChecked(int id) const { return view_->IsCheckBoxChecked(id); }
+void QtTopWindow::SetCheckBoxChecked(int id, bool checked) { view_->SetCheckBoxChecked(id, checked); }
+void QtTopWindow::SetCaption(std::string_view caption) { setWindowTitle(FromCp1252(caption)); }
+
+void QtTopWindow::Show(bool visible) {
+    if (!visible) {
+        hide();
+        return;
+    }
+    if (isMinimized()) showNormal();
+    show();
+    raise();
+    activateWindow();
+    view_->SetFocus();
+}
+
+bool QtTopWindow::IsVisible() const { return isVisible(); }
+
+void QtTopWindow::SetStatusText(std::string_view text) { statusBar()->showMessage(FromCp1252(text)); }
+
+QAction* QtTopWindow::CommandAction(int id) const {
+    const auto it = actions_.find(id);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+}  // namespace quorle::qt
