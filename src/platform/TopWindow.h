@@ -49,6 +49,9 @@ public:
     // keyboard focus; Show(false) hides it. SetCaption sets its title bar.
     virtual bool IsVisible() const = 0;
     virtual void SetStatusText(std::string_view text) = 0;
+    // Greys a command of its menu out (and its accelerator with it), or
+    // enables it again. Every command starts enabled.
+    virtual void EnableCommand(int id, bool enabled) = 0;
     // The window object is going: the platform window goes with it, and
     // nothing calls into the object any more. (Called by ~TopWindow.)
     virtual void Release() = 0;

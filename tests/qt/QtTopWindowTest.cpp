@@ -115,6 +115,12 @@ TEST(QtTopWindowTest, OwnedWindowHasItsMenuStatusTextsKeysAndPaint) {
     window->CommandAction(411)->trigger();
     EXPECT_EQ(chart->commands, std::vector<int>{411});
     EXPECT_TRUE(frameCommands.commands.empty());
+    // A greyed-out command is shown so and cannot be chosen.
+    host.EnableCommand(411, false);
+    EXPECT_FALSE(window->CommandAction(411)->isEnabled());
+    window->CommandAction(411)->trigger();
+    EXPECT_EQ(chart->commands, std::vector<int>{411});
+    host.EnableCommand(411, true);
 
     // The highlighted item's hint shows in its own status bar.
     options->popup(QPoint(0, 0));

@@ -184,14 +184,25 @@ void FakeTopWindowHost::ChooseCommand(int id) {
     platform::TopWindow& window = Live("choosing a command");
     if (!platform::FindCommand(attributes_.menu, id))
         throw std::logic_error("command " + std::to_string(id) + " is not in the menu of \"" + caption + "\"");
+    if (disabled_.count(id)) throw std::logic_error("command " + std::to_string(id) + " is greyed out");
     window.Command(id);
 }
+
+void FakeTopWindowHost::EnableCommand(int id, bool enabled) {
+    if (enabled)
+        disabled_.erase(id);
+    else
+        disabled_.insert(id);
+}
+
+bool FakeTopWindowHost::CommandEnabled(int id) const { return !disabled_.count(id); }
 
 void FakeTopWindowHost::PressAccelerator(std::string_view keys) {
     platform::TopWindow& window = Live("pressing an accelerator");
     for (const auto& accelerator : attributes_.accelerators) {
         if (accelerator.keys == keys) {
-            window.Command(accelerator.command);
+            // A greyed-out command's key does nothing.
+            if (!disabled_.count(accelerator.command)) window.Command(accelerator.command);
             return;
         }
     }

@@ -7,6 +7,7 @@
 // commands, presses keys, paints and sees caption, status text and show/hide.
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -84,12 +85,14 @@ public:
     void Show(bool visible) override;
     bool IsVisible() const override { return visible_; }
     void SetStatusText(std::string_view text) override { statusText = std::string(text); }
+    void EnableCommand(int id, bool enabled) override;
     void Release() override;
 
     // What a person does. Each throws std::logic_error when the window is
     // hidden or gone, or the command is not in its menu: a person could not.
-    // Chooses a command of its menu.
+    // Chooses a command of its menu (throws when it is greyed out too).
     void ChooseCommand(int id);
+    bool CommandEnabled(int id) const;
     // Presses an accelerator by its keys ("Alt+P"); throws when it has none.
     void PressAccelerator(std::string_view keys);
     // A key in the window; true when the window handled it.
@@ -129,6 +132,7 @@ private:
     platform::TopWindowAttributes attributes_;
     Size client_;
     bool visible_ = false;
+    std::set<int> disabled_;
     RecordingCanvas measure_;
 };
 

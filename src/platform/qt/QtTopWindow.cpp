@@ -58,7 +58,12 @@ void QtTopWindow::Release() {
 }
 
 void QtTopWindow::SendCommand(int id) {
-    if (window_) window_->Command(id);
+    if (window_ && !disabled_[id]) window_->Command(id);
+}
+
+void QtTopWindow::EnableCommand(int id, bool enabled) {
+    disabled_[id] = !enabled;
+    if (QAction* action = CommandAction(id)) action->setEnabled(enabled);
 }
 
 void QtTopWindow::closeEvent(QCloseEvent* event) {

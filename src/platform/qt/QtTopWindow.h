@@ -34,6 +34,7 @@ public:
     void Show(bool visible) override;
     bool IsVisible() const override;
     void SetStatusText(std::string_view text) override;
+    void EnableCommand(int id, bool enabled) override;
     void Release() override;
 
     // Its owner is going: it hides, lets go of the window object and goes.
@@ -53,6 +54,7 @@ private:
     platform::TopWindow* window_;
     QtWindowHost* view_ = nullptr;
     std::map<int, QAction*> actions_;
+    std::map<int, bool> disabled_;
 };
 
 }  // namespace quorle::qt
