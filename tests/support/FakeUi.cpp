@@ -19,7 +19,8 @@ FakeDialogHost::FakeDialogHost(platform::Dialog& dialog, bool modeless)
 }
 
 FakeDialogHost::~FakeDialogHost() {
-    if (dialog_ && dialog_->Modeless() == this) dialog_->AttachModeless(nullptr);
+    // A modal host may outlive its dialog; only a modeless one is attached.
+    if (modeless_ && dialog_ && dialog_->Modeless() == this) dialog_->AttachModeless(nullptr);
 }
 
 platform::Dialog& FakeDialogHost::Live(const char* action) const {

@@ -51,6 +51,7 @@ QtDialogHost::QtDialogHost(platform::Dialog& dialog, QWidget* parent, bool model
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     Build();
     if (modeless) {
+        modeless_ = true;
         setModal(false);
         dialog.AttachModeless(this);
     }
@@ -416,7 +417,8 @@ bool QtDialogHost::Run() {
 QtDialogHost::~QtDialogHost() { LetGo(); }
 
 void QtDialogHost::LetGo() {
-    if (dialog_ && dialog_->Modeless() == this) dialog_->AttachModeless(nullptr);
+    // A modal host may outlive its dialog; only a modeless one is attached.
+    if (modeless_ && dialog_ && dialog_->Modeless() == this) dialog_->AttachModeless(nullptr);
     dialog_ = nullptr;
 }
 

@@ -59,6 +59,7 @@ private:
     void LetGo();
 
     platform::Dialog* dialog_;
+    bool modeless_ = false;
     std::map<int, QWidget*> controls_;
     std::map<int, QButtonGroup*> radioGroups_;
     std::map<QObject*, QAbstractButton*> labelBoxes_;
