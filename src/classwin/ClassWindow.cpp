@@ -9,6 +9,7 @@
 #include "reports/ReportCommands.h"
 #include "resources/Menus.h"
 #include "seating/ClassChart.h"
+#include "seating/SeatingChartWindow.h"
 
 namespace quorle {
 
@@ -50,6 +51,9 @@ void TDecoChild::Create(const platform::Rect& placement) {
     UpdateCaption();
     impl_->host->Show();
     if (platform::WindowHost* pane = impl_->names.Host()) pane->SetFocus();
+    impl_->chart.SetWindowMaker([this](TSeatingChartWindow& window) {
+        impl_->frame.CreateTopWindow(window, *this, ChartWindowAttributes());
+    });
     impl_->chart.SetShowClassWindow([this] {
         if (impl_->host) impl_->host->Show();
         if (platform::WindowHost* pane = impl_->names.Host()) pane->SetFocus();
@@ -155,6 +159,10 @@ bool TDecoChild::Command(int id) {
         case resources::cmd::kPrintGrades: {
             PrintGradesCommand(ui, impl_->host, record, impl_->printOptions);
             if (platform::WindowHost* pane = impl_->names.Host()) pane->SetFocus();
+            return true;
+        }
+        case resources::cmd::kSeatingChart: {
+            impl_->chart.OpenSeatingChart();
             return true;
         }
         case resources::cmd::kPrintProgress: {

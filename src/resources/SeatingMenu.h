@@ -1,5 +1,8 @@
 #pragma once
-// Menu 1: the seating chart window's own menu.
+// Menu 1: the seating chart window's own menu, with the status-bar texts of
+// its commands.
+#include "platform/Menu.h"
+
 namespace quorle::resources {
 
 inline constexpr int kSeatingChartMenu = 1;
@@ -10,5 +13,8 @@ inline constexpr int kSwitchSeats = 411;
 inline constexpr int kDeleteChart = 412;
 inline constexpr int kPrintChart = 413;
 }  // namespace cmd
+
+// "&Options": Switch Seats, Delete Chart, Print Chart, a separator, Close Chart.
+platform::Menu SeatingChartMenu();
 
 }  // namespace quorle::resources

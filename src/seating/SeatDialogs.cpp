@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "resources/SeatingDialogs.h"
+#include "seating/SeatingChartWindow.h"
 
 namespace quorle {
 
@@ -81,6 +82,29 @@ void TSeatAddDialog::SetupWindow(platform::DialogHost& host) {
 bool TSeatAddDialog::CanClose(platform::DialogHost& host) {
     entry_ = host.Text(resources::kIdSeatEntry).substr(0, 2);
     return true;
+}
+
+// ------------------------------------------------------ Seat Number (new chart)
+
+TSeatNumberDialog::TSeatNumberDialog(TSeatingChartWindow& window)
+    : platform::Dialog(resources::SeatNumberDialogResource()), window_(window) {}
+
+void TSeatNumberDialog::Ask(platform::DialogHost& host) {
+    host.SetText(resources::kIdSeatQuestion, window_.PromptQuestion());
+    host.SetText(resources::kIdSeatEntry, "");
+    host.SetFocus(resources::kIdSeatEntry);
+}
+
+void TSeatNumberDialog::SetupWindow(platform::DialogHost& host) { Ask(host); }
+
+bool TSeatNumberDialog::CanClose(platform::DialogHost& host) {
+    if (window_.PromptOk(host.Text(resources::kIdSeatEntry).substr(0, 2))) return true;
+    Ask(host);
+    return false;
+}
+
+void TSeatNumberDialog::Ended(platform::DialogHost&, bool ok) {
+    if (!ok) window_.PromptCancelled();
 }
 
 // ----------------------------------------------------------------- Switch Seats

@@ -11,6 +11,8 @@
 
 namespace quorle {
 
+class TSeatingChartWindow;
+
 inline constexpr const char* kSeatDoesNotExist = "This seat does not exist.";
 inline constexpr const char* kSeatTaken = "This seat is already taken.";
 inline constexpr const char* kTooManySeats = "You can have no more than 50 seats.";
@@ -59,6 +61,23 @@ public:
 private:
     std::string question_;
     std::string& entry_;
+};
+
+// Seat Number of a new chart (modeless, beside the chart window): asks for
+// one student after the other. OK with a refused number shows its message and
+// asks the same student again; a good one seats him and asks the next, and
+// after the last the chart is written and the prompt goes. Cancel gives the
+// hand filling up.
+class TSeatNumberDialog : public platform::Dialog {
+public:
+    explicit TSeatNumberDialog(TSeatingChartWindow& window);
+    void SetupWindow(platform::DialogHost& host) override;
+    bool CanClose(platform::DialogHost& host) override;
+    void Ended(platform::DialogHost& host, bool ok) override;
+
+private:
+    void Ask(platform::DialogHost& host);
+    TSeatingChartWindow& window_;
 };
 
 // Switch Seats: "From:" and "To:", empty at first; on OK both are read.

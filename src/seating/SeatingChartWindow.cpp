@@ -17,12 +17,21 @@ using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
 
+platform::TopWindowAttributes ChartWindowAttributes() {
+    platform::TopWindowAttributes attributes;
+    attributes.caption = kChartCaption;
+    attributes.menu = resources::SeatingChartMenu();
+    return attributes;
+}
+
 TSeatingChartWindow::TSeatingChartWindow(platform::Ui& ui, const ClassRecord& record)
     : ui_(ui), record_(record), picture_(BuildChartPicture(chart_)) {
     scroller_.xUnit = kChartScrollUnit;
     scroller_.yUnit = kChartScrollUnit;
     scroller_.xRange = kChartStartRange;
     scroller_.yRange = kChartStartRange;
+    prompt_ = std::make_unique<TSeatNumberDialog>(*this);
+    ui_.MakeModeless(*prompt_);
 }
 
 TSeatingChartWindow::~TSeatingChartWindow() = default;
@@ -32,19 +41,14 @@ void TSeatingChartWindow::SetCaption(std::string caption) {
     if (Host()) Host()->SetCaption(caption_);
 }
 
-void TSeatingChartWindow::ShowWindow() {
-    shown_ = true;
-    if (Host()) Host()->Show(true);
-}
-
-void TSeatingChartWindow::HideWindow() {
-    shown_ = false;
-    if (Host()) Host()->Show(false);
-}
-
 void TSeatingChartWindow::SetPromptShown(bool shown) {
     promptShown_ = shown;
-    if (showPrompt) showPrompt(shown);
+    if (platform::ModelessDialogHost* host = prompt_->Modeless()) {
+        if (shown)
+            host->Show();
+        else
+            host->Hide();
+    }
 }
 
 void TSeatingChartWindow::Rebuild() {
@@ -169,15 +173,17 @@ void TSeatingChartWindow::PromptCancelled() {
 
 // ------------------------------------------------------------------ the menu
 
-bool TSeatingChartWindow::Command(int id) {
+void TSeatingChartWindow::Command(int id) {
     switch (id) {
-        case resources::cmd::kSwitchSeats: SwitchSeats(); return true;
-        case resources::cmd::kDeleteChart: DeleteChart(); return true;
-        case resources::cmd::kPrintChart: PrintChart(); return true;
-        case resources::cmd::kCloseChart: CloseChart(); return true;
-        default: return false;
+        case resources::cmd::kSwitchSeats: SwitchSeats(); break;
+        case resources::cmd::kDeleteChart: DeleteChart(); break;
+        case resources::cmd::kPrintChart: PrintChart(); break;
+        case resources::cmd::kCloseChart: CloseChart(); break;
+        default: break;
     }
 }
+
+void TSeatingChartWindow::CloseBox() { CloseChart(); }
 
 void TSeatingChartWindow::SwitchSeats() {
     int from = 0;
@@ -232,7 +238,7 @@ std::unique_ptr<TSeatingChartWindow::Saved> TSeatingChartWindow::Save() const {
     saved->classPath = classPath_;
     saved->path = path_;
     saved->caption = caption_;
-    saved->shown = shown_;
+    saved->shown = Shown();
     return saved;
 }
 

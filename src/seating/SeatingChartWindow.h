@@ -9,8 +9,9 @@
 #include <vector>
 
 #include "platform/Ui.h"
-#include "platform/Window.h"
+#include "platform/TopWindow.h"
 #include "record/ClassRecord.h"
+#include "seating/SeatDialogs.h"
 #include "seating/SeatingChart.h"
 
 namespace quorle {
@@ -21,7 +22,11 @@ inline constexpr const char* kTransferCaption = "Transfer seating chart";
 inline constexpr int kChartScrollUnit = 5;
 inline constexpr int kChartStartRange = 100;
 
-class TSeatingChartWindow : public platform::Window {
+// What the platform window of a chart window is made with: the caption
+// "Seating Chart" and menu 1.
+platform::TopWindowAttributes ChartWindowAttributes();
+
+class TSeatingChartWindow : public platform::TopWindow {
 public:
     TSeatingChartWindow(platform::Ui& ui, const ClassRecord& record);
     ~TSeatingChartWindow() override;
@@ -34,7 +39,7 @@ public:
     const std::string& Caption() const { return caption_; }
     // The text picture as the last paint or rebuild made it.
     const std::vector<std::string>& Picture() const { return picture_; }
-    bool Shown() const { return shown_; }
+    bool Shown() const { return IsVisible(); }
 
     // Load and show: reads the class's chart and shows it. False (after
     // "File cannot be opened!") when it cannot be read; the window is then
@@ -49,8 +54,9 @@ public:
     // Recomputes the picture and repaints the whole window.
     void Rebuild();
 
-    // ---- its menu
-    bool Command(int id);
+    // ---- its menu (and its close box, as Close Chart)
+    void Command(int id) override;
+    void CloseBox() override;
     void SwitchSeats();
     void DeleteChart();
     void PrintChart();
@@ -63,6 +69,7 @@ public:
     // The prompt's question for the student it asks about.
     std::string PromptQuestion() const;
     bool PromptShown() const { return promptShown_; }
+    TSeatNumberDialog& Prompt() { return *prompt_; }
     // OK in the prompt with its entry: true when the last student got his
     // seat (the chart is written and the prompt goes); false keeps the
     // prompt (a refused number after its message, or the next student).
@@ -85,11 +92,6 @@ public:
 
     // Shows the class window and gives it the focus (set by the class window).
     std::function<void()> showClassWindow;
-    // Shows and hides the seat number prompt (set with the platform window).
-    std::function<void(bool)> showPrompt;
-
-    void ShowWindow();
-    void HideWindow();
 
     // ---- Window
     void Paint(platform::Canvas& canvas, const platform::Rect& clip) override;
@@ -109,11 +111,11 @@ private:
     std::string path_;
     std::string caption_ = kChartCaption;
     std::vector<std::string> picture_;
-    bool shown_ = false;
     bool handFilling_ = false;
     bool transfer_ = false;
     bool promptShown_ = false;
     int promptStudent_ = 1;
+    std::unique_ptr<TSeatNumberDialog> prompt_;
 };
 
 }  // namespace quorle

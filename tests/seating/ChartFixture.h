@@ -9,6 +9,7 @@
 #include "seating/ClassChart.h"
 #include "seating/SeatingChartFile.h"
 #include "seating/SeatingChartWindow.h"
+#include "support/FakeFrame.h"
 #include "support/FakeUi.h"
 #include "support/RecordingCanvas.h"
 #include "support/TempDir.h"
@@ -20,7 +21,7 @@ struct ChartFixture {
     FakeUi ui;
     ClassRecord record = NewClassRecord();
     std::unique_ptr<TClassChart> chart;
-    std::unique_ptr<FakeWindowHost> windowHost;
+    std::unique_ptr<FakeTopWindowHost> windowHost;
     int classShown = 0;
 
     ChartFixture() {
@@ -32,7 +33,9 @@ struct ChartFixture {
         AddStudent(record, "Baker", "Bob", "2");
         AddStudent(record, "Cole", "Cy", "3");
         chart = std::make_unique<TClassChart>(ui, record);
-        chart->SetWindowMaker([this](TSeatingChartWindow& w) { windowHost = std::make_unique<FakeWindowHost>(w); });
+        chart->SetWindowMaker([this](TSeatingChartWindow& w) {
+            windowHost = std::make_unique<FakeTopWindowHost>(w, ChartWindowAttributes());
+        });
         chart->SetShowClassWindow([this] { ++classShown; });
     }
 

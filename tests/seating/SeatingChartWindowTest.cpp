@@ -183,6 +183,45 @@ TEST(HandFilling, ThePromptAsksEachStudentAndRefusesBadNumbers) {
     EXPECT_EQ(f.windowHost->caption, "Seating Chart for " + f.dir.File("bio.CHT"));
 }
 
+TEST(HandFilling, ThePromptStaysOpenBesideTheWindowUntilTheLastStudent) {
+    HandFill f;
+    FakeDialogHost* prompt = f.ui.Modeless("Seat Number");
+    ASSERT_NE(prompt, nullptr);
+    ASSERT_TRUE(prompt->IsVisible());
+    EXPECT_EQ(prompt->Text(resources::kIdSeatQuestion), "What seat number for Ann Adams?");
+    prompt->Type(resources::kIdSeatEntry, "9");
+    EXPECT_FALSE(prompt->PressOk());
+    EXPECT_EQ(f.ui.BoxTexts(), std::vector<std::string>{"This seat does not exist."});
+    EXPECT_EQ(prompt->Text(resources::kIdSeatEntry), "");  // emptied for another try
+    for (const char* seat : {"4", "3"}) {
+        prompt->Type(resources::kIdSeatEntry, seat);
+        EXPECT_FALSE(prompt->PressOk());
+        EXPECT_TRUE(prompt->IsVisible());
+    }
+    EXPECT_EQ(prompt->Text(resources::kIdSeatQuestion), "What seat number for Cy Cole?");
+    prompt->Type(resources::kIdSeatEntry, "1");
+    EXPECT_TRUE(prompt->PressOk());
+    EXPECT_FALSE(prompt->IsVisible());
+    EXPECT_TRUE(f.Window().Shown());
+    EXPECT_EQ(f.StoredChart().seats, (SeatList{TPeople::Seated("Cy", "Cole"), TPeople::Free(),
+                                               TPeople::Seated("Bob", "Baker"), TPeople::Seated("Ann", "Adams")}));
+
+    // Cancel in the prompt of the next new chart gives it up.
+    f.ui.answers = {Answer::Yes, Answer::No};
+    f.Window().Command(resources::cmd::kDeleteChart);
+    f.ui.dialogs.push_back([](FakeDialogHost& host) { host.PressOk(); });  // the remembered four desks
+    f.chart->OpenSeatingChart();
+    ASSERT_TRUE(prompt->IsVisible());
+    EXPECT_EQ(prompt->Text(resources::kIdSeatQuestion), "What seat number for Ann Adams?");
+    prompt->Type(resources::kIdSeatEntry, "2");
+    prompt->PressOk();
+    prompt->PressCancel();
+    EXPECT_FALSE(prompt->IsVisible());
+    EXPECT_FALSE(f.Window().Shown());
+    EXPECT_FALSE(f.dir.Exists("bio.CHT"));
+    EXPECT_EQ(f.classShown, 2);  // after Delete Chart and after Cancel
+}
+
 TEST(HandFilling, CancelEmptiesTheSeatsAndWritesNothing) {
     HandFill f;
     f.Window().PromptOk("3");
