@@ -11,11 +11,11 @@ DialogResource SeatsInfoDialogResource() {
     DialogResource d;
     d.id = kSeatsInfoDialogId;
     d.caption = "Choose Seat Arrangement";
-    // Seven columns of ten boxes; "Back" over the middle column.
-    d.controls.push_back(Control(ControlKind::Static, kIdBackLabel, "Back", 0, 3));
+    // Seven columns of ten boxes, "Back" over them and "Front" under them.
+    d.controls.push_back(Control(ControlKind::Static, kIdBackLabel, "Back", 0, 0, 7));
     for (int k = 0; k < 70; ++k)
         d.controls.push_back(Control(ControlKind::CheckBox, kIdFirstSeatBox + k, "", 1 + k % 10, k / 10));
-    d.controls.push_back(Control(ControlKind::Static, kIdFrontLabel, "Front", 11, 3));
+    d.controls.push_back(Control(ControlKind::Static, kIdFrontLabel, "Front", 11, 0, 7));
     d.controls.push_back(
         Control(ControlKind::Static, -1, "Where there is a seat make a check mark with the mouse.", 12, 0, 7));
     AddOkCancel(d, 13, 2);
