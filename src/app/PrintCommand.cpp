@@ -20,6 +20,8 @@
 #include "grading/Compute.h"
 #include "reports/GradesPrint.h"
 #include "reports/MakeupPrint.h"
+#include "seating/SeatPrint.h"
+#include "seating/SeatingChartFile.h"
 #include "reports/ProgressPrint.h"
 
 namespace quorle {
@@ -38,7 +40,7 @@ static_assert(sizeof kColumnNames / sizeof kColumnNames[0] == kColumnOptionCount
 constexpr int kLetterColumnFirst = 3;
 
 constexpr const char* kUsage =
-    "Usage: quorle print grades|makeup|progress|warning|random|names|sheets|attendance CLASS.gdr\n"
+    "Usage: quorle print grades|makeup|progress|warning|random|names|sheets|attendance|seating CLASS.gdr\n"
     "                   -o OUT.pdf [options]\n"
     "       quorle print grid GRID.col CLASS.gdr -o OUT.pdf [--page-size SIZE]\n"
     "Writes a report of the class as a PDF file, page for page as a printer gets it.\n"
@@ -54,6 +56,7 @@ constexpr const char* kUsage =
     "  names           the students' names and ID numbers\n"
     "  sheets          blank grade sheets (needs --grades)\n"
     "  attendance      blank attendance sheets (needs --days)\n"
+    "  seating         the class's seating chart (its .CHT file), as Print Chart prints it\n"
     "  grid            an assignment grid (GRID.col) with the class's students,\n"
     "                  one page per group of students\n"
     "\n"
@@ -223,13 +226,13 @@ std::string ParseArguments(const std::vector<std::string>& args, PrintArguments&
         }
     }
     if (positional.empty())
-        return "name the report: grades, makeup, progress, warning, random, names, sheets, attendance or grid";
+        return "name the report: grades, makeup, progress, warning, random, names, sheets, attendance, seating or grid";
     parsed.report = positional[0];
     const bool letters = parsed.report == "progress" || parsed.report == "warning";
-    if (parsed.report != "grades" && parsed.report != "makeup" && parsed.report != "grid" && !letters &&
-        !IsFormReport(parsed.report))
+    if (parsed.report != "grades" && parsed.report != "makeup" && parsed.report != "grid" &&
+        parsed.report != "seating" && !letters && !IsFormReport(parsed.report))
         return "unknown report '" + parsed.report +
-               "' (grades, makeup, progress, warning, random, names, sheets, attendance or grid)";
+               "' (grades, makeup, progress, warning, random, names, sheets, attendance, seating or grid)";
     if (parsed.report == "grid") {
         if (positional.size() < 3) return "name the grid file and the class file";
         parsed.gridFile = positional[1];
@@ -377,8 +380,19 @@ int RunPrintCommand(const std::vector<std::string>& args, const CommandLineServi
         grid = std::move(*columns);
     }
 
+    std::optional<SeatingChart> chart;
+    if (arguments.report == "seating") {
+        if (ChartExists(record.fileName)) chart = ReadChartFile(ChartPath(record.fileName));
+        if (!chart) {
+            err << "quorle print: " << ChartPath(record.fileName) << ": " << kChartCannotBeOpened << "\n";
+            return 1;
+        }
+    }
+
     std::unique_ptr<TPrintout> printout;
-    if (IsFormReport(arguments.report)) {
+    if (arguments.report == "seating") {
+        printout = std::make_unique<TSeatPrint>(kChartPrintTitle, *chart, record.info);
+    } else if (IsFormReport(arguments.report)) {
         std::string refusal;
         printout = MakeFormPrintout(arguments.report, arguments.forms, record, ui, refusal);
         if (!printout) {
