@@ -144,11 +144,13 @@ struct HandFill : ChartFixture {
     }
 };
 
-TEST(HandFilling, ThePromptAsksEachStudentAndRefusesBadNumbers) {
+TEST(HandFilling, ThePromptAsksEachStudentBesideTheWindowUntilTheLast) {
     HandFill f;
     EXPECT_TRUE(f.Window().Shown());
-    EXPECT_TRUE(f.Window().PromptShown());
     EXPECT_EQ(f.windowHost->caption, "Seating Chart for " + f.dir.File("bio.gdr"));
+    FakeDialogHost* prompt = f.ui.Modeless("Seat Number");
+    ASSERT_NE(prompt, nullptr);
+    ASSERT_TRUE(prompt->IsVisible());
     struct Step {
         const char* entry;
         const char* message;   // nullptr: seated
@@ -163,50 +165,26 @@ TEST(HandFilling, ThePromptAsksEachStudentAndRefusesBadNumbers) {
     };
     for (const Step& s : steps) {
         f.ui.boxes.clear();
-        EXPECT_FALSE(f.Window().PromptOk(s.entry)) << s.entry;
-        if (s.message) {
-            ASSERT_EQ(f.ui.boxes.size(), 1u) << s.entry;
-            EXPECT_EQ(f.ui.boxes[0].text, s.message);
-            EXPECT_EQ(f.ui.boxes[0].caption, "Information");
-        } else {
-            EXPECT_TRUE(f.ui.boxes.empty()) << s.entry;
-        }
-        EXPECT_EQ(f.Window().PromptQuestion(), s.question) << s.entry;
-        EXPECT_FALSE(f.dir.Exists("bio.CHT"));  // nothing written before the last student
+        prompt->Type(resources::kIdSeatEntry, s.entry);
+        EXPECT_FALSE(prompt->PressOk()) << s.entry;
+        EXPECT_TRUE(prompt->IsVisible());
+        EXPECT_EQ(f.ui.BoxTexts(), s.message ? std::vector<std::string>{s.message} : std::vector<std::string>{})
+            << s.entry;
+        EXPECT_EQ(prompt->Text(resources::kIdSeatQuestion), s.question) << s.entry;
+        EXPECT_EQ(prompt->Text(resources::kIdSeatEntry), "");  // emptied for the next answer
+        EXPECT_FALSE(f.dir.Exists("bio.CHT"));                 // nothing written before the last student
     }
     EXPECT_EQ(f.Window().Picture()[4], "*Ann            *");
-    EXPECT_TRUE(f.Window().PromptOk("1"));
-    EXPECT_FALSE(f.Window().PromptShown());
-    EXPECT_FALSE(f.Window().HandFilling());
-    EXPECT_EQ(f.StoredChart().seats, (SeatList{TPeople::Seated("Cy", "Cole"), TPeople::Seated("Ann", "Adams"),
-                                               TPeople::Free(), TPeople::Seated("Bob", "Baker")}));
-    EXPECT_EQ(f.windowHost->caption, "Seating Chart for " + f.dir.File("bio.CHT"));
-}
-
-TEST(HandFilling, ThePromptStaysOpenBesideTheWindowUntilTheLastStudent) {
-    HandFill f;
-    FakeDialogHost* prompt = f.ui.Modeless("Seat Number");
-    ASSERT_NE(prompt, nullptr);
-    ASSERT_TRUE(prompt->IsVisible());
-    EXPECT_EQ(prompt->Text(resources::kIdSeatQuestion), "What seat number for Ann Adams?");
-    prompt->Type(resources::kIdSeatEntry, "9");
-    EXPECT_FALSE(prompt->PressOk());
-    EXPECT_EQ(f.ui.BoxTexts(), std::vector<std::string>{"This seat does not exist."});
-    EXPECT_EQ(prompt->Text(resources::kIdSeatEntry), "");  // emptied for another try
-    for (const char* seat : {"4", "3"}) {
-        prompt->Type(resources::kIdSeatEntry, seat);
-        EXPECT_FALSE(prompt->PressOk());
-        EXPECT_TRUE(prompt->IsVisible());
-    }
-    EXPECT_EQ(prompt->Text(resources::kIdSeatQuestion), "What seat number for Cy Cole?");
     prompt->Type(resources::kIdSeatEntry, "1");
     EXPECT_TRUE(prompt->PressOk());
     EXPECT_FALSE(prompt->IsVisible());
     EXPECT_TRUE(f.Window().Shown());
-    EXPECT_EQ(f.StoredChart().seats, (SeatList{TPeople::Seated("Cy", "Cole"), TPeople::Free(),
-                                               TPeople::Seated("Bob", "Baker"), TPeople::Seated("Ann", "Adams")}));
+    EXPECT_EQ(f.StoredChart().seats, (SeatList{TPeople::Seated("Cy", "Cole"), TPeople::Seated("Ann", "Adams"),
+                                               TPeople::Free(), TPeople::Seated("Bob", "Baker")}));
+    EXPECT_EQ(f.windowHost->caption, "Seating Chart for " + f.dir.File("bio.CHT"));
 
-    // Cancel in the prompt of the next new chart gives it up.
+    // Cancel in the prompt of the next new chart gives it up: nothing seated,
+    // nothing written, both windows hidden, the class window shown.
     f.ui.answers = {Answer::Yes, Answer::No};
     f.Window().Command(resources::cmd::kDeleteChart);
     f.ui.dialogs.push_back([](FakeDialogHost& host) { host.PressOk(); });  // the remembered four desks
@@ -219,19 +197,9 @@ TEST(HandFilling, ThePromptStaysOpenBesideTheWindowUntilTheLastStudent) {
     EXPECT_FALSE(prompt->IsVisible());
     EXPECT_FALSE(f.Window().Shown());
     EXPECT_FALSE(f.dir.Exists("bio.CHT"));
-    EXPECT_EQ(f.classShown, 2);  // after Delete Chart and after Cancel
-}
-
-TEST(HandFilling, CancelEmptiesTheSeatsAndWritesNothing) {
-    HandFill f;
-    f.Window().PromptOk("3");
-    f.Window().PromptCancelled();
-    EXPECT_FALSE(f.dir.Exists("bio.CHT"));
-    EXPECT_FALSE(f.Window().Shown());
-    EXPECT_FALSE(f.Window().PromptShown());
-    EXPECT_EQ(f.classShown, 1);
-    EXPECT_EQ(f.Window().PromptQuestion(), "What seat number for Ann Adams?");
     EXPECT_EQ(OccupiedSeats(f.Window().Chart().seats), 0);
+    EXPECT_EQ(f.Window().PromptQuestion(), "What seat number for Ann Adams?");
+    EXPECT_EQ(f.classShown, 2);  // after Delete Chart and after Cancel
 }
 
 TEST(HandFilling, DeleteChartMeanwhileLeavesTheClassFile) {
