@@ -8,6 +8,7 @@
 #include "reports/ProgressCommands.h"
 #include "reports/ReportCommands.h"
 #include "resources/Menus.h"
+#include "grids/ClassGrid.h"
 #include "seating/ClassChart.h"
 #include "seating/SeatingChartWindow.h"
 
@@ -15,7 +16,8 @@ namespace quorle {
 
 struct TDecoChild::Impl {
     Impl(platform::Frame& f, platform::Ui& u, ClassRecord r)
-        : frame(f), ui(u), record(std::move(r)), names(record, &f), grades(record, &f), chart(u, record) {
+        : frame(f), ui(u), record(std::move(r)), names(record, &f), grades(record, &f), chart(u, record),
+          grid(u, record, f.ScreenSize().cy) {
         names.SetGrades(&grades);
         grades.SetNames(&names);
     }
@@ -26,6 +28,7 @@ struct TDecoChild::Impl {
     TNameWindow names;
     TGradeWindow grades;
     TClassChart chart;
+    TClassGrid grid;  // its grid window reads the record: it goes first
     platform::ChildHost* host = nullptr;
     bool panesAdded = false;
     // The grades report's options while the window is open (reloaded from
@@ -58,6 +61,13 @@ void TDecoChild::Create(const platform::Rect& placement) {
         if (impl_->host) impl_->host->Show();
         if (platform::WindowHost* pane = impl_->names.Host()) pane->SetFocus();
     });
+    impl_->grid.SetWindowMaker([this](TAssignGridWindow& window) {
+        impl_->frame.CreateTopWindow(window, *this, TAssignGridWindow::Attributes());
+        window.SetPrintParent(impl_->host);
+    });
+    impl_->grid.SetFocusClass([this] {
+        if (platform::WindowHost* pane = impl_->names.Host()) pane->SetFocus();
+    });
 }
 
 ClassRecord& TDecoChild::Record() { return impl_->record; }
@@ -66,10 +76,13 @@ platform::ChildHost* TDecoChild::Host() const { return impl_->host; }
 TNameWindow& TDecoChild::Names() { return impl_->names; }
 TGradeWindow& TDecoChild::Grades() { return impl_->grades; }
 TClassChart& TDecoChild::Chart() { return impl_->chart; }
+TClassGrid& TDecoChild::Grid() { return impl_->grid; }
 platform::Frame& TDecoChild::GetFrame() const { return impl_->frame; }
 platform::Ui& TDecoChild::GetUi() const { return impl_->ui; }
 
 bool TDecoChild::CanClose() {
+    // The grid window goes with the class window: a changed grid is offered for saving.
+    if (!impl_->grid.CanClose()) return false;
     return ConfirmClose(impl_->ui, impl_->record, [this] { UpdateCaption(); });
 }
 
@@ -194,6 +207,9 @@ bool TDecoChild::Command(int id) {
             if (platform::WindowHost* pane = impl_->names.Host()) pane->SetFocus();
             return true;
         }
+        case resources::cmd::kGridNew: impl_->grid.NewGrid(); return true;
+        case resources::cmd::kGridOpen: impl_->grid.OpenGrid(); return true;
+        case resources::cmd::kGridDelete: impl_->grid.DeleteGrid(); return true;
         default: return false;
     }
 }

@@ -14,6 +14,7 @@ namespace quorle {
 class TNameWindow;
 class TGradeWindow;
 class TClassChart;
+class TClassGrid;
 
 class TDecoChild : public platform::ChildWindow {
 public:
@@ -32,6 +33,8 @@ public:
     TGradeWindow& Grades();
     // The class's seating chart: its hooks and its chart window.
     TClassChart& Chart();
+    // The class's assignment grid window (Assignment Grid > New, Open, Delete).
+    TClassGrid& Grid();
 
     // The "has changed" prompt: whether the window may close.
     bool CanClose() override;

@@ -58,10 +58,21 @@ TAssignGridWindow::TAssignGridWindow(platform::Ui& ui, const ClassRecord& record
 
 // ------------------------------------------------------------------ state
 
-void TAssignGridWindow::ShowWindow(bool visible) {
-    visible_ = visible;
-    if (Host()) Host()->Show(visible);
-    if (!visible && focusClass_) focusClass_();
+platform::TopWindowAttributes TAssignGridWindow::Attributes() {
+    platform::TopWindowAttributes attributes;
+    attributes.caption = kGridWindowCaption;
+    attributes.menu = resources::PlatformMenu(resources::kGridMenu);
+    return attributes;
+}
+
+void TAssignGridWindow::Reveal(bool visible) {
+    if (visible) {
+        ShowWindow();
+        if (TopHost()) TopHost()->EnableCommand(cmd::kGridWindowSave, modified_);
+    } else {
+        HideWindow();
+        if (focusClass_) focusClass_();
+    }
 }
 
 void TAssignGridWindow::SetFileName(const std::string& name) {
@@ -72,7 +83,7 @@ void TAssignGridWindow::SetFileName(const std::string& name) {
 void TAssignGridWindow::SetFlags(bool modified, bool untitled) {
     modified_ = modified;
     untitled_ = untitled;
-    if (menuChanged_) menuChanged_();
+    if (TopHost()) TopHost()->EnableCommand(cmd::kGridWindowSave, modified);
 }
 
 void TAssignGridWindow::Redraw() { Invalidate(); }
@@ -83,25 +94,25 @@ void TAssignGridWindow::MarkNew() {
     Redraw();
 }
 
-bool TAssignGridWindow::CommandEnabled(int id) const { return id != cmd::kGridWindowSave || modified_; }
-
 // --------------------------------------------------------------- commands
 
-bool TAssignGridWindow::Command(int id) {
+void TAssignGridWindow::Command(int id) {
     switch (id) {
-        case cmd::kGridWindowNew: NewGrid(); return true;
-        case cmd::kGridWindowOpen: OpenGrid(); return true;
+        case cmd::kGridWindowNew: NewGrid(); break;
+        case cmd::kGridWindowOpen: OpenGrid(); break;
         case cmd::kGridWindowSave:
             if (modified_) Save();
-            return true;
-        case cmd::kGridWindowSaveAs: SaveAs(); return true;
-        case cmd::kGridColumns: EditColumns(); return true;
-        case cmd::kGridClose: CloseGrid(); return true;
-        case cmd::kGridDeleteGrid: DeleteGrid(); return true;
-        case cmd::kGridPrint: Print(); return true;
-        default: return false;
+            break;
+        case cmd::kGridWindowSaveAs: SaveAs(); break;
+        case cmd::kGridColumns: EditColumns(); break;
+        case cmd::kGridClose: CloseGrid(); break;
+        case cmd::kGridDeleteGrid: DeleteGrid(); break;
+        case cmd::kGridPrint: Print(); break;
+        default: break;
     }
 }
+
+void TAssignGridWindow::CloseBox() { CloseGrid(); }
 
 bool TAssignGridWindow::ConfirmDiscard() {
     if (!modified_) return true;
@@ -114,10 +125,10 @@ bool TAssignGridWindow::ConfirmDiscard() {
 }
 
 void TAssignGridWindow::StartNew() {
-    ShowWindow(true);
+    Reveal(true);
     Redraw();
     if (!RunColumnEditing(ui_, columns_, [this] { Redraw(); })) {
-        ShowWindow(false);
+        Reveal(false);
         return;
     }
     MarkNew();
@@ -151,7 +162,7 @@ bool TAssignGridWindow::OpenGrid() {
     columns_ = std::move(*columns);
     SetFileName(*path);
     SetFlags(false, false);
-    ShowWindow(true);
+    Reveal(true);
     Redraw();
     return true;
 }
@@ -191,7 +202,7 @@ bool TAssignGridWindow::SaveAs() {
 
 void TAssignGridWindow::CloseGrid() {
     if (!ConfirmDiscard()) return;
-    ShowWindow(false);
+    Reveal(false);
 }
 
 void TAssignGridWindow::DeleteGrid() {
@@ -203,7 +214,7 @@ void TAssignGridWindow::DeleteGrid() {
         ui_.MessageBox("Warning", kGridCannotDelete, Buttons::Ok, Icon::Exclamation);
         return;
     }
-    ShowWindow(false);
+    Reveal(false);
 }
 
 void TAssignGridWindow::EditColumns() {

@@ -10,8 +10,8 @@
 #include "grids/GridDrawing.h"
 #include "grids/GridFile.h"
 #include "platform/Frame.h"
+#include "platform/TopWindow.h"
 #include "platform/Ui.h"
-#include "platform/Window.h"
 #include "record/ClassRecord.h"
 
 namespace quorle {
@@ -20,7 +20,7 @@ inline constexpr const char* kGridWindowCaption = "Assignment Grid";
 inline constexpr const char* kUntitledGrid = "Untitled Assignment Grid";
 inline constexpr const char* kGridCannotDelete = "File cannot be deleted!";
 
-class TAssignGridWindow : public platform::Window {
+class TAssignGridWindow : public platform::TopWindow {
 public:
     // The class's record is read, never changed; it must outlive the window
     // (the class window owns both). displayHeight sizes the screen font.
@@ -28,8 +28,6 @@ public:
 
     // Called when the window hides and the class window should get the focus.
     void SetFocusClass(std::function<void()> focusClass) { focusClass_ = std::move(focusClass); }
-    // Called whenever the enabled state of a menu command may have changed.
-    void SetMenuChanged(std::function<void()> menuChanged) { menuChanged_ = std::move(menuChanged); }
     // The parent the print job disables while it runs (may stay null).
     void SetPrintParent(platform::ChildHost* parent) { printParent_ = parent; }
 
@@ -38,12 +36,15 @@ public:
     const std::string& FileName() const { return fileName_; }
     bool Modified() const { return modified_; }
     bool Untitled() const { return untitled_; }
-    bool Visible() const { return visible_; }
+    bool Visible() const { return IsVisible(); }
 
-    // The grid window's menu commands (701 to 713); false for any other id.
-    bool Command(int id);
-    // Save is enabled only while the grid has changed; every other command always.
-    bool CommandEnabled(int id) const;
+    // The caption, menu 2 and placement its platform window is made with.
+    static platform::TopWindowAttributes Attributes();
+
+    // The grid window's menu commands (701 to 713).
+    void Command(int id) override;
+    // The close box: Close Grid.
+    void CloseBox() override;
 
     // Assignment Grid > New of the main menu, on a fresh window: shows it and
     // runs the column editing. Cancel hides it again.
@@ -70,7 +71,7 @@ public:
     bool KeyDown(platform::Key key) override;
 
 private:
-    void ShowWindow(bool visible);
+    void Reveal(bool visible);
     void SetFileName(const std::string& name);
     void SetFlags(bool modified, bool untitled);
     void Redraw();
@@ -83,10 +84,8 @@ private:
     std::string fileName_ = kUntitledGrid;
     bool modified_ = false;
     bool untitled_ = false;
-    bool visible_ = false;
     std::vector<TStart> groups_;
     std::function<void()> focusClass_;
-    std::function<void()> menuChanged_;
     platform::ChildHost* printParent_ = nullptr;
 };
 

@@ -123,6 +123,27 @@ const std::vector<MenuItem>& MenuResource(int id) {
     return none;
 }
 
+namespace {
+
+platform::MenuItem ToPlatform(const MenuItem& item) {
+    switch (item.kind) {
+        case MenuItem::Kind::Separator: return platform::MenuItem::Separator();
+        case MenuItem::Kind::Command: return platform::MenuItem::Command(item.id, item.label, HintString(item.id));
+        case MenuItem::Kind::Popup: break;
+    }
+    platform::Menu items;
+    for (const MenuItem& child : item.items) items.push_back(ToPlatform(child));
+    return platform::MenuItem::Popup(item.label, std::move(items));
+}
+
+}  // namespace
+
+platform::Menu PlatformMenu(int id) {
+    platform::Menu menu;
+    for (const MenuItem& item : MenuResource(id)) menu.push_back(ToPlatform(item));
+    return menu;
+}
+
 const std::vector<Accelerator>& AcceleratorTable(int id) {
     static const std::vector<Accelerator> table{
         {AccelKey::F3, false, cmd::kOpen},

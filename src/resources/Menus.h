@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Menu.h"
+
 namespace quorle::resources {
 
 inline constexpr int kMainMenu = 100;
@@ -76,6 +78,9 @@ struct MenuItem {
 
 // The top-level popups of a menu resource, left to right; empty for an unknown id.
 const std::vector<MenuItem>& MenuResource(int id);
+
+// A menu resource as the platform shows it, each command with its status hint.
+platform::Menu PlatformMenu(int id);
 
 enum class AccelKey { F3, F4, F5, X };
 

@@ -7,6 +7,7 @@
 #include "reports/ReportFixtures.h"
 #include "resources/GridDialogs.h"
 #include "resources/Menus.h"
+#include "support/FakeFrame.h"
 #include "support/FakeUi.h"
 #include "support/RecordingCanvas.h"
 #include "support/TempDir.h"
@@ -32,7 +33,7 @@ DialogScript AddColumn(std::string heading) {
 
 class GridWindowTest : public ::testing::Test {
 protected:
-    GridWindowTest() : record(PointsClass()), window(ui, record, 768), host(window) {
+    GridWindowTest() : record(PointsClass()), window(ui, record, 768), host(window, TAssignGridWindow::Attributes()) {
         AddStudents(record, 3);
         window.SetFocusClass([this] { ++classFocus; });
     }
@@ -52,26 +53,26 @@ protected:
     FakeUi ui;
     ClassRecord record;
     TAssignGridWindow window;
-    FakeWindowHost host;
+    FakeTopWindowHost host;
     int classFocus = 0;
 };
 
 TEST_F(GridWindowTest, NewShowsTheWindowAndLeavesAnUntitledChangedGrid) {
     NewWithColumn("Signed");
-    EXPECT_TRUE(host.shown);
+    EXPECT_TRUE(host.IsVisible());
     EXPECT_EQ(host.caption, "Untitled Assignment Grid");
     EXPECT_TRUE(window.Modified());
     EXPECT_TRUE(window.Untitled());
-    EXPECT_TRUE(window.CommandEnabled(cmd::kGridWindowSave));
+    EXPECT_TRUE(host.CommandEnabled(cmd::kGridWindowSave));
     ASSERT_EQ(window.Columns().size(), 1u);
     EXPECT_EQ(window.Columns()[0].heading.Str(), "Signed");
 
     // Cancel on a fresh window: empty, hidden, the class window gets the focus.
     TAssignGridWindow fresh(ui, record, 768);
-    FakeWindowHost freshHost(fresh);
+    FakeTopWindowHost freshHost(fresh, TAssignGridWindow::Attributes());
     fresh.SetFocusClass([this] { ++classFocus; });
     fresh.StartNew();
-    EXPECT_FALSE(freshHost.shown);
+    EXPECT_FALSE(freshHost.IsVisible());
     EXPECT_TRUE(fresh.Columns().empty());
     EXPECT_FALSE(fresh.Modified());
     EXPECT_EQ(classFocus, 1);
@@ -89,12 +90,12 @@ TEST_F(GridWindowTest, SaveOfAnUntitledGridAsksForANameAndWritesTheFile) {
     EXPECT_EQ(host.caption, dir.File("lab.col"));
     EXPECT_FALSE(window.Modified());
     EXPECT_FALSE(window.Untitled());
-    EXPECT_FALSE(window.CommandEnabled(cmd::kGridWindowSave));
+    EXPECT_FALSE(host.CommandEnabled(cmd::kGridWindowSave));
 
     // A column edit marks it changed again; Save now writes without asking.
     ui.dialogs.push_back(AddColumn("Back"));
     window.Command(cmd::kGridColumns);
-    EXPECT_TRUE(window.CommandEnabled(cmd::kGridWindowSave));
+    EXPECT_TRUE(host.CommandEnabled(cmd::kGridWindowSave));
     window.Command(cmd::kGridWindowSave);
     EXPECT_EQ(ui.fileDialogs.size(), 1u);
     EXPECT_EQ(ParseGridFile(dir.Read("lab.col"))->size(), 2u);
@@ -186,7 +187,7 @@ TEST_F(GridWindowTest, AChangedGridIsOfferedForSavingBeforeItMakesWay) {
         EXPECT_EQ(ui.boxes[0].text, "Untitled Assignment Grid has changed.  Save changes ?") << c.what;
         EXPECT_EQ(ui.boxes[0].buttons, Buttons::YesNoCancel);
         const bool stillSigned = window.Columns().size() == 1 && window.Columns()[0].heading.Str() == "Signed";
-        if (c.command == cmd::kGridClose) EXPECT_EQ(host.shown, !c.replaced) << c.what;
+        if (c.command == cmd::kGridClose) EXPECT_EQ(host.IsVisible(), !c.replaced) << c.what;
         else EXPECT_EQ(stillSigned, !c.replaced) << c.what;
     }
 }
@@ -202,7 +203,7 @@ TEST_F(GridWindowTest, YesSavesBeforeOpeningAndTheOpenedGridIsClean) {
     EXPECT_EQ(window.Columns(), TwoColumns());
     EXPECT_EQ(host.caption, dir.File("two.col"));
     EXPECT_FALSE(window.Modified());
-    EXPECT_FALSE(window.CommandEnabled(cmd::kGridWindowSave));
+    EXPECT_FALSE(host.CommandEnabled(cmd::kGridWindowSave));
 }
 
 TEST_F(GridWindowTest, DeleteGridAsksThenDeletesTheFileAndHides) {
@@ -212,13 +213,13 @@ TEST_F(GridWindowTest, DeleteGridAsksThenDeletesTheFileAndHides) {
     ui.answers = {Answer::No};
     window.Command(cmd::kGridDeleteGrid);
     EXPECT_TRUE(dir.Exists("two.col"));
-    EXPECT_TRUE(host.shown);
+    EXPECT_TRUE(host.IsVisible());
     ui.answers = {Answer::Yes};
     window.Command(cmd::kGridDeleteGrid);
     EXPECT_EQ(ui.boxes.back().caption, "Confirmation");
     EXPECT_EQ(ui.boxes.back().text, "Are you sure you want to delete this assignment grid?");
     EXPECT_FALSE(dir.Exists("two.col"));
-    EXPECT_FALSE(host.shown);
+    EXPECT_FALSE(host.IsVisible());
     EXPECT_EQ(classFocus, 1);
 }
 
@@ -245,7 +246,7 @@ TEST_F(GridWindowTest, AGridOpenedForAnotherClassShowsThatClassesStudents) {
     other.info.course = "Chemistry";
     AddStudent(other, "Zeller", "Zoe", "9");
     TAssignGridWindow otherWindow(ui, other, 768);
-    FakeWindowHost otherHost(otherWindow);
+    FakeTopWindowHost otherHost(otherWindow, TAssignGridWindow::Attributes());
     ui.fileNames.push_back(dir.File("two.col"));
     ASSERT_TRUE(otherWindow.StartOpen());
     const RecordingCanvas canvas = otherHost.Paint();
@@ -258,6 +259,7 @@ TEST_F(GridWindowTest, AGridOpenedForAnotherClassShowsThatClassesStudents) {
 TEST_F(GridWindowTest, PaintDrawsEveryGroupAndScrollsOverAllOfIt) {
     AddStudents(record, 38);  // 41 students: groups of 20 and 21
     window.Columns() = TwoColumns();
+    window.ShowWindow();
     const RecordingCanvas canvas = host.Paint();
     // Display 768 high: the font is 1152 / 60 = 19 high, a cell 9 x 19.
     constexpr int w = 9, h = 19;

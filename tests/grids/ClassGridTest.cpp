@@ -6,6 +6,7 @@
 
 #include "reports/ReportFixtures.h"
 #include "resources/GridDialogs.h"
+#include "support/FakeFrame.h"
 #include "support/FakeUi.h"
 #include "support/RecordingCanvas.h"
 #include "support/TempDir.h"
@@ -19,7 +20,7 @@ namespace r = resources;
 struct GridOfClass {
     GridOfClass() : record(PointsClass()), grid(ui, record, 768) {
         AddStudents(record, 2);
-        grid.SetWindowMaker([this](TAssignGridWindow& w) { hosts.push_back(std::make_unique<FakeWindowHost>(w)); });
+        grid.SetWindowMaker([this](TAssignGridWindow& w) { hosts.push_back(std::make_unique<FakeTopWindowHost>(w, TAssignGridWindow::Attributes())); });
         grid.SetFocusClass([this] { ++classFocus; });
     }
     // Main-menu New with one column typed, OK.
@@ -34,7 +35,7 @@ struct GridOfClass {
     FakeUi ui;
     ClassRecord record;
     TClassGrid grid;
-    std::vector<std::unique_ptr<FakeWindowHost>> hosts;
+    std::vector<std::unique_ptr<FakeTopWindowHost>> hosts;
     int classFocus = 0;
 };
 
@@ -67,7 +68,7 @@ TEST(ClassGrid, NewAndOpenOfferAChangedGridForSavingBeforeReplacingIt) {
         EXPECT_EQ(g.hosts.size(), c.replaced ? 2u : 1u) << c.what;
         const std::string heading = g.grid.Window()->Columns().at(0).heading.Str();
         EXPECT_EQ(heading, !c.replaced ? "Signed" : c.open ? "Essay" : "Fresh") << c.what;
-        EXPECT_TRUE(g.hosts.back()->shown) << c.what;
+        EXPECT_TRUE(g.hosts.back()->IsVisible()) << c.what;
     }
 }
 
