@@ -3,7 +3,7 @@
 // "import-students" and "new-period".
 #include <iosfwd>
 
-#include "app/PrintCommand.h"
+#include "app/CommandLinePrint.h"
 
 namespace quorle {
 // True when argv names a headless subcommand ("show", "chart", "print", "--help", "-h", "help").

@@ -9,7 +9,7 @@
 
 #include "platform/Ui.h"
 #include "record/ClassRecord.h"
-#include "reports/Printer.h"
+#include "reports/Printout.h"
 
 namespace quorle {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "classwin/ClassCommands.h"
+#include "classwin/ClassSaving.h"
 #include "classwin/ClassWindow.h"
 #include "classwin/GradingSystem.h"
 #include "classwin/RosterCommands.h"

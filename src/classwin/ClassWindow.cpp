@@ -1,12 +1,16 @@
 #include "classwin/ClassWindow.h"
 
-#include "classwin/ClassCommands.h"
+#include "classwin/ClassInfoDialog.h"
+#include "classwin/ClassSaving.h"
+#include "classwin/DisplayOptionsDialog.h"
 #include "classwin/EditCommands.h"
+#include "classwin/ExtraNamesDialog.h"
 #include "classwin/Panes.h"
 #include "classwin/RosterCommands.h"
 #include "grading/DisplayOptions.h"
+#include "platform/Text1252.h"
+#include "reports/PrintMenuCommands.h"
 #include "reports/ProgressCommands.h"
-#include "reports/ReportCommands.h"
 #include "resources/Menus.h"
 #include "grids/ClassGrid.h"
 #include "seating/ClassChart.h"
@@ -38,6 +42,12 @@ struct TDecoChild::Impl {
     // QUORLE.PRP or QUORLE.WRP at every print).
     ProgressOptions progressOptions{};
 };
+
+std::string ClassCaption(const ClassRecord& record) {
+    if (record.fileName.empty() && record.info.course.Empty() && record.info.period.Empty()) return "Untitled";
+    const std::string file = record.fileName.empty() ? "Untitled" : platform::Utf8ToCp1252Lossy(record.fileName);
+    return record.info.course.Str() + "       Period " + record.info.period.Str() + "  " + file;
+}
 
 TDecoChild::TDecoChild(platform::Frame& frame, platform::Ui& ui, ClassRecord record)
     : impl_(std::make_unique<Impl>(frame, ui, std::move(record))) {}

@@ -16,6 +16,11 @@ class TGradeWindow;
 class TClassChart;
 class TClassGrid;
 
+// The class window's caption: course title + "       Period " + period/time +
+// "  " + file name; "Untitled" for a class with none of them, and in place of
+// a missing file name.
+std::string ClassCaption(const ClassRecord& record);
+
 class TDecoChild : public platform::ChildWindow {
 public:
     TDecoChild(platform::Frame& frame, platform::Ui& ui, ClassRecord record);

@@ -1,6 +1,6 @@
 #include "classwin/GradingSystem.h"
 
-#include "classwin/ClassCommands.h"
+#include "classwin/ClassSaving.h"
 #include "grading/GradingDefaults.h"
 #include "record/ClassFile.h"
 #include "resources/GradingDialogs.h"

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "classwin/ClassCommands.h"
+#include "classwin/ClassSaving.h"
 #include "classwin/ClassWindow.h"
 #include "classwin/GradingSystem.h"
 #include "classwin/Panes.h"
@@ -11,6 +11,7 @@
 #include "platform/Text1252.h"
 #include "record/Alphabetize.h"
 #include "record/ClassFile.h"
+#include "record/FileNames.h"
 #include "record/RosterFile.h"
 #include "seating/ClassChart.h"
 #include "seating/SeatingChartFile.h"
@@ -26,12 +27,6 @@ namespace {
 bool FileExists(const std::string& path) {
     std::error_code ec;
     return std::filesystem::exists(std::filesystem::path(path), ec);
-}
-
-// STAND-IN until FileNames.h lands: whether two paths name the same file.
-bool SameFile(std::string_view a, std::string_view b) {
-    std::error_code ec;
-    return std::filesystem::equivalent(std::filesystem::path(a), std::filesystem::path(b), ec) && !ec;
 }
 
 platform::FileDialogOptions ClassFileDialog(const char* title) {

@@ -8,7 +8,10 @@
 #include "grids/GridFile.h"
 #include "platform/Ui.h"
 #include "record/ClassRecord.h"
-#include "reports/Printer.h"
+#include "reports/PageRecords.h"
+#include "reports/PrintJob.h"
+#include "reports/Printout.h"
+#include "reports/ReportFont.h"
 
 namespace quorle {
 

@@ -9,7 +9,8 @@
 #include "platform/Canvas.h"
 #include "platform/Ui.h"
 #include "record/ClassRecord.h"
-#include "reports/Printer.h"
+#include "reports/ClassHeader.h"
+#include "reports/PageRecords.h"
 
 namespace quorle {
 

@@ -8,4 +8,11 @@ std::string FillLabel(std::string_view label, std::string_view text) {
     return out;
 }
 
+std::string Dialog::LimitedText(const DialogHost& host, int id) const {
+    std::string text = host.Text(id);
+    if (const auto* c = resource_.Find(id); c && c->textLimit > 0 && text.size() > static_cast<std::size_t>(c->textLimit))
+        text.resize(static_cast<std::size_t>(c->textLimit));
+    return text;
+}
+
 }  // namespace quorle::platform

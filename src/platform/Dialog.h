@@ -108,6 +108,9 @@ public:
     const DialogResource& Resource() const { return resource_; }
     DialogResource& Resource() { return resource_; }
 
+    // The text of a control, cut to the control's limit in the resource.
+    std::string LimitedText(const DialogHost& host, int id) const;
+
     // Fills the controls when the dialog opens.
     virtual void SetupWindow(DialogHost&) {}
     // OK was pressed: check the entries and take them. False keeps the dialog open.

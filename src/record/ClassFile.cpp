@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "record/Binary.h"
+#include "record/FileNames.h"
 
 namespace quorle {
 namespace {
@@ -126,19 +127,10 @@ std::vector<unsigned char> SerializeClassFile(const ClassRecord& record) {
     return std::move(out.Bytes());
 }
 
-std::string ReplaceExtension(const std::string& name, const std::string& extension) {
-    std::filesystem::path path(name);
-    path.replace_extension(extension);
-    return path.string();
-}
-
-std::string NormalizeClassFileName(const std::string& name) {
-    if (name.empty()) return name;
-    return ReplaceExtension(name, ".gdr");
-}
+std::string NormalizeClassFileName(const std::string& name) { return EnsureExtension(name, kClassFileExtension); }
 
 std::string ShownClassName(const std::string& name) {
-    return std::filesystem::path(name).stem().string() + ".gdr";
+    return std::filesystem::path(NormalizeClassFileName(name)).filename().string();
 }
 
 bool WriteClassFile(ClassRecord& record, ModifiedFlag flag) {

@@ -10,6 +10,8 @@
 namespace quorle {
 
 inline constexpr const char* kMagic = "Quorle95";
+// The extension of class files, without its dot.
+inline constexpr const char* kClassFileExtension = "gdr";
 inline constexpr const char* kFileNotFound = "File cannot be found!";
 inline constexpr const char* kIncorrectFormat = "Incorrect file format";
 inline constexpr std::size_t kHeaderSize = 371;  // up to and including the row count
@@ -36,13 +38,12 @@ ClassRecord ParseClassFile(std::span<const unsigned char> bytes);
 // The bytes the writer puts on disk for a record.
 std::vector<unsigned char> SerializeClassFile(const ClassRecord& record);
 
-// drive + directory + base name + ".gdr", whatever extension the name had.
+// The name a class is written under: a name whose extension is "gdr" in any
+// case keeps it ("BIOLOGY.GDR" stays); any other extension, or none, becomes
+// ".gdr".
 std::string NormalizeClassFileName(const std::string& name);
 
-// The file beside a class file with another extension (".CHT" for its chart).
-std::string ReplaceExtension(const std::string& name, const std::string& extension);
-
-// Base name + ".gdr", without folder: the name the "has changed" prompt shows.
+// The written name without its folder: the name the "has changed" prompt shows.
 std::string ShownClassName(const std::string& name);
 
 enum class ModifiedFlag { Clear, Keep };

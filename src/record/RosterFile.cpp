@@ -8,33 +8,12 @@
 #include "record/Binary.h"
 #include "record/ClassFile.h"
 #include "record/DecimalText.h"
+#include "record/FileNames.h"
 
 namespace quorle {
 namespace {
 
 constexpr std::size_t kHeaderFieldsSize = kHeaderSize - 4;  // everything before the row count
-
-// STAND-IN until FileNames.h lands: the files of a folder whose extension is
-// ext in any case, sorted by name.
-std::vector<std::string> FilesWithExtension(std::string_view folder, std::string_view ext) {
-    namespace fs = std::filesystem;
-    std::vector<std::string> files;
-    std::error_code error;
-    for (fs::directory_iterator it(fs::path(folder), error), end; !error && it != end; it.increment(error)) {
-        std::string found = it->path().extension().string();
-        if (found.size() != ext.size() + 1) continue;
-        bool same = true;
-        for (std::size_t i = 0; i < ext.size(); ++i) {
-            const char a = found[i + 1];
-            const char b = ext[i];
-            const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-            same = same && lower(a) == lower(b);
-        }
-        if (same) files.push_back(it->path().string());
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
 
 }  // namespace
 

@@ -7,7 +7,9 @@
 
 #include "platform/Ui.h"
 #include "record/ClassRecord.h"
-#include "reports/Printer.h"
+#include "reports/PageRecords.h"
+#include "reports/Printout.h"
+#include "reports/ReportFont.h"
 #include "reports/RosterPrintout.h"
 
 namespace quorle {

@@ -10,7 +10,10 @@
 #include "platform/Dialog.h"
 #include "platform/Ui.h"
 #include "record/ClassRecord.h"
-#include "reports/Printer.h"
+#include "reports/ClassHeader.h"
+#include "reports/PageRecords.h"
+#include "reports/PrintJob.h"
+#include "reports/ReportFont.h"
 
 namespace quorle {
 

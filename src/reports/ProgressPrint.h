@@ -14,7 +14,10 @@
 #include "record/ClassRecord.h"
 #include "record/FixedText.h"
 #include "reports/GradesPrint.h"
-#include "reports/Printer.h"
+#include "reports/ClassHeader.h"
+#include "reports/PrintJob.h"
+#include "reports/Printout.h"
+#include "reports/ReportFont.h"
 #include "reports/ProgressTemplate.h"
 
 namespace quorle {

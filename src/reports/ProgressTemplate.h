@@ -12,7 +12,7 @@
 
 #include "platform/Canvas.h"
 #include "record/FixedText.h"
-#include "reports/Printer.h"
+#include "reports/ReportFont.h"
 
 namespace quorle {
 

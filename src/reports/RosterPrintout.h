@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "record/ClassRecord.h"
-#include "reports/Printer.h"
+#include "reports/PageRecords.h"
+#include "reports/Printout.h"
 
 namespace quorle {
 

@@ -10,7 +10,8 @@
 #include "platform/Dialog.h"
 #include "platform/Ui.h"
 #include "record/ClassRecord.h"
-#include "reports/Printer.h"
+#include "reports/PageRecords.h"
+#include "reports/ReportFont.h"
 #include "reports/RosterPrintout.h"
 
 namespace quorle {

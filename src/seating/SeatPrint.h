@@ -6,7 +6,8 @@
 
 #include "platform/Canvas.h"
 #include "record/ClassRecord.h"
-#include "reports/Printer.h"
+#include "reports/Printout.h"
+#include "reports/ReportFont.h"
 #include "seating/SeatingChart.h"
 
 namespace quorle {

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "platform/Text1252.h"
-#include "reports/Printer.h"
+#include "reports/PrintJob.h"
 #include "resources/SeatingMenu.h"
 #include "seating/ChartPicture.h"
 #include "seating/SeatDialogs.h"

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "app/PrintCommand.h"
+#include "app/CommandLinePrint.h"
 #include "record/ClassFile.h"
 #include "reports/ReportFixtures.h"
 #include "support/TempDir.h"

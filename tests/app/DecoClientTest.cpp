@@ -60,7 +60,7 @@ TEST_F(DecoClientTest, OpenAsksForAClassFileThatMustExist) {
     ASSERT_EQ(ui.fileDialogs.size(), 1u);
     const auto& call = ui.fileDialogs[0];
     EXPECT_FALSE(call.save);
-    EXPECT_EQ(call.options.filter, "Class Files (*.gdr)|*.gdr|");
+    EXPECT_EQ(call.options.filter, "Class Files (*.gdr)|*.gdr;*.GDR|");
     EXPECT_EQ(call.options.defaultExtension, "gdr");
     EXPECT_TRUE(call.options.fileMustExist);
     EXPECT_TRUE(call.options.pathMustExist);

@@ -5,7 +5,11 @@
 #include <filesystem>
 
 #include "ClassFixture.h"
-#include "classwin/ClassCommands.h"
+#include "classwin/ClassInfoDialog.h"
+#include "classwin/ClassSaving.h"
+#include "classwin/ClassWindow.h"
+#include "classwin/DisplayOptionsDialog.h"
+#include "classwin/ExtraNamesDialog.h"
 #include "grading/DisplayOptions.h"
 #include "record/ClassFile.h"
 #include "reports/ReportFixtures.h"
@@ -37,7 +41,7 @@ TEST_F(ClassWindowFileTest, SaveAsToANewNameWritesDeletesTheChartThereAndRecapti
     EXPECT_TRUE(Ui().boxes.empty());
     EXPECT_EQ(Ui().fileDialogs.size(), 1u);
     EXPECT_TRUE(Ui().fileDialogs[0].save);
-    EXPECT_EQ(Ui().fileDialogs[0].options.filter, "Class Files (*.gdr)|*.gdr|");
+    EXPECT_EQ(Ui().fileDialogs[0].options.filter, "Class Files (*.gdr)|*.gdr;*.GDR|");
     EXPECT_EQ(Ui().fileDialogs[0].options.defaultExtension, "gdr");
     EXPECT_FALSE(dir.Exists("new.CHT"));
     EXPECT_EQ(dir.Read("new.gdr"), SerializeClassFile(Rec()));
@@ -57,6 +61,9 @@ TEST_F(ClassWindowFileTest, SaveAsThatCannotWriteKeepsTheChartThere) {
     ASSERT_EQ(Ui().boxes.size(), 2u);
     EXPECT_EQ(Ui().boxes[1].text, "File cannot be found!");
     EXPECT_EQ(dir.Read("taken.CHT"), kChart);
+    // The class keeps the name it has, and so does its caption.
+    EXPECT_TRUE(Rec().fileName.empty());
+    EXPECT_EQ(f->Host().caption, "Algebra       Period 3  Untitled");
 }
 
 TEST_F(ClassWindowFileTest, SaveAsOverExistingFileAsksAndNoAsksForAnotherName) {
@@ -122,6 +129,69 @@ TEST_F(ClassWindowFileTest, SaveAsItsOwnNameKeepsItsChartAndOtherExtensionsBecom
     Ui().answers = {Answer::Cancel};
     EXPECT_FALSE(f->child->SaveAs());
     EXPECT_EQ(Ui().boxes.back().caption, "File exists");
+}
+
+// An upper-case class file is the file that changes: no second file beside it.
+TEST_F(ClassWindowFileTest, UpperCaseClassFileOpenedChangedAndSavedIsTheFileThatChanges) {
+    ClassRecord r = SmallClass();
+    r.fileName = dir.File("BIOLOGY.GDR");
+    ASSERT_TRUE(WriteClassFile(r));
+    const auto before = dir.Read("BIOLOGY.GDR");
+    Open(ReadClassFile(dir.File("BIOLOGY.GDR")));
+    Rec().info.instructor = "Jones";
+    Rec().modified = true;
+
+    EXPECT_TRUE(f->child->Save());
+    EXPECT_EQ(Ui().boxes.size(), 0u);
+    EXPECT_NE(dir.Read("BIOLOGY.GDR"), before);
+    EXPECT_EQ(ReadClassFile(dir.File("BIOLOGY.GDR")).info.instructor.Str(), "Jones");
+    // The "has changed" prompt and the caption name the file that is written.
+    Rec().modified = true;
+    Ui().answers = {Answer::Yes};
+    EXPECT_TRUE(f->child->CanClose());
+    EXPECT_EQ(Ui().boxes.at(0).text, std::string("BIOLOGY.GDR") + kChangedSuffix);
+    EXPECT_EQ(f->Host().caption, "Algebra       Period 3  " + dir.File("BIOLOGY.GDR"));
+    // Save As onto it asks before overwriting it, under its own name.
+    Ui().fileNames = {dir.File("BIOLOGY.GDR")};
+    Ui().answers = {Answer::Cancel};
+    EXPECT_FALSE(f->child->SaveAs());
+    EXPECT_EQ(Ui().boxes.back().caption, "File exists");
+
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) files.push_back(entry.path().filename().string());
+    EXPECT_EQ(files, std::vector<std::string>{"BIOLOGY.GDR"});
+}
+
+// Save As onto the class's own file by another path is a save: its chart
+// (found in any case of its extension) stays.
+TEST_F(ClassWindowFileTest, SaveAsOntoItselfByAnotherPathKeepsTheChart) {
+    std::filesystem::create_symlink(dir.File("own.gdr"), dir.File("link.gdr"));
+    const std::filesystem::path saved = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path());
+    const struct {
+        const char* opened;
+        std::string chosen;
+        const char* chart;
+    } cases[] = {
+        {"own.gdr", dir.File("own.gdr"), "own.CHT"},
+        {"own.gdr", dir.File("sub/../own.gdr"), "own.cht"},
+        {"own.gdr", "link.gdr", "own.CHT"},
+        {"link.gdr", "own.gdr", "own.cht"},
+    };
+    std::filesystem::create_directory(dir.File("sub"));
+    for (const auto& c : cases) {
+        ClassRecord r = SmallClass();
+        r.fileName = c.opened;
+        ASSERT_TRUE(WriteClassFile(r));
+        dir.Write(c.chart, kChart);
+        Open(std::move(r));
+        Ui().fileNames = {c.chosen};
+        Ui().answers = {Answer::Yes};
+        EXPECT_TRUE(f->child->SaveAs()) << c.chosen;
+        EXPECT_EQ(dir.Read(c.chart), kChart) << c.opened << " saved as " << c.chosen;
+        std::filesystem::remove(dir.File(c.chart));
+    }
+    std::filesystem::current_path(saved);
 }
 
 TEST_F(ClassWindowFileTest, SaveWritesANamedClassWithoutAskingAndAFailureWarns) {
@@ -375,39 +445,6 @@ TEST_F(ClassWindowFileTest, CommandsOnAnUntitledClassMarkItChangedWithoutAWarnin
     EXPECT_TRUE(Rec().modified);
     EXPECT_EQ(f->Host().caption, "Chemistry       Period 3  Untitled");
     EXPECT_TRUE(dir.Exists("QUORLE.OPT"));
-}
-
-TEST(FillLabel, ReplacesTheMarkerAndNeverFormats) {
-    EXPECT_EQ(platform::FillLabel("%s Average", "Lab2"), "Lab2 Average");
-    EXPECT_EQ(platform::FillLabel("%s", "%d%n"), "%d%n");
-    EXPECT_EQ(platform::FillLabel("No marker", "x"), "No marker");
-}
-
-TEST(DisplayOptionsFile, RoundTripsAndRefusesShortFiles) {
-    TempDir dir;
-    DisplayFlags flags{};
-    for (int i = 0; i < kDisplayFlagCount; ++i) flags[i] = i % 3 == 0 ? 0 : 1;
-    ASSERT_TRUE(WriteDisplayOptions(dir.File("QUORLE.OPT"), flags));
-    auto bytes = dir.Read("QUORLE.OPT");
-    ASSERT_EQ(bytes.size(), 88u);
-    EXPECT_EQ(bytes[4], 1);
-    EXPECT_EQ(bytes[5], 0);
-    DisplayFlags read{};
-    read.fill(7);
-    EXPECT_TRUE(ReadDisplayOptions(dir.File("QUORLE.OPT"), read));
-    EXPECT_EQ(read, flags);
-
-    bytes.pop_back();
-    dir.Write("short.OPT", bytes);
-    DisplayFlags kept{};
-    kept.fill(7);
-    EXPECT_FALSE(ReadDisplayOptions(dir.File("short.OPT"), kept));
-    EXPECT_EQ(kept[0], 7);
-    EXPECT_FALSE(ReadDisplayOptions(dir.File("none.OPT"), kept));
-    EXPECT_FALSE(WriteDisplayOptions(dir.File("none/QUORLE.OPT"), flags));
-    EXPECT_EQ(DisplayOptionsPath(""), "QUORLE.OPT");
-    EXPECT_EQ(DisplayOptionsPath("/p/"), "/p/QUORLE.OPT");
-    EXPECT_EQ(DisplayOptionsPath("/p"), "/p/QUORLE.OPT");
 }
 
 }  // namespace

@@ -255,6 +255,7 @@ TEST(QtDialogHostTest, TextsAreWindows1252) {
 TEST(QtUiTest, ConvertsFiltersAndFindsTheProgramDirectory) {
     App();
     EXPECT_EQ(ConvertFilter("Class Files (*.gdr)|*.gdr|"), QStringList{"Class Files (*.gdr)"});
+    EXPECT_EQ(ConvertFilter("Class Files (*.gdr)|*.gdr;*.GDR|"), QStringList{"Class Files (*.gdr *.GDR)"});
     EXPECT_EQ(ConvertFilter("Grids|*.col|All files|*.*|"), (QStringList{"Grids (*.col)", "All files (*.*)"}));
     testing::TempDir dir;
     EXPECT_EQ(platform::FindProgramDirectory(), dir.Path());

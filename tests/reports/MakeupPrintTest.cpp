@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "reports/ReportCommands.h"
+#include "reports/PrintMenuCommands.h"
 #include "reports/ReportFixtures.h"
 
 namespace quorle::testing {

@@ -26,10 +26,15 @@ QStringList ConvertFilter(const std::string& filter) {
         QString pattern = parts[i + 1].trimmed();
         if (description.isEmpty() && pattern.isEmpty()) continue;
         pattern.replace(';', ' ');
-        if (description.contains('(' + pattern + ')') || pattern.isEmpty())
+        if (description.contains('(' + pattern + ')') || pattern.isEmpty()) {
             out << description;
-        else
-            out << QString("%1 (%2)").arg(description, pattern);
+            continue;
+        }
+        // "Class Files (*.gdr)" over "*.gdr;*.GDR" shows every pattern it matches.
+        QString name = description;
+        if (const qsizetype open = name.lastIndexOf('('); open > 0 && name.endsWith(')'))
+            name = name.left(open).trimmed();
+        out << QString("%1 (%2)").arg(name, pattern);
     }
     return out;
 }

@@ -1,4 +1,4 @@
-#include "app/PrintCommand.h"
+#include "app/CommandLinePrint.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 namespace quorle::testing {
 namespace {
 
-class PrintCommandTest : public ::testing::Test {
+class CommandLinePrintTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ClassRecord record = PointsClass();
@@ -59,14 +59,14 @@ protected:
     std::ostringstream out, err;
 };
 
-TEST_F(PrintCommandTest, HelpListsTheColumnNames) {
+TEST_F(CommandLinePrintTest, HelpListsTheColumnNames) {
     EXPECT_EQ(Run({"--help"}), 0);
     for (const char* name : {"last", "first", "id", "tests", "extra2", "test-avg", "lab-pts", "total", "possible",
                              "--rank", "--current", "--last-test", "--last-quiz", "--page-size"})
         EXPECT_NE(out.str().find(name), std::string::npos) << name;
 }
 
-TEST_F(PrintCommandTest, BadArgumentsGiveUsageAndStatusTwo) {
+TEST_F(CommandLinePrintTest, BadArgumentsGiveUsageAndStatusTwo) {
     const std::vector<std::vector<std::string>> cases = {
         {},
         {"report", classFile, "-o", "x.pdf"},
@@ -89,7 +89,7 @@ TEST_F(PrintCommandTest, BadArgumentsGiveUsageAndStatusTwo) {
     }
 }
 
-TEST_F(PrintCommandTest, MissingOrDamagedClassFileIsStatusOne) {
+TEST_F(CommandLinePrintTest, MissingOrDamagedClassFileIsStatusOne) {
     EXPECT_EQ(Run({"grades", dir.File("none.gdr"), "-o", dir.File("x.pdf")}), 1);
     EXPECT_NE(err.str().find("File cannot be found!"), std::string::npos);
     dir.Write("bad.gdr", {'n', 'o', 't', ' ', 'a', ' ', 'c', 'l', 'a', 's', 's'});
@@ -98,7 +98,7 @@ TEST_F(PrintCommandTest, MissingOrDamagedClassFileIsStatusOne) {
     EXPECT_TRUE(device.pages.empty());
 }
 
-TEST_F(PrintCommandTest, GradesTakeTheSavedOptionsWithoutRewritingThem) {
+TEST_F(CommandLinePrintTest, GradesTakeTheSavedOptionsWithoutRewritingThem) {
     PrintOptions saved = DefaultPrintOptions();
     saved[kPrintLastName] = 1;
     saved[kPrintGradesFirst + kTests] = 1;
@@ -121,7 +121,7 @@ TEST_F(PrintCommandTest, GradesTakeTheSavedOptionsWithoutRewritingThem) {
     EXPECT_EQ(sizes, std::vector<std::string>{""});
 }
 
-TEST_F(PrintCommandTest, ColumnsRankAndLastScoresOverrideTheSavedChoice) {
+TEST_F(CommandLinePrintTest, ColumnsRankAndLastScoresOverrideTheSavedChoice) {
     EXPECT_EQ(Run({"grades", classFile, "-o", dir.File("out.pdf"), "--columns", "first, id,total", "--rank",
                    "--last-quiz", "--page-size=a4"}),
               0)
@@ -140,7 +140,7 @@ TEST_F(PrintCommandTest, ColumnsRankAndLastScoresOverrideTheSavedChoice) {
     EXPECT_LT(bob, ann);
 }
 
-TEST_F(PrintCommandTest, AllColumnsGoWide) {
+TEST_F(CommandLinePrintTest, AllColumnsGoWide) {
     EXPECT_EQ(Run({"grades", classFile, "-o", dir.File("out.pdf"), "--columns", "all", "--last-test"}), 0);
     // Three headings lines of "Last Name": the Possible Points row and both students.
     int blocks = 0;
@@ -148,7 +148,7 @@ TEST_F(PrintCommandTest, AllColumnsGoWide) {
     EXPECT_EQ(blocks, 3);
 }
 
-TEST_F(PrintCommandTest, MakeupReportListsTheZeros) {
+TEST_F(CommandLinePrintTest, MakeupReportListsTheZeros) {
     EXPECT_EQ(Run({"makeup", classFile, "--output", dir.File("out.pdf"), "--page-size", "Letter"}), 0) << err.str();
     EXPECT_TRUE(Printed("    Makeup work for Course: Biology       Instructor: Ms. Gray"));
     EXPECT_TRUE(Printed("All work completed!"));
@@ -156,7 +156,7 @@ TEST_F(PrintCommandTest, MakeupReportListsTheZeros) {
     EXPECT_EQ(sizes, std::vector<std::string>{"Letter"});
 }
 
-TEST_F(PrintCommandTest, FailedDeviceIsStatusOneWithTheMessage) {
+TEST_F(CommandLinePrintTest, FailedDeviceIsStatusOneWithTheMessage) {
     device.startDocResult = platform::kSpoolOutOfDisk;
     EXPECT_EQ(Run({"makeup", classFile, "-o", dir.File("out.pdf")}), 1);
     EXPECT_NE(err.str().find("not printed. Out of disk space."), std::string::npos) << err.str();
@@ -167,7 +167,7 @@ TEST_F(PrintCommandTest, FailedDeviceIsStatusOneWithTheMessage) {
     EXPECT_NE(err.str().find("Printer error"), std::string::npos);
 }
 
-TEST_F(PrintCommandTest, GridPrintsTheClassUnderTheGridsColumns) {
+TEST_F(CommandLinePrintTest, GridPrintsTheClassUnderTheGridsColumns) {
     ASSERT_TRUE(WriteGridFile(dir.File("lab.COL"), {TColumn{FixedText<80>("Signed"), 6}}));
     EXPECT_EQ(Run({"grid", dir.File("lab.COL"), classFile, "-o", dir.File("out.pdf"), "--page-size", "A4"}), 0)
         << err.str();
@@ -194,7 +194,7 @@ TEST_F(PrintCommandTest, GridPrintsTheClassUnderTheGridsColumns) {
     }
 }
 
-TEST_F(PrintCommandTest, LetterOptionsThatDoNotFitAreUsageErrors) {
+TEST_F(CommandLinePrintTest, LetterOptionsThatDoNotFitAreUsageErrors) {
     dir.Write("quorle.prg", {'x'});
     const std::vector<std::vector<std::string>> cases = {
         {"progress", classFile, "-o", "x.pdf", "--level", "70"},
@@ -213,7 +213,7 @@ TEST_F(PrintCommandTest, LetterOptionsThatDoNotFitAreUsageErrors) {
     }
 }
 
-TEST_F(PrintCommandTest, ProgressReportsForTheListedStudents) {
+TEST_F(CommandLinePrintTest, ProgressReportsForTheListedStudents) {
     dir.Write("quorle.prg", {'{', 'l', 'a', 's', 't', 'n', 'a', 'm', 'e', '}', '\n', '{', 'g', 'r', 'a', 'd', 'e', 's', '}',
                              '{', 'x', '}'});
     EXPECT_EQ(Run({"progress", classFile, "-o", dir.File("out.pdf"), "--students", "2", "--columns", "tests"}), 0)
@@ -227,7 +227,7 @@ TEST_F(PrintCommandTest, ProgressReportsForTheListedStudents) {
     EXPECT_NE(out.str().find("1 page"), std::string::npos);
 }
 
-TEST_F(PrintCommandTest, WarningNoticesTakeTheLevelOfQuorleLowOrTheirOwn) {
+TEST_F(CommandLinePrintTest, WarningNoticesTakeTheLevelOfQuorleLowOrTheirOwn) {
     dir.Write("quorle.wrn", {'{', 'f', 'i', 'r', 's', 't', 'n', 'a', 'm', 'e', '}'});
     EXPECT_EQ(Run({"warning", classFile, "-o", dir.File("out.pdf")}), 1);
     EXPECT_NE(err.str().find("Unable to open quorle.low"), std::string::npos);

@@ -1,8 +1,8 @@
-#include "reports/Printer.h"
+#include "reports/PrintJob.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
-#include <cstdlib>
 
 namespace quorle {
 
@@ -160,129 +160,6 @@ bool TMyPrinter::RunPrintJob(platform::Ui& ui, platform::ChildHost* parent, TPri
     device.reset();
     if (error_ < 0 && (error_ & kSpoolNotReported) != 0) ReportError(ui, printout);
     return error_ > 0;
-}
-
-int MulDiv(int number, int numerator, int denominator) {
-    if (denominator == 0) return -1;
-    const std::int64_t product = static_cast<std::int64_t>(number) * numerator;
-    const std::int64_t half = std::llabs(denominator) / 2;
-    std::int64_t result = 0;
-    if ((product < 0) != (denominator < 0))
-        result = (product - (product < 0 ? half : -half)) / denominator;
-    else
-        result = (product + (product < 0 ? -half : half)) / denominator;
-    return static_cast<int>(std::clamp<std::int64_t>(result, INT_MIN, INT_MAX));
-}
-
-platform::FontSpec ReportFont(int pageHeight, int linesPerPage) {
-    platform::FontSpec font;
-    font.face = "Courier New";
-    font.height = -MulDiv(1, pageHeight, linesPerPage);
-    font.weight = 400;
-    font.fixedPitch = true;
-    return font;
-}
-
-platform::FontSpec SelectReportFont(platform::Canvas& device, platform::Size page, int linesPerPage,
-                                    int widestLineChars) {
-    platform::FontSpec font = ReportFont(page.cy, linesPerPage);
-    device.SelectFont(font);
-    const long long ten = device.TextExtent("XXXXXXXXXX").cx;
-    const long long needed = ten * widestLineChars / 10;
-    if (ten > 0 && page.cx > 0 && needed > page.cx) {
-        const long long height = -static_cast<long long>(font.height);
-        font.height = -static_cast<int>(std::max<long long>(1, height * page.cx / needed));
-        device.SelectFont(font);
-    }
-    return font;
-}
-
-ReportUnits MeasureUnits(platform::Canvas& canvas) {
-    ReportUnits units;
-    units.ten = canvas.TextExtent("XXXXXXXXXX").cx;
-    units.fifteen = canvas.TextExtent("XXXXXXXXXXXXXXX").cx;
-    units.line = canvas.TextExtent("X").cy;
-    return units;
-}
-
-std::string FormatDate(const platform::Date& date) {
-    return std::to_string(date.month) + "/" + std::to_string(date.day) + "/" + std::to_string(date.year);
-}
-
-void PrintPageNumber(platform::Canvas& canvas, int page) {
-    if (page > 1) canvas.TextOut(20, 10, "Page " + std::to_string(page));
-}
-
-int PrintClassHeader(platform::Canvas& canvas, const ReportUnits& units, std::string_view prefix,
-                     const ClassInfo& info, const platform::Date& today) {
-    int y = 5 * units.line;
-    std::string line(prefix);
-    line += "Course: ";
-    line += info.course.View();
-    line += "       Instructor: ";
-    line += info.instructor.View();
-    canvas.TextOut(units.ten, y, line);
-
-    y += 2 * units.line;
-    std::string period = "Period: ";
-    period += info.period.View();
-    canvas.TextOut(units.ten, y, period);
-    canvas.TextOut(canvas.TextExtent(period).cx + 2 * units.ten, y, FormatDate(today));
-    return y + 2 * units.line;
-}
-
-std::vector<TStart> BuildPageRecords(const std::vector<int>& lineCosts, int budget) {
-    std::vector<TStart> pages;
-    TStart current{1, 0};
-    int count = 0;
-    const int rows = static_cast<int>(lineCosts.size());
-    for (int i = 1; i <= rows; ++i) {
-        const int cost = lineCosts[static_cast<std::size_t>(i - 1)];
-        count += cost;
-        // A row that alone reaches the budget stays on the page it starts
-        // rather than leaving an empty page before it.
-        if (count >= budget && i > current.first) {
-            current.last = i - 1;
-            pages.push_back(current);
-            current = TStart{i, 0};
-            count = cost;
-        }
-    }
-    current.last = rows;
-    pages.push_back(current);
-    return pages;
-}
-
-void TCountedPrintout::AttachDevice(platform::PrintDevice& device, platform::Size pageSize) {
-    TPrintout::AttachDevice(device, pageSize);
-    pageCounter_ = printer_.Setup().fromPage;
-}
-
-void TCountedPrintout::GetPageRange(int& minPage, int& maxPage, int& selFrom, int& selTo) {
-    minPage = 1;
-    maxPage = PageCount();
-    selFrom = 1;
-    selTo = PageCount();
-    printer_.Setup().fromPage = 1;
-    printer_.Setup().toPage = PageCount();
-}
-
-void TCountedPrintout::BeginCopy(int fromPage, int, unsigned) {
-    // Every copy starts again at the first page of the range.
-    pageCounter_ = fromPage;
-}
-
-// A range the dialog let run past the report ends with the report's last page.
-bool TCountedPrintout::PageExists(int) {
-    return pageCounter_ <= printer_.Setup().toPage && pageCounter_ <= PageCount();
-}
-
-void TCountedPrintout::RenderPage(int, const platform::Rect&, unsigned) {
-    if (device_ == nullptr || pageCounter_ < 1 || pageCounter_ > PageCount()) return;
-    if (pageSize_.cx > 0 && pageSize_.cy > 0)
-        PrintPage(*device_, pages_[static_cast<std::size_t>(pageCounter_ - 1)],
-                  pageCounter_ == std::min(printer_.Setup().toPage, PageCount()));
-    ++pageCounter_;
 }
 
 }  // namespace quorle

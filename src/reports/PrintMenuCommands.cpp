@@ -1,4 +1,4 @@
-#include "reports/ReportCommands.h"
+#include "reports/PrintMenuCommands.h"
 
 #include "reports/ClassListsPrint.h"
 #include "reports/MakeupPrint.h"

@@ -1,4 +1,4 @@
-#include "app/PrintCommand.h"
+#include "app/CommandLinePrint.h"
 
 #include "app/CommandLineForms.h"
 #include "app/HeadlessUi.h"

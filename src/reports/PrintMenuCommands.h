@@ -1,5 +1,5 @@
 #pragma once
-// The Print menu's report commands of a class window.
+// The class window's File > Print menu commands: one per report.
 #include "platform/Frame.h"
 #include "platform/Ui.h"
 #include "record/ClassRecord.h"

@@ -1,4 +1,4 @@
-#include "reports/Printer.h"
+#include "reports/PrintJob.h"
 
 #include <gtest/gtest.h>
 

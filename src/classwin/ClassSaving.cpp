@@ -1,0 +1,98 @@
+#include "classwin/ClassSaving.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/Text1252.h"
+#include "record/FileNames.h"
+#include "seating/SeatingChartFile.h"
+
+namespace quorle {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+namespace {
+
+bool FileExists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(std::filesystem::path(path), ec);
+}
+
+void DeleteIfExists(const std::string& path) {
+    std::error_code ec;
+    std::filesystem::remove(std::filesystem::path(path), ec);
+}
+
+}  // namespace
+
+bool WriteClass(platform::Ui& ui, ClassRecord& record, ModifiedFlag flag) {
+    if (!record.fileName.empty() && WriteClassFile(record, flag)) return true;
+    ui.MessageBox("Warning", kFileNotFound, Buttons::Ok, Icon::Exclamation);
+    return false;
+}
+
+std::optional<std::string> SaveAsDialog(platform::Ui& ui) {
+    platform::FileDialogOptions options;
+    options.title = "Save As";
+    options.filter = kClassFileFilter;
+    options.defaultExtension = kClassFileExtension;
+    for (;;) {
+        const auto chosen = ui.SaveFileName(options);
+        if (!chosen || chosen->empty()) return std::nullopt;
+        // The name the class is written under is the file that would be
+        // overwritten.
+        std::string name = NormalizeClassFileName(*chosen);
+        if (FileExists(name)) {
+            const Answer a = ui.MessageBox("File exists", "File already exists.  Overwrite ?", Buttons::YesNoCancel,
+                                           Icon::Question);
+            if (a == Answer::No) continue;
+            if (a == Answer::Cancel) return std::nullopt;
+        }
+        return name;
+    }
+}
+
+bool SaveClassAs(platform::Ui& ui, ClassRecord& record, const std::function<void()>& nameChanged) {
+    const auto chosen = SaveAsDialog(ui);
+    if (!chosen) return false;
+    const std::string previous = record.fileName;
+    // Whether the chosen file is the class's own, asked before it is written
+    // (a file that does not exist yet is nobody's).
+    const bool ownFile = !previous.empty() && SameFile(*chosen, NormalizeClassFileName(previous));
+    record.fileName = *chosen;
+    if (!WriteClass(ui, record, ModifiedFlag::Clear)) {
+        record.fileName = previous;
+        return false;
+    }
+    if (nameChanged) nameChanged();
+    // A chart left beside the chosen name belonged to the class just
+    // overwritten; it goes only once this class is safely written. This
+    // class's own chart stays.
+    if (!ownFile) DeleteIfExists(ChartPath(record.fileName));
+    return true;
+}
+
+bool ConfirmClose(platform::Ui& ui, ClassRecord& record, const std::function<void()>& nameChanged) {
+    if (!record.modified) return true;
+    std::string shown = "Untitled";
+    if (!record.fileName.empty()) {
+        const std::string normalized = NormalizeClassFileName(record.fileName);
+        if (normalized != record.fileName) {
+            record.fileName = normalized;
+            if (nameChanged) nameChanged();
+        }
+        shown = platform::Utf8ToCp1252Lossy(ShownClassName(record.fileName));
+    }
+    const Answer a = ui.MessageBox("File has changed", shown + " has changed. Do you want to save changes ?",
+                                   Buttons::YesNoCancel, Icon::Question);
+    if (a == Answer::Cancel) return false;
+    if (a == Answer::No) return true;
+    if (record.fileName.empty()) return SaveClassAs(ui, record, nameChanged);
+    // A failed write has shown its warning; the window stays open so that the
+    // teacher can save elsewhere instead of losing the changes.
+    return WriteClass(ui, record, ModifiedFlag::Clear);
+}
+
+}  // namespace quorle
