@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "classwin/ClassInfoDialog.h"
 #include "classwin/ClassSaving.h"
 #include "classwin/ClassWindow.h"
 #include "classwin/GradingSystem.h"

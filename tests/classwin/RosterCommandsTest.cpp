@@ -163,7 +163,7 @@ TEST(NewGradingPeriod, AsksBeforeReplacingAFileAndCopiesTheChart) {
                                                           "File already exists.  Overwrite ?"}));
     ASSERT_EQ(f.ui.fileDialogs.size(), 3u);
     EXPECT_EQ(f.ui.fileDialogs[0].options.title, "New Grading Period File Name");
-    EXPECT_EQ(f.ui.fileDialogs[0].options.filter, "Class Files (*.gdr)|*.gdr|");
+    EXPECT_EQ(f.ui.fileDialogs[0].options.filter, "Class Files (*.gdr)|*.gdr;*.GDR|");
     EXPECT_EQ(dir.Read("spring.gdr"), SerializeClassFile(NewGradingPeriodRecord(record)));
     EXPECT_EQ(dir.Read("fall.gdr"), before);
     EXPECT_EQ(dir.Read("spring.CHT"), dir.Read("fall.CHT"));
