@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "record/Binary.h"
-#include "seating/ChartFileNames.h"
+#include "record/FileNames.h"
 
 namespace quorle {
 namespace {
@@ -13,7 +13,7 @@ constexpr std::size_t kMaxChartBytes = 64 * 1024;
 
 }  // namespace
 
-std::string ChartPath(const std::string& classPath) { return ChartSiblingPath(classPath, kChartExtension); }
+std::string ChartPath(const std::string& classPath) { return SiblingPath(classPath, kChartExtension); }
 
 bool ChartExists(const std::string& classPath) {
     if (classPath.empty()) return false;

@@ -3,7 +3,7 @@
 
 #include <sstream>
 
-#include "app/PrintCommand.h"
+#include "app/CommandLinePrint.h"
 #include "record/ClassFile.h"
 #include "reports/ReportFixtures.h"
 #include "seating/ChartPicture.h"
