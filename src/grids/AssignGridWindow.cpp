@@ -232,8 +232,8 @@ void TAssignGridWindow::Paint(platform::Canvas& canvas, const platform::Rect&) {
     groups_ = StudentGroups(record_.RowCount());
     canvas.SelectFont(ScreenGridFont(displayHeight_));
     canvas.SetBackgroundTransparent(true);
-    const platform::Size cell = canvas.TextExtent("X");
-    const int w = std::max(1, cell.cx), h = std::max(1, cell.cy);
+    const platform::Size cell = GridCellSize(canvas);
+    const int w = cell.cx, h = cell.cy;
     const GridSheet sheet{columns_, record_.roster, record_.info.course.View(), record_.info.period.View(),
                           ui_.Today()};
     GridDrawer drawer(canvas, sheet, w, h);

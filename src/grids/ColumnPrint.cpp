@@ -30,7 +30,7 @@ void TColumnPrint::RenderPage(int page, const platform::Rect&, unsigned) {
     // A grid wider than the paper is set in a font just small enough to fit.
     SelectReportFont(*device_, pageSize_, kGridLinesPerPage, GridSheetWidthCells(sheet));
     device_->SetBackgroundTransparent(true);
-    const platform::Size cell = device_->TextExtent("X");
+    const platform::Size cell = GridCellSize(*device_);
     GridDrawer(*device_, sheet, cell.cx, cell.cy).DrawGroup(groups_[static_cast<std::size_t>(page - 1)], 0);
     device_->RestoreFont();
 }

@@ -40,6 +40,7 @@ void TEditGridDialog::ListHeadings(platform::DialogHost& host) const {
 void TEditGridDialog::Select(platform::DialogHost& host, int index) {
     if (index < 0 || index >= static_cast<int>(columns_.size())) index = -1;
     selected_ = index;
+    refused_.clear();
     host.SetSelection(r::kIdColumnList, index);
     if (index < 0) {
         host.SetText(r::kIdColumnTitle, "");
@@ -71,9 +72,12 @@ void TEditGridDialog::TitleTyped(platform::DialogHost& host) {
     // (a pasted text counts whole, not as one more character).
     const long long total = TotalSpaces(columns_) - column.spaces + static_cast<long long>(text.size());
     if (total > kGridSpaceLimit) {
+        if (text == refused_) return;
+        refused_ = text;
         ui_.MessageBox("Warning", kGridSpaceMessage, platform::Buttons::Ok, platform::Icon::Exclamation);
         return;
     }
+    refused_.clear();
     if (column.heading.View() == text && column.spaces == static_cast<std::int32_t>(text.size())) return;
     column.heading = text;
     column.spaces = static_cast<std::int32_t>(text.size());

@@ -2,6 +2,7 @@
 // Change Grid Properties: the teacher names, adds and removes the columns of
 // an assignment grid while the grid window shows every change as it is typed.
 #include <functional>
+#include <string>
 
 #include "grids/GridFile.h"
 #include "platform/Dialog.h"
@@ -39,6 +40,9 @@ private:
     TColumnList& columns_;
     std::function<void()> redraw_;
     int selected_ = -1;  // index of the selected column, -1 for none
+    // The title last refused: moving the cursor in it (a key that changes
+    // nothing) does not bring the warning back.
+    std::string refused_;
 };
 
 // The column editing of the grid window: runs the dialog on the columns;

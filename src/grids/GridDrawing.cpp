@@ -187,6 +187,11 @@ int GridDrawer::DrawGroup(const TStart& group, int y) {
     return y;
 }
 
+platform::Size GridCellSize(platform::Canvas& canvas) {
+    const int ten = canvas.TextExtent("XXXXXXXXXX").cx;
+    return platform::Size{std::max(1, (ten + 9) / 10), std::max(1, canvas.TextExtent("X").cy)};
+}
+
 platform::FontSpec ScreenGridFont(int displayHeight) {
     platform::FontSpec font;
     font.face = "Courier New";

@@ -93,6 +93,11 @@ private:
     int h_;
 };
 
+// The cell of the selected font: the width of "X" (taken from ten of them and
+// rounded up, so a name or heading never runs past its cells where a
+// character's width is fractional) and the height of "X".
+platform::Size GridCellSize(platform::Canvas& canvas);
+
 // The screen's grid font: "Courier New", character height one 60th of one
 // and a half times the display's height.
 platform::FontSpec ScreenGridFont(int displayHeight);

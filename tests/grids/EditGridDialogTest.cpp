@@ -101,6 +101,8 @@ TEST_F(EditGridTest, FiftySpacesAreTheLimit) {
     EXPECT_EQ(columns[1], Column("Quiz5"));
     EXPECT_EQ(host->ListItems(r::kIdColumnList)[1], "Quiz5");
     EXPECT_EQ(host->Text(r::kIdColumnTitle), "Quiz56");  // the field keeps what was typed
+    host->Type(r::kIdColumnTitle, "Quiz56");  // End, an arrow: nothing changed, no second warning
+    EXPECT_EQ(ui.boxes.size(), 1u);
 
     host->Type(r::kIdColumnTitle, "Q");  // shorter at the limit
     host->Type(r::kIdColumnTitle, "Q123456789");  // pasted: counts whole
