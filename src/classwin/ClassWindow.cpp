@@ -5,6 +5,7 @@
 #include "classwin/DisplayOptionsDialog.h"
 #include "classwin/EditCommands.h"
 #include "classwin/ExtraNamesDialog.h"
+#include "classwin/ImportStudents.h"
 #include "classwin/Panes.h"
 #include "classwin/RosterCommands.h"
 #include "grading/DisplayOptions.h"
@@ -146,6 +147,7 @@ bool TDecoChild::Command(int id) {
     switch (id) {
         case resources::cmd::kNewGrade: NewGradeCommand(*this); return true;
         case resources::cmd::kAddStudents: AddStudentsCommand(*this); return true;
+        case resources::cmd::kImportStudents: ImportStudentsCommand(*this); return true;
         case resources::cmd::kGradingSystem: GradingSystemCommand(*this); return true;
         case resources::cmd::kAlphabetize: AlphabetizeCommand(*this); return true;
         case resources::cmd::kNewGradingPeriod: NewGradingPeriod(ui, record); return true;

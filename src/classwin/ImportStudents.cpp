@@ -1,0 +1,72 @@
+#include "classwin/ImportStudents.h"
+
+#include <string>
+#include <string_view>
+
+#include "classwin/ClassSaving.h"
+#include "classwin/ClassWindow.h"
+#include "classwin/Panes.h"
+#include "record/Binary.h"
+#include "record/ClassFile.h"
+#include "record/RosterFile.h"
+#include "record/RosterImport.h"
+#include "seating/ClassChart.h"
+
+namespace quorle {
+
+using platform::Buttons;
+using platform::Icon;
+
+void ImportStudentsCommand(TDecoChild& window) {
+    platform::Ui& ui = window.GetUi();
+    platform::FileDialogOptions options;
+    options.title = "Import Students";
+    options.filter = kRosterFileFilter;
+    options.defaultExtension = "csv";
+    options.fileMustExist = true;
+    options.pathMustExist = true;
+    const auto path = ui.OpenFileName(options);
+    if (!path || path->empty()) return;
+
+    const auto bytes = ReadWholeFile(*path);
+    if (!bytes) {
+        ui.MessageBox("Warning", kFileNotFound, Buttons::Ok, Icon::Exclamation);
+        return;
+    }
+    const RosterImport roster =
+        ParseRosterCsv(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+    if (!roster.error.empty()) {
+        ui.MessageBox("Warning", roster.error + "\n\n" + kImportNothingAdded, Buttons::Ok, Icon::Exclamation);
+        return;
+    }
+
+    ClassRecord& record = window.Record();
+    const std::vector<TStudent> before = record.roster;
+    RandomGenerator& random = ProcessRandom();
+    random.Seed(static_cast<std::uint32_t>(ui.Now()));
+    // A class never saved has no folder of its own to scan.
+    UsedIds used = record.fileName.empty() ? UsedIds{} : ScanUsedIds(ClassFolder(record.fileName));
+    const int firstNew = record.RowCount();
+    const bool allFree = AppendImportedStudents(record, roster.students, used, random);
+    if (!record.fileName.empty()) {
+        if (!WriteClass(ui, record, ModifiedFlag::Clear)) {  // its warning shown
+            record.roster = before;
+            window.Repaint();
+            return;
+        }
+    } else {
+        record.modified = true;
+    }
+    if (!allFree) ui.MessageBox("Information", kImportIdsInUse, Buttons::Ok, Icon::Information);
+    // Seated once the class file holds them, so the chart never names a
+    // student the class does not have.
+    for (int row = firstNew; row < record.RowCount(); ++row) {
+        window.Chart().SeatNewStudent(record.fileName, record.Row(row));
+        window.Names().AddSelectionBox();
+    }
+    window.Repaint();
+    ui.MessageBox("Information", std::to_string(roster.students.size()) + " students were added.", Buttons::Ok,
+                  Icon::Information);
+}
+
+}  // namespace quorle

@@ -1,0 +1,19 @@
+#pragma once
+// Edit > Import Students: the students of a CSV roster added to the class as
+// Add Students adds them, all of them or none.
+namespace quorle {
+
+class TDecoChild;
+
+inline constexpr const char* kRosterFileFilter = "Roster Files (*.csv)|*.csv;*.CSV|";
+inline constexpr const char* kImportNothingAdded = "No students were added.";
+inline constexpr const char* kImportIdsInUse =
+    "Some students were given an ID number that another class in this folder already uses.";
+
+// Asks for the roster file; a roster that cannot be read or taken whole shows
+// why (its line) and changes nothing. Otherwise every student is appended
+// (every existing grade omitted), the class written once, then each student
+// seated in the class's chart and given a selection box.
+void ImportStudentsCommand(TDecoChild& window);
+
+}  // namespace quorle
