@@ -1,13 +1,13 @@
 #include "grids/AssignGridWindow.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <system_error>
 
 #include "grids/ColumnPrint.h"
 #include "grids/EditGridDialog.h"
 #include "platform/Text1252.h"
+#include "record/FileNames.h"
 #include "resources/Menus.h"
 
 namespace quorle {
@@ -27,16 +27,6 @@ bool FileExists(const std::string& path) {
 bool DeleteFile(const std::string& path) {
     std::error_code ec;
     return std::filesystem::remove(std::filesystem::path(path), ec) && !ec;
-}
-
-// The chosen name with ".col" unless it has that extension in any case.
-std::string GridPath(const std::string& chosen) {
-    std::filesystem::path path(chosen);
-    std::string ext = path.extension().string();
-    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (ext == ".col") return chosen;
-    path.replace_extension(".col");
-    return path.string();
 }
 
 platform::FileDialogOptions GridFileOptions(std::string title, bool mustExist) {
@@ -183,7 +173,7 @@ bool TAssignGridWindow::SaveAs() {
     for (;;) {
         const auto chosen = ui_.SaveFileName(options);
         if (!chosen || chosen->empty()) return false;
-        path = GridPath(*chosen);
+        path = EnsureExtension(*chosen, kGridFileExtension);
         if (!FileExists(path)) break;
         const Answer a =
             ui_.MessageBox("File exists", "File already exists.  Overwrite ?", Buttons::YesNoCancel, Icon::Question);

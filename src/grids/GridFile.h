@@ -17,7 +17,9 @@ namespace quorle {
 inline constexpr int kGridSpaceLimit = 50;
 inline constexpr std::size_t kColumnRecordSize = 84;
 
-inline constexpr const char* kGridFileFilter = "Grid Files (*.col)|*.col|";
+// Grid files are listed whatever the case of their extension (old ones are
+// often upper case); the dialog shows the documented "*.col".
+inline constexpr const char* kGridFileFilter = "Grid Files (*.col)|*.col;*.COL|";
 inline constexpr const char* kGridFileExtension = "col";
 inline constexpr const char* kGridCannotOpen = "File cannot be opened!";
 

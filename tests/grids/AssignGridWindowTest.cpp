@@ -84,7 +84,7 @@ TEST_F(GridWindowTest, SaveOfAnUntitledGridAsksForANameAndWritesTheFile) {
     window.Command(cmd::kGridWindowSave);
     ASSERT_EQ(ui.fileDialogs.size(), 1u);
     EXPECT_TRUE(ui.fileDialogs[0].save);
-    EXPECT_EQ(ui.fileDialogs[0].options.filter, "Grid Files (*.col)|*.col|");
+    EXPECT_EQ(ui.fileDialogs[0].options.filter, "Grid Files (*.col)|*.col;*.COL|");
     EXPECT_EQ(ui.fileDialogs[0].options.defaultExtension, "col");
     EXPECT_EQ(dir.Read("lab.col"), SerializeGridFile(window.Columns()));
     EXPECT_EQ(host.caption, dir.File("lab.col"));
