@@ -18,7 +18,12 @@ DialogResource SeatsInfoDialogResource() {
     d.controls.push_back(Control(ControlKind::Static, kIdFrontLabel, "Front", 11, 0, 7));
     d.controls.push_back(
         Control(ControlKind::Static, -1, "Where there is a seat make a check mark with the mouse.", 12, 0, 7));
-    AddOkCancel(d, 13, 2);
+    // The buttons span columns of boxes, so that no column of boxes is made
+    // wider than the others by a button.
+    auto ok = Control(ControlKind::PushButton, platform::kIdOk, "OK", 13, 0, 3);
+    ok.style = platform::kStyleDefault;
+    d.controls.push_back(ok);
+    d.controls.push_back(Control(ControlKind::PushButton, platform::kIdCancel, "Cancel", 13, 4, 3));
     return d;
 }
 
