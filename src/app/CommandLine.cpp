@@ -7,6 +7,7 @@
 
 #include "app/ChartCommand.h"
 #include "app/CommandLineRoster.h"
+#include "app/CsvExport.h"
 #include "app/ShowCommand.h"
 
 namespace quorle {
@@ -23,6 +24,8 @@ void PrintUsage(std::ostream& out) {
         << "      prints the class's seating chart as the chart window draws it\n"
         << "  quorle print REPORT CLASS.gdr -o OUT.pdf [options]  (see quorle print --help)\n"
         << "  quorle print grid GRID.col CLASS.gdr -o OUT.pdf [--page-size Letter|A4]\n"
+        << "  " << ExportUsage() << "\n"
+        << "      writes the class's grades as CSV for a spreadsheet (the columns of quorle show)\n"
         << "  " << ImportStudentsUsage() << "\n"
         << "      adds the students of a CSV roster to the class, as Add Students does\n"
         << "  " << NewPeriodUsage() << "\n"
@@ -37,8 +40,8 @@ bool IsHelp(std::string_view word) { return word == "--help" || word == "-h" || 
 bool IsCommandLineCommand(int argc, char** argv) {
     if (argc < 2 || argv == nullptr || argv[1] == nullptr) return false;
     const std::string_view word(argv[1]);
-    return word == "show" || word == "print" || word == "chart" || word == "import-students" || word == "new-period" ||
-           IsHelp(word);
+    return word == "show" || word == "print" || word == "chart" || word == "export" || word == "import-students" ||
+           word == "new-period" || IsHelp(word);
 }
 
 int RunCommandLine(int argc, char** argv, const CommandLineServices& services, std::ostream& out, std::ostream& err) {
@@ -56,6 +59,7 @@ int RunCommandLine(int argc, char** argv, const CommandLineServices& services, s
     }
     if (command == "show") return RunShowCommand(args, out, err);
     if (command == "chart") return RunChartCommand(args, out, err);
+    if (command == "export") return RunExportCommand(args, out, err);
     if (command == "import-students") return RunImportStudentsCommand(args, out, err);
     if (command == "new-period") return RunNewPeriodCommand(args, out, err);
     return RunPrintCommand(args, services, out, err);

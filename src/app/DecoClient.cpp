@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/CsvExport.h"
 #include "classwin/ClassInfoDialog.h"
 #include "classwin/ClassSaving.h"
 #include "classwin/ClassWindow.h"
@@ -66,6 +67,9 @@ void TDecoClient::Command(int id) {
         case c::kEditWarning: EditTemplateCommand(ui_, ProgressKind::Warning); return;
         case c::kNew: NewClass(); return;
         case c::kDeleteFile: DeleteClassFile(ui_, openClasses_); return;
+        case c::kExport:
+            if (TDecoChild* active = ActiveClass()) ExportClassCommand(ui_, active->Record());
+            return;
         default: break;
     }
     // Everything else works on the active class, and does nothing without one.

@@ -33,17 +33,12 @@ bool WriteClass(platform::Ui& ui, ClassRecord& record, ModifiedFlag flag) {
     return false;
 }
 
-std::optional<std::string> SaveAsDialog(platform::Ui& ui) {
-    platform::FileDialogOptions options;
-    options.title = "Save As";
-    options.filter = kClassFileFilter;
-    options.defaultExtension = kClassFileExtension;
+std::optional<std::string> ChooseFileToWrite(platform::Ui& ui, const platform::FileDialogOptions& options,
+                                             const std::function<std::string(const std::string&)>& fileFor) {
     for (;;) {
         const auto chosen = ui.SaveFileName(options);
         if (!chosen || chosen->empty()) return std::nullopt;
-        // The name the class is written under is the file that would be
-        // overwritten.
-        std::string name = NormalizeClassFileName(*chosen);
+        std::string name = fileFor ? fileFor(*chosen) : *chosen;
         if (FileExists(name)) {
             const Answer a = ui.MessageBox("File exists", "File already exists.  Overwrite ?", Buttons::YesNoCancel,
                                            Icon::Question);
@@ -52,6 +47,15 @@ std::optional<std::string> SaveAsDialog(platform::Ui& ui) {
         }
         return name;
     }
+}
+
+std::optional<std::string> SaveAsDialog(platform::Ui& ui) {
+    platform::FileDialogOptions options;
+    options.title = "Save As";
+    options.filter = kClassFileFilter;
+    options.defaultExtension = kClassFileExtension;
+    // The name the class is written under is the file that would be overwritten.
+    return ChooseFileToWrite(ui, options, [](const std::string& chosen) { return NormalizeClassFileName(chosen); });
 }
 
 bool SaveClassAs(platform::Ui& ui, ClassRecord& record, const std::function<void()>& nameChanged) {

@@ -19,6 +19,13 @@ inline constexpr const char* kClassFileFilter = "Class Files (*.gdr)|*.gdr;*.GDR
 // class without a file name cannot be written (same warning).
 bool WriteClass(platform::Ui& ui, ClassRecord& record, ModifiedFlag flag);
 
+// The save-file dialog with the overwrite question ("File already exists.
+// Overwrite ?"): No asks for another name, Cancel ends. fileFor turns the
+// chosen name into the file that would be written (and asked about); nothing
+// when no name was chosen.
+std::optional<std::string> ChooseFileToWrite(platform::Ui& ui, const platform::FileDialogOptions& options,
+                                             const std::function<std::string(const std::string&)>& fileFor);
+
 // Asks for a new file name (asking before an existing file is overwritten)
 // and gives the name the class would be written under. Nothing when no name
 // was chosen.

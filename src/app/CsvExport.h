@@ -1,0 +1,29 @@
+#pragma once
+// A class's grades for a spreadsheet: the table quorle show prints, as CSV
+// (RFC 4180, UTF-8, CRLF line ends), each figure in its own cell without the
+// screen's padding: "8.63", "N/A", "B+".
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "app/ShowCommand.h"
+#include "platform/Ui.h"
+#include "record/ClassRecord.h"
+
+namespace quorle {
+
+inline constexpr const char* kCsvFileFilter = "CSV Files (*.csv)|*.csv;*.CSV|";
+
+std::string ClassCsv(const ClassRecord& record, const ShowOptions& options);
+
+// File > Export on a class window: the file name (with the overwrite
+// question), then the class's CSV as its display options show it, written
+// atomically; "File cannot be opened!" when it cannot be written.
+void ExportClassCommand(platform::Ui& ui, const ClassRecord& record);
+
+// quorle export CLASS.gdr -o OUT.csv [--all] [--rank]. Exit status: 0 done,
+// 1 a file could not be read or written, 2 bad arguments.
+int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+const char* ExportUsage();
+
+}  // namespace quorle
