@@ -13,6 +13,7 @@
 #include "platform/qt/QtFrame.h"
 #include "platform/qt/QtPrint.h"
 #include "platform/qt/QtUi.h"
+#include "resources/Menus.h"
 
 int main(int argc, char** argv) {
     // The subcommands run without a display; only a PDF printout makes its own
@@ -38,8 +39,9 @@ int main(int argc, char** argv) {
     }
     if (splash) quorle::qt::ShowSplash(quorle::TDecoApp::kSplashMilliseconds);
 
-    quorle::qt::QtFrame frame;
+    quorle::qt::QtFrame frame(quorle::resources::MainFrameLayout());
     quorle::qt::QtUi ui(&frame);
+    ui.SetHelpBooks(quorle::resources::HelpBooks());
     quorle::TDecoClient client(frame, ui);
     frame.SetClient(&client);
     frame.showMaximized();

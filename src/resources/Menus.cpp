@@ -2,15 +2,15 @@
 
 #include <map>
 
+#include "resources/ControlBarPictures.h"
+
 namespace quorle::resources {
 
 namespace {
 
-MenuItem Item(int id, const char* label) { return MenuItem{MenuItem::Kind::Command, id, label, {}}; }
-MenuItem Separator() { return MenuItem{MenuItem::Kind::Separator, 0, {}, {}}; }
-MenuItem Popup(const char* label, std::vector<MenuItem> items) {
-    return MenuItem{MenuItem::Kind::Popup, 0, label, std::move(items)};
-}
+MenuItem Item(int id, const char* label) { return MenuItem::Command(id, label, HintString(id)); }
+MenuItem Separator() { return MenuItem::Separator(); }
+MenuItem Popup(const char* label, std::vector<MenuItem> items) { return MenuItem::Popup(label, std::move(items)); }
 
 const std::vector<MenuItem>& MainMenu() {
     static const std::vector<MenuItem> menu{
@@ -108,15 +108,6 @@ const std::map<int, std::string>& Hints() {
     return hints;
 }
 
-const MenuItem* FindCommand(const std::vector<MenuItem>& items, int id) {
-    for (const auto& item : items) {
-        if (item.kind == MenuItem::Kind::Command && item.id == id) return &item;
-        if (item.kind == MenuItem::Kind::Popup)
-            if (const MenuItem* found = FindCommand(item.items, id)) return found;
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 const std::vector<MenuItem>& MenuResource(int id) {
@@ -126,33 +117,14 @@ const std::vector<MenuItem>& MenuResource(int id) {
     return none;
 }
 
-namespace {
-
-platform::MenuItem ToPlatform(const MenuItem& item) {
-    switch (item.kind) {
-        case MenuItem::Kind::Separator: return platform::MenuItem::Separator();
-        case MenuItem::Kind::Command: return platform::MenuItem::Command(item.id, item.label, HintString(item.id));
-        case MenuItem::Kind::Popup: break;
-    }
-    platform::Menu items;
-    for (const MenuItem& child : item.items) items.push_back(ToPlatform(child));
-    return platform::MenuItem::Popup(item.label, std::move(items));
-}
-
-}  // namespace
-
-platform::Menu PlatformMenu(int id) {
-    platform::Menu menu;
-    for (const MenuItem& item : MenuResource(id)) menu.push_back(ToPlatform(item));
-    return menu;
-}
+platform::Menu PlatformMenu(int id) { return MenuResource(id); }
 
 const std::vector<Accelerator>& AcceleratorTable(int id) {
     static const std::vector<Accelerator> table{
-        {AccelKey::F3, false, cmd::kOpen},
-        {AccelKey::F4, false, cmd::kNewGrade},
-        {AccelKey::F5, false, cmd::kStudentInfo},
-        {AccelKey::X, true, cmd::kExit},
+        {"F3", cmd::kOpen},
+        {"F4", cmd::kNewGrade},
+        {"F5", cmd::kStudentInfo},
+        {"Alt+X", cmd::kExit},
     };
     static const std::vector<Accelerator> none;
     return id == kMainAccelerators ? table : none;
@@ -176,8 +148,72 @@ const std::vector<ControlBarItem>& ControlBar() {
 }
 
 std::string CommandLabel(int id) {
-    const MenuItem* item = FindCommand(MainMenu(), id);
+    const MenuItem* item = platform::FindCommand(MainMenu(), id);
     return item ? item->label : std::string();
+}
+
+namespace {
+// The label of the submenu (below the menu bar's own popups) holding a command, or "".
+std::string SubmenuLabel(const std::vector<MenuItem>& items, int id, int depth) {
+    for (const auto& item : items) {
+        if (item.kind != MenuItem::Kind::Popup) continue;
+        for (const auto& inner : item.items)
+            if (inner.kind == MenuItem::Kind::Command && inner.id == id) return depth > 0 ? item.label : std::string();
+        if (std::string found = SubmenuLabel(item.items, id, depth + 1); !found.empty()) return found;
+    }
+    return {};
+}
+}  // namespace
+
+std::string ControlBarTip(int command) {
+    std::string keys;
+    for (const auto& accelerator : AcceleratorTable(kMainAccelerators))
+        if (accelerator.command == command) keys = accelerator.keys;
+    std::string label = CommandLabel(command);
+    // "Grades" under File > Print is Print Grades.
+    if (const std::string submenu = SubmenuLabel(MainMenu(), command, 0); !submenu.empty())
+        label = submenu + " " + label;
+    return platform::CommandTip(label, keys);
+}
+
+platform::FrameLayout MainFrameLayout() {
+    platform::FrameLayout layout;
+    layout.menu = MenuResource(kMainMenu);
+    layout.accelerators = AcceleratorTable(kMainAccelerators);
+    for (const auto& item : ControlBar()) {
+        platform::ControlBarItem entry;
+        if (item.bitmap == 0) {
+            entry.separatorWidth = item.separatorWidth;
+        } else {
+            entry.command = item.command;
+            entry.tip = ControlBarTip(item.command);
+            entry.hint = HintString(item.command);
+            entry.picture = ControlBarPicture(item.bitmap);
+        }
+        layout.controlBar.push_back(std::move(entry));
+    }
+    return layout;
+}
+
+const std::vector<platform::HelpBook>& HelpBooks() {
+    static const std::vector<platform::HelpBook> books{
+        {kHelpFile,
+         "contents.html",
+         "keywords.html",
+         {
+             {"Contents", "contents.html"},
+             {"Opening and saving classes", "files.html"},
+             {"The class window", "classwindow.html"},
+             {"Display options", "display.html"},
+             {"Grades and the grading system", "grades.html"},
+             {"Printing", "printing.html"},
+             {"Editing a student", "editstudent.html"},
+             {"Index of keywords", "keywords.html"},
+             {"Using Help", "usinghelp.html"},
+         }},
+        {kUsingHelpFile, "usinghelp.html", "", {}},
+    };
+    return books;
 }
 
 }  // namespace quorle::resources

@@ -70,28 +70,19 @@ inline constexpr int kHelpTopicEditStudent = 669;
 inline constexpr const char* kHelpFile = "quorle.hlp";
 inline constexpr const char* kUsingHelpFile = "WINHELP.HLP";
 
-struct MenuItem {
-    enum class Kind { Command, Separator, Popup };
-    Kind kind = Kind::Command;
-    int id = 0;             // commands
-    std::string label;      // commands and popups, with their "&" mnemonics
-    std::vector<MenuItem> items;  // popups
-};
+// Menu items carry their label and their status hint (the string resource of
+// the same id).
+using MenuItem = platform::MenuItem;
+using Accelerator = platform::Accelerator;
 
 // The top-level popups of a menu resource, left to right; empty for an unknown id.
 const std::vector<MenuItem>& MenuResource(int id);
 
-// A menu resource as the platform shows it, each command with its status hint.
+// A menu resource as the platform shows it, each command with its status hint
+// (the same as MenuResource, whose items are the platform's).
 platform::Menu PlatformMenu(int id);
 
-enum class AccelKey { F3, F4, F5, X };
-
-struct Accelerator {
-    AccelKey key;
-    bool alt = false;
-    int command = 0;
-};
-
+// An accelerator table: keys in the portable form ("F3", "Alt+X").
 const std::vector<Accelerator>& AcceleratorTable(int id);
 
 // The status hint of a command (string resource of the same id); empty when none.
@@ -108,5 +99,16 @@ const std::vector<ControlBarItem>& ControlBar();
 
 // The label of a command in menu 100 ("&Open...F3"), empty when it has none.
 std::string CommandLabel(int id);
+
+// The tip of a control-bar button: the command's name with its key apart,
+// "Open (F3)".
+std::string ControlBarTip(int command);
+
+// What the main frame is given: menu 100, accelerator table 100 and the
+// control bar with its pictures, tips and hints.
+platform::FrameLayout MainFrameLayout();
+
+// The help files the help commands name, with their pages.
+const std::vector<platform::HelpBook>& HelpBooks();
 
 }  // namespace quorle::resources

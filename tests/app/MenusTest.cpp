@@ -118,16 +118,14 @@ TEST(MenusTest, SeparatorsStandBeforeExitAndCloseAll) {
 TEST(MenusTest, AcceleratorsOpenNewGradeStudentInfoAndExit) {
     const auto& table = AcceleratorTable(kMainAccelerators);
     ASSERT_EQ(table.size(), 4u);
-    EXPECT_EQ(table[0].key, AccelKey::F3);
+    EXPECT_EQ(table[0].keys, "F3");
     EXPECT_EQ(table[0].command, 24332);
-    EXPECT_EQ(table[1].key, AccelKey::F4);
+    EXPECT_EQ(table[1].keys, "F4");
     EXPECT_EQ(table[1].command, 1);
-    EXPECT_EQ(table[2].key, AccelKey::F5);
+    EXPECT_EQ(table[2].keys, "F5");
     EXPECT_EQ(table[2].command, 11842);
-    EXPECT_EQ(table[3].key, AccelKey::X);
-    EXPECT_TRUE(table[3].alt);
+    EXPECT_EQ(table[3].keys, "Alt+X");
     EXPECT_EQ(table[3].command, 24310);
-    for (int i = 0; i < 3; ++i) EXPECT_FALSE(table[static_cast<std::size_t>(i)].alt);
 }
 
 TEST(MenusTest, ControlBarRunsLeftToRight) {
@@ -143,6 +141,49 @@ TEST(MenusTest, ControlBarRunsLeftToRight) {
         else
             EXPECT_EQ(bar[i].command, expected[i].second) << i;
     }
+}
+
+// What the mouse resting on a button shows: the command's name, its key apart.
+TEST(MenusTest, ControlBarTipsNameTheCommandWithTheKeyApart) {
+    const std::vector<std::pair<int, std::string>> expected{
+        {cmd::kNew, "New"},
+        {cmd::kOpen, "Open (F3)"},
+        {cmd::kSaveAs, "Save as"},
+        {cmd::kNewGrade, "New Grade (F4)"},
+        {cmd::kPrintGrades, "Print Grades"},
+        {cmd::kAddStudents, "Add Students"},
+        {cmd::kExit, "Exit (Alt+X)"},
+        {cmd::kCascade, "Cascade"},
+        {cmd::kTile, "Tile"},
+        {cmd::kCloseAll, "Close all"},
+        {cmd::kHelp, "Help"},
+    };
+    const platform::FrameLayout layout = MainFrameLayout();
+    std::vector<std::pair<int, std::string>> tips;
+    for (const auto& item : layout.controlBar) {
+        if (item.command == 0) continue;
+        tips.emplace_back(item.command, item.tip);
+        // The status bar says what the menu item says; every button has a whole picture.
+        EXPECT_EQ(item.hint, HintString(item.command)) << item.command;
+        ASSERT_EQ(item.picture.Height(), 20) << item.command;
+        for (const auto& row : item.picture.rows) EXPECT_EQ(row.size(), 20u) << item.command;
+    }
+    EXPECT_EQ(tips, expected);
+    // The frame gets menu 100 with every hint, and table 100.
+    EXPECT_EQ(platform::FindCommand(layout.menu, cmd::kSave)->hint, "Saves a class to disk");
+    EXPECT_EQ(layout.accelerators.size(), 4u);
+
+    // The rule itself, on labels the menus may come to hold.
+    const struct {
+        const char* label;
+        const char* keys;
+        const char* tip;
+    } rules[] = {
+        {"&Open...F3", "F3", "Open (F3)"},     {"E&xit...Alt-x", "Alt+X", "Exit (Alt+X)"},
+        {"Save &as...", "", "Save as"},         {"&Print Chart", "Ctrl+P", "Print Chart (Ctrl+P)"},
+        {"Fish && Chips", "", "Fish & Chips"},
+    };
+    for (const auto& rule : rules) EXPECT_EQ(platform::CommandTip(rule.label, rule.keys), rule.tip) << rule.label;
 }
 
 }  // namespace

@@ -37,6 +37,7 @@
 #include "platform/qt/QtDialogHost.h"
 #include "platform/qt/QtFrame.h"
 #include "platform/qt/QtHelp.h"
+#include "platform/qt/QtMenus.h"
 #include "platform/qt/QtUi.h"
 #include "platform/qt/QtWindowHost.h"
 #include "resources/ClassDialogs.h"
@@ -67,7 +68,7 @@ public:
 
 TEST(QtFrameTest, StartsWithMenuControlBarAndHints) {
     App();
-    QtFrame frame;
+    QtFrame frame(resources::MainFrameLayout());
     RecordingClient client;
     frame.SetClient(&client);
     frame.show();
@@ -447,14 +448,14 @@ TEST(QtWindowHostTest, ScrollsKeysAndCheckBoxes) {
 
 TEST(QtHelpTest, ContentsIndexAndTopics) {
     App();
-    HelpViewer viewer(QUORLE_HELP_DIR);
+    HelpViewer viewer(QUORLE_HELP_DIR, resources::HelpBooks());
     viewer.ShowContents();
     EXPECT_EQ(viewer.CurrentPage(), "contents.html");
     EXPECT_FALSE(viewer.Browser()->toPlainText().isEmpty());
     viewer.ShowIndex("grad");
     ASSERT_GT(viewer.IndexList()->count(), 0);
     EXPECT_TRUE(viewer.IndexList()->item(0)->text().contains("grad", Qt::CaseInsensitive));
-    viewer.ShowUsingHelp();
+    viewer.ShowBook("WINHELP.HLP");
     EXPECT_EQ(viewer.CurrentPage(), "usinghelp.html");
     EXPECT_EQ(viewer.TopicPage(669), "editstudent.html");
     EXPECT_TRUE(QFile::exists(QDir(QUORLE_HELP_DIR).filePath(viewer.TopicPage(669))));
@@ -469,6 +470,7 @@ TEST(QtHelpTest, HelpCommandsReachTheViewer) {
     App();
     testing::TempDir dir;  // a program directory without help pages: they are found beside the program
     QtUi ui;
+    ui.SetHelpBooks(resources::HelpBooks());
     ui.Help(platform::HelpCommand::Contents, "quorle.hlp");
     ASSERT_NE(ui.Viewer(), nullptr);
     EXPECT_EQ(ui.Viewer()->CurrentPage(), "contents.html");
@@ -646,10 +648,15 @@ TEST(QtArtTest, PicturesAreDrawn) {
     App();
     const QPixmap splash = MakeSplash();
     EXPECT_GE(splash.width(), 300);
-    for (const auto& item : resources::ControlBar()) {
-        if (item.bitmap != 0) {
-            EXPECT_FALSE(MakeControlBarIcon(item.bitmap).toImage().isNull());
-        }
+    for (const auto& item : resources::MainFrameLayout().controlBar) {
+        if (item.command == 0) continue;
+        // Every button has a picture, drawn whole at the bar's size.
+        EXPECT_EQ(item.picture.Width(), 20) << item.command;
+        const QImage icon = PicturePixmap(item.picture, 40).toImage();
+        int opaque = 0;
+        for (int y = 0; y < icon.height(); ++y)
+            for (int x = 0; x < icon.width(); ++x) opaque += qAlpha(icon.pixel(x, y)) > 0;
+        EXPECT_GT(opaque, 200) << item.command;
     }
     splash.save(QDir(QUORLE_TEST_OUTPUT_DIR).filePath("splash.png"));
 }

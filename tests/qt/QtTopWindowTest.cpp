@@ -219,7 +219,7 @@ public:
 
 TEST(QtModelessDialogTest, StaysOpenWhileTheFrameWorksAndEndsWhenItsCodeSays) {
     TestApp();
-    QtFrame frame;
+    QtFrame frame(resources::MainFrameLayout());
     FrameCommands client;
     frame.SetClient(&client);
     frame.show();

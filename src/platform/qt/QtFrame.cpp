@@ -11,15 +11,16 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
 #include "platform/qt/QtArt.h"
 #include "platform/qt/QtCanvas.h"
+#include "platform/qt/QtMenus.h"
 #include "platform/qt/QtTopWindow.h"
 #include "platform/qt/QtWindowHost.h"
-#include "resources/Menus.h"
 
 namespace quorle::qt {
 
@@ -28,6 +29,15 @@ class PaneContainer : public QWidget {
 public:
     explicit PaneContainer(QWidget* parent) : QWidget(parent) {}
     platform::ChildWindow* child = nullptr;
+
+    // A class window's natural size: six eighths of the screen each way, as
+    // it is first placed (the window has no layout to say so).
+    QSize sizeHint() const override {
+        const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+        const QRect r = s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
+        return QSize(6 * (r.width() / 8), 6 * (r.height() / 8));
+    }
+    QSize minimumSizeHint() const override { return QSize(240, 120); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override {
@@ -111,7 +121,7 @@ private:
     std::vector<QPointer<QtTopWindow>> topWindows_;
 };
 
-QtFrame::QtFrame(QWidget* parent) : QMainWindow(parent) {
+QtFrame::QtFrame(const platform::FrameLayout& layout, QWidget* parent) : QMainWindow(parent) {
     setWindowTitle("Quorle");
     setWindowIcon(QIcon(MakeAppIcon()));
     mdi_ = new QMdiArea(this);
@@ -121,9 +131,9 @@ QtFrame::QtFrame(QWidget* parent) : QMainWindow(parent) {
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
         if (auto* window = dynamic_cast<QtChildWindow*>(sub); window && window->Child()) window->Child()->Activated();
     });
-    BuildMenu();
-    BuildControlBar();
-    BuildAccelerators();
+    FillMenuBar(menuBar(), layout.menu, statusBar(), [this](int id) { SendCommand(id); }, actions_);
+    BuildControlBar(layout.controlBar);
+    AddAccelerators(this, layout.accelerators, [this](int id) { SendCommand(id); });
     statusBar()->showMessage(QString());
     const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1024, 768);
     // The class windows are placed by the screen's size, so the frame takes the screen.
@@ -134,36 +144,7 @@ QtFrame::~QtFrame() {
     for (auto& [child, window] : children_) window->Detach();
 }
 
-void QtFrame::BuildMenu() {
-    std::function<void(QMenu*, const std::vector<resources::MenuItem>&)> fill =
-        [&](QMenu* menu, const std::vector<resources::MenuItem>& items) {
-            // The status bar follows the highlighted item, and empties when the menu goes.
-            connect(menu, &QMenu::hovered, this,
-                    [this](QAction* action) { statusBar()->showMessage(action->statusTip()); });
-            connect(menu, &QMenu::aboutToHide, this, [this] { statusBar()->clearMessage(); });
-            for (const auto& item : items) {
-                switch (item.kind) {
-                    case resources::MenuItem::Kind::Separator: menu->addSeparator(); break;
-                    case resources::MenuItem::Kind::Popup: fill(menu->addMenu(FromCp1252(item.label)), item.items); break;
-                    case resources::MenuItem::Kind::Command: {
-                        QAction* action = menu->addAction(FromCp1252(item.label));
-                        action->setStatusTip(FromCp1252(resources::HintString(item.id)));
-                        action->setData(item.id);
-                        const int id = item.id;
-                        connect(action, &QAction::triggered, this, [this, id] { SendCommand(id); });
-                        actions_[id] = action;
-                        break;
-                    }
-                }
-            }
-        };
-    for (const auto& popup : resources::MenuResource(resources::kMainMenu)) {
-        QMenu* menu = menuBar()->addMenu(FromCp1252(popup.label));
-        fill(menu, popup.items);
-    }
-}
-
-void QtFrame::BuildControlBar() {
+void QtFrame::BuildControlBar(const std::vector<platform::ControlBarItem>& items) {
     toolBar_ = addToolBar("Control bar");
     toolBar_->setObjectName("ControlBar");
     toolBar_->setMovable(false);
@@ -171,8 +152,8 @@ void QtFrame::BuildControlBar() {
     QFont barFont = toolBar_->font();
     barFont.setPointSize(10);
     toolBar_->setFont(barFont);
-    for (const auto& item : resources::ControlBar()) {
-        if (item.bitmap == 0) {
+    for (const auto& item : items) {
+        if (item.command == 0) {
             auto* gap = new QWidget(toolBar_);
             gap->setFixedWidth(item.separatorWidth);
             toolBar_->addWidget(gap);
@@ -180,33 +161,14 @@ void QtFrame::BuildControlBar() {
             continue;
         }
         const int id = item.command;
-        QString tip = FromCp1252(resources::CommandLabel(id));
-        tip.remove('&');
-        QAction* action = toolBar_->addAction(QIcon(MakeControlBarIcon(item.bitmap)), tip);
-        action->setStatusTip(FromCp1252(resources::HintString(id)));
+        // Sharp on screens of any density: the picture drawn at twice the size.
+        QAction* action = toolBar_->addAction(QIcon(PicturePixmap(item.picture, 40)), FromCp1252(item.tip));
+        action->setToolTip(FromCp1252(item.tip));
+        action->setStatusTip(FromCp1252(item.hint));
         action->setData(id);
         connect(action, &QAction::triggered, this, [this, id] { SendCommand(id); });
         if (auto* button = qobject_cast<QToolButton*>(toolBar_->widgetForAction(action)))
-            button->setObjectName(QString("bar%1").arg(item.bitmap));
-    }
-}
-
-void QtFrame::BuildAccelerators() {
-    for (const auto& accel : resources::AcceleratorTable(resources::kMainAccelerators)) {
-        QKeySequence keys;
-        switch (accel.key) {
-            case resources::AccelKey::F3: keys = QKeySequence(Qt::Key_F3); break;
-            case resources::AccelKey::F4: keys = QKeySequence(Qt::Key_F4); break;
-            case resources::AccelKey::F5: keys = QKeySequence(Qt::Key_F5); break;
-            case resources::AccelKey::X: keys = QKeySequence(Qt::Key_X); break;
-        }
-        if (accel.alt) keys = QKeySequence(keys[0].key() | Qt::AltModifier);
-        auto* action = new QAction(this);
-        action->setShortcut(keys);
-        action->setShortcutContext(Qt::WindowShortcut);
-        const int id = accel.command;
-        connect(action, &QAction::triggered, this, [this, id] { SendCommand(id); });
-        addAction(action);
+            button->setObjectName(QString("command%1").arg(id));
     }
 }
 
@@ -284,7 +246,33 @@ void QtFrame::ActivateChild(platform::ChildWindow& child) {
     if (QMdiSubWindow* sub = SubWindow(child)) mdi_->setActiveSubWindow(sub);
 }
 
-void QtFrame::Cascade() { mdi_->cascadeSubWindows(); }
+void QtFrame::Cascade() {
+    // One behind the other, each a title bar lower and further right than the
+    // one behind it, the active one in front; each keeps its own size, cut
+    // only where it would run out of the area.
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::StackingOrder))
+        if (sub->isVisible() && !sub->isMinimized()) windows << sub;
+    if (windows.isEmpty()) return;
+    const QRect area = mdi_->viewport()->rect();
+    const int step = std::max(16, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, windows.front()) +
+                                      style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, windows.front()));
+    const QSize least = windows.front()->minimumSizeHint().expandedTo(QSize(240, 160));
+    int offset = 0;
+    for (QMdiSubWindow* sub : windows) {
+        if (sub->isMaximized()) sub->showNormal();
+        QSize size = sub->size();
+        // A window that has never had a useful size takes its natural one.
+        if (size.width() < least.width() || size.height() < least.height()) size = sub->sizeHint();
+        // Start again at the corner when the next step would leave too little room.
+        if (offset > 0 && (area.width() - offset < least.width() || area.height() - offset < least.height())) offset = 0;
+        size = size.boundedTo(QSize(area.width() - offset, area.height() - offset)).expandedTo(least);
+        sub->setGeometry(QRect(QPoint(offset, offset), size));
+        sub->raise();
+        offset += step;
+    }
+    if (QMdiSubWindow* active = mdi_->activeSubWindow()) active->raise();
+}
 
 void QtFrame::Tile() {
     // Horizontally: the class windows lie one above the other, full width; with

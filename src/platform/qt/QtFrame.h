@@ -1,6 +1,7 @@
 #pragma once
-// The multi-document frame: a main window with the menu of resource 100, the
-// control bar, the status bar and an MDI area holding the class windows.
+// The multi-document frame: a main window with the menu, accelerators and
+// control bar it is given, the status bar and an MDI area holding the class
+// windows.
 #include <QMainWindow>
 #include <map>
 
@@ -17,7 +18,7 @@ class QtChildWindow;
 
 class QtFrame : public QMainWindow, public platform::Frame {
 public:
-    explicit QtFrame(QWidget* parent = nullptr);
+    explicit QtFrame(const platform::FrameLayout& layout = {}, QWidget* parent = nullptr);
     ~QtFrame() override;
 
     void SetClient(platform::FrameClient* client) { client_ = client; }
@@ -52,9 +53,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void BuildMenu();
-    void BuildControlBar();
-    void BuildAccelerators();
+    void BuildControlBar(const std::vector<platform::ControlBarItem>& items);
 
     platform::FrameClient* client_ = nullptr;
     QMdiArea* mdi_ = nullptr;

@@ -1,5 +1,7 @@
 #include "platform/qt/QtHelp.h"
 
+#include "platform/qt/QtCanvas.h"
+
 #include <algorithm>
 
 #include <QDialog>
@@ -20,28 +22,8 @@
 
 namespace quorle::qt {
 
-namespace {
-const char* const kContentsPage = "contents.html";
-const char* const kUsingHelpPage = "usinghelp.html";
-
-struct ContentsEntry {
-    const char* title;
-    const char* page;
-};
-const ContentsEntry kContents[] = {
-    {"Contents", "contents.html"},
-    {"Opening and saving classes", "files.html"},
-    {"The class window", "classwindow.html"},
-    {"Display options", "display.html"},
-    {"Grades and the grading system", "grades.html"},
-    {"Printing", "printing.html"},
-    {"Editing a student", "editstudent.html"},
-    {"Index of keywords", "keywords.html"},
-    {"Using Help", "usinghelp.html"},
-};
-}  // namespace
-
-HelpViewer::HelpViewer(const QString& folder, QWidget* parent) : QWidget(parent, Qt::Window), folder_(folder) {
+HelpViewer::HelpViewer(const QString& folder, std::vector<platform::HelpBook> books, QWidget* parent)
+    : QWidget(parent, Qt::Window), folder_(folder), books_(std::move(books)) {
     setWindowTitle("Quorle Help");
     resize(820, 600);
     auto* layout = new QVBoxLayout(this);
@@ -62,9 +44,11 @@ HelpViewer::HelpViewer(const QString& folder, QWidget* parent) : QWidget(parent,
     auto* splitter = new QSplitter(this);
     tabs_ = new QTabWidget(splitter);
     contentsList_ = new QListWidget;
-    for (const auto& entry : kContents) {
-        auto* item = new QListWidgetItem(entry.title, contentsList_);
-        item->setData(Qt::UserRole, QString(entry.page));
+    if (!books_.empty()) {
+        for (const auto& entry : books_.front().contents) {
+            auto* item = new QListWidgetItem(FromCp1252(entry.title), contentsList_);
+            item->setData(Qt::UserRole, QString::fromStdString(entry.page));
+        }
     }
     tabs_->addTab(contentsList_, "Contents");
 
@@ -172,19 +156,26 @@ QString HelpViewer::CurrentPage() const { return QFileInfo(browser_->source().to
 
 void HelpViewer::ShowContents() {
     tabs_->setCurrentIndex(0);
-    ShowPage(kContentsPage);
+    if (!books_.empty()) ShowPage(QString::fromStdString(books_.front().contentsPage));
 }
 
-void HelpViewer::ShowUsingHelp() {
-    tabs_->setCurrentIndex(0);
-    ShowPage(kUsingHelpPage);
+void HelpViewer::ShowBook(const QString& file) {
+    const QString name = QFileInfo(file).fileName();
+    for (const auto& book : books_) {
+        if (name.compare(QString::fromStdString(book.file), Qt::CaseInsensitive) == 0) {
+            tabs_->setCurrentIndex(0);
+            ShowPage(QString::fromStdString(book.contentsPage));
+            return;
+        }
+    }
+    ShowContents();
 }
 
 void HelpViewer::ShowIndex(const QString& key) {
     tabs_->setCurrentIndex(1);
     indexKey_->setText(key);
     FilterIndex(key);
-    if (browser_->source().isEmpty()) ShowPage("keywords.html");
+    if (browser_->source().isEmpty() && !books_.empty()) ShowPage(QString::fromStdString(books_.front().indexPage));
     show();
     raise();
     activateWindow();

@@ -5,6 +5,9 @@
 #include <QWidget>
 #include <map>
 #include <string>
+#include <vector>
+
+#include "platform/Menu.h"
 
 class QTextBrowser;
 class QLineEdit;
@@ -15,13 +18,18 @@ namespace quorle::qt {
 
 class HelpViewer : public QWidget {
 public:
-    // folder: where the pages are (the help folder of the program directory).
-    explicit HelpViewer(const QString& folder, QWidget* parent = nullptr);
+    // folder: where the pages are (the help folder of the program directory);
+    // books: the help files, the program's own first (its table of contents
+    // stands beside the pages).
+    HelpViewer(const QString& folder, std::vector<platform::HelpBook> books, QWidget* parent = nullptr);
 
+    // The contents page of the program's own help.
     void ShowContents();
+    // The contents page of a help file by name, any case and folder; the
+    // program's own when none has that name.
+    void ShowBook(const QString& file);
     // The keyword index with the search box holding key.
     void ShowIndex(const QString& key);
-    void ShowUsingHelp();
     void ShowPage(const QString& page);
     // A topic by number in a small pop-up window; false when there is none.
     bool PopUpTopic(int topic, QWidget* owner);
@@ -38,6 +46,7 @@ private:
     void FilterIndex(const QString& key);
 
     QString folder_;
+    std::vector<platform::HelpBook> books_;
     QTextBrowser* browser_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     QLineEdit* indexKey_ = nullptr;

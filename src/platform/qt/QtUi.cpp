@@ -164,24 +164,18 @@ HelpViewer& QtUi::EnsureViewer() {
         if (!holdsHelp(folder)) folder = QDir(QString::fromStdString(platform::ShippedDirectory())).filePath("help");
         if (!holdsHelp(folder) && QCoreApplication::instance())
             folder = QDir(QCoreApplication::applicationDirPath()).filePath("help");
-        viewer_ = new HelpViewer(folder, nullptr);
+        viewer_ = new HelpViewer(folder, books_, nullptr);
     }
     return *viewer_;
 }
 
 void QtUi::Help(platform::HelpCommand command, std::string_view file, int topic) {
-    const QString name = QFileInfo(QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size()))).fileName();
-    const bool usingHelp = name.compare("WINHELP.HLP", Qt::CaseInsensitive) == 0;
+    const QString name = QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size()));
     switch (command) {
         case platform::HelpCommand::Quit:
             if (viewer_) viewer_->close();
             return;
-        case platform::HelpCommand::Contents:
-            if (usingHelp)
-                EnsureViewer().ShowUsingHelp();
-            else
-                EnsureViewer().ShowContents();
-            return;
+        case platform::HelpCommand::Contents: EnsureViewer().ShowBook(name); return;
         case platform::HelpCommand::Index: EnsureViewer().ShowIndex(QString()); return;
         case platform::HelpCommand::Topic:
             if (!EnsureViewer().PopUpTopic(topic, Owner())) EnsureViewer().ShowContents();

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <memory>
+#include <vector>
 
 #include "platform/Ui.h"
 #include "platform/qt/QtHelp.h"
@@ -39,6 +40,8 @@ public:
     std::string ProgramDirectory() override;
     void SetWaitCursor(bool on) override;
 
+    // The help files the help commands may name, the program's own first.
+    void SetHelpBooks(std::vector<platform::HelpBook> books) { books_ = std::move(books); }
     HelpViewer* Viewer() const { return viewer_; }
 
 private:
@@ -50,6 +53,7 @@ private:
     QPointer<HelpViewer> viewer_;
     int waitDepth_ = 0;
     QString lastDirectory_;
+    std::vector<platform::HelpBook> books_;
 };
 
 }  // namespace quorle::qt

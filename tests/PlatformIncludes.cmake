@@ -1,0 +1,17 @@
+# Fails when a file under src/platform includes one of the system's own
+# folders: the platform layer is handed what it shows, it never reaches up.
+file(GLOB_RECURSE files "${SRC}/platform/*.h" "${SRC}/platform/*.cpp")
+set(bad "")
+foreach(f IN LISTS files)
+  file(STRINGS "${f}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+  foreach(line IN LISTS lines)
+    if(NOT line MATCHES "#[ \t]*include[ \t]*\"platform/")
+      string(APPEND bad "\n  ${f}: ${line}")
+    endif()
+  endforeach()
+endforeach()
+if(bad)
+  message(FATAL_ERROR "the platform layer includes from above it:${bad}")
+endif()
+list(LENGTH files count)
+message(STATUS "${count} platform files include only the platform")
