@@ -208,6 +208,7 @@ const std::vector<platform::HelpBook>& HelpBooks() {
              {"Grades and the grading system", "grades.html"},
              {"Printing", "printing.html"},
              {"Editing a student", "editstudent.html"},
+             {"Seating charts", "seating.html"},
              {"Index of keywords", "keywords.html"},
              {"Using Help", "usinghelp.html"},
          }},

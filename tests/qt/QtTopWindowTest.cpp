@@ -1,6 +1,8 @@
-// Offscreen smoke tests of the windows a class window owns: a top-level window
-// with its own menu, status bar, keys and paint, and a modeless dialog that
-// stays open while the frame keeps working.
+// The windows a class window owns: a top-level window with its own menu,
+// status bar, keys and paint, and a modeless dialog that stays open while the
+// frame keeps working. Each behaviour is one script run on the real Qt
+// windows (offscreen) and on the test fakes, so that unit tests written
+// against the fakes hold on screen.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -14,6 +16,8 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
+#include <functional>
+#include <memory>
 
 #include "platform/Dialog.h"
 #include "platform/TopWindow.h"
@@ -23,6 +27,8 @@
 #include "platform/qt/QtUi.h"
 #include "platform/qt/QtWindowHost.h"
 #include "resources/Menus.h"
+#include "support/FakeFrame.h"
+#include "support/FakeUi.h"
 #include "QtTestApp.h"
 
 namespace quorle::qt {
@@ -78,106 +84,168 @@ platform::TopWindowAttributes ChartAttributes() {
     return a;
 }
 
-TEST(QtTopWindowTest, OwnedWindowHasItsMenuStatusTextsKeysAndPaint) {
+// What a person does with a top-level window, on screen or in a fake.
+struct WindowPerson {
+    std::function<void(int)> choose;               // a menu command
+    std::function<std::string(int)> hover;         // highlights a menu item: the status text
+    std::function<void(Key)> press;                // a key in the window
+    std::function<void()> closeBox;
+};
+
+// The top-level window's behaviour, the same on screen and in the fakes.
+void TopWindowContract(platform::Frame& frame, const std::function<void(platform::ChildWindow&)>& makeChild,
+                       const std::function<WindowPerson(platform::TopWindowHost&)>& person) {
+    Owner owner;
+    makeChild(owner);
+    auto chart = std::make_unique<ChartProbe>();
+    platform::TopWindowHost& host = frame.CreateTopWindow(*chart, owner, ChartAttributes());
+    ASSERT_EQ(chart->TopHost(), &host);
+    ASSERT_EQ(chart->Host(), &host);
+    WindowPerson you = person(host);
+
+    // Made hidden; shown on demand.
+    EXPECT_FALSE(chart->IsVisible());
+    host.SetCaption("Seating Chart for biology.CHT");
+    chart->ShowWindow();
+    EXPECT_TRUE(chart->IsVisible());
+
+    // Its own menu reaches the window; the highlighted item's hint shows in its status bar.
+    you.choose(411);
+    EXPECT_EQ(chart->commands, std::vector<int>{411});
+    EXPECT_EQ(you.hover(413), "Prints the seating chart");
+    you.press(Key::Down);
+    EXPECT_EQ(chart->GetScroller().yPos, 1);
+
+    // Close Chart hides it, and it comes back; the close box hides it by default.
+    you.choose(410);
+    EXPECT_FALSE(chart->IsVisible());
+    chart->ShowWindow();
+    EXPECT_TRUE(chart->IsVisible());
+    you.closeBox();
+    EXPECT_FALSE(chart->IsVisible());
+    EXPECT_EQ(chart->TopHost(), &host);
+
+    // The owner's window goes: the chart's goes with it and lets go of the object.
+    chart->ShowWindow();
+    frame.DestroyChild(owner);
+    EXPECT_EQ(chart->TopHost(), nullptr);
+    EXPECT_EQ(chart->Host(), nullptr);
+    EXPECT_FALSE(chart->IsVisible());
+    chart.reset();  // nothing left to release
+
+    // A window object that goes first takes its platform window along.
+    Owner second;
+    makeChild(second);
+    auto grid = std::make_unique<ChartProbe>();
+    frame.CreateTopWindow(*grid, second, ChartAttributes());
+    grid->ShowWindow();
+    grid.reset();
+    frame.DestroyChild(second);
+}
+
+TEST(TopWindowContract, OnScreen) {
+    TestApp();
+    QtFrame frame;
+    frame.show();
+    FrameCommands frameCommands;
+    frame.SetClient(&frameCommands);
+    TopWindowContract(
+        frame, [&](platform::ChildWindow& owner) { frame.CreateChild(owner, platform::Rect{10, 10, 500, 400}).Show(); },
+        [](platform::TopWindowHost& host) {
+            auto* window = dynamic_cast<QtTopWindow*>(&host);
+            EXPECT_NE(window, nullptr);
+            WindowPerson you;
+            you.choose = [window](int id) { window->CommandAction(id)->trigger(); };
+            you.hover = [window](int id) {
+                QMenu* options = window->menuBar()->actions()[0]->menu();
+                options->popup(QPoint(0, 0));
+                options->setActiveAction(window->CommandAction(id));
+                QApplication::processEvents();
+                const std::string text = window->statusBar()->currentMessage().toStdString();
+                options->hide();
+                QApplication::processEvents();
+                // The status bar empties when the menu goes.
+                EXPECT_TRUE(window->statusBar()->currentMessage().isEmpty());
+                return text;
+            };
+            you.press = [window](Key key) {
+                window->View()->setFocus();
+                EXPECT_EQ(key, Key::Down);
+                QTest::keyClick(window->View(), Qt::Key_Down);
+            };
+            you.closeBox = [window] { window->close(); };
+            return you;
+        });
+    // Nothing reached the frame's own client.
+    EXPECT_TRUE(frameCommands.commands.empty());
+    frame.SetClient(nullptr);
+}
+
+TEST(TopWindowContract, InTheFakes) {
+    testing::FakeFrame frame;
+    TopWindowContract(
+        frame, [&](platform::ChildWindow& owner) { frame.CreateChild(owner, platform::Rect{10, 10, 500, 400}).Show(); },
+        [](platform::TopWindowHost& host) {
+            auto* fake = dynamic_cast<testing::FakeTopWindowHost*>(&host);
+            EXPECT_NE(fake, nullptr);
+            WindowPerson you;
+            you.choose = [fake](int id) { fake->ChooseCommand(id); };
+            you.hover = [fake](int id) { return fake->HoverMenuItem(id); };
+            you.press = [fake](Key key) { fake->PressKey(key); };
+            you.closeBox = [fake] { fake->PressCloseBox(); };
+            return you;
+        });
+}
+
+// What only the screen shows: the menu's labels, greyed commands, the
+// accelerator, the scroll bar following the keys, and the painting.
+TEST(QtTopWindowTest, MenuLabelsGreyedCommandsKeysAndPaint) {
     TestApp();
     QtFrame frame;
     frame.show();
     Owner owner;
     frame.CreateChild(owner, platform::Rect{10, 10, 500, 400}).Show();
-
-    auto chart = std::make_unique<ChartProbe>();
-    platform::TopWindowHost& host = frame.CreateTopWindow(*chart, owner, ChartAttributes());
-    ASSERT_EQ(chart->TopHost(), &host);
+    ChartProbe chart;
+    platform::TopWindowHost& host = frame.CreateTopWindow(chart, owner, ChartAttributes());
     auto* window = dynamic_cast<QtTopWindow*>(&host);
     ASSERT_NE(window, nullptr);
-    // Made hidden; shown on demand, in front, with its caption.
-    EXPECT_FALSE(window->isVisible());
-    chart->Host()->SetCaption("Seating Chart for biology.CHT");
-    chart->ShowWindow();
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(chart->IsVisible());
+    host.SetCaption("Seating Chart for biology.CHT");
+    chart.ShowWindow();
     EXPECT_EQ(window->windowTitle(), "Seating Chart for biology.CHT");
     EXPECT_TRUE(window->isWindow());
     // A useful size of its own, not a title-bar stub.
     EXPECT_GE(window->width(), 300);
     EXPECT_GE(window->height(), 200);
 
-    // Its own menu bar; choosing an item reaches the window, not the frame.
-    FrameCommands frameCommands;
-    frame.SetClient(&frameCommands);
     ASSERT_EQ(window->menuBar()->actions().size(), 1);
     EXPECT_EQ(window->menuBar()->actions()[0]->text(), "&Options");
-    QMenu* options = window->menuBar()->actions()[0]->menu();
-    ASSERT_NE(options, nullptr);
     QStringList labels;
-    for (QAction* a : options->actions()) labels << (a->isSeparator() ? "-" : a->text());
+    for (QAction* a : window->menuBar()->actions()[0]->menu()->actions()) labels << (a->isSeparator() ? "-" : a->text());
     EXPECT_EQ(labels, (QStringList{"&Switch Seats", "&Print Chart", "-", "&Close Chart"}));
-    window->CommandAction(411)->trigger();
-    EXPECT_EQ(chart->commands, std::vector<int>{411});
-    EXPECT_TRUE(frameCommands.commands.empty());
+
     // A greyed-out command is shown so and cannot be chosen.
     host.EnableCommand(411, false);
     EXPECT_FALSE(window->CommandAction(411)->isEnabled());
     window->CommandAction(411)->trigger();
-    EXPECT_EQ(chart->commands, std::vector<int>{411});
+    EXPECT_TRUE(chart.commands.empty());
     host.EnableCommand(411, true);
 
-    // The highlighted item's hint shows in its own status bar.
-    options->popup(QPoint(0, 0));
-    options->setActiveAction(window->CommandAction(413));
-    QApplication::processEvents();
-    EXPECT_EQ(window->statusBar()->currentMessage(), "Prints the seating chart");
-    options->hide();
-    QApplication::processEvents();
-    EXPECT_TRUE(window->statusBar()->currentMessage().isEmpty());
-
-    // Keys and its accelerator.
     QApplication::setActiveWindow(window);
     window->View()->setFocus();
     QTest::keyClick(window->View(), Qt::Key_Down);
-    EXPECT_EQ(chart->GetScroller().yPos, 1);
     EXPECT_EQ(window->View()->verticalScrollBar()->value(), 1);
     QTest::keyClick(window->View(), Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ(chart->commands, (std::vector<int>{411, 413}));
+    EXPECT_EQ(chart.commands, std::vector<int>{413});
 
-    // It paints through the canvas.
     const QImage picture = window->grab().toImage();
-    EXPECT_GT(chart->paints, 0);
+    EXPECT_GT(chart.paints, 0);
     picture.save(QDir(QUORLE_TEST_OUTPUT_DIR).filePath("top-window.png"));
 
-    // Close Chart hides it; it comes back as it was. The close box asks the
-    // window, which hides by default.
-    window->CommandAction(410)->trigger();
-    EXPECT_FALSE(window->isVisible());
-    chart->ShowWindow();
-    EXPECT_TRUE(window->isVisible());
-    window->close();
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(chart->TopHost(), &host);
-
-    // The owner's window goes: the chart's goes with it, and the object is let go.
+    // The platform window goes later, outside its own handlers.
     QPointer<QtTopWindow> watch(window);
-    chart->ShowWindow();
     frame.DestroyChild(owner);
-    EXPECT_EQ(chart->TopHost(), nullptr);
-    EXPECT_EQ(chart->Host(), nullptr);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(watch.isNull());
-    chart.reset();  // nothing left to release
-
-    // A window object that goes first takes its platform window along.
-    Owner second;
-    frame.CreateChild(second, platform::Rect{10, 10, 500, 400}).Show();
-    auto grid = std::make_unique<ChartProbe>();
-    frame.CreateTopWindow(*grid, second, ChartAttributes());
-    grid->ShowWindow();
-    QPointer<QtTopWindow> gridWindow(dynamic_cast<QtTopWindow*>(grid->TopHost()));
-    grid.reset();
-    EXPECT_FALSE(gridWindow && gridWindow->isVisible());
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(gridWindow.isNull());
-    frame.DestroyChild(second);
-    frame.SetClient(nullptr);
 }
 
 // A prompt that keeps asking: OK takes a number and asks for the next one
@@ -217,57 +285,50 @@ public:
     std::vector<bool> endings;
 };
 
-TEST(QtModelessDialogTest, StaysOpenWhileTheFrameWorksAndEndsWhenItsCodeSays) {
-    TestApp();
-    QtFrame frame(resources::MainFrameLayout());
-    FrameCommands client;
-    frame.SetClient(&client);
-    frame.show();
-    QtUi ui(&frame);
+// What a person does with a modeless dialog.
+struct DialogPerson {
+    std::function<void(int, const std::string&)> type;
+    std::function<void()> ok;
+    std::function<void()> cancel;
+    // Something else in the program, done while the dialog is open.
+    std::function<void()> workElsewhere;
+};
+
+void ModelessContract(platform::Ui& ui, const std::function<DialogPerson(platform::ModelessDialogHost&)>& person) {
     auto prompt = std::make_unique<NumberPrompt>();
     platform::ModelessDialogHost& host = ui.MakeModeless(*prompt);
     ASSERT_EQ(prompt->Modeless(), &host);
-    auto* dialog = dynamic_cast<QtDialogHost*>(&host);
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_FALSE(dialog->isVisible());
+    DialogPerson you = person(host);
+    EXPECT_FALSE(host.IsVisible());
     EXPECT_EQ(prompt->setups, 0);
 
     host.Show();
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_FALSE(dialog->isModal());
+    EXPECT_TRUE(host.IsVisible());
     EXPECT_EQ(prompt->setups, 1);
     EXPECT_EQ(host.Text(100), "Student 1");
 
-    auto* edit = qobject_cast<QLineEdit*>(dialog->Control(101));
-    auto* ok = qobject_cast<QPushButton*>(dialog->Control(platform::kIdOk));
-    ASSERT_TRUE(edit && ok);
-    QTest::keyClicks(edit, "7");
-    ok->click();
-    // OK took the number and asks for the next student: still open.
-    EXPECT_TRUE(dialog->isVisible());
+    // OK takes the number and asks for the next student: still open.
+    you.type(101, "7");
+    you.ok();
+    EXPECT_TRUE(host.IsVisible());
     EXPECT_EQ(host.Text(100), "Student 2");
     EXPECT_TRUE(prompt->endings.empty());
-
-    // Meanwhile the frame's menu works: nothing is modal.
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    frame.CommandAction(resources::cmd::kOpen)->trigger();
-    EXPECT_EQ(client.commands, std::vector<int>{resources::cmd::kOpen});
-
-    QTest::keyClicks(edit, "12");
-    ok->click();
-    QTest::keyClicks(edit, "3");
-    ok->click();
+    you.workElsewhere();
+    you.type(101, "12");
+    you.ok();
+    you.type(101, "3");
+    you.ok();
     EXPECT_EQ(prompt->taken, (std::vector<std::string>{"7", "12", "3"}));
-    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_FALSE(host.IsVisible());
     EXPECT_EQ(prompt->endings, std::vector<bool>{true});
 
-    // Shown again it starts over; Escape cancels it.
+    // Shown again it starts over; Cancel hides it and says so.
     prompt->taken.clear();
     host.Show();
     EXPECT_EQ(prompt->setups, 2);
     EXPECT_EQ(host.Text(100), "Student 1");
-    QTest::keyClick(edit, Qt::Key_Escape);
-    EXPECT_FALSE(dialog->isVisible());
+    you.cancel();
+    EXPECT_FALSE(host.IsVisible());
     EXPECT_EQ(prompt->endings, (std::vector<bool>{true, false}));
     EXPECT_TRUE(prompt->taken.empty());
 
@@ -275,11 +336,63 @@ TEST(QtModelessDialogTest, StaysOpenWhileTheFrameWorksAndEndsWhenItsCodeSays) {
     host.Show();
     host.Hide();
     EXPECT_EQ(prompt->endings.size(), 2u);
-    QPointer<QtDialogHost> watch(dialog);
     prompt.reset();
+}
+
+TEST(ModelessContract, OnScreen) {
+    TestApp();
+    QtFrame frame(resources::MainFrameLayout());
+    FrameCommands client;
+    frame.SetClient(&client);
+    frame.show();
+    QtUi ui(&frame);
+    QPointer<QtDialogHost> watch;
+    ModelessContract(ui, [&](platform::ModelessDialogHost& host) {
+        auto* dialog = dynamic_cast<QtDialogHost*>(&host);
+        EXPECT_NE(dialog, nullptr);
+        watch = dialog;
+        DialogPerson you;
+        you.type = [dialog](int id, const std::string& text) {
+            auto* edit = qobject_cast<QLineEdit*>(dialog->Control(id));
+            edit->clear();
+            QTest::keyClicks(edit, QString::fromStdString(text));
+        };
+        you.ok = [dialog] { qobject_cast<QPushButton*>(dialog->Control(platform::kIdOk))->click(); };
+        you.cancel = [dialog] { QTest::keyClick(dialog->Control(101), Qt::Key_Escape); };
+        you.workElsewhere = [&frame, dialog] {
+            // Nothing is modal: the frame's menu works while the prompt is up.
+            EXPECT_FALSE(dialog->isModal());
+            EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+            frame.CommandAction(resources::cmd::kOpen)->trigger();
+        };
+        return you;
+    });
+    EXPECT_EQ(client.commands, std::vector<int>{resources::cmd::kOpen});
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(watch.isNull());
     frame.SetClient(nullptr);
+}
+
+TEST(ModelessContract, InTheFakes) {
+    testing::FakeUi ui;
+    int elsewhere = 0;
+    ModelessContract(ui, [&](platform::ModelessDialogHost& host) {
+        auto* fake = dynamic_cast<testing::FakeDialogHost*>(&host);
+        EXPECT_NE(fake, nullptr);
+        EXPECT_EQ(ui.Modeless("Seat Number"), fake);
+        DialogPerson you;
+        you.type = [fake](int id, const std::string& text) { fake->Type(id, text); };
+        you.ok = [fake] { fake->PressOk(); };
+        you.cancel = [fake] { fake->PressCancel(); };
+        you.workElsewhere = [&] { ++elsewhere; };
+        return you;
+    });
+    EXPECT_EQ(elsewhere, 1);
+    // The dialog went: nothing can be done with its window any more.
+    ASSERT_EQ(ui.modeless.size(), 1u);
+    EXPECT_TRUE(ui.modeless[0]->Released());
+    EXPECT_EQ(ui.Modeless("Seat Number"), nullptr);
+    EXPECT_THROW(ui.modeless[0]->PressOk(), std::logic_error);
 }
 
 }  // namespace
