@@ -57,27 +57,6 @@ protected:
     int classFocus = 0;
 };
 
-TEST_F(GridWindowTest, NewShowsTheWindowAndLeavesAnUntitledChangedGrid) {
-    NewWithColumn("Signed");
-    EXPECT_TRUE(host.IsVisible());
-    EXPECT_EQ(host.caption, "Untitled Assignment Grid");
-    EXPECT_TRUE(window.Modified());
-    EXPECT_TRUE(window.Untitled());
-    EXPECT_TRUE(host.CommandEnabled(cmd::kGridWindowSave));
-    ASSERT_EQ(window.Columns().size(), 1u);
-    EXPECT_EQ(window.Columns()[0].heading.Str(), "Signed");
-
-    // Cancel on a fresh window: empty, hidden, the class window gets the focus.
-    TAssignGridWindow fresh(ui, record, 768);
-    FakeTopWindowHost freshHost(fresh, TAssignGridWindow::Attributes());
-    fresh.SetFocusClass([this] { ++classFocus; });
-    fresh.StartNew();
-    EXPECT_FALSE(freshHost.IsVisible());
-    EXPECT_TRUE(fresh.Columns().empty());
-    EXPECT_FALSE(fresh.Modified());
-    EXPECT_EQ(classFocus, 1);
-}
-
 TEST_F(GridWindowTest, SaveOfAnUntitledGridAsksForANameAndWritesTheFile) {
     NewWithColumn("Signed");
     ui.fileNames.push_back(dir.File("lab"));

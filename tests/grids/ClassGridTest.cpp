@@ -72,11 +72,16 @@ TEST(ClassGrid, NewAndOpenOfferAChangedGridForSavingBeforeReplacingIt) {
     }
 }
 
-TEST(ClassGrid, OpenShowsTheWindowOnlyWhenAFileWasRead) {
+TEST(ClassGrid, NothingIsShownWhenNewOrOpenIsCancelled) {
     GridOfClass g;
     g.grid.OpenGrid();  // the open dialog is cancelled
     ASSERT_NE(g.grid.Window(), nullptr);
     EXPECT_FALSE(g.grid.Window()->Visible());
+    g.grid.NewGrid();  // the column dialog is cancelled: empty, hidden, the class window has the focus
+    EXPECT_FALSE(g.grid.Window()->Visible());
+    EXPECT_TRUE(g.grid.Window()->Columns().empty());
+    EXPECT_FALSE(g.grid.Window()->Modified());
+    EXPECT_EQ(g.classFocus, 1);
 }
 
 TEST(ClassGrid, ClosingTheClassAsksOnlyForAChangedGridOnScreen) {

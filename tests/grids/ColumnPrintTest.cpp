@@ -94,16 +94,5 @@ TEST(ColumnPrint, GridWiderThanThePaperIsSetSmallerToFit) {
     EXPECT_GT(right, 2000);
 }
 
-TEST(ColumnPrint, ClassWithoutStudentsPrintsTheEmptyTable) {
-    const ClassRecord record = ClassOf(0);
-    FakeUi ui;
-    RecordingPrintDevice device;
-    ui.printDialogs.push_back(PrintDialogOk(device));
-    PrintGrid(ui, nullptr, {}, record);
-    ASSERT_EQ(device.pages.size(), 1u);
-    EXPECT_EQ(GridPicture(device.pages[0].lines, kW, kH),
-              (std::vector<std::string>{"   ╔═════════════════╗", "   ║                 ║", "   ╚═════════════════╝"}));
-}
-
 }  // namespace
 }  // namespace quorle::testing
