@@ -31,6 +31,25 @@ std::vector<TStart> BuildPageRecords(const std::vector<int>& lineCosts, int budg
     return pages;
 }
 
+std::vector<TStart> SplitStudents(int students, long long step, long long budget) {
+    std::vector<TStart> pages;
+    TStart current{1, 0};
+    long long sum = 0;
+    for (int s = 1; s <= students; ++s) {
+        const bool pageEmpty = current.last < current.first;
+        if (sum < budget || pageEmpty) {
+            current.last = s;
+            sum += step;
+        } else {
+            pages.push_back(current);
+            current = TStart{s, s};
+            sum = 0;
+        }
+    }
+    pages.push_back(current);
+    return pages;
+}
+
 void TCountedPrintout::AttachDevice(platform::PrintDevice& device, platform::Size pageSize) {
     TPrintout::AttachDevice(device, pageSize);
     pageCounter_ = printer_.Setup().fromPage;

@@ -26,6 +26,14 @@ struct TStart {
 // reaches the budget gets a page of its own. No rows: one empty page.
 std::vector<TStart> BuildPageRecords(const std::vector<int>& lineCosts, int budget);
 
+// Splits students 1..students into pages. A running sum starts at 0; while it
+// is below the budget the next student joins the page and the sum grows by
+// step; otherwise a new page begins with that student and the sum restarts at
+// 0 without counting him. So with step 1 and budget 45 the first page takes
+// 45 students and every later one 46. A page never starts empty: with no room
+// at all each student gets a page of his own. No students: one empty page.
+std::vector<TStart> SplitStudents(int students, long long step, long long budget);
+
 // A report that keeps its own page counter: the grades report and the makeup
 // work report. It prints the page whose record has the counter's number.
 class TCountedPrintout : public TPrintout {

@@ -12,25 +12,6 @@ std::string ListTitle(std::string_view prefix, const ClassInfo& info) {
     return title;
 }
 
-std::vector<TStart> SplitStudents(int students, long long step, long long budget) {
-    std::vector<TStart> pages;
-    TStart current{1, 0};
-    long long sum = 0;
-    for (int s = 1; s <= students; ++s) {
-        const bool pageEmpty = current.last < current.first;
-        if (sum < budget || pageEmpty) {
-            current.last = s;
-            sum += step;
-        } else {
-            pages.push_back(current);
-            current = TStart{s, s};
-            sum = 0;
-        }
-    }
-    pages.push_back(current);
-    return pages;
-}
-
 TRosterPrintout::TRosterPrintout(std::string title, const ClassRecord& record)
     : TPrintout(std::move(title)), roster_(record.roster), info_(record.info) {}
 

@@ -1,7 +1,7 @@
 #pragma once
 // What the class lists and blank forms share: a title line naming course and
-// period, pages split by a running count of students, and a page counter of
-// their own (the print dialog offers no page range for them).
+// period, and a page counter of their own (the print dialog offers no page
+// range for them).
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,14 +14,6 @@ namespace quorle {
 
 // prefix + course + ", Period " + period ("Grade Sheets for Biology, Period 3").
 std::string ListTitle(std::string_view prefix, const ClassInfo& info);
-
-// Splits students 1..students into pages. A running sum starts at 0; while it
-// is below the budget the next student joins the page and the sum grows by
-// step; otherwise a new page begins with that student and the sum restarts at
-// 0 without counting him. So with step 1 and budget 45 the first page takes
-// 45 students and every later one 46. A page never starts empty: with no room
-// at all each student gets a page of his own. No students: one empty page.
-std::vector<TStart> SplitStudents(int students, long long step, long long budget);
 
 // A printout of the roster that counts its own pages from 1.
 class TRosterPrintout : public TPrintout {
