@@ -10,6 +10,7 @@
 #include "classwin/RosterCommands.h"
 #include "grading/DisplayOptions.h"
 #include "record/ClassFile.h"
+#include "record/FileNames.h"
 #include "reports/ProgressCommands.h"
 #include "resources/Menus.h"
 
@@ -88,6 +89,15 @@ void TDecoClient::Open() {
 }
 
 bool TDecoClient::OpenClass(const std::string& path) {
+    // A class already open is brought forward: two windows on one file would
+    // each save over the other's changes.
+    for (const auto& child : children_) {
+        const std::string& open = child->Record().fileName;
+        if (!open.empty() && SameFile(open, path)) {
+            frame_.ActivateChild(*child);
+            return true;
+        }
+    }
     ClassRecord record;
     try {
         record = ReadClassFile(path);

@@ -1,5 +1,7 @@
 #include "classwin/ClassWindow.h"
 
+#include <algorithm>
+
 #include "classwin/ClassInfoDialog.h"
 #include "classwin/ClassSaving.h"
 #include "classwin/DisplayOptionsDialog.h"
@@ -60,6 +62,14 @@ void TDecoChild::Create(const platform::Rect& placement) {
     impl_->host->AddPane(impl_->names);
     impl_->host->AddPane(impl_->grades);
     impl_->panesAdded = true;
+    // The names pane keeps to the rows the grades pane shows, whether its
+    // horizontal scroll bar is there or not.
+    impl_->grades.SetViewportChanged([this](platform::Size view) {
+        if (!impl_->host) return;
+        const int width = impl_->names.PaneWidth(impl_->names.Metrics());
+        impl_->host->PlacePane(impl_->names, platform::Rect{0, 0, width, std::min(view.cy, impl_->host->ClientSize().cy)});
+        impl_->names.UpdateScroller();
+    });
     impl_->names.CreateSelectionBoxes();
     LayoutPanes(*impl_->host, impl_->names, impl_->grades, impl_->record.display, impl_->host->ClientSize());
     UpdateCaption();

@@ -144,9 +144,20 @@ bool TNameWindow::IsSelected(int row) const {
     return id != 0 && Host() && Host()->IsCheckBoxChecked(id);
 }
 
+namespace {
+
+// The scroll range over `count` items of which `visible` whole ones fit: it
+// ends with the last item fully in view. Without a size, the last item alone.
+int RangeToLast(int count, int visible) { return std::max(0, count - std::max(1, visible)); }
+
+platform::Size ViewOf(const platform::Window& w) { return w.Host() ? w.Host()->ClientSize() : platform::Size{}; }
+
+}  // namespace
+
 void TNameWindow::UpdateScroller() {
     const int h = Metrics().h;
-    SetScroller(*this, 0, h, 0, record_.RowCount());
+    // The heading line and every roster row.
+    SetScroller(*this, 0, h, 0, RangeToLast(record_.RowCount() + 1, ViewOf(*this).cy / h));
 }
 
 void TNameWindow::Paint(Canvas& canvas, const Rect& clip) {
@@ -247,7 +258,14 @@ std::string TGradeWindow::CellText(const Column& col, int j) const { return Grad
 void TGradeWindow::UpdateScroller() {
     const PaneMetrics m = Metrics();
     const int columns = static_cast<int>(Columns().size());
-    SetScroller(*this, m.w10, m.h, columns - 1, record_.RowCount());
+    const platform::Size view = ViewOf(*this);
+    SetScroller(*this, m.w10, m.h, RangeToLast(columns, view.cx / m.w10), RangeToLast(record_.RowCount() + 1, view.cy / m.h));
+}
+
+void TGradeWindow::Resized(platform::Size size) {
+    UpdateScroller();
+    if (viewportChanged_) viewportChanged_(size);
+    SyncNames();
 }
 
 void TGradeWindow::SyncNames() {
@@ -393,8 +411,14 @@ void LayoutPanes(platform::ChildHost& host, TNameWindow& names, TGradeWindow& gr
     names.UpdateScroller();
     grades.ScrollTo(0, 0);
     grades.SyncNames();
-    host.PlacePane(names, Rect{0, 0, width, client.cy});
     host.PlacePane(grades, Rect{width, 0, std::max(width, client.cx), client.cy});
+    // The names pane ends where the grades pane's rows end, above its
+    // horizontal scroll bar, so both show the same rows.
+    const int rowsHeight = grades.Host() ? std::min(client.cy, grades.Host()->ClientSize().cy) : client.cy;
+    host.PlacePane(names, Rect{0, 0, width, rowsHeight});
+    grades.UpdateScroller();
+    names.UpdateScroller();
+    grades.SyncNames();
     names.Invalidate();
     grades.Invalidate();
 }

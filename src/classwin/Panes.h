@@ -8,6 +8,7 @@
 // computes figures only for those; hit testing is arithmetic, so a point hits
 // exactly the rectangle a full paint would have put under it.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -79,7 +80,8 @@ public:
     int SelectionBoxId(int k) const;  // 0 when there is no box k
     bool IsSelected(int row) const;
 
-    // Scroll units and range: none across, H down, range = rows.
+    // Scroll units and range: none across, H down; the range ends where the
+    // last row stands fully in view.
     void UpdateScroller();
 
     // The metrics of the pane's device context (8 x 16 font metrics without a host).
@@ -129,8 +131,14 @@ public:
     // The text of a row's cell in a column; empty for no text.
     std::string CellText(const Column& column, int row) const;
 
-    // Scroll units W10 and H; ranges = columns - 1 and rows.
+    // Scroll units W10 and H; the ranges end where the last column and the
+    // last row stand fully in view.
     void UpdateScroller();
+    // Told the pane's client size whenever it changes (the scroll bars come
+    // and go with the ranges), so the names pane can stay as high as the rows
+    // this pane shows.
+    void SetViewportChanged(std::function<void(platform::Size)> changed) { viewportChanged_ = std::move(changed); }
+    void Resized(platform::Size size) override;
     // Moves the names pane to this pane's line.
     void SyncNames();
 
@@ -158,6 +166,7 @@ private:
     ClassRecord& record_;
     platform::Frame* frame_ = nullptr;
     TNameWindow* names_ = nullptr;
+    std::function<void(platform::Size)> viewportChanged_;
     std::vector<TSquare> headings_;
     std::vector<TSquare> cells_;
     std::optional<TSquare> hit_;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <fstream>
 
 #include "classwin/ClassWindow.h"
@@ -107,6 +109,26 @@ TEST_F(DecoClientTest, OpenedClassGetsItsWindowAtTheDefaultPlacement) {
     OpenThroughDialog(WriteClass("chem.gdr", "Chemistry"));
     EXPECT_EQ(client.OpenClassCount(), 2);
     EXPECT_EQ(frame.Children().size(), 2u);
+}
+
+// Opening a class that is open, by any path to its file, brings its window
+// forward, changes unsaved and all, instead of making a second one.
+TEST_F(DecoClientTest, OpeningAnOpenClassActivatesItsWindow) {
+    const std::string bio = WriteClass("BIO.GDR", "Biology");
+    std::filesystem::create_symlink(bio, dir.File("link.gdr"));
+    OpenThroughDialog(bio);
+    client.ActiveClass()->Record().info.instructor = "Jones";
+    client.ActiveClass()->Record().modified = true;
+    OpenThroughDialog(WriteClass("chem.gdr", "Chemistry"));
+    for (const std::string& again : {bio, dir.Path() + "/./BIO.GDR", dir.File("link.gdr")}) {
+        frame.ActivateChild(*frame.Children()[1]);
+        OpenThroughDialog(again);
+        EXPECT_EQ(client.OpenClassCount(), 2) << again;
+        EXPECT_EQ(frame.Children().size(), 2u) << again;
+        ASSERT_NE(client.ActiveClass(), nullptr);
+        EXPECT_EQ(client.ActiveClass()->Record().info.instructor.Str(), "Jones") << again;
+    }
+    EXPECT_TRUE(ui.boxes.empty());
 }
 
 TEST_F(DecoClientTest, ClosingAWindowCountsDown) {

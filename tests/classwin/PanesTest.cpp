@@ -106,7 +106,7 @@ TEST(NamesPane, PaintsHeadingsAndRowsInTheColourCycleWithNameRectangles) {
 
     EXPECT_EQ(f.Names().GetScroller().xUnit, 0);
     EXPECT_EQ(f.Names().GetScroller().yUnit, 16);
-    EXPECT_EQ(f.Names().GetScroller().yRange, 4);
+    EXPECT_EQ(f.Names().GetScroller().yRange, 0);  // five lines fit in 600
 }
 
 TEST(NamesPane, HidesFirstNameAndIdColumnsWhenNotShown) {
@@ -151,8 +151,8 @@ TEST(GradesPane, PaintsHeadingsCellsComputedColumnsAndRectangles) {
     const auto& s = f.Grades().GetScroller();
     EXPECT_EQ(s.xUnit, 80);
     EXPECT_EQ(s.yUnit, 16);
-    EXPECT_EQ(s.xRange, 6);  // 560 / 80 - 1
-    EXPECT_EQ(s.yRange, 4);  // 80 / 16 - 1
+    EXPECT_EQ(s.xRange, 1);  // seven columns, six fit in 500
+    EXPECT_EQ(s.yRange, 0);
 }
 
 TEST(GradesPane, WithNothingChosenStillShowsAverageAndGrade) {
@@ -163,7 +163,7 @@ TEST(GradesPane, WithNothingChosenStillShowsAverageAndGrade) {
     RecordingCanvas c = f.GradesHost().Paint();
     EXPECT_EQ(Texts(c.Line(0)), (std::vector<std::string>{"Average", "Grade"}));
     EXPECT_EQ(Texts(c.Line(16)), (std::vector<std::string>{"100.00"}));
-    EXPECT_EQ(f.Grades().GetScroller().xRange, 1);
+    EXPECT_EQ(f.Grades().GetScroller().xRange, 0);
 
     f.child->Record().display[kShowAverageFirst + int{kExtra1}] = 1;
     f.child->Record().display[kShowPointsFirst + int{kExtra2}] = 1;
@@ -171,7 +171,42 @@ TEST(GradesPane, WithNothingChosenStillShowsAverageAndGrade) {
     f.child->Repaint();
     c = f.GradesHost().Paint();
     EXPECT_EQ(Texts(c.Line(0)), (std::vector<std::string>{"Lab2 Aver", "Extra2 Pt", "Poss Pts", "Average", "Grade"}));
-    EXPECT_EQ(f.Grades().GetScroller().xRange, 4);
+    EXPECT_EQ(f.Grades().GetScroller().xRange, 0);
+}
+
+// Scrolled to the end, the last column and the last row stand fully in view
+// and the pane is full: not one column or row more could have been shown.
+TEST(PaneLayout, ScrollRangesEndWithTheLastColumnAndRowInView) {
+    const struct {
+        int students, items;
+        platform::Rect window;
+    } cases[] = {
+        {100, 30, {0, 0, 800, 600}},
+        {100, 30, {0, 0, 810, 611}},  // sizes that are no whole number of units
+        {3, 2, {0, 0, 800, 600}},     // everything fits: nothing to scroll
+        {40, 12, {0, 0, 400, 300}},
+    };
+    for (const auto& c : cases) {
+        ClassWindowFixture f(BigClass(c.students, c.items), c.window);
+        TGradeWindow& g = f.Grades();
+        const auto& s = g.GetScroller();
+        const platform::Size view = f.GradesHost().ClientSize();
+        g.KeyDown(Key::End);
+        for (int i = 0; i < 1000; ++i) g.KeyDown(Key::Down);
+        const int columnsRight = static_cast<int>(g.Columns().size()) * s.xUnit - s.xPos * s.xUnit;
+        const int rowsBottom = (c.students + 2) * s.yUnit - s.yPos * s.yUnit;
+        EXPECT_LE(columnsRight, view.cx) << c.students;
+        EXPECT_LE(rowsBottom, view.cy) << c.students;
+        if (s.xRange > 0) {
+            EXPECT_GT(columnsRight, view.cx - s.xUnit) << c.students;
+        }
+        if (s.yRange > 0) {
+            EXPECT_GT(rowsBottom, view.cy - s.yUnit) << c.students;
+        }
+        // The names pane shows the same lines.
+        EXPECT_EQ(f.Names().GetScroller().yPos, s.yPos);
+        EXPECT_EQ(f.NamesHost().ClientSize().cy, view.cy);
+    }
 }
 
 TEST(GradesPane, PaintsOnlyWhatIsVisibleAndAgreesWithAFullPaint) {
