@@ -35,6 +35,7 @@ enum ControlStyle : unsigned {
     kStyleMultiline = 1u << 2,    // a multi-line edit box
     kStyleReadOnly = 1u << 3,
     kStyleBorder = 1u << 4,
+    kStyleFixedPitch = 1u << 5,   // a fixed-pitch font of 10 points
 };
 
 // One control. Controls are laid on a grid of rows and columns; a control whose
@@ -51,6 +52,9 @@ struct ControlResource {
     int textLimit = 0;  // edit boxes: the most characters taken; 0 = no limit
     int group = 0;
     unsigned style = kStyleNone;
+    // Multi-line edit boxes: as wide as this many characters of their font, so
+    // that they wrap there (0: as wide as the layout makes them).
+    int widthChars = 0;
 };
 
 struct DialogResource {

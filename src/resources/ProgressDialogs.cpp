@@ -14,7 +14,10 @@ DialogResource ProgressDialogResource() {
     platform::ControlResource text = Control(ControlKind::Edit, kIdLetterText, "", 0, 0, 3);
     text.rowSpan = 1;
     text.textLimit = kLetterTextLimit;
-    text.style = platform::kStyleMultiline;
+    text.style = platform::kStyleMultiline | platform::kStyleFixedPitch;
+    // Every line of the box is a line of the letter, which the printout reads
+    // in lines of at most 72 characters.
+    text.widthChars = 72;
     d.controls.push_back(text);
     d.controls.push_back(Control(ControlKind::Static, -1, "Put the following in braces to have printed:  ", 1, 0, 3));
     d.controls.push_back(

@@ -43,6 +43,7 @@
 #include "resources/ClassDialogs.h"
 #include "resources/GradingDialogs.h"
 #include "resources/Menus.h"
+#include "resources/ProgressDialogs.h"
 #include "resources/ReportDialogs.h"
 #include "resources/RosterDialogs.h"
 #include "resources/SheetDialogs.h"
@@ -633,6 +634,25 @@ TEST(QtClassWindowTest, OpensAnExampleAndRendersIt) {
     EXPECT_TRUE(frame.Children().empty());
 }
 
+// The letter editor wraps where the printout cuts a line: a line of 72
+// characters stays whole, 73 wrap, so every line on screen is a line on paper.
+TEST(QtDialogHostTest, LetterEditorWrapsAtSeventyTwoCharacters) {
+    App();
+    platform::Dialog dialog(resources::ProgressDialogResource());
+    QtDialogHost host(dialog, nullptr);
+    host.show();
+    const std::string full(72, 'x');
+    for (const auto& [text, wraps] : {std::pair{full, false}, std::pair{full + "y", true},
+                                       std::pair{std::string(70, 'a') + " bb", true}}) {
+        host.SetText(resources::kIdLetterText, text);
+        QApplication::processEvents();
+        EXPECT_EQ(host.Text(resources::kIdLetterText).find("\r\r\n") != std::string::npos, wraps) << text;
+    }
+    const auto* edit = qobject_cast<QPlainTextEdit*>(host.Control(resources::kIdLetterText));
+    ASSERT_NE(edit, nullptr);
+    EXPECT_TRUE(edit->font().fixedPitch());
+}
+
 // The real dialog resources laid out by the host, as pictures to look at.
 TEST(QtDialogHostTest, RendersTheProgramsDialogs) {
     App();
@@ -641,7 +661,9 @@ TEST(QtDialogHostTest, RendersTheProgramsDialogs) {
                           resources::SheetsDialogResource(), resources::AttendanceDialogResource(),
                           resources::DateInfoDialogResource(), resources::StudentDialogResource(),
                           resources::SystemDialogResource(), resources::WeightsDialogResource(),
-                          resources::NoPlusDialogResource(), resources::PlusDialogResource()}) {
+                          resources::NoPlusDialogResource(), resources::PlusDialogResource(),
+                          resources::ProgressDialogResource(), resources::ProgressPrintDialogResource(),
+                          resources::GradeLevelDialogResource()}) {
         const int id = resource.id;
         platform::Dialog dialog(std::move(resource));
         QtDialogHost host(dialog, nullptr);

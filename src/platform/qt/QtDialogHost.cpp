@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QFontMetricsF>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextBlock>
@@ -98,6 +100,24 @@ void QtDialogHost::Build() {
                     edit->setReadOnly(c.style & platform::kStyleReadOnly);
                     edit->setTabChangesFocus(true);
                     edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+                    if (c.style & platform::kStyleFixedPitch) {
+                        QFont font(QStringLiteral("Courier New"), 10);
+                        font.setStyleHint(QFont::TypeWriter);
+                        font.setFixedPitch(true);
+                        edit->setFont(font);
+                    }
+                    if (c.widthChars > 0) {
+                        // Wide enough for widthChars characters and not one more, whatever
+                        // the scroll bar does: every line on screen holds at most that many.
+                        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+                        const QFontMetricsF metrics(edit->font());
+                        const qreal text = metrics.horizontalAdvance(QString(c.widthChars, QLatin1Char('X'))) +
+                                           metrics.horizontalAdvance(QLatin1Char('X')) / 2;
+                        const int chrome = 2 * edit->frameWidth() + edit->verticalScrollBar()->sizeHint().width() +
+                                           static_cast<int>(2 * edit->document()->documentMargin());
+                        edit->setFixedWidth(static_cast<int>(text) + chrome);
+                        edit->setMinimumHeight(static_cast<int>(metrics.lineSpacing() * 20) + 2 * edit->frameWidth());
+                    }
                     const int limit = c.textLimit;
                     if (limit > 0) {
                         connect(edit, &QPlainTextEdit::textChanged, edit, [edit, limit] {
