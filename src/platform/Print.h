@@ -50,6 +50,9 @@ public:
     // Asks the device to make the copies itself; returns how many it makes per pass.
     virtual int SetCopyCount(int copies) = 0;
     virtual bool CanBand() const { return false; }
+    // A device whose one document holds every copy (a PDF file): the copies
+    // go into that document one after the other.
+    virtual bool HoldsEveryCopy() const { return false; }
 };
 
 }  // namespace quorle::platform

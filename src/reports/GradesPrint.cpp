@@ -395,7 +395,9 @@ void TGradesPrint::PrintPage(platform::PrintDevice& device, const TStart& record
                 return;
             }
             device.SelectFont(font);
-            PrintPageNumber(device, pageCounter_ + 1);
+            // Numbered after the report's last page, so that a range ending
+            // early never gives it the number of a real page.
+            PrintPageNumber(device, PageCount() + 1);
             y = PrintClassHeader(device, units, "", info_, today_);
             if (!Wide()) PrintHeadingLine(device, units, y);
             y += units.line;

@@ -113,7 +113,9 @@ bool TMyPrinter::RunPrintJob(platform::Ui& ui, platform::ChildHost* parent, TPri
 
     const int requested = std::max(1, setup_.copies);
     int copiesPerPass = 1;
-    if ((setup_.flags & platform::kPrintCollate) == 0) {
+    // A PDF file holds every copy in its one document.
+    const bool oneDocument = device->HoldsEveryCopy();
+    if (!oneDocument && (setup_.flags & platform::kPrintCollate) == 0) {
         // A device that answers nonsense makes one copy per pass, so the copy loop ends.
         copiesPerPass = std::max(1, device->SetCopyCount(requested));
     }
@@ -130,9 +132,11 @@ bool TMyPrinter::RunPrintJob(platform::Ui& ui, platform::ChildHost* parent, TPri
     }
 
     printout.StartPrinting();
+    bool documentOpen = false;
     for (int copies = requested; copies > 0 && error_ > 0; copies -= copiesPerPass) {
         if (copiesPerPass > 1 && copies < copiesPerPass) device->SetCopyCount(copies);
-        error_ = device->StartDoc(printout.Title());
+        if (!documentOpen) error_ = device->StartDoc(printout.Title());
+        documentOpen = oneDocument && error_ > 0;
         printout.BeginCopy(fromPage, toPage, kRenderText | kRenderGraphics);
         for (std::int64_t page = fromPage; error_ > 0 && page <= toPage && printout.PageExists(static_cast<int>(page));
              ++page) {
@@ -146,7 +150,7 @@ bool TMyPrinter::RunPrintJob(platform::Ui& ui, platform::ChildHost* parent, TPri
             error_ = ended == 0 ? 1 : ended;
             if (printout.PageError() < 0 && error_ > 0) error_ = printout.PageError();
         }
-        if (error_ > 0) {
+        if (error_ > 0 && (!oneDocument || copies <= copiesPerPass)) {
             // A document the device could not finish (a PDF it could not write) is an error too.
             const int finished = device->EndDoc();
             if (finished < 0) error_ = finished;

@@ -345,6 +345,26 @@ TEST_F(GradesReportTest, SummaryThatWouldRunOffAFullPageGoesOnAPageOfItsOwn) {
     EXPECT_EQ(device.endDocs, 1);
 }
 
+// Printing a middle page of a wide report whose summary needs a page of its
+// own: that page is numbered after the report's last, never as a real page.
+TEST_F(GradesReportTest, ContinuationPageOfARangeNeverTakesTheNumberOfARealPage) {
+    ClassRecord record = PointsClass();
+    AddStudents(record, 6);
+    for (int i = 0; i < 70; ++i) AddItem(record, kTests, "T" + std::to_string(i), 10, {5, 10, 7, 8, 9, 6});
+    Print(record, Choose({kPrintLastName, kPrintFirstName, kPrintId, kPrintGradesFirst + kTests}),
+          [](platform::PrintSetup& s) {
+              s.flags |= platform::kPrintPageNums;
+              s.fromPage = 2;
+              s.toPage = 2;
+          });
+    ASSERT_EQ(pageCount, 3);
+    ASSERT_EQ(device.pages.size(), 2u);
+    EXPECT_NE(FindOn(Page(0), "Page 2"), nullptr);
+    EXPECT_NE(FindOn(Page(1), "Averages:"), nullptr);
+    EXPECT_EQ(FindOn(Page(1), "Page 3"), nullptr);
+    EXPECT_NE(FindOn(Page(1), "Page 4"), nullptr);
+}
+
 TEST_F(GradesReportTest, AFailingPageBreakBeforeTheSummaryStopsTheJobWithItsError) {
     ClassRecord record = PointsClass();
     AddStudents(record, 2);

@@ -127,6 +127,25 @@ TEST_F(PrintJobTest, UncollatedCopiesAreMadeByTheDevice) {
     EXPECT_EQ(device.pages.size(), 2u);
 }
 
+// A PDF file is one document: every copy goes into it, whether collated or not.
+TEST_F(PrintJobTest, CopiesToADeviceHoldingEveryCopyGoIntoOneDocument) {
+    for (const unsigned collate : {0u, unsigned{platform::kPrintCollate}}) {
+        RecordingPrintDevice pdf;
+        pdf.holdsEveryCopy = true;
+        CountingPrintout printout("class.gdr", printer, 2);
+        ui.printDialogs.push_back(PrintDialogOk(pdf, nullptr, [collate](platform::PrintSetup& s) {
+            s.copies = 3;
+            s.flags = (s.flags & ~unsigned{platform::kPrintCollate}) | collate;
+        }));
+        EXPECT_TRUE(printer.RunPrintJob(ui, &parent, printout, true));
+        EXPECT_EQ(pdf.documents.size(), 1u);
+        EXPECT_EQ(pdf.endDocs, 1);
+        ASSERT_EQ(pdf.pages.size(), 6u);
+        for (std::size_t i = 0; i < 6; ++i)
+            EXPECT_EQ(pdf.PageTexts(i), std::vector<std::string>{"page " + std::to_string(i % 2 + 1)}) << collate;
+    }
+}
+
 TEST_F(PrintJobTest, CollatedCopiesSendTheWholeDocumentEachTime) {
     CountingPrintout printout("class.gdr", printer, 2);
     ui.printDialogs.push_back(PrintDialogOk(device, nullptr, [](platform::PrintSetup& s) {

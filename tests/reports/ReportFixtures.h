@@ -54,6 +54,7 @@ public:
     int EndPage() override { return target_.EndPage(); }
     int EndDoc() override { return target_.EndDoc(); }
     int SetCopyCount(int c) override { return target_.SetCopyCount(c); }
+    bool HoldsEveryCopy() const override { return target_.HoldsEveryCopy(); }
     static inline int enabledDuringPages = 0;
 
 private:

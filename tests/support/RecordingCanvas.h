@@ -105,6 +105,9 @@ public:
     std::map<int, int> endPageResults;
     // How many copies the device makes per pass when asked (0: as many as asked).
     int deviceCopiesLimit = 0;
+    // Whether its one document holds every copy, as a PDF file's does.
+    bool holdsEveryCopy = false;
+    bool HoldsEveryCopy() const override { return holdsEveryCopy; }
 
     struct Page {
         std::vector<DrawnText> texts;

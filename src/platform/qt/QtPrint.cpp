@@ -92,6 +92,8 @@ public:
         return 1;
     }
 
+    bool HoldsEveryCopy() const override { return writer_ != nullptr; }
+
     int SetCopyCount(int copies) override {
         if (!printer_ || !printer_->supportsMultipleCopies()) return 1;
         printer_->setCopyCount(std::max(1, copies));
