@@ -299,11 +299,16 @@ void TGradeWindow::Paint(Canvas& canvas, const Rect& clip) {
 
     if (clip.top < m.h) {
         canvas.SetDefaultTextColor();
-        // A heading that would run into the next column ("Extra1 Aver" in the
-        // fixed-pitch font) keeps a character's gap before the next one.
+        // A heading is cut only when, in the pane's own font, it would reach
+        // the next column; then it keeps a space's gap before it.
+        const int gap = std::max(1, canvas.TextExtent(" ").cx);
+        auto fit = [&](std::string text) {
+            while (text.size() > 1 && canvas.TextExtent(text).cx > m.w10 - gap) text.pop_back();
+            return text;
+        };
         for (int c = first; c <= last; ++c) {
             const Column& col = columns[static_cast<std::size_t>(c)];
-            draw(c, 0, platform::FitToColumn(Heading(col), m.w10, m.w10));
+            draw(c, 0, fit(Heading(col)));
             if (col.type == Column::Grade && c >= firstVisible)
                 headings_.push_back(TSquare{c * m.w10, (c + 1) * m.w10, 0, m.h, col.category, col.entry, kKindHeading});
         }
