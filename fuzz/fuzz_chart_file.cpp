@@ -1,12 +1,11 @@
 // The chart file reader on arbitrary bytes: it reads a chart whose seat list
 // matches its desks or refuses it, never reading past the end; a chart it
-// takes draws its picture from its own seat list and writes back its bytes.
-// The arrangement file QUORLE.SEA is read from the same bytes.
+// takes writes back its bytes. The arrangement file QUORLE.SEA is read from
+// the same bytes. fuzz_chart_picture draws the charts it takes.
 #include <cstddef>
 #include <cstdint>
 #include <span>
 
-#include "seating/ChartPicture.h"
 #include "seating/SeatingChartFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -19,7 +18,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (written.size() > size) __builtin_trap();
     const auto again = quorle::ParseChartFile(written);
     if (!again || !(*again == *chart)) __builtin_trap();
-    const auto lines = quorle::BuildChartPicture(*chart);
-    if (lines.size() != static_cast<std::size_t>(quorle::kPictureLines)) __builtin_trap();
     return 0;
 }

@@ -1,0 +1,3 @@
+Dear {LastName},
+	{abcdefghijklmnopq} and {abcdefghijklmn}
+{grades} after {date
