@@ -20,13 +20,16 @@ public:
     FixedText(std::string_view text) { Assign(text); }  // NOLINT: texts convert freely
 
     // Stores at most N-1 characters; the rest of the field is zero.
+    // The text may be a view of this field itself (a field set to a part of
+    // its own text): it is copied out before the field is cleared.
     void Assign(std::string_view text) {
-        bytes_.fill(0);
+        std::array<char, N> bytes{};
         const std::size_t n = std::min(text.size(), kMaxLength);
-        std::copy_n(text.data(), n, bytes_.begin());
+        std::copy_n(text.data(), n, bytes.begin());
         // A zero inside the given text ends the stored text there.
-        auto end = std::find(bytes_.begin(), bytes_.begin() + n, '\0');
-        std::fill(end, bytes_.end(), '\0');
+        auto end = std::find(bytes.begin(), bytes.begin() + n, '\0');
+        std::fill(end, bytes.end(), '\0');
+        bytes_ = bytes;
     }
     FixedText& operator=(std::string_view text) { Assign(text); return *this; }
 

@@ -60,6 +60,11 @@ TEST(FixedTextField, KeepsAtMostSizeLessOneCharacters) {
     FixedText<5> id;
     id.AssignRaw(raw);
     EXPECT_EQ(id.View(), "1234");
+    // A field set to a part of its own text.
+    FixedText<15> last("Smith   ");
+    last = last.View().substr(0, 5);
+    EXPECT_EQ(last.View(), "Smith");
+    EXPECT_EQ(last.Bytes()[5], 0);
 }
 
 TEST(RandomGenerator, FollowsTheLinearCongruentialRecurrence) {
