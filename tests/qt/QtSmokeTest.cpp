@@ -533,6 +533,25 @@ TEST(QtFrameTest, ClosingAChildAsksItFirst) {
     EXPECT_EQ(client.closed[0], &child);
 }
 
+TEST(QtFrameTest, ClosingAChildTwiceInQuickSuccessionAsksItOnce) {
+    App();
+    QtFrame frame;
+    RecordingClient client;
+    frame.SetClient(&client);
+    frame.show();
+    GateChild child;
+    child.allow = true;
+    frame.CreateChild(child, platform::Rect{10, 10, 410, 310}).Show();
+    QMdiSubWindow* sub = frame.SubWindow(child);
+    ASSERT_NE(sub, nullptr);
+    sub->close();
+    sub->close();
+    QApplication::processEvents();
+    EXPECT_EQ(child.asks, 1);
+    EXPECT_TRUE(frame.Children().empty());
+    EXPECT_EQ(client.closed.size(), 1u);
+}
+
 TEST(QtFrameTest, TileLaysTheClassesOneAboveTheOther) {
     App();
     QtFrame frame;

@@ -104,7 +104,14 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override {
         event->ignore();
-        if (!child_ || !child_->CanClose()) return;
+        // A close that comes while the child is being asked, or after it
+        // agreed and before the window is gone, asks nothing again.
+        if (!child_ || asking_ || closing_) return;
+        asking_ = true;
+        const bool agreed = child_ && child_->CanClose();
+        asking_ = false;
+        if (!agreed || !child_) return;
+        closing_ = true;
         // Leave this handler before the window goes.
         platform::ChildWindow* child = child_;
         QPointer<QtFrame> frame(&frame_);
@@ -119,6 +126,8 @@ private:
     PaneContainer* container_ = nullptr;
     std::vector<QtWindowHost*> hosts_;
     std::vector<QPointer<QtTopWindow>> topWindows_;
+    bool asking_ = false;
+    bool closing_ = false;
 };
 
 QtFrame::QtFrame(const platform::FrameLayout& layout, QWidget* parent) : QMainWindow(parent) {
