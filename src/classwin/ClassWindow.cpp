@@ -6,9 +6,12 @@
 #include "classwin/ClassSaving.h"
 #include "classwin/DisplayOptionsDialog.h"
 #include "classwin/EditCommands.h"
+#include "classwin/EditStudentDialog.h"
 #include "classwin/ExtraNamesDialog.h"
 #include "classwin/ImportStudents.h"
+#include "classwin/PaneEditing.h"
 #include "classwin/Panes.h"
+#include "classwin/RenameGradeDialog.h"
 #include "classwin/RosterCommands.h"
 #include "grading/DisplayOptions.h"
 #include "platform/Text1252.h"
@@ -22,11 +25,13 @@
 namespace quorle {
 
 struct TDecoChild::Impl {
-    Impl(platform::Frame& f, platform::Ui& u, ClassRecord r)
+    Impl(TDecoChild& child, platform::Frame& f, platform::Ui& u, ClassRecord r)
         : frame(f), ui(u), record(std::move(r)), names(record, &f), grades(record, &f), chart(u, record),
-          grid(u, record, f.ScreenSize().cy) {
+          grid(u, record, f.ScreenSize().cy), editor(child) {
         names.SetGrades(&grades);
         grades.SetNames(&names);
+        names.SetEditing(&editor);
+        grades.SetEditing(&editor);
     }
 
     platform::Frame& frame;
@@ -36,6 +41,7 @@ struct TDecoChild::Impl {
     TGradeWindow grades;
     TClassChart chart;
     TClassGrid grid;  // its grid window reads the record: it goes first
+    TPaneEditor editor;
     platform::ChildHost* host = nullptr;
     bool panesAdded = false;
     // The grades report's options while the window is open (reloaded from
@@ -53,7 +59,7 @@ std::string ClassCaption(const ClassRecord& record) {
 }
 
 TDecoChild::TDecoChild(platform::Frame& frame, platform::Ui& ui, ClassRecord record)
-    : impl_(std::make_unique<Impl>(frame, ui, std::move(record))) {}
+    : impl_(std::make_unique<Impl>(*this, frame, ui, std::move(record))) {}
 
 TDecoChild::~TDecoChild() = default;
 
@@ -151,6 +157,14 @@ bool TDecoChild::WriteNamedClass() {
     return WriteClass(impl_->ui, impl_->record, ModifiedFlag::Clear);
 }
 
+bool TDecoChild::WritePaneChange() {
+    if (impl_->record.fileName.empty()) {
+        impl_->record.modified = true;
+        return false;
+    }
+    return WriteClass(impl_->ui, impl_->record, ModifiedFlag::Keep);
+}
+
 bool TDecoChild::Command(int id) {
     platform::Ui& ui = impl_->ui;
     ClassRecord& record = impl_->record;
@@ -161,6 +175,8 @@ bool TDecoChild::Command(int id) {
         case resources::cmd::kGradingSystem: GradingSystemCommand(*this); return true;
         case resources::cmd::kAlphabetize: AlphabetizeCommand(*this); return true;
         case resources::cmd::kNewGradingPeriod: NewGradingPeriod(ui, record); return true;
+        case resources::cmd::kStudentInfo: EditStudents(*this); return true;
+        case resources::cmd::kChangeGradeTitle: EditGradeTitles(*this); return true;
         case resources::cmd::kClassInformation: {
             if (!EditClassInfo(ui, record)) return true;
             UpdateCaption();

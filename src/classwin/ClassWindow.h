@@ -70,6 +70,10 @@ public:
     // Writes the class when it has a file name (the warning on failure);
     // false when it has none or the write failed.
     bool WriteNamedClass();
+    // After a change made through the panes or an editing dialog: writes the
+    // class leaving its modified flag as it is (a failure warns); a class
+    // never named is marked changed instead.
+    bool WritePaneChange();
 
 private:
     struct Impl;

@@ -48,6 +48,15 @@ void TEntryEditGrade::Show(DialogHost& host, float* value) {
     host.SetText(editId_, ValueText(*value));
     host.SetChecked(omitId_, omitted);
     host.Enable(editId_, !omitted);
+    host.Enable(omitId_, true);
+}
+
+void TEntryEditGrade::ShowNothing(DialogHost& host) {
+    value_ = nullptr;
+    host.SetText(editId_, "");
+    host.SetChecked(omitId_, false);
+    host.Enable(editId_, false);
+    host.Enable(omitId_, false);
 }
 
 void TEntryEditGrade::ShowEmpty(DialogHost& host, float* value) {
@@ -55,6 +64,7 @@ void TEntryEditGrade::ShowEmpty(DialogHost& host, float* value) {
     host.SetText(editId_, "");
     host.SetChecked(omitId_, false);
     host.Enable(editId_, true);
+    host.Enable(omitId_, true);
 }
 
 void TEntryEditGrade::KeyReleased(DialogHost& host) {

@@ -33,6 +33,8 @@ public:
     void Show(platform::DialogHost& host, float* value);
     // Shows nothing yet: an empty box and Omit unchecked (a new grade).
     void ShowEmpty(platform::DialogHost& host, float* value);
+    // Edits nothing: both boxes emptied and disabled (a row without grades).
+    void ShowNothing(platform::DialogHost& host);
     // After a key released in the edit box: the value follows its text.
     void KeyReleased(platform::DialogHost& host);
 

@@ -214,9 +214,17 @@ void TNameWindow::MouseMove(Point) {
     if (frame_) frame_->SetStatusText(kPaneHint);
 }
 
-// Changing and deleting through the names pane come with the editing commands.
-void TNameWindow::LeftDoubleClick(Point) {}
-void TNameWindow::RightClick(Point) {}
+void TNameWindow::LeftDoubleClick(Point point) {
+    const std::optional<TSquare> hit = HitTest(point);
+    if (editing_) editing_->NameDoubleClicked(hit);
+    hit_.reset();
+}
+
+void TNameWindow::RightClick(Point point) {
+    const std::optional<TSquare> hit = HitTest(point);
+    if (editing_) editing_->NameRightClicked(hit);
+    hit_.reset();
+}
 
 bool TNameWindow::KeyDown(Key key) { return grades_ ? grades_->KeyDown(key) : false; }
 
@@ -381,9 +389,17 @@ void TGradeWindow::MouseMove(Point point) {
     frame_->SetStatusText(row.firstName.Str() + " " + row.lastName.Str() + "/" + entry.title.Str());
 }
 
-// Changing and deleting grades through the pane come with the editing commands.
-void TGradeWindow::LeftDoubleClick(Point) {}
-void TGradeWindow::RightClick(Point) {}
+void TGradeWindow::LeftDoubleClick(Point point) {
+    const std::optional<TSquare> hit = HitTest(point);
+    if (editing_) editing_->GradeDoubleClicked(hit);
+    hit_.reset();
+}
+
+void TGradeWindow::RightClick(Point point) {
+    const std::optional<TSquare> hit = HitTest(point);
+    if (editing_) editing_->GradeRightClicked(hit);
+    hit_.reset();
+}
 
 bool TGradeWindow::KeyDown(Key key) {
     const auto& s = scroller_;

@@ -57,11 +57,23 @@ PaneMetrics MeasurePane(platform::Canvas& canvas);
 
 class TGradeWindow;
 
+// What the panes' clicks ask of their class window: each gets the hit of the
+// click (none when the point hit no rectangle).
+class PaneEditing {
+public:
+    virtual ~PaneEditing() = default;
+    virtual void NameDoubleClicked(const std::optional<TSquare>& hit) = 0;
+    virtual void NameRightClicked(const std::optional<TSquare>& hit) = 0;
+    virtual void GradeDoubleClicked(const std::optional<TSquare>& hit) = 0;
+    virtual void GradeRightClicked(const std::optional<TSquare>& hit) = 0;
+};
+
 class TNameWindow : public platform::Window {
 public:
     TNameWindow(ClassRecord& record, platform::Frame* frame);
 
     void SetGrades(TGradeWindow* grades) { grades_ = grades; }
+    void SetEditing(PaneEditing* editing) { editing_ = editing; }
     const std::string& FileName() const { return record_.fileName; }
 
     // The pane's own copy of the display flags (it uses First Name and ID #).
@@ -111,6 +123,7 @@ private:
     ClassRecord& record_;
     platform::Frame* frame_ = nullptr;
     TGradeWindow* grades_ = nullptr;
+    PaneEditing* editing_ = nullptr;
     DisplayFlags flags_{};
     std::vector<Box> boxes_;
     std::vector<TSquare> squares_;
@@ -122,6 +135,7 @@ public:
     TGradeWindow(ClassRecord& record, platform::Frame* frame);
 
     void SetNames(TNameWindow* names) { names_ = names; }
+    void SetEditing(PaneEditing* editing) { editing_ = editing; }
     const std::string& FileName() const { return record_.fileName; }
 
     // One column of the pane, in painting order.
@@ -167,6 +181,7 @@ private:
     platform::Frame* frame_ = nullptr;
     TNameWindow* names_ = nullptr;
     std::function<void(platform::Size)> viewportChanged_;
+    PaneEditing* editing_ = nullptr;
     std::vector<TSquare> headings_;
     std::vector<TSquare> cells_;
     std::optional<TSquare> hit_;

@@ -7,6 +7,7 @@
 
 #include "ClassFixture.h"
 #include "record/ClassFile.h"
+#include "seating/SeatingChartFile.h"
 #include "support/TempDir.h"
 
 namespace quorle::testing {
@@ -27,6 +28,26 @@ struct EditTest : ::testing::Test {
     // The file on disk holds exactly the class in memory.
     void ExpectWritten() { EXPECT_EQ(OnDisk(), SerializeClassFile(Rec())); }
     void Script(DialogScript s) { Ui().dialogs.push_back(std::move(s)); }
+
+    // A chart of one column of desks beside dir/name, seated as given (first, last).
+    void PutChart(const std::string& name, std::initializer_list<std::pair<const char*, const char*>> seated,
+                  int desks) {
+        SeatingChart chart;
+        for (int p = 0; p < desks; ++p) SetDesk(chart.grid, 0, p, true);
+        chart.Recount();
+        for (const auto& [first, last] : seated) chart.seats.push_back(TPeople::Seated(first, last));
+        chart.seats.resize(static_cast<std::size_t>(desks), TPeople::Free());
+        dir.Write(name, SerializeChartFile(chart));
+    }
+    // The occupants of a chart beside the class, "first last" without padding ("" for free seats).
+    std::vector<std::string> Seats(const std::string& name = "alg.CHT") const {
+        std::vector<std::string> out;
+        const auto chart = ParseChartFile(dir.Read(name));
+        if (!chart) return {"unreadable"};
+        for (const TPeople& p : chart->seats)
+            out.push_back(p.IsFree() ? "" : TrimSeatName(p.firstName.View()) + " " + TrimSeatName(p.lastName.View()));
+        return out;
+    }
 };
 
 inline DialogScript Ok() {

@@ -1,0 +1,50 @@
+#include "classwin/StudentTransfer.h"
+
+#include "classwin/ClassSaving.h"
+#include "classwin/ClassWindow.h"
+#include "platform/Text1252.h"
+#include "record/ClassFile.h"
+#include "record/FileNames.h"
+#include "record/RosterFile.h"
+#include "seating/ClassChart.h"
+
+namespace quorle {
+
+using platform::Buttons;
+using platform::Icon;
+
+bool TransferOut(TDecoChild& child, const TStudent& student) {
+    platform::Ui& ui = child.GetUi();
+    if (child.GetFrame().Children().size() > 1) {
+        ui.MessageBox("Information", "You may have only one file open when transferring to another class.",
+                      Buttons::Ok, Icon::Information);
+        return false;
+    }
+    platform::FileDialogOptions options;
+    options.title = "Transfer Destination Class";
+    options.filter = kClassFileFilter;
+    options.defaultExtension = kClassFileExtension;
+    options.fileMustExist = true;
+    options.pathMustExist = true;
+    const auto destination = ui.OpenFileName(options);
+    // No destination chosen: the student stays where he is.
+    if (!destination || destination->empty()) return false;
+    const std::string name = student.firstName.Str() + " " + student.lastName.Str();
+    // Appending him to this very file and then dropping him here would lose him.
+    if (!child.Record().fileName.empty() && SameFile(*destination, child.Record().fileName)) {
+        ui.MessageBox("Information", name + " is in this class already. Choose another class to transfer to.",
+                      Buttons::Ok, Icon::Information);
+        return false;
+    }
+    if (!TransferStudent(*destination, student)) {
+        ui.MessageBox("Warning",
+                      name + " could not be added to " + platform::Utf8ToCp1252Lossy(ShownClassName(*destination)) +
+                          " and stays in this class.",
+                      Buttons::Ok, Icon::Exclamation);
+        return false;
+    }
+    child.Chart().SeatNewStudent(*destination, student);
+    return true;
+}
+
+}  // namespace quorle
