@@ -72,9 +72,9 @@ DialogResource EditStudentDialogResource() {
     // Left: the student as he stands; right: his names, ID and the chosen grade.
     d.controls.push_back(Label("Choose student:", 0, 0, 2));
     d.controls.push_back(Label("Change to:", 0, 2, 2));
-    d.controls.push_back(Label("&Last Name:", 1, 0));
+    d.controls.push_back(Label("Last &Name:", 1, 0));
     d.controls.push_back(Control(ControlKind::ComboBox, kIdStudentList, "", 1, 1));
-    d.controls.push_back(Label("L&ast Name:", 1, 2));
+    d.controls.push_back(Label("&Last Name:", 1, 2));
     d.controls.push_back(Edit(kIdEditLast, kNameLimit, 1, 3));
     d.controls.push_back(Label("First Name:", 2, 0));
     ControlResource first = Label("", 2, 1, 1, kIdStudentFirst);
