@@ -36,32 +36,9 @@ DialogResource DisplayOptionsDialogResource() {
     d.caption = "Window Display Options";
     d.controls.push_back(Label("Select Options for Window Display:", 0, 0, 6));
 
-    // Three columns of boxes: names and grades, averages, points. A box
-    // named after an Extra category has no text of its own; the label beside
-    // it carries the class's name for the category.
-    using Box = CheckBoxItem;
-    const Box grades[] = {{102, "First Name", 0, nullptr}, {103, "ID #", 0, nullptr},
-                          {104, "Tests", 0, nullptr},      {105, "Quizzes", 0, nullptr},
-                          {106, "Homework", 0, nullptr},   {107, "Labs", 0, nullptr},
-                          {108, nullptr, kIdExtra1Label, "%s"}, {109, nullptr, kIdExtra2Label, "%s"}};
-    const Box averages[] = {{110, "Test Average", 0, nullptr},
-                            {111, "Quiz Average", 0, nullptr},
-                            {112, "Homework Average", 0, nullptr},
-                            {113, "Lab Average", 0, nullptr},
-                            {114, nullptr, kIdExtra1AverageLabel, "%s Average"},
-                            {115, nullptr, kIdExtra2AverageLabel, "%s Average"}};
-    const Box points[] = {{116, "Test Points", 0, nullptr},
-                          {117, "Quiz Points", 0, nullptr},
-                          {118, "Homework Points", 0, nullptr},
-                          {119, "Lab Points", 0, nullptr},
-                          {120, nullptr, kIdExtra1PointsLabel, "%s Points"},
-                          {121, nullptr, kIdExtra2PointsLabel, "%s Points"},
-                          {122, "Total Points", 0, nullptr},
-                          {123, "Points Possible", 0, nullptr}};
-    AddCheckBoxColumn(d, grades, 1, 0);
-    AddCheckBoxColumn(d, averages, 1, 2);
-    AddCheckBoxColumn(d, points, 1, 4);
-    AddOkCancel(d, 9, 4);
+    // Three columns of boxes: names and grades, averages, points.
+    const CheckBoxItem names[] = {{102, "First Name", 0, nullptr}, {103, "ID #", 0, nullptr}};
+    AddFigureBoxes(d, names);
     return d;
 }
 

@@ -2,6 +2,7 @@
 // The dialogs of the class window's own commands: Class Information, Window
 // Display Options and Change Extra 1 or 2 Name.
 #include "platform/Dialog.h"
+#include "resources/DialogParts.h"
 
 namespace quorle::resources {
 
@@ -15,15 +16,9 @@ inline constexpr int kIdCourseTitle = 101;
 inline constexpr int kIdInstructor = 102;
 inline constexpr int kIdPeriod = 103;
 
-// Window Display Options: check boxes 102..123 in display flag order; labels
-// 150/151 ("%s"), 152/153 ("%s Average"), 154/155 ("%s Points") for Extra1/Extra2.
+// Window Display Options: check boxes 102..123 in display flag order, with the
+// Extra names' labels of the shared figure boxes.
 inline constexpr int kIdFirstDisplayBox = 102;
-inline constexpr int kIdExtra1Label = 150;
-inline constexpr int kIdExtra2Label = 151;
-inline constexpr int kIdExtra1AverageLabel = 152;
-inline constexpr int kIdExtra2AverageLabel = 153;
-inline constexpr int kIdExtra1PointsLabel = 154;
-inline constexpr int kIdExtra2PointsLabel = 155;
 
 // Change Extra 1 or 2 Name: edit boxes 101 and 102, 6 characters each.
 inline constexpr int kIdExtra1Name = 101;

@@ -27,6 +27,22 @@ struct CheckBoxItem {
 void AddCheckBoxColumn(platform::DialogResource& dialog, std::span<const CheckBoxItem> boxes, int firstRow,
                        int column, int group = 0);
 
+// The labels beside the figure boxes of the Extra categories; they carry the
+// class's names for them: "%s" (150, 151), "%s Average" (152, 153) and
+// "%s Points" (154, 155) for Extra1 and Extra2.
+inline constexpr int kIdExtra1Label = 150;
+inline constexpr int kIdExtra2Label = 151;
+inline constexpr int kIdExtra1AverageLabel = 152;
+inline constexpr int kIdExtra2AverageLabel = 153;
+inline constexpr int kIdExtra1PointsLabel = 154;
+inline constexpr int kIdExtra2PointsLabel = 155;
+
+// The figure boxes that the display and print option dialogs share, in three
+// columns from row 1: the leading boxes then the grades of each category
+// (104-109); the category averages (110-115); the category points (116-121),
+// total points (122) and points possible (123). OK and Cancel under them.
+void AddFigureBoxes(platform::DialogResource& dialog, std::span<const CheckBoxItem> leading);
+
 // OK (the default button) and Cancel side by side.
 void AddOkCancel(platform::DialogResource& dialog, int row, int okColumn);
 

@@ -27,32 +27,11 @@ DialogResource ProgressDialogResource() {
 }
 
 DialogResource ProgressPrintDialogResource() {
-    using Box = CheckBoxItem;
     DialogResource d;
     d.id = kProgressPrintDialogId;
     d.caption = "Progress/Warning Print Options";
     d.controls.push_back(Control(ControlKind::Static, -1, "Select Items You Want Printed:", 0, 0, 6));
-    const Box grades[] = {{104, "Tests", 0, nullptr},    {105, "Quizzes", 0, nullptr},
-                          {106, "Homework", 0, nullptr}, {107, "Labs", 0, nullptr},
-                          {108, nullptr, kIdLetterExtra1, "%s"}, {109, nullptr, kIdLetterExtra2, "%s"}};
-    const Box averages[] = {{110, "Test Average", 0, nullptr},
-                            {111, "Quiz Average", 0, nullptr},
-                            {112, "Homework Average", 0, nullptr},
-                            {113, "Lab Average", 0, nullptr},
-                            {114, nullptr, kIdLetterExtra1Average, "%s Average"},
-                            {115, nullptr, kIdLetterExtra2Average, "%s Average"}};
-    const Box points[] = {{116, "Test Points", 0, nullptr},
-                          {117, "Quiz Points", 0, nullptr},
-                          {118, "Homework Points", 0, nullptr},
-                          {119, "Lab Points", 0, nullptr},
-                          {120, nullptr, kIdLetterExtra1Points, "%s Points"},
-                          {121, nullptr, kIdLetterExtra2Points, "%s Points"},
-                          {122, "Total Points", 0, nullptr},
-                          {123, "Points Possible", 0, nullptr}};
-    AddCheckBoxColumn(d, grades, 1, 0);
-    AddCheckBoxColumn(d, averages, 1, 2);
-    AddCheckBoxColumn(d, points, 1, 4);
-    AddOkCancel(d, 9, 4);
+    AddFigureBoxes(d, {});
     return d;
 }
 

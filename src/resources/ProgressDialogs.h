@@ -2,6 +2,7 @@
 // The dialogs of progress reports and warning notices: the letter editor, the
 // grades block's print options and the warning level.
 #include "platform/Dialog.h"
+#include "resources/DialogParts.h"
 
 namespace quorle::resources {
 
@@ -18,12 +19,12 @@ inline constexpr int kLetterTextLimit = 1199;
 // Average", by 114), 154 ("%s Points", by 120) for Extra1; 151, 153, 155 for Extra2.
 inline constexpr int kIdFirstLetterBox = 104;
 inline constexpr int kIdLastLetterBox = 123;
-inline constexpr int kIdLetterExtra1 = 150;
-inline constexpr int kIdLetterExtra2 = 151;
-inline constexpr int kIdLetterExtra1Average = 152;
-inline constexpr int kIdLetterExtra2Average = 153;
-inline constexpr int kIdLetterExtra1Points = 154;
-inline constexpr int kIdLetterExtra2Points = 155;
+inline constexpr int kIdLetterExtra1 = kIdExtra1Label;
+inline constexpr int kIdLetterExtra2 = kIdExtra2Label;
+inline constexpr int kIdLetterExtra1Average = kIdExtra1AverageLabel;
+inline constexpr int kIdLetterExtra2Average = kIdExtra2AverageLabel;
+inline constexpr int kIdLetterExtra1Points = kIdExtra1PointsLabel;
+inline constexpr int kIdLetterExtra2Points = kIdExtra2PointsLabel;
 
 // Change Warning Level: the level text (at most 14 characters).
 inline constexpr int kIdLevelText = 101;
