@@ -223,6 +223,9 @@ void QtDialogHost::Build() {
             row->addWidget(lastBox);
             row->addWidget(widget);
             row->addStretch(1);
+            // As high as a box with text of its own, so such rows stand as far
+            // apart as the others.
+            pair->setMinimumHeight(QCheckBox(QStringLiteral("X")).sizeHint().height());
             grid->addWidget(pair, c.row, lastBoxControl->column, std::max(1, c.rowSpan),
                             std::max(1, c.columnSpan) + 1);
             lastBox->show();
