@@ -9,20 +9,13 @@ std::string DisplayOptionsPath(const std::string& programDirectory) {
 }
 
 bool ParseDisplayOptions(std::span<const unsigned char> bytes, DisplayFlags& flags) {
-    ByteReader reader(bytes);
     DisplayFlags read{};
-    for (auto& flag : read)
-        if (!reader.ReadInt32(flag)) return false;
+    if (ReadInt32s(bytes, read) != read.size()) return false;
     flags = read;
     return true;
 }
 
-std::vector<unsigned char> SerializeDisplayOptions(const DisplayFlags& flags) {
-    ByteWriter writer;
-    writer.Reserve(kDisplayOptionsSize);
-    for (auto flag : flags) writer.WriteInt32(flag);
-    return std::move(writer.Bytes());
-}
+std::vector<unsigned char> SerializeDisplayOptions(const DisplayFlags& flags) { return Int32sBytes(flags); }
 
 bool ReadDisplayOptions(const std::string& path, DisplayFlags& flags) {
     const auto bytes = ReadWholeFile(path);

@@ -126,4 +126,21 @@ bool WriteFileAtomically(const std::string& path, std::span<const unsigned char>
     return true;
 }
 
+std::size_t ReadInt32s(std::span<const unsigned char> bytes, std::span<std::int32_t> values) {
+    ByteReader reader(bytes);
+    std::size_t read = 0;
+    for (auto& value : values) {
+        if (!reader.ReadInt32(value)) break;
+        ++read;
+    }
+    return read;
+}
+
+std::vector<unsigned char> Int32sBytes(std::span<const std::int32_t> values) {
+    ByteWriter writer;
+    writer.Reserve(values.size() * 4);
+    for (const auto value : values) writer.WriteInt32(value);
+    return std::move(writer.Bytes());
+}
+
 }  // namespace quorle

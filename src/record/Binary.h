@@ -98,6 +98,12 @@ private:
     std::vector<unsigned char> bytes_;
 };
 
+// Option and settings files that are bare images of 32-bit values: as many
+// whole values as the bytes hold go into values (the rest keep theirs);
+// the count read is returned.
+std::size_t ReadInt32s(std::span<const unsigned char> bytes, std::span<std::int32_t> values);
+std::vector<unsigned char> Int32sBytes(std::span<const std::int32_t> values);
+
 // The largest file any reader takes: a class of a thousand students with three
 // hundred grades is under 5 MB, and nothing larger is ever read into memory.
 inline constexpr std::size_t kMaxFileBytes = std::size_t{64} << 20;

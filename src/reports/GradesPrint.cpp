@@ -28,21 +28,9 @@ PrintOptions DefaultPrintOptions() {
     return options;
 }
 
-void ParsePrintOptions(std::span<const unsigned char> bytes, PrintOptions& options) {
-    ByteReader reader(bytes);
-    for (auto& option : options) {
-        std::int32_t value = 0;
-        if (!reader.ReadInt32(value)) break;
-        option = value;
-    }
-}
+void ParsePrintOptions(std::span<const unsigned char> bytes, PrintOptions& options) { ReadInt32s(bytes, options); }
 
-std::vector<unsigned char> SerializePrintOptions(const PrintOptions& options) {
-    ByteWriter writer;
-    writer.Reserve(kPrintOptionCount * 4);
-    for (const auto option : options) writer.WriteInt32(option);
-    return writer.Bytes();
-}
+std::vector<unsigned char> SerializePrintOptions(const PrintOptions& options) { return Int32sBytes(options); }
 
 std::string PrintOptionPath(const std::string& programDirectory) {
     return ProgramFilePath(programDirectory, kPrintOptionFile);

@@ -44,20 +44,10 @@ const char* ProgressOptionFileName(ProgressKind kind) {
 }
 
 void ParseProgressOptions(std::span<const unsigned char> bytes, ProgressOptions& options) {
-    ByteReader reader(bytes);
-    for (auto& option : options) {
-        std::int32_t value = 0;
-        if (!reader.ReadInt32(value)) break;
-        option = value;
-    }
+    ReadInt32s(bytes, options);
 }
 
-std::vector<unsigned char> SerializeProgressOptions(const ProgressOptions& options) {
-    ByteWriter writer;
-    writer.Reserve(kProgressOptionCount * 4);
-    for (const auto option : options) writer.WriteInt32(option);
-    return writer.Bytes();
-}
+std::vector<unsigned char> SerializeProgressOptions(const ProgressOptions& options) { return Int32sBytes(options); }
 
 void LoadProgressOptions(const std::string& programDirectory, ProgressKind kind, ProgressOptions& options) {
     options.fill(0);

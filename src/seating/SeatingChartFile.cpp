@@ -122,16 +122,12 @@ bool StoreChartCopy(platform::Ui& ui, const std::string& classPath, const Seatin
 
 SeatArrangement ParseSeatArrangement(std::span<const unsigned char> bytes) {
     SeatArrangement values{};
-    ByteReader in(bytes);
-    for (auto& value : values)
-        if (!in.ReadInt32(value)) break;
+    ReadInt32s(bytes, values);
     return values;
 }
 
 std::vector<unsigned char> SerializeSeatArrangement(const SeatArrangement& arrangement) {
-    ByteWriter out;
-    for (const auto value : arrangement) out.WriteInt32(value);
-    return std::move(out.Bytes());
+    return Int32sBytes(arrangement);
 }
 
 SeatArrangement ReadSeatArrangement(const std::string& programDirectory) {
