@@ -15,11 +15,6 @@ using platform::Icon;
 
 namespace {
 
-bool FileExists(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::exists(std::filesystem::path(path), ec);
-}
-
 void DeleteIfExists(const std::string& path) {
     std::error_code ec;
     std::filesystem::remove(std::filesystem::path(path), ec);

@@ -24,11 +24,6 @@ using platform::Icon;
 
 namespace {
 
-bool FileExists(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::exists(std::filesystem::path(path), ec);
-}
-
 platform::FileDialogOptions ClassFileDialog(const char* title) {
     platform::FileDialogOptions options;
     options.title = title;

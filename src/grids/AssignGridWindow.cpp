@@ -19,11 +19,6 @@ namespace cmd = resources::cmd;
 
 namespace {
 
-bool FileExists(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::exists(std::filesystem::path(path), ec);
-}
-
 bool DeleteFile(const std::string& path) {
     std::error_code ec;
     return std::filesystem::remove(std::filesystem::path(path), ec) && !ec;

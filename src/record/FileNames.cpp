@@ -65,6 +65,11 @@ std::string SiblingPath(std::string_view path, std::string_view ext) {
     return (wanted.has_parent_path() ? wanted.parent_path() / found : fs::path(found)).string();
 }
 
+bool FileExists(std::string_view path) {
+    std::error_code error;
+    return std::filesystem::exists(std::filesystem::path(path), error);
+}
+
 bool SameFile(std::string_view a, std::string_view b) {
     const fs::path pa{std::string(a)}, pb{std::string(b)};
     if (pa.empty() || pb.empty()) return false;

@@ -19,6 +19,9 @@ std::string EnsureExtension(std::string_view path, std::string_view ext);
 // `ext` exactly as given ("CHT").
 std::string SiblingPath(std::string_view path, std::string_view ext);
 
+// Whether anything stands at the path (false when it cannot be told).
+bool FileExists(std::string_view path);
+
 // Whether two paths name the same file on disk (relative, absolute and
 // symbolic link alike). Paths of files that do not exist (yet) are the same
 // when they lead to the same place.

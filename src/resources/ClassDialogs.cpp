@@ -8,14 +8,6 @@ using platform::ControlKind;
 using platform::ControlResource;
 using platform::DialogResource;
 
-namespace {
-
-ControlResource Label(std::string text, int row, int column, int columnSpan = 1, int id = -1) {
-    return Control(ControlKind::Static, id, std::move(text), row, column, columnSpan);
-}
-
-}  // namespace
-
 DialogResource ClassInfoDialogResource() {
     DialogResource d;
     d.id = kClassInfoDialogId;

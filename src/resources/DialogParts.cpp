@@ -20,6 +20,10 @@ platform::ControlResource Control(ControlKind kind, int id, std::string text, in
     return c;
 }
 
+platform::ControlResource Label(std::string text, int row, int column, int columnSpan, int id) {
+    return Control(ControlKind::Static, id, std::move(text), row, column, columnSpan);
+}
+
 platform::ControlResource EditBox(int id, int limit, int row, int column, int columnSpan) {
     platform::ControlResource c = Control(ControlKind::Edit, id, "", row, column, columnSpan);
     c.textLimit = limit;

@@ -10,6 +10,9 @@ namespace quorle::resources {
 platform::ControlResource Control(platform::ControlKind kind, int id, std::string text, int row, int column,
                                   int columnSpan = 1, int group = 0);
 
+// A static text; id -1 when nothing refers to it.
+platform::ControlResource Label(std::string text, int row, int column, int columnSpan = 1, int id = -1);
+
 // An edit box with a border that takes at most limit characters.
 platform::ControlResource EditBox(int id, int limit, int row, int column, int columnSpan = 1);
 

@@ -10,10 +10,6 @@ using platform::DialogResource;
 
 namespace {
 
-ControlResource Label(std::string text, int row, int column, int columnSpan = 1, int id = -1) {
-    return Control(ControlKind::Static, id, std::move(text), row, column, columnSpan);
-}
-
 ControlResource Edit(int id, int limit, int row, int column, int columnSpan = 1, unsigned style = 0) {
     ControlResource c = Control(ControlKind::Edit, id, "", row, column, columnSpan);
     c.textLimit = limit;
