@@ -10,33 +10,28 @@
 namespace quorle {
 namespace {
 
-// The table's columns: the grades pane's, for the class's flags or for all.
-struct Columns {
-    bool firstName = true;
-    bool id = true;
-    std::vector<GradeColumn> figures;
-};
-
-Columns ChooseColumns(const ClassRecord& record, bool all) {
+// The table's columns: the names, then the grades pane's, for the class's
+// flags or for all.
+std::vector<GradeColumn> ChooseColumns(const ClassRecord& record, bool all) {
     DisplayFlags flags = record.display;
     if (all) flags.fill(1);
-    return Columns{flags[kShowFirstName] != 0, flags[kShowId] != 0, GradeColumns(record, flags)};
+    ColumnChoice choice = DisplayedColumns(flags);
+    choice.lastName = true;
+    choice.firstName = flags[kShowFirstName] != 0;
+    choice.id = flags[kShowId] != 0;
+    return GradeColumns(record, choice);
 }
 
-ShowLine Headings(const ClassRecord& record, const Columns& columns) {
-    ShowLine line{"Last Name"};
-    if (columns.firstName) line.emplace_back("First Name");
-    if (columns.id) line.emplace_back("ID #");
-    for (const GradeColumn& column : columns.figures) line.push_back(GradeColumnHeading(record, column));
+ShowLine Headings(const ClassRecord& record, const std::vector<GradeColumn>& columns) {
+    ShowLine line;
+    for (const GradeColumn& column : columns) line.push_back(GradeColumnHeading(record, column));
     return line;
 }
 
-ShowLine Row(const ClassRecord& record, const Columns& columns, int j) {
-    const TStudent& row = record.Row(j);
-    ShowLine line{row.lastName.Str()};
-    if (columns.firstName) line.push_back(row.firstName.Str());
-    if (columns.id) line.push_back(row.id.Str());
-    for (const GradeColumn& column : columns.figures) line.push_back(GradeColumnCell(record, column, j));
+ShowLine Row(const ClassRecord& record, const std::vector<GradeColumn>& columns, int j) {
+    GradeRowFigures figures(record.grading, record.PossibleRow(), record.Row(j), j == 0);
+    ShowLine line;
+    for (const GradeColumn& column : columns) line.push_back(figures.Text(column));
     return line;
 }
 
@@ -55,7 +50,7 @@ const char* ShowUsage() { return "quorle show [--all] [--rank] CLASS.gdr"; }
 std::vector<ShowLine> BuildShowTable(const ClassRecord& record, const ShowOptions& options) {
     std::vector<ShowLine> lines;
     if (record.roster.empty()) return lines;
-    const Columns columns = ChooseColumns(record, options.all);
+    const std::vector<GradeColumn> columns = ChooseColumns(record, options.all);
     lines.reserve(record.roster.size() + 4);
     lines.push_back(Headings(record, columns));
     lines.push_back(Row(record, columns, 0));

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "grading/Compute.h"
 
 namespace quorle {
 
@@ -247,21 +246,15 @@ PaneMetrics TGradeWindow::Metrics() const { return Sane(HostMetrics(*this)); }
 std::vector<TGradeWindow::Column> TGradeWindow::Columns() const { return GradeColumns(record_, record_.display); }
 
 std::optional<TGradeWindow::Column> TGradeWindow::GradeColumnAt(int index) const {
-    if (index < 0 || record_.RowCount() == 0) return std::nullopt;
-    const TStudent& possible = record_.PossibleRow();
-    int start = 0;
-    for (int c = 0; c < kCategoryCount; ++c) {
-        if (!record_.display[kShowGradesFirst + c]) continue;
-        const int n = static_cast<int>(possible.scores[c].size());
-        if (index < start + n) return Column{Column::Grade, c, index - start};
-        start += n;
-    }
-    return std::nullopt;
+    if (index < 0) return std::nullopt;
+    const std::vector<Column> columns = Columns();
+    if (static_cast<std::size_t>(index) >= columns.size()) return std::nullopt;
+    const Column& column = columns[static_cast<std::size_t>(index)];
+    if (column.type != Column::Grade) return std::nullopt;
+    return column;
 }
 
 std::string TGradeWindow::Heading(const Column& col) const { return GradeColumnHeading(record_, col); }
-
-std::string TGradeWindow::CellText(const Column& col, int j) const { return GradeColumnCell(record_, col, j); }
 
 void TGradeWindow::UpdateScroller() {
     const PaneMetrics m = Metrics();
@@ -332,20 +325,10 @@ void TGradeWindow::Paint(Canvas& canvas, const Rect& clip) {
         const TStudent& row = record_.Row(j);
         const int y = (j + 1) * m.h;
         canvas.SetTextColor(RowColor(j));
-        std::optional<float> overall;  // computed once per row, when a column needs it
+        GradeRowFigures figures(record_.grading, possible, row, j == 0);
         for (int c = first; c <= last; ++c) {
             const Column& col = columns[static_cast<std::size_t>(c)];
-            std::string text;
-            if (col.type == Column::Overall || col.type == Column::Letter) {
-                if (!overall) overall = OverallAverage(record_.grading, possible, row);
-                if (col.type == Column::Overall)
-                    text = FormatScore(*overall);
-                else if (j > 0)
-                    text = LetterGrade(record_.grading, *overall);
-            } else {
-                text = CellText(col, j);
-            }
-            draw(c, y, text);
+            draw(c, y, figures.Text(col));
             if (col.type == Column::Grade && c >= firstVisible &&
                 static_cast<std::size_t>(col.entry) < row.scores[col.category].size())
                 cells_.push_back(TSquare{c * m.w10, (c + 1) * m.w10, y, y + m.h, j, col.entry, col.category});

@@ -142,8 +142,6 @@ public:
     using Column = GradeColumn;
     std::vector<Column> Columns() const;
     std::string Heading(const Column& column) const;
-    // The text of a row's cell in a column; empty for no text.
-    std::string CellText(const Column& column, int row) const;
 
     // Scroll units W10 and H; the ranges end where the last column and the
     // last row stand fully in view.

@@ -10,27 +10,61 @@ const char* const kPointsHeadings[4] = {"Test Pts", "Quiz Pts", "HW Pts", "Lab P
 
 bool Shown(const DisplayFlags& flags, int index) { return flags[static_cast<std::size_t>(index)] != 0; }
 
+// The grade of a row at (category, entry); nullptr when the row lacks it (rows
+// are kept parallel, so only a damaged class gets here).
+const TGrades* GradeAt(const TStudent& row, const GradeColumn& column) {
+    const TGradeList& list = row.scores[column.category];
+    if (column.entry < 0 || static_cast<std::size_t>(column.entry) >= list.size()) return nullptr;
+    return &list[static_cast<std::size_t>(column.entry)];
+}
+
 }  // namespace
 
-std::vector<GradeColumn> GradeColumns(const ClassRecord& record, const DisplayFlags& flags) {
+ColumnChoice DisplayedColumns(const DisplayFlags& flags) {
+    ColumnChoice choice;
+    for (int c = 0; c < kCategoryCount; ++c) {
+        const auto i = static_cast<std::size_t>(c);
+        choice.grades[i] = Shown(flags, kShowGradesFirst + c);
+        choice.averages[i] = Shown(flags, kShowAverageFirst + c);
+        choice.points[i] = Shown(flags, kShowPointsFirst + c);
+    }
+    choice.total = Shown(flags, kShowTotalPoints);
+    choice.possible = Shown(flags, kShowPossiblePoints);
+    return choice;
+}
+
+std::vector<GradeColumn> GradeColumns(const ClassRecord& record, const ColumnChoice& choice) {
     std::vector<GradeColumn> columns;
+    if (choice.lastName) columns.push_back(GradeColumn{GradeColumn::LastName});
+    if (choice.firstName) columns.push_back(GradeColumn{GradeColumn::FirstName});
+    if (choice.id) columns.push_back(GradeColumn{GradeColumn::Id});
     if (record.RowCount() > 0) {
         const TStudent& possible = record.PossibleRow();
+        auto last = [&](int category) {
+            const int n = static_cast<int>(possible.scores[category].size());
+            if (n > 0) columns.push_back(GradeColumn{GradeColumn::Grade, category, n - 1});
+        };
+        if (choice.lastTest) last(kTests);
+        if (choice.lastQuiz) last(kQuizzes);
         for (int c = 0; c < kCategoryCount; ++c) {
-            if (!Shown(flags, kShowGradesFirst + c)) continue;
+            if (!choice.grades[static_cast<std::size_t>(c)]) continue;
             const int n = static_cast<int>(possible.scores[c].size());
             for (int i = 0; i < n; ++i) columns.push_back(GradeColumn{GradeColumn::Grade, c, i});
         }
     }
     for (int c = 0; c < kCategoryCount; ++c)
-        if (Shown(flags, kShowAverageFirst + c)) columns.push_back(GradeColumn{GradeColumn::Average, c, 0});
+        if (choice.averages[static_cast<std::size_t>(c)]) columns.push_back(GradeColumn{GradeColumn::Average, c});
     for (int c = 0; c < kCategoryCount; ++c)
-        if (Shown(flags, kShowPointsFirst + c)) columns.push_back(GradeColumn{GradeColumn::Points, c, 0});
-    if (Shown(flags, kShowTotalPoints)) columns.push_back(GradeColumn{GradeColumn::Total, 0, 0});
-    if (Shown(flags, kShowPossiblePoints)) columns.push_back(GradeColumn{GradeColumn::Possible, 0, 0});
-    columns.push_back(GradeColumn{GradeColumn::Overall, 0, 0});
-    columns.push_back(GradeColumn{GradeColumn::Letter, 0, 0});
+        if (choice.points[static_cast<std::size_t>(c)]) columns.push_back(GradeColumn{GradeColumn::Points, c});
+    if (choice.total) columns.push_back(GradeColumn{GradeColumn::Total});
+    if (choice.possible) columns.push_back(GradeColumn{GradeColumn::Possible});
+    columns.push_back(GradeColumn{GradeColumn::Overall});
+    columns.push_back(GradeColumn{GradeColumn::Letter});
     return columns;
+}
+
+std::vector<GradeColumn> GradeColumns(const ClassRecord& record, const DisplayFlags& flags) {
+    return GradeColumns(record, DisplayedColumns(flags));
 }
 
 std::string AverageHeading(int category, const std::string& extraName) {
@@ -43,10 +77,13 @@ std::string PointsHeading(int category, const std::string& extraName) {
 
 std::string GradeColumnHeading(const ClassRecord& record, const GradeColumn& column) {
     switch (column.type) {
+        case GradeColumn::LastName: return "Last Name";
+        case GradeColumn::FirstName: return "First Name";
+        case GradeColumn::Id: return "ID #";
         case GradeColumn::Grade: {
-            const TGradeList& items = record.PossibleRow().scores[column.category];
-            const auto entry = static_cast<std::size_t>(column.entry);
-            return entry < items.size() ? items[entry].title.Str() : std::string();
+            if (record.RowCount() == 0) return {};
+            const TGrades* title = GradeAt(record.PossibleRow(), column);
+            return title ? title->title.Str() : std::string();
         }
         case GradeColumn::Average: return AverageHeading(column.category, record.ExtraName(column.category));
         case GradeColumn::Points: return PointsHeading(column.category, record.ExtraName(column.category));
@@ -58,25 +95,57 @@ std::string GradeColumnHeading(const ClassRecord& record, const GradeColumn& col
     return {};
 }
 
-std::string GradeColumnCell(const ClassRecord& record, const GradeColumn& column, int j) {
-    const TStudent& row = record.Row(j);
-    const TStudent& possible = record.PossibleRow();
+GradeRowFigures::GradeRowFigures(const GradingSystem& grading, const TStudent& possible, const TStudent& row,
+                                 bool possibleRow)
+    : grading_(grading), possible_(possible), row_(row), possibleRow_(possibleRow) {}
+
+float GradeRowFigures::Overall() {
+    if (!overall_) overall_ = OverallAverage(grading_, possible_, row_);
+    return *overall_;
+}
+
+std::string GradeRowFigures::Text(const GradeColumn& column) {
+    switch (column.type) {
+        case GradeColumn::LastName: return row_.lastName.Str();
+        case GradeColumn::FirstName: return row_.firstName.Str();
+        case GradeColumn::Id: return row_.id.Str();
+        case GradeColumn::Grade: {
+            const TGrades* grade = GradeAt(row_, column);
+            return grade ? FormatGrade(grade->value) : std::string();
+        }
+        case GradeColumn::Overall: return FormatScore(Overall());
+        case GradeColumn::Letter: return possibleRow_ ? std::string() : LetterGrade(grading_, Overall());
+        default: return FormatScore(Value(column));
+    }
+}
+
+float GradeRowFigures::Value(const GradeColumn& column) {
     switch (column.type) {
         case GradeColumn::Grade: {
-            const TGradeList& list = row.scores[column.category];
-            const auto entry = static_cast<std::size_t>(column.entry);
-            return entry < list.size() ? FormatGrade(list[entry].value) : std::string();
+            const TGrades* grade = GradeAt(row_, column);
+            return grade ? grade->value : 0.0f;
         }
         case GradeColumn::Average:
-            return FormatScore(CategoryAverage(possible.scores[column.category], row.scores[column.category]));
-        case GradeColumn::Points: return FormatScore(CategoryPoints(row.scores[column.category]));
-        case GradeColumn::Total: return FormatScore(TotalPoints(row));
-        case GradeColumn::Possible: return FormatScore(PossiblePoints(possible, row));
-        case GradeColumn::Overall: return FormatScore(OverallAverage(record.grading, possible, row));
-        case GradeColumn::Letter:
-            return j == 0 ? std::string() : LetterGrade(record.grading, OverallAverage(record.grading, possible, row));
+            return CategoryAverage(possible_.scores[column.category], row_.scores[column.category]);
+        case GradeColumn::Points: return CategoryPoints(row_.scores[column.category]);
+        case GradeColumn::Total: return TotalPoints(row_);
+        case GradeColumn::Possible: return PossiblePoints(possible_, row_);
+        case GradeColumn::Overall: return Overall();
+        default: return 0.0f;
     }
-    return {};
+}
+
+std::string GradeColumnCell(const ClassRecord& record, const GradeColumn& column, int j) {
+    return GradeRowFigures(record.grading, record.PossibleRow(), record.Row(j), j == 0).Text(column);
+}
+
+std::string GradeColumnMean(const GradingSystem& grading, const std::vector<TStudent>& rows,
+                            const GradeColumn& column) {
+    if (rows.size() < 2 || column.IsName() || column.type == GradeColumn::Letter) return {};
+    if (column.type == GradeColumn::Overall) return FormatScore(ClassAverage(grading, rows));
+    float sum = 0.0f;
+    for (std::size_t r = 1; r < rows.size(); ++r) sum = sum + GradeRowFigures(grading, rows[0], rows[r], false).Value(column);
+    return FormatScore(sum / static_cast<float>(rows.size() - 1));
 }
 
 }  // namespace quorle

@@ -1,7 +1,10 @@
 #pragma once
-// The columns of a class as the grades pane shows them (and quorle show prints
-// them): the grades of each shown category, the shown computed columns, then
-// always Average and Grade; with each column's heading and each row's text.
+// The columns of a class's table, wherever it is shown: the grades pane, quorle
+// show and the CSV export, the grades report and the progress reports' grades
+// block. Each view chooses its columns; this file alone knows their order, their
+// headings, each row's text in them and the class mean under them.
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,11 +13,36 @@
 namespace quorle {
 
 struct GradeColumn {
-    enum Type { Grade, Average, Points, Total, Possible, Overall, Letter } type = Grade;
+    enum Type { LastName, FirstName, Id, Grade, Average, Points, Total, Possible, Overall, Letter } type = Grade;
     int category = 0;
     int entry = 0;  // grade columns: the entry number in the category
+
+    bool IsName() const { return type == LastName || type == FirstName || type == Id; }
+    bool operator==(const GradeColumn&) const = default;
 };
 
+// The columns a view shows. They come in this order: the names, the last test
+// and the last quiz, the grades of each chosen category, the chosen category
+// averages, the chosen category points, Total and Possible Points, and always
+// the overall Average and the letter Grade.
+struct ColumnChoice {
+    bool lastName = false;
+    bool firstName = false;
+    bool id = false;
+    bool lastTest = false;
+    bool lastQuiz = false;
+    std::array<bool, kCategoryCount> grades{};
+    std::array<bool, kCategoryCount> averages{};
+    std::array<bool, kCategoryCount> points{};
+    bool total = false;
+    bool possible = false;
+};
+
+// The figure columns of a display choice (the names are the names pane's).
+ColumnChoice DisplayedColumns(const DisplayFlags& flags);
+
+std::vector<GradeColumn> GradeColumns(const ClassRecord& record, const ColumnChoice& choice);
+// The grades pane's columns for the class's display choice.
 std::vector<GradeColumn> GradeColumns(const ClassRecord& record, const DisplayFlags& flags);
 
 // "Test Aver" ... Extra name + " Aver"; "Test Pts" ... Extra name + " Pts".
@@ -23,8 +51,39 @@ std::string AverageHeading(int category, const std::string& extraName);
 std::string PointsHeading(int category, const std::string& extraName);
 
 std::string GradeColumnHeading(const ClassRecord& record, const GradeColumn& column);
-// The text of row j's cell: FormatScore of its figure, " N/A" for an omitted
-// grade; the Possible Points row (j = 0) has no letter grade.
+
+// The figures of one row: each cell's text and the number a class mean adds up.
+// The overall average is figured once, for both Average and Grade.
+class GradeRowFigures {
+public:
+    GradeRowFigures(const GradingSystem& grading, const TStudent& possible, const TStudent& row, bool possibleRow);
+
+    // The name itself; FormatScore of a figure; a grade as stored (" N/A" when
+    // omitted) or nothing where the row has no such grade; no letter grade for
+    // the Possible Points row.
+    std::string Text(const GradeColumn& column);
+    // A grade counts its stored value as it is (an omitted grade its marker) and
+    // a missing one 0; names and the letter grade count nothing.
+    float Value(const GradeColumn& column);
+
+private:
+    float Overall();
+
+    const GradingSystem& grading_;
+    const TStudent& possible_;
+    const TStudent& row_;
+    bool possibleRow_;
+    std::optional<float> overall_;
+};
+
+// The text of row j's cell (row 0 is the Possible Points row).
 std::string GradeColumnCell(const ClassRecord& record, const GradeColumn& column, int j);
+
+// The class mean under a column, over rows 1..N of `rows` (row 0 is the
+// Possible Points row): FormatScore of the mean of the rows' values, the class
+// average under Average; empty under names and Grade and for a class without
+// students.
+std::string GradeColumnMean(const GradingSystem& grading, const std::vector<TStudent>& rows,
+                            const GradeColumn& column);
 
 }  // namespace quorle

@@ -89,23 +89,34 @@ TGradesPrint::TGradesPrint(std::string title, const ClassRecord& record, TMyPrin
                            const PrintOptions& options, KeepOptions keep)
     : TCountedPrintout(std::move(title), printer),
       grading_(record.grading),
-      extra1_(record.extra1Name.Str()),
-      extra2_(record.extra2Name.Str()),
       options_(options),
       info_(record.info),
       today_(ui.Today()) {
     if (keep == KeepOptions::Save) SavePrintOptions(ui.ProgramDirectory(), options_);
     rows_ = record.roster;
 
+    ColumnChoice choice;
+    choice.lastName = Chosen(options_, kPrintLastName);
+    choice.firstName = Chosen(options_, kPrintFirstName);
+    choice.id = Chosen(options_, kPrintId);
+    for (int k = 0; k < kCategoryCount; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        choice.grades[i] = Chosen(options_, kPrintGradesFirst + k);
+        choice.averages[i] = Chosen(options_, kPrintAverageFirst + k);
+        choice.points[i] = Chosen(options_, kPrintPointsFirst + k);
+    }
+    choice.total = Chosen(options_, kPrintTotalPoints);
+    choice.possible = Chosen(options_, kPrintPossiblePoints);
+
     const TStudent* possible = rows_.empty() ? nullptr : &rows_[0];
-    if (possible != nullptr && !Chosen(options_, kPrintGradesFirst + kTests) && !possible->scores[kTests].empty())
-        lastTest_ = ui.MessageBox("Include Last Test Score", "Print last test score?", platform::Buttons::YesNo,
-                                  platform::Icon::Question) == platform::Answer::Yes;
-    if (possible != nullptr && !Chosen(options_, kPrintGradesFirst + kQuizzes) &&
-        !possible->scores[kQuizzes].empty())
-        lastQuiz_ = ui.MessageBox("Include Last Quiz Score", "Print last quiz score?", platform::Buttons::YesNo,
-                                  platform::Icon::Question) == platform::Answer::Yes;
-    BuildColumns();
+    if (possible != nullptr && !choice.grades[kTests] && !possible->scores[kTests].empty())
+        choice.lastTest = ui.MessageBox("Include Last Test Score", "Print last test score?", platform::Buttons::YesNo,
+                                        platform::Icon::Question) == platform::Answer::Yes;
+    if (possible != nullptr && !choice.grades[kQuizzes] && !possible->scores[kQuizzes].empty())
+        choice.lastQuiz = ui.MessageBox("Include Last Quiz Score", "Print last quiz score?", platform::Buttons::YesNo,
+                                        platform::Icon::Question) == platform::Answer::Yes;
+    columns_ = GradeColumns(record, choice);
+    for (const GradeColumn& column : columns_) headings_.push_back(GradeColumnHeading(record, column));
     columnCount_ = static_cast<int>(columns_.size());
 
     const int students = rows_.empty() ? 0 : static_cast<int>(rows_.size()) - 1;
@@ -113,50 +124,10 @@ TGradesPrint::TGradesPrint(std::string title, const ClassRecord& record, TMyPrin
                               kGradesLineBudget);
 
     // The summary is figured in roster order, as the class window figures it.
-    ComputeSummary();
+    for (const GradeColumn& column : columns_) columnMeans_.push_back(GradeColumnMean(grading_, rows_, column));
+    distribution_ = GradeDistribution(grading_, rows_);
+    if (rows_.size() >= 2) classAverage_ = FormatScore(ClassAverage(grading_, rows_));
     if (Chosen(options_, kPrintRankOrder)) SortByRank(grading_, rows_);
-}
-
-void TGradesPrint::BuildColumns() {
-    columns_.clear();
-    auto add = [this](ColumnKind kind, std::string heading, int category = 0, int index = 0) {
-        columns_.push_back(Column{kind, category, index, std::move(heading)});
-    };
-    auto extraName = [this](int category) { return category == kExtra1 ? extra1_ : extra2_; };
-    const TStudent* possible = rows_.empty() ? nullptr : &rows_[0];
-
-    if (Chosen(options_, kPrintLastName)) add(ColumnKind::LastName, "Last Name");
-    if (Chosen(options_, kPrintFirstName)) add(ColumnKind::FirstName, "First Name");
-    if (Chosen(options_, kPrintId)) add(ColumnKind::Id, "ID #");
-    if (lastTest_) {
-        const auto& tests = possible->scores[kTests];
-        add(ColumnKind::LastTest, tests.back().title.Str(), kTests, static_cast<int>(tests.size()) - 1);
-    }
-    if (lastQuiz_) {
-        const auto& quizzes = possible->scores[kQuizzes];
-        add(ColumnKind::LastQuiz, quizzes.back().title.Str(), kQuizzes, static_cast<int>(quizzes.size()) - 1);
-    }
-    for (int k = 0; k < kCategoryCount; ++k) {
-        if (!Chosen(options_, kPrintGradesFirst + k) || possible == nullptr) continue;
-        const auto& list = possible->scores[k];
-        for (std::size_t i = 0; i < list.size(); ++i)
-            add(ColumnKind::Grade, list[i].title.Str(), k, static_cast<int>(i));
-    }
-    for (int k = 0; k < kCategoryCount; ++k)
-        if (Chosen(options_, kPrintAverageFirst + k))
-            add(ColumnKind::CategoryAverage, AverageHeading(k, extraName(k)), k);
-    for (int k = 0; k < kCategoryCount; ++k)
-        if (Chosen(options_, kPrintPointsFirst + k))
-            add(ColumnKind::CategoryPoints, PointsHeading(k, extraName(k)), k);
-    if (Chosen(options_, kPrintTotalPoints)) add(ColumnKind::TotalPoints, "Total Pts");
-    if (Chosen(options_, kPrintPossiblePoints)) add(ColumnKind::PossiblePoints, "Poss Pts");
-    add(ColumnKind::Average, "Average");
-    add(ColumnKind::Letter, "Grade");
-}
-
-bool TGradesPrint::IsNameColumn(const Column& column) const {
-    return column.kind == ColumnKind::LastName || column.kind == ColumnKind::FirstName ||
-           column.kind == ColumnKind::Id;
 }
 
 int TGradesPrint::WidestLineChars() const {
@@ -166,7 +137,7 @@ int TGradesPrint::WidestLineChars() const {
     int widest = 0;
     int band = 0;
     int counter = 0;
-    for (const Column& column : columns_) {
+    for (const GradeColumn& column : columns_) {
         if (Wide() && counter == kColumnsPerBand) band = counter = 0;
         band += ColumnWidth(column, chars);
         ++counter;
@@ -175,11 +146,11 @@ int TGradesPrint::WidestLineChars() const {
     return chars.ten + widest;
 }
 
-int TGradesPrint::ColumnWidth(const Column& column, const ReportUnits& units) const {
-    switch (column.kind) {
-        case ColumnKind::LastName:
-        case ColumnKind::FirstName: return units.fifteen;
-        case ColumnKind::Id: return units.fifteen / 3;
+int TGradesPrint::ColumnWidth(const GradeColumn& column, const ReportUnits& units) const {
+    switch (column.type) {
+        case GradeColumn::LastName:
+        case GradeColumn::FirstName: return units.fifteen;
+        case GradeColumn::Id: return units.fifteen / 3;
         default: return units.ten;
     }
 }
@@ -193,117 +164,49 @@ std::string Fit(std::string text, int columnWidth, const ReportUnits& units) {
     return platform::FitToColumn(std::move(text), columnWidth, units.ten);
 }
 
-// A grade of a row; nullptr when the row lacks it (rows are kept parallel, so
-// only a damaged class can get here).
-const TGrades* GradeAt(const TStudent& row, int category, int index) {
-    const auto& list = row.scores[category];
-    if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return nullptr;
-    return &list[static_cast<std::size_t>(index)];
-}
-
 }  // namespace
-
-std::string TGradesPrint::CellText(const Column& column, const TStudent& row, bool possibleRow) const {
-    const TStudent& possible = rows_[0];
-    switch (column.kind) {
-        case ColumnKind::LastName: return row.lastName.Str();
-        case ColumnKind::FirstName: return row.firstName.Str();
-        case ColumnKind::Id: return row.id.Str();
-        case ColumnKind::LastTest:
-        case ColumnKind::LastQuiz:
-        case ColumnKind::Grade: {
-            const TGrades* grade = GradeAt(row, column.category, column.index);
-            return grade ? FormatGrade(grade->value) : std::string();
-        }
-        case ColumnKind::CategoryAverage:
-            return FormatScore(CategoryAverage(possible.scores[column.category], row.scores[column.category]));
-        case ColumnKind::CategoryPoints: return FormatScore(CategoryPoints(row.scores[column.category]));
-        case ColumnKind::TotalPoints: return FormatScore(TotalPoints(row));
-        case ColumnKind::PossiblePoints: return FormatScore(PossiblePoints(possible, row));
-        case ColumnKind::Average: return FormatScore(OverallAverage(grading_, possible, row));
-        case ColumnKind::Letter:
-            return possibleRow ? std::string() : LetterGrade(grading_, OverallAverage(grading_, possible, row));
-    }
-    return {};
-}
-
-void TGradesPrint::ComputeSummary() {
-    columnMeans_.assign(columns_.size(), std::string());
-    classAverage_.clear();
-    distribution_ = GradeDistribution(grading_, rows_);
-    if (rows_.size() < 2) return;  // no students: nothing to average
-
-    const TStudent& possible = rows_[0];
-    const auto students = static_cast<float>(rows_.size() - 1);
-    for (std::size_t c = 0; c < columns_.size(); ++c) {
-        const Column& column = columns_[c];
-        if (IsNameColumn(column) || column.kind == ColumnKind::Letter) continue;
-        if (column.kind == ColumnKind::Average) {
-            columnMeans_[c] = FormatScore(ClassAverage(grading_, rows_));
-            continue;
-        }
-        float sum = 0.0f;
-        for (std::size_t r = 1; r < rows_.size(); ++r) {
-            const TStudent& row = rows_[r];
-            float value = 0.0f;
-            switch (column.kind) {
-                case ColumnKind::LastTest:
-                case ColumnKind::LastQuiz:
-                case ColumnKind::Grade: {
-                    // The stored values as they are: an omitted grade adds its marker.
-                    const TGrades* grade = GradeAt(row, column.category, column.index);
-                    value = grade ? grade->value : 0.0f;
-                    break;
-                }
-                case ColumnKind::CategoryAverage:
-                    value = CategoryAverage(possible.scores[column.category], row.scores[column.category]);
-                    break;
-                case ColumnKind::CategoryPoints: value = CategoryPoints(row.scores[column.category]); break;
-                case ColumnKind::TotalPoints: value = TotalPoints(row); break;
-                case ColumnKind::PossiblePoints: value = PossiblePoints(possible, row); break;
-                default: break;
-            }
-            sum = sum + value;
-        }
-        columnMeans_[c] = FormatScore(sum / students);
-    }
-    classAverage_ = FormatScore(ClassAverage(grading_, rows_));
-}
 
 void TGradesPrint::PrintHeadingLine(platform::Canvas& canvas, const ReportUnits& units, int y) {
     int x = units.ten;
-    for (const Column& column : columns_) {
-        canvas.TextOut(x, y, Fit(column.heading, ColumnWidth(column, units), units));
-        x += ColumnWidth(column, units);
+    for (std::size_t c = 0; c < columns_.size(); ++c) {
+        const int width = ColumnWidth(columns_[c], units);
+        canvas.TextOut(x, y, Fit(headings_[c], width, units));
+        x += width;
     }
 }
 
 int TGradesPrint::PrintRow(platform::Canvas& canvas, const ReportUnits& units, const TStudent& row, bool possibleRow,
                            int y) {
+    GradeRowFigures figures(grading_, rows_[0], row, possibleRow);
+    // Names are cut to their column like headings; figures never are.
+    auto cell = [&](const GradeColumn& column, int width) {
+        const std::string text = figures.Text(column);
+        return column.IsName() ? Fit(text, width, units) : text;
+    };
     int x = units.ten;
     if (!Wide()) {
-        for (const Column& column : columns_) {
+        for (const GradeColumn& column : columns_) {
             const int width = ColumnWidth(column, units);
-            const std::string text = CellText(column, row, possibleRow);
-            if (!text.empty()) canvas.TextOut(x, y, IsNameColumn(column) ? Fit(text, width, units) : text);
+            const std::string text = cell(column, width);
+            if (!text.empty()) canvas.TextOut(x, y, text);
             x += width;
         }
         return y + units.line;
     }
     // Bands of nine columns, each a heading line with the values under it.
     int counter = 0;
-    for (const Column& column : columns_) {
+    for (std::size_t c = 0; c < columns_.size(); ++c) {
+        const GradeColumn& column = columns_[c];
         if (counter >= kColumnsPerBand) {
             y += 2 * units.line;
             x = units.ten;
             counter = 0;
         }
         const int width = ColumnWidth(column, units);
-        if (!(possibleRow && column.kind == ColumnKind::Letter)) {
-            canvas.TextOut(x, y, Fit(column.heading, width, units));
-            const std::string text = CellText(column, row, possibleRow);
-            if (!text.empty())
-                canvas.TextOut(x, y + units.line, IsNameColumn(column) ? Fit(text, width, units) : text);
+        if (!(possibleRow && column.type == GradeColumn::Letter)) {
+            canvas.TextOut(x, y, Fit(headings_[c], width, units));
+            const std::string text = cell(column, width);
+            if (!text.empty()) canvas.TextOut(x, y + units.line, text);
         }
         ++counter;
         x += width;
@@ -332,7 +235,7 @@ int TGradesPrint::PrintSummary(platform::Canvas& canvas, const ReportUnits& unit
                 counter = 0;
             }
             if (!columnMeans_[c].empty()) {
-                canvas.TextOut(x, y - units.line, Fit(columns_[c].heading, ColumnWidth(columns_[c], units), units));
+                canvas.TextOut(x, y - units.line, Fit(headings_[c], ColumnWidth(columns_[c], units), units));
                 canvas.TextOut(x, y, columnMeans_[c]);
             }
             ++counter;

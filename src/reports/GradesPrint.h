@@ -9,6 +9,7 @@
 
 #include "platform/Dialog.h"
 #include "platform/Ui.h"
+#include "grading/GradeColumns.h"
 #include "record/ClassRecord.h"
 #include "reports/ClassHeader.h"
 #include "reports/PageRecords.h"
@@ -86,45 +87,28 @@ public:
     // The line cost of a student row for a column count.
     static int LineCost(int columnCount);
 
-    enum class ColumnKind {
-        LastName, FirstName, Id, LastTest, LastQuiz, Grade, CategoryAverage, CategoryPoints,
-        TotalPoints, PossiblePoints, Average, Letter
-    };
-    struct Column {
-        ColumnKind kind = ColumnKind::Average;
-        int category = 0;
-        int index = 0;  // the grade within its category
-        std::string heading;
-    };
-    const std::vector<Column>& Columns() const { return columns_; }
+    const std::vector<GradeColumn>& Columns() const { return columns_; }
 
 protected:
     void PrintPage(platform::PrintDevice& device, const TStart& record, bool lastOfJob) override;
 
 private:
-    void BuildColumns();
-    int ColumnWidth(const Column& column, const ReportUnits& units) const;
+    int ColumnWidth(const GradeColumn& column, const ReportUnits& units) const;
     // The longest line of a page in characters, margin included.
     int WidestLineChars() const;
-    std::string CellText(const Column& column, const TStudent& row, bool possibleRow) const;
-    bool IsNameColumn(const Column& column) const;
-    void ComputeSummary();
     int PrintRow(platform::Canvas& canvas, const ReportUnits& units, const TStudent& row, bool possibleRow, int y);
     void PrintHeadingLine(platform::Canvas& canvas, const ReportUnits& units, int y);
     int PrintSummary(platform::Canvas& canvas, const ReportUnits& units, int y);
     int SummaryHeight(const ReportUnits& units) const;
 
     GradingSystem grading_;
-    std::string extra1_;
-    std::string extra2_;
     PrintOptions options_;
     ClassInfo info_;
     platform::Date today_;
     std::vector<TStudent> rows_;
     int columnCount_ = 0;
-    bool lastTest_ = false;
-    bool lastQuiz_ = false;
-    std::vector<Column> columns_;
+    std::vector<GradeColumn> columns_;
+    std::vector<std::string> headings_;
     // The averages row, one text per column (empty where nothing is printed),
     // and the class average; computed once, in roster order.
     std::vector<std::string> columnMeans_;

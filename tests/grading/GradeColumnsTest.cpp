@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "grading/Compute.h"
+#include "grading/GradeColumns.h"
+
+namespace quorle {
+namespace {
+
+// Two tests, a quiz and an Extra1 grade; Ames has every grade, Bell has an
+// omitted second test and a row that lost its quiz (as only a damaged file has).
+ClassRecord SmallClass() {
+    ClassRecord record = NewClassRecord();
+    record.extra1Name = "Project";
+    auto item = [&](int category, const char* title, float possible) {
+        for (TStudent& row : record.roster) row.scores[category].push_back(TGrades{kOmitMarker, FixedText<10>(title)});
+        record.Row(0).scores[category].back().value = possible;
+    };
+    AddStudent(record, "Ames", "Ann", "7");
+    AddStudent(record, "Bell", "Bo", "8");
+    item(kTests, "Unit 1", 100);
+    item(kTests, "Unit 2", 50);
+    item(kQuizzes, "Quiz A", 10);
+    item(kExtra1, "Poster", 20);
+    record.Row(1).scores[kTests][0].value = 90;
+    record.Row(1).scores[kTests][1].value = 40;
+    record.Row(1).scores[kQuizzes][0].value = 9;
+    record.Row(1).scores[kExtra1][0].value = 18;
+    record.Row(2).scores[kTests][0].value = 70;
+    record.Row(2).scores[kQuizzes].clear();
+    record.Row(2).scores[kExtra1][0].value = 10;
+    return record;
+}
+
+std::vector<std::string> Headings(const ClassRecord& record, const std::vector<GradeColumn>& columns) {
+    std::vector<std::string> headings;
+    for (const GradeColumn& column : columns) headings.push_back(GradeColumnHeading(record, column));
+    return headings;
+}
+
+TEST(GradeColumns, EachViewGetsItsChoiceInTheOneOrder) {
+    const ClassRecord record = SmallClass();
+    ColumnChoice everything;
+    everything.lastName = everything.firstName = everything.id = true;
+    everything.lastTest = everything.lastQuiz = true;
+    everything.grades.fill(true);
+    everything.averages[kTests] = everything.averages[kExtra1] = true;
+    everything.points[kQuizzes] = everything.points[kExtra1] = true;
+    everything.total = everything.possible = true;
+
+    ColumnChoice lastOnly;
+    lastOnly.lastTest = lastOnly.lastQuiz = true;
+    lastOnly.grades[kExtra1] = true;
+
+    DisplayFlags flags{};
+    flags[kShowFirstName] = 1;  // the names pane's, never a figure column
+    flags[kShowGradesFirst + int{kQuizzes}] = 1;
+    flags[kShowPointsFirst + int{kExtra1}] = 1;
+    flags[kShowPossiblePoints] = 1;
+
+    const ClassRecord empty;
+    const struct {
+        const char* what;
+        const ClassRecord& record;
+        ColumnChoice choice;
+        std::vector<std::string> headings;
+    } cases[] = {
+        {"everything", record, everything,
+         {"Last Name", "First Name", "ID #", "Unit 2", "Quiz A", "Unit 1", "Unit 2", "Quiz A", "Poster", "Test Aver",
+          "Project Aver", "Quiz Pts", "Project Pts", "Total Pts", "Poss Pts", "Average", "Grade"}},
+        {"last test and quiz", record, lastOnly, {"Unit 2", "Quiz A", "Poster", "Average", "Grade"}},
+        {"display flags", record, DisplayedColumns(flags), {"Quiz A", "Project Pts", "Poss Pts", "Average", "Grade"}},
+        {"nothing chosen", record, ColumnChoice{}, {"Average", "Grade"}},
+        {"no rows: no grade columns", empty, lastOnly, {"Average", "Grade"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Headings(c.record, GradeColumns(c.record, c.choice)), c.headings) << c.what;
+}
+
+TEST(GradeColumns, CellsAndMeansAreTheFiguresOfTheirRows) {
+    const ClassRecord record = SmallClass();
+    const GradeColumn unit2{GradeColumn::Grade, kTests, 1};
+    const GradeColumn quiz{GradeColumn::Grade, kQuizzes, 0};
+    const GradeColumn project{GradeColumn::Average, kExtra1, 0};
+    const GradeColumn total{GradeColumn::Total};
+    const GradeColumn overall{GradeColumn::Overall};
+    const GradeColumn letter{GradeColumn::Letter};
+    const GradeColumn id{GradeColumn::Id};
+    const GradeColumn pastTheEnd{GradeColumn::Grade, kTests, 5};
+
+    const struct {
+        GradeColumn column;
+        std::vector<std::string> cells;  // rows 0, 1, 2
+        std::string mean;
+    } cases[] = {
+        {unit2, {" 50.00", " 40.00", " N/A"}, FormatScore((40.0f + kOmitMarker) / 2.0f)},
+        {quiz, {" 10.00", "  9.00", ""}, "  4.50"},  // a lost grade shows nothing and counts 0
+        {project, {FormatScore(100), FormatScore(90), FormatScore(50)}, FormatScore(70)},
+        {total, {FormatScore(180), FormatScore(157), FormatScore(80)}, FormatScore(118.5f)},
+        {overall,
+         {FormatScore(OverallAverage(record.grading, record.Row(0), record.Row(0))),
+          FormatScore(OverallAverage(record.grading, record.Row(0), record.Row(1))),
+          FormatScore(OverallAverage(record.grading, record.Row(0), record.Row(2)))},
+         FormatScore(ClassAverage(record.grading, record.roster))},
+        {letter,
+         {"", LetterGrade(record.grading, OverallAverage(record.grading, record.Row(0), record.Row(1))),
+          LetterGrade(record.grading, OverallAverage(record.grading, record.Row(0), record.Row(2)))},
+         ""},
+        {id, {"    ", "7", "8"}, ""},  // the Possible Points row keeps its stored blanks
+        {pastTheEnd, {"", "", ""}, "  0.00"},
+    };
+    for (const auto& c : cases) {
+        const std::string heading = GradeColumnHeading(record, c.column);
+        for (int j = 0; j < 3; ++j)
+            EXPECT_EQ(GradeColumnCell(record, c.column, j), c.cells[static_cast<std::size_t>(j)]) << heading << " row " << j;
+        EXPECT_EQ(GradeColumnMean(record.grading, record.roster, c.column), c.mean) << heading;
+        // A class without students has no means at all.
+        EXPECT_EQ(GradeColumnMean(record.grading, {record.Row(0)}, c.column), "") << heading;
+    }
+}
+
+}  // namespace
+}  // namespace quorle
