@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QScreen>
@@ -63,9 +64,15 @@ QPixmap MakeSplash() {
     p.setPen(QPen(QColor(150, 100, 50), 4));
     p.drawLine(QPointF(290, 202), QPointF(460, 202));
 
+    // The words keep to the left of the chalkboard and inside the frame,
+    // whatever the fonts on this machine measure: a title too wide is set
+    // smaller, the other lines wrap.
+    const QRectF words(30, 40, 300 - 12 - 30, h - 40);
     QFont title("DejaVu Serif");
     title.setPixelSize(64);
     title.setBold(true);
+    while (title.pixelSize() > 24 && QFontMetrics(title).horizontalAdvance("Quorle") > words.width())
+        title.setPixelSize(title.pixelSize() - 2);
     p.setFont(title);
     p.setPen(QColor(0, 0, 0, 90));
     p.drawText(QPointF(33, 113), "Quorle");
@@ -76,12 +83,12 @@ QPixmap MakeSplash() {
     sub.setPixelSize(18);
     p.setFont(sub);
     p.setPen(Qt::white);
-    p.drawText(QPointF(34, 145), "The gradebook for your classroom");
+    p.drawText(QRectF(34, 126, words.width() - 4, 50), Qt::TextWordWrap, "The gradebook for\nyour classroom");
     sub.setPixelSize(13);
     p.setFont(sub);
     p.setPen(QColor(190, 200, 230));
-    p.drawText(QPointF(34, 240), "Grades, averages, reports, seating charts");
-    p.drawText(QPointF(34, 260), "and assignment grids for every class you teach.");
+    p.drawText(QRectF(34, 226, w - 2 * 34, 44), Qt::TextWordWrap,
+               "Grades, averages, reports, seating charts and assignment grids for every class you teach.");
     p.drawText(QPointF(34, 284), "Loading...");
     p.setPen(QPen(QColor(255, 214, 90), 2));
     p.setBrush(Qt::NoBrush);
