@@ -15,10 +15,8 @@ namespace {
 std::vector<GradeColumn> ChooseColumns(const ClassRecord& record, bool all) {
     DisplayFlags flags = record.display;
     if (all) flags.fill(1);
-    ColumnChoice choice = DisplayedColumns(flags);
+    ColumnChoice choice = ChoiceFromFlags([&](int i) { return flags[static_cast<std::size_t>(i)] != 0; });
     choice.lastName = true;
-    choice.firstName = flags[kShowFirstName] != 0;
-    choice.id = flags[kShowId] != 0;
     return GradeColumns(record, choice);
 }
 

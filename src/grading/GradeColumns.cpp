@@ -20,16 +20,18 @@ const TGrades* GradeAt(const TStudent& row, const GradeColumn& column) {
 
 }  // namespace
 
-ColumnChoice DisplayedColumns(const DisplayFlags& flags) {
+ColumnChoice ChoiceFromFlags(const std::function<bool(int index)>& on) {
     ColumnChoice choice;
+    choice.firstName = on(kShowFirstName);
+    choice.id = on(kShowId);
     for (int c = 0; c < kCategoryCount; ++c) {
         const auto i = static_cast<std::size_t>(c);
-        choice.grades[i] = Shown(flags, kShowGradesFirst + c);
-        choice.averages[i] = Shown(flags, kShowAverageFirst + c);
-        choice.points[i] = Shown(flags, kShowPointsFirst + c);
+        choice.grades[i] = on(kShowGradesFirst + c);
+        choice.averages[i] = on(kShowAverageFirst + c);
+        choice.points[i] = on(kShowPointsFirst + c);
     }
-    choice.total = Shown(flags, kShowTotalPoints);
-    choice.possible = Shown(flags, kShowPossiblePoints);
+    choice.total = on(kShowTotalPoints);
+    choice.possible = on(kShowPossiblePoints);
     return choice;
 }
 
@@ -64,7 +66,9 @@ std::vector<GradeColumn> GradeColumns(const ClassRecord& record, const ColumnCho
 }
 
 std::vector<GradeColumn> GradeColumns(const ClassRecord& record, const DisplayFlags& flags) {
-    return GradeColumns(record, DisplayedColumns(flags));
+    ColumnChoice choice = ChoiceFromFlags([&](int i) { return Shown(flags, i); });
+    choice.firstName = choice.id = false;
+    return GradeColumns(record, choice);
 }
 
 std::string AverageHeading(int category, const std::string& extraName) {

@@ -4,6 +4,7 @@
 // block. Each view chooses its columns; this file alone knows their order, their
 // headings, each row's text in them and the class mean under them.
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,11 +39,14 @@ struct ColumnChoice {
     bool possible = false;
 };
 
-// The figure columns of a display choice (the names are the names pane's).
-ColumnChoice DisplayedColumns(const DisplayFlags& flags);
+// A choice read from on/off flags in the display options' order: First Name,
+// ID, each category's grades, each category's average, each category's points,
+// Total and Possible Points. on(i) tells whether flag i is set.
+ColumnChoice ChoiceFromFlags(const std::function<bool(int index)>& on);
 
 std::vector<GradeColumn> GradeColumns(const ClassRecord& record, const ColumnChoice& choice);
-// The grades pane's columns for the class's display choice.
+// The grades pane's columns for a display choice: the figures only (the names
+// pane has the names).
 std::vector<GradeColumn> GradeColumns(const ClassRecord& record, const DisplayFlags& flags);
 
 // "Test Aver" ... Extra name + " Aver"; "Test Pts" ... Extra name + " Pts".

@@ -95,18 +95,9 @@ TGradesPrint::TGradesPrint(std::string title, const ClassRecord& record, TMyPrin
     if (keep == KeepOptions::Save) SavePrintOptions(ui.ProgramDirectory(), options_);
     rows_ = record.roster;
 
-    ColumnChoice choice;
+    // The options are the display flags' order with Last Name before them.
+    ColumnChoice choice = ChoiceFromFlags([this](int i) { return Chosen(options_, i + 1); });
     choice.lastName = Chosen(options_, kPrintLastName);
-    choice.firstName = Chosen(options_, kPrintFirstName);
-    choice.id = Chosen(options_, kPrintId);
-    for (int k = 0; k < kCategoryCount; ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        choice.grades[i] = Chosen(options_, kPrintGradesFirst + k);
-        choice.averages[i] = Chosen(options_, kPrintAverageFirst + k);
-        choice.points[i] = Chosen(options_, kPrintPointsFirst + k);
-    }
-    choice.total = Chosen(options_, kPrintTotalPoints);
-    choice.possible = Chosen(options_, kPrintPossiblePoints);
 
     const TStudent* possible = rows_.empty() ? nullptr : &rows_[0];
     if (possible != nullptr && !choice.grades[kTests] && !possible->scores[kTests].empty())

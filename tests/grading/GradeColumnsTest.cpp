@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -54,11 +55,8 @@ TEST(GradeColumns, EachViewGetsItsChoiceInTheOneOrder) {
     lastOnly.lastTest = lastOnly.lastQuiz = true;
     lastOnly.grades[kExtra1] = true;
 
-    DisplayFlags flags{};
-    flags[kShowFirstName] = 1;  // the names pane's, never a figure column
-    flags[kShowGradesFirst + int{kQuizzes}] = 1;
-    flags[kShowPointsFirst + int{kExtra1}] = 1;
-    flags[kShowPossiblePoints] = 1;
+    // The print options' order: Last Name, then the display flags' order.
+    const std::set<int> options = {1, 3 + kQuizzes, 15 + kExtra1, 22};
 
     const ClassRecord empty;
     const struct {
@@ -71,12 +69,19 @@ TEST(GradeColumns, EachViewGetsItsChoiceInTheOneOrder) {
          {"Last Name", "First Name", "ID #", "Unit 2", "Quiz A", "Unit 1", "Unit 2", "Quiz A", "Poster", "Test Aver",
           "Project Aver", "Quiz Pts", "Project Pts", "Total Pts", "Poss Pts", "Average", "Grade"}},
         {"last test and quiz", record, lastOnly, {"Unit 2", "Quiz A", "Poster", "Average", "Grade"}},
-        {"display flags", record, DisplayedColumns(flags), {"Quiz A", "Project Pts", "Poss Pts", "Average", "Grade"}},
+        {"print options", record, ChoiceFromFlags([&](int i) { return options.count(i + 1) > 0; }),
+         {"First Name", "Quiz A", "Project Pts", "Poss Pts", "Average", "Grade"}},
         {"nothing chosen", record, ColumnChoice{}, {"Average", "Grade"}},
         {"no rows: no grade columns", empty, lastOnly, {"Average", "Grade"}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Headings(c.record, GradeColumns(c.record, c.choice)), c.headings) << c.what;
+
+    // The grades pane leaves the names to the names pane.
+    DisplayFlags flags{};
+    flags[kShowFirstName] = flags[kShowId] = 1;
+    flags[kShowGradesFirst + int{kQuizzes}] = 1;
+    EXPECT_EQ(Headings(record, GradeColumns(record, flags)), (std::vector<std::string>{"Quiz A", "Average", "Grade"}));
 }
 
 TEST(GradeColumns, CellsAndMeansAreTheFiguresOfTheirRows) {
