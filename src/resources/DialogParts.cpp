@@ -24,10 +24,10 @@ platform::ControlResource Label(std::string text, int row, int column, int colum
     return Control(ControlKind::Static, id, std::move(text), row, column, columnSpan);
 }
 
-platform::ControlResource EditBox(int id, int limit, int row, int column, int columnSpan) {
+platform::ControlResource EditBox(int id, int limit, int row, int column, int columnSpan, unsigned style) {
     platform::ControlResource c = Control(ControlKind::Edit, id, "", row, column, columnSpan);
     c.textLimit = limit;
-    c.style = platform::kStyleBorder;
+    c.style = platform::kStyleBorder | style;
     return c;
 }
 

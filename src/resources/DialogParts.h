@@ -13,8 +13,9 @@ platform::ControlResource Control(platform::ControlKind kind, int id, std::strin
 // A static text; id -1 when nothing refers to it.
 platform::ControlResource Label(std::string text, int row, int column, int columnSpan = 1, int id = -1);
 
-// An edit box with a border that takes at most limit characters.
-platform::ControlResource EditBox(int id, int limit, int row, int column, int columnSpan = 1);
+// An edit box with a border that takes at most limit characters; style adds
+// to the border (digits only, say).
+platform::ControlResource EditBox(int id, int limit, int row, int column, int columnSpan = 1, unsigned style = 0);
 
 // One check box of a column. A box named after an Extra category has no text
 // of its own (text nullptr): the static beside it (labelId, labelText "%s ...")

@@ -10,13 +10,6 @@ using platform::DialogResource;
 
 namespace {
 
-ControlResource Edit(int id, int limit, int row, int column, int columnSpan = 1, unsigned style = 0) {
-    ControlResource c = Control(ControlKind::Edit, id, "", row, column, columnSpan);
-    c.textLimit = limit;
-    c.style = platform::kStyleBorder | style;
-    return c;
-}
-
 ControlResource Button(int id, std::string text, int row, int column) {
     return Control(ControlKind::PushButton, id, std::move(text), row, column);
 }
@@ -44,7 +37,7 @@ DialogResource TitleDialogResource() {
     d.id = kTitleDialogId;
     d.caption = "New/Change Grade Title";
     d.controls.push_back(Label("Title of this test ?", 0, 0, 3, kIdTitlePrompt));
-    d.controls.push_back(Edit(kIdTitle, kTitleLimit, 1, 0, 3));
+    d.controls.push_back(EditBox(kIdTitle, kTitleLimit, 1, 0, 3));
     AddOkCancel(d, 2, 1);
     return d;
 }
@@ -55,7 +48,7 @@ DialogResource GradeValueDialogResource() {
     d.caption = "New/Change Grade Value";
     d.controls.push_back(Label("Grade in  for:", 0, 0, 3, kIdValueLine1));
     d.controls.push_back(Label("", 1, 0, 3, kIdValueLine2));
-    d.controls.push_back(Edit(kIdValue, kValueLimit, 2, 0, 1, platform::kStyleDigitsOnly));
+    d.controls.push_back(EditBox(kIdValue, kValueLimit, 2, 0, 1, platform::kStyleDigitsOnly));
     d.controls.push_back(Control(ControlKind::CheckBox, kIdOmit, "&Omit Grade", 2, 1, 2));
     AddOkCancel(d, 3, 1);
     return d;
@@ -71,23 +64,23 @@ DialogResource EditStudentDialogResource() {
     d.controls.push_back(Label("Last &Name:", 1, 0));
     d.controls.push_back(Control(ControlKind::ComboBox, kIdStudentList, "", 1, 1));
     d.controls.push_back(Label("&Last Name:", 1, 2));
-    d.controls.push_back(Edit(kIdEditLast, kNameLimit, 1, 3));
+    d.controls.push_back(EditBox(kIdEditLast, kNameLimit, 1, 3));
     d.controls.push_back(Label("First Name:", 2, 0));
     ControlResource first = Label("", 2, 1, 1, kIdStudentFirst);
     first.style = platform::kStyleBorder;
     d.controls.push_back(first);
     d.controls.push_back(Label("&First Name:", 2, 2));
-    d.controls.push_back(Edit(kIdEditFirst, kNameLimit, 2, 3));
+    d.controls.push_back(EditBox(kIdEditFirst, kNameLimit, 2, 3));
     d.controls.push_back(Label("ID:", 3, 0));
     ControlResource id = Label("", 3, 1, 1, kIdStudentId);
     id.style = platform::kStyleBorder;
     d.controls.push_back(id);
     d.controls.push_back(Label("&ID:", 3, 2));
-    d.controls.push_back(Edit(kIdEditId, kIdLimit, 3, 3));
+    d.controls.push_back(EditBox(kIdEditId, kIdLimit, 3, 3));
     d.controls.push_back(Label("I&tem:", 4, 0));
     d.controls.push_back(Control(ControlKind::ComboBox, kIdStudentItem, "", 4, 1));
     d.controls.push_back(Label("&Grade:", 4, 2));
-    d.controls.push_back(Edit(kIdEditGrade, kValueLimit, 4, 3, 1, platform::kStyleDigitsOnly));
+    d.controls.push_back(EditBox(kIdEditGrade, kValueLimit, 4, 3, 1, platform::kStyleDigitsOnly));
     d.controls.push_back(Control(ControlKind::CheckBox, kIdEditOmit, "&Omit Grade", 5, 3));
     d.controls.push_back(Button(kIdDeleteStudent, "&Delete Student", 6, 0));
     AddOkCancel(d, 6, 1);
@@ -102,7 +95,7 @@ DialogResource RenameGradeDialogResource() {
     d.controls.push_back(Label("&Item:", 0, 0));
     d.controls.push_back(Control(ControlKind::ComboBox, kIdRenameItem, "", 0, 1, 2));
     d.controls.push_back(Label("Grade &Title:", 1, 0));
-    d.controls.push_back(Edit(kIdRenameTitle, kTitleLimit, 1, 1, 2));
+    d.controls.push_back(EditBox(kIdRenameTitle, kTitleLimit, 1, 1, 2));
     d.controls.push_back(Button(kIdDeleteItem, "&Delete Item", 2, 0));
     AddOkCancel(d, 2, 1);
     return d;
