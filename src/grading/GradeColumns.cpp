@@ -148,7 +148,8 @@ std::string GradeColumnMean(const GradingSystem& grading, const std::vector<TStu
     if (rows.size() < 2 || column.IsName() || column.type == GradeColumn::Letter) return {};
     if (column.type == GradeColumn::Overall) return FormatScore(ClassAverage(grading, rows));
     float sum = 0.0f;
-    for (std::size_t r = 1; r < rows.size(); ++r) sum = sum + GradeRowFigures(grading, rows[0], rows[r], false).Value(column);
+    for (std::size_t r = 1; r < rows.size(); ++r)
+        sum = sum + GradeRowFigures(grading, rows[0], rows[r], false).Value(column);
     return FormatScore(sum / static_cast<float>(rows.size() - 1));
 }
 
