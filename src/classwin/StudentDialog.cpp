@@ -23,18 +23,29 @@ std::string Unstorable(const char* what) {
     return std::string("The ") + what + " holds a character that cannot be stored in a class file!";
 }
 
-}  // namespace
+// A name of spaces alone is no name: it would stand blank in every list.
+bool Blank(std::string_view name) { return name.find_first_not_of(' ') == std::string_view::npos; }
 
-std::string StudentEntryProblem(const StudentEntry& entry) {
-    if (entry.first.empty()) return kFirstNameMissing;
-    if (entry.last.empty()) return kLastNameMissing;
-    if (TextToInt(entry.id) > kHighestId) return kIdTooHigh;
-    if (entry.id.size() > decltype(TStudent::id)::kMaxLength) return kIdTooLong;
-    if (!Storable(entry.first)) return Unstorable("first name");
-    if (!Storable(entry.last)) return Unstorable("last name");
-    if (!Storable(entry.id)) return Unstorable("ID");
+struct Problem {
+    std::string message;
+    int box = 0;  // the box at fault, where the teacher goes on typing
+};
+
+Problem FirstProblem(const StudentEntry& entry) {
+    using namespace resources;
+    if (Blank(entry.first)) return {kFirstNameMissing, kIdEntryFirstName};
+    if (Blank(entry.last)) return {kLastNameMissing, kIdEntryLastName};
+    if (TextToInt(entry.id) > kHighestId) return {kIdTooHigh, kIdEntryId};
+    if (entry.id.size() > decltype(TStudent::id)::kMaxLength) return {kIdTooLong, kIdEntryId};
+    if (!Storable(entry.first)) return {Unstorable("first name"), kIdEntryFirstName};
+    if (!Storable(entry.last)) return {Unstorable("last name"), kIdEntryLastName};
+    if (!Storable(entry.id)) return {Unstorable("ID"), kIdEntryId};
     return {};
 }
+
+}  // namespace
+
+std::string StudentEntryProblem(const StudentEntry& entry) { return FirstProblem(entry).message; }
 
 TStudentDialog::TStudentDialog(platform::Ui& ui, StudentEntry& entry)
     : platform::Dialog(resources::StudentDialogResource()), ui_(ui), entry_(entry) {}
@@ -54,9 +65,10 @@ bool TStudentDialog::CanClose(platform::DialogHost& host) {
         typed.last.resize(decltype(TStudent::lastName)::kMaxLength);
     if (typed.first.size() > decltype(TStudent::firstName)::kMaxLength)
         typed.first.resize(decltype(TStudent::firstName)::kMaxLength);
-    const std::string problem = StudentEntryProblem(typed);
-    if (!problem.empty()) {
-        ui_.MessageBox("Warning", problem, platform::Buttons::Ok, platform::Icon::Exclamation);
+    const Problem problem = FirstProblem(typed);
+    if (!problem.message.empty()) {
+        ui_.MessageBox("Warning", problem.message, platform::Buttons::Ok, platform::Icon::Exclamation);
+        host.SetFocus(problem.box);
         return false;
     }
     entry_ = typed;

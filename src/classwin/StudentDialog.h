@@ -23,7 +23,7 @@ struct StudentEntry {
 };
 
 // The first fault of an entry, in the order the teacher is told of them:
-// empty first name, empty last name, ID of 1000 or more, ID longer than its
+// empty (or blank) first name, empty (or blank) last name, ID of 1000 or more, ID longer than its
 // field, a character a class file cannot store in a name or the ID. Empty when
 // the entry passes. Any ID number is accepted, even one another student has.
 std::string StudentEntryProblem(const StudentEntry& entry);
@@ -33,7 +33,8 @@ public:
     // entry fills the boxes and receives the texts once they pass.
     TStudentDialog(platform::Ui& ui, StudentEntry& entry);
     void SetupWindow(platform::DialogHost& host) override;
-    // Shows the first problem captioned "Warning" and keeps the dialog open.
+    // Shows the first problem captioned "Warning" and keeps the dialog open,
+    // with the box at fault to type in.
     bool CanClose(platform::DialogHost& host) override;
 
 private:

@@ -21,6 +21,9 @@ TEST(StudentDialog, RefusesEntriesWithTheFirstFaultInOrder) {
     } cases[] = {
         {{"", "", ""}, kFirstNameMissing},
         {{"", "Ann", "5"}, kLastNameMissing},
+        {{"Smith", "   ", "5"}, kFirstNameMissing},  // spaces alone are no name
+        {{" ", "Ann", "5"}, kLastNameMissing},
+        {{"Van Dyke", "Mary Ann", "5"}, ""},
         {{"Smith", "Ann", "1000"}, kIdTooHigh},
         {{"Smith", "Ann", "12345"}, kIdTooHigh},
         {{"Smith", "Ann", "00999"}, kIdTooLong},
@@ -41,12 +44,16 @@ TEST(StudentDialog, ShowsEachMessageAndComesBackWithTheEntriesAsTyped) {
     ui.dialogs.push_back([&](FakeDialogHost& host) {
         EXPECT_EQ(host.Text(res::kIdEntryId), "17");
         EXPECT_EQ(host.Focus(), res::kIdEntryLastName);
+        // After each refusal the box at fault is the one to type in.
         EXPECT_FALSE(host.PressOk());  // both names empty: the first name is asked for first
+        EXPECT_EQ(host.Focus(), res::kIdEntryFirstName);
         host.Type(res::kIdEntryFirstName, "Ann");
         EXPECT_FALSE(host.PressOk());
+        EXPECT_EQ(host.Focus(), res::kIdEntryLastName);
         host.Type(res::kIdEntryLastName, "Smith");
         host.Type(res::kIdEntryId, "1000");
         EXPECT_FALSE(host.PressOk());
+        EXPECT_EQ(host.Focus(), res::kIdEntryId);
         seenAfterRefusal = {host.Text(res::kIdEntryLastName), host.Text(res::kIdEntryFirstName),
                             host.Text(res::kIdEntryId)};
         host.Type(res::kIdEntryId, "999");

@@ -1,5 +1,8 @@
 #include "platform/qt/QtDialogHost.h"
 
+#include <utility>
+
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,6 +21,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QToolTip>
 #include <QValidator>
 
 #include "platform/Text1252.h"
@@ -30,20 +34,46 @@ namespace {
 using platform::ControlKind;
 
 // Takes only what a single-byte field can store; digits only where asked.
+// It keeps why it last refused a keystroke, so the box can say so.
 class FieldValidator : public QValidator {
 public:
+    enum class Refused { Nothing, Character, NotDigit };
+
     FieldValidator(bool digitsOnly, QObject* parent) : QValidator(parent), digitsOnly_(digitsOnly) {}
     State validate(QString& input, int&) const override {
+        refused_ = Refused::Nothing;
         for (const char32_t cp : input.toUcs4()) {
-            if (platform::CodePointToCp1252(cp) < 0) return Invalid;
-            if (digitsOnly_ && (cp < U'0' || cp > U'9')) return Invalid;
+            if (platform::CodePointToCp1252(cp) < 0) {
+                refused_ = Refused::Character;
+                return Invalid;
+            }
+            if (digitsOnly_ && (cp < U'0' || cp > U'9')) {
+                refused_ = Refused::NotDigit;
+                return Invalid;
+            }
         }
         return Acceptable;
     }
+    Refused TakeRefusal() const { return std::exchange(refused_, Refused::Nothing); }
 
 private:
     bool digitsOnly_;
+    mutable Refused refused_ = Refused::Nothing;
 };
+
+// A refused keystroke is told at the box (a box that is full says nothing).
+void TellRefusals(QLineEdit* edit, const FieldValidator* validator) {
+    QObject::connect(edit, &QLineEdit::inputRejected, edit, [edit, validator] {
+        const FieldValidator::Refused refused = validator->TakeRefusal();
+        if (refused == FieldValidator::Refused::Nothing) return;
+        QApplication::beep();
+        QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())),
+                           refused == FieldValidator::Refused::Character
+                               ? QStringLiteral("This character cannot be stored in Quorle's files.")
+                               : QStringLiteral("Only digits can be typed here."),
+                           edit);
+    });
+}
 
 }  // namespace
 
@@ -136,7 +166,9 @@ void QtDialogHost::Build() {
                 } else {
                     auto* edit = new QLineEdit(text, parentWidget);
                     if (c.textLimit > 0) edit->setMaxLength(c.textLimit);
-                    edit->setValidator(new FieldValidator(c.style & platform::kStyleDigitsOnly, edit));
+                    auto* validator = new FieldValidator(c.style & platform::kStyleDigitsOnly, edit);
+                    edit->setValidator(validator);
+                    TellRefusals(edit, validator);
                     edit->setReadOnly(c.style & platform::kStyleReadOnly);
                     edit->installEventFilter(this);
                     widget = edit;
