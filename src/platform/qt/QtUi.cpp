@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <cstdlib>
 #include <filesystem>
 
@@ -39,6 +40,26 @@ QStringList ConvertFilter(const std::string& filter) {
     return out;
 }
 
+namespace {
+
+// Gives the keyboard back, when a modal box or dialog closes, to the window
+// that had it. A window manager does this itself (and then this changes
+// nothing); without one the keyboard would stay with no window at all.
+class KeyboardBack {
+public:
+    KeyboardBack() : window_(QApplication::activeWindow()) {}
+    ~KeyboardBack() {
+        if (window_ && window_->isVisible() && QApplication::activeWindow() != window_) window_->activateWindow();
+    }
+    KeyboardBack(const KeyboardBack&) = delete;
+    KeyboardBack& operator=(const KeyboardBack&) = delete;
+
+private:
+    QPointer<QWidget> window_;
+};
+
+}  // namespace
+
 QtUi::QtUi(QWidget* parent) : parent_(parent) {}
 
 QtUi::~QtUi() {
@@ -48,6 +69,7 @@ QtUi::~QtUi() {
 
 platform::Answer QtUi::MessageBox(std::string_view caption, std::string_view text, platform::Buttons buttons,
                                   platform::Icon icon) {
+    const KeyboardBack keyboardBack;
     QMessageBox box(Owner());
     box.setWindowTitle(FromCp1252(caption));
     box.setText(FromCp1252(text));
@@ -97,6 +119,7 @@ platform::Answer QtUi::MessageBox(std::string_view caption, std::string_view tex
 }
 
 std::optional<std::string> QtUi::FileName(const platform::FileDialogOptions& options, bool save) {
+    const KeyboardBack keyboardBack;
     QFileDialog dialog(Owner());
     dialog.setWindowTitle(options.title.empty() ? (save ? QString("Save As") : QString("Open"))
                                                 : FromCp1252(options.title));
@@ -132,7 +155,10 @@ std::optional<std::string> QtUi::SaveFileName(const platform::FileDialogOptions&
     return FileName(options, true);
 }
 
-bool QtUi::RunModal(platform::Dialog& dialog) { return RunDialog(dialog, Owner()); }
+bool QtUi::RunModal(platform::Dialog& dialog) {
+    const KeyboardBack keyboardBack;
+    return RunDialog(dialog, Owner());
+}
 
 platform::ModelessDialogHost& QtUi::MakeModeless(platform::Dialog& dialog) {
     if (platform::ModelessDialogHost* old = dialog.Modeless()) old->Release();
@@ -147,6 +173,7 @@ QWidget* QtUi::Owner() const {
 }
 
 std::unique_ptr<platform::PrintDevice> QtUi::PrintDialog(platform::PrintSetup& setup) {
+    const KeyboardBack keyboardBack;
     return RunPrintDialog(Owner(), setup);
 }
 
