@@ -117,6 +117,8 @@ void TAssignGridWindow::StartNew() {
         return;
     }
     MarkNew();
+    // The new grid is what the teacher works on next: to the front with it.
+    ShowWindow();
 }
 
 bool TAssignGridWindow::StartOpen() { return OpenGrid(); }

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -89,6 +92,35 @@ TEST(QtFrameLayoutTest, CascadeKeepsEveryClassWindowItsOwnSize) {
     frame.grab().save(QDir(QUORLE_TEST_OUTPUT_DIR).filePath("frame-cascade.png"));
     for (Owner* owner : {&first, &second, &third}) frame.DestroyChild(*owner);
     frame.SetClient(nullptr);
+}
+
+// A print job disables its class window while it prints; the class that
+// printed is still the active one afterwards, so the next command acts on it.
+TEST(QtFrameLayoutTest, AWindowDisabledWhileItPrintsStaysActive) {
+    TestApp();
+    QtFrame frame(resources::MainFrameLayout());
+    frame.setGeometry(0, 0, 1024, 768);
+    frame.show();
+    Owner first, second, third;
+    const platform::Rect placement{0, 0, 600, 450};
+    platform::ChildHost* hosts[3];
+    QLineEdit* keys[3];  // each window's pane that takes the keyboard
+    int i = 0;
+    for (Owner* owner : {&first, &second, &third}) {
+        hosts[i] = &frame.CreateChild(*owner, placement);
+        keys[i] = new QLineEdit(frame.SubWindow(*owner)->widget());
+        hosts[i++]->Show();
+    }
+    QApplication::setActiveWindow(&frame);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    frame.ActivateChild(second);
+    keys[1]->setFocus();
+    ASSERT_EQ(frame.ActiveChild(), &second);
+    hosts[1]->Enable(false);
+    hosts[1]->Enable(true);
+    EXPECT_EQ(frame.ActiveChild(), &second);
+    EXPECT_EQ(QApplication::focusWidget(), keys[1]);
+    for (Owner* owner : {&first, &second, &third}) frame.DestroyChild(*owner);
 }
 
 }  // namespace

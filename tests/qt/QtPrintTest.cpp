@@ -6,7 +6,10 @@
 #include <iterator>
 #include <string>
 
+#include <QPrinter>
+
 #include "platform/qt/QtPrint.h"
+#include "QtTestApp.h"
 #include "support/TempDir.h"
 
 namespace quorle::qt {
@@ -39,6 +42,21 @@ TEST(QtPdfDeviceTest, WritesAPdfOnlyWhenTheWholeDocumentIsOnDisk) {
     EXPECT_FALSE(dir.Exists("missing"));
 
     EXPECT_EQ(MakePdfDevice(dir.File("x.pdf"), "Tabloid-ish"), nullptr);
+}
+
+// The print dialog's "print to file" is a PDF too: every copy goes into its
+// one document, or each copy would overwrite the last.
+TEST(QtPdfDeviceTest, APrinterPrintingToAFileHoldsEveryCopy) {
+    TestApp();
+    testing::TempDir dir;
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(QString::fromStdString(dir.File("dialog.pdf")));
+    auto device = PrinterDevice(std::move(printer));
+    EXPECT_TRUE(device->HoldsEveryCopy());
+    EXPECT_TRUE(MakePdfDevice(dir.File("report.pdf"), "A4")->HoldsEveryCopy());
+    EXPECT_GT(PrintOnePage(*device), 0);
+    EXPECT_TRUE(dir.Exists("dialog.pdf"));
 }
 
 }  // namespace

@@ -77,7 +77,25 @@ public:
         show();
         frame_.MdiArea()->setActiveSubWindow(this);
     }
-    void Enable(bool enabled) override { setEnabled(enabled); }
+    // Disabled while it prints: the keyboard would move on to another class
+    // window, and the area would make that one active. The keyboard is taken
+    // back here first, and given back with the active window when enabled.
+    void Enable(bool enabled) override {
+        // (The current window, not the active one: a grid or chart window of
+        // this class may be the window the teacher printed from.)
+        if (!enabled && isEnabled()) {
+            wasActive_ = frame_.MdiArea()->currentSubWindow() == this;
+            QWidget* focus = window()->focusWidget();
+            keyboard_ = focus && isAncestorOf(focus) ? focus : nullptr;
+            if (keyboard_) keyboard_->clearFocus();
+        }
+        setEnabled(enabled);
+        if (enabled && wasActive_) {
+            wasActive_ = false;
+            frame_.MdiArea()->setActiveSubWindow(this);
+            if (keyboard_) keyboard_->setFocus(Qt::OtherFocusReason);
+        }
+    }
     bool IsEnabled() const override { return isEnabled(); }
 
     platform::ChildWindow* Child() const { return child_; }
@@ -126,6 +144,8 @@ private:
     PaneContainer* container_ = nullptr;
     std::vector<QtWindowHost*> hosts_;
     std::vector<QPointer<QtTopWindow>> topWindows_;
+    bool wasActive_ = false;        // active when it was disabled
+    QPointer<QWidget> keyboard_;    // and which of its panes had the keyboard
     bool asking_ = false;
     bool closing_ = false;
 };

@@ -92,7 +92,12 @@ public:
         return 1;
     }
 
-    bool HoldsEveryCopy() const override { return writer_ != nullptr; }
+    // A PDF file, ours or the print dialog's "print to file", is one document
+    // with every copy in it: a document per copy would overwrite the file.
+    bool HoldsEveryCopy() const override {
+        return writer_ != nullptr || (printer_ && printer_->outputFormat() == QPrinter::PdfFormat &&
+                                      !printer_->outputFileName().isEmpty());
+    }
 
     int SetCopyCount(int copies) override {
         if (!printer_ || !printer_->supportsMultipleCopies()) return 1;
@@ -224,13 +229,15 @@ private:
     std::vector<Run> runs_;
 };
 
-// After the dialog the job runner decides about copies: one copy per job
-// until it asks the device for more.
-std::unique_ptr<platform::PrintDevice> DeviceFor(std::unique_ptr<QPrinter> printer) {
+}  // namespace
+
+std::unique_ptr<platform::PrintDevice> PrinterDevice(std::unique_ptr<QPrinter> printer) {
     printer->setCopyCount(1);
     printer->setCollateCopies(false);
     return std::make_unique<PagedPrintDevice>(std::move(printer));
 }
+
+namespace {
 
 bool IsLetterTerritory(QLocale::Territory territory) {
     switch (territory) {
@@ -340,7 +347,7 @@ std::unique_ptr<platform::PrintDevice> RunPrintDialog(QWidget* parent, PrintSetu
     // The job prints the range itself: the printer gets every page it is sent.
     printer->setPrintRange(QPrinter::AllPages);
     printer->setFromTo(0, 0);
-    return DeviceFor(std::move(printer));
+    return PrinterDevice(std::move(printer));
 }
 
 std::unique_ptr<platform::PrintDevice> MakeDefaultPrintDevice(const PrintSetup& setup) {
@@ -353,7 +360,7 @@ std::unique_ptr<platform::PrintDevice> MakeDefaultPrintDevice(const PrintSetup& 
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setPrinterName(name);
     if (!printer->isValid()) return nullptr;
-    return DeviceFor(std::move(printer));
+    return PrinterDevice(std::move(printer));
 }
 
 std::unique_ptr<platform::PrintDevice> MakePdfDevice(const std::string& path, const std::string& pageSize) {

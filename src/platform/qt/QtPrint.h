@@ -5,6 +5,7 @@
 
 #include "platform/Print.h"
 
+class QPrinter;
 class QWidget;
 
 namespace quorle::qt {
@@ -12,6 +13,9 @@ namespace quorle::qt {
 // The platform print dialog over the setup; the chosen device, or nothing
 // (cancelled, or setup.error tells why).
 std::unique_ptr<platform::PrintDevice> RunPrintDialog(QWidget* parent, platform::PrintSetup& setup);
+// A printer (or the print dialog's PDF file) as a device. The job runner
+// decides about copies: one copy per document until it asks for more.
+std::unique_ptr<platform::PrintDevice> PrinterDevice(std::unique_ptr<QPrinter> printer);
 // The default printer, without asking.
 std::unique_ptr<platform::PrintDevice> MakeDefaultPrintDevice(const platform::PrintSetup& setup);
 // A PDF file device for headless use: pageSize "Letter", "A4", or empty for the

@@ -14,7 +14,12 @@
 namespace quorle::qt {
 
 QtTopWindow::QtTopWindow(platform::TopWindow& window, const platform::TopWindowAttributes& attributes, QWidget* owner)
-    : QMainWindow(owner, Qt::Window), window_(&window) {
+    // A dialog-type window with every button of a window: window managers keep
+    // a window of that type above the one it belongs to (a plain window they
+    // would let the frame and its dialogs bury).
+    : QMainWindow(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                             Qt::WindowCloseButtonHint),
+      window_(&window) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(FromCp1252(attributes.caption));
     view_ = new QtWindowHost(window, this, false);

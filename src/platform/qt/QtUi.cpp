@@ -7,8 +7,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPointer>
+#include <QSpacerItem>
 #include <cstdlib>
 #include <filesystem>
 
@@ -98,6 +101,15 @@ platform::Answer QtUi::MessageBox(std::string_view caption, std::string_view tex
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             box.setEscapeButton(QMessageBox::Cancel);
             break;
+    }
+    // The caption is drawn by the window manager, which cuts it when the box
+    // is narrower: the box is made wide enough for it, its icon and buttons.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        QFont title = box.font();
+        title.setBold(true);
+        const int width = QFontMetrics(title).horizontalAdvance(box.windowTitle()) + 120;
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(), 0, 1,
+                      grid->columnCount());
     }
     const bool wasWaiting = waitDepth_ > 0;
     if (wasWaiting) QApplication::setOverrideCursor(Qt::ArrowCursor);
