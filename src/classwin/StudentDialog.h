@@ -23,9 +23,10 @@ struct StudentEntry {
 };
 
 // The first fault of an entry, in the order the teacher is told of them:
-// empty (or blank) first name, empty (or blank) last name, ID of 1000 or more, ID longer than its
-// field, a character a class file cannot store in a name or the ID. Empty when
-// the entry passes. Any ID number is accepted, even one another student has.
+// empty (or blank) first name, empty (or blank) last name, ID of 1000 or
+// more, ID longer than its field, a character a class file cannot store in a
+// name or the ID. Empty when the entry passes. Any ID number is accepted,
+// even one another student has.
 std::string StudentEntryProblem(const StudentEntry& entry);
 
 class TStudentDialog : public platform::Dialog {
