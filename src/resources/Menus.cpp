@@ -209,6 +209,7 @@ const std::vector<platform::HelpBook>& HelpBooks() {
              {"Printing", "printing.html"},
              {"Editing a student", "editstudent.html"},
              {"Seating charts", "seating.html"},
+             {"Assignment grids", "grids.html"},
              {"Index of keywords", "keywords.html"},
              {"Using Help", "usinghelp.html"},
          }},

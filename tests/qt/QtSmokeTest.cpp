@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QRegularExpression>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -453,6 +454,17 @@ TEST(QtHelpTest, ContentsIndexAndTopics) {
     viewer.ShowContents();
     EXPECT_EQ(viewer.CurrentPage(), "contents.html");
     EXPECT_FALSE(viewer.Browser()->toPlainText().isEmpty());
+    // The Contents tab lists every page the contents page links to, and each is shipped.
+    QFile contents(QDir(QUORLE_HELP_DIR).filePath("contents.html"));
+    ASSERT_TRUE(contents.open(QIODevice::ReadOnly));
+    QStringList listed;
+    for (const auto& entry : resources::HelpBooks().front().contents) {
+        listed << QString::fromStdString(entry.page);
+        EXPECT_TRUE(QFile::exists(QDir(QUORLE_HELP_DIR).filePath(listed.back()))) << entry.page;
+    }
+    const QString html = QString::fromUtf8(contents.readAll());
+    for (const QRegularExpressionMatch& link : QRegularExpression(R"re(<li><a href="([^"]+)")re").globalMatch(html))
+        EXPECT_TRUE(listed.contains(link.captured(1))) << link.captured(1).toStdString();
     viewer.ShowIndex("grad");
     ASSERT_GT(viewer.IndexList()->count(), 0);
     EXPECT_TRUE(viewer.IndexList()->item(0)->text().contains("grad", Qt::CaseInsensitive));
