@@ -1,5 +1,6 @@
 #include "app/CommandLinePrint.h"
 
+#include "app/ClassArgument.h"
 #include "app/CommandLineForms.h"
 #include "app/HeadlessUi.h"
 
@@ -352,13 +353,9 @@ int RunPrintCommand(const std::vector<std::string>& args, const CommandLineServi
     PrintArguments arguments;
     if (const std::string problem = ParseArguments(args, arguments); !problem.empty()) return Usage(err, problem);
 
-    ClassRecord record;
-    try {
-        record = ReadClassFile(arguments.classFile);
-    } catch (const ClassFileError& error) {
-        err << "quorle print: " << arguments.classFile << ": " << error.what() << "\n";
-        return 1;
-    }
+    const auto read = ReadClassArgument(arguments.classFile, err, "quorle print: " + arguments.classFile + ": ");
+    if (!read) return 1;
+    const ClassRecord& record = *read;
 
     CommandLineUi ui(arguments, services, err);
     TMyPrinter printer;

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <ostream>
 
+#include "app/ClassArgument.h"
 #include "app/HeadlessUi.h"
 #include "record/Binary.h"
 #include "record/ClassFile.h"
@@ -90,13 +91,9 @@ int RunImportStudentsCommand(const std::vector<std::string>& args, std::ostream&
         err << rosterPath << ": " << roster.error << "\nNo students were added.\n";
         return 1;
     }
-    ClassRecord record;
-    try {
-        record = ReadClassFile(classPath);
-    } catch (const ClassFileError& error) {
-        err << classPath << ": " << error.what() << "\n";
-        return 1;
-    }
+    auto read = ReadClassArgument(classPath, err, classPath + ": ");
+    if (!read) return 1;
+    ClassRecord& record = *read;
     ConsoleUi ui(err);
     RandomGenerator& random = ProcessRandom();
     random.Seed(static_cast<std::uint32_t>(ui.Now()));
@@ -129,13 +126,9 @@ int RunNewPeriodCommand(const std::vector<std::string>& args, std::ostream& out,
     if (!ReadWords(args, true, "new-period", NewPeriodUsage(), words, err)) return 2;
     const std::string& oldPath = words.files[0];
     const std::string& newPath = words.files[1];
-    ClassRecord record;
-    try {
-        record = ReadClassFile(oldPath);
-    } catch (const ClassFileError& error) {
-        err << oldPath << ": " << error.what() << "\n";
-        return 1;
-    }
+    const auto read = ReadClassArgument(oldPath, err, oldPath + ": ");
+    if (!read) return 1;
+    const ClassRecord& record = *read;
     std::error_code error;
     if (std::filesystem::exists(newPath, error)) {
         if (std::filesystem::equivalent(oldPath, newPath, error)) {

@@ -3,6 +3,7 @@
 #include <ostream>
 #include <span>
 
+#include "app/ClassArgument.h"
 #include "classwin/ClassSaving.h"
 #include "platform/Text1252.h"
 #include "record/Binary.h"
@@ -90,14 +91,9 @@ int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, st
         err << "quorle export: a class file and -o OUT.csv are needed\nUsage: " << ExportUsage() << "\n";
         return 2;
     }
-    ClassRecord record;
-    try {
-        record = ReadClassFile(classPath);
-    } catch (const ClassFileError& error) {
-        err << error.what() << "\n";
-        return 1;
-    }
-    if (!WriteText(outPath, ClassCsv(record, options))) {
+    const auto record = ReadClassArgument(classPath, err);
+    if (!record) return 1;
+    if (!WriteText(outPath, ClassCsv(*record, options))) {
         err << outPath << ": File cannot be opened!\n";
         return 1;
     }

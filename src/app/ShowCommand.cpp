@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "app/ClassArgument.h"
 #include "grading/Compute.h"
 #include "grading/GradeColumns.h"
 #include "platform/Text1252.h"
@@ -112,14 +113,9 @@ int RunShowCommand(const std::vector<std::string>& args, std::ostream& out, std:
         err << "quorle show: no class file given\nUsage: " << ShowUsage() << "\n";
         return 2;
     }
-    ClassRecord record;
-    try {
-        record = ReadClassFile(path);
-    } catch (const ClassFileError& error) {
-        err << error.what() << "\n";
-        return 1;
-    }
-    WriteShowTable(BuildShowTable(record, options), out);
+    const auto record = ReadClassArgument(path, err);
+    if (!record) return 1;
+    WriteShowTable(BuildShowTable(*record, options), out);
     out.flush();
     return out ? 0 : 1;
 }

@@ -14,12 +14,7 @@ TColumnPrint::TColumnPrint(TMyPrinter& printer, const TColumnList& columns, cons
       groups_(StudentGroups(static_cast<int>(roster.size()))) {}
 
 void TColumnPrint::GetPageRange(int& minPage, int& maxPage, int& selFrom, int& selTo) {
-    minPage = 1;
-    maxPage = PageCount();
-    selFrom = 1;
-    selTo = PageCount();
-    printer_.Setup().fromPage = 1;
-    printer_.Setup().toPage = PageCount();
+    OfferEveryPage(PageCount(), printer_.Setup(), minPage, maxPage, selFrom, selTo);
 }
 
 bool TColumnPrint::PageExists(int page) { return page <= PageCount(); }

@@ -23,10 +23,7 @@ TRandomPrint::TRandomPrint(const ClassRecord& record, platform::Ui& ui)
 }
 
 void TRandomPrint::GetPageRange(int& minPage, int& maxPage, int& selFrom, int& selTo) {
-    minPage = 0;
-    maxPage = 0;
-    selFrom = 0;
-    selTo = 0;
+    OfferNoPageNumbers(minPage, maxPage, selFrom, selTo);
 }
 
 int TRandomPrint::PrintBlock(platform::Canvas& device, const ReportUnits& units, int namesPerLine, int y) {

@@ -56,12 +56,7 @@ void TCountedPrintout::AttachDevice(platform::PrintDevice& device, platform::Siz
 }
 
 void TCountedPrintout::GetPageRange(int& minPage, int& maxPage, int& selFrom, int& selTo) {
-    minPage = 1;
-    maxPage = PageCount();
-    selFrom = 1;
-    selTo = PageCount();
-    printer_.Setup().fromPage = 1;
-    printer_.Setup().toPage = PageCount();
+    OfferEveryPage(PageCount(), printer_.Setup(), minPage, maxPage, selFrom, selTo);
 }
 
 void TCountedPrintout::BeginCopy(int fromPage, int, unsigned) {

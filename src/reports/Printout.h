@@ -54,4 +54,10 @@ private:
     std::string title_;
 };
 
+// The two page ranges a printout offers the print dialog. Every page: pages
+// 1 to `pages`, all chosen (and so recorded in the setup). No page numbers:
+// the dialog offers none.
+void OfferEveryPage(int pages, platform::PrintSetup& setup, int& minPage, int& maxPage, int& selFrom, int& selTo);
+void OfferNoPageNumbers(int& minPage, int& maxPage, int& selFrom, int& selTo);
+
 }  // namespace quorle

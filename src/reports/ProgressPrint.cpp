@@ -187,14 +187,10 @@ TProgressPrint::TProgressPrint(const ClassRecord& record, const std::vector<bool
 }
 
 void TProgressPrint::GetPageRange(int& minPage, int& maxPage, int& selFrom, int& selTo) {
-    if (kind_ == ProgressKind::Warning && PageCount() > 0) {
-        minPage = selFrom = 1;
-        maxPage = selTo = PageCount();
-        printer_.Setup().fromPage = 1;
-        printer_.Setup().toPage = PageCount();
-        return;
-    }
-    minPage = maxPage = selFrom = selTo = 0;
+    if (kind_ == ProgressKind::Warning && PageCount() > 0)
+        OfferEveryPage(PageCount(), printer_.Setup(), minPage, maxPage, selFrom, selTo);
+    else
+        OfferNoPageNumbers(minPage, maxPage, selFrom, selTo);
 }
 
 bool TProgressPrint::PageExists(int page) {

@@ -16,10 +16,7 @@ TRosterPrintout::TRosterPrintout(std::string title, const ClassRecord& record)
     : TPrintout(std::move(title)), roster_(record.roster), info_(record.info) {}
 
 void TRosterPrintout::GetPageRange(int& minPage, int& maxPage, int& selFrom, int& selTo) {
-    minPage = 0;
-    maxPage = 0;
-    selFrom = 0;
-    selTo = 0;
+    OfferNoPageNumbers(minPage, maxPage, selFrom, selTo);
 }
 
 void TRosterPrintout::BeginCopy(int, int, unsigned) { pageCounter_ = 1; }

@@ -59,7 +59,7 @@ TSeatPrint::TSeatPrint(std::string title, const SeatingChart& chart, const Class
     : TPrintout(std::move(title)), chart_(chart), info_(info) {}
 
 void TSeatPrint::GetPageRange(int& minPage, int& maxPage, int& selFrom, int& selTo) {
-    minPage = maxPage = selFrom = selTo = 0;
+    OfferNoPageNumbers(minPage, maxPage, selFrom, selTo);
 }
 
 void TSeatPrint::RenderPage(int, const platform::Rect&, unsigned) {
