@@ -537,31 +537,15 @@ TEST(QtFrameTest, ClosingAChildAsksItFirst) {
     EXPECT_EQ(frame.Children().size(), 1u);
     EXPECT_TRUE(client.closed.empty());
 
+    // Two closes in quick succession ask once and close once.
     child.allow = true;
     sub->close();
+    sub->close();
     QApplication::processEvents();
+    EXPECT_EQ(child.asks, 2);
     EXPECT_TRUE(frame.Children().empty());
     ASSERT_EQ(client.closed.size(), 1u);
     EXPECT_EQ(client.closed[0], &child);
-}
-
-TEST(QtFrameTest, ClosingAChildTwiceInQuickSuccessionAsksItOnce) {
-    App();
-    QtFrame frame;
-    RecordingClient client;
-    frame.SetClient(&client);
-    frame.show();
-    GateChild child;
-    child.allow = true;
-    frame.CreateChild(child, platform::Rect{10, 10, 410, 310}).Show();
-    QMdiSubWindow* sub = frame.SubWindow(child);
-    ASSERT_NE(sub, nullptr);
-    sub->close();
-    sub->close();
-    QApplication::processEvents();
-    EXPECT_EQ(child.asks, 1);
-    EXPECT_TRUE(frame.Children().empty());
-    EXPECT_EQ(client.closed.size(), 1u);
 }
 
 TEST(QtFrameTest, TileLaysTheClassesOneAboveTheOther) {
