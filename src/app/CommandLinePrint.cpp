@@ -17,7 +17,6 @@
 
 #include "grids/ColumnPrint.h"
 #include "platform/Text1252.h"
-#include "record/ClassFile.h"
 #include "grading/Compute.h"
 #include "reports/GradesPrint.h"
 #include "reports/MakeupPrint.h"

@@ -7,7 +7,6 @@
 #include "classwin/ClassSaving.h"
 #include "platform/Text1252.h"
 #include "record/Binary.h"
-#include "record/ClassFile.h"
 #include "record/Csv.h"
 #include "record/FileNames.h"
 

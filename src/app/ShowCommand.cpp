@@ -6,7 +6,6 @@
 #include "grading/Compute.h"
 #include "grading/GradeColumns.h"
 #include "platform/Text1252.h"
-#include "record/ClassFile.h"
 
 namespace quorle {
 namespace {

@@ -108,10 +108,9 @@ TGradesPrint::TGradesPrint(std::string title, const ClassRecord& record, TMyPrin
                                         platform::Icon::Question) == platform::Answer::Yes;
     columns_ = GradeColumns(record, choice);
     for (const GradeColumn& column : columns_) headings_.push_back(GradeColumnHeading(record, column));
-    columnCount_ = static_cast<int>(columns_.size());
 
     const int students = rows_.empty() ? 0 : static_cast<int>(rows_.size()) - 1;
-    pages_ = BuildPageRecords(std::vector<int>(static_cast<std::size_t>(students), LineCost(columnCount_)),
+    pages_ = BuildPageRecords(std::vector<int>(static_cast<std::size_t>(students), LineCost(ColumnCount())),
                               kGradesLineBudget);
 
     // The summary is figured in roster order, as the class window figures it.
@@ -294,7 +293,7 @@ int TGradesPrint::SummaryHeight(const ReportUnits& units) const {
     // lines, the distribution heading and its five bars, two lines, the class
     // average.
     int bands = 1;
-    if (Wide()) bands = (columnCount_ + kColumnsPerBand - 1) / kColumnsPerBand;
+    if (Wide()) bands = (ColumnCount() + kColumnsPerBand - 1) / kColumnsPerBand;
     return (2 * (bands - 1) + 1 + 2 + 5 + 2) * units.line;
 }
 

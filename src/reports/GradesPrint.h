@@ -80,14 +80,11 @@ public:
     TGradesPrint(std::string title, const ClassRecord& record, TMyPrinter& printer, platform::Ui& ui,
                  const PrintOptions& options, KeepOptions keep = KeepOptions::Save);
 
-    int ColumnCount() const { return columnCount_; }
-    bool Wide() const { return columnCount_ > 9; }
-    // The rows as printed: the Possible Points row first.
+    int ColumnCount() const { return static_cast<int>(columns_.size()); }
+    bool Wide() const { return ColumnCount() > 9; }
 
     // The line cost of a student row for a column count.
     static int LineCost(int columnCount);
-
-    const std::vector<GradeColumn>& Columns() const { return columns_; }
 
 protected:
     void PrintPage(platform::PrintDevice& device, const TStart& record, bool lastOfJob) override;
@@ -106,7 +103,6 @@ private:
     ClassInfo info_;
     platform::Date today_;
     std::vector<TStudent> rows_;
-    int columnCount_ = 0;
     std::vector<GradeColumn> columns_;
     std::vector<std::string> headings_;
     // The averages row, one text per column (empty where nothing is printed),
