@@ -22,6 +22,14 @@ void PrintLetters(platform::Ui& ui, platform::ChildHost* parent, const ClassReco
     if (!ui.RunModal(dialog)) return;
     TMyPrinter printer;
     TProgressPrint printout(record, selected, printer, ui, kind, level, options);
+    // A job without letters would still bring up the print dialog and feed a
+    // blank sheet. (A letter that cannot be read has said so already.)
+    if (printout.PageCount() == 0) {
+        if (printout.HasTemplate())
+            ui.MessageBox("Information", kind == ProgressKind::Progress ? kNobodyChecked : kNobodyBelowLevel,
+                          Buttons::Ok, Icon::Information);
+        return;
+    }
     printer.RunPrintJob(ui, parent, printout, true);
 }
 
@@ -66,7 +74,7 @@ void PrintWarningsCommand(platform::Ui& ui, platform::ChildHost* parent, const C
                       Buttons::YesNoCancel, Icon::Question);
     if (answer == Answer::Cancel) return;
     if (answer == Answer::No) {
-        TGradeLevelDialog dialog(level);
+        TGradeLevelDialog dialog(ui, level);
         if (!ui.RunModal(dialog)) return;
         if (!WriteWarningLevel(directory, level)) {
             Unable(ui, kWarningLevelFile);

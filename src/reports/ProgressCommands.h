@@ -18,11 +18,14 @@ void EditTemplateCommand(platform::Ui& ui, ProgressKind kind);
 // "ready to print?" question, the print options of QUORLE.PRP into the class
 // window's array, the options dialog, then the print dialog. The parent (may
 // be null) is disabled while the job runs; the caller gives the focus back.
+// With nobody ticked it says so ("No student is checked.") instead of
+// bringing up the print dialog.
 void PrintProgressCommand(platform::Ui& ui, platform::ChildHost* parent, const ClassRecord& record,
                           const std::vector<bool>& selected, ProgressOptions& classWindowOptions);
 
 // Warning notices: the level of quorle.low confirmed or changed, the print
-// options of QUORLE.WRP, the options dialog, then the print dialog.
+// options of QUORLE.WRP, the options dialog, then the print dialog; with
+// nobody below the level, "No student is below the level." instead.
 void PrintWarningsCommand(platform::Ui& ui, platform::ChildHost* parent, const ClassRecord& record,
                           ProgressOptions& classWindowOptions);
 

@@ -89,6 +89,26 @@ bool WriteWarningLevel(const std::string& programDirectory, const LevelText& lev
 
 float WarningLevelValue(const LevelText& level) { return static_cast<float>(TextToDouble(level.View())); }
 
+std::optional<std::string> AcceptedWarningLevel(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return std::nullopt;
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    int digits = 0;
+    int points = 0;
+    for (const char c : text) {
+        if (c >= '0' && c <= '9')
+            ++digits;
+        else if (c == '.')
+            ++points;
+        else
+            return std::nullopt;
+    }
+    if (digits == 0 || points > 1) return std::nullopt;
+    const double value = TextToDouble(text);
+    if (value < 0.0 || value > 100.0) return std::nullopt;
+    return std::string(text);
+}
+
 // ------------------------------------------------------------------- dialogs
 
 TProgressDialog::TProgressDialog(std::string& text)
@@ -125,7 +145,8 @@ bool TProgressPrintDialog::CanClose(platform::DialogHost& host) {
     return true;
 }
 
-TGradeLevelDialog::TGradeLevelDialog(LevelText& level) : Dialog(resources::GradeLevelDialogResource()), level_(level) {}
+TGradeLevelDialog::TGradeLevelDialog(platform::Ui& ui, LevelText& level)
+    : Dialog(resources::GradeLevelDialogResource()), ui_(ui), level_(level) {}
 
 void TGradeLevelDialog::SetupWindow(platform::DialogHost& host) {
     host.SetText(resources::kIdLevelText, level_.View());
@@ -136,7 +157,13 @@ bool TGradeLevelDialog::CanClose(platform::DialogHost& host) {
     std::string text = host.Text(resources::kIdLevelText);
     if (text.size() > static_cast<std::size_t>(resources::kLevelTextLimit))
         text.resize(static_cast<std::size_t>(resources::kLevelTextLimit));
-    level_ = text;
+    const auto accepted = AcceptedWarningLevel(text);
+    if (!accepted) {
+        ui_.MessageBox("Warning", kWarningLevelRefused, platform::Buttons::Ok, platform::Icon::Exclamation);
+        host.SetFocus(resources::kIdLevelText);
+        return false;
+    }
+    level_ = *accepted;
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Dialog.h"
@@ -60,6 +61,14 @@ std::optional<LevelText> ReadWarningLevel(const std::string& programDirectory);
 bool WriteWarningLevel(const std::string& programDirectory, const LevelText& level);
 // The level as a number: the text's leading decimal number, 0 without one.
 float WarningLevelValue(const LevelText& level);
+// A level a teacher may set: a number from 0 to 100 (digits with at most one
+// decimal point), spaces around it allowed. Gives the number's text without
+// those spaces, or nothing for anything else.
+std::optional<std::string> AcceptedWarningLevel(std::string_view text);
+inline constexpr const char* kWarningLevelRefused = "The warning level must be a number from 0 to 100.";
+// Nothing to print: nobody below the level, nobody ticked.
+inline constexpr const char* kNobodyBelowLevel = "No student is below the level.";
+inline constexpr const char* kNobodyChecked = "No student is checked.";
 
 // "Edit Progress or Warning Notice" (dialog 314): the letter in, the edited
 // text (with its soft line breaks marked) back on OK.
@@ -87,14 +96,17 @@ private:
     std::string extra2_;
 };
 
-// "Change Warning Level" (dialog 316): the level text in, the new one back on OK.
+// "Change Warning Level" (dialog 316): the level text in, the new one back on
+// OK. A level that is not a number from 0 to 100 is refused and the dialog
+// stays, with the teacher's text.
 class TGradeLevelDialog : public platform::Dialog {
 public:
-    explicit TGradeLevelDialog(LevelText& level);
+    TGradeLevelDialog(platform::Ui& ui, LevelText& level);
     void SetupWindow(platform::DialogHost& host) override;
     bool CanClose(platform::DialogHost& host) override;
 
 private:
+    platform::Ui& ui_;
     LevelText& level_;
 };
 

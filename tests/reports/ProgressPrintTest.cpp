@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "reports/ProgressCommands.h"
 #include "reports/ReportFixtures.h"
 #include "support/TempDir.h"
@@ -253,6 +255,95 @@ TEST_F(ProgressPrintTest, WarningCommandConfirmsOrChangesTheLevel) {
     EXPECT_EQ(dir.Read("quorle.low"), Bytes(std::string("80\0\0\0\0\0\0\0\0\0\0\0\0\0", 15)));
     ASSERT_EQ(device.pages.size(), 3u);
     EXPECT_EQ(device.PageTexts(2), (std::vector<std::string>{"Last2", "Last2"}));
+}
+
+TEST_F(ProgressPrintTest, NobodyToPrintIsSaidWithoutThePrintDialog) {
+    ClassRecord record = Students(2);
+    AddItem(record, kTests, "Final", 100, {60, 75});
+    dir.Write("quorle.low", SerializeWarningLevel(LevelText("60")));
+    const struct {
+        const char* name;
+        bool letter;
+        ProgressKind kind;
+        std::vector<bool> ticked;  // progress reports
+        const char* level;         // warning notices, answered Yes
+        std::vector<std::string> boxes;  // after the question
+        int printDialogs;
+    } cases[] = {
+        {"nobody ticked", true, ProgressKind::Progress, {false, false, false}, "", {"No student is checked."}, 0},
+        {"one ticked", true, ProgressKind::Progress, {false, false, true}, "", {}, 1},
+        {"nobody below 60", true, ProgressKind::Warning, {}, "60", {"No student is below the level."}, 0},
+        {"one below 60.01", true, ProgressKind::Warning, {}, "60.01", {}, 1},
+        {"no letter", false, ProgressKind::Warning, {}, "60", {"Unable to open quorle.wrn"}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove(dir.File(TemplateFileName(c.kind)));
+        if (c.letter) Letter(c.kind, "{lastname}");
+        dir.Write("quorle.low", SerializeWarningLevel(LevelText(c.level)));
+        FakeUi ui;
+        ui.programDirectory = dir.Path();
+        ui.answers = {Answer::Yes};
+        ui.dialogs.push_back([](FakeDialogHost& host) { host.PressOk(); });
+        ui.printDialogs.push_back(PrintDialogOk(device));
+        ProgressOptions windowOptions{};
+        if (c.kind == ProgressKind::Progress)
+            PrintProgressCommand(ui, nullptr, record, c.ticked, windowOptions);
+        else
+            PrintWarningsCommand(ui, nullptr, record, windowOptions);
+        std::vector<std::string> after = ui.BoxTexts();
+        after.erase(after.begin());
+        EXPECT_EQ(after, c.boxes);
+        for (std::size_t i = 1; i < ui.boxes.size(); ++i) {
+            if (!c.letter) break;
+            EXPECT_EQ(ui.boxes[i].caption, "Information");
+            EXPECT_EQ(ui.boxes[i].icon, Icon::Information);
+        }
+        EXPECT_EQ(ui.printDialogCount, c.printDialogs);
+    }
+}
+
+TEST_F(ProgressPrintTest, TheLevelDialogTakesOnlyANumberFrom0To100) {
+    Letter(ProgressKind::Warning, "{lastname}");
+    ClassRecord record = Students(1);
+    AddItem(record, kTests, "Final", 100, {50});
+    const std::string seventy("70\0\0\0\0\0\0\0\0\0\0\0\0\0", 15);
+    const struct {
+        const char* typed;
+        const char* kept;  // nullptr: refused
+    } cases[] = {
+        {"0", "0"},       {"100", "100"},   {"69.5", "69.5"}, {" 80 ", "80"},  {"100.00", "100.00"},
+        {"100.01", nullptr}, {"-1", nullptr}, {"abc", nullptr}, {"", nullptr}, {"  ", nullptr},
+        {"7a", nullptr},  {"6.5.1", nullptr}, {".", nullptr},  {"1e2", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        dir.Write("quorle.low", Bytes(seventy));
+        FakeUi ui;
+        ui.programDirectory = dir.Path();
+        ui.answers = {Answer::No};
+        std::string shownAgain;
+        ui.dialogs.push_back([&](FakeDialogHost& host) {
+            host.Type(101, c.typed);
+            if (host.PressOk()) return;
+            shownAgain = host.Text(101);
+            host.PressCancel();
+        });
+        ui.dialogs.push_back([](FakeDialogHost& host) { host.PressCancel(); });  // the options dialog
+        ProgressOptions windowOptions{};
+        PrintWarningsCommand(ui, nullptr, record, windowOptions);
+        if (c.kept) {
+            EXPECT_EQ(dir.Read("quorle.low"), SerializeWarningLevel(LevelText(c.kept)));
+            EXPECT_EQ(ui.boxes.size(), 1u);
+        } else {
+            EXPECT_EQ(dir.Read("quorle.low"), Bytes(seventy)) << "not saved";
+            ASSERT_EQ(ui.boxes.size(), 2u);
+            EXPECT_EQ(ui.boxes[1].caption, "Warning");
+            EXPECT_EQ(ui.boxes[1].text, "The warning level must be a number from 0 to 100.");
+            EXPECT_EQ(ui.boxes[1].icon, Icon::Exclamation);
+            EXPECT_EQ(shownAgain, c.typed) << "the dialog stays with the teacher's text";
+        }
+    }
 }
 
 TEST_F(ProgressPrintTest, EditorReadsAndWritesTheLetter) {
