@@ -228,18 +228,64 @@ bool TProgressPrint::PageExists(int page) {
 void TProgressPrint::RenderPage(int page, const platform::Rect&, unsigned) {
     if (device_ == nullptr || page < 1 || page > PageCount() || template_.empty()) return;
     if (pageSize_.cx <= 0 || pageSize_.cy <= 0) return;
-    SelectReportFont(*device_, pageSize_, kLetterLinesPerPage, kWidestLineChars);
+    const platform::FontSpec font = SelectReportFont(*device_, pageSize_, kLetterLinesPerPage, kWidestLineChars);
     const ReportUnits units = MeasureUnits(*device_);
     const TLetterPage& pair = pages_[static_cast<std::size_t>(page - 1)];
-    PrintStudentLetter(*device_, units, pair.top, 5 * units.line);
+    const int top = 5 * units.line;
+    const int half = pageSize_.cy / 2 + 5 * units.line;
+    const LetterRecorder first = LayOutLetter(units, pair.top);
     // A warning notice fills both halves with the same letter.
-    if (kind_ == ProgressKind::Warning || pair.bottom != pair.top)
-        PrintStudentLetter(*device_, units, pair.bottom, pageSize_.cy / 2 + 5 * units.line);
+    if (kind_ == ProgressKind::Warning || pair.bottom != pair.top) {
+        const LetterRecorder second = LayOutLetter(units, pair.bottom);
+        if (top + first.Bottom(units.line) <= pageSize_.cy / 2 && half + second.Bottom(units.line) <= pageSize_.cy) {
+            PlaceLetter(first, units, top, font);
+            PlaceLetter(second, units, half, font);
+        } else {
+            // Letters too long for their half page each have a page of their own.
+            if (PlaceLetter(first, units, top, font) && NewSheet(font)) PlaceLetter(second, units, top, font);
+        }
+    } else {
+        PlaceLetter(first, units, top, font);
+    }
     device_->RestoreFont();
 }
 
-void TProgressPrint::PrintStudentLetter(platform::Canvas& canvas, const ReportUnits& units, int row, int y) {
-    if (row < 1 || row >= record_.RowCount()) return;
+bool TProgressPrint::NewSheet(const platform::FontSpec& font) {
+    device_->RestoreFont();
+    const int ended = device_->EndPage();
+    const int started = ended < 0 ? ended : device_->StartPage();
+    if (started < 0) {
+        pageError_ = started;
+        return false;
+    }
+    device_->SelectFont(font);
+    return true;
+}
+
+bool TProgressPrint::PlaceLetter(const LetterRecorder& letter, const ReportUnits& units, int y,
+                                 const platform::FontSpec& font) {
+    // A line (or a band of the grades block) that would pass the bottom goes
+    // to the top of a new sheet, and the rest of the letter with it.
+    int offset = y;
+    bool firstOnSheet = true;
+    const auto& texts = letter.texts;
+    for (std::size_t i = 0; i < texts.size();) {
+        std::size_t end = i;
+        int bottom = 0;
+        while (end < texts.size() && texts[end].top == texts[i].top) bottom = std::max(bottom, texts[end++].y + units.line);
+        if (!firstOnSheet && offset + bottom > pageSize_.cy) {
+            if (!NewSheet(font)) return false;
+            offset = 5 * units.line - texts[i].top;
+        }
+        for (; i < end; ++i) device_->TextOut(texts[i].x, texts[i].y + offset, texts[i].text);
+        firstOnSheet = false;
+    }
+    return true;
+}
+
+LetterRecorder TProgressPrint::LayOutLetter(const ReportUnits& units, int row) {
+    LetterRecorder letter(*device_);
+    if (row < 1 || row >= record_.RowCount()) return letter;
     const TStudent& student = record_.Row(row);
     LetterFields fields;
     fields.lastName = student.lastName.Str();
@@ -248,14 +294,16 @@ void TProgressPrint::PrintStudentLetter(platform::Canvas& canvas, const ReportUn
     fields.instructor = info_.instructor.Str();
     fields.period = info_.period.Str();
     fields.date = FormatDate(today_);
-    fields.grades = [&](int& x, int& y) { PrintGradesBlock(canvas, units, row, x, y); };
+    fields.right = pageSize_.cx;
+    fields.grades = [&](int& x, int& y) { PrintGradesBlock(letter, units, row, x, y); };
     fields.warn = [this](PlaceholderWarning warning) {
         ui_.MessageBox("Warning", PlaceholderWarningText(warning), platform::Buttons::Ok, platform::Icon::Exclamation);
     };
-    PrintLetter(canvas, units, template_, y, fields);
+    PrintLetter(letter, units, template_, 0, fields);
+    return letter;
 }
 
-void TProgressPrint::PrintGradesBlock(platform::Canvas& canvas, const ReportUnits& units, int row, int& x, int& y) {
+void TProgressPrint::PrintGradesBlock(LetterRecorder& canvas, const ReportUnits& units, int row, int& x, int& y) {
     // The chosen columns are the grades pane's columns of the same choice.
     DisplayFlags flags{};
     for (int i = 0; i < kProgressOptionCount; ++i)
@@ -269,12 +317,15 @@ void TProgressPrint::PrintGradesBlock(platform::Canvas& canvas, const ReportUnit
             x = units.ten;
             counter = 0;
         }
+        // A band's headings and values go onto a page together.
+        canvas.keepTop = y;
         canvas.TextOut(x, y, platform::FitToColumn(GradeColumnHeading(record_, column), units.ten, units.ten));
         const std::string value = GradeColumnCell(record_, column, row);
         if (!value.empty()) canvas.TextOut(x, y + units.line, value);
         ++counter;
         x += units.ten;
     }
+    canvas.keepTop = -1;
     y += 2 * units.line;
 }
 

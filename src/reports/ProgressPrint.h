@@ -140,8 +140,13 @@ public:
     bool HasTemplate() const { return hasTemplate_; }
 
 private:
-    void PrintStudentLetter(platform::Canvas& canvas, const ReportUnits& units, int row, int y);
-    void PrintGradesBlock(platform::Canvas& canvas, const ReportUnits& units, int row, int& x, int& y);
+    // One student's letter, taken down from y = 0 for placing.
+    LetterRecorder LayOutLetter(const ReportUnits& units, int row);
+    void PrintGradesBlock(LetterRecorder& canvas, const ReportUnits& units, int row, int& x, int& y);
+    // Prints a letter with its first line at y, going on at the top of a new
+    // sheet when it reaches the bottom. False when a new sheet failed.
+    bool PlaceLetter(const LetterRecorder& letter, const ReportUnits& units, int y, const platform::FontSpec& font);
+    bool NewSheet(const platform::FontSpec& font);
 
     const ClassRecord& record_;
     TMyPrinter& printer_;

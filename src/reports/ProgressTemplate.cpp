@@ -114,6 +114,85 @@ Placeholder ReadPlaceholder(std::string_view line, std::size_t brace) {
     return open;
 }
 
+namespace {
+
+// The texts of one line of a letter, from (x, y) on: where they fit, each at
+// the x its predecessors leave; otherwise the line is broken at spaces into
+// lines from the left margin. x and y are left at the end of the last text.
+void PrintPieces(platform::Canvas& canvas, const ReportUnits& units, const std::vector<std::string>& pieces,
+                 int right, int& x, int& y) {
+    int total = 0;
+    for (const std::string& piece : pieces) total += canvas.TextExtent(piece).cx;
+    if (x + total <= right || total == 0) {
+        for (const std::string& piece : pieces) {
+            canvas.TextOut(x, y, piece);
+            x += canvas.TextExtent(piece).cx;
+        }
+        return;
+    }
+    std::string line;
+    std::vector<std::size_t> starts;
+    for (const std::string& piece : pieces) {
+        starts.push_back(line.size());
+        line += piece;
+    }
+    const std::size_t n = line.size();
+    auto width = [&](std::size_t a, std::size_t b) {
+        return b > a ? canvas.TextExtent(std::string_view(line).substr(a, b - a)).cx : 0;
+    };
+    // Each piece's share of [a, b), from x on.
+    auto emit = [&](std::size_t a, std::size_t b, int at) {
+        for (std::size_t i = 0; i < pieces.size(); ++i) {
+            const std::size_t from = std::max(a, starts[i]);
+            const std::size_t to = std::min(b, starts[i] + pieces[i].size());
+            if (from >= to) continue;
+            const std::string_view part = std::string_view(line).substr(from, to - from);
+            canvas.TextOut(at, y, part);
+            at += canvas.TextExtent(part).cx;
+        }
+        return at;
+    };
+    const int left = units.ten;
+    std::size_t a = 0;
+    for (;;) {
+        // The most that fits from a: text widths grow with their length.
+        const int room = right - x;
+        std::size_t fits = a;
+        if (room > 0) {
+            std::size_t hi = n;
+            while (fits < hi) {
+                const std::size_t mid = fits + (hi - fits + 1) / 2;
+                if (width(a, mid) <= room)
+                    fits = mid;
+                else
+                    hi = mid - 1;
+            }
+        }
+        std::size_t end = fits;
+        if (fits < n) {
+            const std::size_t space = line.rfind(' ', fits);
+            if (space != std::string::npos && space > a)
+                end = space;                 // at the last space that fits
+            else if (x > left)
+                end = a;                     // nothing fits after what stands before: all on the next line
+            else if (end == a)
+                end = a + 1;                 // not even a character: one, so that the walk goes on
+        }
+        const int reached = emit(a, end, x);
+        a = end;
+        if (a < n)
+            while (a < n && line[a] == ' ') ++a;
+        if (a >= n) {
+            x = reached;
+            return;
+        }
+        y += units.line;
+        x = left;
+    }
+}
+
+}  // namespace
+
 int PrintLetter(platform::Canvas& canvas, const ReportUnits& units, const TTemplate& lines, int y,
                 const LetterFields& fields) {
     const std::array<std::pair<std::string_view, const std::string*>, 6> values{{
@@ -124,18 +203,16 @@ int PrintLetter(platform::Canvas& canvas, const ReportUnits& units, const TTempl
         {"period", &fields.period},
         {"date", &fields.date},
     }};
+    std::vector<std::string> pieces;
     for (const TSentence& sentence : lines) {
         const std::string_view line = sentence.text.View();
         int x = units.ten;
         // Plain characters go out as runs: in the fixed-pitch report font a run
         // stands exactly where its characters one by one would.
+        pieces.clear();
         std::size_t runStart = 0;
-        auto flush = [&](std::size_t end) {
-            if (end > runStart) {
-                const std::string_view run = line.substr(runStart, end - runStart);
-                canvas.TextOut(x, y, run);
-                x += canvas.TextExtent(run).cx;
-            }
+        auto run = [&](std::size_t end) {
+            if (end > runStart) pieces.emplace_back(line.substr(runStart, end - runStart));
         };
         std::size_t i = 0;
         while (i < line.size()) {
@@ -143,7 +220,7 @@ int PrintLetter(platform::Canvas& canvas, const ReportUnits& units, const TTempl
                 ++i;
                 continue;
             }
-            flush(i);
+            run(i);
             const Placeholder placeholder = ReadPlaceholder(line, i);
             i = placeholder.next;
             runStart = i;
@@ -155,6 +232,8 @@ int PrintLetter(platform::Canvas& canvas, const ReportUnits& units, const TTempl
                 continue;
             }
             if (placeholder.name == "grades") {
+                PrintPieces(canvas, units, pieces, fields.right, x, y);
+                pieces.clear();
                 if (fields.grades) fields.grades(x, y);
                 continue;
             }
@@ -164,16 +243,19 @@ int PrintLetter(platform::Canvas& canvas, const ReportUnits& units, const TTempl
                 if (fields.warn) fields.warn(PlaceholderWarning::UnknownName);
                 continue;
             }
-            const std::string& value = *known->second;
-            if (!value.empty()) {
-                canvas.TextOut(x, y, value);
-                x += canvas.TextExtent(value).cx;
-            }
+            if (!known->second->empty()) pieces.push_back(*known->second);
         }
-        flush(line.size());
+        run(line.size());
+        PrintPieces(canvas, units, pieces, fields.right, x, y);
         y += units.line;
     }
     return y;
+}
+
+int LetterRecorder::Bottom(int line) const {
+    int bottom = 0;
+    for (const LetterText& text : texts) bottom = std::max(bottom, text.y + line);
+    return bottom;
 }
 
 }  // namespace quorle

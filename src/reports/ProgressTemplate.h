@@ -3,6 +3,7 @@
 // quorle.prg and quorle.wrn as the printout reads them and as the editor shows
 // and writes them, and the walk that prints one student's letter, filling the
 // placeholders in braces.
+#include <climits>
 #include <cstddef>
 #include <functional>
 #include <span>
@@ -72,11 +73,57 @@ struct LetterFields {
     std::function<void(int& x, int& y)> grades;
     // A warning, shown once for each occurrence.
     std::function<void(PlaceholderWarning)> warn;
+    // The right edge of the printable page: a filled-in line that would run
+    // past it goes on in the lines below.
+    int right = INT_MAX;
 };
 
 // Prints one letter with its first line at y: plain text at one ten-character
-// width from the left, the placeholders filled. Returns the y below the last line.
+// width from the left, the placeholders filled. A line too long for the page
+// wraps at its last space that fits (a word longer than a whole line is cut at
+// the edge and goes on below), and the lines after it move down. Returns the y
+// below the last line.
 int PrintLetter(platform::Canvas& canvas, const ReportUnits& units, const TTemplate& lines, int y,
                 const LetterFields& fields);
+
+// A letter's texts taken down rather than printed, measured on the page's
+// device, so that the letter can be placed once its height is known.
+struct LetterText {
+    int x = 0;
+    int y = 0;
+    std::string text;
+    // The top of the line it stands on, or of its band of the grades block:
+    // texts of one top go onto a page together.
+    int top = 0;
+};
+
+class LetterRecorder : public platform::Canvas {
+public:
+    explicit LetterRecorder(platform::Canvas& device) : device_(device) {}
+
+    void SelectFont(const platform::FontSpec& font) override { device_.SelectFont(font); }
+    void RestoreFont() override { device_.RestoreFont(); }
+    platform::Size TextExtent(std::string_view text) override { return device_.TextExtent(text); }
+    void TextOut(int x, int y, std::string_view text) override {
+        texts.push_back(LetterText{x, y, std::string(text), keepTop >= 0 ? keepTop : y});
+    }
+    // A letter is text only.
+    void SetTextColor(platform::Color) override {}
+    void SetDefaultTextColor() override {}
+    void SetBackgroundTransparent(bool) override {}
+    void Line(int, int, int, int, int) override {}
+    void Rectangle(const platform::Rect&, int) override {}
+    int DeviceCaps(platform::DeviceCap cap) const override { return device_.DeviceCaps(cap); }
+
+    // The bottom of the lowest text, `line` being a text's height; 0 without texts.
+    int Bottom(int line) const;
+
+    std::vector<LetterText> texts;
+    // While 0 or more: the texts drawn belong together under this top.
+    int keepTop = -1;
+
+private:
+    platform::Canvas& device_;
+};
 
 }  // namespace quorle
