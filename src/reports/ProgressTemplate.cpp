@@ -171,12 +171,14 @@ void PrintPieces(platform::Canvas& canvas, const ReportUnits& units, const std::
         std::size_t end = fits;
         if (fits < n) {
             const std::size_t space = line.rfind(' ', fits);
-            if (space != std::string::npos && space > a)
-                end = space;                 // at the last space that fits
-            else if (x > left)
-                end = a;                     // nothing fits after what stands before: all on the next line
-            else if (end == a)
-                end = a + 1;                 // not even a character: one, so that the walk goes on
+            if (space != std::string::npos && space > a) {
+                end = space;  // at the last space that fits, without the spaces before it
+                while (end > a && line[end - 1] == ' ') --end;
+            } else if (x > left) {
+                end = a;  // nothing fits after what stands before: all on the next line
+            } else if (end == a) {
+                end = a + 1;  // not even a character: one, so that the walk goes on
+            }
         }
         const int reached = emit(a, end, x);
         a = end;

@@ -137,6 +137,66 @@ TEST_F(ProgressPrintTest, TwelveColumnsMakeTwoBandsOfTheGradesBlock) {
     EXPECT_EQ(std::make_tuple(texts[24].x, texts[24].y), std::make_tuple(kT, band2 + 3 * kL));
 }
 
+// A letter of `lines` lines: the student's last name, then "x" lines, then the rest.
+std::string LinesLetter(int lines, std::string_view rest = "") {
+    std::string letter = "{lastname}";
+    for (int i = 1; i < lines; ++i) letter += "\nx";
+    return letter + std::string(rest);
+}
+
+TEST_F(ProgressPrintTest, ALetterTooLongForItsHalfPageGetsAPageOfItsOwn) {
+    // Half a page from 5 line heights holds 31 lines (220 + 31 x 44 = 1584 <=
+    // 1600), a page 67 (220 + 67 x 44 = 3168 <= 3200).
+    using S = std::vector<std::vector<std::pair<std::string, int>>>;  // per sheet: each name or heading, its y
+    const struct {
+        const char* name;
+        ProgressKind kind;
+        std::string letter;
+        int students;  // ticked, or below the level
+        S sheets;
+    } cases[] = {
+        {"31 lines: two to a page", ProgressKind::Progress, LinesLetter(31), 2,
+         {{{"Last1", 5 * kL}, {"Last2", kHalf + 5 * kL}}}},
+        {"32 lines: a page each", ProgressKind::Progress, LinesLetter(32), 2, {{{"Last1", 5 * kL}}, {{"Last2", 5 * kL}}}},
+        {"31 lines: a notice twice", ProgressKind::Warning, LinesLetter(31), 1,
+         {{{"Last1", 5 * kL}, {"Last1", kHalf + 5 * kL}}}},
+        {"32 lines: each notice on a page", ProgressKind::Warning, LinesLetter(32), 1,
+         {{{"Last1", 5 * kL}}, {{"Last1", 5 * kL}}}},
+        {"67 lines: one page", ProgressKind::Progress, LinesLetter(67), 1, {{{"Last1", 5 * kL}}}},
+        {"68 lines: the last on the next page", ProgressKind::Progress, LinesLetter(68), 1, {{{"Last1", 5 * kL}}, {}}},
+        // The band's heading would fit at 71 line heights, its value not: both go on.
+        {"a band goes on whole", ProgressKind::Progress, LinesLetter(65, "\n{grades}"), 1,
+         {{{"Last1", 5 * kL}}, {{"Average", 5 * kL}, {"Grade", 5 * kL}}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Letter(c.kind, c.letter);
+        ClassRecord record = Students(c.students);
+        AddItem(record, kTests, "Final", 100, std::vector<float>(static_cast<std::size_t>(c.students), 50));
+        device.pages.clear();
+        const std::vector<bool> everyone(static_cast<std::size_t>(c.students) + 1, true);
+        EXPECT_EQ(Print(record, c.kind, everyone, 60.0f), 1) << "pages as the job counts them";
+        ASSERT_EQ(device.pages.size(), c.sheets.size());
+        for (std::size_t p = 0; p < c.sheets.size(); ++p) {
+            std::vector<std::pair<std::string, int>> marks;
+            int bottom = 0;
+            for (const auto& t : device.pages[p].texts) {
+                if (t.text != "x" && t.text.front() != ' ') marks.emplace_back(t.text, t.y);
+                bottom = std::max(bottom, t.y + kL);
+            }
+            EXPECT_EQ(marks, c.sheets[p]) << "sheet " << p + 1;
+            EXPECT_LE(bottom, 3200) << "sheet " << p + 1;
+        }
+    }
+    // The 68th line is the only one of the second sheet, at the top.
+    Letter(ProgressKind::Progress, LinesLetter(68));
+    device.pages.clear();
+    Print(Students(1), ProgressKind::Progress, {false, true});
+    ASSERT_EQ(device.pages.size(), 2u);
+    EXPECT_EQ(Drawn(0).back(), std::make_pair(5 * kL + 66 * kL, std::string("x")));
+    EXPECT_EQ(Drawn(1), (std::vector<std::pair<int, std::string>>{{5 * kL, "x"}}));
+}
+
 TEST_F(ProgressPrintTest, NothingToPrintMakesNoPages) {
     // No template: the warning, and no page records; an empty template prints blank pages.
     EXPECT_EQ(Print(Students(2), ProgressKind::Progress, {false, true, true}), 0);

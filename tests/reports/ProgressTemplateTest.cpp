@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <tuple>
+
 #include "reports/ReportFixtures.h"
 
 namespace quorle::testing {
@@ -61,7 +64,7 @@ TEST(TemplateFileTest, EditorTextAndFileBytesKeepTheLetterWithinItsLimit) {
 
 // Prints one letter on a recording canvas (characters 8 x 16).
 struct Walk {
-    explicit Walk(std::string_view file) {
+    explicit Walk(std::string_view file, int right = INT_MAX) {
         LetterFields fields;
         fields.lastName = "Adams";
         fields.firstName = "Ann";
@@ -74,6 +77,7 @@ struct Walk {
             y += 100;
         };
         fields.warn = [this](PlaceholderWarning w) { warnings.push_back(w); };
+        fields.right = right;
         end = PrintLetter(canvas, ReportUnits{80, 120, 16}, ParseTemplate(Bytes(file)), 50, fields);
     }
     std::vector<std::string> Texts() const { return testing::Texts(canvas.texts); }
@@ -122,6 +126,34 @@ TEST(PlaceholderWalkTest, TextsStandWhereTheCharactersFall) {
     EXPECT_EQ(t[4].y, 50 + 2 * 16 + 100);
     EXPECT_EQ(t[5].y, 50 + 3 * 16 + 100);
     EXPECT_EQ(walk.end, 50 + 4 * 16 + 100);
+}
+
+TEST(PlaceholderWalkTest, ALineTooLongForThePageWrapsAtASpace) {
+    // Twenty characters of 8 from the margin at 80 reach the edge at 240.
+    using T = std::vector<std::tuple<int, int, std::string>>;
+    const struct {
+        std::string file;
+        T texts;
+        int end;
+    } cases[] = {
+        {"12345678901234567890", {{80, 50, "12345678901234567890"}}, 66},  // exactly to the edge
+        {"1234567890 123456789 1", {{80, 50, "1234567890 123456789"}, {80, 66, "1"}}, 82},
+        {"Dear {firstname} {lastname} and more words",  // filled in: the names stay texts of their own
+         {{80, 50, "Dear "}, {120, 50, "Ann"}, {144, 50, " "}, {152, 50, "Adams"}, {192, 50, " and"},
+          {80, 66, "more words"}},
+         82},
+        {"abcdefghijklmnopqrstuvwxyz", {{80, 50, "abcdefghijklmnopqrst"}, {80, 66, "uvwxyz"}}, 82},  // cut at the edge
+        {"aaaa bbbb cccc dddd eeee\nnext", {{80, 50, "aaaa bbbb cccc dddd"}, {80, 66, "eeee"}, {80, 82, "next"}}, 98},
+        {"aaaaaaaaaaaaaaaaaaa   b", {{80, 50, "aaaaaaaaaaaaaaaaaaa"}, {80, 66, "b"}}, 82},
+        {"{course} so far this term", {{80, 50, "Biology"}, {136, 50, " so far this"}, {80, 66, "term"}}, 82},
+    };
+    for (const auto& c : cases) {
+        const Walk walk(c.file, 240);
+        T texts;
+        for (const auto& t : walk.canvas.texts) texts.emplace_back(t.x, t.y, t.text);
+        EXPECT_EQ(texts, c.texts) << c.file;
+        EXPECT_EQ(walk.end, c.end) << c.file;
+    }
 }
 
 }  // namespace
