@@ -29,17 +29,33 @@ platform::FontSpec ReportFont(int pageHeight, int linesPerPage) {
 }
 
 platform::FontSpec SelectReportFont(platform::Canvas& device, platform::Size page, int linesPerPage,
-                                    int widestLineChars) {
+                                    int widestLineChars, int pageLines) {
     platform::FontSpec font = ReportFont(page.cy, linesPerPage);
     device.SelectFont(font);
-    const long long ten = device.TextExtent("XXXXXXXXXX").cx;
-    const long long needed = ten * widestLineChars / 10;
-    if (ten > 0 && page.cx > 0 && needed > page.cx) {
-        const long long height = -static_cast<long long>(font.height);
-        font.height = -static_cast<int>(std::max<long long>(1, height * page.cx / needed));
+    const platform::Size ten = device.TextExtent("XXXXXXXXXX");
+    const long long height = -static_cast<long long>(font.height);
+    // The share of the font that fits: across, then down.
+    long long fits = height;
+    const long long wide = static_cast<long long>(ten.cx) * widestLineChars / 10;
+    if (ten.cx > 0 && page.cx > 0 && wide > page.cx) fits = height * page.cx / wide;
+    const long long tall = static_cast<long long>(ten.cy) * pageLines;
+    if (ten.cy > 0 && page.cy > 0 && tall > page.cy) fits = std::min(fits, height * page.cy / tall);
+    if (fits < height) {
+        font.height = -static_cast<int>(std::max<long long>(1, fits));
         device.SelectFont(font);
     }
     return font;
+}
+
+std::string FitToRoom(platform::Canvas& canvas, std::string text, int room) {
+    if (text.empty() || canvas.TextExtent(text).cx <= room) return text;
+    if (room <= 0) return {};
+    // A fixed-pitch font: the share of the text that fits, then a character
+    // less while a fractional width still runs past the room.
+    const long long width = canvas.TextExtent(text).cx;
+    text.resize(static_cast<std::size_t>(static_cast<long long>(text.size()) * room / width));
+    while (!text.empty() && canvas.TextExtent(text).cx > room) text.pop_back();
+    return text;
 }
 
 ReportUnits MeasureUnits(platform::Canvas& canvas) {
