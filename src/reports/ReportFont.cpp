@@ -32,19 +32,31 @@ platform::FontSpec SelectReportFont(platform::Canvas& device, platform::Size pag
                                     int widestLineChars, int pageLines) {
     platform::FontSpec font = ReportFont(page.cy, linesPerPage);
     device.SelectFont(font);
-    const platform::Size ten = device.TextExtent("XXXXXXXXXX");
-    const long long height = -static_cast<long long>(font.height);
-    // The share of the font that fits: across, then down.
+    // Whether the report overruns the page in the selected font: across, with
+    // its widest line, or down, with its lines.
+    auto overruns = [&](platform::Size ten) {
+        const long long wide = static_cast<long long>(ten.cx) * widestLineChars / 10;
+        const long long tall = static_cast<long long>(ten.cy) * pageLines;
+        return (page.cx > 0 && wide > page.cx) || (page.cy > 0 && tall > page.cy);
+    };
+    platform::Size ten = device.TextExtent("XXXXXXXXXX");
+    if (!overruns(ten)) return font;
+    // The share of the font that fits, then a pixel less while the device's
+    // rounding of its characters still overruns.
+    long long height = -static_cast<long long>(font.height);
     long long fits = height;
     const long long wide = static_cast<long long>(ten.cx) * widestLineChars / 10;
     if (ten.cx > 0 && page.cx > 0 && wide > page.cx) fits = height * page.cx / wide;
     const long long tall = static_cast<long long>(ten.cy) * pageLines;
     if (ten.cy > 0 && page.cy > 0 && tall > page.cy) fits = std::min(fits, height * page.cy / tall);
-    if (fits < height) {
-        font.height = -static_cast<int>(std::max<long long>(1, fits));
+    height = std::max<long long>(1, std::min(fits, height - 1));
+    for (;;) {
+        font.height = -static_cast<int>(height);
         device.SelectFont(font);
+        ten = device.TextExtent("XXXXXXXXXX");
+        if (height <= 1 || !overruns(ten)) return font;
+        --height;
     }
-    return font;
 }
 
 std::string FitToRoom(platform::Canvas& canvas, std::string text, int room) {
