@@ -160,7 +160,11 @@ int GridDrawer::DrawRowPair(const TStudent& student, int y) {
     Put(Glyph::DoubleVertical, kGridFirstCell, y);
     std::string name(student.lastName.View());
     if (!student.firstName.Empty()) {
-        name.resize(std::max(name.size(), static_cast<std::size_t>(kLastNameWidth)), ' ');
+        // The initial follows a space at least: a last name of the whole
+        // width loses its last letter.
+        if (name.size() >= static_cast<std::size_t>(kLastNameWidth))
+            name.resize(static_cast<std::size_t>(kLastNameWidth - 1));
+        name.resize(static_cast<std::size_t>(kLastNameWidth), ' ');
         name += student.firstName.View().front();
         name += '.';
     }

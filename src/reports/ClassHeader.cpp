@@ -7,14 +7,24 @@ std::string FormatDate(const platform::Date& date) {
 }
 
 int PrintClassHeader(platform::Canvas& canvas, const ReportUnits& units, std::string_view prefix,
-                     const ClassInfo& info, const platform::Date& today) {
+                     const ClassInfo& info, const platform::Date& today, int pageWidth) {
     int y = 5 * units.line;
-    std::string line(prefix);
-    line += "Course: ";
-    line += info.course.View();
-    line += "       Instructor: ";
-    line += info.instructor.View();
-    canvas.TextOut(units.ten, y, line);
+    std::string course(prefix);
+    course += "Course: ";
+    course += info.course.View();
+    std::string instructor = "Instructor: ";
+    instructor += info.instructor.View();
+    const std::string line = course + "       " + instructor;
+    if (units.ten + canvas.TextExtent(line).cx <= pageWidth) {
+        canvas.TextOut(units.ten, y, line);
+    } else {
+        // Too long for the paper: the instructor goes on the empty line under
+        // the course, under "Course: ", and a text still too long stops at the
+        // paper's edge.
+        canvas.TextOut(units.ten, y, FitToRoom(canvas, course, pageWidth - units.ten));
+        const int x = units.ten + canvas.TextExtent(prefix).cx;
+        canvas.TextOut(x, y + units.line, FitToRoom(canvas, instructor, pageWidth - x));
+    }
 
     y += 2 * units.line;
     std::string period = "Period: ";

@@ -62,9 +62,22 @@ void TRandomPrint::RenderPage(int, const platform::Rect&, unsigned) {
     if (device_ == nullptr || pageSize_.cx <= 0 || pageSize_.cy <= 0) return;
     platform::PrintDevice& device = *device_;
     const std::string title = ListTitle("Random List for ", info_);
-    SelectReportFont(device, pageSize_, kListLinesPerPage, 5 + static_cast<int>(title.size()));
+    const int titleChars = 5 + static_cast<int>(title.size());
+    SelectReportFont(device, pageSize_, kListLinesPerPage, titleChars);
+    const int fifteen = MeasureUnits(device).fifteen;
+    const int namesPerLine = std::max(1, fifteen > 0 ? pageSize_.cx / (2 * fifteen) : 1);
+    // The names per line follow from the page's font; when the last place's
+    // longest last name would then run off the paper, or the first block
+    // below it, the font is made smaller and the lines keep their places.
+    const int students = static_cast<int>(roster_.size()) - 1;
+    std::size_t longestLast = 0;
+    for (int s = 1; s <= students; ++s)
+        longestLast = std::max(longestLast, roster_[static_cast<std::size_t>(s)].lastName.View().size());
+    const int places = std::min(namesPerLine, students);
+    const int rowChars = places < 1 ? 0 : 5 + (places - 1) * 32 + 15 + static_cast<int>(longestLast);
+    const int blockLines = students < 1 ? 0 : (students + namesPerLine - 1) / namesPerLine;
+    SelectReportFont(device, pageSize_, kListLinesPerPage, std::max(titleChars, rowChars), 7 + blockLines);
     const ReportUnits units = MeasureUnits(device);
-    const int namesPerLine = std::max(1, units.fifteen > 0 ? pageSize_.cx / (2 * units.fifteen) : 1);
 
     int y = 5 * units.line;
     device.TextOut(units.ten / 2, y, title);

@@ -165,8 +165,8 @@ void TGradesPrint::PrintHeadingLine(platform::Canvas& canvas, const ReportUnits&
     }
 }
 
-int TGradesPrint::PrintRow(platform::Canvas& canvas, const ReportUnits& units, const TStudent& row, bool possibleRow,
-                           int y) {
+bool TGradesPrint::PrintRow(platform::PrintDevice& device, const TStudent& row, bool possibleRow, int& y) {
+    const ReportUnits& units = sheet_.units;
     GradeRowFigures figures(grading_, rows_[0], row, possibleRow);
     // Names are cut to their column like headings; figures never are.
     auto cell = [&](const GradeColumn& column, int width) {
@@ -175,13 +175,15 @@ int TGradesPrint::PrintRow(platform::Canvas& canvas, const ReportUnits& units, c
     };
     int x = units.ten;
     if (!Wide()) {
+        if (!MakeRoom(device, y, units.line, true)) return false;
         for (const GradeColumn& column : columns_) {
             const int width = ColumnWidth(column, units);
             const std::string text = cell(column, width);
-            if (!text.empty()) canvas.TextOut(x, y, text);
+            if (!text.empty()) device.TextOut(x, y, text);
             x += width;
         }
-        return y + units.line;
+        y += units.line;
+        return true;
     }
     // Bands of nine columns, each a heading line with the values under it.
     int counter = 0;
@@ -192,30 +194,33 @@ int TGradesPrint::PrintRow(platform::Canvas& canvas, const ReportUnits& units, c
             x = units.ten;
             counter = 0;
         }
+        if (counter == 0 && !MakeRoom(device, y, 2 * units.line, true)) return false;
         const int width = ColumnWidth(column, units);
         if (!(possibleRow && column.type == GradeColumn::Letter)) {
-            canvas.TextOut(x, y, Fit(headings_[c], width, units));
+            device.TextOut(x, y, Fit(headings_[c], width, units));
             const std::string text = cell(column, width);
-            if (!text.empty()) canvas.TextOut(x, y + units.line, text);
+            if (!text.empty()) device.TextOut(x, y + units.line, text);
         }
         ++counter;
         x += width;
     }
-    return y + 3 * units.line;
+    y += 3 * units.line;
+    return true;
 }
 
-int TGradesPrint::PrintSummary(platform::Canvas& canvas, const ReportUnits& units, int y) {
+bool TGradesPrint::PrintSummary(platform::PrintDevice& device, int y) {
+    const ReportUnits& units = sheet_.units;
     const bool hasStudents = rows_.size() >= 2;
     if (hasStudents && !Wide()) {
-        canvas.TextOut(0, y, "Averages");
+        if (!MakeRoom(device, y, units.line, true)) return false;
+        device.TextOut(0, y, "Averages");
         int x = units.ten;
         for (std::size_t c = 0; c < columns_.size(); ++c) {
-            if (!columnMeans_[c].empty()) canvas.TextOut(x, y, columnMeans_[c]);
+            if (!columnMeans_[c].empty()) device.TextOut(x, y, columnMeans_[c]);
             x += ColumnWidth(columns_[c], units);
         }
     } else if (hasStudents) {
         // Each mean under its heading, on the blank line that ends the last block.
-        canvas.TextOut(0, y - units.line, "Averages:");
         int x = units.ten;
         int counter = 0;
         for (std::size_t c = 0; c < columns_.size(); ++c) {
@@ -224,9 +229,15 @@ int TGradesPrint::PrintSummary(platform::Canvas& canvas, const ReportUnits& unit
                 x = units.ten;
                 counter = 0;
             }
+            if (counter == 0) {
+                int top = y - units.line;
+                if (!MakeRoom(device, top, 2 * units.line, true)) return false;
+                y = top + units.line;
+                if (c == 0) device.TextOut(0, top, "Averages:");
+            }
             if (!columnMeans_[c].empty()) {
-                canvas.TextOut(x, y - units.line, Fit(headings_[c], ColumnWidth(columns_[c], units), units));
-                canvas.TextOut(x, y, columnMeans_[c]);
+                device.TextOut(x, y - units.line, Fit(headings_[c], ColumnWidth(columns_[c], units), units));
+                device.TextOut(x, y, columnMeans_[c]);
             }
             ++counter;
             x += ColumnWidth(columns_[c], units);
@@ -234,33 +245,54 @@ int TGradesPrint::PrintSummary(platform::Canvas& canvas, const ReportUnits& unit
     }
 
     y += 2 * units.line;
-    canvas.TextOut(2 * units.ten, y, "Distribution of Grades:");
+    if (!MakeRoom(device, y, units.line, false)) return false;
+    device.TextOut(2 * units.ten, y, "Distribution of Grades:");
     y += units.line;
     const char* const labels[] = {"A     ", "B     ", "C     ", "D     ", "F     "};
     for (std::size_t g = 0; g < 5; ++g) {
-        canvas.TextOut(3 * units.ten, y, std::string(labels[g]) + std::string(static_cast<std::size_t>(distribution_[g]), 'X'));
+        if (!MakeRoom(device, y, units.line, false)) return false;
+        device.TextOut(3 * units.ten, y, std::string(labels[g]) + std::string(static_cast<std::size_t>(distribution_[g]), 'X'));
         y += units.line;
     }
     y += units.line;
-    if (hasStudents) canvas.TextOut(0, y, "               Class Average is: " + classAverage_);
-    return y + units.line;
+    if (hasStudents) {
+        if (!MakeRoom(device, y, units.line, false)) return false;
+        device.TextOut(0, y, "               Class Average is: " + classAverage_);
+    }
+    return true;
+}
+
+int TGradesPrint::StartBody(platform::Canvas& canvas, bool headings) {
+    int y = PrintClassHeader(canvas, sheet_.units, "", info_, today_, pageSize_.cx);
+    if (headings && !Wide()) {
+        PrintHeadingLine(canvas, sheet_.units, y);
+        y += sheet_.units.line;
+    }
+    return y;
+}
+
+bool TGradesPrint::MakeRoom(platform::PrintDevice& device, int& top, int height, bool headings) {
+    if (static_cast<long long>(top) + height <= pageSize_.cy || top <= sheet_.bodyTop) return true;
+    if (!StartFurtherSheet(device, sheet_.font)) return false;
+    PrintContinuedPageNumber(device, sheet_.number);
+    top = StartBody(device, headings);
+    return true;
 }
 
 void TGradesPrint::PrintPage(platform::PrintDevice& device, const TStart& record, bool lastOfJob) {
-    const platform::FontSpec font = SelectReportFont(device, pageSize_, kGradesLinesPerPage, WidestLineChars());
-    const ReportUnits units = MeasureUnits(device);
+    sheet_.font = SelectReportFont(device, pageSize_, kGradesLinesPerPage, WidestLineChars());
+    sheet_.units = MeasureUnits(device);
+    sheet_.number = pageCounter_;
+    const ReportUnits& units = sheet_.units;
     PrintPageNumber(device, pageCounter_);
-    int y = PrintClassHeader(device, units, "", info_, today_);
+    int y = StartBody(device, true);
+    sheet_.bodyTop = y;
 
     if (!rows_.empty()) {
-        if (!Wide()) {
-            PrintHeadingLine(device, units, y);
-            y += units.line;
-        }
-        y = PrintRow(device, units, rows_[0], true, y);
+        if (!PrintRow(device, rows_[0], true, y)) return;
         const int last = std::min(record.last, static_cast<int>(rows_.size()) - 1);
         for (int i = std::max(1, record.first); i <= last; ++i)
-            y = PrintRow(device, units, rows_[static_cast<std::size_t>(i)], false, y);
+            if (!PrintRow(device, rows_[static_cast<std::size_t>(i)], false, y)) return;
     }
     y += units.line;
     if (lastOfJob) {
@@ -268,22 +300,16 @@ void TGradesPrint::PrintPage(platform::PrintDevice& device, const TStart& record
         // summary: rather than run off the paper it goes on a page of its own,
         // after the class header (and, narrow, the heading line it stands under).
         if (y + SummaryHeight(units) > pageSize_.cy && y > kBodyLines * units.line + units.line) {
-            device.RestoreFont();
-            const int ended = device.EndPage();
-            const int started = ended < 0 ? ended : device.StartPage();
-            if (started < 0) {
-                pageError_ = started;
-                return;
-            }
-            device.SelectFont(font);
+            if (!StartFurtherSheet(device, sheet_.font)) return;
             // Numbered after the report's last page, so that a range ending
             // early never gives it the number of a real page.
-            PrintPageNumber(device, PageCount() + 1);
-            y = PrintClassHeader(device, units, "", info_, today_);
-            if (!Wide()) PrintHeadingLine(device, units, y);
-            y += units.line;
+            sheet_.number = PageCount() + 1;
+            PrintPageNumber(device, sheet_.number);
+            y = StartBody(device, true);
+            sheet_.bodyTop = y;
+            if (Wide()) y += units.line;
         }
-        PrintSummary(device, units, y);
+        if (!PrintSummary(device, y)) return;
     }
     device.RestoreFont();
 }

@@ -93,10 +93,29 @@ private:
     int ColumnWidth(const GradeColumn& column, const ReportUnits& units) const;
     // The longest line of a page in characters, margin included.
     int WidestLineChars() const;
-    int PrintRow(platform::Canvas& canvas, const ReportUnits& units, const TStudent& row, bool possibleRow, int y);
+    // A row from y, which moves on under it. False when the device failed.
+    bool PrintRow(platform::PrintDevice& device, const TStudent& row, bool possibleRow, int& y);
     void PrintHeadingLine(platform::Canvas& canvas, const ReportUnits& units, int y);
-    int PrintSummary(platform::Canvas& canvas, const ReportUnits& units, int y);
+    bool PrintSummary(platform::PrintDevice& device, int y);
     int SummaryHeight(const ReportUnits& units) const;
+    // The class header and, narrow and when asked, the heading line under it:
+    // the y where the rows start.
+    int StartBody(platform::Canvas& canvas, bool headings);
+    // Room for a block `height` pixels high from top: a block that would pass
+    // the bottom of the paper goes on a further sheet of the page, at the top
+    // of its body (top moves there). A sheet whose body is still empty takes
+    // the block whatever its height. False when the device failed.
+    bool MakeRoom(platform::PrintDevice& device, int& top, int height, bool headings);
+
+    // The page being printed: its font and units, where the rows start on
+    // each of its sheets and the number those sheets carry.
+    struct Sheet {
+        platform::FontSpec font;
+        ReportUnits units;
+        int bodyTop = 0;
+        int number = 1;
+    };
+    Sheet sheet_;
 
     GradingSystem grading_;
     PrintOptions options_;

@@ -40,16 +40,28 @@ void TMakeupPrint::PrintPage(platform::PrintDevice& device, const TStart& record
     // A quarter of ten characters of margin, two names of fifteen, then at
     // most eight titles of ten (or "All work completed!").
     const int titles = std::min(8, mostMissing_);
-    SelectReportFont(device, pageSize_, kMakeupLinesPerPage, 3 + 30 + std::max(19, 10 * titles));
+    const platform::FontSpec font =
+        SelectReportFont(device, pageSize_, kMakeupLinesPerPage, 3 + 30 + std::max(19, 10 * titles));
     const ReportUnits units = MeasureUnits(device);
     PrintPageNumber(device, pageCounter_);
-    int y = PrintClassHeader(device, units, kMakeupPrefix, info_, today_);
+    const int bodyTop = PrintClassHeader(device, units, kMakeupPrefix, info_, today_, pageSize_.cx);
+    int y = bodyTop;
+    // A line that would pass the bottom of the paper goes on a further sheet
+    // of the page, under the class header. False when the device failed.
+    auto room = [&] {
+        if (static_cast<long long>(y) + units.line <= pageSize_.cy || y <= bodyTop) return true;
+        if (!StartFurtherSheet(device, font)) return false;
+        PrintContinuedPageNumber(device, pageCounter_);
+        y = PrintClassHeader(device, units, kMakeupPrefix, info_, today_, pageSize_.cx);
+        return true;
+    };
 
     const int margin = units.ten / 4;
     const int firstTitle = margin + 2 * units.fifteen;
     const int last = std::min(record.last, static_cast<int>(roster_.size()) - 1);
     for (int i = std::max(1, record.first); i <= last; ++i) {
         const TStudent& student = roster_[static_cast<std::size_t>(i)];
+        if (!room()) return;
         device.TextOut(margin, y, student.lastName.View());
         device.TextOut(margin + units.fifteen, y, student.firstName.View());
         int x = firstTitle;
@@ -61,6 +73,7 @@ void TMakeupPrint::PrintPage(platform::PrintDevice& device, const TStart& record
                 any = true;
                 if (counter > 6) {
                     y += units.line;
+                    if (!room()) return;
                     x = firstTitle;
                     counter = 0;
                 } else {

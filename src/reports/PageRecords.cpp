@@ -9,6 +9,10 @@ void PrintPageNumber(platform::Canvas& canvas, int page) {
     if (page > 1) canvas.TextOut(20, 10, "Page " + std::to_string(page));
 }
 
+void PrintContinuedPageNumber(platform::Canvas& canvas, int page) {
+    canvas.TextOut(20, 10, "Page " + std::to_string(page) + " (continued)");
+}
+
 std::vector<TStart> BuildPageRecords(const std::vector<int>& lineCosts, int budget) {
     std::vector<TStart> pages;
     TStart current{1, 0};
@@ -75,6 +79,18 @@ void TCountedPrintout::RenderPage(int, const platform::Rect&, unsigned) {
         PrintPage(*device_, pages_[static_cast<std::size_t>(pageCounter_ - 1)],
                   pageCounter_ == std::min(printer_.Setup().toPage, PageCount()));
     ++pageCounter_;
+}
+
+bool TCountedPrintout::StartFurtherSheet(platform::PrintDevice& device, const platform::FontSpec& font) {
+    device.RestoreFont();
+    const int ended = device.EndPage();
+    const int started = ended < 0 ? ended : device.StartPage();
+    if (started < 0) {
+        pageError_ = started;
+        return false;
+    }
+    device.SelectFont(font);
+    return true;
 }
 
 }  // namespace quorle

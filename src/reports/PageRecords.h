@@ -12,6 +12,9 @@ namespace quorle {
 
 // "Page " and the number at (20, 10), on every page after the first.
 void PrintPageNumber(platform::Canvas& canvas, int page);
+// A further sheet of a page too long for the paper: "Page 3 (continued)" at
+// the same place, whatever the page.
+void PrintContinuedPageNumber(platform::Canvas& canvas, int page);
 
 // One page of a report that spans pages: the first and last roster rows it
 // prints, inclusive. A record whose last row is below its first prints no rows.
@@ -51,6 +54,10 @@ public:
 protected:
     // Prints one page: the record, and whether it is the last page of the job.
     virtual void PrintPage(platform::PrintDevice& device, const TStart& record, bool lastOfJob) = 0;
+    // Ends the sheet being printed and starts another for the rest of the
+    // page, with the font selected again. False when the device failed: the
+    // page stops there and the job on its error.
+    bool StartFurtherSheet(platform::PrintDevice& device, const platform::FontSpec& font);
 
     TMyPrinter& printer_;
     std::vector<TStart> pages_{TStart{}};

@@ -62,6 +62,10 @@ TAttendanceDialog::TAttendanceDialog(platform::Ui& ui, int& days)
 
 // --------------------------------------------------------------- Grade sheets
 
+std::string NameBeforeInitial(const TStudent& student, const ReportUnits& units) {
+    return platform::FitToColumn(std::string(student.lastName.View()), units.ten, units.ten);
+}
+
 TSheetsPrint::TSheetsPrint(const ClassRecord& record, int grades)
     : TRosterPrintout("Grade Sheets", record), grades_(std::clamp(grades, 1, kMaxSheetGrades)) {
     pages_ = SplitStudents(record.StudentCount(), 1, kFirstPageStudents);
@@ -83,7 +87,7 @@ void TSheetsPrint::PrintPage(platform::PrintDevice& device, const TStart& record
     const auto [from, to] = RowsOf(record);
     for (int i = from; i <= to; ++i) {
         const TStudent& student = roster_[static_cast<std::size_t>(i)];
-        device.TextOut(0, y, student.lastName.View());
+        device.TextOut(0, y, NameBeforeInitial(student, units));
         device.TextOut(units.ten, y, FirstInitial(student));
         device.Rectangle(platform::Rect{0, y, nameBox, y + h}, 1);
         for (int g = 0; g < grades_; ++g) {
@@ -232,10 +236,18 @@ void TAttendancePrint::PrintPage(platform::PrintDevice& device, const TStart& re
     // The font of the page height's eight ninths, taken in whole pixels
     // first. The rows: a name of twelve characters, two for every day and
     // one after every Friday.
+    // The last week's date stands over its Monday box and may reach past
+    // the last box.
     const int gaps = (first_.weekday + days_ - 1) / 5;
+    int lastDate = 0;
+    if (weekStarts_.size() > 1) {
+        const int k = static_cast<int>(weekStarts_.size()) - 1;
+        const int box = k * 5 - first_.weekday;
+        lastDate = 12 + 2 * box + (first_.weekday + box) / 5 + static_cast<int>(weekStarts_.back().Text().size());
+    }
     const platform::Size printed{pageSize_.cx, static_cast<int>(static_cast<long long>(pageSize_.cy) * 8 / 9)};
     SelectReportFont(device, printed, AttendanceLinesPerPage(days_),
-                     std::max(2 + static_cast<int>(title.size()), 12 + 2 * days_ + gaps));
+                     std::max({2 + static_cast<int>(title.size()), 12 + 2 * days_ + gaps, lastDate}));
     const ReportUnits units = MeasureUnits(device);
     const int w = device.TextExtent("X").cx;
     const int h = units.line;
@@ -254,7 +266,7 @@ void TAttendancePrint::PrintPage(platform::PrintDevice& device, const TStart& re
     const auto [from, to] = RowsOf(record);
     for (int i = from; i <= to; ++i) {
         const TStudent& student = roster_[static_cast<std::size_t>(i)];
-        device.TextOut(0, y + h / 2, student.lastName.View());
+        device.TextOut(0, y + h / 2, NameBeforeInitial(student, units));
         device.TextOut(units.ten, y + h / 2, FirstInitial(student));
         for (int d = 0; d < days_; ++d) {
             const int x = BoxLeft(d, x0, w);

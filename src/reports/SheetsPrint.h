@@ -53,6 +53,11 @@ public:
     TAttendanceDialog(platform::Ui& ui, int& days);
 };
 
+// The last name as the sheets print it before the first initial, which
+// stands one ten-character width from the left: cut to keep a character's
+// space before the initial.
+std::string NameBeforeInitial(const TStudent& student, const ReportUnits& units);
+
 class TSheetsPrint : public TRosterPrintout {
 public:
     TSheetsPrint(const ClassRecord& record, int grades);

@@ -125,8 +125,29 @@ TEST(GridSheetDrawing, HeadingBlockAndNamesStandInTheirCells) {
     // Headings one cell after each column's line; "Homework" runs past its 3 cells.
     EXPECT_EQ(at(8 * H), (Line{{9 * W, "Name        "}, {22 * W, "Essay"}, {28 * W, "Homework"}, {37 * W, "Lab"}}));
     // The last name padded to 14, the initial and its full stop ending at cell 20.
-    EXPECT_EQ(at(10 * H), (Line{{5 * W, "Abercrombie-JoJ."}}));
+    EXPECT_EQ(at(10 * H), (Line{{5 * W, "Abercrombie-J J."}}));
     EXPECT_EQ(at(12 * H), (Line{{5 * W, "Li"}}));
+}
+
+TEST(GridSheetDrawing, ALastNameKeepsASpaceBeforeTheInitial) {
+    struct Case {
+        const char* last;
+        const char* first;
+        const char* printed;
+    };
+    const Case cases[] = {
+        {"Abercrombie-J", "John", "Abercrombie-J J."},   // 13 letters: whole, then the space
+        {"Abercrombie-Jo", "John", "Abercrombie-J J."},  // 14: the last letter gives way
+        {"Abercrombie-Jo", "", "Abercrombie-Jo"},        // no initial: nothing to keep apart
+        {"Li", "Jo", "Li            J."},
+    };
+    for (const Case& c : cases) {
+        const Drawn d = DrawSheet({Column("Essay", 5)}, Roster({{c.last, c.first}}));
+        const auto line = d.canvas.Line(10 * H);
+        ASSERT_EQ(line.size(), 1u) << c.last;
+        EXPECT_EQ(line[0].x, 5 * W) << c.last;
+        EXPECT_EQ(line[0].text, c.printed) << c.last;
+    }
 }
 
 }  // namespace

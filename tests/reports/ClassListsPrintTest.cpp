@@ -193,3 +193,57 @@ TEST_F(ClassListsTest, RandomListOfAnEmptyClassIsTheTitleOnly) {
 
 }  // namespace
 }  // namespace quorle::testing
+
+namespace quorle::testing {
+namespace {
+
+// A class of `students`, the first with a last name of `longest` letters.
+ClassRecord WithLongestLastName(int students, int longest) {
+    ClassRecord record = PointsClass();
+    AddStudent(record, std::string(static_cast<std::size_t>(longest), 'W'), "Ann", "1");
+    for (int i = 2; i <= students; ++i) AddStudent(record, "Li", "Bo", std::to_string(i));
+    return record;
+}
+
+// The random list's font is the page's (44 high, characters 22 wide) unless
+// the last place's longest last name would run past the paper's edge, or the
+// first block past its bottom: then it is just small enough, and every name
+// stays whole.
+TEST_F(ClassListsTest, RandomListShrinksToKeepItsLastPlaceAndFirstBlockOnThePaper) {
+    const struct {
+        int width;
+        int students;
+        int longest;
+        int fontHeight;
+    } cases[] = {
+        // Three places of 32 characters from a margin of 5; the third's last
+        // name, 14 letters, ends at 98 characters: 2156 pixels.
+        {2156, 3, 14, 44},
+        {2155, 3, 14, 43},
+        // With two students the third place stays empty.
+        {2155, 2, 14, 44},
+        // 7 lines above the block and 65 lines of three: 72 of the page's 72.7.
+        {2400, 195, 4, 44},
+        {2400, 198, 4, 43},
+    };
+    for (const auto& c : cases) {
+        RecordingPrintDevice paper(c.width, 3200);
+        PrintRandom(WithLongestLastName(c.students, c.longest), paper);
+        ASSERT_EQ(paper.pages.size(), 1u) << c.width << " " << c.students;
+        int right = 0;
+        int bottom = 0;
+        int whole = 0;
+        for (const auto& t : paper.pages[0].texts) {
+            EXPECT_EQ(t.fontHeight, c.fontHeight) << c.width << " " << c.students;
+            right = std::max(right, t.x + static_cast<int>(t.text.size()) * (t.fontHeight / 2));
+            bottom = std::max(bottom, t.y + t.fontHeight);
+            if (t.text == std::string(static_cast<std::size_t>(c.longest), 'W')) ++whole;
+        }
+        EXPECT_LE(right, c.width) << c.width << " " << c.students;
+        EXPECT_LE(bottom, 3200) << c.width << " " << c.students;
+        EXPECT_GE(whole, 1) << c.width << " " << c.students;
+    }
+}
+
+}  // namespace
+}  // namespace quorle::testing

@@ -378,3 +378,58 @@ TEST_F(AttendanceTest, ClosingTheFirstDayDialogOrCancellingTheLengthPrintsNothin
 
 }  // namespace
 }  // namespace quorle::testing
+
+namespace quorle::testing {
+namespace {
+
+// The initial stands one ten-character width from the left on both forms; a
+// last name keeps a character's space before it.
+TEST_F(AttendanceTest, ALastNameKeepsASpaceBeforeTheInitial) {
+    const struct {
+        const char* last;
+        const char* printed;
+    } names[] = {{"Abernathys", "Abernathy"}, {"Abernathy", "Abernathy"}, {"Featherstonemw", "Featherst"}};
+    for (bool attendance : {false, true}) {
+        for (const auto& n : names) {
+            ClassRecord record = PointsClass();
+            AddStudent(record, n.last, "Maria", "1");
+            device = RecordingPrintDevice();
+            if (attendance) {
+                Print(record, 5, res::kIdMonday, res::kIdJanuary + 2, "2");
+            } else {
+                ui.dialogs.push_back(TypeAndOk("3"));
+                ui.printDialogs.push_back(PrintDialogOk(device, &parent));
+                PrintGradeSheetsCommand(ui, &parent, record);
+            }
+            ASSERT_EQ(device.pages.size(), 1u) << n.last;
+            const DrawnText* name = FindOn(device.pages[0], n.printed);
+            const DrawnText* initial = FindOn(device.pages[0], "M.");
+            ASSERT_NE(name, nullptr) << n.last << (attendance ? " attendance" : " sheets");
+            ASSERT_NE(initial, nullptr) << n.last;
+            EXPECT_EQ(name->x, 0);
+            EXPECT_EQ(initial->y, name->y);
+            // Characters are half the font's height wide.
+            EXPECT_LT(static_cast<int>(std::string(n.printed).size()) * (name->fontHeight / 2), initial->x) << n.last;
+        }
+    }
+}
+
+// The last week's date stands over its Monday box and may reach past the
+// last box: the sheet's font then shrinks for it as for the boxes.
+TEST_F(AttendanceTest, TheLastWeeksDateStaysOnThePaper) {
+    // 30 days from Wednesday 9/4: the date 10/14 over box 28, at character
+    // 12 + 56 + 6 = 74, ends at 79 characters of 23 pixels: 1817.
+    for (const int width : {1817, 1816}) {
+        device = RecordingPrintDevice(width, 3200);
+        Print(ClassOf(2), 30, res::kIdMonday + 2, res::kIdJanuary + 8, "4");
+        ASSERT_EQ(device.pages.size(), 1u);
+        const DrawnText* date = FindOn(device.pages[0], "10/14");
+        ASSERT_NE(date, nullptr);
+        // 46 would still draw characters 23 wide.
+        EXPECT_EQ(date->fontHeight, width == 1817 ? 47 : 45) << width;
+        EXPECT_LE(date->x + 5 * (date->fontHeight / 2), width) << width;
+    }
+}
+
+}  // namespace
+}  // namespace quorle::testing
