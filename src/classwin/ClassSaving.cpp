@@ -20,6 +20,18 @@ void DeleteIfExists(const std::string& path) {
     std::filesystem::remove(std::filesystem::path(path), ec);
 }
 
+// The class now stands under a new name: its chart goes along as a copy (the
+// old file keeps its own). A chart left beside the new name belonged to the
+// class just overwritten and goes, also when the copy could not be made.
+void TakeChartAlong(platform::Ui& ui, const std::string& from, const std::string& to) {
+    if (ChartExists(from)) {
+        // "x.TXT" saved as "x.gdr": both names share one chart.
+        if (SameFile(ChartPath(from), ChartPath(to))) return;
+        if (CopyChart(ui, from, to)) return;
+    }
+    DeleteIfExists(ChartPath(to));
+}
+
 }  // namespace
 
 bool WriteClass(platform::Ui& ui, ClassRecord& record, ModifiedFlag flag) {
@@ -66,10 +78,9 @@ bool SaveClassAs(platform::Ui& ui, ClassRecord& record, const std::function<void
         return false;
     }
     if (nameChanged) nameChanged();
-    // A chart left beside the chosen name belonged to the class just
-    // overwritten; it goes only once this class is safely written. This
-    // class's own chart stays.
-    if (!ownFile) DeleteIfExists(ChartPath(record.fileName));
+    // Only once this class is safely written; saved onto its own file, its
+    // chart stays as it is.
+    if (!ownFile) TakeChartAlong(ui, previous, record.fileName);
     return true;
 }
 

@@ -30,10 +30,12 @@ std::optional<std::string> ChooseFileToWrite(platform::Ui& ui, const platform::F
 // and gives the name the class would be written under. Nothing when no name
 // was chosen.
 std::optional<std::string> SaveAsDialog(platform::Ui& ui);
-// Save As: the dialog, then the write under the chosen name; the chart beside
-// that name is deleted once the class is written there, unless that file is
-// the class's own. False when cancelled or when the write failed (its
-// warning shown, the class keeping the name it had).
+// Save As: the dialog, then the write under the chosen name. Once the class is
+// written there, unless that file is the class's own, its seating chart is
+// copied beside the new name (the old file keeps its chart), or, for a class
+// without one, a chart left beside that name is deleted. False when cancelled
+// or when the write failed (its warning shown, the class keeping the name it
+// had).
 bool SaveClassAs(platform::Ui& ui, ClassRecord& record, const std::function<void()>& nameChanged);
 
 // The "has changed" prompt: whether the class window may close. nameChanged

@@ -20,6 +20,7 @@
 #include "resources/Menus.h"
 #include "grids/ClassGrid.h"
 #include "seating/ClassChart.h"
+#include "seating/SeatingChartFile.h"
 #include "seating/SeatingChartWindow.h"
 
 namespace quorle {
@@ -135,7 +136,14 @@ bool TDecoChild::Save() {
 }
 
 bool TDecoChild::SaveAs() {
-    return SaveClassAs(impl_->ui, impl_->record, [this] { UpdateCaption(); });
+    const std::string previous = impl_->record.fileName;
+    if (!SaveClassAs(impl_->ui, impl_->record, [this] { UpdateCaption(); })) return false;
+    // A chart window showing the old file's chart goes on with the copy.
+    TSeatingChartWindow* chart = impl_->chart.Window();
+    if (chart && chart->Shown() && !chart->HandFilling() && !previous.empty() && chart->Path() == ChartPath(previous) &&
+        ChartExists(impl_->record.fileName))
+        chart->LoadAndShow(impl_->record.fileName);
+    return true;
 }
 
 void TDecoChild::UpdateCaption() {

@@ -156,7 +156,7 @@ void TEditStudentDialog::DeleteStudent(DialogHost& host) {
     if (chart_) StoreChartCopy(ui, child_.Record().fileName, *chart_);
     child_.Chart().RemoveFromChart(student.lastName.View(), student.firstName.View());
     working_.erase(working_.begin() + r);
-    child_.Names().RemoveLastSelectionBox();
+    child_.Names().RemoveSelectionBox(r);
     TakeOver();
     child_.WritePaneChange();
     child_.Repaint();

@@ -6,6 +6,7 @@
 #include "classwin/ClassSaving.h"
 #include "classwin/ClassWindow.h"
 #include "classwin/Panes.h"
+#include "platform/Text1252.h"
 #include "record/Binary.h"
 #include "record/ClassFile.h"
 #include "record/RosterFile.h"
@@ -36,7 +37,9 @@ void ImportStudentsCommand(TDecoChild& window) {
     const RosterImport roster =
         ParseRosterCsv(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
     if (!roster.error.empty()) {
-        ui.MessageBox("Warning", roster.error + "\n\n" + kImportNothingAdded, Buttons::Ok, Icon::Exclamation);
+        // The faulty name is quoted as the file spells it (UTF-8); the box shows Windows-1252.
+        ui.MessageBox("Warning", platform::Utf8ToCp1252Lossy(roster.error) + "\n\n" + kImportNothingAdded, Buttons::Ok,
+                      Icon::Exclamation);
         return;
     }
 

@@ -97,7 +97,7 @@ bool TPaneEditor::DropOrTransferStudent(int row) {
     if (answer == Answer::Yes && !TransferOut(child_, student)) return false;
     child_.Chart().RemoveFromChart(student.lastName.View(), student.firstName.View());
     RemoveStudent(record, row);
-    child_.Names().RemoveLastSelectionBox();
+    child_.Names().RemoveSelectionBox(row);
     child_.Names().Invalidate();
     child_.WritePaneChange();
     child_.Repaint();

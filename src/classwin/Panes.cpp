@@ -124,12 +124,27 @@ void TNameWindow::AddSelectionBox() {
     Invalidate();
 }
 
-void TNameWindow::RemoveLastSelectionBox() {
+void TNameWindow::RemoveSelectionBox(int row) {
     if (boxes_.empty()) return;
+    for (int k = std::max(row, 1); k < SelectionBoxCount(); ++k) SetSelected(k, IsSelected(k + 1));
     if (platform::WindowHost* host = Host()) host->RemoveCheckBox(boxes_.back().id);
     boxes_.pop_back();
     UpdateScroller();
     Invalidate();
+}
+
+void TNameWindow::RowsReordered(const std::vector<int>& from) {
+    std::vector<bool> before(boxes_.size() + 1, false);
+    for (int k = 1; k <= SelectionBoxCount(); ++k) before[static_cast<std::size_t>(k)] = IsSelected(k);
+    for (int k = 1; k <= SelectionBoxCount() && k < static_cast<int>(from.size()); ++k) {
+        const int old = from[static_cast<std::size_t>(k)];
+        SetSelected(k, old >= 1 && old <= SelectionBoxCount() && before[static_cast<std::size_t>(old)]);
+    }
+}
+
+void TNameWindow::SetSelected(int row, bool selected) {
+    const int id = SelectionBoxId(row);
+    if (id != 0 && Host()) Host()->SetCheckBoxChecked(id, selected);
 }
 
 int TNameWindow::SelectionBoxId(int k) const {

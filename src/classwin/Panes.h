@@ -84,10 +84,18 @@ public:
     // W15 + 20, plus W15 with first names, plus W15 / 3 with IDs.
     int PaneWidth(const PaneMetrics& m) const;
 
-    // Selection boxes: box k (1-based) belongs to roster row k.
+    // Selection boxes: box k (1-based) stands beside roster row k. A tick
+    // belongs to its student: when rows move or go, the pane is told and the
+    // ticks go with the students.
     void CreateSelectionBoxes();
+    // A student appended to the roster gets a box, unticked.
     void AddSelectionBox();
-    void RemoveLastSelectionBox();
+    // The student of the row has left the roster: the ticks of the rows
+    // below him move up a line and the last box goes.
+    void RemoveSelectionBox(int row);
+    // The rows were put in a new order: row k is now the student of row
+    // from[k] before (from[0] is the Possible Points row's 0).
+    void RowsReordered(const std::vector<int>& from);
     int SelectionBoxCount() const { return static_cast<int>(boxes_.size()); }
     int SelectionBoxId(int k) const;  // 0 when there is no box k
     bool IsSelected(int row) const;
@@ -119,6 +127,7 @@ private:
         int id = 0;
         int y = 0;
     };
+    void SetSelected(int row, bool selected);
 
     ClassRecord& record_;
     platform::Frame* frame_ = nullptr;

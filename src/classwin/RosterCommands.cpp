@@ -67,7 +67,7 @@ void GradingSystemCommand(TDecoChild& window) {
 }
 
 void AlphabetizeCommand(TDecoChild& window) {
-    AlphabetizeRoster(window.Record());
+    window.Names().RowsReordered(AlphabetizeRoster(window.Record()));
     window.Repaint();
     WriteClass(window.GetUi(), window.Record(), ModifiedFlag::Clear);
 }

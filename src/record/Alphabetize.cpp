@@ -70,12 +70,20 @@ bool SortsAfter(const TStudent& a, const TStudent& b) {
     return CompareNames(a.firstName.View(), b.firstName.View()) > 0;
 }
 
-void AlphabetizeRoster(ClassRecord& record) {
-    if (record.roster.size() < 3) return;
+std::vector<int> AlphabetizeRoster(ClassRecord& record) {
+    std::vector<int> from(record.roster.size());
+    for (std::size_t i = 0; i < from.size(); ++i) from[i] = static_cast<int>(i);
+    if (from.size() < 3) return from;
     // Every row carries the same grade items (titles) in the same order, so
     // moving whole rows is moving names, IDs and values.
-    std::stable_sort(record.roster.begin() + 1, record.roster.end(),
-                     [](const TStudent& a, const TStudent& b) { return SortsAfter(b, a); });
+    std::stable_sort(from.begin() + 1, from.end(), [&record](int a, int b) {
+        return SortsAfter(record.Row(b), record.Row(a));
+    });
+    std::vector<TStudent> sorted;
+    sorted.reserve(from.size());
+    for (const int row : from) sorted.push_back(std::move(record.Row(row)));
+    record.roster = std::move(sorted);
+    return from;
 }
 
 }  // namespace quorle

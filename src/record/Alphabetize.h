@@ -4,6 +4,7 @@
 // with their base letter, hyphens and apostrophes ignored, then the exact
 // characters to break a tie).
 #include <string_view>
+#include <vector>
 
 #include "record/ClassRecord.h"
 
@@ -17,6 +18,7 @@ bool SortsAfter(const TStudent& a, const TStudent& b);
 
 // Sorts rows 1..n-1 by name, keeping the order of equal names; the Possible
 // Points row stays first. Names, IDs and every value move with the student.
-void AlphabetizeRoster(ClassRecord& record);
+// Gives, for every row of the sorted roster, the row it was before.
+std::vector<int> AlphabetizeRoster(ClassRecord& record);
 
 }  // namespace quorle

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "app/CommandLine.h"
 #include "app/CommandLinePrint.h"
 #include "record/ClassFile.h"
 #include "reports/ReportFixtures.h"
@@ -75,10 +76,39 @@ TEST_F(CommandLineFormsTest, EachListAndFormPrints) {
     }
 }
 
+// Attendance sheets without --start begin today, or on the Monday after a
+// Saturday or Sunday, through the program's own entry.
 TEST_F(CommandLineFormsTest, TodayOnAWeekendStartsOnTheMondayAfter) {
-    today = {2026, 12, 27};  // a Sunday
-    ASSERT_EQ(Run("attendance", {"--days", "1"}), 0) << err.str();
-    EXPECT_TRUE(Printed("12/28"));
+    const struct {
+        platform::Date today;
+        std::vector<std::string> dates;     // the week starts printed
+        std::vector<std::string> initials;  // over the two boxes
+    } cases[] = {
+        {{2026, 12, 4}, {"12/4", "12/7"}, {"F", "M"}},  // Friday
+        {{2026, 12, 5}, {"12/7"}, {"M", "T"}},          // Saturday
+        {{2026, 12, 6}, {"12/7"}, {"M", "T"}},          // Sunday
+        {{2026, 12, 7}, {"12/7"}, {"M", "T"}},          // Monday
+        {{2027, 1, 30}, {"2/1"}, {"M", "T"}},           // Saturday at a month's end
+        {{2027, 1, 31}, {"2/1"}, {"M", "T"}},           // Sunday at a month's end
+        {{2022, 12, 31}, {"1/2"}, {"M", "T"}},          // Saturday at a year's end
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.today.month) + "/" + std::to_string(c.today.day) + "/" + std::to_string(c.today.year));
+        today = c.today;
+        device = RecordingPrintDevice();
+        std::vector<std::string> words{"quorle", "print", "attendance", classFile, "-o", dir.File("out.pdf"), "--days", "2"};
+        std::vector<char*> argv;
+        for (std::string& w : words) argv.push_back(w.data());
+        err.str({});
+        ASSERT_EQ(RunCommandLine(static_cast<int>(argv.size()), argv.data(), services, out, err), 0) << err.str();
+        std::vector<std::string> dates, initials;
+        for (const std::string& text : PageOne()) {
+            if (text.find('/') != std::string::npos) dates.push_back(text);
+            if (text.size() == 1 && std::string("MTWF").find(text) != std::string::npos) initials.push_back(text);
+        }
+        EXPECT_EQ(dates, c.dates);
+        EXPECT_EQ(initials, c.initials);
+    }
 }
 
 TEST_F(CommandLineFormsTest, WhatADialogWouldRefuseGoesToStandardErrorWithStatusTwo) {

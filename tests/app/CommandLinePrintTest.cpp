@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "app/CommandLine.h"
 #include "grids/GridFile.h"
 #include "record/ClassFile.h"
 #include "reports/GradesPrint.h"
@@ -210,6 +211,45 @@ TEST_F(CommandLinePrintTest, LetterOptionsThatDoNotFitAreUsageErrors) {
         EXPECT_EQ(Run(args), 2) << ::testing::PrintToString(args);
         EXPECT_NE(err.str().find("Usage: quorle print"), std::string::npos);
         EXPECT_TRUE(device.pages.empty());
+    }
+}
+
+// --students names roster places 1 to the class's count; 0 and one past the
+// end are refused as usage errors, through the program's own entry.
+TEST_F(CommandLinePrintTest, StudentPlacesRunFromOneToTheClassCount) {
+    dir.Write("quorle.prg", {'{', 'f', 'i', 'r', 's', 't', 'n', 'a', 'm', 'e', '}'});
+    const struct {
+        const char* students;
+        int status;
+        std::vector<std::string> printed;  // one page per student
+        const char* message;               // on standard error, "" for none
+    } cases[] = {
+        {"0", 2, {}, "the class has no student 0 (it has 2)"},
+        {"1", 0, {"Ann"}, ""},
+        {"2", 0, {"Bob"}, ""},
+        {"3", 2, {}, "the class has no student 3 (it has 2)"},
+        {"0,1", 2, {}, "the class has no student 0 (it has 2)"},
+        {"1,2", 0, {"Ann", "Bob"}, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.students);
+        device = RecordingPrintDevice();
+        std::vector<std::string> words{"quorle", "print", "progress", classFile, "-o", dir.File("out.pdf"),
+                                       "--students", c.students};
+        std::vector<char*> argv;
+        for (std::string& w : words) argv.push_back(w.data());
+        out.str({});
+        err.str({});
+        EXPECT_EQ(RunCommandLine(static_cast<int>(argv.size()), argv.data(), services, out, err), c.status);
+        std::vector<std::string> printed;
+        for (std::size_t i = 0; i < device.pages.size(); ++i)
+            for (const auto& t : device.PageTexts(i)) printed.push_back(t);
+        EXPECT_EQ(printed, c.printed);
+        if (*c.message) {
+            EXPECT_NE(err.str().find(c.message), std::string::npos) << err.str();
+            EXPECT_NE(err.str().find("Usage: quorle print"), std::string::npos);
+            EXPECT_TRUE(device.documents.empty());  // no document begun
+        }
     }
 }
 

@@ -13,6 +13,8 @@
 #include "grading/DisplayOptions.h"
 #include "record/ClassFile.h"
 #include "reports/ReportFixtures.h"
+#include "resources/Menus.h"
+#include "seating/SeatingChartFile.h"
 #include "support/TempDir.h"
 
 namespace quorle::testing {
@@ -21,6 +23,16 @@ namespace {
 using platform::Answer;
 
 const std::vector<unsigned char> kChart{1, 2, 3};
+
+// A chart of four desks, Adams, Baker and Cole seated.
+std::vector<unsigned char> SeatedChart() {
+    SeatingChart chart;
+    for (int p = 0; p < 4; ++p) SetDesk(chart.grid, 0, p, true);
+    chart.Recount();
+    chart.seats = {TPeople::Seated("Ann", "Adams"), TPeople::Seated("Bob", "Baker"), TPeople::Seated("Cy", "Cole"),
+                   TPeople::Free()};
+    return SerializeChartFile(chart);
+}
 const char* kChangedSuffix = " has changed. Do you want to save changes ?";
 
 struct ClassWindowFileTest : ::testing::Test {
@@ -112,11 +124,11 @@ TEST_F(ClassWindowFileTest, SaveAsItsOwnNameKeepsItsChartAndOtherExtensionsBecom
     r.fileName = dir.File("mine.gdr");
     Open(std::move(r));
     dir.Write("mine.gdr", {1});
-    dir.Write("mine.CHT", kChart);
+    dir.Write("mine.CHT", SeatedChart());
     Ui().fileNames = {dir.File("mine.gdr")};
     Ui().answers = {Answer::Yes};
     EXPECT_TRUE(f->child->SaveAs());
-    EXPECT_TRUE(dir.Exists("mine.CHT"));
+    EXPECT_EQ(dir.Read("mine.CHT"), SeatedChart());
 
     // A name typed with another extension is written as .gdr, and asked about
     // when that .gdr exists.
@@ -129,6 +141,68 @@ TEST_F(ClassWindowFileTest, SaveAsItsOwnNameKeepsItsChartAndOtherExtensionsBecom
     Ui().answers = {Answer::Cancel};
     EXPECT_FALSE(f->child->SaveAs());
     EXPECT_EQ(Ui().boxes.back().caption, "File exists");
+}
+
+// Save As to another name takes the class's chart along as a copy: the new
+// file's chart follows the class from then on, the old file keeps its own.
+TEST_F(ClassWindowFileTest, SaveAsTakesTheChartAlongAndTheOldFileKeepsItsOwn) {
+    const std::vector<unsigned char> seated = SeatedChart();
+    const struct {
+        const char* name;
+        const char* oldChart;  // beside a/alg.gdr: "seated" or "junk"
+        const char* chosen;
+        const char* stale;     // a chart already beside the chosen name, or ""
+        const char* message;   // "" for none
+        const char* newChart;  // the chart beside the new name afterwards ("" for none)
+    } cases[] = {
+        {"another folder", "seated", "b/alg.gdr", "", "", "b/alg.CHT"},
+        {"same folder, over a class with a chart", "seated", "a/old.gdr", "a/old.CHT", "", "a/old.CHT"},
+        {"a chart in lower case there", "seated", "b/new.gdr", "b/new.cht", "", "b/new.cht"},
+        {"a chart that cannot be read", "junk", "b/alg.gdr", "b/alg.CHT", "File cannot be opened!", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(dir.File("a"));
+        std::filesystem::remove_all(dir.File("b"));
+        std::filesystem::create_directories(dir.File("a"));
+        std::filesystem::create_directories(dir.File("b"));
+        ClassRecord r = SmallClass();
+        r.fileName = dir.File("a/alg.gdr");
+        ASSERT_TRUE(WriteClassFile(r));
+        const std::vector<unsigned char> oldChart = std::string(c.oldChart) == "seated" ? seated : kChart;
+        dir.Write("a/alg.CHT", oldChart);
+        if (*c.stale) dir.Write(c.stale, kChart);
+        if (std::string(c.chosen) == "a/old.gdr") dir.Write("a/old.gdr", {9});
+        Open(std::move(r));
+        if (oldChart == seated) {
+            ASSERT_TRUE(f->child->Command(resources::cmd::kSeatingChart));  // the chart window shows it
+        }
+
+        Ui().fileNames = {dir.File(c.chosen)};
+        Ui().answers = {Answer::Yes};
+        EXPECT_TRUE(f->child->SaveAs());
+        EXPECT_EQ(dir.Read(c.chosen), SerializeClassFile(Rec()));
+        std::vector<std::string> messages;
+        for (const auto& box : Ui().boxes)
+            if (box.caption != "File exists") messages.push_back(box.text);
+        EXPECT_EQ(messages, *c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
+        EXPECT_EQ(dir.Read("a/alg.CHT"), oldChart);
+        if (!*c.newChart) {
+            EXPECT_FALSE(ChartExists(dir.File(c.chosen)));
+            continue;
+        }
+        EXPECT_EQ(ChartPath(dir.File(c.chosen)), dir.File(c.newChart));
+        EXPECT_EQ(dir.Read(c.newChart), seated);
+        ASSERT_EQ(f->frame.TopWindows().size(), 1u);
+        EXPECT_EQ(f->frame.TopWindows()[0]->caption, "Seating Chart for " + dir.File(c.newChart));
+
+        // Adams dropped from the class under its new name leaves the new chart only.
+        Ui().answers = {Answer::No};
+        f->Names().RightClick({30, 2 * 16 + 5});
+        EXPECT_EQ(Rec().RowCount(), 3);
+        EXPECT_EQ(ReadChartFile(dir.File(c.newChart))->seats[0], TPeople::Free());
+        EXPECT_EQ(dir.Read("a/alg.CHT"), seated);
+    }
 }
 
 // An upper-case class file is the file that changes: no second file beside it.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,8 @@
 #include "classwin/ImportStudents.h"
 #include "record/ClassFile.h"
 #include "resources/Menus.h"
+#include "seating/ClassChart.h"
+#include "seating/SeatingChartFile.h"
 #include "support/TempDir.h"
 
 namespace quorle {
@@ -60,6 +63,87 @@ TEST(ImportStudentsCommand, ARosterWithOneBadLineAddsNobodyAndNamesTheLine) {
     EXPECT_EQ(f.window->ui.boxes[0].caption, "Warning");
     EXPECT_EQ(f.window->ui.boxes[0].text,
               "Line 4: the last name \"VeryVeryLongLastName\" is longer than 14 characters.\n\nNo students were added.");
+}
+
+// A name of 14 characters fits a class file's name field; 15 do not. Letters
+// outside ASCII count once, though UTF-8 gives them two bytes.
+TEST(ImportStudentsCommand, NamesOfFourteenCharactersAreTakenFifteenRefused) {
+    const struct {
+        std::string last, first;
+        std::string stored;  // the last name in the class, Windows-1252; "" when refused
+        const char* message;
+    } cases[] = {
+        {"Abcdefghijklmn", "Al", "Abcdefghijklmn", "1 students were added."},
+        {"Abcdefghijklmno", "Al", "",
+         "Line 2: the last name \"Abcdefghijklmno\" is longer than 14 characters.\n\nNo students were added."},
+        {"Lee", "Abcdefghijklmn", "Lee", "1 students were added."},
+        {"Lee", "Abcdefghijklmno", "",
+         "Line 2: the first name \"Abcdefghijklmno\" is longer than 14 characters.\n\nNo students were added."},
+        {"Sch\xC3\xA4" "ferbergern", "Al", "Sch\xE4" "ferbergern", "1 students were added."},
+        {"Sch\xC3\xA4" "ferbergerin", "Al", "",
+         "Line 2: the last name \"Sch\xE4" "ferbergerin\" is longer than 14 characters.\n\nNo students were added."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.last + " " + c.first);
+        ImportFixture f;
+        const auto before = f.dir.Read("algebra.gdr");
+        f.Import("Last,First\n" + c.last + "," + c.first + "\n");
+        const ClassRecord& record = f.window->child->Record();
+        ASSERT_FALSE(f.window->ui.boxes.empty());
+        EXPECT_EQ(f.window->ui.boxes.back().text, c.message);
+        if (c.stored.empty()) {
+            EXPECT_EQ(record.StudentCount(), 3);
+            EXPECT_EQ(f.dir.Read("algebra.gdr"), before);
+            continue;
+        }
+        ASSERT_EQ(record.StudentCount(), 4);
+        EXPECT_EQ(record.Row(4).lastName.Str(), c.stored);
+        EXPECT_EQ(record.Row(4).firstName.Str(), c.first);
+        EXPECT_EQ(f.dir.Read("algebra.gdr"), SerializeClassFile(record));
+    }
+}
+
+// Imported students are seated in the class's chart, as Add Students seats
+// them, and each gets a selection box beside his row.
+TEST(ImportStudentsCommand, EveryImportedStudentGetsASeatAndASelectionBox) {
+    const struct {
+        int freeSeats;
+        std::vector<std::string> seats;  // the chart's occupants afterwards, "first last", sorted
+        std::vector<std::string> boxes;  // the messages
+    } cases[] = {
+        {2, {"Al Kim", "Ann Adams", "Bo Lee"},
+         {"Do you want the computer to assign Bo Lee a seat?", "Do you want the computer to assign Al Kim a seat?",
+          "2 students were added."}},
+        {1, {"Ann Adams", "Bo Lee"},
+         {"Do you want the computer to assign Bo Lee a seat?", kChartFullText, "2 students were added."}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.freeSeats);
+        ImportFixture f;
+        SeatingChart chart;
+        for (int p = 0; p <= c.freeSeats; ++p) SetDesk(chart.grid, 0, p, true);
+        chart.Recount();
+        chart.seats.push_back(TPeople::Seated("Ann", "Adams"));
+        chart.seats.resize(static_cast<std::size_t>(c.freeSeats) + 1, TPeople::Free());
+        ASSERT_TRUE(WriteChartFile(f.dir.File("algebra.CHT"), chart));
+        f.window->ui.answers = {platform::Answer::Yes, platform::Answer::Yes};
+        f.Import("Last,First\nLee,Bo\nKim,Al\n");
+
+        EXPECT_EQ(f.window->ui.BoxTexts(), c.boxes);
+        const auto after = ReadChartFile(f.dir.File("algebra.CHT"));
+        ASSERT_TRUE(after);
+        std::vector<std::string> seated;
+        for (const TPeople& p : after->seats)
+            if (!p.IsFree()) seated.push_back(TrimSeatName(p.firstName.View()) + " " + TrimSeatName(p.lastName.View()));
+        std::sort(seated.begin(), seated.end());
+        EXPECT_EQ(seated, c.seats);
+        TNameWindow& names = f.window->Names();
+        ASSERT_EQ(names.SelectionBoxCount(), 5);
+        const auto& boxes = f.window->NamesHost().checkBoxes;
+        EXPECT_EQ(boxes.at(names.SelectionBoxId(4)).rect, (platform::Rect{0, 5 * 16, 16, 6 * 16}));
+        EXPECT_EQ(boxes.at(names.SelectionBoxId(5)).rect, (platform::Rect{0, 6 * 16, 16, 7 * 16}));
+        EXPECT_FALSE(names.IsSelected(5));
+    }
 }
 
 }  // namespace

@@ -359,8 +359,8 @@ TEST(SelectionBoxes, OnePerStudentAppendedAndRemovedAtTheEnd) {
     f.Names().AddSelectionBox();
     EXPECT_EQ(boxes.at(1004).rect, (Rect{0, 80, 16, 96}));
     EXPECT_EQ(f.Names().SelectionBoxCount(), 4);
-    f.Names().RemoveLastSelectionBox();
-    f.Names().RemoveLastSelectionBox();
+    f.Names().RemoveSelectionBox(4);
+    f.Names().RemoveSelectionBox(3);
     EXPECT_EQ(boxes.size(), 2u);
     EXPECT_TRUE(boxes.at(1002).checked);
 

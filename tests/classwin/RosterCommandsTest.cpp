@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <tuple>
 
 #include "ClassFixture.h"
 #include "classwin/RosterCommands.h"
@@ -11,6 +13,7 @@
 #include "record/Alphabetize.h"
 #include "record/ClassFile.h"
 #include "record/RosterFile.h"
+#include "resources/EditDialogs.h"
 #include "resources/Menus.h"
 #include "resources/RosterDialogs.h"
 #include "seating/SeatingChartFile.h"
@@ -183,6 +186,91 @@ TEST(NewGradingPeriod, AsksBeforeReplacingAFileAndCopiesTheChart) {
     f.ui.fileNames = {dir.File("no such folder/summer.gdr")};
     f.child->Command(res::cmd::kNewGradingPeriod);
     EXPECT_EQ(f.ui.BoxTexts(), (std::vector<std::string>{kFileNotFound}));
+}
+
+// The students ticked in the names pane, "first last", in roster order.
+std::vector<std::string> Ticked(testing::ClassWindowFixture& f) {
+    std::vector<std::string> names;
+    const ClassRecord& r = f.child->Record();
+    for (int row = 1; row <= f.Names().SelectionBoxCount() && row < r.RowCount(); ++row)
+        if (f.Names().IsSelected(row)) names.push_back(r.Row(row).firstName.Str() + " " + r.Row(row).lastName.Str());
+    return names;
+}
+
+TEST(SelectionTicks, StayWithTheirStudentsThroughEveryRosterChange) {
+    // Cole, Adams, Baker, Dunn with Cole and Baker ticked; each command then
+    // moves, removes or adds rows (Adams is the one dropped or transferred).
+    struct Case {
+        const char* name;
+        std::function<void(testing::ClassWindowFixture&, TempDir&)> act;
+        std::vector<std::string> order;  // last names afterwards
+    };
+    const auto removeAdams = [](platform::Answer answer) {
+        return [answer](testing::ClassWindowFixture& f, TempDir& dir) {
+            if (answer == Answer::Yes) {
+                ClassRecord other = NewClassRecord();
+                other.fileName = dir.File("other.gdr");
+                ASSERT_TRUE(WriteClassFile(other));
+                f.ui.fileNames.push_back(other.fileName);
+            }
+            f.ui.answers = {answer};
+            f.Names().RightClick({30, 3 * 16 + 5});  // Adams, row 2
+        };
+    };
+    const Case cases[] = {
+        {"alphabetize", [](auto& f, auto&) { f.child->Command(res::cmd::kAlphabetize); },
+         {"Adams", "Baker", "Cole", "Dunn"}},
+        {"drop", removeAdams(Answer::No), {"Cole", "Baker", "Dunn"}},
+        {"transfer", removeAdams(Answer::Yes), {"Cole", "Baker", "Dunn"}},
+        {"delete student",
+         [](auto& f, auto&) {
+             f.ui.answers = {Answer::No};
+             f.ui.dialogs.push_back([](FakeDialogHost& h) {
+                 h.Select(res::kIdStudentList, 2);
+                 h.Click(res::kIdDeleteStudent);
+             });
+             f.child->Command(res::cmd::kStudentInfo);
+         },
+         {"Cole", "Baker", "Dunn"}},
+        {"import",
+         [](auto& f, TempDir& dir) {
+             dir.Write("roster.csv", {'L', 'a', 's', 't', ',', 'F', 'i', 'r', 's', 't', '\n', 'A', 'b', 'e', ',', 'A', 'l'});
+             f.ui.fileNames.push_back(dir.File("roster.csv"));
+             f.child->Command(res::cmd::kImportStudents);
+         },
+         {"Cole", "Adams", "Baker", "Dunn", "Abe"}},
+        {"add students",
+         [](auto& f, auto&) {
+             f.ui.dialogs = {Enter("Abe", "Al", "", nullptr), [](FakeDialogHost& h) { h.PressCancel(); }};
+             f.child->Command(res::cmd::kAddStudents);
+         },
+         {"Cole", "Adams", "Baker", "Dunn", "Abe"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        ClassRecord r = NewClassRecord();
+        r.fileName = dir.File("c.gdr");
+        for (const auto& [last, first, id] : {std::tuple{"Cole", "Cy", "3"}, {"Adams", "Ann", "1"},
+                                              {"Baker", "Bob", "2"}, {"Dunn", "Di", "4"}})
+            AddStudent(r, last, first, id);
+        ASSERT_TRUE(WriteClassFile(r));
+        testing::ClassWindowFixture f(std::move(r));
+        f.NamesHost().SetCheckBoxChecked(f.Names().SelectionBoxId(1), true);
+        f.NamesHost().SetCheckBoxChecked(f.Names().SelectionBoxId(3), true);
+
+        c.act(f, dir);
+
+        std::vector<std::string> order;
+        for (int row = 1; row < f.child->Record().RowCount(); ++row)
+            order.push_back(f.child->Record().Row(row).lastName.Str());
+        EXPECT_EQ(order, c.order);
+        EXPECT_EQ(f.Names().SelectionBoxCount(), f.child->Record().StudentCount());
+        const std::vector<std::string> expected = c.order.front() == "Adams"
+                                                      ? std::vector<std::string>{"Bob Baker", "Cy Cole"}
+                                                      : std::vector<std::string>{"Cy Cole", "Bob Baker"};
+        EXPECT_EQ(Ticked(f), expected);
+    }
 }
 
 TEST(DeleteFile, OnlyWithNoClassOpenAndOnlyAfterYes) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "grading/Compute.h"
+#include "record/ClassFile.h"
 #include "record/Random.h"
 
 namespace quorle {
@@ -146,6 +147,36 @@ TEST(ComputeOverall, PointsMethod) {
     none.record.grading.pointsFlag = 2;
     none.record.grading.weightedFlag = 0;
     EXPECT_EQ(none.Average(1), 0.0f);
+}
+
+// A class file's points flag alone chooses the method, whatever its weighted
+// flag says (files from elsewhere may carry both or neither).
+TEST(ComputeOverall, AClassFileIsGradedByItsPointsFlagAlone) {
+    ClassBuilder b;
+    b.Weighted({"50", "0", "50", "0", "0", "0"}).Limits({"90", "80", "70", "60"});
+    b.Item(kTests, 100).Item(kHomework, 10).Student("A", {{90}, {}, {2}});
+    const std::vector<unsigned char> file = SerializeClassFile(b.record);
+    constexpr std::size_t kFlagsOffset = 103;  // points flag, then weighted flag
+    const struct {
+        std::int32_t points, weighted;
+        const char* average;  // points: 92 of 110; weighted: 90 and 20 at half each
+        const char* letter;
+    } cases[] = {
+        {1, 0, " 83.64", "  B "}, {1, 1, " 83.64", "  B "}, {0, 1, " 55.00", "  F "}, {0, 0, " 55.00", "  F "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.points) + "," + std::to_string(c.weighted));
+        std::vector<unsigned char> bytes = file;
+        std::memcpy(bytes.data() + kFlagsOffset, &c.points, 4);
+        std::memcpy(bytes.data() + kFlagsOffset + 4, &c.weighted, 4);
+        const ClassRecord read = ParseClassFile(bytes);
+        ASSERT_EQ(read.grading.pointsFlag, c.points);
+        ASSERT_EQ(read.grading.weightedFlag, c.weighted);
+        const float average = OverallAverage(read.grading, read.Row(0), read.Row(1));
+        EXPECT_EQ(FormatScore(average), c.average);
+        EXPECT_EQ(LetterGrade(read.grading, average), c.letter);
+        EXPECT_EQ(FormatScore(ClassAverage(read.grading, read.roster)), c.average);
+    }
 }
 
 TEST(ComputeOverall, WeightedMethodScalesOverCategoriesWithGrades) {
