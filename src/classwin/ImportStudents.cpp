@@ -28,19 +28,22 @@ void ImportStudentsCommand(TDecoChild& window) {
     const auto path = ui.OpenFileName(options);
     if (!path || path->empty()) return;
 
-    const auto bytes = ReadWholeFile(*path);
+    FileProblem problem;
+    const auto bytes = ReadWholeFile(*path, kMaxFileBytes, &problem);
     if (!bytes) {
-        ui.MessageBox("Warning", kFileNotFound, Buttons::Ok, Icon::Exclamation);
+        ui.MessageBox("Warning", FileMessage(kFileNotFound, problem), Buttons::Ok, Icon::Exclamation);
         return;
     }
+    ClassRecord& record = window.Record();
+    // Refused before anyone is added when the class would outgrow what a
+    // class file holds.
     const RosterImport roster =
-        ParseRosterCsv(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+        ParseRosterFor(record, std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
     if (!roster.error.empty()) {
         ui.MessageBox("Warning", roster.error + "\n\n" + kImportNothingAdded, Buttons::Ok, Icon::Exclamation);
         return;
     }
 
-    ClassRecord& record = window.Record();
     const std::vector<TStudent> before = record.roster;
     RandomGenerator& random = ProcessRandom();
     random.Seed(static_cast<std::uint32_t>(ui.Now()));
@@ -60,8 +63,10 @@ void ImportStudentsCommand(TDecoChild& window) {
     if (!allFree) ui.MessageBox("Information", kImportIdsInUse, Buttons::Ok, Icon::Information);
     // Seated once the class file holds them, so the chart never names a
     // student the class does not have.
+    // A chart that cannot be read or written is reported once, not for each student.
+    bool seating = true;
     for (int row = firstNew; row < record.RowCount(); ++row) {
-        window.Chart().SeatNewStudent(record.fileName, record.Row(row));
+        if (seating) seating = window.Chart().SeatNewStudent(record.fileName, record.Row(row));
         window.Names().AddSelectionBox();
     }
     window.Repaint();

@@ -120,7 +120,7 @@ TEST(ImportStudentsCommand, RefusedRosterOrClassChangesNothing) {
     } cases[] = {
         {{dir.File("bad.csv"), path}, 1, "Line 8: the first name is empty."},
         {{dir.File("missing.csv"), path}, 1, "File cannot be found!"},
-        {{dir.File("bad.csv"), dir.File("notes.gdr")}, 1, "Line 8"},
+        {{dir.File("bad.csv"), dir.File("notes.gdr")}, 1, "Incorrect file format"},
         {{path}, 2, "two files are needed"},
         {{"--merge", dir.File("bad.csv"), path}, 2, "unknown option --merge"},
     };

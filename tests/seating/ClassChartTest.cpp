@@ -24,7 +24,7 @@ TEST(SeatNewStudent, WithoutAChartOrWithABadOneNothingChanges) {
     f.chart->SeatNewStudent(f.record.fileName, Student("Dunn", "Di"));
     ASSERT_EQ(f.ui.boxes.size(), 1u);
     EXPECT_EQ(f.ui.boxes[0].caption, "Warning");
-    EXPECT_EQ(f.ui.boxes[0].text, "File cannot be opened!");
+    EXPECT_EQ(f.ui.boxes[0].text, "File cannot be opened!\nNot a seating chart: " + f.dir.File("bio.CHT"));
     EXPECT_EQ(f.ui.boxes[0].icon, platform::Icon::Exclamation);
     EXPECT_EQ(f.ChartBytes(), (std::vector<unsigned char>{1, 2, 3}));
 }
@@ -149,7 +149,8 @@ TEST(RemoveAndRename, WithoutAChartNothingHappensAndABadChartIsReported) {
     f.dir.Write("bio.CHT", shortChart);
     f.chart->RemoveFromChart("Adams", "Ann");
     f.chart->RenameInChart("Adams", "Ann", "A", "B");
-    EXPECT_EQ(f.ui.BoxTexts(), (std::vector<std::string>{"File cannot be opened!", "File cannot be opened!"}));
+    const std::string why = "File cannot be opened!\nNot a seating chart: " + f.dir.File("bio.CHT");
+    EXPECT_EQ(f.ui.BoxTexts(), (std::vector<std::string>{why, why}));
     EXPECT_EQ(f.ChartBytes(), shortChart);
 }
 
