@@ -434,5 +434,41 @@ TEST(ClassFileWrite, KeepsPermissionsAndSymbolicLinks) {
     EXPECT_EQ(ReadClassFile(dir.File("bio.gdr")).RowCount(), 5);
 }
 
+// No writer writes what its reader refuses: a class past the reader's 64 MiB,
+// or with a row whose grade items differ, is not written and the old file stays.
+TEST(ClassFileWrite, TheWriterRefusesWhatTheReaderWouldRefuse) {
+    TempDir dir;
+    ClassRecord record = NewClassRecord();
+    record.fileName = dir.File("big.gdr");
+    ASSERT_TRUE(WriteClassFile(record));
+    const Bytes before = dir.Read("big.gdr");
+    // 430 bytes and 14 per grade item: the largest class under the limit.
+    const std::size_t items = (kMaxFileBytes - 430) / 14;
+    record.Row(0).scores[kTests].resize(items + 1, TGrades{1.0f, FixedText<10>("T")});
+    ASSERT_EQ(ClassFileSize(record), kMaxFileBytes + 6);
+    FileProblem problem;
+    EXPECT_FALSE(WriteClassFile(record, ModifiedFlag::Clear, &problem));
+    EXPECT_EQ(problem.Text(), "The class would be larger than 64 MiB, the most a class file may hold: " + dir.File("big.gdr"));
+    EXPECT_EQ(dir.Read("big.gdr"), before);
+
+    record.Row(0).scores[kTests].pop_back();
+    ASSERT_EQ(ClassFileSize(record), kMaxFileBytes - 8);
+    ASSERT_TRUE(WriteClassFile(record, ModifiedFlag::Clear, &problem)) << problem.Text();
+    EXPECT_TRUE(problem.Empty());
+    EXPECT_EQ(ReadClassFile(dir.File("big.gdr")).Row(0).scores[kTests].size(), items);
+    record = ClassRecord{};
+
+    ClassRecord uneven = SampleClass();
+    uneven.fileName = dir.File("uneven.gdr");
+    uneven.Row(2).scores[kQuizzes].clear();
+    EXPECT_FALSE(WriteClassFile(uneven, ModifiedFlag::Clear, &problem));
+    EXPECT_EQ(problem.Text(), "A student's grades do not match the Possible Points row: " + dir.File("uneven.gdr"));
+    EXPECT_FALSE(dir.Exists("uneven.gdr"));
+    ClassRecord empty;
+    empty.fileName = dir.File("empty.gdr");
+    EXPECT_FALSE(WriteClassFile(empty, ModifiedFlag::Clear, &problem));
+    EXPECT_EQ(problem.reason, "The class has no Possible Points row");
+}
+
 }  // namespace
 }  // namespace quorle
