@@ -1,15 +1,19 @@
 #include "app/CommandLineRoster.h"
 
 #include <filesystem>
+#include <optional>
 #include <ostream>
 
 #include "app/ClassArgument.h"
 #include "app/HeadlessUi.h"
+#include "classwin/ImportStudents.h"
+#include "platform/Text1252.h"
 #include "record/Binary.h"
 #include "record/ClassFile.h"
 #include "record/RosterFile.h"
 #include "record/RosterImport.h"
 #include "seating/ClassChart.h"
+#include "seating/SeatingChart.h"
 #include "seating/SeatingChartFile.h"
 
 namespace quorle {
@@ -22,7 +26,7 @@ public:
     explicit ConsoleUi(std::ostream& err) : err_(err) {}
     platform::Answer MessageBox(std::string_view, std::string_view text, platform::Buttons buttons,
                                 platform::Icon) override {
-        err_ << text << "\n";
+        err_ << platform::Cp1252ToUtf8(text) << "\n";
         return buttons == platform::Buttons::Ok ? platform::Answer::Ok : platform::Answer::Yes;
     }
 
@@ -80,20 +84,23 @@ int RunImportStudentsCommand(const std::vector<std::string>& args, std::ostream&
     const std::string& rosterPath = words.files[0];
     const std::string& classPath = words.files[1];
 
-    const auto bytes = ReadWholeFile(rosterPath);
+    FileProblem problem;
+    const auto bytes = ReadWholeFile(rosterPath, kMaxFileBytes, &problem);
     if (!bytes) {
-        err << rosterPath << ": " << kFileNotFound << "\n";
-        return 1;
-    }
-    const RosterImport roster =
-        ParseRosterCsv(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
-    if (!roster.error.empty()) {
-        err << rosterPath << ": " << roster.error << "\nNo students were added.\n";
+        err << rosterPath << ": " << kFileNotFound << "\n" << problem.Text() << "\n";
         return 1;
     }
     auto read = ReadClassArgument(classPath, err, classPath + ": ");
     if (!read) return 1;
     ClassRecord& record = *read;
+    // A roster the class cannot take is refused before anyone is added, and a
+    // far too long one before all of it is read.
+    const RosterImport roster =
+        ParseRosterFor(record, std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+    if (!roster.error.empty()) {
+        err << rosterPath << ": " << roster.error << "\n" << kImportNothingAdded << "\n";
+        return 1;
+    }
     ConsoleUi ui(err);
     RandomGenerator& random = ProcessRandom();
     random.Seed(static_cast<std::uint32_t>(ui.Now()));
@@ -101,15 +108,41 @@ int RunImportStudentsCommand(const std::vector<std::string>& args, std::ostream&
     const int firstNew = record.RowCount();
     if (!AppendImportedStudents(record, roster.students, used, random))
         err << "Some students were given an ID number another class in the folder already uses.\n";
-    if (!WriteClassFile(record)) {
-        err << classPath << ": " << kFileNotFound << "\nNo students were added.\n";
-        return 1;
+    record.fileName = NormalizeClassFileName(record.fileName);
+
+    // The computer seats the new students in the chart, which is then written
+    // together with the class: both change, or neither.
+    std::optional<SeatingChart> chart;
+    std::string chartPath;
+    if (ChartExists(classPath)) {
+        chartPath = ChartPath(classPath);
+        chart = ReadChartFile(chartPath, &problem);
+        if (!chart) {
+            err << chartPath << ": " << kChartCannotBeOpened << "\n" << problem.Text() << "\n" << kImportNothingAdded << "\n";
+            return 1;
+        }
+        for (int row = firstNew; row < record.RowCount(); ++row) {
+            if (OccupiedSeats(chart->seats) >= chart->seatCount) {
+                err << kChartFullText << "\n";
+                break;
+            }
+            const TStudent& student = record.Row(row);
+            const int seat = DrawFreeSeat(chart->seats, random);
+            chart->seats[static_cast<std::size_t>(seat)] =
+                TPeople::Seated(student.firstName.View(), student.lastName.View());
+        }
     }
-    // Seated once the class holds them, so a chart never names a student the
-    // class file does not have.
-    if (ChartExists(record.fileName)) {
-        TClassChart chart(ui, record);
-        for (int row = firstNew; row < record.RowCount(); ++row) chart.SeatNewStudent(record.fileName, record.Row(row));
+    problem = ClassFileRefusal(record, record.fileName);
+    if (problem.Empty() && chart) problem = ChartFileRefusal(*chart, chartPath);
+    const auto classBytes = SerializeClassFile(record);
+    const auto chartBytes = chart ? SerializeChartFile(*chart) : std::vector<unsigned char>{};
+    std::vector<FileToWrite> files{{record.fileName, classBytes}};
+    if (chart) files.push_back({chartPath, chartBytes});
+    if (!problem.Empty() || !WriteFilesTogether(files, &problem)) {
+        const bool chartFailed = chart && problem.path == chartPath;
+        err << (chartFailed ? chartPath : classPath) << ": " << (chartFailed ? kChartCannotBeOpened : kFileNotFound)
+            << "\n" << problem.Text() << "\n" << kImportNothingAdded << "\n";
+        return 1;
     }
     out << "Added " << roster.students.size() << " students to " << record.fileName << "\n";
     return 0;
@@ -130,7 +163,8 @@ int RunNewPeriodCommand(const std::vector<std::string>& args, std::ostream& out,
     if (!read) return 1;
     const ClassRecord& record = *read;
     std::error_code error;
-    if (std::filesystem::exists(newPath, error)) {
+    const bool replacing = std::filesystem::exists(newPath, error);
+    if (replacing) {
         if (std::filesystem::equivalent(oldPath, newPath, error)) {
             err << newPath << ": the new grading period cannot replace the class it comes from.\n";
             return 1;
@@ -140,12 +174,30 @@ int RunNewPeriodCommand(const std::vector<std::string>& args, std::ostream& out,
             return 1;
         }
     }
-    if (!WriteNewGradingPeriod(record, newPath)) {
-        err << newPath << ": File cannot be opened!\n";
+    // The class and the copy of its chart are written together: a full disk
+    // leaves neither behind, so the command can simply be run again.
+    FileProblem problem;
+    const std::string oldChart = ChartExists(oldPath) ? ChartPath(oldPath) : std::string();
+    std::optional<std::vector<unsigned char>> chartBytes;
+    if (!oldChart.empty()) {
+        chartBytes = ReadChartBytes(oldChart, &problem);
+        if (!chartBytes) {
+            err << oldChart << ": " << kChartCannotBeOpened << "\n" << problem.Text() << "\n";
+            return 1;
+        }
+    }
+    const ClassRecord next = NewGradingPeriodRecord(record);
+    problem = ClassFileRefusal(next, newPath);
+    const auto classBytes = SerializeClassFile(next);
+    const std::string newChart = ChartPath(newPath);
+    std::vector<FileToWrite> files{{newPath, classBytes}};
+    if (chartBytes) files.push_back({newChart, *chartBytes});
+    if (!problem.Empty() || !WriteFilesTogether(files, &problem)) {
+        err << (problem.path.empty() ? newPath : problem.path) << ": File cannot be opened!\n" << problem.Text() << "\n";
         return 1;
     }
-    ConsoleUi ui(err);
-    if (ChartExists(oldPath) && !CopyChart(ui, oldPath, newPath)) return 1;
+    // The chart of a class file just replaced does not belong to the new one.
+    if (!chartBytes && replacing && ChartExists(newPath)) std::filesystem::remove(newChart, error);
     out << "Wrote " << newPath << " with " << record.StudentCount() << " students\n";
     return 0;
 }

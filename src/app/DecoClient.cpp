@@ -102,7 +102,7 @@ bool TDecoClient::OpenClass(const std::string& path) {
     try {
         record = ReadClassFile(path);
     } catch (const ClassFileError& error) {
-        ui_.MessageBox("Error!", error.what(), platform::Buttons::Ok, platform::Icon::Stop);
+        ui_.MessageBox("Error!", error.BoxText(), platform::Buttons::Ok, platform::Icon::Stop);
         return false;
     }
     record.modified = false;

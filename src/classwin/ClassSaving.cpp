@@ -35,8 +35,9 @@ void TakeChartAlong(platform::Ui& ui, const std::string& from, const std::string
 }  // namespace
 
 bool WriteClass(platform::Ui& ui, ClassRecord& record, ModifiedFlag flag) {
-    if (!record.fileName.empty() && WriteClassFile(record, flag)) return true;
-    ui.MessageBox("Warning", kFileNotFound, Buttons::Ok, Icon::Exclamation);
+    FileProblem problem;
+    if (!record.fileName.empty() && WriteClassFile(record, flag, &problem)) return true;
+    ui.MessageBox("Warning", FileMessage(kFileNotFound, problem), Buttons::Ok, Icon::Exclamation);
     return false;
 }
 

@@ -15,8 +15,9 @@ namespace quorle {
 inline constexpr const char* kClassFileFilter = "Class Files (*.gdr)|*.gdr;*.GDR|";
 
 // Writes the class under its file name; on failure shows "File cannot be
-// found!" captioned "Warning" with the exclamation icon and returns false. A
-// class without a file name cannot be written (same warning).
+// found!" captioned "Warning" with the exclamation icon, the reason and the
+// file on a second line, and returns false. A class without a file name
+// cannot be written (the warning alone).
 bool WriteClass(platform::Ui& ui, ClassRecord& record, ModifiedFlag flag);
 
 // The save-file dialog with the overwrite question ("File already exists.

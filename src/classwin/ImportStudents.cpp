@@ -29,13 +29,17 @@ void ImportStudentsCommand(TDecoChild& window) {
     const auto path = ui.OpenFileName(options);
     if (!path || path->empty()) return;
 
-    const auto bytes = ReadWholeFile(*path);
+    FileProblem problem;
+    const auto bytes = ReadWholeFile(*path, kMaxFileBytes, &problem);
     if (!bytes) {
-        ui.MessageBox("Warning", kFileNotFound, Buttons::Ok, Icon::Exclamation);
+        ui.MessageBox("Warning", FileMessage(kFileNotFound, problem), Buttons::Ok, Icon::Exclamation);
         return;
     }
+    ClassRecord& record = window.Record();
+    // Refused before anyone is added when the class would outgrow what a
+    // class file holds.
     const RosterImport roster =
-        ParseRosterCsv(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+        ParseRosterFor(record, std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
     if (!roster.error.empty()) {
         // The faulty name is quoted as the file spells it (UTF-8); the box shows Windows-1252.
         ui.MessageBox("Warning", platform::Utf8ToCp1252Lossy(roster.error) + "\n\n" + kImportNothingAdded, Buttons::Ok,
@@ -43,7 +47,6 @@ void ImportStudentsCommand(TDecoChild& window) {
         return;
     }
 
-    ClassRecord& record = window.Record();
     const std::vector<TStudent> before = record.roster;
     RandomGenerator& random = ProcessRandom();
     random.Seed(static_cast<std::uint32_t>(ui.Now()));
@@ -63,8 +66,10 @@ void ImportStudentsCommand(TDecoChild& window) {
     if (!allFree) ui.MessageBox("Information", kImportIdsInUse, Buttons::Ok, Icon::Information);
     // Seated once the class file holds them, so the chart never names a
     // student the class does not have.
+    // A chart that cannot be read or written is reported once, not for each student.
+    bool seating = true;
     for (int row = firstNew; row < record.RowCount(); ++row) {
-        window.Chart().SeatNewStudent(record.fileName, record.Row(row));
+        if (seating) seating = window.Chart().SeatNewStudent(record.fileName, record.Row(row));
         window.Names().AddSelectionBox();
     }
     window.Repaint();

@@ -34,7 +34,9 @@ platform::FileDialogOptions GridFileOptions(std::string title, bool mustExist) {
     return options;
 }
 
-void CannotOpen(platform::Ui& ui) { ui.MessageBox("Warning", kGridCannotOpen, Buttons::Ok, Icon::Exclamation); }
+void CannotOpen(platform::Ui& ui, const FileProblem& problem) {
+    ui.MessageBox("Warning", FileMessage(kGridCannotOpen, problem), Buttons::Ok, Icon::Exclamation);
+}
 
 }  // namespace
 
@@ -141,9 +143,10 @@ bool TAssignGridWindow::OpenGrid() {
     if (!ConfirmDiscard()) return false;
     const auto path = ui_.OpenFileName(GridFileOptions("", true));
     if (!path) return false;
-    auto columns = ReadGridFile(*path);
+    FileProblem problem;
+    auto columns = ReadGridFile(*path, &problem);
     if (!columns) {
-        CannotOpen(ui_);
+        CannotOpen(ui_, problem);
         return false;
     }
     columns_ = std::move(*columns);
@@ -156,8 +159,9 @@ bool TAssignGridWindow::OpenGrid() {
 
 bool TAssignGridWindow::Save() {
     if (untitled_) return SaveAs();
-    if (!WriteGridFile(fileName_, columns_)) {
-        CannotOpen(ui_);
+    FileProblem problem;
+    if (!WriteGridFile(fileName_, columns_, &problem)) {
+        CannotOpen(ui_, problem);
         return false;
     }
     SetFlags(false, false);
@@ -177,8 +181,9 @@ bool TAssignGridWindow::SaveAs() {
         if (a == Answer::Yes) break;
         if (a == Answer::Cancel) return false;
     }
-    if (!WriteGridFile(path, columns_)) {
-        CannotOpen(ui_);
+    FileProblem problem;
+    if (!WriteGridFile(path, columns_, &problem)) {
+        CannotOpen(ui_, problem);
         return false;
     }
     SetFileName(path);

@@ -1,5 +1,7 @@
 #include "grids/GridFile.h"
 
+#include <string>
+
 #include "record/Binary.h"
 
 namespace quorle {
@@ -45,14 +47,34 @@ std::vector<unsigned char> SerializeGridFile(const TColumnList& columns) {
     return std::move(out.Bytes());
 }
 
-std::optional<TColumnList> ReadGridFile(const std::string& path) {
-    const auto bytes = ReadWholeFile(path, kMaxGridFileBytes);
+std::optional<TColumnList> ReadGridFile(const std::string& path, FileProblem* problem) {
+    const auto bytes = ReadWholeFile(path, kMaxGridFileBytes, problem);
     if (!bytes) return std::nullopt;
-    return ParseGridFile(*bytes);
+    auto columns = ParseGridFile(*bytes);
+    if (!columns && problem) *problem = FileProblem{"Not an assignment grid", path};
+    return columns;
 }
 
-bool WriteGridFile(const std::string& path, const TColumnList& columns) {
-    return WriteFileAtomically(path, SerializeGridFile(columns));
+FileProblem GridFileRefusal(const TColumnList& columns, const std::string& path) {
+    long long total = 0;
+    for (const TColumn& column : columns) {
+        if (column.spaces < 0) return FileProblem{"A column has a negative width", path};
+        total += column.spaces;
+    }
+    if (total > kGridSpaceLimit)
+        return FileProblem{"The columns are wider than " + std::to_string(kGridSpaceLimit) + " spaces", path};
+    if (4 + kColumnRecordSize * columns.size() > kMaxGridFileBytes)
+        return FileProblem{"The grid has more columns than a grid file may hold", path};
+    return {};
+}
+
+bool WriteGridFile(const std::string& path, const TColumnList& columns, FileProblem* problem) {
+    FileProblem refusal = GridFileRefusal(columns, path);
+    if (!refusal.Empty()) {
+        if (problem) *problem = std::move(refusal);
+        return false;
+    }
+    return WriteFileAtomically(path, SerializeGridFile(columns), problem);
 }
 
 }  // namespace quorle

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "record/Binary.h"
 #include "record/FixedText.h"
 
 namespace quorle {
@@ -45,10 +46,16 @@ std::optional<TColumnList> ParseGridFile(std::span<const unsigned char> bytes);
 // The bytes of the grid file: 4 + 84 x C, headings zero-filled after their text.
 std::vector<unsigned char> SerializeGridFile(const TColumnList& columns);
 
-// Reads a grid file; nothing when it cannot be read or is not a grid file.
-std::optional<TColumnList> ReadGridFile(const std::string& path);
+// Reads a grid file; nothing when it cannot be read or is not a grid file
+// (problem, when given, says why).
+std::optional<TColumnList> ReadGridFile(const std::string& path, FileProblem* problem = nullptr);
 
-// Writes a grid file atomically; false (the old file untouched) on failure.
-bool WriteGridFile(const std::string& path, const TColumnList& columns);
+// Why the reader would refuse the columns' file: a negative width, or widths
+// together above the limit. Empty when it can be written.
+FileProblem GridFileRefusal(const TColumnList& columns, const std::string& path);
+
+// Writes a grid file atomically; false (the old file untouched) on failure or
+// when its reader would refuse it (problem, when given, says why).
+bool WriteGridFile(const std::string& path, const TColumnList& columns, FileProblem* problem = nullptr);
 
 }  // namespace quorle

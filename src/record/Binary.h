@@ -8,6 +8,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "record/FixedText.h"
@@ -108,19 +109,90 @@ std::vector<unsigned char> Int32sBytes(std::span<const std::int32_t> values);
 // hundred grades is under 5 MB, and nothing larger is ever read into memory.
 inline constexpr std::size_t kMaxFileBytes = std::size_t{64} << 20;
 
-enum class ReadError { None, CannotOpen, TooLarge };
+// Why a file could not be read or written: the reason in the teacher's words
+// ("Permission denied", "No space left on device", "Is a folder") and the
+// file it concerns. Empty when nothing went wrong.
+struct FileProblem {
+    std::string reason;
+    std::string path;
+    bool tooLarge = false;  // the file is larger than the reader takes
+
+    bool Empty() const { return reason.empty(); }
+    // "Permission denied: /home/ann/biology.gdr", the path made absolute (UTF-8).
+    std::string Text() const;
+};
+
+// The path made absolute, as a message names a file (UTF-8).
+std::string ShownPath(const std::string& path);
+
+// The problem of an errno value at path.
+FileProblem ProblemOf(int error, const std::string& path);
+
+// A message of the system with the problem on its second line, as a message
+// box shows it (Windows-1252); the message alone when there is no problem.
+std::string FileMessage(std::string_view message, const FileProblem& problem);
 
 // A settings file in the program directory (the current folder when it is empty).
 std::string ProgramFilePath(const std::string& programDirectory, const std::string& name);
 
 // Reads a whole regular file of at most maxBytes. Nothing when it cannot be
-// opened or read, or is larger (error, when given, says which).
+// opened or read, is not a regular file (a folder, a pipe or a device: never
+// waited on) or is larger; problem, when given, says why.
 std::optional<std::vector<unsigned char>> ReadWholeFile(const std::string& path, std::size_t maxBytes = kMaxFileBytes,
-                                                        ReadError* error = nullptr);
+                                                        FileProblem* problem = nullptr);
 
-// Writes a whole file atomically: a temporary file in the same folder, flushed
-// to disk, then renamed over the target, keeping the target's permissions.
-// On failure the target is exactly as it was and false is returned.
-bool WriteFileAtomically(const std::string& path, std::span<const unsigned char> bytes);
+// A file written atomically in two steps, so that several files can be
+// replaced together: Prepare writes a temporary file in the target's folder
+// and flushes it to disk, Commit renames it over the target, keeping the
+// target's permissions. A prepared file that is never committed is removed.
+// A target that exists and is not a regular file, or has no write permission
+// for anyone, is refused.
+class PendingFile {
+public:
+    PendingFile() = default;
+    ~PendingFile();
+    PendingFile(const PendingFile&) = delete;
+    PendingFile& operator=(const PendingFile&) = delete;
+    PendingFile(PendingFile&& other) noexcept;
+    PendingFile& operator=(PendingFile&& other) noexcept;
+
+    bool Prepare(const std::string& path, std::span<const unsigned char> bytes, FileProblem* problem = nullptr);
+    bool Commit(FileProblem* problem = nullptr);
+    void Discard();
+
+private:
+    std::string path_;       // as given, for the teacher
+    std::string target_;     // where the rename goes (a symbolic link followed)
+    std::string temporary_;  // empty when nothing is pending
+};
+
+// Writes a whole file atomically (Prepare, then Commit). On failure the
+// target is exactly as it was and false is returned.
+bool WriteFileAtomically(const std::string& path, std::span<const unsigned char> bytes,
+                         FileProblem* problem = nullptr);
+
+struct FileToWrite {
+    std::string path;
+    std::span<const unsigned char> bytes;
+};
+// Writes several files that belong together (a class and its chart): every
+// one is written and flushed before any replaces its target, so a full disk
+// or a refused file leaves all of them as they were.
+bool WriteFilesTogether(std::span<const FileToWrite> files, FileProblem* problem = nullptr);
+
+// Removes the temporary files a write cut short (by a kill or a power cut)
+// left in a folder: hidden files named ".NAME.XXXXXX" after a file of the
+// program, untouched for more than a minute.
+void RemoveStaleTemporaryFiles(const std::string& folder);
+
+// A failing disk, for tests: while one lives, the writes of files whose name
+// ends with suffix fail with the errno value given.
+class ScopedWriteFault {
+public:
+    ScopedWriteFault(std::string suffix, int error);
+    ~ScopedWriteFault();
+    ScopedWriteFault(const ScopedWriteFault&) = delete;
+    ScopedWriteFault& operator=(const ScopedWriteFault&) = delete;
+};
 
 }  // namespace quorle

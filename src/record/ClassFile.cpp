@@ -3,6 +3,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "platform/Text1252.h"
 #include "record/Binary.h"
 #include "record/FileNames.h"
 
@@ -21,6 +22,13 @@ void Int(ByteReader& in, std::int32_t& out) {
 }
 
 }  // namespace
+
+ClassFileError::ClassFileError(const std::string& message, const std::string& detail)
+    : std::runtime_error(detail.empty() ? message : message + "\n" + detail), message_(message), detail_(detail) {}
+
+std::string ClassFileError::BoxText() const {
+    return detail_.empty() ? message_ : message_ + "\n" + platform::Utf8ToCp1252Lossy(detail_);
+}
 
 bool HasClassFileMagic(const unsigned char* field) {
     const std::size_t length = strnlen(reinterpret_cast<const char*>(field), 15);
@@ -78,24 +86,55 @@ ClassRecord ParseClassFile(std::span<const unsigned char> bytes) {
 }
 
 ClassRecord ReadClassFile(const std::string& path) {
-    ReadError error = ReadError::None;
-    auto bytes = ReadWholeFile(path, kMaxFileBytes, &error);
+    RemoveStaleTemporaryFiles(std::filesystem::path(path).parent_path().string());
+    FileProblem problem;
+    auto bytes = ReadWholeFile(path, kMaxFileBytes, &problem);
     // No class file is that large: a huge or sparse file is not one of ours.
-    if (error == ReadError::TooLarge) throw ClassFileError(kIncorrectFormat);
-    if (!bytes) throw ClassFileError(kFileNotFound);
-    ClassRecord record = ParseClassFile(*bytes);
-    record.fileName = path;
-    return record;
+    if (problem.tooLarge) throw ClassFileError(kIncorrectFormat, problem.Text());
+    if (!bytes) throw ClassFileError(kFileNotFound, problem.Text());
+    try {
+        ClassRecord record = ParseClassFile(*bytes);
+        record.fileName = path;
+        return record;
+    } catch (const ClassFileError& error) {
+        // The teacher who opens several files at once learns which one it was.
+        throw ClassFileError(error.Message(), ShownPath(path));
+    }
 }
 
-std::vector<unsigned char> SerializeClassFile(const ClassRecord& record) {
-    ByteWriter out;
+std::size_t ClassFileSize(const ClassRecord& record) {
     std::size_t size = kHeaderSize;
     for (const TStudent& student : record.roster) {
         size += kMinRowSize;
         for (const TGradeList& list : student.scores.lists) size += kEntrySize * list.size();
     }
-    out.Reserve(size);
+    return size;
+}
+
+FileProblem ClassFileRefusal(const ClassRecord& record, const std::string& path) {
+    if (record.roster.empty()) return FileProblem{"The class has no Possible Points row", path};
+    const TStudent& possible = record.roster.front();
+    for (const TStudent& student : record.roster)
+        for (int c = 0; c < kCategoryCount; ++c)
+            if (student.scores[c].size() != possible.scores[c].size())
+                return FileProblem{"A student's grades do not match the Possible Points row", path};
+    if (ClassFileSize(record) > kMaxFileBytes)
+        return FileProblem{"The class would be larger than 64 MiB, the most a class file may hold", path};
+    return {};
+}
+
+bool WriteClassRecord(const std::string& path, const ClassRecord& record, FileProblem* problem) {
+    FileProblem refusal = ClassFileRefusal(record, path);
+    if (!refusal.Empty()) {
+        if (problem) *problem = std::move(refusal);
+        return false;
+    }
+    return WriteFileAtomically(path, SerializeClassFile(record), problem);
+}
+
+std::vector<unsigned char> SerializeClassFile(const ClassRecord& record) {
+    ByteWriter out;
+    out.Reserve(ClassFileSize(record));
     FixedText<15> magic(kMagic);
     out.WriteText(magic);
     for (auto flag : record.display) out.WriteInt32(flag);
@@ -133,11 +172,13 @@ std::string ShownClassName(const std::string& name) {
     return std::filesystem::path(NormalizeClassFileName(name)).filename().string();
 }
 
-bool WriteClassFile(ClassRecord& record, ModifiedFlag flag) {
+bool WriteClassFile(ClassRecord& record, ModifiedFlag flag, FileProblem* problem) {
     record.fileName = NormalizeClassFileName(record.fileName);
-    if (record.fileName.empty()) return false;
-    const auto bytes = SerializeClassFile(record);
-    if (!WriteFileAtomically(record.fileName, bytes)) return false;
+    if (record.fileName.empty()) {
+        if (problem) *problem = FileProblem{};
+        return false;
+    }
+    if (!WriteClassRecord(record.fileName, record, problem)) return false;
     if (flag == ModifiedFlag::Clear) record.modified = false;
     return true;
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "record/Binary.h"
 #include "record/ClassRecord.h"
 
 namespace quorle {
@@ -19,14 +20,26 @@ inline constexpr std::size_t kHeaderSize = 371;  // up to and including the row 
 inline constexpr std::size_t kMinRowSize = 15 + 15 + 5 + 6 * 4;
 inline constexpr std::size_t kEntrySize = 14;  // title and value
 
-// Raised by the reader; carries the message shown to the teacher.
+// Raised by the reader; carries the message shown to the teacher and, for a
+// file, a second line naming it and why it could not be read ("Permission
+// denied: /home/ann/biology.gdr"). what() is both lines (UTF-8).
 class ClassFileError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit ClassFileError(const std::string& message, const std::string& detail = {});
+    const std::string& Message() const { return message_; }
+    const std::string& Detail() const { return detail_; }
+    // Both lines as a message box shows them (Windows-1252).
+    std::string BoxText() const;
+
+private:
+    std::string message_;
+    std::string detail_;
 };
 
 // Reads a class file into a record; the record's file name becomes the path.
-// Throws ClassFileError with "File cannot be found!" or "Incorrect file format".
+// Throws ClassFileError with "File cannot be found!" (the reason below it) or
+// "Incorrect file format" (the file below it). Stale temporary files of cut
+// short writes in the file's folder are removed on the way.
 ClassRecord ReadClassFile(const std::string& path);
 
 // Whether a 15-byte magic field holds "Quorle95" (anywhere before its first zero).
@@ -37,6 +50,17 @@ ClassRecord ParseClassFile(std::span<const unsigned char> bytes);
 
 // The bytes the writer puts on disk for a record.
 std::vector<unsigned char> SerializeClassFile(const ClassRecord& record);
+// How many bytes that is.
+std::size_t ClassFileSize(const ClassRecord& record);
+
+// Why the reader would refuse the record's file, as the problem of writing it
+// to path: no Possible Points row, a row whose grade items differ from it, or
+// more than the reader's limit of 64 MiB. Empty when it can be written.
+FileProblem ClassFileRefusal(const ClassRecord& record, const std::string& path);
+
+// Writes the record atomically to path as it stands; a record the reader
+// would refuse is not written. False on failure, problem saying why.
+bool WriteClassRecord(const std::string& path, const ClassRecord& record, FileProblem* problem = nullptr);
 
 // The name a class is written under: a name whose extension is "gdr" in any
 // case keeps it ("BIOLOGY.GDR" stays); any other extension, or none, becomes
@@ -50,7 +74,8 @@ enum class ModifiedFlag { Clear, Keep };
 
 // Normalises the record's file name, then writes the class atomically under it.
 // On success the modified flag is cleared (Clear) or left as it is (Keep); on
-// failure nothing but the name changes and false is returned.
-bool WriteClassFile(ClassRecord& record, ModifiedFlag flag = ModifiedFlag::Clear);
+// failure nothing but the name changes and false is returned, problem (when
+// given) saying why.
+bool WriteClassFile(ClassRecord& record, ModifiedFlag flag = ModifiedFlag::Clear, FileProblem* problem = nullptr);
 
 }  // namespace quorle

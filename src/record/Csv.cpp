@@ -2,7 +2,7 @@
 
 namespace quorle {
 
-CsvTable ParseCsv(std::string_view text, char delimiter) {
+CsvTable ParseCsv(std::string_view text, char delimiter, std::size_t maxRecords) {
     CsvTable table;
     CsvRecord record;
     std::string field;
@@ -29,6 +29,14 @@ CsvTable ParseCsv(std::string_view text, char delimiter) {
         fieldStarted = false;
         afterQuote = false;
     };
+    // One record past the most asked for is dropped again and ends the work.
+    const auto overflowed = [&] {
+        if (table.records.size() <= maxRecords) return false;
+        table.records.pop_back();
+        table.lines.pop_back();
+        table.more = true;
+        return true;
+    };
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (quoted) {
@@ -49,6 +57,7 @@ CsvTable ParseCsv(std::string_view text, char delimiter) {
         if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
         if (c == '\n' || c == '\r') {
             endRecord();
+            if (overflowed()) return table;
             ++line;
             recordLine = line;
             continue;
@@ -71,6 +80,7 @@ CsvTable ParseCsv(std::string_view text, char delimiter) {
     }
     if (quoted) return fail(recordLine, "a quoted field is not closed");
     endRecord();
+    overflowed();
     return table;
 }
 

@@ -91,15 +91,18 @@ void AppendTransferredStudent(ClassRecord& destination, const TStudent& student)
     destination.roster.push_back(std::move(row));
 }
 
-bool TransferStudent(const std::string& destinationPath, const TStudent& student) {
+bool TransferStudent(const std::string& destinationPath, const TStudent& student, FileProblem* problem) {
+    const auto bytes = ReadWholeFile(destinationPath, kMaxFileBytes, problem);
+    if (!bytes) return false;
     ClassRecord destination;
     try {
-        destination = ReadClassFile(destinationPath);
+        destination = ParseClassFile(*bytes);
     } catch (const ClassFileError&) {
+        if (problem) *problem = FileProblem{"Not a class file", destinationPath};
         return false;
     }
     AppendTransferredStudent(destination, student);
-    return WriteFileAtomically(destinationPath, SerializeClassFile(destination));
+    return WriteClassRecord(destinationPath, destination, problem);
 }
 
 ClassRecord NewGradingPeriodRecord(const ClassRecord& record) {
@@ -120,8 +123,8 @@ ClassRecord NewGradingPeriodRecord(const ClassRecord& record) {
     return next;
 }
 
-bool WriteNewGradingPeriod(const ClassRecord& record, const std::string& path) {
-    return WriteFileAtomically(path, SerializeClassFile(NewGradingPeriodRecord(record)));
+bool WriteNewGradingPeriod(const ClassRecord& record, const std::string& path, FileProblem* problem) {
+    return WriteClassRecord(path, NewGradingPeriodRecord(record), problem);
 }
 
 }  // namespace quorle

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "record/Binary.h"
 #include "record/ClassRecord.h"
 #include "record/Random.h"
 
@@ -53,13 +54,13 @@ void AppendTransferredStudent(ClassRecord& destination, const TStudent& student)
 // Appends the student to the class file at destinationPath (see above) and
 // writes it atomically. False, with nothing written, when the destination
 // cannot be read, is not a class file or cannot be written.
-bool TransferStudent(const std::string& destinationPath, const TStudent& student);
+bool TransferStudent(const std::string& destinationPath, const TStudent& student, FileProblem* problem = nullptr);
 
 // The class of the next grading period: the same settings, class information,
 // Extra names and rows (names and IDs), and no grade items at all.
 ClassRecord NewGradingPeriodRecord(const ClassRecord& record);
 
 // Writes NewGradingPeriodRecord(record) atomically to path, as it stands.
-bool WriteNewGradingPeriod(const ClassRecord& record, const std::string& path);
+bool WriteNewGradingPeriod(const ClassRecord& record, const std::string& path, FileProblem* problem = nullptr);
 
 }  // namespace quorle

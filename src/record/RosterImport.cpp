@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "platform/Text1252.h"
+#include "record/ClassFile.h"
 #include "record/Csv.h"
 
 namespace quorle {
@@ -41,6 +42,17 @@ bool StoredName(const std::string& field, const char* which, std::string& out, s
         error = std::string("the ") + which + " is empty.";
         return false;
     }
+    // A zero byte would end the name where it stands; escape and bell are no
+    // part of anybody's name.
+    const auto control = std::find_if(name.begin(), name.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F;
+    });
+    if (control != name.end()) {
+        error = std::string("the ") + which + " has a control character (code " +
+                std::to_string(static_cast<unsigned char>(*control)) + "), which a name cannot hold.";
+        return false;
+    }
     if (!platform::Utf8ToCp1252(name, out)) {
         error = std::string("the ") + which + " \"" + name + "\" has characters a class file cannot store.";
         return false;
@@ -63,10 +75,12 @@ std::string GivenId(const std::string& field) {
 
 }  // namespace
 
-RosterImport ParseRosterCsv(std::string_view bytes) {
+RosterImport ParseRosterCsv(std::string_view bytes, std::size_t maxStudents) {
     RosterImport result;
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-    const CsvTable table = ParseCsv(bytes, GuessCsvDelimiter(bytes));
+    // The header row and one student more than wanted are enough to refuse.
+    const std::size_t maxRecords = maxStudents >= SIZE_MAX - 2 ? SIZE_MAX : maxStudents + 2;
+    const CsvTable table = ParseCsv(bytes, GuessCsvDelimiter(bytes), maxRecords);
     if (table.errorLine != 0) {
         result.error = LineError(table.errorLine, table.error + ".");
         return result;
@@ -83,6 +97,10 @@ RosterImport ParseRosterCsv(std::string_view bytes) {
         result.error = LineError(table.lines.front(), std::string("no column for the ") +
                                                           (!last ? "last name (\"Last Name\", \"Last\" or \"Surname\")."
                                                                  : "first name (\"First Name\", \"First\" or \"Given Name\")."));
+        return result;
+    }
+    if (table.records.size() - 1 > maxStudents) {
+        result.tooMany = true;
         return result;
     }
     const std::size_t needed = std::max({*last, *first, id.value_or(0)}) + 1;
@@ -111,6 +129,25 @@ RosterImport ParseRosterCsv(std::string_view bytes) {
     }
     result.students = std::move(students);
     return result;
+}
+
+RosterImport ParseRosterFor(const ClassRecord& record, std::string_view bytes) {
+    const int students = record.StudentCount();
+    const std::size_t room = students >= kMaxStudents ? 0 : static_cast<std::size_t>(kMaxStudents - students);
+    RosterImport roster = ParseRosterCsv(bytes, room);
+    if (roster.tooMany) {
+        roster.error = "The roster holds more students than the class has room for: a class holds at most " +
+                       std::to_string(kMaxStudents) + " students, and this one has " + std::to_string(students) + ".";
+        return roster;
+    }
+    if (!roster.error.empty()) return roster;
+    std::size_t rowSize = kMinRowSize;
+    for (const TGradeList& items : record.PossibleRow().scores.lists) rowSize += kEntrySize * items.size();
+    if (ClassFileSize(record) + roster.students.size() * rowSize > kMaxFileBytes) {
+        roster.students.clear();
+        roster.error = "With these students the class file would be larger than 64 MiB, the most a class file may hold.";
+    }
+    return roster;
 }
 
 bool AppendImportedStudents(ClassRecord& record, const std::vector<ImportedStudent>& students, UsedIds& used,

@@ -86,18 +86,19 @@ int TClassChart::SeatByHand(const SeatingChart& chart, const TStudent& student) 
     return seat;
 }
 
-void TClassChart::SeatNewStudent(const std::string& classPath, const TStudent& student) {
-    if (!ChartExists(classPath)) return;
+bool TClassChart::SeatNewStudent(const std::string& classPath, const TStudent& student) {
+    if (!ChartExists(classPath)) return true;
     const std::string chartPath = ChartPath(classPath);
-    auto chart = ReadChartFile(chartPath);
+    FileProblem problem;
+    auto chart = ReadChartFile(chartPath, &problem);
     if (!chart) {
-        ShowChartCannotBeOpened(ui_);
-        return;
+        ShowChartCannotBeOpened(ui_, problem);
+        return false;
     }
     scratch_ = chart->grid;
     if (OccupiedSeats(chart->seats) >= chart->seatCount) {
         ShowInformation(ui_, kChartFullText);
-        return;
+        return true;
     }
     const std::string first(student.firstName.View());
     const std::string last(student.lastName.View());
@@ -106,28 +107,30 @@ void TClassChart::SeatNewStudent(const std::string& classPath, const TStudent& s
                                          Buttons::YesNo, Icon::Question);
     const int seat =
         answer == Answer::Yes ? DrawFreeSeat(chart->seats, ProcessRandom()) : SeatByHand(*chart, student);
-    if (seat < 0) return;
+    if (seat < 0) return true;
     chart->seats[static_cast<std::size_t>(seat)] = TPeople::Seated(first, last);
-    if (!WriteChartFile(chartPath, *chart)) {
-        ShowChartCannotBeOpened(ui_);
-        return;
+    if (!WriteChartFile(chartPath, *chart, &problem)) {
+        ShowChartCannotBeOpened(ui_, problem);
+        return false;
     }
     if (window_) window_->ReloadIfShowing(chartPath);
+    return true;
 }
 
 void TClassChart::ChangeOwnChart(const std::function<void(SeatList&)>& change) {
     if (!ChartExists(record_.fileName)) return;
     const std::string chartPath = ChartPath(record_.fileName);
-    auto chart = ReadChartFile(chartPath);
+    FileProblem problem;
+    auto chart = ReadChartFile(chartPath, &problem);
     if (!chart) {
-        ShowChartCannotBeOpened(ui_);
+        ShowChartCannotBeOpened(ui_, problem);
         return;
     }
     const SeatList before = chart->seats;
     change(chart->seats);
     if (chart->seats == before) return;  // nobody sat there: the file stays as it is
-    if (!WriteChartFile(chartPath, *chart)) {
-        ShowChartCannotBeOpened(ui_);
+    if (!WriteChartFile(chartPath, *chart, &problem)) {
+        ShowChartCannotBeOpened(ui_, problem);
         return;
     }
     if (window_) window_->ReloadIfShowing(chartPath);

@@ -43,8 +43,9 @@ public:
     // Gives a student a seat in the chart of the named class file (this class
     // or the class a student is transferred to), when it has a chart: the
     // computer or the teacher picks the seat. A chart without a free seat
-    // gets a message and is not changed.
-    void SeatNewStudent(const std::string& classPath, const TStudent& student);
+    // gets a message and is not changed. False when the chart could not be
+    // read or written (its message, with the reason, shown).
+    bool SeatNewStudent(const std::string& classPath, const TStudent& student);
     // Frees the first seat holding the student, in this class's chart.
     void RemoveFromChart(std::string_view last, std::string_view first);
     // Renames the first seat holding the old names, in this class's chart.

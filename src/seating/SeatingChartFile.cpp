@@ -10,6 +10,7 @@ namespace {
 
 // The largest chart: 100 desks. Anything much larger is not a chart.
 constexpr std::size_t kMaxChartBytes = 64 * 1024;
+constexpr const char* kNotAChart = "Not a seating chart";
 
 }  // namespace
 
@@ -53,18 +54,44 @@ std::vector<unsigned char> SerializeChartFile(const SeatingChart& chart) {
     return std::move(out.Bytes());
 }
 
-std::optional<SeatingChart> ReadChartFile(const std::string& chartPath) {
-    const auto bytes = ReadWholeFile(chartPath, kMaxChartBytes);
+std::optional<SeatingChart> ReadChartFile(const std::string& chartPath, FileProblem* problem) {
+    const auto bytes = ReadWholeFile(chartPath, kMaxChartBytes, problem);
     if (!bytes) return std::nullopt;
-    return ParseChartFile(*bytes);
+    auto chart = ParseChartFile(*bytes);
+    if (!chart && problem) *problem = FileProblem{kNotAChart, chartPath};
+    return chart;
 }
 
-bool WriteChartFile(const std::string& chartPath, const SeatingChart& chart) {
-    return WriteFileAtomically(chartPath, SerializeChartFile(chart));
+std::optional<std::vector<unsigned char>> ReadChartBytes(const std::string& chartPath, FileProblem* problem) {
+    auto bytes = ReadWholeFile(chartPath, kMaxChartBytes, problem);
+    if (!bytes) return std::nullopt;
+    if (!ParseChartFile(*bytes)) {
+        if (problem) *problem = FileProblem{kNotAChart, chartPath};
+        return std::nullopt;
+    }
+    return bytes;
 }
 
-void ShowChartCannotBeOpened(platform::Ui& ui) {
-    ui.MessageBox("Warning", kChartCannotBeOpened, platform::Buttons::Ok, platform::Icon::Exclamation);
+FileProblem ChartFileRefusal(const SeatingChart& chart, const std::string& chartPath) {
+    SeatingChart counted = chart;
+    counted.Recount();
+    if (static_cast<std::size_t>(counted.seatCount) != chart.seats.size())
+        return FileProblem{"The seats do not match the desks of the chart", chartPath};
+    return {};
+}
+
+bool WriteChartFile(const std::string& chartPath, const SeatingChart& chart, FileProblem* problem) {
+    FileProblem refusal = ChartFileRefusal(chart, chartPath);
+    if (!refusal.Empty()) {
+        if (problem) *problem = std::move(refusal);
+        return false;
+    }
+    return WriteFileAtomically(chartPath, SerializeChartFile(chart), problem);
+}
+
+void ShowChartCannotBeOpened(platform::Ui& ui, const FileProblem& problem) {
+    ui.MessageBox("Warning", FileMessage(kChartCannotBeOpened, problem), platform::Buttons::Ok,
+                  platform::Icon::Exclamation);
 }
 
 bool CopyChart(platform::Ui& ui, const std::string& oldClassPath, const std::string& newClassPath) {
@@ -72,13 +99,10 @@ bool CopyChart(platform::Ui& ui, const std::string& oldClassPath, const std::str
     const std::string from = ChartPath(oldClassPath);
     const std::string to = ChartPath(newClassPath);
     // The bytes go over unchanged, once they are known to be a chart.
-    const auto bytes = ReadWholeFile(from, kMaxChartBytes);
-    if (!bytes || !ParseChartFile(*bytes)) {
-        ShowChartCannotBeOpened(ui);
-        return false;
-    }
-    if (!WriteFileAtomically(to, *bytes)) {
-        ShowChartCannotBeOpened(ui);
+    FileProblem problem;
+    const auto bytes = ReadChartBytes(from, &problem);
+    if (!bytes || !WriteFileAtomically(to, *bytes, &problem)) {
+        ShowChartCannotBeOpened(ui, problem);
         return false;
     }
     return true;
@@ -86,9 +110,10 @@ bool CopyChart(platform::Ui& ui, const std::string& oldClassPath, const std::str
 
 ChartCopyStatus LoadChartCopy(platform::Ui& ui, const std::string& classPath, SeatingChart& copy) {
     if (!ChartExists(classPath)) return ChartCopyStatus::NoChart;
-    auto chart = ReadChartFile(ChartPath(classPath));
+    FileProblem problem;
+    auto chart = ReadChartFile(ChartPath(classPath), &problem);
     if (!chart) {
-        ShowChartCannotBeOpened(ui);
+        ShowChartCannotBeOpened(ui, problem);
         return ChartCopyStatus::Failed;
     }
     for (TPeople& seat : chart->seats) {
@@ -113,8 +138,9 @@ bool StoreChartCopy(platform::Ui& ui, const std::string& classPath, const Seatin
     if (!ChartExists(classPath)) return true;
     SeatingChart padded = copy;
     for (TPeople& seat : padded.seats) seat = TPeople::Seated(seat.firstName.View(), seat.lastName.View());
-    if (!WriteChartFile(ChartPath(classPath), padded)) {
-        ShowChartCannotBeOpened(ui);
+    FileProblem problem;
+    if (!WriteChartFile(ChartPath(classPath), padded, &problem)) {
+        ShowChartCannotBeOpened(ui, problem);
         return false;
     }
     return true;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/Ui.h"
+#include "record/Binary.h"
 #include "seating/SeatingChart.h"
 
 namespace quorle {
@@ -33,13 +34,22 @@ std::optional<SeatingChart> ParseChartFile(std::span<const unsigned char> bytes)
 // The bytes of a chart: grid, N = the number of seats in the list, the seats.
 std::vector<unsigned char> SerializeChartFile(const SeatingChart& chart);
 
-// Reads a chart file; nothing when it cannot be opened or is not a chart.
-std::optional<SeatingChart> ReadChartFile(const std::string& chartPath);
-// Writes a chart file atomically; false when it cannot be written.
-bool WriteChartFile(const std::string& chartPath, const SeatingChart& chart);
+// Reads a chart file; nothing when it cannot be opened or is not a chart
+// (problem, when given, says why).
+std::optional<SeatingChart> ReadChartFile(const std::string& chartPath, FileProblem* problem = nullptr);
+// The bytes of a chart file, once they are known to be a chart; nothing when
+// it cannot be read or is not a chart (problem, when given, says why).
+std::optional<std::vector<unsigned char>> ReadChartBytes(const std::string& chartPath, FileProblem* problem = nullptr);
+// Why the reader would refuse the chart's file: a seat list of another
+// length than the grid's desks. Empty when it can be written.
+FileProblem ChartFileRefusal(const SeatingChart& chart, const std::string& chartPath);
+// Writes a chart file atomically; false when it cannot be written or its
+// reader would refuse it (problem, when given, says why).
+bool WriteChartFile(const std::string& chartPath, const SeatingChart& chart, FileProblem* problem = nullptr);
 
-// "File cannot be opened!" captioned "Warning" with the exclamation icon.
-void ShowChartCannotBeOpened(platform::Ui& ui);
+// "File cannot be opened!" captioned "Warning" with the exclamation icon,
+// the problem on its second line.
+void ShowChartCannotBeOpened(platform::Ui& ui, const FileProblem& problem = {});
 
 // Copies the chart of the old class file, unchanged, to the chart of the new
 // one (New Grading Period). Nothing to do when the old class has no chart.

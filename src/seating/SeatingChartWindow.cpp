@@ -58,9 +58,10 @@ void TSeatingChartWindow::Rebuild() {
 
 bool TSeatingChartWindow::LoadAndShow(const std::string& classPath) {
     const std::string chartPath = ChartPath(classPath);
-    auto chart = ReadChartFile(chartPath);
+    FileProblem problem;
+    auto chart = ReadChartFile(chartPath, &problem);
     if (!chart) {
-        ShowChartCannotBeOpened(ui_);
+        ShowChartCannotBeOpened(ui_, problem);
         return false;
     }
     StopHandFill();
@@ -116,8 +117,9 @@ void TSeatingChartWindow::MakeChart(const SeatGrid& grid) {
 
 bool TSeatingChartWindow::WriteChart() {
     path_ = ChartPath(classPath_);
-    if (!WriteChartFile(path_, chart_)) {
-        ShowChartCannotBeOpened(ui_);
+    FileProblem problem;
+    if (!WriteChartFile(path_, chart_, &problem)) {
+        ShowChartCannotBeOpened(ui_, problem);
         return false;
     }
     return true;
@@ -210,7 +212,7 @@ void TSeatingChartWindow::DeleteChart() {
     std::error_code error;
     if (std::filesystem::exists(chartPath, error)) {
         std::filesystem::remove(chartPath, error);
-        if (error) ShowChartCannotBeOpened(ui_);
+        if (error) ShowChartCannotBeOpened(ui_, ProblemOf(error.value(), chartPath));
     }
     HideWindow();
     if (showClassWindow) showClassWindow();

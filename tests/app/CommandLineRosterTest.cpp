@@ -1,11 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <functional>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "app/CommandLine.h"
 #include "app/CommandLineRoster.h"
+#include "record/Binary.h"
 #include "record/ClassFile.h"
 #include "record/RosterFile.h"
 #include "seating/SeatingChartFile.h"
@@ -120,7 +128,7 @@ TEST(ImportStudentsCommand, RefusedRosterOrClassChangesNothing) {
     } cases[] = {
         {{dir.File("bad.csv"), path}, 1, "Line 8: the first name is empty."},
         {{dir.File("missing.csv"), path}, 1, "File cannot be found!"},
-        {{dir.File("bad.csv"), dir.File("notes.gdr")}, 1, "Line 8"},
+        {{dir.File("bad.csv"), dir.File("notes.gdr")}, 1, "Incorrect file format"},
         {{path}, 2, "two files are needed"},
         {{"--merge", dir.File("bad.csv"), path}, 2, "unknown option --merge"},
     };
@@ -161,6 +169,140 @@ TEST(NewPeriodCommand, WritesTheSameStudentsAndChartAndReplacesOnlyWhenForced) {
     run = NewPeriod({"--force", path, dir.Path() + "/./bio.gdr"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(dir.Read("bio.gdr"), before);
+}
+
+std::vector<std::string> FolderEntries(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+int RunWords(std::vector<std::string> words, std::string& out, std::string& err) {
+    std::vector<char*> argv;
+    words.insert(words.begin(), "quorle");
+    for (std::string& w : words) argv.push_back(w.data());
+    std::ostringstream o, e;
+    const int status = RunCommandLine(static_cast<int>(argv.size()), argv.data(), CommandLineServices{}, o, e);
+    out = o.str();
+    err = e.str();
+    return status;
+}
+
+SeatingChart FortyDesks() {
+    SeatingChart chart;
+    for (int k = 0; k < 40; ++k) chart.grid[static_cast<std::size_t>((k / 10) * 11 + k % 10)] = 1;
+    chart.Recount();
+    chart.seats.assign(40, TPeople::Free());
+    chart.seats[3] = TPeople::Seated(PadSeatName("Emily"), PadSeatName("Anderson"));
+    return chart;
+}
+
+// The class and its chart change together or not at all; what went wrong is
+// said with the file and the reason, and nothing is left behind.
+TEST(ImportStudentsCommand, ClassAndChartChangeTogetherOrNotAtAll) {
+    TempDir dir;
+    const std::string path = dir.File("bio.gdr");
+    const std::string chart = dir.File("bio.CHT");
+    const std::string roster = dir.File("roster.csv");
+    const auto none = "\nNo students were added.\n";
+    const struct {
+        std::string what;
+        std::function<void()> spoil;
+        std::string faultySuffix;  // the disk is full for this file
+        int status;
+        std::string err;
+    } cases[] = {
+        {"read-only chart", [&] { ::chmod(chart.c_str(), 0444); }, "", 1,
+         chart + ": File cannot be opened!\nPermission denied: " + chart + none},
+        {"full disk at the chart", [] {}, "bio.CHT", 1,
+         chart + ": File cannot be opened!\nNo space left on device: " + chart + none},
+        {"full disk at the class", [] {}, "bio.gdr", 1,
+         path + ": File cannot be found!\nNo space left on device: " + path + none},
+        {"chart is a pipe",
+         [&] {
+             std::filesystem::remove(chart);
+             ::mkfifo(chart.c_str(), 0644);
+         },
+         "", 1, chart + ": File cannot be opened!\nIs not a regular file: " + chart + none},
+        {"roster is a pipe",
+         [&] {
+             std::filesystem::remove(roster);
+             ::mkfifo(roster.c_str(), 0644);
+         },
+         "", 1, roster + ": File cannot be found!\nIs not a regular file: " + roster + "\n"},
+        {"roster with a zero byte", [&] { dir.Write("roster.csv", Bytes(std::string("Last,First\nLee,Bo\nK\0m,Al\n", 25))); },
+         "", 1, roster + ": Line 3: the last name has a control character (code 0), which a name cannot hold." + none},
+        {"everything writable", [] {}, "", 0, ""},
+    };
+    for (const auto& c : cases) {
+        for (const auto& name : FolderEntries(dir.Path())) std::filesystem::remove(dir.File(name));
+        WriteClass(ClassWithOneTest(), path);
+        ASSERT_TRUE(WriteChartFile(chart, FortyDesks()));
+        dir.Write("roster.csv", Bytes("Last Name,First Name\nLee,Bo\nKim,Al\n"));
+        c.spoil();
+        const auto classBefore = dir.Read("bio.gdr");
+        const auto chartBefore = std::filesystem::is_regular_file(chart) ? dir.Read("bio.CHT") : std::vector<unsigned char>{};
+        const auto entries = FolderEntries(dir.Path());
+        std::string out, err;
+        int status = 0;
+        {
+            const ScopedWriteFault fault(c.faultySuffix.empty() ? "\n" : c.faultySuffix, ENOSPC);
+            status = RunWords({"import-students", roster, path}, out, err);
+        }
+        EXPECT_EQ(status, c.status) << c.what;
+        EXPECT_EQ(err, c.err) << c.what;
+        EXPECT_EQ(FolderEntries(dir.Path()), entries) << c.what;
+        if (c.status != 0) {
+            EXPECT_EQ(dir.Read("bio.gdr"), classBefore) << c.what;
+            if (!chartBefore.empty()) {
+                EXPECT_EQ(dir.Read("bio.CHT"), chartBefore) << c.what;
+            }
+            continue;
+        }
+        const ClassRecord record = ReadClassFile(path);
+        const auto seated = ReadChartFile(chart);
+        ASSERT_EQ(record.StudentCount(), 3);
+        ASSERT_TRUE(seated.has_value());
+        EXPECT_EQ(OccupiedSeats(seated->seats), 3);
+        EXPECT_GE(FindSeat(seated->seats, PadSeatName("Kim"), PadSeatName("Al")), 0);
+    }
+}
+
+// A new grading period that fails half way leaves nothing, so running it
+// again needs no --force; a forced one that fails keeps the file it would
+// have replaced.
+TEST(NewPeriodCommand, AFailedWriteLeavesNothingBehind) {
+    TempDir dir;
+    const std::string path = dir.File("bio.gdr");
+    WriteClass(ClassWithOneTest(), path);
+    ASSERT_TRUE(WriteChartFile(dir.File("bio.CHT"), FortyDesks()));
+    const std::string next = dir.File("NEW.gdr");
+    for (const char* suffix : {"NEW.gdr", "NEW.CHT"}) {
+        std::string out, err;
+        {
+            const ScopedWriteFault fault(suffix, ENOSPC);
+            EXPECT_EQ(RunWords({"new-period", path, next}, out, err), 1) << suffix;
+        }
+        EXPECT_EQ(err, dir.File(suffix) + ": File cannot be opened!\nNo space left on device: " + dir.File(suffix) + "\n");
+        EXPECT_EQ(FolderEntries(dir.Path()), (std::vector<std::string>{"bio.CHT", "bio.gdr"})) << suffix;
+    }
+    std::string out, err;
+    ASSERT_EQ(RunWords({"new-period", path, next}, out, err), 0) << err;
+    EXPECT_EQ(dir.Read("NEW.CHT"), dir.Read("bio.CHT"));
+
+    dir.Write("NEW.gdr", Bytes("teacher's other file"));
+    {
+        const ScopedWriteFault fault("NEW.CHT", ENOSPC);
+        EXPECT_EQ(RunWords({"new-period", "--force", path, next}, out, err), 1);
+    }
+    EXPECT_EQ(dir.Read("NEW.gdr"), Bytes("teacher's other file"));
+
+    // The chart of a class file replaced by one without a chart goes with it.
+    ClassRecord plain = ClassWithOneTest();
+    WriteClass(plain, dir.File("plain.gdr"));
+    EXPECT_EQ(RunWords({"new-period", "--force", dir.File("plain.gdr"), next}, out, err), 0) << err;
+    EXPECT_FALSE(dir.Exists("NEW.CHT"));
 }
 
 }  // namespace

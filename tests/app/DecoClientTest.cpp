@@ -79,10 +79,10 @@ TEST_F(DecoClientTest, OpenReportsReadingErrorsAndLeavesNoWindow) {
 
     ASSERT_EQ(ui.boxes.size(), 2u);
     EXPECT_EQ(ui.boxes[0].caption, "Error!");
-    EXPECT_EQ(ui.boxes[0].text, "File cannot be found!");
+    EXPECT_EQ(ui.boxes[0].text, "File cannot be found!\nNo such file or folder: " + dir.File("missing.gdr"));
     EXPECT_EQ(ui.boxes[0].icon, Icon::Stop);
     EXPECT_EQ(ui.boxes[1].caption, "Error!");
-    EXPECT_EQ(ui.boxes[1].text, "Incorrect file format");
+    EXPECT_EQ(ui.boxes[1].text, "Incorrect file format\n" + dir.File("junk.gdr"));
     EXPECT_EQ(ui.boxes[1].icon, Icon::Stop);
     EXPECT_TRUE(frame.Children().empty());
     EXPECT_TRUE(client.Classes().empty());

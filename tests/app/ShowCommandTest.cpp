@@ -120,11 +120,11 @@ TEST(ShowCommand, ReadsTheFileAndReportsFailures) {
     EXPECT_EQ(out.substr(out.find("\n", out.find("\nPossible") + 1) + 1, 6), "Brooks");
 
     EXPECT_EQ(RunWords({"show", dir.File("none.gdr")}, out, err), 1);
-    EXPECT_EQ(err, "File cannot be found!\n");
+    EXPECT_EQ(err, "File cannot be found!\nNo such file or folder: " + dir.File("none.gdr") + "\n");
     EXPECT_EQ(out, "");
     dir.Write("text.gdr", {'n', 'o', 't', ' ', 'a', ' ', 'c', 'l', 'a', 's', 's'});
     EXPECT_EQ(RunWords({"show", dir.File("text.gdr")}, out, err), 1);
-    EXPECT_EQ(err, "Incorrect file format\n");
+    EXPECT_EQ(err, "Incorrect file format\n" + dir.File("text.gdr") + "\n");
 }
 
 TEST(ShowCommand, BadArgumentsGiveUsage) {

@@ -71,7 +71,7 @@ TEST_F(ClassWindowFileTest, SaveAsThatCannotWriteKeepsTheChartThere) {
     Ui().answers = {Answer::Yes};
     EXPECT_FALSE(f->child->SaveAs());
     ASSERT_EQ(Ui().boxes.size(), 2u);
-    EXPECT_EQ(Ui().boxes[1].text, "File cannot be found!");
+    EXPECT_EQ(Ui().boxes[1].text, "File cannot be found!\nIs a folder: " + dir.File("taken.gdr"));
     EXPECT_EQ(dir.Read("taken.CHT"), kChart);
     // The class keeps the name it has, and so does its caption.
     EXPECT_TRUE(Rec().fileName.empty());
@@ -283,7 +283,7 @@ TEST_F(ClassWindowFileTest, SaveWritesANamedClassWithoutAskingAndAFailureWarns) 
     EXPECT_FALSE(f->child->Save());
     ASSERT_EQ(Ui().boxes.size(), 1u);
     EXPECT_EQ(Ui().boxes[0].caption, "Warning");
-    EXPECT_EQ(Ui().boxes[0].text, "File cannot be found!");
+    EXPECT_EQ(Ui().boxes[0].text, "File cannot be found!\nNo such file or folder: " + dir.File("missing-folder/c.gdr"));
     EXPECT_EQ(Ui().boxes[0].icon, platform::Icon::Exclamation);
     EXPECT_TRUE(Rec().modified);
 }
@@ -351,7 +351,7 @@ TEST_F(ClassWindowFileTest, ChangedPromptYesKeepsTheWindowOpenWhenTheWriteFails)
     Open(std::move(r));
     EXPECT_FALSE(f->child->CanClose());
     ASSERT_EQ(Ui().boxes.size(), 2u);
-    EXPECT_EQ(Ui().boxes[1].text, "File cannot be found!");
+    EXPECT_EQ(Ui().boxes[1].text, "File cannot be found!\nNo such file or folder: " + dir.File("gone/c.gdr"));
     EXPECT_EQ(Ui().boxes[1].caption, "Warning");
     EXPECT_TRUE(Rec().modified);
 }

@@ -154,7 +154,7 @@ TEST_F(StudentChangeTest, EditStudentDoesNotOpenWhenTheChartCannotBeRead) {
     EditStudents();
     ASSERT_EQ(Ui().boxes.size(), 1u);
     EXPECT_EQ(Ui().boxes[0].caption, "Warning");
-    EXPECT_EQ(Ui().boxes[0].text, "File cannot be opened!");
+    EXPECT_EQ(Ui().boxes[0].text, "File cannot be opened!\nNot a seating chart: " + dir.File("alg.CHT"));
     EXPECT_TRUE(Ui().dialogCaptions.empty());
     EXPECT_EQ(OnDisk(), file);
     EXPECT_EQ(dir.Read("alg.CHT"), (std::vector<unsigned char>{1, 2, 3}));

@@ -122,7 +122,8 @@ TEST_F(GridWindowTest, AFileThatCannotBeWrittenOrReadChangesNothing) {
     NewWithColumn("Signed");
     ui.fileNames.push_back(dir.File("missing/folder/x.col"));
     window.Command(cmd::kGridWindowSaveAs);
-    EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{"File cannot be opened!"});
+    EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{"File cannot be opened!\nNo such file or folder: " +
+                                                      dir.File("missing/folder/x.col")});
     EXPECT_EQ(ui.boxes[0].caption, "Warning");
     EXPECT_TRUE(window.Modified());
     EXPECT_EQ(host.caption, "Untitled Assignment Grid");
@@ -134,7 +135,7 @@ TEST_F(GridWindowTest, AFileThatCannotBeWrittenOrReadChangesNothing) {
     ui.fileNames.push_back(dir.File("bad.col"));
     window.Command(cmd::kGridWindowOpen);
     EXPECT_EQ(Captions(), (std::vector<std::string>{kChanged, "Warning"}));
-    EXPECT_EQ(ui.boxes[1].text, "File cannot be opened!");
+    EXPECT_EQ(ui.boxes[1].text, "File cannot be opened!\nNot an assignment grid: " + dir.File("bad.col"));
     ASSERT_EQ(window.Columns().size(), 1u);
     EXPECT_TRUE(window.Modified());
 }

@@ -267,36 +267,63 @@ TEST(ClassFileDamage, TextsWithoutTerminatorStayInsideTheirField) {
     EXPECT_EQ(read.Row(0).lastName.View(), std::string(14, 'L'));
 }
 
-TEST(ClassFileRead, MissingFileOrFolderIsNotFound) {
+// What the teacher reads when a class cannot be opened: the message, then
+// why and which file. Nothing waits on a pipe or a device.
+TEST(ClassFileRead, EveryRefusalNamesItsFileAndWhy) {
     TempDir dir;
-    for (const std::string& path : {dir.File("nothing.gdr"), dir.Path()}) {
+    std::filesystem::create_directory(dir.File("x.gdr"));
+    ASSERT_EQ(::mkfifo(dir.File("pipe.gdr").c_str(), 0644), 0);
+    dir.Write("text.gdr", Bytes{'h', 'e', 'l', 'l', 'o'});
+    dir.Write("huge.gdr", SerializeClassFile(NewClassRecord()));
+    ASSERT_EQ(::truncate(dir.File("huge.gdr").c_str(), static_cast<off_t>(kMaxFileBytes) + 1), 0);
+    dir.Write("limit.gdr", SerializeClassFile(NewClassRecord()));
+    ASSERT_EQ(::truncate(dir.File("limit.gdr").c_str(), static_cast<off_t>(kMaxFileBytes)), 0);
+    const struct {
+        std::string path;
+        std::string text;
+    } cases[] = {
+        {dir.File("nothing.gdr"), "File cannot be found!\nNo such file or folder: " + dir.File("nothing.gdr")},
+        {dir.File("x.gdr"), "File cannot be found!\nIs a folder: " + dir.File("x.gdr")},
+        {dir.File("pipe.gdr"), "File cannot be found!\nIs not a regular file: " + dir.File("pipe.gdr")},
+        {"/dev/null", "File cannot be found!\nIs not a regular file: /dev/null"},
+        {dir.File("text.gdr"), "Incorrect file format\n" + dir.File("text.gdr")},
+        {dir.File("./sub/../text.gdr"), "Incorrect file format\n" + dir.File("text.gdr")},
+        {dir.File("huge.gdr"),
+         "Incorrect file format\nLarger than 64 MiB, the most this file may hold: " + dir.File("huge.gdr")},
+    };
+    std::filesystem::create_directory(dir.File("sub"));
+    for (const auto& c : cases) {
         try {
-            ReadClassFile(path);
-            ADD_FAILURE() << path;
+            ReadClassFile(c.path);
+            ADD_FAILURE() << c.path;
         } catch (const ClassFileError& e) {
-            EXPECT_STREQ(e.what(), "File cannot be found!");
+            EXPECT_EQ(std::string(e.what()), c.text);
+            EXPECT_EQ(e.BoxText(), c.text);
         }
     }
-    dir.Write("text.gdr", Bytes{'h', 'e', 'l', 'l', 'o'});
-    try {
-        ReadClassFile(dir.File("text.gdr"));
-        ADD_FAILURE();
-    } catch (const ClassFileError& e) {
-        EXPECT_STREQ(e.what(), "Incorrect file format");
+    // A file of exactly the limit is read (the bytes after the class ignored); one byte more is not.
+    EXPECT_EQ(ReadClassFile(dir.File("limit.gdr")).RowCount(), 1);
+    if (::geteuid() != 0) {
+        dir.Write("locked.gdr", SerializeClassFile(NewClassRecord()));
+        ::chmod(dir.File("locked.gdr").c_str(), 0);
+        EXPECT_THROW(
+            {
+                try {
+                    ReadClassFile(dir.File("locked.gdr"));
+                } catch (const ClassFileError& e) {
+                    EXPECT_EQ(std::string(e.what()),
+                              "File cannot be found!\nPermission denied: " + dir.File("locked.gdr"));
+                    throw;
+                }
+            },
+            ClassFileError);
     }
 }
 
-TEST(ClassFileRead, AHugeSparseFileIsRefusedWithoutReadingIt) {
-    TempDir dir;
-    const std::string path = dir.File("huge.gdr");
-    dir.Write("huge.gdr", SerializeClassFile(NewClassRecord()));
-    ASSERT_EQ(::truncate(path.c_str(), static_cast<off_t>(kMaxFileBytes) + 1), 0);
-    try {
-        ReadClassFile(path);
-        ADD_FAILURE();
-    } catch (const ClassFileError& e) {
-        EXPECT_STREQ(e.what(), "Incorrect file format");
-    }
+TEST(ClassFileRead, APathOutsideWindows1252IsShownWithMarksInABox) {
+    const ClassFileError error(kFileNotFound, "No such file or folder: /home/\xE6\x9D\x8E/bio.gdr");
+    EXPECT_EQ(error.BoxText(), "File cannot be found!\nNo such file or folder: /home/?/bio.gdr");
+    EXPECT_EQ(std::string(error.what()), "File cannot be found!\nNo such file or folder: /home/\xE6\x9D\x8E/bio.gdr");
 }
 
 TEST(ClassFileName, AnyOtherExtensionBecomesGdrAndGdrInAnyCaseStays) {
@@ -405,6 +432,42 @@ TEST(ClassFileWrite, KeepsPermissionsAndSymbolicLinks) {
     ASSERT_TRUE(WriteClassFile(record));
     EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.gdr")));
     EXPECT_EQ(ReadClassFile(dir.File("bio.gdr")).RowCount(), 5);
+}
+
+// No writer writes what its reader refuses: a class past the reader's 64 MiB,
+// or with a row whose grade items differ, is not written and the old file stays.
+TEST(ClassFileWrite, TheWriterRefusesWhatTheReaderWouldRefuse) {
+    TempDir dir;
+    ClassRecord record = NewClassRecord();
+    record.fileName = dir.File("big.gdr");
+    ASSERT_TRUE(WriteClassFile(record));
+    const Bytes before = dir.Read("big.gdr");
+    // 430 bytes and 14 per grade item: the largest class under the limit.
+    const std::size_t items = (kMaxFileBytes - 430) / 14;
+    record.Row(0).scores[kTests].resize(items + 1, TGrades{1.0f, FixedText<10>("T")});
+    ASSERT_EQ(ClassFileSize(record), kMaxFileBytes + 6);
+    FileProblem problem;
+    EXPECT_FALSE(WriteClassFile(record, ModifiedFlag::Clear, &problem));
+    EXPECT_EQ(problem.Text(), "The class would be larger than 64 MiB, the most a class file may hold: " + dir.File("big.gdr"));
+    EXPECT_EQ(dir.Read("big.gdr"), before);
+
+    record.Row(0).scores[kTests].pop_back();
+    ASSERT_EQ(ClassFileSize(record), kMaxFileBytes - 8);
+    ASSERT_TRUE(WriteClassFile(record, ModifiedFlag::Clear, &problem)) << problem.Text();
+    EXPECT_TRUE(problem.Empty());
+    EXPECT_EQ(ReadClassFile(dir.File("big.gdr")).Row(0).scores[kTests].size(), items);
+    record = ClassRecord{};
+
+    ClassRecord uneven = SampleClass();
+    uneven.fileName = dir.File("uneven.gdr");
+    uneven.Row(2).scores[kQuizzes].clear();
+    EXPECT_FALSE(WriteClassFile(uneven, ModifiedFlag::Clear, &problem));
+    EXPECT_EQ(problem.Text(), "A student's grades do not match the Possible Points row: " + dir.File("uneven.gdr"));
+    EXPECT_FALSE(dir.Exists("uneven.gdr"));
+    ClassRecord empty;
+    empty.fileName = dir.File("empty.gdr");
+    EXPECT_FALSE(WriteClassFile(empty, ModifiedFlag::Clear, &problem));
+    EXPECT_EQ(problem.reason, "The class has no Possible Points row");
 }
 
 }  // namespace

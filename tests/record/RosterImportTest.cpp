@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "record/ClassFile.h"
 #include "record/Csv.h"
 #include "record/RosterImport.h"
 
@@ -100,6 +101,75 @@ TEST(RosterImport, StudentsAreAddedWithTheirOwnOrFreeIds) {
         ASSERT_EQ(record.Row(row).scores[kTests].size(), 1u);
         EXPECT_EQ(record.Row(row).scores[kTests][0].value, kOmitMarker);
     }
+}
+
+// A control character would cut the name short or hide in it: the line is
+// refused, named by its number. The printable ends (space, tilde) are names.
+TEST(RosterImport, AControlCharacterInANameRefusesItsLine) {
+    const struct {
+        std::string line;
+        std::string error;  // empty: taken
+    } cases[] = {
+        {std::string("Lee\0Smith,Bo", 12), "Line 3: the last name has a control character (code 0), which a name cannot hold."},
+        {"Lee,B\x1B[31mo", "Line 3: the first name has a control character (code 27), which a name cannot hold."},
+        {"Lee\a,Bo", "Line 3: the last name has a control character (code 7), which a name cannot hold."},
+        {"Lee,B\to", "Line 3: the first name has a control character (code 9), which a name cannot hold."},
+        {"Lee,Bo\x7F", "Line 3: the first name has a control character (code 127), which a name cannot hold."},
+        {"Lee,\x1F", "Line 3: the first name has a control character (code 31), which a name cannot hold."},
+        {"Lee Ann,Bo~", ""},
+        {"\tLee ,Bo", ""},  // tabs around a name are trimmed
+    };
+    for (const auto& c : cases) {
+        const RosterImport result = ParseRosterCsv("Last,First\nAdams,Ann\n" + c.line + "\nZed,Zoe\n");
+        EXPECT_EQ(result.error, c.error) << c.line;
+        EXPECT_EQ(result.students.size(), c.error.empty() ? 3u : 0u) << c.line;
+    }
+}
+
+std::string RosterOf(int students, const std::string& tail = "") {
+    std::string csv = "Last,First\n";
+    for (int i = 0; i < students; ++i) csv += "Last" + std::to_string(i) + ",First\n";
+    return csv + tail;
+}
+
+// A class holds at most 999 students (the IDs run out there) and a file of at
+// most 64 MiB: a roster that would take it past either is refused before
+// anyone is added, naming the limit.
+TEST(RosterImport, ARosterThatWouldOutgrowTheClassIsRefused) {
+    const auto withStudents = [](int count, std::size_t items) {
+        ClassRecord record = NewClassRecord();
+        record.Row(0).scores[kHomework].resize(items, TGrades{10.0f, FixedText<10>("HW")});
+        for (int i = 0; i < count; ++i) AddStudent(record, "S", "T", std::to_string(i + 1));
+        return record;
+    };
+    const std::string full = "The roster holds more students than the class has room for: a class holds at most 999 students, ";
+    const std::string large = "With these students the class file would be larger than 64 MiB, the most a class file may hold.";
+    // 430 + 14 x 100000 bytes now, and 59 + 14 x 100000 more per student: 46 fit.
+    const struct {
+        int has;
+        std::size_t items;
+        int roster;
+        std::string error;
+    } cases[] = {
+        {0, 0, 999, ""},
+        {0, 0, 1000, full + "and this one has 0."},
+        {990, 0, 9, ""},
+        {990, 0, 10, full + "and this one has 990."},
+        {999, 0, 1, full + "and this one has 999."},
+        {0, 100000, 46, ""},
+        {0, 100000, 47, large},
+    };
+    for (const auto& c : cases) {
+        const ClassRecord record = withStudents(c.has, c.items);
+        const RosterImport result = ParseRosterFor(record, RosterOf(c.roster));
+        EXPECT_EQ(result.error, c.error) << c.has << " + " << c.roster;
+        EXPECT_EQ(result.students.size(), c.error.empty() ? static_cast<std::size_t>(c.roster) : 0u);
+    }
+    // A far too long roster is refused once it has shown too many students:
+    // the damaged end of the file is never reached.
+    const RosterImport endless = ParseRosterFor(NewClassRecord(), RosterOf(100000, "\"never closed,\n"));
+    EXPECT_EQ(endless.error, full + "and this one has 0.");
+    EXPECT_EQ(ParseRosterCsv(RosterOf(3, "\"never closed,\n"), 3).error, "Line 5: a quoted field is not closed.");
 }
 
 }  // namespace

@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cerrno>
+
+#include "record/Binary.h"
 #include "resources/SeatingDialogs.h"
 #include "seating/ChartFixture.h"
 
@@ -24,7 +29,7 @@ TEST(SeatNewStudent, WithoutAChartOrWithABadOneNothingChanges) {
     f.chart->SeatNewStudent(f.record.fileName, Student("Dunn", "Di"));
     ASSERT_EQ(f.ui.boxes.size(), 1u);
     EXPECT_EQ(f.ui.boxes[0].caption, "Warning");
-    EXPECT_EQ(f.ui.boxes[0].text, "File cannot be opened!");
+    EXPECT_EQ(f.ui.boxes[0].text, "File cannot be opened!\nNot a seating chart: " + f.dir.File("bio.CHT"));
     EXPECT_EQ(f.ui.boxes[0].icon, platform::Icon::Exclamation);
     EXPECT_EQ(f.ChartBytes(), (std::vector<unsigned char>{1, 2, 3}));
 }
@@ -138,6 +143,44 @@ TEST(RemoveAndRename, ChangeTheFirstMatchingSeatOnly) {
     EXPECT_TRUE(f.ui.boxes.empty());
 }
 
+// A chart that cannot be written is reported with the reason and the file,
+// and the caller learns of it; a readable chart is untouched.
+TEST(SeatNewStudent, AChartThatCannotBeWrittenIsReportedWithItsReason) {
+    const struct {
+        const char* what;
+        bool readOnly;
+        int fault;
+        std::string text;
+        bool seated;
+    } cases[] = {
+        {"read-only", true, 0, "File cannot be opened!\nPermission denied: ", false},
+        {"full disk", false, ENOSPC, "File cannot be opened!\nNo space left on device: ", false},
+        {"writable", false, 0, "", true},
+    };
+    for (const auto& c : cases) {
+        ChartFixture f;
+        const auto bytes = SerializeChartFile(ChartFixture::ColumnChart(4));
+        f.dir.Write("bio.CHT", bytes);
+        if (c.readOnly) ::chmod(f.dir.File("bio.CHT").c_str(), 0444);
+        f.ui.answers = {Answer::Yes};
+        bool seated = false;
+        {
+            const ScopedWriteFault fault(c.fault ? "bio.CHT" : "\n", c.fault);
+            seated = f.chart->SeatNewStudent(f.record.fileName, Student("Dunn", "Di"));
+        }
+        EXPECT_EQ(seated, c.seated) << c.what;
+        if (c.seated) {
+            EXPECT_TRUE(f.ui.boxes.empty() || f.ui.boxes.back().caption != "Warning") << c.what;
+            EXPECT_NE(f.ChartBytes(), bytes) << c.what;
+        } else {
+            ASSERT_FALSE(f.ui.boxes.empty()) << c.what;
+            EXPECT_EQ(f.ui.boxes.back().caption, "Warning");
+            EXPECT_EQ(f.ui.boxes.back().text, c.text + f.dir.File("bio.CHT")) << c.what;
+            EXPECT_EQ(f.ChartBytes(), bytes) << c.what;
+        }
+    }
+}
+
 TEST(RemoveAndRename, WithoutAChartNothingHappensAndABadChartIsReported) {
     ChartFixture f;
     f.chart->RemoveFromChart("Adams", "Ann");
@@ -149,7 +192,8 @@ TEST(RemoveAndRename, WithoutAChartNothingHappensAndABadChartIsReported) {
     f.dir.Write("bio.CHT", shortChart);
     f.chart->RemoveFromChart("Adams", "Ann");
     f.chart->RenameInChart("Adams", "Ann", "A", "B");
-    EXPECT_EQ(f.ui.BoxTexts(), (std::vector<std::string>{"File cannot be opened!", "File cannot be opened!"}));
+    const std::string why = "File cannot be opened!\nNot a seating chart: " + f.dir.File("bio.CHT");
+    EXPECT_EQ(f.ui.BoxTexts(), (std::vector<std::string>{why, why}));
     EXPECT_EQ(f.ChartBytes(), shortChart);
 }
 

@@ -199,9 +199,10 @@ TEST(CopyChart, CopiesTheChartUnchangedOrSaysWhyNot) {
     ASSERT_EQ(ui.boxes.size(), 2u);
     for (const auto& box : ui.boxes) {
         EXPECT_EQ(box.caption, "Warning");
-        EXPECT_EQ(box.text, "File cannot be opened!");
         EXPECT_EQ(box.icon, platform::Icon::Exclamation);
     }
+    EXPECT_EQ(ui.boxes[0].text, "File cannot be opened!\nNot a seating chart: " + dir.File("bad.CHT"));
+    EXPECT_EQ(ui.boxes[1].text, "File cannot be opened!\nNo such file or folder: " + dir.File("missing/x.CHT"));
 }
 
 TEST(ChartCopy, EditStudentLoadsTrimmedNamesAndStoresThemPadded) {
@@ -229,7 +230,7 @@ TEST(ChartCopy, EditStudentLoadsTrimmedNamesAndStoresThemPadded) {
     SeatingChart untouched;
     EXPECT_EQ(LoadChartCopy(ui, cls, untouched), ChartCopyStatus::Failed);
     EXPECT_EQ(untouched, SeatingChart{});
-    EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{"File cannot be opened!"});
+    EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{"File cannot be opened!\nNot a seating chart: " + dir.File("bio.CHT")});
 }
 
 }  // namespace

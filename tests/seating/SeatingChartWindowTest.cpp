@@ -123,7 +123,8 @@ TEST(OpenSeatingChart, CancelWritesNothingAndABadChartIsNotShown) {
 
     f.dir.Write("bio.CHT", {0, 0, 0});
     f.chart->OpenSeatingChart();
-    EXPECT_EQ(f.ui.BoxTexts(), std::vector<std::string>{"File cannot be opened!"});
+    EXPECT_EQ(f.ui.BoxTexts(),
+              std::vector<std::string>{"File cannot be opened!\nNot a seating chart: " + f.dir.File("bio.CHT")});
     EXPECT_FALSE(f.Window().Shown());
 
     ClassRecord unsaved = NewClassRecord();

@@ -138,6 +138,8 @@ std::optional<std::string> QtUi::FileName(const platform::FileDialogOptions& opt
     const QStringList filters = ConvertFilter(options.filter);
     if (!filters.isEmpty()) dialog.setNameFilters(filters);
     if (!options.defaultExtension.empty()) dialog.setDefaultSuffix(QString::fromStdString(options.defaultExtension));
+    // The dialog only chooses a file: no deleting, renaming or new folders from it.
+    dialog.setOption(QFileDialog::ReadOnly, true);
     if (save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
