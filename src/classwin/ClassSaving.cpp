@@ -1,9 +1,13 @@
 #include "classwin/ClassSaving.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 #include "platform/Text1252.h"
+#include "record/ClassLock.h"
 #include "record/FileNames.h"
 #include "seating/SeatingChartFile.h"
 
@@ -20,10 +24,40 @@ void DeleteIfExists(const std::string& path) {
     std::filesystem::remove(std::filesystem::path(path), ec);
 }
 
+std::vector<std::pair<const ClassRecord*, ClassFileKeeper*>>& Keepers() {
+    static std::vector<std::pair<const ClassRecord*, ClassFileKeeper*>> keepers;
+    return keepers;
+}
+
+ClassFileKeeper* KeeperOf(const ClassRecord& record) {
+    for (const auto& [kept, keeper] : Keepers())
+        if (kept == &record) return keeper;
+    return nullptr;
+}
+
 }  // namespace
 
+void SetClassFileKeeper(const ClassRecord& record, ClassFileKeeper* keeper) {
+    auto& keepers = Keepers();
+    std::erase_if(keepers, [&record](const auto& entry) { return entry.first == &record; });
+    if (keeper) keepers.emplace_back(&record, keeper);
+}
+
 bool WriteClass(platform::Ui& ui, ClassRecord& record, ModifiedFlag flag) {
-    if (!record.fileName.empty() && WriteClassFile(record, flag)) return true;
+    ClassFileKeeper* keeper = KeeperOf(record);
+    if (keeper && !record.fileName.empty()) {
+        switch (keeper->BeforeWrite(NormalizeClassFileName(record.fileName))) {
+            case ClassFileKeeper::Decision::Write: break;
+            case ClassFileKeeper::Decision::SavedElsewhere: return true;
+            case ClassFileKeeper::Decision::Refused: record.modified = true; return false;
+        }
+    }
+    if (!record.fileName.empty() && WriteClassFile(record, flag)) {
+        if (keeper) keeper->Written(record.fileName);
+        return true;
+    }
+    // The change is on screen but not on disk: closing the class asks to save it.
+    record.modified = true;
     ui.MessageBox("Warning", kFileNotFound, Buttons::Ok, Icon::Exclamation);
     return false;
 }
@@ -49,8 +83,21 @@ std::optional<std::string> SaveAsDialog(platform::Ui& ui) {
     options.title = "Save As";
     options.filter = kClassFileFilter;
     options.defaultExtension = kClassFileExtension;
-    // The name the class is written under is the file that would be overwritten.
-    return ChooseFileToWrite(ui, options, [](const std::string& chosen) { return NormalizeClassFileName(chosen); });
+    for (;;) {
+        // The name the class is written under is the file that would be overwritten.
+        const auto chosen =
+            ChooseFileToWrite(ui, options, [](const std::string& name) { return NormalizeClassFileName(name); });
+        if (!chosen) return std::nullopt;
+        // The other program's next save would wipe this one out, or this one its changes.
+        const ClassLock lock = ClassLock::Acquire(*chosen);
+        if (lock.State() != LockState::HeldElsewhere) return chosen;
+        ui.MessageBox("Information", OpenElsewhereMessage(*chosen, lock.Holder()), Buttons::Ok, Icon::Information);
+    }
+}
+
+std::string OpenElsewhereMessage(const std::string& path, const LockHolder& holder) {
+    return platform::Utf8ToCp1252Lossy(ShownClassName(path)) + " is " + OpenElsewhereText(holder) +
+           ".\nClose it there first: a class is changed by one program at a time.";
 }
 
 bool SaveClassAs(platform::Ui& ui, ClassRecord& record, const std::function<void()>& nameChanged) {
@@ -60,9 +107,12 @@ bool SaveClassAs(platform::Ui& ui, ClassRecord& record, const std::function<void
     // Whether the chosen file is the class's own, asked before it is written
     // (a file that does not exist yet is nobody's).
     const bool ownFile = !previous.empty() && SameFile(*chosen, NormalizeClassFileName(previous));
+    const bool wasModified = record.modified;
     record.fileName = *chosen;
     if (!WriteClass(ui, record, ModifiedFlag::Clear)) {
+        // The class is as it was, under its old name; the file there is as current as before.
         record.fileName = previous;
+        record.modified = wasModified;
         return false;
     }
     if (nameChanged) nameChanged();

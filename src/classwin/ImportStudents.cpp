@@ -42,6 +42,7 @@ void ImportStudentsCommand(TDecoChild& window) {
 
     ClassRecord& record = window.Record();
     const std::vector<TStudent> before = record.roster;
+    const bool wasModified = record.modified;
     RandomGenerator& random = ProcessRandom();
     random.Seed(static_cast<std::uint32_t>(ui.Now()));
     // A class never saved has no folder of its own to scan.
@@ -50,7 +51,9 @@ void ImportStudentsCommand(TDecoChild& window) {
     const bool allFree = AppendImportedStudents(record, roster.students, used, random);
     if (!record.fileName.empty()) {
         if (!WriteClass(ui, record, ModifiedFlag::Clear)) {  // its warning shown
+            // Nobody was added: the class is as it was, changed or not.
             record.roster = before;
+            record.modified = wasModified;
             window.Repaint();
             return;
         }
