@@ -88,11 +88,16 @@ std::optional<std::string> SaveAsDialog(platform::Ui& ui) {
         const auto chosen =
             ChooseFileToWrite(ui, options, [](const std::string& name) { return NormalizeClassFileName(name); });
         if (!chosen) return std::nullopt;
-        // The other program's next save would wipe this one out, or this one its changes.
-        const ClassLock lock = ClassLock::Acquire(*chosen);
-        if (lock.State() != LockState::HeldElsewhere) return chosen;
-        ui.MessageBox("Information", OpenElsewhereMessage(*chosen, lock.Holder()), Buttons::Ok, Icon::Information);
+        if (!RefuseIfOpenElsewhere(ui, *chosen)) return chosen;
     }
+}
+
+bool RefuseIfOpenElsewhere(platform::Ui& ui, const std::string& path) {
+    // The other program's next save would wipe out what is written here.
+    const ClassLock lock = ClassLock::Acquire(path);
+    if (lock.State() != LockState::HeldElsewhere) return false;
+    ui.MessageBox("Information", OpenElsewhereMessage(path, lock.Holder()), Buttons::Ok, Icon::Information);
+    return true;
 }
 
 std::string OpenElsewhereMessage(const std::string& path, const LockHolder& holder) {

@@ -57,6 +57,9 @@ std::optional<std::string> SaveAsDialog(platform::Ui& ui);
 // The refusal of a class that another program holds: "biology.gdr is open in
 // another Quorle program (process 4242 on lab-pc)." and what to do.
 std::string OpenElsewhereMessage(const std::string& path, const LockHolder& holder);
+// Whether another program holds the class at path; when it does, says so
+// (captioned "Information") so that the caller writes nothing there.
+bool RefuseIfOpenElsewhere(platform::Ui& ui, const std::string& path);
 // Save As: the dialog, then the write under the chosen name; the chart beside
 // that name is deleted once the class is written there, unless that file is
 // the class's own. False when cancelled or when the write failed (its
