@@ -10,6 +10,7 @@
 #include "platform/Text1252.h"
 #include "record/Binary.h"
 #include "record/ClassFile.h"
+#include "record/ClassLock.h"
 #include "record/RosterFile.h"
 #include "record/RosterImport.h"
 #include "seating/ClassChart.h"
@@ -62,6 +63,15 @@ bool ReadWords(const std::vector<std::string>& args, bool forceAllowed, const ch
     return true;
 }
 
+// A class open in a window is left alone: the window's next save would wipe
+// out this command's work. The lock is held until the command ends.
+bool LockClass(const std::string& path, ClassLock& lock, std::ostream& err) {
+    lock = ClassLock::Acquire(path);
+    if (lock.State() != LockState::HeldElsewhere) return true;
+    err << path << ": the class is " << OpenElsewhereText(lock.Holder()) << "; close it there first.\n";
+    return false;
+}
+
 bool IsHelp(const std::vector<std::string>& args) {
     return !args.empty() && (args.front() == "--help" || args.front() == "-h");
 }
@@ -84,6 +94,8 @@ int RunImportStudentsCommand(const std::vector<std::string>& args, std::ostream&
     const std::string& rosterPath = words.files[0];
     const std::string& classPath = words.files[1];
 
+    ClassLock lock;
+    if (!LockClass(classPath, lock, err)) return 1;
     FileProblem problem;
     const auto bytes = ReadWholeFile(rosterPath, kMaxFileBytes, &problem);
     if (!bytes) {
@@ -159,6 +171,8 @@ int RunNewPeriodCommand(const std::vector<std::string>& args, std::ostream& out,
     if (!ReadWords(args, true, "new-period", NewPeriodUsage(), words, err)) return 2;
     const std::string& oldPath = words.files[0];
     const std::string& newPath = words.files[1];
+    ClassLock oldLock, newLock;
+    if (!LockClass(oldPath, oldLock, err) || !LockClass(newPath, newLock, err)) return 1;
     const auto read = ReadClassArgument(oldPath, err, oldPath + ": ");
     if (!read) return 1;
     const ClassRecord& record = *read;

@@ -10,7 +10,9 @@
 #include "classwin/RosterCommands.h"
 #include "grading/DisplayOptions.h"
 #include "record/ClassFile.h"
+#include "record/ClassLock.h"
 #include "record/FileNames.h"
+#include "record/FileStamp.h"
 #include "reports/ProgressCommands.h"
 #include "resources/Menus.h"
 
@@ -98,6 +100,15 @@ bool TDecoClient::OpenClass(const std::string& path) {
             return true;
         }
     }
+    // Locked before it is read, so that no other program writes it between.
+    const std::string written = NormalizeClassFileName(path);
+    ClassLock lock = ClassLock::Acquire(written);
+    if (lock.State() == LockState::HeldElsewhere) {
+        ui_.MessageBox("Information", OpenElsewhereMessage(path, lock.Holder()), platform::Buttons::Ok,
+                       platform::Icon::Information);
+        return false;
+    }
+    const auto stamp = StampFile(written);
     ClassRecord record;
     try {
         record = ReadClassFile(path);
@@ -106,16 +117,17 @@ bool TDecoClient::OpenClass(const std::string& path) {
         return false;
     }
     record.modified = false;
-    ShowClass(std::move(record));
+    ShowClass(std::move(record)).KeepFile(std::move(lock), stamp);
     return true;
 }
 
-void TDecoClient::ShowClass(ClassRecord record) {
+TDecoChild& TDecoClient::ShowClass(ClassRecord record) {
     auto child = std::make_unique<TDecoChild>(frame_, ui_, std::move(record));
     TDecoChild& window = *child;
     children_.push_back(std::move(child));
     window.Create(DefaultPlacement());
     ++openClasses_;
+    return window;
 }
 
 bool TDecoClient::NewClass() {
@@ -129,7 +141,8 @@ bool TDecoClient::NewClass() {
     record.modified = false;
     AddStudentsLoop(ui_, record, {});
     EditGradingSystem(ui_, record, programDirectory_);
-    ShowClass(std::move(record));
+    const std::string written = NormalizeClassFileName(record.fileName);
+    ShowClass(std::move(record)).KeepFile(ClassLock::Acquire(written), StampFile(written));
     return true;
 }
 

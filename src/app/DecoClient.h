@@ -29,8 +29,9 @@ public:
     void ChildClosed(platform::ChildWindow& child) override;
     void KeyDown(platform::Key key) override;
 
-    // Opens a class file in a new class window, as Open does after its dialog.
-    // False (after the error box) when the file could not be read.
+    // Opens a class file in a new class window, as Open does after its dialog,
+    // and locks it for this program. False (after the error box) when the file
+    // could not be read, or (after saying so) when another program has it open.
     bool OpenClass(const std::string& path);
     // File > New: Class Information, the file name (the class written), the
     // defaults, the students, the grading system, then the class window.
@@ -50,7 +51,7 @@ public:
 private:
     void Open();
     // Class window set-up for a class read or made.
-    void ShowClass(ClassRecord record);
+    TDecoChild& ShowClass(ClassRecord record);
     void Save();
     void SaveAs();
     void CloseAll();

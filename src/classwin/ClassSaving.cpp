@@ -1,9 +1,13 @@
 #include "classwin/ClassSaving.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 #include "platform/Text1252.h"
+#include "record/ClassLock.h"
 #include "record/FileNames.h"
 #include "seating/SeatingChartFile.h"
 
@@ -32,11 +36,41 @@ void TakeChartAlong(platform::Ui& ui, const std::string& from, const std::string
     DeleteIfExists(ChartPath(to));
 }
 
+std::vector<std::pair<const ClassRecord*, ClassFileKeeper*>>& Keepers() {
+    static std::vector<std::pair<const ClassRecord*, ClassFileKeeper*>> keepers;
+    return keepers;
+}
+
+ClassFileKeeper* KeeperOf(const ClassRecord& record) {
+    for (const auto& [kept, keeper] : Keepers())
+        if (kept == &record) return keeper;
+    return nullptr;
+}
+
 }  // namespace
 
+void SetClassFileKeeper(const ClassRecord& record, ClassFileKeeper* keeper) {
+    auto& keepers = Keepers();
+    std::erase_if(keepers, [&record](const auto& entry) { return entry.first == &record; });
+    if (keeper) keepers.emplace_back(&record, keeper);
+}
+
 bool WriteClass(platform::Ui& ui, ClassRecord& record, ModifiedFlag flag) {
+    ClassFileKeeper* keeper = KeeperOf(record);
+    if (keeper && !record.fileName.empty()) {
+        switch (keeper->BeforeWrite(NormalizeClassFileName(record.fileName))) {
+            case ClassFileKeeper::Decision::Write: break;
+            case ClassFileKeeper::Decision::SavedElsewhere: return true;
+            case ClassFileKeeper::Decision::Refused: record.modified = true; return false;
+        }
+    }
     FileProblem problem;
-    if (!record.fileName.empty() && WriteClassFile(record, flag, &problem)) return true;
+    if (!record.fileName.empty() && WriteClassFile(record, flag, &problem)) {
+        if (keeper) keeper->Written(record.fileName);
+        return true;
+    }
+    // The change is on screen but not on disk: closing the class asks to save it.
+    record.modified = true;
     ui.MessageBox("Warning", FileMessage(kFileNotFound, problem), Buttons::Ok, Icon::Exclamation);
     return false;
 }
@@ -62,8 +96,26 @@ std::optional<std::string> SaveAsDialog(platform::Ui& ui) {
     options.title = "Save As";
     options.filter = kClassFileFilter;
     options.defaultExtension = kClassFileExtension;
-    // The name the class is written under is the file that would be overwritten.
-    return ChooseFileToWrite(ui, options, [](const std::string& chosen) { return NormalizeClassFileName(chosen); });
+    for (;;) {
+        // The name the class is written under is the file that would be overwritten.
+        const auto chosen =
+            ChooseFileToWrite(ui, options, [](const std::string& name) { return NormalizeClassFileName(name); });
+        if (!chosen) return std::nullopt;
+        if (!RefuseIfOpenElsewhere(ui, *chosen)) return chosen;
+    }
+}
+
+bool RefuseIfOpenElsewhere(platform::Ui& ui, const std::string& path) {
+    // The other program's next save would wipe out what is written here.
+    const ClassLock lock = ClassLock::Acquire(path);
+    if (lock.State() != LockState::HeldElsewhere) return false;
+    ui.MessageBox("Information", OpenElsewhereMessage(path, lock.Holder()), Buttons::Ok, Icon::Information);
+    return true;
+}
+
+std::string OpenElsewhereMessage(const std::string& path, const LockHolder& holder) {
+    return platform::Utf8ToCp1252Lossy(ShownClassName(path)) + " is " + OpenElsewhereText(holder) +
+           ".\nClose it there first: a class is changed by one program at a time.";
 }
 
 bool SaveClassAs(platform::Ui& ui, ClassRecord& record, const std::function<void()>& nameChanged) {
@@ -73,9 +125,12 @@ bool SaveClassAs(platform::Ui& ui, ClassRecord& record, const std::function<void
     // Whether the chosen file is the class's own, asked before it is written
     // (a file that does not exist yet is nobody's).
     const bool ownFile = !previous.empty() && SameFile(*chosen, NormalizeClassFileName(previous));
+    const bool wasModified = record.modified;
     record.fileName = *chosen;
     if (!WriteClass(ui, record, ModifiedFlag::Clear)) {
+        // The class is as it was, under its old name; the file there is as current as before.
         record.fileName = previous;
+        record.modified = wasModified;
         return false;
     }
     if (nameChanged) nameChanged();

@@ -7,6 +7,7 @@
 
 #include "platform/Ui.h"
 #include "record/ClassFile.h"
+#include "record/ClassLock.h"
 #include "record/ClassRecord.h"
 
 namespace quorle {
@@ -14,10 +15,33 @@ namespace quorle {
 // Class files are found whatever the case of their extension.
 inline constexpr const char* kClassFileFilter = "Class Files (*.gdr)|*.gdr;*.GDR|";
 
+// What the window of a class adds to every write of it: whether the write
+// may go ahead (the file on disk still the one the window read), and what
+// became of the file once written.
+class ClassFileKeeper {
+public:
+    enum class Decision {
+        Write,           // go on and write
+        Refused,         // nothing written; the change stays unsaved
+        SavedElsewhere,  // the class was saved under another name instead
+    };
+    virtual ~ClassFileKeeper() = default;
+    // Before the class is written under path (its normalised name).
+    virtual Decision BeforeWrite(const std::string& path) = 0;
+    // After the class was written under path.
+    virtual void Written(const std::string& path) = 0;
+};
+
+// The keeper of a class's writes while its window is open; nullptr takes it away.
+void SetClassFileKeeper(const ClassRecord& record, ClassFileKeeper* keeper);
+
 // Writes the class under its file name; on failure shows "File cannot be
 // found!" captioned "Warning" with the exclamation icon, the reason and the
 // file on a second line, and returns false. A class without a file name
-// cannot be written (the warning alone).
+// cannot be written (the warning alone). Every change goes to disk through
+// here: one that is not written (failed, or refused by the class's keeper)
+// leaves the class marked as changed, so that closing it or quitting asks to
+// save it.
 bool WriteClass(platform::Ui& ui, ClassRecord& record, ModifiedFlag flag);
 
 // The save-file dialog with the overwrite question ("File already exists.
@@ -27,10 +51,16 @@ bool WriteClass(platform::Ui& ui, ClassRecord& record, ModifiedFlag flag);
 std::optional<std::string> ChooseFileToWrite(platform::Ui& ui, const platform::FileDialogOptions& options,
                                              const std::function<std::string(const std::string&)>& fileFor);
 
-// Asks for a new file name (asking before an existing file is overwritten)
-// and gives the name the class would be written under. Nothing when no name
-// was chosen.
+// Asks for a new file name (asking before an existing file is overwritten,
+// refusing a class open in another program) and gives the name the class
+// would be written under. Nothing when no name was chosen.
 std::optional<std::string> SaveAsDialog(platform::Ui& ui);
+// The refusal of a class that another program holds: "biology.gdr is open in
+// another Quorle program (process 4242 on lab-pc)." and what to do.
+std::string OpenElsewhereMessage(const std::string& path, const LockHolder& holder);
+// Whether another program holds the class at path; when it does, says so
+// (captioned "Information") so that the caller writes nothing there.
+bool RefuseIfOpenElsewhere(platform::Ui& ui, const std::string& path);
 // Save As: the dialog, then the write under the chosen name. Once the class is
 // written there, unless that file is the class's own, its seating chart is
 // copied beside the new name (the old file keeps its chart), or, for a class

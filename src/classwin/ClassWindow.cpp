@@ -15,6 +15,7 @@
 #include "classwin/RosterCommands.h"
 #include "grading/DisplayOptions.h"
 #include "platform/Text1252.h"
+#include "record/FileNames.h"
 #include "reports/PrintMenuCommands.h"
 #include "reports/ProgressCommands.h"
 #include "resources/Menus.h"
@@ -25,16 +26,48 @@
 
 namespace quorle {
 
-struct TDecoChild::Impl {
+struct TDecoChild::Impl : ClassFileKeeper {
     Impl(TDecoChild& child, platform::Frame& f, platform::Ui& u, ClassRecord r)
-        : frame(f), ui(u), record(std::move(r)), names(record, &f), grades(record, &f), chart(u, record),
+        : self(child), frame(f), ui(u), record(std::move(r)), names(record, &f), grades(record, &f), chart(u, record),
           grid(u, record, f.ScreenSize().cy), editor(child) {
         names.SetGrades(&grades);
         grades.SetNames(&names);
         names.SetEditing(&editor);
         grades.SetEditing(&editor);
+        SetClassFileKeeper(record, this);
+    }
+    ~Impl() override { SetClassFileKeeper(record, nullptr); }
+
+    Decision BeforeWrite(const std::string& path) override {
+        if (keptPath.empty() || !SameFile(path, keptPath) || !ChangedOnDisk(stamp, path)) return Decision::Write;
+        const std::string shown = platform::Utf8ToCp1252Lossy(ShownClassName(path));
+        const platform::Answer answer = ui.MessageBox(
+            "File changed on disk",
+            shown + " was changed on disk by another program since this window read it.\n\n"
+                    "Yes: reload it from disk. The changes in this window that are not saved are lost.\n"
+                    "No: save this window's class under another name.\n"
+                    "Cancel: save nothing now; the change stays unsaved in this window.",
+            platform::Buttons::YesNoCancel, platform::Icon::Exclamation);
+        if (answer == platform::Answer::Yes) {
+            reloadPending = true;
+            return Decision::Refused;
+        }
+        if (answer == platform::Answer::No && SaveClassAs(ui, record, [this] { self.UpdateCaption(); }))
+            return Decision::SavedElsewhere;
+        return Decision::Refused;
     }
 
+    void Written(const std::string& path) override {
+        // The lock goes with the class to its new name.
+        if (keepLock && (!lock.Held() || !SameFile(path, keptPath))) {
+            ClassLock next = ClassLock::Acquire(path);
+            if (next.State() != LockState::HeldHere) lock = std::move(next);
+        }
+        keptPath = path;
+        stamp = StampFile(path);
+    }
+
+    TDecoChild& self;
     platform::Frame& frame;
     platform::Ui& ui;
     ClassRecord record;
@@ -48,6 +81,14 @@ struct TDecoChild::Impl {
     // The grades report's options while the window is open (reloaded from
     // QUORLE.POP at every Print > Grades).
     PrintOptions printOptions{};
+    // The class's file: its lock (kept once the window was given one), its
+    // name and its stamp as last read or written, and whether the teacher
+    // chose to read it again rather than overwrite it.
+    ClassLock lock;
+    bool keepLock = false;
+    std::string keptPath;
+    std::optional<FileStamp> stamp;
+    bool reloadPending = false;
     // The grades block's options of the letters being printed (reloaded from
     // QUORLE.PRP or QUORLE.WRP at every print).
     ProgressOptions progressOptions{};
@@ -98,6 +139,35 @@ void TDecoChild::Create(const platform::Rect& placement) {
     });
 }
 
+void TDecoChild::KeepFile(ClassLock lock, std::optional<FileStamp> stamp) {
+    impl_->lock = std::move(lock);
+    impl_->keepLock = true;
+    impl_->keptPath = NormalizeClassFileName(impl_->record.fileName);
+    impl_->stamp = stamp;
+}
+
+void TDecoChild::ReloadIfAsked() {
+    if (!impl_->reloadPending) return;
+    impl_->reloadPending = false;
+    const std::string path = impl_->keptPath;
+    const auto stamp = StampFile(path);
+    ClassRecord read;
+    try {
+        read = ReadClassFile(path);
+    } catch (const ClassFileError& error) {
+        // Nothing to take in: the window keeps its class, marked as changed.
+        impl_->ui.MessageBox("Error!", error.what(), platform::Buttons::Ok, platform::Icon::Stop);
+        return;
+    }
+    read.modified = false;
+    impl_->record = std::move(read);
+    impl_->stamp = stamp;
+    impl_->names.CreateSelectionBoxes();
+    Relayout();
+    Repaint();
+    UpdateCaption();
+}
+
 ClassRecord& TDecoChild::Record() { return impl_->record; }
 const ClassRecord& TDecoChild::Record() const { return impl_->record; }
 platform::ChildHost* TDecoChild::Host() const { return impl_->host; }
@@ -111,7 +181,9 @@ platform::Ui& TDecoChild::GetUi() const { return impl_->ui; }
 bool TDecoChild::CanClose() {
     // The grid window goes with the class window: a changed grid is offered for saving.
     if (!impl_->grid.CanClose()) return false;
-    return ConfirmClose(impl_->ui, impl_->record, [this] { UpdateCaption(); });
+    const bool may = ConfirmClose(impl_->ui, impl_->record, [this] { UpdateCaption(); });
+    ReloadIfAsked();
+    return may;
 }
 
 void TDecoChild::Resized(platform::Size size) {
@@ -132,18 +204,21 @@ void TDecoChild::Relayout() {
 
 bool TDecoChild::Save() {
     if (impl_->record.fileName.empty()) return SaveAs();
-    return WriteClass(impl_->ui, impl_->record, ModifiedFlag::Clear);
+    const bool saved = WriteClass(impl_->ui, impl_->record, ModifiedFlag::Clear);
+    ReloadIfAsked();
+    return saved;
 }
 
 bool TDecoChild::SaveAs() {
     const std::string previous = impl_->record.fileName;
-    if (!SaveClassAs(impl_->ui, impl_->record, [this] { UpdateCaption(); })) return false;
+    const bool saved = SaveClassAs(impl_->ui, impl_->record, [this] { UpdateCaption(); });
     // A chart window showing the old file's chart goes on with the copy.
     TSeatingChartWindow* chart = impl_->chart.Window();
-    if (chart && chart->Shown() && !chart->HandFilling() && !previous.empty() && chart->Path() == ChartPath(previous) &&
-        ChartExists(impl_->record.fileName))
+    if (saved && chart && chart->Shown() && !chart->HandFilling() && !previous.empty() &&
+        chart->Path() == ChartPath(previous) && ChartExists(impl_->record.fileName))
         chart->LoadAndShow(impl_->record.fileName);
-    return true;
+    ReloadIfAsked();
+    return saved;
 }
 
 void TDecoChild::UpdateCaption() {
@@ -162,7 +237,9 @@ void TDecoChild::Repaint() {
 // changed, for Save or the "has changed" prompt.
 bool TDecoChild::WriteNamedClass() {
     if (impl_->record.fileName.empty()) return false;
-    return WriteClass(impl_->ui, impl_->record, ModifiedFlag::Clear);
+    const bool written = WriteClass(impl_->ui, impl_->record, ModifiedFlag::Clear);
+    ReloadIfAsked();
+    return written;
 }
 
 bool TDecoChild::WritePaneChange() {
@@ -170,10 +247,18 @@ bool TDecoChild::WritePaneChange() {
         impl_->record.modified = true;
         return false;
     }
-    return WriteClass(impl_->ui, impl_->record, ModifiedFlag::Keep);
+    const bool written = WriteClass(impl_->ui, impl_->record, ModifiedFlag::Keep);
+    ReloadIfAsked();
+    return written;
 }
 
 bool TDecoChild::Command(int id) {
+    const bool handled = RunCommand(id);
+    ReloadIfAsked();
+    return handled;
+}
+
+bool TDecoChild::RunCommand(int id) {
     platform::Ui& ui = impl_->ui;
     ClassRecord& record = impl_->record;
     switch (id) {

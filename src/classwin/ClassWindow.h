@@ -3,11 +3,14 @@
 // and its two panes, the names pane on the left and the grades pane on the
 // right, and handles the commands that work on its class.
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/Frame.h"
 #include "platform/Ui.h"
+#include "record/ClassLock.h"
 #include "record/ClassRecord.h"
+#include "record/FileStamp.h"
 
 namespace quorle {
 
@@ -30,6 +33,13 @@ public:
     // gives both panes the file name, makes the selection boxes, lays the panes
     // out, sets the caption, shows it and gives the names pane the focus.
     void Create(const platform::Rect& placement);
+
+    // The class's file as it was opened: the lock that keeps other programs
+    // from writing it (kept under every name the class is saved as) and the
+    // file's stamp before it was read. Before every write the file on disk is
+    // checked against the stamp of the last read or write; a file changed by
+    // someone else is never overwritten without asking.
+    void KeepFile(ClassLock lock, std::optional<FileStamp> stamp);
 
     ClassRecord& Record();
     const ClassRecord& Record() const;
@@ -76,6 +86,11 @@ public:
     bool WritePaneChange();
 
 private:
+    bool RunCommand(int id);
+    // Reads the class from disk again when the teacher chose so instead of
+    // overwriting a file changed there.
+    void ReloadIfAsked();
+
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

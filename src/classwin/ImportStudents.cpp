@@ -48,6 +48,7 @@ void ImportStudentsCommand(TDecoChild& window) {
     }
 
     const std::vector<TStudent> before = record.roster;
+    const bool wasModified = record.modified;
     RandomGenerator& random = ProcessRandom();
     random.Seed(static_cast<std::uint32_t>(ui.Now()));
     // A class never saved has no folder of its own to scan.
@@ -56,7 +57,9 @@ void ImportStudentsCommand(TDecoChild& window) {
     const bool allFree = AppendImportedStudents(record, roster.students, used, random);
     if (!record.fileName.empty()) {
         if (!WriteClass(ui, record, ModifiedFlag::Clear)) {  // its warning shown
+            // Nobody was added: the class is as it was, changed or not.
             record.roster = before;
+            record.modified = wasModified;
             window.Repaint();
             return;
         }

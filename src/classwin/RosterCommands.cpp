@@ -89,6 +89,7 @@ void NewGradingPeriod(platform::Ui& ui, const ClassRecord& record) {
             if (a == Answer::Cancel) return;
             if (a == Answer::No) continue;
         }
+        if (RefuseIfOpenElsewhere(ui, *name)) continue;
         chosen = *name;
         break;
     }
@@ -115,6 +116,7 @@ void DeleteClassFile(platform::Ui& ui, int openClasses) {
     options.pathMustExist = true;
     const auto path = ui.OpenFileName(options);
     if (!path || path->empty()) return;
+    if (RefuseIfOpenElsewhere(ui, *path)) return;
     const std::string shown = platform::Utf8ToCp1252Lossy(std::filesystem::path(*path).filename().string());
     if (ui.MessageBox("Delete File ?", "Delete " + shown + " ?", Buttons::YesNo, Icon::Question) != Answer::Yes)
         return;

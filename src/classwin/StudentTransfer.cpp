@@ -36,6 +36,7 @@ bool TransferOut(TDecoChild& child, const TStudent& student) {
                       Buttons::Ok, Icon::Information);
         return false;
     }
+    if (RefuseIfOpenElsewhere(ui, *destination)) return false;
     if (!TransferStudent(*destination, student)) {
         ui.MessageBox("Warning",
                       name + " could not be added to " + platform::Utf8ToCp1252Lossy(ShownClassName(*destination)) +

@@ -17,6 +17,7 @@
 #include "record/ClassFile.h"
 #include "record/RosterFile.h"
 #include "seating/SeatingChartFile.h"
+#include "support/OtherProgram.h"
 #include "support/TempDir.h"
 
 namespace quorle {
@@ -303,6 +304,65 @@ TEST(NewPeriodCommand, AFailedWriteLeavesNothingBehind) {
     WriteClass(plain, dir.File("plain.gdr"));
     EXPECT_EQ(RunWords({"new-period", "--force", dir.File("plain.gdr"), next}, out, err), 0) << err;
     EXPECT_FALSE(dir.Exists("NEW.CHT"));
+}
+
+// A class open in a window is left alone: the window's next save would wipe
+// out the command's work. A lock left by a program that ended stops nothing.
+TEST(CommandLineRosterLock, ImportAndNewPeriodRefuseAClassOpenInAnotherProgram) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> words;  // the file names are in dir
+        const char* held;                // the class the other program has open
+        bool killed;                     // ... and then it was killed
+        int status;
+        const char* refused;             // the class named in the refusal
+    };
+    const Case cases[] = {
+        {"import", {"import-students", "roster.csv", "bio.gdr"}, "bio.gdr", false, 1, "bio.gdr"},
+        {"import, lock left behind", {"import-students", "roster.csv", "bio.gdr"}, "bio.gdr", true, 0, nullptr},
+        {"import, another class held", {"import-students", "roster.csv", "bio.gdr"}, "chem.gdr", false, 0, nullptr},
+        {"new period from it", {"new-period", "bio.gdr", "bio2.gdr"}, "bio.gdr", false, 1, "bio.gdr"},
+        {"new period over it", {"new-period", "bio.gdr", "bio2.gdr", "--force"}, "bio2.gdr", false, 1, "bio2.gdr"},
+        {"new period, lock left behind", {"new-period", "bio.gdr", "bio2.gdr"}, "bio.gdr", true, 0, nullptr},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        TempDir dir;
+        WriteClass(ClassWithOneTest(), dir.File("bio.gdr"));
+        dir.Write("roster.csv", Bytes("Last Name,First Name\nZed,Zoe\n"));
+        if (std::string(k.held) == "bio2.gdr") dir.Write("bio2.gdr", Bytes("the open class"));
+        const auto bio = dir.Read("bio.gdr");
+        testing::OtherProgram other(dir.File(k.held));
+        ASSERT_TRUE(other.Held());
+        const long pid = other.Pid();
+        if (k.killed) other.Kill();
+
+        std::vector<std::string> words = {"quorle"};
+        for (const std::string& w : k.words) words.push_back(w.find('.') != std::string::npos ? dir.File(w) : w);
+        std::vector<char*> argv;
+        for (std::string& w : words) argv.push_back(w.data());
+        std::ostringstream out, err;
+        const int status = RunCommandLine(static_cast<int>(argv.size()), argv.data(), CommandLineServices{}, out, err);
+
+        EXPECT_EQ(status, k.status) << err.str();
+        if (k.refused) {
+            char host[256] = {};
+            ::gethostname(host, sizeof host - 1);
+            EXPECT_EQ(err.str(), dir.File(k.refused) + ": the class is open in another Quorle program (process " +
+                                     std::to_string(pid) + " on " + host + "); close it there first.\n");
+            EXPECT_EQ(out.str(), "");
+            // Nothing written.
+            EXPECT_EQ(dir.Read("bio.gdr"), bio);
+            if (std::string(k.held) == "bio2.gdr") {
+                EXPECT_EQ(dir.Read("bio2.gdr"), Bytes("the open class"));
+            } else {
+                EXPECT_FALSE(dir.Exists("bio2.gdr"));
+            }
+        }
+        // The command's own locks go with it; the other program's stays while it runs.
+        for (const std::string name : {"bio.gdr", "bio2.gdr", "chem.gdr"})
+            EXPECT_EQ(dir.Exists("." + name + ".lock"), name == k.held && !k.killed) << name;
+    }
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "resources/Menus.h"
 #include "support/FakeFrame.h"
 #include "support/FakeUi.h"
+#include "support/OtherProgram.h"
 #include "support/TempDir.h"
 
 namespace quorle {
@@ -260,6 +261,48 @@ TEST_F(DecoClientTest, CascadeAndTileReachTheFrame) {
 TEST_F(DecoClientTest, TheClientIsReachableFromEverywhere) {
     EXPECT_EQ(TDecoClient::Instance(), &client);
     EXPECT_EQ(client.ProgramDirectory(), dir.Path());
+}
+
+// A class is changed by one program at a time: one that another program has
+// open is not opened here; a lock left by a program that ended is taken over;
+// the lock goes with the class to a new name and goes when it is closed.
+TEST_F(DecoClientTest, AClassOpenInAnotherProgramIsNotOpenedHere) {
+    char host[256] = {};
+    ::gethostname(host, sizeof host - 1);
+    const std::string path = WriteClass("bio.gdr", "Biology");
+    for (const bool killed : {false, true}) {
+        SCOPED_TRACE(killed ? "the other program killed" : "the other program running");
+        testing::OtherProgram other(path);
+        ASSERT_TRUE(other.Held());
+        const std::string refusal = "bio.gdr is open in another Quorle program (process " +
+                                    std::to_string(other.Pid()) + " on " + host +
+                                    ").\nClose it there first: a class is changed by one program at a time.";
+        if (killed) other.Kill();
+        ui.boxes.clear();
+        OpenThroughDialog(path);
+        if (!killed) {
+            ASSERT_EQ(ui.boxes.size(), 1u);
+            EXPECT_EQ(ui.boxes[0].caption, "Information");
+            EXPECT_EQ(ui.boxes[0].text, refusal);
+            EXPECT_EQ(ui.boxes[0].icon, Icon::Information);
+            EXPECT_TRUE(frame.Children().empty());
+            EXPECT_EQ(client.OpenClassCount(), 0);
+            continue;
+        }
+        EXPECT_TRUE(ui.boxes.empty());
+        ASSERT_EQ(client.OpenClassCount(), 1);
+    }
+    // Open here: another program cannot have it, under its old name or its new.
+    EXPECT_FALSE(testing::OtherProgram(path).Held());
+    ui.fileNames.push_back(dir.File("bio2.gdr"));
+    client.Command(cmd::kSaveAs);
+    EXPECT_TRUE(testing::OtherProgram(path).Held());
+    EXPECT_FALSE(testing::OtherProgram(dir.File("bio2.gdr")).Held());
+    EXPECT_TRUE(dir.Exists(".bio2.gdr.lock"));
+    client.Command(cmd::kCloseAll);
+    EXPECT_EQ(client.OpenClassCount(), 0);
+    EXPECT_FALSE(dir.Exists(".bio2.gdr.lock"));
+    EXPECT_FALSE(dir.Exists(".bio.gdr.lock"));
 }
 
 }  // namespace
