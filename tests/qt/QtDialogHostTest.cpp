@@ -48,18 +48,9 @@ TEST(QtDialogHostTest, GradeBoxKeepsTheStoredValueAndTakesHalfPoints) {
              QTest::keyClick(e, Qt::Key_Tab);
          },
          "5.5", 5.5f, ""},
-        {"a digit typed and deleted", 6.5f,
-         [](QLineEdit* e) {
-             QTest::keyClick(e, Qt::Key_End);
-             QTest::keyClick(e, Qt::Key_9);
-             QTest::keyClick(e, Qt::Key_Backspace);
-         },
-         "6.5", 6.5f, ""},
         {"8.5 typed", 6.5f, retype("8.5"), "8.5", 8.5f, ""},
-        {"17.25 typed", 3, retype("17.25"), "17.25", 17.25f, ""},
         {"a second point", 6.5f, retype("8.5.5"), "8.55", 8.55f, refused},
         {"a third decimal", 0.25f, append("9"), "0.25", 0.25f, refused},
-        {"a letter", 4, retype("4a"), "4", 4, refused},
         {"a full box says nothing", 17.25f, append("9"), "17.25", 17.25f, ""},
     };
     for (const auto& c : cases) {
