@@ -4,6 +4,7 @@
 #include "classwin/PaneEditing.h"
 #include "classwin/Panes.h"
 #include "classwin/RenameGradeDialog.h"
+#include "classwin/StudentDialog.h"
 #include "classwin/StudentTransfer.h"
 #include "resources/EditDialogs.h"
 #include "resources/Menus.h"
@@ -24,6 +25,9 @@ std::string TrimRight(std::string_view text) {
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     return std::string(text);
 }
+
+// A name of spaces alone is no name, as Add Students holds.
+bool Blank(std::string_view name) { return name.find_first_not_of(' ') == std::string_view::npos; }
 
 std::string Limited(DialogHost& host, int id, int limit) {
     std::string text = host.Text(id);
@@ -134,7 +138,24 @@ void TEditStudentDialog::TakeOver() {
     if (!record.roster.empty()) record.roster.front().id = possibleId;
 }
 
-bool TEditStudentDialog::CanClose(DialogHost&) {
+bool TEditStudentDialog::RefuseMissingName(DialogHost& host) {
+    for (std::size_t r = 1; r < working_.size(); ++r) {
+        const bool first = Blank(working_[r].firstName.View());
+        if (!first && !Blank(working_[r].lastName.View())) continue;
+        child_.GetUi().MessageBox("Warning", first ? kFirstNameMissing : kLastNameMissing, Buttons::Ok,
+                                  Icon::Exclamation);
+        if (row_ != static_cast<int>(r)) {
+            host.SetSelection(res::kIdStudentList, static_cast<int>(r));
+            ShowRow(host, static_cast<int>(r));
+        }
+        host.SetFocus(first ? res::kIdEditFirst : res::kIdEditLast);
+        return true;
+    }
+    return false;
+}
+
+bool TEditStudentDialog::CanClose(DialogHost& host) {
+    if (RefuseMissingName(host)) return false;
     if (chart_ && !StoreChartCopy(child_.GetUi(), child_.Record().fileName, *chart_)) return false;
     TakeOver();
     return true;
@@ -148,6 +169,8 @@ void TEditStudentDialog::DeleteStudent(DialogHost& host) {
         ui.MessageBox("Warning", "You cannot drop or transfer Possible Points.", Buttons::Ok, Icon::Exclamation);
         return;
     }
+    // The class is written at once with every row of the working roster.
+    if (RefuseMissingName(host)) return;
     const TStudent student = working_[static_cast<std::size_t>(r)];
     const Answer answer = ui.MessageBox("Transfer?", TransferQuestion(student), Buttons::YesNoCancel, Icon::Question);
     if (answer == Answer::Cancel) return;

@@ -35,6 +35,10 @@ private:
     void ShowItem(platform::DialogHost& host);
     void DeleteStudent(platform::DialogHost& host);
     void TakeOver();
+    // A student whose first or last name is empty or blank is refused as Add
+    // Students refuses him: the message, then he is shown with the box at
+    // fault to type in. True when one was refused.
+    bool RefuseMissingName(platform::DialogHost& host);
 
     TDecoChild& child_;
     std::vector<TStudent>& working_;

@@ -3,6 +3,7 @@
 #include "classwin/ClassSaving.h"
 #include "grading/GradingDefaults.h"
 #include "record/ClassFile.h"
+#include "record/DecimalText.h"
 #include "resources/GradingDialogs.h"
 
 namespace quorle {
@@ -31,6 +32,30 @@ std::array<LimitText, N> TypedFields(platform::DialogHost& host, int firstId) {
     std::array<LimitText, N> typed;
     for (std::size_t i = 0; i < N; ++i) typed[i] = host.Text(firstId + static_cast<int>(i));
     return typed;
+}
+
+// A weight is a percentage from 0 to 100 written with digits and at most one
+// point, blanks around it left aside; an empty box weighs 0.
+bool WeightInRange(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return true;
+    text = text.substr(first, text.find_last_not_of(" \t") + 1 - first);
+    if (text.find_first_not_of("0123456789.") != std::string_view::npos) return false;
+    if (text.find_first_of("0123456789") == std::string_view::npos || text.find('.') != text.rfind('.')) return false;
+    return TextToDouble(text) <= 100.0;
+}
+
+// The message for the first weight, in category order, that is not from 0 to
+// 100, naming its category (put in *category); empty when every one is.
+std::string WeightOutOfRange(const ClassRecord& record, const std::array<LimitText, 6>& weights, int* category) {
+    static const char* const kNamed[] = {"tests", "quizzes", "homework", "labs"};
+    for (int c = 0; c < kCategoryCount; ++c) {
+        if (WeightInRange(weights[static_cast<std::size_t>(c)].View())) continue;
+        *category = c;
+        return "The weight of " + (c < kExtra1 ? std::string(kNamed[c]) : record.ExtraName(c)) +
+               " must be from 0 to 100 percent!!";
+    }
+    return {};
 }
 
 template <std::size_t N>
@@ -82,6 +107,14 @@ void TWeightsDialog::SetupWindow(platform::DialogHost& host) {
 
 bool TWeightsDialog::CanClose(platform::DialogHost& host) {
     const auto typed = TypedFields<6>(host, res::kIdFirstWeight);
+    // Weights outside 0 to 100 can add up to 100 and still make nonsense of
+    // every average; the box at fault gets the keyboard.
+    int category = 0;
+    if (const std::string problem = WeightOutOfRange(record_, typed, &category); !problem.empty()) {
+        Warn(ui_, problem);
+        host.SetFocus(res::kIdFirstWeight + category);
+        return false;
+    }
     if (const std::string problem = WeightsProblem(record_, typed); !problem.empty()) {
         Warn(ui_, problem);
         return false;

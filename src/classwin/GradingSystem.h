@@ -23,7 +23,8 @@ private:
     GradingSystem& working_;
 };
 
-// The six weights; OK only when they fit the class (WeightsProblem).
+// The six weights; OK only when each is from 0 to 100 (WeightOutOfRange) and
+// they fit the class (WeightsProblem).
 class TWeightsDialog : public platform::Dialog {
 public:
     TWeightsDialog(platform::Ui& ui, const ClassRecord& record, std::array<LimitText, 6>& weights);

@@ -1,7 +1,5 @@
 #include "classwin/NewGrade.h"
 
-#include <cmath>
-#include <cstdio>
 #include <vector>
 
 #include "grading/Compute.h"
@@ -16,16 +14,21 @@ namespace {
 
 constexpr std::string_view kOmitText = "N/A";
 
-// A value as the entry box shows it: "N/A", or rounded to a whole number.
-std::string ValueText(float value) {
-    if (IsOmitted(value)) return std::string(kOmitText);
-    if (!std::isfinite(value)) return "0";
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.0f", static_cast<double>(std::fabs(value) < 1e30f ? value : 0.0f));
-    return buffer;
-}
-
 }  // namespace
+
+std::string GradeBoxText(float value) {
+    if (IsOmitted(value)) return std::string(kOmitText);
+    // The panes' figure without its padding, and without the decimals that
+    // add nothing: 7.50 is "7.5", 8.00 is "8", .25 is "0.25".
+    std::string text = FormatScore(value);
+    text.erase(0, text.find_first_not_of(' '));
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.') text.pop_back();
+    }
+    if (text.empty() || text.front() == '.') text.insert(0, "0");
+    return text;
+}
 
 std::string CategoryWord(const ClassRecord& record, int category) {
     static const char* kWords[] = {"test", "quiz", "hw", "lab"};
@@ -42,13 +45,21 @@ std::string NotWeightedMessage(const ClassRecord& record, int category) {
 
 // ---------------------------------------------------------------- value entry
 
-void TEntryEditGrade::Show(DialogHost& host, float* value) {
+void TEntryEditGrade::Shown(DialogHost& host, float* value) {
     value_ = value;
+    shownValue_ = *value;
+    // As the box holds it, whatever it had to leave out.
+    shownText_ = host.Text(editId_);
+    lastText_ = shownText_;
+}
+
+void TEntryEditGrade::Show(DialogHost& host, float* value) {
     const bool omitted = IsOmitted(*value);
-    host.SetText(editId_, ValueText(*value));
+    host.SetText(editId_, GradeBoxText(*value));
     host.SetChecked(omitId_, omitted);
     host.Enable(editId_, !omitted);
     host.Enable(omitId_, true);
+    Shown(host, value);
 }
 
 void TEntryEditGrade::ShowNothing(DialogHost& host) {
@@ -60,16 +71,20 @@ void TEntryEditGrade::ShowNothing(DialogHost& host) {
 }
 
 void TEntryEditGrade::ShowEmpty(DialogHost& host, float* value) {
-    value_ = value;
     host.SetText(editId_, "");
     host.SetChecked(omitId_, false);
     host.Enable(editId_, true);
     host.Enable(omitId_, true);
+    Shown(host, value);
 }
 
-void TEntryEditGrade::KeyReleased(DialogHost& host) {
+void TEntryEditGrade::KeyReleased(DialogHost& host) { Follow(host, false); }
+
+void TEntryEditGrade::Follow(DialogHost& host, bool always) {
     if (!value_) return;
     std::string text = host.Text(editId_);
+    if (text == lastText_ && !always) return;
+    lastText_ = text;
     if (text.size() > static_cast<std::size_t>(res::kValueLimit)) text.resize(res::kValueLimit);
     if (text.find(kOmitText) != std::string::npos) {
         *value_ = kOmitMarker;
@@ -77,7 +92,7 @@ void TEntryEditGrade::KeyReleased(DialogHost& host) {
         host.SetChecked(omitId_, true);
         return;
     }
-    *value_ = static_cast<float>(TextToDouble(text));
+    *value_ = lastText_ == shownText_ ? shownValue_ : static_cast<float>(TextToDouble(text));
     // Focusing a box that has it already would select its text, and the next
     // key would replace what was typed.
     if (!host.IsEnabled(editId_)) {
@@ -91,12 +106,12 @@ void TGradeCheck::Clicked(DialogHost& host) {
     if (!entry_.value_) return;
     if (host.IsChecked(entry_.omitId_)) {
         host.SetText(entry_.editId_, kOmitText);
-        entry_.KeyReleased(host);
+        entry_.Follow(host, true);
     } else {
         host.SetText(entry_.editId_, "");
         host.Enable(entry_.editId_, true);
         host.SetFocus(entry_.editId_);
-        entry_.KeyReleased(host);
+        entry_.Follow(host, true);
     }
 }
 

@@ -18,9 +18,12 @@ std::string CategoryWord(const ClassRecord& record, int category);
 // The warning of New Grade for a category weighted 0 under the Weighted method.
 std::string NotWeightedMessage(const ClassRecord& record, int category);
 
-// The value entry: an edit box taking digits only (five at most) and its Omit
-// box, both acting on one working value. Until the first key or click the
-// value is left as it is, so OK without typing keeps it.
+// The value entry: an edit box taking points (digits with at most two
+// decimals, five characters at most) and its Omit box, both acting on one
+// working value. The value follows the box's text only when that text changes:
+// a key that changes no text (End, Tab, Shift) leaves it as it is, and a text
+// put back as it was shown gives back the value as it was, so OK without a
+// change keeps the value to the last bit.
 class TEntryEditGrade {
 public:
     TEntryEditGrade(int editId, int omitId) : editId_(editId), omitId_(omitId) {}
@@ -29,21 +32,34 @@ public:
     int OmitId() const { return omitId_; }
 
     // Edits this value from now on and shows it: an omitted value as "N/A"
-    // with Omit checked and the box disabled, any other rounded to a whole number.
+    // with Omit checked and the box disabled, any other as the panes show it,
+    // without padding or trailing zeros ("7.5", "0.25", "8").
     void Show(platform::DialogHost& host, float* value);
     // Shows nothing yet: an empty box and Omit unchecked (a new grade).
     void ShowEmpty(platform::DialogHost& host, float* value);
     // Edits nothing: both boxes emptied and disabled (a row without grades).
     void ShowNothing(platform::DialogHost& host);
-    // After a key released in the edit box: the value follows its text.
+    // After a key released in the edit box: the value follows its text when
+    // the text changed.
     void KeyReleased(platform::DialogHost& host);
 
 private:
     friend class TGradeCheck;
+    // The box shows its first text for the value.
+    void Shown(platform::DialogHost& host, float* value);
+    // The value follows the box's text (always, or only when it changed).
+    void Follow(platform::DialogHost& host, bool always);
+
     int editId_;
     int omitId_;
     float* value_ = nullptr;
+    float shownValue_ = 0.0f;
+    std::string shownText_;  // the text the box showed for shownValue_
+    std::string lastText_;   // the text the value last followed
 };
+
+// A grade value as its edit box shows it (see TEntryEditGrade::Show).
+std::string GradeBoxText(float value);
 
 // The Omit box of a value entry: checked, the box reads "N/A" and the value is
 // the omit marker; unchecked, the box is emptied and the value is 0.

@@ -36,7 +36,16 @@ enum ControlStyle : unsigned {
     kStyleReadOnly = 1u << 3,
     kStyleBorder = 1u << 4,
     kStyleFixedPitch = 1u << 5,   // a fixed-pitch font of 10 points
+    // An edit box for a number of points: digits and at most one decimal
+    // point, with at most two digits after it ("8.5", "17.25").
+    kStylePoints = 1u << 6,
 };
+
+// What an edit box of this style says when it refuses a keystroke that would
+// make its text this (single-byte) text: the tooltip naming what it takes, or
+// empty when the text is one it takes. Only digits-only and points boxes
+// refuse anything here.
+std::string_view EditRefusal(unsigned style, std::string_view text);
 
 // One control. Controls are laid on a grid of rows and columns; a control whose
 // group is the id of a group box stands inside that box, on the box's own grid.

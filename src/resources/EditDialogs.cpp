@@ -48,7 +48,7 @@ DialogResource GradeValueDialogResource() {
     d.caption = "New/Change Grade Value";
     d.controls.push_back(Label("Grade in  for:", 0, 0, 3, kIdValueLine1));
     d.controls.push_back(Label("", 1, 0, 3, kIdValueLine2));
-    d.controls.push_back(EditBox(kIdValue, kValueLimit, 2, 0, 1, platform::kStyleDigitsOnly));
+    d.controls.push_back(EditBox(kIdValue, kValueLimit, 2, 0, 1, platform::kStylePoints));
     d.controls.push_back(Control(ControlKind::CheckBox, kIdOmit, "&Omit Grade", 2, 1, 2));
     AddOkCancel(d, 3, 1);
     return d;
@@ -80,7 +80,7 @@ DialogResource EditStudentDialogResource() {
     d.controls.push_back(Label("I&tem:", 4, 0));
     d.controls.push_back(Control(ControlKind::ComboBox, kIdStudentItem, "", 4, 1));
     d.controls.push_back(Label("&Grade:", 4, 2));
-    d.controls.push_back(EditBox(kIdEditGrade, kValueLimit, 4, 3, 1, platform::kStyleDigitsOnly));
+    d.controls.push_back(EditBox(kIdEditGrade, kValueLimit, 4, 3, 1, platform::kStylePoints));
     d.controls.push_back(Control(ControlKind::CheckBox, kIdEditOmit, "&Omit Grade", 5, 3));
     d.controls.push_back(Button(kIdDeleteStudent, "&Delete Student", 6, 0));
     AddOkCancel(d, 6, 1);

@@ -23,8 +23,8 @@ inline constexpr int kIdTitlePrompt = 150;
 inline constexpr int kIdTitle = 101;
 inline constexpr int kTitleLimit = 9;
 
-// New/Change Grade Value: lines 150 and 151, edit box 101 (digits, 5 at most),
-// check box 102 "&Omit Grade".
+// New/Change Grade Value: lines 150 and 151, edit box 101 (points: digits with
+// at most two decimals, 5 characters at most), check box 102 "&Omit Grade".
 inline constexpr int kIdValueLine1 = 150;
 inline constexpr int kIdValueLine2 = 151;
 inline constexpr int kIdValue = 101;
@@ -39,7 +39,7 @@ inline constexpr int kIdStudentItem = 101;       // the row's grade titles
 inline constexpr int kIdEditLast = 106;          // 14 characters
 inline constexpr int kIdEditFirst = 107;         // 14 characters
 inline constexpr int kIdEditId = 110;            // 4 characters
-inline constexpr int kIdEditGrade = 105;         // digits, 5 at most
+inline constexpr int kIdEditGrade = 105;         // points, 5 characters at most
 inline constexpr int kIdEditOmit = 112;
 inline constexpr int kIdDeleteStudent = 111;
 inline constexpr int kIdEditHelp = 901;

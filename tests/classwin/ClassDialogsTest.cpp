@@ -76,8 +76,8 @@ TEST(EditDialogResources, AreTidyAndCarryTheirControls) {
             EXPECT_EQ(c->textLimit, e.limit) << e.id;
         }
     }
-    EXPECT_TRUE(GradeValueDialogResource().Find(kIdValue)->style & platform::kStyleDigitsOnly);
-    EXPECT_TRUE(EditStudentDialogResource().Find(kIdEditGrade)->style & platform::kStyleDigitsOnly);
+    EXPECT_TRUE(GradeValueDialogResource().Find(kIdValue)->style & platform::kStylePoints);
+    EXPECT_TRUE(EditStudentDialogResource().Find(kIdEditGrade)->style & platform::kStylePoints);
     EXPECT_EQ(GradeValueDialogResource().Find(kIdOmit)->text, "&Omit Grade");
     EXPECT_EQ(EditStudentDialogResource().Find(kIdDeleteStudent)->text, "&Delete Student");
     EXPECT_EQ(EditStudentDialogResource().Find(kIdEditHelp)->text, "&Help");

@@ -82,6 +82,73 @@ TEST_F(EditStudentTest, EveryKeyUpdatesTheDialogAndOkTakesTheChangesOverAndWrite
     EXPECT_EQ(f->GradesHost().Paint().Line(32)[2].text, " N/A");
 }
 
+// A first or last name left empty or of spaces alone is refused as Add
+// Students refuses it: on OK and before "&Delete Student", the message, the
+// student shown with the box at fault to type in, the entries as typed, and
+// nothing written until the name is put back.
+TEST_F(EditStudentTest, AnEmptyOrBlankNameIsRefusedLikeAddStudentsDoes) {
+    const std::string first = "You must put something in for a first name!!";
+    const std::string last = "You must put something in for a last name!!";
+    const struct {
+        const char* name;
+        int row;  // the student whose name is typed
+        int box;
+        const char* typed;
+        bool deleting;     // "&Delete Student" on Cole instead of OK
+        std::string message;  // empty: accepted
+    } cases[] = {
+        {"first name erased", 1, res::kIdEditFirst, "", false, first},
+        {"first name of spaces", 2, res::kIdEditFirst, "   ", false, first},
+        {"last name erased", 1, res::kIdEditLast, "", false, last},
+        {"last name of one space", 2, res::kIdEditLast, " ", false, last},
+        {"one letter", 1, res::kIdEditLast, "A", false, ""},
+        {"a space around a letter", 2, res::kIdEditFirst, " B ", false, ""},
+        {"before a drop", 1, res::kIdEditLast, "", true, last},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Open(SmallClass());
+        const auto before = OnDisk();
+        std::string kept;
+        int shown = -1;
+        int focus = -1;
+        bool open = false;
+        Script([&](FakeDialogHost& h) {
+            h.Select(res::kIdStudentList, c.row);
+            h.Type(c.box, c.typed);
+            // Cole is the one on screen when the teacher presses OK or deletes.
+            h.Select(res::kIdStudentList, 3);
+            if (c.deleting)
+                h.Click(res::kIdDeleteStudent);
+            else if (h.PressOk())
+                return;
+            open = !h.Ended();
+            kept = h.Text(c.box);
+            shown = h.Selection(res::kIdStudentList);
+            focus = h.Focus();
+            h.PressCancel();
+        });
+        Run();
+        if (c.message.empty()) {
+            EXPECT_TRUE(Ui().boxes.empty());
+            EXPECT_EQ(c.box == res::kIdEditLast ? Rec().Row(c.row).lastName.Str() : Rec().Row(c.row).firstName.Str(),
+                      c.typed);
+            ExpectWritten();
+            continue;
+        }
+        ASSERT_EQ(Ui().boxes.size(), 1u);
+        EXPECT_EQ(Ui().boxes[0].caption, "Warning");
+        EXPECT_EQ(Ui().boxes[0].text, c.message);
+        EXPECT_EQ(Ui().boxes[0].icon, platform::Icon::Exclamation);
+        EXPECT_TRUE(open);
+        EXPECT_EQ(kept, c.typed);
+        EXPECT_EQ(shown, c.row);
+        EXPECT_EQ(focus, c.box);
+        EXPECT_EQ(OnDisk(), before);
+        EXPECT_EQ(Rec().RowCount(), 4);
+    }
+}
+
 TEST_F(EditStudentTest, PossiblePointsKeepsItsNamesButItsPointsCanChange) {
     Open(SmallClass());
     Script([](FakeDialogHost& h) {

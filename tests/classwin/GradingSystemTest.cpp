@@ -111,6 +111,69 @@ TEST(GradingSystem, ChecksWeightsAndLimitsAndKeepsWhatPasses) {
     }
 }
 
+// Each weight is a percentage from 0 to 100: any other text is refused with
+// a message naming its category, and the dialog stays with the entries as typed
+// and the box at fault to type in. Weights that pass are kept and written.
+TEST(GradingSystem, WeightsOutsideZeroToOneHundredAreRefusedWithTheEntriesKept) {
+    using W = std::vector<std::string>;
+    const auto range = [](const char* name) {
+        return "The weight of " + std::string(name) + " must be from 0 to 100 percent!!";
+    };
+    const struct {
+        const char* name;
+        W weights;
+        std::string message;  // empty: accepted
+        int box;              // the box at fault
+    } cases[] = {
+        {"100 in the first", {"100", "0", "0", "0", "0", "0"}, "", 0},
+        {"100 in the last", {"0", "0", "0", "0", "0", "100"}, "", 0},
+        {"blanks around, an empty box is 0", {" 50", "25 ", "25", "", "0", "0"}, "", 0},
+        {"halves", {"99.5", ".5", "0", "0", "0", "0"}, "", 0},
+        {"just over 100", {"100.1", "-0.1", "0", "0", "0", "0"}, range("tests"), 0},
+        {"110 and -10 add up to 100", {"0", "110", "-10", "0", "0", "0"}, range("quizzes"), 1},
+        {"below 0 after others", {"50", "50", "10", "0", "-10", "0"}, range("Lab2"), 4},
+        {"not a number", {"25", "25", "25", "25", "abc", "0"}, range("Lab2"), 4},
+        {"two points", {"50", "50", "0", "0", "0", "0.0."}, range("Extra2"), 5},
+        {"an exponent", {"0", "0", "0", "1e2", "0", "0"}, range("labs"), 3},
+    };
+    const W good{"25", "25", "25", "25", "0", "0"};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        FakeUi ui;
+        ClassRecord r = WeightedClass(false);
+        for (TStudent& row : r.roster)
+            for (auto& list : row.scores.lists) list.clear();
+        r.fileName = dir.File("class.gdr");
+        W kept;
+        int focus = -1;
+        const auto box = [](std::size_t i) { return res::kIdFirstWeight + static_cast<int>(i); };
+        const auto weights = [&](FakeDialogHost& host) {
+            for (std::size_t i = 0; i < 6; ++i) host.Type(box(i), c.weights[i]);
+            if (host.PressOk()) return;
+            for (std::size_t i = 0; i < 6; ++i) kept.push_back(host.Text(box(i)));
+            focus = host.Focus();
+            for (std::size_t i = 0; i < 6; ++i) host.Type(box(i), good[i]);
+            EXPECT_TRUE(host.PressOk());
+        };
+        ui.dialogs = {System(true, false), weights, Fields(res::kIdFirstLimit, {{"93", "85", "75", "65"}})};
+        ASSERT_EQ(EditGradingSystem(ui, r, dir.Path()), GradingEdit::Done);
+        const W& taken = c.message.empty() ? c.weights : good;
+        EXPECT_EQ(dir.Read("QUORLE.WTS"), FieldBytes({taken[0].c_str(), taken[1].c_str(), taken[2].c_str(),
+                                                      taken[3].c_str(), taken[4].c_str(), taken[5].c_str()}));
+        if (c.message.empty()) {
+            EXPECT_TRUE(ui.boxes.empty());
+            continue;
+        }
+        ASSERT_EQ(ui.boxes.size(), 1u);
+        EXPECT_EQ(ui.boxes[0].caption, "Warning");
+        EXPECT_EQ(ui.boxes[0].text, c.message);
+        EXPECT_EQ(ui.boxes[0].icon, platform::Icon::Exclamation);
+        EXPECT_EQ(kept, c.weights);
+        EXPECT_EQ(focus, res::kIdFirstWeight + c.box);
+    }
+}
+
 TEST(GradingSystem, ShowsOnlyTheDialogsTheChoiceNeeds) {
     TempDir dir;
     FakeUi ui;

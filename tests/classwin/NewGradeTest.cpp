@@ -191,6 +191,92 @@ TEST_F(NewGradeTest, TheGradeTypeDialogNamesTheExtraCategoriesAndStartsAtTests) 
     Run();
 }
 
+// The grade boxes of the double-click dialog, Edit Student and New Grade over
+// a class holding half points: keys that change no text change no grade, a
+// text put back gives back the stored grade, half points typed are taken, and
+// a second point or third decimal is refused with the box's tooltip. What
+// counts is the class file's bytes afterwards.
+TEST_F(NewGradeTest, GradeBoxesKeepHalfPointsThroughKeysThatChangeNoText) {
+    using Act = std::function<void(FakeDialogHost&, int)>;
+    const Act end = [](FakeDialogHost& h, int id) { h.ReleaseKey(id); };
+    auto press = [](std::string k) { return Act([k](FakeDialogHost& h, int id) { h.Keys(id, k); }); };
+    auto type = [](std::string t) { return Act([t](FakeDialogHost& h, int id) { h.Type(id, t); }); };
+    const std::string refused = "Only digits and one decimal point, with at most two decimals, can be typed here.";
+    // Adams, Baker and Cole hold 5.5, 6.5 and 0.25 in T1, shown as such.
+    const char* shown[] = {"", "5.5", "6.5", "0.25"};
+    const struct {
+        const char* name;
+        int row;
+        Act act;
+        float edited;  // the stored grade after the double-click dialog or Edit Student
+        float added;   // the new grade after New Grade, whose box starts empty
+        std::size_t refusals;       // tooltips shown in the first two
+        std::size_t addedRefusals;  // and in New Grade
+    } cases[] = {
+        {"End", 1, end, 5.5f, 0, 0, 0},
+        {"Tab", 2, end, 6.5f, 0, 0, 0},
+        {"Shift", 3, end, 0.25f, 0, 0, 0},
+        {"End, Shift and Tab", 1,
+         [](FakeDialogHost& h, int id) {
+             for (int k = 0; k < 3; ++k) h.ReleaseKey(id);
+         },
+         5.5f, 0, 0, 0},
+        {"a digit typed then deleted", 2, press("9\b"), 6.5f, 0, 0, 0},
+        {"the last digit deleted then retyped", 3, press("\b5"), 0.25f, 5, 0, 0},
+        {"8.5 typed", 1, type("8.5"), 8.5f, 8.5f, 0, 0},
+        {"17.25 typed", 2, type("17.25"), 17.25f, 17.25f, 0, 0},
+        {"a third decimal", 3, type("0.125"), 0.12f, 0.12f, 1, 1},
+        {"a second point", 1, type("8.5.5"), 8.55f, 8.55f, 1, 1},
+        {"a digit after two stored decimals", 3, press("9"), 0.25f, 9, 1, 0},
+    };
+    ClassRecord start = SmallClass();
+    start.Row(1).scores[kTests][0].value = 5.5f;
+    start.Row(2).scores[kTests][0].value = 6.5f;
+    start.Row(3).scores[kTests][0].value = 0.25f;
+    enum Dialog { kDoubleClick, kEditStudent, kNewGrade };
+    for (const auto& c : cases) {
+        for (const Dialog d : {kDoubleClick, kEditStudent, kNewGrade}) {
+            SCOPED_TRACE(std::string(c.name) + " in dialog " + std::to_string(d));
+            Open(start);
+            std::vector<std::string> refusals;
+            std::string before;
+            auto work = [&](int id) {
+                return [&, id](FakeDialogHost& h) {
+                    before = h.Text(id);
+                    c.act(h, id);
+                    refusals = h.refusals;
+                    EXPECT_TRUE(h.PressOk());
+                };
+            };
+            ClassRecord expected = start;
+            if (d == kDoubleClick) {
+                Script(work(res::kIdValue));
+                f->Grades().LeftDoubleClick(platform::Point{10, (c.row + 1) * 16 + 5});
+                expected.Row(c.row).scores[kTests][0].value = c.edited;
+            } else if (d == kEditStudent) {
+                Script([&](FakeDialogHost& h) {
+                    h.Select(res::kIdStudentList, c.row);
+                    work(res::kIdEditGrade)(h);
+                });
+                f->child->Command(res::cmd::kStudentInfo);
+                expected.Row(c.row).scores[kTests][0].value = c.edited;
+            } else {
+                Script(ClickOk(res::kIdFirstGradeType + kTests));
+                Script(TypeOk(res::kIdTitle, "H1"));
+                for (int j = 0; j < 4; ++j) Script(j == c.row ? work(res::kIdValue) : Ok());
+                Run();
+                AddItem(expected, kTests, "H1", {0, c.row == 1 ? c.added : 0, c.row == 2 ? c.added : 0,
+                                                 c.row == 3 ? c.added : 0});
+            }
+            EXPECT_EQ(before, d == kNewGrade ? "" : shown[c.row]);
+            EXPECT_EQ(refusals, std::vector<std::string>(d == kNewGrade ? c.addedRefusals : c.refusals, refused));
+            expected.fileName = Rec().fileName;
+            EXPECT_EQ(OnDisk(), SerializeClassFile(expected));
+            EXPECT_TRUE(Ui().boxes.empty());
+        }
+    }
+}
+
 // The value entry as a teacher types into it.
 TEST(GradeValueDialog, EntryRules) {
     struct Case {
@@ -221,7 +307,23 @@ TEST(GradeValueDialog, EntryRules) {
              click(h);
          },
          true, 0, "", false, true},
-        {"existing, nothing typed", 85.5f, false, none, true, 85.5f, "86", false, true},
+        {"existing, nothing typed", 85.5f, false, none, true, 85.5f, "85.5", false, true},
+        // The box shows what the panes show, without padding or trailing zeros.
+        {"existing two decimals", 17.25f, false, none, true, 17.25f, "17.25", false, true},
+        {"existing below one", 0.25f, false, none, true, 0.25f, "0.25", false, true},
+        {"existing whole", 100, false, none, true, 100, "100", false, true},
+        {"existing zero", 0, false, none, true, 0, "0", false, true},
+        // A third decimal is shown rounded as in the panes, and kept as stored
+        // while the text is put back as it was shown.
+        {"existing third decimal kept", 2.125f, false,
+         [](FakeDialogHost& h) {
+             h.Keys(res::kIdValue, "\b");
+             h.Keys(res::kIdValue, "3");
+         },
+         true, 2.125f, "2.13", false, true},
+        {"existing third decimal retyped", 2.125f, false, [](FakeDialogHost& h) { h.Keys(res::kIdValue, "\b4"); },
+         true, 2.14f, "2.14", false, true},
+        {"a point first", 0, true, type(".5"), true, 0.5f, ".5", false, true},
         {"existing omitted", kOmitMarker, false, none, true, kOmitMarker, "N/A", true, false},
         {"existing omitted, omit unchecked", kOmitMarker, false, click, true, 0, "", false, true},
         {"existing, retyped", 7, false, type("9"), true, 9, "9", false, true},

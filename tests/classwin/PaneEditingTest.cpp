@@ -96,7 +96,7 @@ TEST_F(PaneEditingTest, DoubleClickOnACellChangesThatValueAndWritesTheClass) {
     EXPECT_FALSE(Rec().modified);
     EXPECT_EQ(f->GradesHost().Paint().Line(48)[1].text, " 17.00");
 
-    // The points possible of Q1: the box shows the value rounded; Cancel keeps it.
+    // The points possible of Q1: the box shows the value; Cancel keeps it.
     const auto written = OnDisk();
     Script([](FakeDialogHost& h) {
         EXPECT_EQ(h.Text(res::kIdValueLine1), "Grade in Q1 for:");

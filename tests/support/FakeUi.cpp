@@ -91,16 +91,49 @@ void FakeDialogHost::EndDialog(bool ok) {
     dialog_->Ended(*this, ok);
 }
 
+bool FakeDialogHost::Add(int id, std::string& text, char c) {
+    const auto* resource = dialog_ ? dialog_->Resource().Find(id) : nullptr;
+    // A box that is full says nothing.
+    if (resource && resource->textLimit > 0 && text.size() >= static_cast<std::size_t>(resource->textLimit))
+        return false;
+    const std::string longer = text + c;
+    if (const auto refusal = platform::EditRefusal(resource ? resource->style : 0, longer); !refusal.empty()) {
+        refusals.emplace_back(refusal);
+        return false;
+    }
+    text = longer;
+    return true;
+}
+
 void FakeDialogHost::Type(int id, std::string_view text) {
     platform::Dialog& dialog = Live("typing");
     if (!At(id).enabled) throw std::logic_error("typing into a disabled control " + std::to_string(id));
-    const auto* resource = dialog.Resource().Find(id);
     std::string value;
-    for (char c : text) {
-        if (resource && (resource->style & platform::kStyleDigitsOnly) && !(c >= '0' && c <= '9')) continue;
-        value += c;
-    }
+    for (char c : text) Add(id, value, c);
     SetText(id, value);
+    focus_ = id;
+    dialog.KeyUp(*this, id);
+}
+
+void FakeDialogHost::Keys(int id, std::string_view keys) {
+    platform::Dialog& dialog = Live("typing");
+    for (char c : keys) {
+        if (!At(id).enabled) throw std::logic_error("typing into a disabled control " + std::to_string(id));
+        std::string value = At(id).text;
+        if (c == '\b') {
+            if (!value.empty()) value.pop_back();
+        } else {
+            Add(id, value, c);
+        }
+        SetText(id, value);
+        focus_ = id;
+        dialog.KeyUp(*this, id);
+    }
+}
+
+void FakeDialogHost::ReleaseKey(int id) {
+    platform::Dialog& dialog = Live("pressing a key");
+    if (!At(id).enabled) throw std::logic_error("a key in a disabled control " + std::to_string(id));
     focus_ = id;
     dialog.KeyUp(*this, id);
 }

@@ -60,8 +60,16 @@ public:
 
     // What a person does; each throws std::logic_error when the dialog is
     // hidden or gone (nobody could). Typing replaces the text (cut at the control's text
-    // limit, digits only where the control takes digits) and releases a key.
+    // limit, each character the box's style refuses left out and its tooltip
+    // kept in refusals) and releases a key.
     void Type(int id, std::string_view text);
+    // Keystrokes at the end of a box's text, each released in turn: a
+    // character is added as Type adds it, '\b' takes the last one away.
+    void Keys(int id, std::string_view keys);
+    // A key that changes no text (End, Tab, Shift) released in a box.
+    void ReleaseKey(int id);
+    // The tooltips of the keystrokes the boxes refused, in order.
+    std::vector<std::string> refusals;
     // Clicks a check box (toggles), a radio button (checks it and unchecks its
     // group) or a push button; OK and Cancel end the dialog.
     void Click(int id);
@@ -91,6 +99,8 @@ private:
     };
     Control& At(int id);
     const Control& At(int id) const;
+    // The text with one more character, when the box takes it.
+    bool Add(int id, std::string& text, char c);
     platform::Dialog& Live(const char* action) const;
     friend class FakeUi;
 

@@ -33,45 +33,40 @@ namespace {
 
 using platform::ControlKind;
 
-// Takes only what a single-byte field can store; digits only where asked.
-// It keeps why it last refused a keystroke, so the box can say so.
+// Takes only what a single-byte field can store, and of that only what the
+// box's style takes (digits, or a number of points). It keeps why it last
+// refused a keystroke, so the box can say so.
 class FieldValidator : public QValidator {
 public:
-    enum class Refused { Nothing, Character, NotDigit };
-
-    FieldValidator(bool digitsOnly, QObject* parent) : QValidator(parent), digitsOnly_(digitsOnly) {}
+    FieldValidator(unsigned style, QObject* parent) : QValidator(parent), style_(style) {}
     State validate(QString& input, int&) const override {
-        refused_ = Refused::Nothing;
+        refusal_.clear();
         for (const char32_t cp : input.toUcs4()) {
             if (platform::CodePointToCp1252(cp) < 0) {
-                refused_ = Refused::Character;
-                return Invalid;
-            }
-            if (digitsOnly_ && (cp < U'0' || cp > U'9')) {
-                refused_ = Refused::NotDigit;
+                refusal_ = QStringLiteral("This character cannot be stored in Quorle's files.");
                 return Invalid;
             }
         }
-        return Acceptable;
+        const std::string_view refused = platform::EditRefusal(style_, ToCp1252(input));
+        if (refused.empty()) return Acceptable;
+        refusal_ = FromCp1252(refused);
+        return Invalid;
     }
-    Refused TakeRefusal() const { return std::exchange(refused_, Refused::Nothing); }
+    // Why the last keystroke was refused, once; empty when it was not.
+    QString TakeRefusal() const { return std::exchange(refusal_, QString()); }
 
 private:
-    bool digitsOnly_;
-    mutable Refused refused_ = Refused::Nothing;
+    unsigned style_;
+    mutable QString refusal_;
 };
 
 // A refused keystroke is told at the box (a box that is full says nothing).
 void TellRefusals(QLineEdit* edit, const FieldValidator* validator) {
     QObject::connect(edit, &QLineEdit::inputRejected, edit, [edit, validator] {
-        const FieldValidator::Refused refused = validator->TakeRefusal();
-        if (refused == FieldValidator::Refused::Nothing) return;
+        const QString refusal = validator->TakeRefusal();
+        if (refusal.isEmpty()) return;
         QApplication::beep();
-        QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())),
-                           refused == FieldValidator::Refused::Character
-                               ? QStringLiteral("This character cannot be stored in Quorle's files.")
-                               : QStringLiteral("Only digits can be typed here."),
-                           edit);
+        QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())), refusal, edit);
     });
 }
 
@@ -166,7 +161,7 @@ void QtDialogHost::Build() {
                 } else {
                     auto* edit = new QLineEdit(text, parentWidget);
                     if (c.textLimit > 0) edit->setMaxLength(c.textLimit);
-                    auto* validator = new FieldValidator(c.style & platform::kStyleDigitsOnly, edit);
+                    auto* validator = new FieldValidator(c.style, edit);
                     edit->setValidator(validator);
                     TellRefusals(edit, validator);
                     edit->setReadOnly(c.style & platform::kStyleReadOnly);
