@@ -35,6 +35,7 @@ int main(int argc, char** argv) {
     quorle::qt::QtFrame frame(quorle::resources::MainFrameLayout());
     quorle::qt::QtUi ui(&frame);
     ui.SetHelpBooks(quorle::resources::HelpBooks());
+    ui.SetHelpTopics(quorle::resources::ContextHelpTopics());
     quorle::TDecoClient client(frame, ui);
     frame.SetClient(&client);
     frame.showMaximized();
