@@ -224,7 +224,7 @@ void QtFrame::SendKey(platform::Key key) {
 platform::ChildHost& QtFrame::CreateChild(platform::ChildWindow& child, const platform::Rect& placement) {
     // A class opened after another would stand exactly over it: it steps a
     // title bar down and right from every window already at its place, back
-    // to the area's corner when it would leave the area.
+    // to the area's corner when it would all but leave the area.
     QRect rect(placement.left, placement.top, placement.Width(), placement.Height());
     const QRect area = mdi_->viewport()->rect();
     const int step = CascadeStep(mdi_->subWindowList().value(0, nullptr));
@@ -235,7 +235,8 @@ platform::ChildHost& QtFrame::CreateChild(platform::ChildWindow& child, const pl
     };
     for (int tries = 0; tries < 64 && taken(rect.topLeft()); ++tries) {
         rect.translate(step, step);
-        if (!area.isEmpty() && (rect.right() > area.right() || rect.bottom() > area.bottom()))
+        // Enough of it stays in the area to take hold of it.
+        if (!area.isEmpty() && (rect.left() + 240 > area.right() || rect.top() + 160 > area.bottom()))
             rect.moveTopLeft(QPoint(0, 0));
     }
     auto* window = new QtChildWindow(*this, child);
