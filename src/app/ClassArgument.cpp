@@ -1,8 +1,12 @@
 #include "app/ClassArgument.h"
 
+#include <cctype>
+#include <filesystem>
 #include <ostream>
 
 #include "record/ClassFile.h"
+#include "record/FileNames.h"
+#include "seating/SeatingChartFile.h"
 
 namespace quorle {
 
@@ -13,6 +17,48 @@ std::optional<ClassRecord> ReadClassArgument(const std::string& path, std::ostre
         err << prefix << error.what() << "\n";
         return std::nullopt;
     }
+}
+
+std::vector<CommandInput> ClassInputs(const std::string& classPath) {
+    return {{classPath, "the class file", false}, {ChartPath(classPath), "the class's seating chart", true}};
+}
+
+namespace {
+
+std::string Lower(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// x.CHT and x.cht in one folder.
+bool SameButForCase(const std::string& a, const std::string& b) {
+    namespace fs = std::filesystem;
+    const fs::path pa(a);
+    const fs::path pb(b);
+    if (Lower(pa.filename().string()) != Lower(pb.filename().string())) return false;
+    const std::string folderA = pa.parent_path().empty() ? "." : pa.parent_path().string();
+    const std::string folderB = pb.parent_path().empty() ? "." : pb.parent_path().string();
+    return SameFile(folderA, folderB);
+}
+
+}  // namespace
+
+const CommandInput* InputAtOutput(const std::string& output, const std::vector<CommandInput>& inputs) {
+    for (const CommandInput& input : inputs) {
+        if (input.path.empty()) continue;
+        if (SameFile(output, input.path)) return &input;
+        if (input.anyCaseOfExtension && SameButForCase(output, input.path)) return &input;
+    }
+    return nullptr;
+}
+
+bool RefuseOutputOntoInput(const std::string& output, const std::vector<CommandInput>& inputs, std::ostream& err,
+                           std::string_view prefix) {
+    const CommandInput* input = InputAtOutput(output, inputs);
+    if (!input) return false;
+    err << prefix << "-o " << output << " would write over " << input->role << " (" << input->path
+        << "); nothing was written\n";
+    return true;
 }
 
 }  // namespace quorle

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "record/ClassRecord.h"
 
@@ -12,5 +13,29 @@ namespace quorle {
 // The class at path; nothing when it cannot be read, after writing prefix and
 // the reason ("Incorrect file format", say) as one line to err.
 std::optional<ClassRecord> ReadClassArgument(const std::string& path, std::ostream& err, std::string_view prefix = {});
+
+// A file a command reads, and what it is to the teacher ("the class file").
+struct CommandInput {
+    std::string path;
+    std::string role;
+    // Also any other case of its extension beside it ("x.cht" for "x.CHT"),
+    // since the program finds such a file whatever the case.
+    bool anyCaseOfExtension = false;
+};
+
+// The class file and its seating chart: what no output of a command on the
+// class may be.
+std::vector<CommandInput> ClassInputs(const std::string& classPath);
+
+// The input that writing `output` would replace (the same file by any path,
+// or, where the input allows, another case of its extension beside it);
+// nullptr when there is none.
+const CommandInput* InputAtOutput(const std::string& output, const std::vector<CommandInput>& inputs);
+
+// Refuses an output that is one of the command's inputs: writes, after
+// prefix ("quorle export: "), "-o OUT would write over ROLE (PATH); nothing
+// was written" to err and gives true. False (nothing written) otherwise.
+bool RefuseOutputOntoInput(const std::string& output, const std::vector<CommandInput>& inputs, std::ostream& err,
+                           std::string_view prefix);
 
 }  // namespace quorle

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include <cctype>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -9,6 +10,7 @@
 #include "app/CommandLineRoster.h"
 #include "app/CsvExport.h"
 #include "app/ShowCommand.h"
+#include "record/FileNames.h"
 
 namespace quorle {
 namespace {
@@ -30,7 +32,19 @@ void PrintUsage(std::ostream& out) {
         << "      adds the students of a CSV roster to the class, as Add Students does\n"
         << "  " << NewPeriodUsage() << "\n"
         << "      writes the class of a new grading period: same students and settings, no grades\n"
-        << "  quorle --help\n";
+        << "  quorle --help\n"
+        << "  quorle --version\n";
+}
+
+// A class file named on the command line: the documented extension in any
+// case, or a file that is there (an old class may carry any name).
+bool IsClassFileWord(const std::string& word) {
+    if (word.size() > 4) {
+        std::string ext = word.substr(word.size() - 4);
+        for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (ext == ".gdr") return true;
+    }
+    return FileExists(word);
 }
 
 bool IsHelp(std::string_view word) { return word == "--help" || word == "-h" || word == "help"; }
@@ -42,6 +56,75 @@ bool IsCommandLineCommand(int argc, char** argv) {
     const std::string_view word(argv[1]);
     return word == "show" || word == "print" || word == "chart" || word == "export" || word == "import-students" ||
            word == "new-period" || IsHelp(word);
+}
+
+std::string VersionLine() { return std::string("quorle ") + QUORLE_VERSION; }
+
+StartRequest ReadStartArguments(int argc, char** argv) {
+    StartRequest request;
+    if (IsCommandLineCommand(argc, argv)) {
+        request.kind = StartRequest::Kind::Command;
+        return request;
+    }
+    for (int i = 1; i < argc && argv != nullptr; ++i) {
+        const std::string word = argv[i] != nullptr ? argv[i] : "";
+        if (word == "--version" && argc == 2) {
+            request.kind = StartRequest::Kind::Version;
+            return request;
+        }
+        if (word == "--no-splash") {
+            request.splash = false;
+        } else if (word.empty()) {
+            request.problem = "an empty argument is neither a command nor a class file";
+        } else if (word[0] == '-') {
+            request.problem = "unknown option " + word;
+        } else if (IsClassFileWord(word)) {
+            request.files.push_back(word);
+        } else {
+            request.problem = "'" + word + "' is neither a command nor a class file (CLASS.gdr)";
+        }
+        if (!request.problem.empty()) {
+            request.kind = StartRequest::Kind::Usage;
+            request.files.clear();
+            return request;
+        }
+    }
+    request.kind = StartRequest::Kind::Window;
+    return request;
+}
+
+bool DisplayAvailable(const std::function<const char*(const char*)>& getenv) {
+    const auto set = [&getenv](const char* name) {
+        const char* value = getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    const char* chosen = getenv("QT_QPA_PLATFORM");
+    const std::string platform = chosen ? chosen : "";
+    // "wayland;xcb" tries each in turn.
+    if (platform.empty() || platform.starts_with("xcb") || platform.starts_with("wayland")) {
+        const bool x11 = platform.empty() || platform.find("xcb") != std::string::npos;
+        const bool wayland = platform.empty() || platform.find("wayland") != std::string::npos;
+        return (x11 && set("DISPLAY")) || (wayland && set("WAYLAND_DISPLAY"));
+    }
+    return true;
+}
+
+int StartWithoutWindow(const StartRequest& request, int argc, char** argv, const CommandLineServices& services,
+                       bool displayAvailable, std::ostream& out, std::ostream& err) {
+    switch (request.kind) {
+        case StartRequest::Kind::Command: return RunCommandLine(argc, argv, services, out, err);
+        case StartRequest::Kind::Version: out << VersionLine() << "\n"; return 0;
+        case StartRequest::Kind::Usage:
+            err << "quorle: " << request.problem << "\n";
+            PrintUsage(err);
+            return 2;
+        case StartRequest::Kind::Window: break;
+    }
+    if (displayAvailable) return -1;
+    err << "quorle: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+           "the commands below work without one\n";
+    PrintUsage(err);
+    return 2;
 }
 
 int RunCommandLine(int argc, char** argv, const CommandLineServices& services, std::ostream& out, std::ostream& err) {

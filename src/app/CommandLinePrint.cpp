@@ -16,6 +16,7 @@
 #include <system_error>
 
 #include "grids/ColumnPrint.h"
+#include "platform/ProgramDirectory.h"
 #include "platform/Text1252.h"
 #include "grading/Compute.h"
 #include "reports/GradesPrint.h"
@@ -310,6 +311,25 @@ private:
     int& pages_;
 };
 
+// Every file the report reads: the class and its chart, the grid, and the
+// settings and letters of the program directory the report takes.
+std::vector<CommandInput> ReportInputs(const PrintArguments& arguments) {
+    std::vector<CommandInput> inputs = ClassInputs(arguments.classFile);
+    if (!arguments.gridFile.empty()) inputs.push_back({arguments.gridFile, "the grid file", false});
+    const std::filesystem::path folder(platform::FindProgramDirectory());
+    const auto setting = [&](const char* name, const char* role) {
+        inputs.push_back({(folder / name).string(), role, false});
+    };
+    if (arguments.report == "grades") setting(kPrintOptionFile, "the grades report's print options");
+    if (arguments.report == "progress" || arguments.report == "warning") {
+        const ProgressKind kind = arguments.report == "progress" ? ProgressKind::Progress : ProgressKind::Warning;
+        setting(TemplateFileName(kind), "the letter's template");
+        setting(ProgressOptionFileName(kind), "the letters' print options");
+        if (kind == ProgressKind::Warning) setting(kWarningLevelFile, "the warning level");
+    }
+    return inputs;
+}
+
 int Usage(std::ostream& err, const std::string& problem) {
     err << "quorle print: " << problem << "\n"
         << "Usage: quorle print REPORT CLASS.gdr -o OUT.pdf [options]  (quorle print --help)\n";
@@ -351,6 +371,7 @@ int RunPrintCommand(const std::vector<std::string>& args, const CommandLineServi
     }
     PrintArguments arguments;
     if (const std::string problem = ParseArguments(args, arguments); !problem.empty()) return Usage(err, problem);
+    if (RefuseOutputOntoInput(arguments.output, ReportInputs(arguments), err, "quorle print: ")) return 2;
 
     const auto read = ReadClassArgument(arguments.classFile, err, "quorle print: " + arguments.classFile + ": ");
     if (!read) return 1;

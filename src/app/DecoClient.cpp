@@ -25,6 +25,7 @@ TDecoClient* g_client = nullptr;
 TDecoClient::TDecoClient(platform::Frame& frame, platform::Ui& ui)
     : frame_(frame), ui_(ui), programDirectory_(ui.ProgramDirectory()) {
     g_client = this;
+    UpdateCommands();
 }
 
 TDecoClient::~TDecoClient() {
@@ -127,7 +128,13 @@ TDecoChild& TDecoClient::ShowClass(ClassRecord record) {
     children_.push_back(std::move(child));
     window.Create(DefaultPlacement());
     ++openClasses_;
+    UpdateCommands();
     return window;
+}
+
+void TDecoClient::UpdateCommands() {
+    const bool open = !children_.empty();
+    for (const int id : resources::ClassCommands()) frame_.EnableCommand(id, open);
 }
 
 bool TDecoClient::NewClass() {
@@ -188,6 +195,7 @@ void TDecoClient::Forget(const platform::ChildWindow* child) {
     if (it == children_.end()) return;
     children_.erase(it);
     --openClasses_;
+    UpdateCommands();
 }
 
 void TDecoClient::KeyDown(platform::Key) {}

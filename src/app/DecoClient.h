@@ -58,6 +58,8 @@ private:
     void Exit();
     // Every class window in turn may close; false at the first refusal.
     bool AskEveryClass();
+    // Greys the class commands out while no class is open.
+    void UpdateCommands();
     // Forgets a class window whose platform window is gone (safe to call twice).
     void Forget(const platform::ChildWindow* child);
 

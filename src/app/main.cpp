@@ -4,8 +4,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
-#include <string>
-#include <vector>
 
 #include "app/CommandLine.h"
 #include "app/DecoClient.h"
@@ -16,36 +14,32 @@
 #include "resources/Menus.h"
 
 int main(int argc, char** argv) {
-    // The subcommands run without a display; only a PDF printout makes its own
-    // application object when it needs one.
-    if (quorle::IsCommandLineCommand(argc, argv)) {
+    // The subcommands, --version and every usage error run without a display;
+    // only a PDF printout makes its own application object when it needs one.
+    const quorle::StartRequest request = quorle::ReadStartArguments(argc, argv);
+    {
         quorle::CommandLineServices services;
         services.makePdfDevice = quorle::qt::MakePdfDevice;
-        return quorle::RunCommandLine(argc, argv, services, std::cout, std::cerr);
+        const bool display = quorle::DisplayAvailable([](const char* name) { return std::getenv(name); });
+        const int status = quorle::StartWithoutWindow(request, argc, argv, services, display, std::cout, std::cerr);
+        if (status >= 0) return status;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(quorle::TDecoApp::kName);
     QApplication::setWindowIcon(QIcon(quorle::qt::MakeAppIcon()));
 
-    bool splash = true;
+    bool splash = request.splash;
     if (const char* no = std::getenv("QUORLE_NO_SPLASH"); no && std::strcmp(no, "1") == 0) splash = false;
-    std::vector<std::string> files;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--no-splash")
-            splash = false;
-        else
-            files.push_back(arg);
-    }
     if (splash) quorle::qt::ShowSplash(quorle::TDecoApp::kSplashMilliseconds);
 
     quorle::qt::QtFrame frame(quorle::resources::MainFrameLayout());
     quorle::qt::QtUi ui(&frame);
     ui.SetHelpBooks(quorle::resources::HelpBooks());
+    ui.SetHelpTopics(quorle::resources::ContextHelpTopics());
     quorle::TDecoClient client(frame, ui);
     frame.SetClient(&client);
     frame.showMaximized();
-    for (const auto& file : files) client.OpenClass(file);
+    for (const auto& file : request.files) client.OpenClass(file);
     const int status = app.exec();
     frame.SetClient(nullptr);
     return status;

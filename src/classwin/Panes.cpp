@@ -314,11 +314,13 @@ void TGradeWindow::Paint(Canvas& canvas, const Rect& clip) {
 
     if (clip.top < m.h) {
         canvas.SetDefaultTextColor();
-        // A heading is cut only when, in the pane's own font, it would reach
-        // the next column; then it keeps a space's gap before it.
-        const int gap = std::max(1, canvas.TextExtent(" ").cx);
+        // A heading keeps a space's gap before the next column: it is cut
+        // only when, with a space after it, it would be wider than its
+        // column in the pane's own font. (Measured together, so that fonts
+        // with fractional widths neither cut a nine-character heading nor let
+        // the space round away.)
         auto fit = [&](std::string text) {
-            while (text.size() > 1 && canvas.TextExtent(text).cx > m.w10 - gap) text.pop_back();
+            while (text.size() > 1 && canvas.TextExtent(text + " ").cx > m.w10) text.pop_back();
             return text;
         };
         for (int c = first; c <= last; ++c) {

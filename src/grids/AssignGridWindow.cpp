@@ -49,6 +49,7 @@ platform::TopWindowAttributes TAssignGridWindow::Attributes() {
     platform::TopWindowAttributes attributes;
     attributes.caption = kGridWindowCaption;
     attributes.menu = resources::PlatformMenu(resources::kGridMenu);
+    attributes.helpTopic = resources::kHelpTopicGrids;
     return attributes;
 }
 

@@ -66,6 +66,9 @@ public:
     virtual void Tile() = 0;
     virtual void SetStatusText(std::string_view text) = 0;
     virtual Size ScreenSize() const = 0;
+    // Greys a command of the frame's menu out (with its key and control-bar
+    // button), or enables it again. Every command starts enabled.
+    virtual void EnableCommand(int /*id*/, bool /*enabled*/) {}
     // Closes the frame and ends the program (after the client agreed).
     virtual void CloseFrame() = 0;
 };

@@ -93,4 +93,21 @@ struct HelpBook {
     std::vector<HelpContentsEntry> contents;
 };
 
+// The help topics (numbers of the program's help file) that F1 opens for
+// what is active: a dialog by its resource id, a class window, or the frame
+// with no class open. A top-level window names its own (TopWindow.h); a
+// dialog with a "&Help" button answers F1 as that button does.
+struct HelpTopics {
+    int frame = 0;
+    int classWindow = 0;
+    std::vector<std::pair<int, int>> dialogs;  // dialog resource id, topic
+
+    // The topic of a dialog; 0 when it has none.
+    int Dialog(int dialogId) const {
+        for (const auto& [id, topic] : dialogs)
+            if (id == dialogId) return topic;
+        return 0;
+    }
+};
+
 }  // namespace quorle::platform

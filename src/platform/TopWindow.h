@@ -39,6 +39,8 @@ struct TopWindowAttributes {
     // Where it first stands on the screen; an empty rectangle lets the
     // platform choose (beside its owner, a useful size).
     Rect placement;
+    // The help topic F1 opens while it is active (0: the help's contents).
+    int helpTopic = 0;
 };
 
 // The platform's side of a top-level window. Besides a Window's host
@@ -52,6 +54,10 @@ public:
     // Greys a command of its menu out (and its accelerator with it), or
     // enables it again. Every command starts enabled.
     virtual void EnableCommand(int id, bool enabled) = 0;
+    // Sizes the window so that its client area (inside menu, status and
+    // scroll bars) is this large, as far as the frame's size allows, and
+    // keeps it on the screen.
+    virtual void FitClientSize(Size) {}
     // The window object is going: the platform window goes with it, and
     // nothing calls into the object any more. (Called by ~TopWindow.)
     virtual void Release() = 0;

@@ -2,7 +2,16 @@
 
 #include <map>
 
+#include "resources/ClassDialogs.h"
 #include "resources/ControlBarPictures.h"
+#include "resources/EditDialogs.h"
+#include "resources/GradingDialogs.h"
+#include "resources/GridDialogs.h"
+#include "resources/ProgressDialogs.h"
+#include "resources/ReportDialogs.h"
+#include "resources/RosterDialogs.h"
+#include "resources/SeatingDialogs.h"
+#include "resources/SheetDialogs.h"
 
 namespace quorle::resources {
 
@@ -26,7 +35,7 @@ const std::vector<MenuItem>& MainMenu() {
                                          Item(cmd::kPrintAttendance, "&Attendance")}),
                         Item(cmd::kExport, "&Export..."), Item(cmd::kDeleteFile, "&Delele File"), Separator(), Item(cmd::kExit, "E&xit...Alt-x")}),
         Popup("&Edit", {Item(cmd::kNewGrade, "Ne&w Grade...F4"), Item(cmd::kAddStudents, "&Add Students"),
-                        Item(cmd::kImportStudents, "Im&port Students..."),
+                        Item(cmd::kImportStudents, "I&mport Students..."),
                         Item(cmd::kStudentInfo, "&Student Info/Grades...F5"),
                         Item(cmd::kChangeGradeTitle, "&Change/Delete Grade Title"),
                         Item(cmd::kGradingSystem, "&Grading System"),
@@ -130,6 +139,20 @@ const std::vector<Accelerator>& AcceleratorTable(int id) {
     return id == kMainAccelerators ? table : none;
 }
 
+const std::vector<int>& ClassCommands() {
+    static const std::vector<int> commands{
+        cmd::kSave,           cmd::kSaveAs,           cmd::kPrintGrades,       cmd::kPrintProgress,
+        cmd::kPrintWarnings,  cmd::kPrintMakeup,      cmd::kPrintRandomList,   cmd::kPrintNameId,
+        cmd::kPrintGradeSheets, cmd::kPrintAttendance, cmd::kExport,           cmd::kNewGrade,
+        cmd::kAddStudents,    cmd::kImportStudents,   cmd::kStudentInfo,       cmd::kChangeGradeTitle,
+        cmd::kGradingSystem,  cmd::kClassInformation, cmd::kAlphabetize,       cmd::kNewGradingPeriod,
+        cmd::kSeatingChart,   cmd::kDisplayOptions,   cmd::kExtraNames,        cmd::kGridNew,
+        cmd::kGridOpen,       cmd::kGridDelete,       cmd::kCascade,           cmd::kTile,
+        cmd::kCloseAll,
+    };
+    return commands;
+}
+
 std::string HintString(int id) {
     const auto& hints = Hints();
     const auto it = hints.find(id);
@@ -193,6 +216,41 @@ platform::FrameLayout MainFrameLayout() {
         layout.controlBar.push_back(std::move(entry));
     }
     return layout;
+}
+
+const platform::HelpTopics& ContextHelpTopics() {
+    static const platform::HelpTopics topics{
+        kHelpTopicContents,
+        kHelpTopicClassWindow,
+        {
+            {kClassInfoDialogId, kHelpTopicFiles},
+            {kDisplayOptionsDialogId, kHelpTopicDisplay},
+            {kExtraNamesDialogId, kHelpTopicDisplay},
+            {kGradeTypeDialogId, kHelpTopicGrades},
+            {kGradeValueDialogId, kHelpTopicGrades},
+            {kTitleDialogId, kHelpTopicGrades},
+            {kEditStudentDialogId, kHelpTopicEditStudent},
+            {kRenameGradeDialogId, kHelpTopicClassWindow},
+            {kSystemDialogId, kHelpTopicGrades},
+            {kWeightsDialogId, kHelpTopicGrades},
+            {kNoPlusDialogId, kHelpTopicGrades},
+            {kPlusDialogId, kHelpTopicGrades},
+            {kEditGridDialogId, kHelpTopicGrids},
+            {kProgressDialogId, kHelpTopicPrinting},
+            {kProgressPrintDialogId, kHelpTopicPrinting},
+            {kGradeLevelDialogId, kHelpTopicPrinting},
+            {kGradePrintDialogId, kHelpTopicPrinting},
+            {kStudentDialogId, kHelpTopicClassWindow},
+            {kSeatsInfoDialogId, kHelpTopicSeating},
+            {kSeatNumberDialogId, kHelpTopicSeating},
+            {kSeatAddDialogId, kHelpTopicSeating},
+            {kChangeSeatsDialogId, kHelpTopicSeating},
+            {kSheetsDialogId, kHelpTopicPrinting},
+            {kAttendanceDialogId, kHelpTopicPrinting},
+            {kDateInfoDialogId, kHelpTopicPrinting},
+        },
+    };
+    return topics;
 }
 
 const std::vector<platform::HelpBook>& HelpBooks() {

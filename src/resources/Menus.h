@@ -66,6 +66,15 @@ inline constexpr int kUsingHelp = 902;
 
 // The help topic of the Edit Student dialog.
 inline constexpr int kHelpTopicEditStudent = 669;
+// The topics F1 opens (the help file's topic list names their pages).
+inline constexpr int kHelpTopicContents = 700;
+inline constexpr int kHelpTopicClassWindow = 701;
+inline constexpr int kHelpTopicFiles = 702;
+inline constexpr int kHelpTopicDisplay = 703;
+inline constexpr int kHelpTopicGrades = 704;
+inline constexpr int kHelpTopicPrinting = 705;
+inline constexpr int kHelpTopicSeating = 706;
+inline constexpr int kHelpTopicGrids = 707;
 // The program's help file and the help viewer's own.
 inline constexpr const char* kHelpFile = "quorle.hlp";
 inline constexpr const char* kUsingHelpFile = "WINHELP.HLP";
@@ -84,6 +93,11 @@ platform::Menu PlatformMenu(int id);
 
 // An accelerator table: keys in the portable form ("F3", "Alt+X").
 const std::vector<Accelerator>& AcceleratorTable(int id);
+
+// The commands of menu 100 that work on the active class window (the
+// Assignment Grid commands among them) or on the open classes: greyed, with
+// their keys and control-bar buttons, while no class is open.
+const std::vector<int>& ClassCommands();
 
 // The status hint of a command (string resource of the same id); empty when none.
 std::string HintString(int id);
@@ -107,6 +121,9 @@ std::string ControlBarTip(int command);
 // What the main frame is given: menu 100, accelerator table 100 and the
 // control bar with its pictures, tips and hints.
 platform::FrameLayout MainFrameLayout();
+
+// What F1 opens for the frame, a class window and each dialog.
+const platform::HelpTopics& ContextHelpTopics();
 
 // The help files the help commands name, with their pages.
 const std::vector<platform::HelpBook>& HelpBooks();

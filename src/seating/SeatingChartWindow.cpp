@@ -5,6 +5,7 @@
 
 #include "platform/Text1252.h"
 #include "reports/PrintJob.h"
+#include "resources/Menus.h"
 #include "resources/SeatingMenu.h"
 #include "seating/ChartPicture.h"
 #include "seating/SeatDialogs.h"
@@ -21,6 +22,7 @@ platform::TopWindowAttributes ChartWindowAttributes() {
     platform::TopWindowAttributes attributes;
     attributes.caption = kChartCaption;
     attributes.menu = resources::SeatingChartMenu();
+    attributes.helpTopic = resources::kHelpTopicSeating;
     return attributes;
 }
 
@@ -53,6 +55,8 @@ void TSeatingChartWindow::SetPromptShown(bool shown) {
 
 void TSeatingChartWindow::Rebuild() {
     picture_ = BuildChartPicture(chart_);
+    // A window not on the screen opens as large as its picture.
+    if (!IsVisible()) FitToPicture();
     Invalidate();
 }
 
@@ -73,6 +77,21 @@ bool TSeatingChartWindow::LoadAndShow(const std::string& classPath) {
     Rebuild();
     ShowWindow();
     return true;
+}
+
+void TSeatingChartWindow::FitToPicture() {
+    platform::TopWindowHost* host = TopHost();
+    if (!host) return;
+    // The picture as Paint draws it on the screen, with a scroll unit to spare.
+    platform::Canvas& canvas = host->MeasuringCanvas();
+    canvas.SelectFont(ChartScreenFont());
+    const int lineHeight = canvas.TextExtent("X").cy;
+    int width = 0;
+    for (const auto& line : picture_)
+        if (!line.empty()) width = std::max(width, canvas.TextExtent(line).cx);
+    const int height = lineHeight * static_cast<int>(picture_.size());
+    canvas.RestoreFont();
+    host->FitClientSize(platform::Size{width + kChartScrollUnit, height + kChartScrollUnit});
 }
 
 void TSeatingChartWindow::ReloadIfShowing(const std::string& chartPath) {

@@ -102,6 +102,8 @@ private:
     bool WriteChart();
     void StopHandFill();
     void SetPromptShown(bool shown);
+    // The window takes the picture's size (up to the frame's).
+    void FitToPicture();
     void UpdateScroller(int widthPixels, int heightPixels);
 
     platform::Ui& ui_;

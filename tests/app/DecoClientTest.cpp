@@ -5,6 +5,8 @@
 #include <filesystem>
 
 #include <fstream>
+#include <functional>
+#include <map>
 
 #include "classwin/ClassWindow.h"
 #include "record/ClassFile.h"
@@ -303,6 +305,76 @@ TEST_F(DecoClientTest, AClassOpenInAnotherProgramIsNotOpenedHere) {
     EXPECT_EQ(client.OpenClassCount(), 0);
     EXPECT_FALSE(dir.Exists(".bio2.gdr.lock"));
     EXPECT_FALSE(dir.Exists(".bio.gdr.lock"));
+}
+
+// The frame's side of greying: the last state each command was given.
+class GreyingFrame : public FakeFrame {
+public:
+    void EnableCommand(int id, bool enabled) override { enabled_[id] = enabled; }
+    bool Enabled(int id) const {
+        const auto it = enabled_.find(id);
+        return it == enabled_.end() || it->second;
+    }
+
+private:
+    std::map<int, bool> enabled_;
+};
+
+// Every command of the menu that works on a class is greyed while no class is
+// open; the others (files, letters, help) can always be chosen.
+TEST(ClassCommands, GreyedWhileNoClassIsOpen) {
+    TempDir dir;
+    FakeUi ui;
+    ui.programDirectory = dir.Path();
+    GreyingFrame frame;
+    TDecoClient client(frame, ui);
+    frame.client = &client;
+    const std::vector<std::pair<int, bool>> needsClass{
+        {cmd::kNew, false},           {cmd::kOpen, false},           {cmd::kSave, true},
+        {cmd::kSaveAs, true},         {cmd::kPrintGrades, true},     {cmd::kPrintProgress, true},
+        {cmd::kPrintWarnings, true},  {cmd::kPrintMakeup, true},     {cmd::kPrintRandomList, true},
+        {cmd::kPrintNameId, true},    {cmd::kPrintGradeSheets, true}, {cmd::kPrintAttendance, true},
+        {cmd::kExport, true},         {cmd::kDeleteFile, false},     {cmd::kExit, false},
+        {cmd::kNewGrade, true},       {cmd::kAddStudents, true},     {cmd::kImportStudents, true},
+        {cmd::kStudentInfo, true},    {cmd::kChangeGradeTitle, true}, {cmd::kGradingSystem, true},
+        {cmd::kClassInformation, true}, {cmd::kEditProgress, false}, {cmd::kEditWarning, false},
+        {cmd::kAlphabetize, true},    {cmd::kNewGradingPeriod, true}, {cmd::kSeatingChart, true},
+        {cmd::kDisplayOptions, true}, {cmd::kExtraNames, true},      {cmd::kGridNew, true},
+        {cmd::kGridOpen, true},       {cmd::kGridDelete, true},      {cmd::kCascade, true},
+        {cmd::kTile, true},           {cmd::kCloseAll, true},        {cmd::kHelp, false},
+        {cmd::kHelpIndex, false},     {cmd::kUsingHelp, false},
+    };
+    // The table covers the whole menu.
+    int commands = 0;
+    std::function<void(const std::vector<platform::MenuItem>&)> count = [&](const auto& items) {
+        for (const auto& item : items) {
+            if (item.kind == platform::MenuItem::Kind::Popup) count(item.items);
+            if (item.kind == platform::MenuItem::Kind::Command) ++commands;
+        }
+    };
+    count(resources::MenuResource(resources::kMainMenu));
+    EXPECT_EQ(static_cast<std::size_t>(commands), needsClass.size());
+
+    const auto expectAll = [&](bool open) {
+        for (const auto& [id, needs] : needsClass) EXPECT_EQ(frame.Enabled(id), open || !needs) << id;
+    };
+    {
+        SCOPED_TRACE("no class");
+        expectAll(false);
+    }
+    ClassRecord record = NewClassRecord();
+    record.fileName = dir.File("bio.gdr");
+    ASSERT_TRUE(WriteClassFile(record));
+    ASSERT_TRUE(client.OpenClass(record.fileName));
+    {
+        SCOPED_TRACE("one class open");
+        expectAll(true);
+    }
+    ASSERT_TRUE(frame.CloseChild(*frame.Children().front()));
+    {
+        SCOPED_TRACE("closed again");
+        expectAll(false);
+    }
 }
 
 }  // namespace

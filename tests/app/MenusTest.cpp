@@ -1,9 +1,12 @@
 #include "resources/Menus.h"
+#include "resources/SeatingMenu.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <cctype>
 #include <iterator>
+#include <map>
 #include <set>
 
 namespace quorle::resources {
@@ -36,7 +39,7 @@ const Row kTable[] = {
     {"&File", 24310, "E&xit...Alt-x", "Quits the application"},
     {"&Edit", 1, "Ne&w Grade...F4", "Adds a new grade"},
     {"&Edit", 101, "&Add Students", "Adds new students to the class"},
-    {"&Edit", 103, "Im&port Students...", "Adds the students of a roster file (CSV) to the class"},
+    {"&Edit", 103, "I&mport Students...", "Adds the students of a roster file (CSV) to the class"},
     {"&Edit", 11842, "&Student Info/Grades...F5", "Changes existing student information and grades."},
     {"&Edit", 11843, "&Change/Delete Grade Title", "Changes a grade title or deletes a grade for all students."},
     {"&Edit", 102, "&Grading System", "Allows the grading system to be changed"},
@@ -184,6 +187,46 @@ TEST(MenusTest, ControlBarTipsNameTheCommandWithTheKeyApart) {
         {"Fish && Chips", "", "Fish & Chips"},
     };
     for (const auto& rule : rules) EXPECT_EQ(platform::CommandTip(rule.label, rule.keys), rule.tip) << rule.label;
+}
+
+// The access key of a label: the letter after a single "&".
+char AccessKey(const std::string& label) {
+    for (std::size_t i = 0; i + 1 < label.size(); ++i) {
+        if (label[i] != '&') continue;
+        if (label[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        return static_cast<char>(std::toupper(static_cast<unsigned char>(label[i + 1])));
+    }
+    return 0;
+}
+
+// Within each menu (the bar itself and every popup), a key chooses one item.
+// The one pair that shares a key, New Grade and Warning Notice in Edit,
+// keeps the labels the menu was given; each press of W moves between them.
+TEST(MenusTest, NoTwoItemsOfAMenuShareAnAccessKey) {
+    const std::set<std::string> sharedAsGiven{"Ne&w Grade...F4", "&Warning Notice"};
+    const std::vector<std::pair<std::string, std::vector<MenuItem>>> menus{
+        {"main", MenuResource(kMainMenu)}, {"grid", MenuResource(kGridMenu)}, {"chart", SeatingChartMenu()}};
+    int checked = 0;
+    std::function<void(const std::string&, const std::vector<MenuItem>&)> walk =
+        [&](const std::string& where, const std::vector<MenuItem>& items) {
+            std::map<char, std::string> taken;
+            for (const auto& item : items) {
+                if (item.kind == Kind::Separator) continue;
+                const char key = AccessKey(item.label);
+                EXPECT_NE(key, 0) << where << ": " << item.label << " has no access key";
+                const auto [it, added] = taken.emplace(key, item.label);
+                if (!added && !(sharedAsGiven.count(it->second) && sharedAsGiven.count(item.label)))
+                    ADD_FAILURE() << where << ": " << it->second << " and " << item.label << " share " << key;
+                ++checked;
+                if (item.kind == Kind::Popup) walk(where + " > " + item.label, item.items);
+            }
+        };
+    for (const auto& [name, menu] : menus) walk(name, menu);
+    EXPECT_GT(checked, 50);
+    EXPECT_EQ(AccessKey("Fish && &Chips"), 'C');
 }
 
 }  // namespace

@@ -39,9 +39,10 @@ struct ClassSavingTest : EditTest {
         std::filesystem::remove(dir.File("alg.gdr"));
         std::filesystem::create_directory(dir.File("alg.gdr"));
     }
+    // Boxes whose first line is text (the second names the reason and the file).
     int Count(const char* text) const {
         int n = 0;
-        for (const ShownBox& box : f->ui.boxes) n += box.text == text;
+        for (const ShownBox& box : f->ui.boxes) n += box.text.substr(0, box.text.find('\n')) == text;
         return n;
     }
 };

@@ -161,8 +161,9 @@ QtFrame::QtFrame(const platform::FrameLayout& layout, QWidget* parent) : QMainWi
         if (auto* window = dynamic_cast<QtChildWindow*>(sub); window && window->Child()) window->Child()->Activated();
     });
     FillMenuBar(menuBar(), layout.menu, statusBar(), [this](int id) { SendCommand(id); }, actions_);
+    for (const auto& [id, action] : actions_) commandActions_.emplace(id, action);
     BuildControlBar(layout.controlBar);
-    AddAccelerators(this, layout.accelerators, [this](int id) { SendCommand(id); });
+    commandActions_.merge(AddAccelerators(this, layout.accelerators, [this](int id) { SendCommand(id); }));
     statusBar()->showMessage(QString());
     const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1024, 768);
     // The class windows are placed by the screen's size, so the frame takes the screen.
@@ -195,6 +196,7 @@ void QtFrame::BuildControlBar(const std::vector<platform::ControlBarItem>& items
         action->setToolTip(FromCp1252(item.tip));
         action->setStatusTip(FromCp1252(item.hint));
         action->setData(id);
+        commandActions_.emplace(id, action);
         connect(action, &QAction::triggered, this, [this, id] { SendCommand(id); });
         if (auto* button = qobject_cast<QToolButton*>(toolBar_->widgetForAction(action)))
             button->setObjectName(QString("command%1").arg(id));
@@ -206,6 +208,11 @@ QAction* QtFrame::CommandAction(int id) const {
     return it == actions_.end() ? nullptr : it->second;
 }
 
+void QtFrame::EnableCommand(int id, bool enabled) {
+    const auto [first, last] = commandActions_.equal_range(id);
+    for (auto it = first; it != last; ++it) it->second->setEnabled(enabled);
+}
+
 void QtFrame::SendCommand(int id) {
     if (client_) client_->Command(id);
 }
@@ -215,9 +222,26 @@ void QtFrame::SendKey(platform::Key key) {
 }
 
 platform::ChildHost& QtFrame::CreateChild(platform::ChildWindow& child, const platform::Rect& placement) {
+    // A class opened after another would stand exactly over it: it steps a
+    // title bar down and right from every window already at its place, back
+    // to the area's corner when it would all but leave the area.
+    QRect rect(placement.left, placement.top, placement.Width(), placement.Height());
+    const QRect area = mdi_->viewport()->rect();
+    const int step = CascadeStep(mdi_->subWindowList().value(0, nullptr));
+    const auto taken = [this](const QPoint& corner) {
+        for (QMdiSubWindow* sub : mdi_->subWindowList())
+            if (sub->isVisible() && sub->geometry().topLeft() == corner) return true;
+        return false;
+    };
+    for (int tries = 0; tries < 64 && taken(rect.topLeft()); ++tries) {
+        rect.translate(step, step);
+        // Enough of it stays in the area to take hold of it.
+        if (!area.isEmpty() && (rect.left() + 240 > area.right() || rect.top() + 160 > area.bottom()))
+            rect.moveTopLeft(QPoint(0, 0));
+    }
     auto* window = new QtChildWindow(*this, child);
     mdi_->addSubWindow(window);
-    window->setGeometry(placement.left, placement.top, placement.Width(), placement.Height());
+    window->setGeometry(rect);
     children_[&child] = window;
     return *window;
 }
@@ -275,6 +299,11 @@ void QtFrame::ActivateChild(platform::ChildWindow& child) {
     if (QMdiSubWindow* sub = SubWindow(child)) mdi_->setActiveSubWindow(sub);
 }
 
+int QtFrame::CascadeStep(const QWidget* sample) const {
+    return std::max(16, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sample) +
+                            style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, sample));
+}
+
 void QtFrame::Cascade() {
     // One behind the other, each a title bar lower and further right than the
     // one behind it, the active one in front; each keeps its own size, cut
@@ -284,8 +313,7 @@ void QtFrame::Cascade() {
         if (sub->isVisible() && !sub->isMinimized()) windows << sub;
     if (windows.isEmpty()) return;
     const QRect area = mdi_->viewport()->rect();
-    const int step = std::max(16, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, windows.front()) +
-                                      style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, windows.front()));
+    const int step = CascadeStep(windows.front());
     const QSize least = windows.front()->minimumSizeHint().expandedTo(QSize(240, 160));
     int offset = 0;
     for (QMdiSubWindow* sub : windows) {

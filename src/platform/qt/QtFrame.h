@@ -35,6 +35,7 @@ public:
     void Tile() override;
     void SetStatusText(std::string_view text) override;
     platform::Size ScreenSize() const override;
+    void EnableCommand(int id, bool enabled) override;
     void CloseFrame() override;
 
     QMdiArea* MdiArea() const { return mdi_; }
@@ -54,11 +55,15 @@ protected:
 
 private:
     void BuildControlBar(const std::vector<platform::ControlBarItem>& items);
+    // How far each window of a cascade stands from the one behind it.
+    int CascadeStep(const QWidget* sample) const;
 
     platform::FrameClient* client_ = nullptr;
     QMdiArea* mdi_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     std::map<int, QAction*> actions_;
+    // Every action of a command: its menu item, control-bar button and key.
+    std::multimap<int, QAction*> commandActions_;
     std::map<const platform::ChildWindow*, QtChildWindow*> children_;
     bool closeApproved_ = false;
 };

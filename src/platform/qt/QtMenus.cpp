@@ -64,8 +64,9 @@ QKeySequence AcceleratorKeys(const platform::Accelerator& accelerator) {
     return QKeySequence(QString::fromStdString(accelerator.keys), QKeySequence::PortableText);
 }
 
-void AddAccelerators(QWidget* window, const std::vector<platform::Accelerator>& accelerators,
-                     const std::function<void(int)>& command) {
+std::multimap<int, QAction*> AddAccelerators(QWidget* window, const std::vector<platform::Accelerator>& accelerators,
+                                             const std::function<void(int)>& command) {
+    std::multimap<int, QAction*> made;
     for (const auto& accelerator : accelerators) {
         const QKeySequence keys = AcceleratorKeys(accelerator);
         if (keys.isEmpty()) continue;
@@ -75,7 +76,9 @@ void AddAccelerators(QWidget* window, const std::vector<platform::Accelerator>& 
         const int id = accelerator.command;
         QObject::connect(action, &QAction::triggered, window, [command, id] { command(id); });
         window->addAction(action);
+        made.emplace(id, action);
     }
+    return made;
 }
 
 QPixmap PicturePixmap(const platform::Picture& picture, int size) {

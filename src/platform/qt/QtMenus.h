@@ -27,8 +27,8 @@ void FillMenuBar(QMenuBar* bar, const platform::Menu& menu, QStatusBar* status,
 QKeySequence AcceleratorKeys(const platform::Accelerator& accelerator);
 
 // Shortcuts on a window: each accelerator calls command(id) while the window
-// (or a widget in it) has the focus.
-void AddAccelerators(QWidget* window, const std::vector<platform::Accelerator>& accelerators,
+// (or a widget in it) has the focus. Gives the actions made, by command id.
+std::multimap<int, QAction*> AddAccelerators(QWidget* window, const std::vector<platform::Accelerator>& accelerators,
                      const std::function<void(int)>& command);
 
 // A picture drawn at size x size pixels (each of its pixels a square block,

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QScreen>
 #include <QStatusBar>
 
@@ -19,7 +20,7 @@ QtTopWindow::QtTopWindow(platform::TopWindow& window, const platform::TopWindowA
     // would let the frame and its dialogs bury).
     : QMainWindow(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                              Qt::WindowCloseButtonHint),
-      window_(&window) {
+      window_(&window), helpTopic_(attributes.helpTopic) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(FromCp1252(attributes.caption));
     view_ = new QtWindowHost(window, this, false);
@@ -89,6 +90,25 @@ void QtTopWindow::AddCheckBox(int id, const platform::Rect& rect) { view_->AddCh
 void QtTopWindow::RemoveCheckBox(int id) { view_->RemoveCheckBox(id); }
 bool QtTopWindow::IsCheckBoxChecked(int id) const { return view_->IsCheckBoxChecked(id); }
 void QtTopWindow::SetCheckBoxChecked(int id, bool checked) { view_->SetCheckBoxChecked(id, checked); }
+void QtTopWindow::FitClientSize(platform::Size size) {
+    // Around the client area: the frames of the window and the view, the
+    // menu and status bars and both scroll bars.
+    const int frame = 2 * view_->frameWidth();
+    const int across = size.cx + frame + view_->verticalScrollBar()->sizeHint().width();
+    const int down = size.cy + frame + view_->horizontalScrollBar()->sizeHint().height() +
+                     menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+    const QScreen* screen = parentWidget() && parentWidget()->screen() ? parentWidget()->screen()
+                                                                       : QGuiApplication::primaryScreen();
+    QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    // No larger than the frame it belongs to.
+    QSize most = area.size();
+    if (parentWidget()) most = most.boundedTo(parentWidget()->window()->size());
+    const QSize wanted = QSize(across, down).boundedTo(most).expandedTo(minimumSizeHint());
+    resize(wanted);
+    move(std::clamp(x(), area.left(), std::max(area.left(), area.right() + 1 - wanted.width())),
+         std::clamp(y(), area.top(), std::max(area.top(), area.bottom() + 1 - wanted.height())));
+}
+
 void QtTopWindow::SetCaption(std::string_view caption) { setWindowTitle(FromCp1252(caption)); }
 
 void QtTopWindow::Show(bool visible) {

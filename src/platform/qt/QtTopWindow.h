@@ -35,6 +35,7 @@ public:
     bool IsVisible() const override;
     void SetStatusText(std::string_view text) override;
     void EnableCommand(int id, bool enabled) override;
+    void FitClientSize(platform::Size size) override;
     void Release() override;
 
     // Its owner is going: it hides, lets go of the window object and goes.
@@ -44,6 +45,8 @@ public:
     QAction* CommandAction(int id) const;
     QtWindowHost* View() const { return view_; }
     platform::TopWindow* GetWindow() const { return window_; }
+    // The help topic F1 opens while it is active (0: none of its own).
+    int HelpTopic() const { return helpTopic_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -55,6 +58,7 @@ private:
     QtWindowHost* view_ = nullptr;
     std::map<int, QAction*> actions_;
     std::map<int, bool> disabled_;
+    int helpTopic_ = 0;
 };
 
 }  // namespace quorle::qt

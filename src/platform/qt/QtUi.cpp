@@ -2,6 +2,7 @@
 
 #include "platform/ProgramDirectory.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
@@ -9,6 +10,8 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QKeyEvent>
+#include <QMdiArea>
 #include <QMessageBox>
 #include <QPointer>
 #include <QSpacerItem>
@@ -19,6 +22,7 @@
 #include "platform/qt/QtDialogHost.h"
 #include "platform/qt/QtHelp.h"
 #include "platform/qt/QtPrint.h"
+#include "platform/qt/QtTopWindow.h"
 
 namespace quorle::qt {
 
@@ -63,9 +67,82 @@ private:
 
 }  // namespace
 
+namespace {
+
+// F1 anywhere in the program, as help on the active window.
+class HelpKey : public QObject {
+public:
+    explicit HelpKey(QtUi& ui) : ui_(ui) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier || !watched->isWidgetType()) return false;
+        // One answer a press: the override comes first, the press after it.
+        if (event->type() == QEvent::ShortcutOverride) {
+            event->accept();
+            return true;
+        }
+        QWidget* window = QApplication::activeModalWidget();
+        if (!window) window = QApplication::activeWindow();
+        if (!window) window = static_cast<QWidget*>(watched)->window();
+        ui_.ContextHelp(window);
+        return true;
+    }
+
+private:
+    QtUi& ui_;
+};
+
+}  // namespace
+
 QtUi::QtUi(QWidget* parent) : parent_(parent) {}
 
+void QtUi::SetHelpTopics(platform::HelpTopics topics) {
+    topics_ = std::move(topics);
+    if (!f1_ && QCoreApplication::instance()) {
+        f1_ = std::make_unique<HelpKey>(*this);
+        QCoreApplication::instance()->installEventFilter(f1_.get());
+    }
+}
+
+void QtUi::ContextHelp(QWidget* window) {
+    const auto showTopic = [this](int topic) {
+        const QString page = topic != 0 ? EnsureViewer().TopicPage(topic) : QString();
+        if (page.isEmpty())
+            EnsureViewer().ShowContents();
+        else
+            EnsureViewer().ShowPage(page);
+    };
+    for (QWidget* w = window; w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr) {
+        if (auto* host = dynamic_cast<QtDialogHost*>(w); host && host->GetDialog()) {
+            const platform::DialogResource& resource = host->GetDialog()->Resource();
+            for (const auto& control : resource.controls) {
+                if (control.kind != platform::ControlKind::PushButton || control.text != "&Help") continue;
+                if (auto* button = qobject_cast<QAbstractButton*>(host->Control(control.id)); button && button->isEnabled()) {
+                    button->click();
+                    return;
+                }
+            }
+            if (const int topic = topics_.Dialog(resource.id); topic != 0 && EnsureViewer().PopUpTopic(topic, host)) return;
+            continue;
+        }
+        if (auto* top = dynamic_cast<QtTopWindow*>(w); top && top->HelpTopic() != 0) {
+            showTopic(top->HelpTopic());
+            return;
+        }
+        if (w == parent_) {
+            const auto* area = w->findChild<QMdiArea*>();
+            showTopic(area && area->currentSubWindow() ? topics_.classWindow : topics_.frame);
+            return;
+        }
+    }
+    showTopic(0);
+}
+
 QtUi::~QtUi() {
+    f1_.reset();
     while (waitDepth_ > 0) SetWaitCursor(false);
     delete viewer_.data();
 }
@@ -102,6 +179,11 @@ platform::Answer QtUi::MessageBox(std::string_view caption, std::string_view tex
             box.setEscapeButton(QMessageBox::Cancel);
             break;
     }
+    // Each button has its access key, Cancel too (Escape answers it as well).
+    const std::pair<QMessageBox::StandardButton, const char*> keyed[] = {
+        {QMessageBox::Yes, "&Yes"}, {QMessageBox::No, "&No"}, {QMessageBox::Cancel, "&Cancel"}};
+    for (const auto& [which, label] : keyed)
+        if (QAbstractButton* button = box.button(which)) button->setText(label);
     // The caption is drawn by the window manager, which cuts it when the box
     // is narrower: the box is made wide enough for it, its icon and buttons.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {

@@ -10,6 +10,7 @@
 #include "platform/Ui.h"
 #include "platform/qt/QtHelp.h"
 
+class QObject;
 class QWidget;
 
 namespace quorle::qt {
@@ -42,6 +43,13 @@ public:
 
     // The help files the help commands may name, the program's own first.
     void SetHelpBooks(std::vector<platform::HelpBook> books) { books_ = std::move(books); }
+    // What F1 opens; from then on F1 anywhere in the program asks for help
+    // on the active window or dialog (ContextHelp).
+    void SetHelpTopics(platform::HelpTopics topics);
+    // Help on a window: a dialog's Help button, else its topic in a pop-up;
+    // a chart or grid window's topic, the class window's, or the frame's in
+    // the help viewer; a message box or file dialog asks for its owner's.
+    void ContextHelp(QWidget* window);
     HelpViewer* Viewer() const { return viewer_; }
 
 private:
@@ -54,6 +62,8 @@ private:
     int waitDepth_ = 0;
     QString lastDirectory_;
     std::vector<platform::HelpBook> books_;
+    platform::HelpTopics topics_;
+    std::unique_ptr<QObject> f1_;
 };
 
 }  // namespace quorle::qt
