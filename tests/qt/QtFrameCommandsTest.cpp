@@ -43,22 +43,6 @@ namespace {
 
 namespace cmd = resources::cmd;
 
-// Runs act on the next modal window once it is up (from the event loop the
-// modal window runs).
-void OnNextModal(std::function<void(QWidget*)> act) {
-    auto* timer = new QTimer;
-    timer->setInterval(20);
-    auto ticks = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, act, ticks] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if ((!modal || !modal->isVisible()) && ++*ticks < 250) return;
-        timer->stop();
-        timer->deleteLater();
-        if (modal) act(modal);
-    });
-    timer->start();
-}
-
 // The help pages in the program directory, where the viewer looks first.
 void CopyHelp(const testing::TempDir& dir) {
     namespace fs = std::filesystem;
@@ -88,7 +72,7 @@ TEST(QtFrameCommands, ClassCommandsAreGreyedWhileNoClassIsOpen) {
         EXPECT_TRUE(button(cmd::kOpen)->isEnabled());
     };
     expectAll(false);
-    ASSERT_TRUE(client.OpenClass(std::string(QUORLE_EXAMPLES_DIR) + "/biology.gdr"));
+    ASSERT_TRUE(client.OpenClass(SampleClass("biology.gdr")));
     expectAll(true);
     client.Command(cmd::kCloseAll);
     QApplication::processEvents();
@@ -107,7 +91,7 @@ TEST(QtFrameCommands, ClassesOpenedOneAfterAnotherStandAStepApart) {
     QApplication::processEvents();
     std::vector<QPoint> corners;
     for (const char* name : {"biology.gdr", "algebra-weighted.gdr", "empty.gdr"}) {
-        ASSERT_TRUE(client.OpenClass(std::string(QUORLE_EXAMPLES_DIR) + "/" + name));
+        ASSERT_TRUE(client.OpenClass(SampleClass(name)));
         corners.push_back(frame.MdiArea()->currentSubWindow()->geometry().topLeft());
     }
     const platform::Rect placement = client.DefaultPlacement();
@@ -121,7 +105,7 @@ TEST(QtFrameCommands, ClassesOpenedOneAfterAnotherStandAStepApart) {
     platform::ChildWindow* first = frame.Children().front();
     frame.DestroyChild(*first);
     client.ChildClosed(*first);
-    ASSERT_TRUE(client.OpenClass(std::string(QUORLE_EXAMPLES_DIR) + "/biology.gdr"));
+    ASSERT_TRUE(client.OpenClass(SampleClass("biology.gdr")));
     EXPECT_EQ(frame.MdiArea()->currentSubWindow()->geometry().topLeft(), corners[0]);
     client.Command(cmd::kCloseAll);
     QApplication::processEvents();
@@ -151,7 +135,7 @@ TEST(QtFrameCommands, F1OpensTheHelpOnTheActiveWindowOrDialog) {
     ui.ContextHelp(&frame);
     ASSERT_NE(ui.Viewer(), nullptr);
     EXPECT_EQ(ui.Viewer()->CurrentPage(), "contents.html");
-    ASSERT_TRUE(client.OpenClass(std::string(QUORLE_EXAMPLES_DIR) + "/biology.gdr"));
+    ASSERT_TRUE(client.OpenClass(SampleClass("biology.gdr")));
     ui.ContextHelp(&frame);
     EXPECT_EQ(ui.Viewer()->CurrentPage(), "classwindow.html");
     TSeatingChartWindow chart(ui, client.ActiveClass()->Record());
@@ -179,7 +163,7 @@ TEST(QtFrameCommands, F1OpensTheHelpOnTheActiveWindowOrDialog) {
         SCOPED_TRACE(c.resource.caption);
         TopicDialog dialog(c.resource);
         QString popupPage;
-        OnNextModal([&](QWidget* modal) {
+        WhenModalAppears([&](QWidget* modal) {
             QTest::keyClick(modal, Qt::Key_F1);
             for (QWidget* child : modal->findChildren<QWidget*>())
                 if (child->isWindow() && child->windowTitle() == "Quorle Help")
@@ -202,7 +186,8 @@ TEST(QtFrameCommands, EveryMessageBoxButtonHasItsAccessKey) {
     TestApp();
     QtUi ui;
     QStringList labels;
-    OnNextModal([&](QWidget* box) {
+    WhenModalAppears([&](QWidget* box) {
+        labels.clear();
         for (QAbstractButton* button : qobject_cast<QMessageBox*>(box)->buttons()) labels << button->text();
         QTest::keyClick(box, Qt::Key_C, Qt::AltModifier);
     });
@@ -211,7 +196,7 @@ TEST(QtFrameCommands, EveryMessageBoxButtonHasItsAccessKey) {
               platform::Answer::Cancel);
     labels.sort();
     EXPECT_EQ(labels, QStringList({"&Cancel", "&No", "&Yes"}));
-    OnNextModal([](QWidget* box) { QTest::keyClick(box, Qt::Key_N, Qt::AltModifier); });
+    WhenModalAppears([](QWidget* box) { QTest::keyClick(box, Qt::Key_N, Qt::AltModifier); });
     EXPECT_EQ(ui.MessageBox("Delete?", "Sure?", platform::Buttons::YesNo, platform::Icon::Question),
               platform::Answer::No);
 }

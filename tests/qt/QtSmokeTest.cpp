@@ -264,35 +264,6 @@ TEST(QtUiTest, ConvertsFiltersAndFindsTheProgramDirectory) {
     EXPECT_EQ(platform::FindProgramDirectory(), dir.Path());
 }
 
-// Works the modal window that comes up next, once it is there, and again on
-// each tick while that same window stays up (a dialog may not take the first
-// try); gives up by rejecting it after a few seconds so no test can hang.
-void WhenModalAppears(std::function<void(QWidget*)> act) {
-    auto* timer = new QTimer;
-    timer->setInterval(20);
-    auto target = std::make_shared<QPointer<QWidget>>();
-    auto acted = std::make_shared<bool>(false);
-    auto ticks = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, act, target, acted, ticks] {
-        QWidget* modal = QApplication::activeModalWidget();
-        const bool up = modal && modal->isVisible();
-        if (*acted && (!up || modal != target->data())) {
-            timer->stop();
-            timer->deleteLater();
-            return;
-        }
-        if (!up) return;
-        if (++*ticks > 250) {
-            if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
-            return;
-        }
-        *target = modal;
-        *acted = true;
-        act(modal);
-    });
-    timer->start();
-}
-
 TEST(QtUiTest, MessageBoxesAnswerEscapeWithTheHarmlessButton) {
     App();
     QtUi ui;
@@ -582,7 +553,7 @@ TEST(QtClassWindowTest, OpensAnExampleAndRendersIt) {
     TDecoClient client(frame, ui);
     frame.SetClient(&client);
     frame.show();
-    ASSERT_TRUE(client.OpenClass(example.toStdString()));
+    ASSERT_TRUE(client.OpenClass(SampleClass("biology.gdr")));
     EXPECT_EQ(client.OpenClassCount(), 1);
     QMdiSubWindow* sub = frame.MdiArea()->currentSubWindow();
     ASSERT_NE(sub, nullptr);
@@ -631,7 +602,7 @@ TEST(QtClassWindowTest, OpensAnExampleAndRendersIt) {
     const QStringList samples = QDir(QUORLE_EXAMPLES_DIR).entryList({"*.gdr"}, QDir::Files, QDir::Name);
     for (const QString& name : samples) {
         SCOPED_TRACE(name.toStdString());
-        ASSERT_TRUE(client.OpenClass(QDir(QUORLE_EXAMPLES_DIR).filePath(name).toStdString()));
+        ASSERT_TRUE(client.OpenClass(SampleClass(name.toStdString())));
         QMdiSubWindow* window = frame.MdiArea()->currentSubWindow();
         ASSERT_NE(window, nullptr);
         window->setGeometry(0, 0, 1000, 600);
