@@ -207,7 +207,7 @@ TEST_F(PaneEditingTest, ATransferThatDoesNotHappenKeepsTheStudent) {
         {"two classes open", "You may have only one file open when transferring to another class."},
         {"no destination chosen", nullptr},
         {"this class itself", "Bob Baker is in this class already. Choose another class to transfer to."},
-        {"not a class file", "Bob Baker could not be added to junk.gdr and stays in this class."},
+        {"not a class file", "Bob Baker could not be added to junk.gdr and stays in this class.\nNot a class file: "},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
@@ -233,7 +233,8 @@ TEST_F(PaneEditingTest, ATransferThatDoesNotHappenKeepsTheStudent) {
         EXPECT_EQ(OnDisk(), before);
         ASSERT_EQ(Ui().boxes.size(), k.message ? 2u : 1u);
         if (k.message) {
-            EXPECT_EQ(Ui().boxes[1].text, k.message);
+            // The reason's line ends with the file's whole path.
+            EXPECT_EQ(Ui().boxes[1].text, k.message + (name == "not a class file" ? dir.File("junk.gdr") : ""));
         }
         if (name == "not a class file") {
             EXPECT_EQ(dir.Read("junk.gdr"), (std::vector<unsigned char>{1, 2, 3}));
