@@ -57,7 +57,9 @@ void ImportStudentsCommand(TDecoChild& window) {
     const auto addNobody = [&](const std::string& message) {
         record.roster = before;
         record.modified = wasModified;
-        if (!message.empty())
+        if (message.empty())
+            ui.MessageBox("Information", kImportNothingAdded, Buttons::Ok, Icon::Information);
+        else
             ui.MessageBox("Warning", message + "\n\n" + kImportNothingAdded, Buttons::Ok, Icon::Exclamation);
         window.Repaint();
     };
@@ -98,7 +100,7 @@ void ImportStudentsCommand(TDecoChild& window) {
                 break;
             case TogetherWrite::NotWritten: {
                 const bool chartFailed = chart && problem.path == chartPath;
-                // Held back by the changed-on-disk question: that was the message.
+                // Held back by the changed-on-disk question: nothing more to say but that.
                 return addNobody(problem.Empty() ? std::string()
                                                  : FileMessage(chartFailed ? kChartCannotBeOpened : kFileNotFound, problem));
             }
