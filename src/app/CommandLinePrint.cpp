@@ -201,11 +201,10 @@ std::string ParseArguments(const std::vector<std::string>& args, PrintArguments&
                 return "--students needs all or a list of roster places";
         } else if (word == "--level") {
             if (!takeValue(parsed.level)) return "--level needs a number";
-            const std::string level = Trim(parsed.level);
-            double number = 0;
-            const auto [end, ec] = std::from_chars(level.data(), level.data() + level.size(), number);
-            if (level.empty() || ec != std::errc() || end != level.data() + level.size())
-                return "--level needs a number, not '" + parsed.level + "'";
+            // The level the window's dialog would take, and nothing else.
+            const auto accepted = AcceptedWarningLevel(parsed.level);
+            if (!accepted) return "--level needs a number from 0 to 100, not '" + parsed.level + "'";
+            parsed.level = *accepted;
         } else if (IsFormOption(word)) {
             std::string text;
             if (!takeValue(text)) return word + " needs a value";

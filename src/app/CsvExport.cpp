@@ -22,8 +22,9 @@ std::string Cell(const std::string& text) {
     return platform::Cp1252ToUtf8(std::string_view(text).substr(first, last - first + 1));
 }
 
-bool WriteText(const std::string& path, const std::string& text) {
-    return WriteFileAtomically(path, std::span(reinterpret_cast<const unsigned char*>(text.data()), text.size()));
+bool WriteText(const std::string& path, const std::string& text, FileProblem& problem) {
+    return WriteFileAtomically(path, std::span(reinterpret_cast<const unsigned char*>(text.data()), text.size()),
+                               &problem);
 }
 
 }  // namespace
@@ -46,8 +47,10 @@ void ExportClassCommand(platform::Ui& ui, const ClassRecord& record) {
     options.defaultExtension = "csv";
     const auto path = ChooseFileToWrite(ui, options, [](const std::string& chosen) { return EnsureExtension(chosen, "csv"); });
     if (!path) return;
-    if (!WriteText(*path, ClassCsv(record, ShowOptions{})))
-        ui.MessageBox("Warning", "File cannot be opened!", platform::Buttons::Ok, platform::Icon::Exclamation);
+    FileProblem problem;
+    if (!WriteText(*path, ClassCsv(record, ShowOptions{}), problem))
+        ui.MessageBox("Warning", FileMessage("File cannot be opened!", problem), platform::Buttons::Ok,
+                      platform::Icon::Exclamation);
 }
 
 const char* ExportUsage() { return "quorle export CLASS.gdr -o OUT.csv [--all] [--rank]"; }
@@ -93,8 +96,9 @@ int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, st
     if (RefuseOutputOntoInput(outPath, ClassInputs(classPath), err, "quorle export: ")) return 2;
     const auto record = ReadClassArgument(classPath, err);
     if (!record) return 1;
-    if (!WriteText(outPath, ClassCsv(*record, options))) {
-        err << outPath << ": File cannot be opened!\n";
+    FileProblem problem;
+    if (!WriteText(outPath, ClassCsv(*record, options), problem)) {
+        err << outPath << ": File cannot be opened!\n" << problem.Text() << "\n";
         return 1;
     }
     return 0;

@@ -142,8 +142,9 @@ bool TDecoClient::NewClass() {
     ClassRecord record = NewClassRecord();
     if (!EditClassInfo(ui_, record)) return false;
     if (!SaveClassAs(ui_, record, {})) return false;
-    if (!LoadDisplayDefaults(programDirectory_, record))
-        ui_.MessageBox("Warning", kFileNotFound, platform::Buttons::Ok, platform::Icon::Exclamation);
+    FileProblem problem;
+    if (!LoadDisplayDefaults(programDirectory_, record, &problem))
+        ui_.MessageBox("Warning", FileMessage(kFileNotFound, problem), platform::Buttons::Ok, platform::Icon::Exclamation);
     LoadGradingDefaults(ui_, record, programDirectory_);
     record.modified = false;
     AddStudentsLoop(ui_, record, {});

@@ -75,6 +75,30 @@ bool WriteClass(platform::Ui& ui, ClassRecord& record, ModifiedFlag flag) {
     return false;
 }
 
+TogetherWrite WriteClassWith(ClassRecord& record, std::span<const FileToWrite> others, FileProblem& problem) {
+    problem = FileProblem{};
+    if (record.fileName.empty()) return TogetherWrite::NotWritten;
+    const std::string path = NormalizeClassFileName(record.fileName);
+    ClassFileKeeper* keeper = KeeperOf(record);
+    if (keeper) {
+        switch (keeper->BeforeWrite(path)) {
+            case ClassFileKeeper::Decision::Write: break;
+            case ClassFileKeeper::Decision::SavedElsewhere: return TogetherWrite::SavedElsewhere;
+            case ClassFileKeeper::Decision::Refused: return TogetherWrite::NotWritten;
+        }
+    }
+    record.fileName = path;
+    problem = ClassFileRefusal(record, path);
+    if (!problem.Empty()) return TogetherWrite::NotWritten;
+    const std::vector<unsigned char> bytes = SerializeClassFile(record);
+    std::vector<FileToWrite> files{{path, bytes}};
+    files.insert(files.end(), others.begin(), others.end());
+    if (!WriteFilesTogether(files, &problem)) return TogetherWrite::NotWritten;
+    record.modified = false;
+    if (keeper) keeper->Written(path);
+    return TogetherWrite::Written;
+}
+
 std::optional<std::string> ChooseFileToWrite(platform::Ui& ui, const platform::FileDialogOptions& options,
                                              const std::function<std::string(const std::string&)>& fileFor) {
     for (;;) {

@@ -3,6 +3,7 @@
 // changed" prompt before a class window closes.
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "platform/Ui.h"
@@ -43,6 +44,19 @@ void SetClassFileKeeper(const ClassRecord& record, ClassFileKeeper* keeper);
 // leaves the class marked as changed, so that closing it or quitting asks to
 // save it.
 bool WriteClass(platform::Ui& ui, ClassRecord& record, ModifiedFlag flag);
+
+// What became of a class written together with the files that change with it.
+enum class TogetherWrite {
+    Written,         // the class and every other file
+    SavedElsewhere,  // the class's keeper saved the class alone under another name
+    NotWritten,      // nothing at all
+};
+// Writes the class under its file name together with files that change with
+// it (its chart): every one of them, or none. The class's keeper is asked
+// first, as WriteClass asks it. Nothing is shown: on NotWritten, problem says
+// why (empty when the keeper held the write back or the class has no name),
+// and the class's modified flag is as it was; on Written it is cleared.
+TogetherWrite WriteClassWith(ClassRecord& record, std::span<const FileToWrite> others, FileProblem& problem);
 
 // The save-file dialog with the overwrite question ("File already exists.
 // Overwrite ?"): No asks for another name, Cancel ends. fileFor turns the

@@ -285,8 +285,10 @@ bool TDecoChild::RunCommand(int id) {
             Relayout();
             Repaint();
             WriteNamedClass();
-            if (!WriteDisplayOptions(DisplayOptionsPath(ui.ProgramDirectory()), record.display))
-                ui.MessageBox("Warning", kFileNotFound, platform::Buttons::Ok, platform::Icon::Exclamation);
+            FileProblem problem;
+            if (!WriteDisplayOptions(DisplayOptionsPath(ui.ProgramDirectory()), record.display, &problem))
+                ui.MessageBox("Warning", FileMessage(kFileNotFound, problem), platform::Buttons::Ok,
+                              platform::Icon::Exclamation);
             return true;
         }
         case resources::cmd::kExtraNames: {

@@ -18,7 +18,8 @@ void Warn(platform::Ui& ui, std::string_view text) {
 
 void WriteDefault(platform::Ui& ui, const std::string& programDirectory, GradingDefault which,
                   const GradingSystem& grading) {
-    if (!WriteGradingDefault(programDirectory, which, grading)) Warn(ui, kFileNotFound);
+    FileProblem problem;
+    if (!WriteGradingDefault(programDirectory, which, grading, &problem)) Warn(ui, FileMessage(kFileNotFound, problem));
 }
 
 template <std::size_t N>
@@ -181,8 +182,11 @@ GradingEdit EditGradingSystem(platform::Ui& ui, ClassRecord& record, const std::
 }
 
 void LoadGradingDefaults(platform::Ui& ui, ClassRecord& record, const std::string& programDirectory) {
-    for (const GradingDefault which : kGradingDefaultsReadOrder)
-        if (!ReadGradingDefault(programDirectory, which, record.grading)) Warn(ui, kFileNotFound);
+    for (const GradingDefault which : kGradingDefaultsReadOrder) {
+        FileProblem problem;
+        if (!ReadGradingDefault(programDirectory, which, record.grading, &problem))
+            Warn(ui, FileMessage(kFileNotFound, problem));
+    }
 }
 
 }  // namespace quorle

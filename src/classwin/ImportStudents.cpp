@@ -1,6 +1,8 @@
 #include "classwin/ImportStudents.h"
 
+#include <optional>
 #include <string>
+#include <vector>
 #include <string_view>
 
 #include "classwin/ClassSaving.h"
@@ -12,6 +14,8 @@
 #include "record/RosterFile.h"
 #include "record/RosterImport.h"
 #include "seating/ClassChart.h"
+#include "seating/SeatingChartFile.h"
+#include "seating/SeatingChartWindow.h"
 
 namespace quorle {
 
@@ -49,6 +53,16 @@ void ImportStudentsCommand(TDecoChild& window) {
 
     const std::vector<TStudent> before = record.roster;
     const bool wasModified = record.modified;
+    // Nobody was added: the class is as it was, changed or not.
+    const auto addNobody = [&](const std::string& message) {
+        record.roster = before;
+        record.modified = wasModified;
+        if (message.empty())
+            ui.MessageBox("Information", kImportNothingAdded, Buttons::Ok, Icon::Information);
+        else
+            ui.MessageBox("Warning", message + "\n\n" + kImportNothingAdded, Buttons::Ok, Icon::Exclamation);
+        window.Repaint();
+    };
     RandomGenerator& random = ProcessRandom();
     random.Seed(static_cast<std::uint32_t>(ui.Now()));
     // A class never saved has no folder of its own to scan.
@@ -56,25 +70,48 @@ void ImportStudentsCommand(TDecoChild& window) {
     const int firstNew = record.RowCount();
     const bool allFree = AppendImportedStudents(record, roster.students, used, random);
     if (!record.fileName.empty()) {
-        if (!WriteClass(ui, record, ModifiedFlag::Clear)) {  // its warning shown
-            // Nobody was added: the class is as it was, changed or not.
-            record.roster = before;
-            record.modified = wasModified;
-            window.Repaint();
-            return;
+        // The new students are seated in the chart in memory, and the chart
+        // is written together with the class: both take them, or neither.
+        std::optional<SeatingChart> chart;
+        std::string chartPath;
+        if (ChartExists(record.fileName)) {
+            chartPath = ChartPath(record.fileName);
+            chart = ReadChartFile(chartPath, &problem);
+            if (!chart) return addNobody(FileMessage(kChartCannotBeOpened, problem));
+            for (int row = firstNew; row < record.RowCount(); ++row)
+                if (!window.Chart().ChooseSeat(*chart, record.Row(row))) break;  // full: said once
         }
+        const std::vector<unsigned char> chartBytes = chart ? SerializeChartFile(*chart) : std::vector<unsigned char>{};
+        std::vector<FileToWrite> others;
+        if (chart) {
+            problem = ChartFileRefusal(*chart, chartPath);
+            if (!problem.Empty()) return addNobody(FileMessage(kChartCannotBeOpened, problem));
+            others.push_back({chartPath, chartBytes});
+        }
+        switch (WriteClassWith(record, others, problem)) {
+            case TogetherWrite::Written: break;
+            case TogetherWrite::SavedElsewhere:
+                // The class now stands under another name, its chart copied
+                // there before these students had seats.
+                if (chart) {
+                    chartPath = ChartPath(record.fileName);
+                    if (!WriteChartFile(chartPath, *chart, &problem)) ShowChartCannotBeOpened(ui, problem);
+                }
+                break;
+            case TogetherWrite::NotWritten: {
+                const bool chartFailed = chart && problem.path == chartPath;
+                // Held back by the changed-on-disk question: nothing more to say but that.
+                return addNobody(problem.Empty() ? std::string()
+                                                 : FileMessage(chartFailed ? kChartCannotBeOpened : kFileNotFound, problem));
+            }
+        }
+        if (chart)
+            if (TSeatingChartWindow* shown = window.Chart().Window()) shown->ReloadIfShowing(chartPath);
     } else {
         record.modified = true;
     }
     if (!allFree) ui.MessageBox("Information", kImportIdsInUse, Buttons::Ok, Icon::Information);
-    // Seated once the class file holds them, so the chart never names a
-    // student the class does not have.
-    // A chart that cannot be read or written is reported once, not for each student.
-    bool seating = true;
-    for (int row = firstNew; row < record.RowCount(); ++row) {
-        if (seating) seating = window.Chart().SeatNewStudent(record.fileName, record.Row(row));
-        window.Names().AddSelectionBox();
-    }
+    for (int row = firstNew; row < record.RowCount(); ++row) window.Names().AddSelectionBox();
     window.Repaint();
     ui.MessageBox("Information", std::to_string(roster.students.size()) + " students were added.", Buttons::Ok,
                   Icon::Information);

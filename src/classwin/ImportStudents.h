@@ -12,8 +12,9 @@ inline constexpr const char* kImportIdsInUse =
 
 // Asks for the roster file; a roster that cannot be read or taken whole shows
 // why (its line) and changes nothing. Otherwise every student is appended
-// (every existing grade omitted), the class written once, then each student
-// seated in the class's chart and given a selection box.
+// (every existing grade omitted) and seated in the class's chart, the class
+// and its chart written together, and each student given a selection box.
+// A class or chart that cannot be read or written shows why and adds nobody.
 void ImportStudentsCommand(TDecoChild& window);
 
 }  // namespace quorle

@@ -1,7 +1,10 @@
 #include "classwin/RosterCommands.h"
 
+#include <cerrno>
 #include <filesystem>
+#include <optional>
 #include <system_error>
+#include <vector>
 
 #include "classwin/ClassSaving.h"
 #include "classwin/ClassWindow.h"
@@ -93,16 +96,33 @@ void NewGradingPeriod(platform::Ui& ui, const ClassRecord& record) {
         chosen = *name;
         break;
     }
-    if (!WriteNewGradingPeriod(record, chosen)) {
-        ui.MessageBox("Warning", kFileNotFound, Buttons::Ok, Icon::Exclamation);
+    // The new class and the copy of the chart are written together: a full
+    // disk or a refused file leaves neither behind.
+    FileProblem problem;
+    std::optional<std::vector<unsigned char>> chartBytes;
+    if (!record.fileName.empty() && ChartExists(record.fileName)) {
+        chartBytes = ReadChartBytes(ChartPath(record.fileName), &problem);
+        if (!chartBytes) {
+            ShowChartCannotBeOpened(ui, problem);
+            return;
+        }
+    }
+    const ClassRecord next = NewGradingPeriodRecord(record);
+    const std::vector<unsigned char> classBytes = SerializeClassFile(next);
+    const std::string newChart = ChartPath(chosen);
+    std::vector<FileToWrite> files{{chosen, classBytes}};
+    if (chartBytes) files.push_back({newChart, *chartBytes});
+    problem = ClassFileRefusal(next, chosen);
+    if (!problem.Empty() || !WriteFilesTogether(files, &problem)) {
+        const bool chartFailed = chartBytes && problem.path == newChart;
+        ui.MessageBox("Warning", FileMessage(chartFailed ? kChartCannotBeOpened : kFileNotFound, problem), Buttons::Ok,
+                      Icon::Exclamation);
         return;
     }
-    if (!record.fileName.empty() && ChartExists(record.fileName)) {
-        CopyChart(ui, record.fileName, chosen);
-    } else if (ChartExists(chosen)) {
+    if (!chartBytes && ChartExists(chosen)) {
         // The chart of the class file just replaced does not belong to the new one.
         std::error_code ec;
-        std::filesystem::remove(ChartPath(chosen), ec);
+        std::filesystem::remove(newChart, ec);
     }
 }
 
@@ -124,7 +144,8 @@ void DeleteClassFile(platform::Ui& ui, int openClasses) {
     const std::string chart = ChartPath(*path);
     std::error_code ec;
     if (!std::filesystem::remove(std::filesystem::path(*path), ec) || ec) {
-        ui.MessageBox("Warning", kFileNotFound, Buttons::Ok, Icon::Exclamation);
+        const FileProblem problem = ProblemOf(ec ? ec.value() : ENOENT, *path);
+        ui.MessageBox("Warning", FileMessage(kFileNotFound, problem), Buttons::Ok, Icon::Exclamation);
         return;
     }
     if (hadChart) std::filesystem::remove(std::filesystem::path(chart), ec);

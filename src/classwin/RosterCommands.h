@@ -38,8 +38,10 @@ void GradingSystemCommand(TDecoChild& window);
 void AlphabetizeCommand(TDecoChild& window);
 
 // Options > New Grading Period: a new class file with the same students and
-// settings and no grades, and a copy of the class's chart. The class stays
-// open and unchanged.
+// settings and no grades, and a copy of the class's chart, written together:
+// when either cannot be written (or the chart cannot be read), neither is,
+// and the message names the file and the reason. The class stays open and
+// unchanged.
 void NewGradingPeriod(platform::Ui& ui, const ClassRecord& record);
 
 // File > Delete File: only while no class is open; asks, then deletes the

@@ -37,10 +37,12 @@ bool TransferOut(TDecoChild& child, const TStudent& student) {
         return false;
     }
     if (RefuseIfOpenElsewhere(ui, *destination)) return false;
-    if (!TransferStudent(*destination, student)) {
+    FileProblem problem;
+    if (!TransferStudent(*destination, student, &problem)) {
         ui.MessageBox("Warning",
-                      name + " could not be added to " + platform::Utf8ToCp1252Lossy(ShownClassName(*destination)) +
-                          " and stays in this class.",
+                      FileMessage(name + " could not be added to " +
+                                      platform::Utf8ToCp1252Lossy(ShownClassName(*destination)) + " and stays in this class.",
+                                  problem),
                       Buttons::Ok, Icon::Exclamation);
         return false;
     }

@@ -17,19 +17,21 @@ bool ParseDisplayOptions(std::span<const unsigned char> bytes, DisplayFlags& fla
 
 std::vector<unsigned char> SerializeDisplayOptions(const DisplayFlags& flags) { return Int32sBytes(flags); }
 
-bool ReadDisplayOptions(const std::string& path, DisplayFlags& flags) {
-    const auto bytes = ReadWholeFile(path);
+bool ReadDisplayOptions(const std::string& path, DisplayFlags& flags, FileProblem* problem) {
+    const auto bytes = ReadWholeFile(path, kMaxFileBytes, problem);
     if (!bytes) return false;
-    return ParseDisplayOptions(*bytes, flags);
+    if (ParseDisplayOptions(*bytes, flags)) return true;
+    if (problem) *problem = FileProblem{kSettingsFileTooShort, path};
+    return false;
 }
 
-bool WriteDisplayOptions(const std::string& path, const DisplayFlags& flags) {
+bool WriteDisplayOptions(const std::string& path, const DisplayFlags& flags, FileProblem* problem) {
     const auto bytes = SerializeDisplayOptions(flags);
-    return WriteFileAtomically(path, bytes);
+    return WriteFileAtomically(path, bytes, problem);
 }
 
-bool LoadDisplayDefaults(const std::string& programDirectory, ClassRecord& record) {
-    return ReadDisplayOptions(DisplayOptionsPath(programDirectory), record.display);
+bool LoadDisplayDefaults(const std::string& programDirectory, ClassRecord& record, FileProblem* problem) {
+    return ReadDisplayOptions(DisplayOptionsPath(programDirectory), record.display, problem);
 }
 
 }  // namespace quorle

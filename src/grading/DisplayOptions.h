@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "record/Binary.h"
 #include "record/ClassRecord.h"
 
 namespace quorle {
@@ -22,13 +23,18 @@ std::string DisplayOptionsPath(const std::string& programDirectory);
 bool ParseDisplayOptions(std::span<const unsigned char> bytes, DisplayFlags& flags);
 std::vector<unsigned char> SerializeDisplayOptions(const DisplayFlags& flags);
 
+// The reason given for a settings file (options, grading defaults) too short
+// to hold its values.
+inline constexpr const char* kSettingsFileTooShort = "Too short to hold its settings";
+
 // The file functions: true on success. On failure the flags (reading) or the
-// file (writing) are left exactly as they were; the caller shows the message.
-bool ReadDisplayOptions(const std::string& path, DisplayFlags& flags);
-bool WriteDisplayOptions(const std::string& path, const DisplayFlags& flags);
+// file (writing) are left exactly as they were, problem (when given) says
+// why; the caller shows the message.
+bool ReadDisplayOptions(const std::string& path, DisplayFlags& flags, FileProblem* problem = nullptr);
+bool WriteDisplayOptions(const std::string& path, const DisplayFlags& flags, FileProblem* problem = nullptr);
 
 // The display defaults of a new class: QUORLE.OPT of the program directory
 // into the record's flags. False (flags unchanged) when it cannot be read.
-bool LoadDisplayDefaults(const std::string& programDirectory, ClassRecord& record);
+bool LoadDisplayDefaults(const std::string& programDirectory, ClassRecord& record, FileProblem* problem = nullptr);
 
 }  // namespace quorle

@@ -1,5 +1,6 @@
 #include "grading/GradingDefaults.h"
 
+#include "grading/DisplayOptions.h"
 #include "record/Binary.h"
 #include "record/DecimalText.h"
 
@@ -80,13 +81,20 @@ std::vector<unsigned char> SerializeGradingDefault(GradingDefault which, const G
     return std::move(out.Bytes());
 }
 
-bool ReadGradingDefault(const std::string& programDirectory, GradingDefault which, GradingSystem& grading) {
-    const auto bytes = ReadWholeFile(GradingDefaultPath(programDirectory, which));
-    return bytes && ParseGradingDefault(which, *bytes, grading);
+bool ReadGradingDefault(const std::string& programDirectory, GradingDefault which, GradingSystem& grading,
+                        FileProblem* problem) {
+    const std::string path = GradingDefaultPath(programDirectory, which);
+    const auto bytes = ReadWholeFile(path, kMaxFileBytes, problem);
+    if (!bytes) return false;
+    if (ParseGradingDefault(which, *bytes, grading)) return true;
+    if (problem) *problem = FileProblem{kSettingsFileTooShort, path};
+    return false;
 }
 
-bool WriteGradingDefault(const std::string& programDirectory, GradingDefault which, const GradingSystem& grading) {
-    return WriteFileAtomically(GradingDefaultPath(programDirectory, which), SerializeGradingDefault(which, grading));
+bool WriteGradingDefault(const std::string& programDirectory, GradingDefault which, const GradingSystem& grading,
+                         FileProblem* problem) {
+    return WriteFileAtomically(GradingDefaultPath(programDirectory, which), SerializeGradingDefault(which, grading),
+                               problem);
 }
 
 std::string WeightsProblem(const ClassRecord& record, const std::array<LimitText, 6>& weights) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "record/Binary.h"
 #include "record/ClassRecord.h"
 
 namespace quorle {
@@ -28,10 +29,12 @@ std::string GradingDefaultPath(const std::string& programDirectory, GradingDefau
 bool ParseGradingDefault(GradingDefault which, std::span<const unsigned char> bytes, GradingSystem& grading);
 std::vector<unsigned char> SerializeGradingDefault(GradingDefault which, const GradingSystem& grading);
 
-// The file functions: false (grading or the file left as it was) on failure;
-// the caller shows the message.
-bool ReadGradingDefault(const std::string& programDirectory, GradingDefault which, GradingSystem& grading);
-bool WriteGradingDefault(const std::string& programDirectory, GradingDefault which, const GradingSystem& grading);
+// The file functions: false (grading or the file left as it was) on failure,
+// problem (when given) saying why; the caller shows the message.
+bool ReadGradingDefault(const std::string& programDirectory, GradingDefault which, GradingSystem& grading,
+                        FileProblem* problem = nullptr);
+bool WriteGradingDefault(const std::string& programDirectory, GradingDefault which, const GradingSystem& grading,
+                         FileProblem* problem = nullptr);
 
 inline constexpr const char* kWeightsNot100 = "Your weighted grades do not add up to 100 percent!!";
 inline constexpr const char* kLimitsNotDescending = "You Grade limits are not in descending order!!";

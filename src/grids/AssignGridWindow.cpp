@@ -1,6 +1,7 @@
 #include "grids/AssignGridWindow.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -19,9 +20,12 @@ namespace cmd = resources::cmd;
 
 namespace {
 
-bool DeleteFile(const std::string& path) {
+// False, problem saying why, when the file could not be deleted.
+bool DeleteFile(const std::string& path, FileProblem& problem) {
     std::error_code ec;
-    return std::filesystem::remove(std::filesystem::path(path), ec) && !ec;
+    if (std::filesystem::remove(std::filesystem::path(path), ec) && !ec) return true;
+    problem = ProblemOf(ec ? ec.value() : ENOENT, path);
+    return false;
 }
 
 platform::FileDialogOptions GridFileOptions(std::string title, bool mustExist) {
@@ -203,8 +207,9 @@ void TAssignGridWindow::DeleteGrid() {
                        Icon::Question) != Answer::Yes)
         return;
     // A grid never saved has no file to delete.
-    if (!untitled_ && FileExists(fileName_) && !DeleteFile(fileName_)) {
-        ui_.MessageBox("Warning", kGridCannotDelete, Buttons::Ok, Icon::Exclamation);
+    FileProblem problem;
+    if (!untitled_ && FileExists(fileName_) && !DeleteFile(fileName_, problem)) {
+        ui_.MessageBox("Warning", FileMessage(kGridCannotDelete, problem), Buttons::Ok, Icon::Exclamation);
         return;
     }
     Reveal(false);
@@ -274,7 +279,9 @@ void DeleteGridFile(platform::Ui& ui) {
     if (!path) return;
     const std::string shown = platform::Utf8ToCp1252Lossy(std::filesystem::path(*path).filename().string());
     if (ui.MessageBox("Delete File ?", "Delete " + shown + " ?", Buttons::YesNo, Icon::Question) != Answer::Yes) return;
-    if (!DeleteFile(*path)) ui.MessageBox("Warning", kGridCannotDelete, Buttons::Ok, Icon::Exclamation);
+    FileProblem problem;
+    if (!DeleteFile(*path, problem))
+        ui.MessageBox("Warning", FileMessage(kGridCannotDelete, problem), Buttons::Ok, Icon::Exclamation);
 }
 
 }  // namespace quorle

@@ -86,6 +86,22 @@ int TClassChart::SeatByHand(const SeatingChart& chart, const TStudent& student) 
     return seat;
 }
 
+bool TClassChart::ChooseSeat(SeatingChart& chart, const TStudent& student) {
+    scratch_ = chart.grid;
+    if (OccupiedSeats(chart.seats) >= chart.seatCount) {
+        ShowInformation(ui_, kChartFullText);
+        return false;
+    }
+    const std::string first(student.firstName.View());
+    const std::string last(student.lastName.View());
+    const Answer answer = ui_.MessageBox("Assign Seat",
+                                         "Do you want the computer to assign " + first + " " + last + " a seat?",
+                                         Buttons::YesNo, Icon::Question);
+    const int seat = answer == Answer::Yes ? DrawFreeSeat(chart.seats, ProcessRandom()) : SeatByHand(chart, student);
+    if (seat >= 0) chart.seats[static_cast<std::size_t>(seat)] = TPeople::Seated(first, last);
+    return true;
+}
+
 bool TClassChart::SeatNewStudent(const std::string& classPath, const TStudent& student) {
     if (!ChartExists(classPath)) return true;
     const std::string chartPath = ChartPath(classPath);
@@ -95,20 +111,8 @@ bool TClassChart::SeatNewStudent(const std::string& classPath, const TStudent& s
         ShowChartCannotBeOpened(ui_, problem);
         return false;
     }
-    scratch_ = chart->grid;
-    if (OccupiedSeats(chart->seats) >= chart->seatCount) {
-        ShowInformation(ui_, kChartFullText);
-        return true;
-    }
-    const std::string first(student.firstName.View());
-    const std::string last(student.lastName.View());
-    const Answer answer = ui_.MessageBox("Assign Seat",
-                                         "Do you want the computer to assign " + first + " " + last + " a seat?",
-                                         Buttons::YesNo, Icon::Question);
-    const int seat =
-        answer == Answer::Yes ? DrawFreeSeat(chart->seats, ProcessRandom()) : SeatByHand(*chart, student);
-    if (seat < 0) return true;
-    chart->seats[static_cast<std::size_t>(seat)] = TPeople::Seated(first, last);
+    const SeatList before = chart->seats;
+    if (!ChooseSeat(*chart, student) || chart->seats == before) return true;
     if (!WriteChartFile(chartPath, *chart, &problem)) {
         ShowChartCannotBeOpened(ui_, problem);
         return false;

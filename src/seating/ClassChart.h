@@ -46,6 +46,10 @@ public:
     // gets a message and is not changed. False when the chart could not be
     // read or written (its message, with the reason, shown).
     bool SeatNewStudent(const std::string& classPath, const TStudent& student);
+    // Gives a student a free seat of a chart in memory, as SeatNewStudent
+    // does (the computer or the teacher picks it); nothing is written. A
+    // chart without a free seat gets a message and false.
+    bool ChooseSeat(SeatingChart& chart, const TStudent& student);
     // Frees the first seat holding the student, in this class's chart.
     void RemoveFromChart(std::string_view last, std::string_view first);
     // Renames the first seat holding the old names, in this class's chart.

@@ -135,6 +135,9 @@ void TSeatingChartWindow::MakeChart(const SeatGrid& grid) {
 }
 
 bool TSeatingChartWindow::WriteChart() {
+    // The class's own chart goes beside the name the class has now: Save As
+    // may have renamed it while the chart stood open or was being filled.
+    if (!transfer_ && !record_.fileName.empty()) classPath_ = record_.fileName;
     path_ = ChartPath(classPath_);
     FileProblem problem;
     if (!WriteChartFile(path_, chart_, &problem)) {
@@ -227,7 +230,8 @@ void TSeatingChartWindow::DeleteChart() {
         Answer::Yes)
         return;
     StopHandFill();
-    const std::string chartPath = ChartPath(classPath_.empty() ? record_.fileName : classPath_);
+    // The chart of the name the class has now (Save As takes the chart along).
+    const std::string chartPath = ChartPath(record_.fileName.empty() ? classPath_ : record_.fileName);
     std::error_code error;
     if (std::filesystem::exists(chartPath, error)) {
         std::filesystem::remove(chartPath, error);

@@ -253,6 +253,41 @@ TEST_F(CommandLinePrintTest, StudentPlacesRunFromOneToTheClassCount) {
     }
 }
 
+// --level takes what the level dialog takes: a number from 0 to 100. Anything
+// else is a usage error before a page is drawn. Ann averages 4.55, Bob 95.45.
+TEST_F(CommandLinePrintTest, WarningLevelRunsFromZeroToOneHundred) {
+    dir.Write("quorle.wrn", {'{', 'f', 'i', 'r', 's', 't', 'n', 'a', 'm', 'e', '}'});
+    const struct {
+        const char* level;
+        int status;
+        std::vector<std::string> printed;
+    } cases[] = {
+        {"-1", 2, {}},     {"0", 1, {}},          {"50", 0, {"Ann", "Ann"}}, {" 50 ", 0, {"Ann", "Ann"}},
+        {"100", 0, {"Ann", "Ann", "Bob", "Bob"}}, {"100.01", 2, {}},         {"101", 2, {}},
+        {"abc", 2, {}},    {"50%", 2, {}},        {"1e2", 2, {}},            {"4.5.5", 2, {}},
+        {"", 2, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("level '") + c.level + "'");
+        device = RecordingPrintDevice();
+        std::vector<std::string> words{"quorle", "print", "warning", classFile, "-o", dir.File("out.pdf"),
+                                       "--level", c.level};
+        std::vector<char*> argv;
+        for (std::string& w : words) argv.push_back(w.data());
+        out.str({});
+        err.str({});
+        EXPECT_EQ(RunCommandLine(static_cast<int>(argv.size()), argv.data(), services, out, err), c.status);
+        EXPECT_EQ(AllTexts(), c.printed);
+        if (c.status == 2) {
+            EXPECT_NE(err.str().find(std::string("--level needs a number from 0 to 100, not '") + c.level + "'"),
+                      std::string::npos)
+                << err.str();
+            EXPECT_NE(err.str().find("Usage: quorle print"), std::string::npos);
+            EXPECT_TRUE(device.documents.empty());
+        }
+    }
+}
+
 TEST_F(CommandLinePrintTest, ProgressReportsForTheListedStudents) {
     dir.Write("quorle.prg", {'{', 'l', 'a', 's', 't', 'n', 'a', 'm', 'e', '}', '\n', '{', 'g', 'r', 'a', 'd', 'e', 's', '}',
                              '{', 'x', '}'});

@@ -64,7 +64,7 @@ TEST(ExportClassCommand, WritesTheShownTableAsCsvAfterTheOverwriteQuestion) {
 
     ui.fileNames = {dir.Path() + "/no such folder/x.csv"};
     ExportClassCommand(ui, record);
-    EXPECT_EQ(ui.boxes.back().text, "File cannot be opened!");
+    EXPECT_EQ(ui.boxes.back().text, "File cannot be opened!\nNo such file or folder: " + dir.Path() + "/no such folder/x.csv");
 }
 
 }  // namespace

@@ -119,7 +119,9 @@ TEST(NewClass, MakesAWeightedClassWithThreeStudents) {
                                         "Enter/Edit Student Information", "Enter/Edit Student Information",
                                         "Enter/Edit Student Information", "Grading System", "Weighted Percentages",
                                         "Enter Lowest Value for Each"}));
-    EXPECT_EQ(f.ui.BoxTexts(), (std::vector<std::string>{kFileNotFound}));
+    // QUORLE.OPT is missing: the box says which file and why.
+    EXPECT_EQ(f.ui.BoxTexts(),
+              (std::vector<std::string>{"File cannot be found!\nNo such file or folder: " + f.dir.File("QUORLE.OPT")}));
     ASSERT_EQ(f.frame.Children().size(), 1u);
     EXPECT_EQ(f.client.OpenClassCount(), 1);
     TDecoChild* window = f.client.ActiveClass();

@@ -15,6 +15,7 @@
 #include "resources/EditDialogs.h"
 #include "resources/Menus.h"
 #include "resources/RosterDialogs.h"
+#include "seating/SeatingChartFile.h"
 #include "support/OtherProgram.h"
 
 namespace quorle::testing {
@@ -241,6 +242,66 @@ TEST_F(ClassSavingTest, AFileChangedOnDiskIsNeverOverwrittenWithoutAsking) {
         EXPECT_EQ(Ui().boxes.size(), shown + (k.modified ? 1 : 0));
         if (!k.modified) {
             EXPECT_EQ(dir.Read(k.savedAs ? k.savedAs : "alg.gdr"), SerializeClassFile(Rec()));
+        }
+        f.reset();
+    }
+}
+
+// An import into a class another program changed on disk asks first, and the
+// class and its chart go together: to the other name chosen, or nowhere.
+TEST_F(ClassSavingTest, AnImportIntoAClassChangedOnDiskAsksAndKeepsTheChartWithTheClass) {
+    const struct {
+        const char* name;
+        Answer answer;             // to the changed-on-disk question
+        const char* savedAs;       // Save As's name, or nullptr
+        int students;              // in the window afterwards
+    } cases[] = {
+        {"reload", Answer::Yes, nullptr, 4},  // the other program's class, Dee Dole added there
+        {"save under another name", Answer::No, "mine.gdr", 4},
+        {"save nothing now", Answer::Cancel, nullptr, 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const char* stale : {"mine.gdr", "mine.CHT"}) std::filesystem::remove(dir.File(stale));
+        Open(SmallClass());
+        SeatingChart chart;
+        for (int p = 0; p < 6; ++p) SetDesk(chart.grid, 0, p, true);
+        chart.Recount();
+        chart.seats.assign(6, TPeople::Free());
+        ASSERT_TRUE(WriteChartFile(dir.File("alg.CHT"), chart));
+        f->child->KeepFile(ClassLock::Acquire(dir.File("alg.gdr")), StampFile(dir.File("alg.gdr")));
+        ClassRecord other = SmallClass();
+        other.fileName = dir.File("alg.gdr");
+        AddStudent(other, "Dole", "Dee", "4");
+        ASSERT_TRUE(WriteClassFile(other));
+        const auto theirs = OnDisk();
+        const auto chartBefore = dir.Read("alg.CHT");
+
+        const std::string roster = "Last Name,First Name\nZed,Zoe\n";
+        dir.Write("roster.csv", std::vector<unsigned char>(roster.begin(), roster.end()));
+        Ui().fileNames.push_back(dir.File("roster.csv"));
+        if (c.savedAs) Ui().fileNames.push_back(dir.File(c.savedAs));
+        Ui().answers = {Answer::Yes, c.answer};  // the computer seats Zoe Zed
+        f->child->Command(res::cmd::kImportStudents);
+
+        EXPECT_EQ(Ui().boxes.at(1).text, kChangedQuestion);
+        EXPECT_EQ(OnDisk(), theirs);
+        EXPECT_EQ(dir.Read("alg.CHT"), chartBefore);
+        EXPECT_EQ(Rec().StudentCount(), c.students);
+        EXPECT_EQ(f->Names().SelectionBoxCount(), c.students);
+        EXPECT_FALSE(Rec().modified);
+        if (c.savedAs) {
+            EXPECT_EQ(Rec().Row(4).lastName.Str(), "Zed");
+            EXPECT_EQ(dir.Read(c.savedAs), SerializeClassFile(Rec()));
+            const auto seated = ReadChartFile(dir.File("mine.CHT"));
+            ASSERT_TRUE(seated);
+            EXPECT_EQ(OccupiedSeats(seated->seats), 1);
+            EXPECT_EQ(Ui().boxes.back().text, "1 students were added.");
+        } else {
+            EXPECT_FALSE(dir.Exists("mine.gdr"));
+            ASSERT_EQ(Ui().boxes.size(), 3u);
+            EXPECT_EQ(Ui().boxes[2].caption, "Information");
+            EXPECT_EQ(Ui().boxes[2].text, "No students were added.");
         }
         f.reset();
     }

@@ -456,7 +456,8 @@ TEST_F(ClassWindowFileTest, DisplayOptionsCancelWritesNothingAndAnUnwritableOpti
     Ui().dialogs.push_back([](FakeDialogHost& h) { h.PressOk(); });
     EXPECT_TRUE(f->child->Command(301));
     ASSERT_EQ(Ui().boxes.size(), 1u);
-    EXPECT_EQ(Ui().boxes[0].text, "File cannot be found!");
+    EXPECT_EQ(Ui().boxes[0].text,
+              "File cannot be found!\nNo such file or folder: " + dir.File("no-such-folder/QUORLE.OPT"));
     EXPECT_EQ(Ui().boxes[0].caption, "Warning");
     EXPECT_TRUE(dir.Exists("c.gdr"));
 }

@@ -240,7 +240,9 @@ TEST(GradingSystem, DefaultFilesThatCannotBeWrittenAreReportedAndTheClassStillKe
     ui.dialogs = {System(true, false), Fields(res::kIdFirstWeight, {{"25", "25", "25", "25", "0", "0"}}),
                   Fields(res::kIdFirstLimit, {{"93", "85", "75", "65"}})};
     ASSERT_EQ(EditGradingSystem(ui, r, dir.File("no such folder")), GradingEdit::Done);
-    EXPECT_EQ(ui.BoxTexts(), (std::vector<std::string>{kFileNotFound, kFileNotFound, kFileNotFound}));  // WTS, NPL, SYS
+    const std::string missing = "File cannot be found!\nNo such file or folder: " + dir.File("no such folder/");
+    EXPECT_EQ(ui.BoxTexts(),
+              (std::vector<std::string>{missing + "QUORLE.WTS", missing + "QUORLE.NPL", missing + "QUORLE.SYS"}));
     EXPECT_EQ(dir.Read("class.gdr"), SerializeClassFile(r));
     EXPECT_EQ(r.grading.limits[0].View(), "93");
 }
@@ -275,7 +277,10 @@ TEST(GradingDefaults, NewClassReadsEachFileAndWarnsForEachMissingOne) {
     r.grading.limits[2] = "70";
     r.grading.plusLimits[0] = "97";
     LoadGradingDefaults(ui, r, dir.Path());
-    EXPECT_EQ(ui.BoxTexts(), (std::vector<std::string>{kFileNotFound, kFileNotFound}));  // .PLU and .NPL
+    EXPECT_EQ(ui.BoxTexts(),
+              (std::vector<std::string>{"File cannot be found!\nNo such file or folder: " + dir.File("QUORLE.PLU"),
+                                        "File cannot be found!\nToo short to hold its settings: " +
+                                            dir.File("QUORLE.NPL")}));
     EXPECT_EQ(r.grading.weightedFlag, 1);
     EXPECT_EQ(r.grading.plusMinusFlag, 1);
     EXPECT_EQ(r.grading.weights[3].View(), "15");

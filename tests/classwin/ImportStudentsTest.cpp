@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <string>
 #include <vector>
 
 #include "classwin/ClassFixture.h"
 #include "classwin/ImportStudents.h"
+#include "record/Binary.h"
 #include "record/ClassFile.h"
 #include "resources/Menus.h"
 #include "seating/ClassChart.h"
@@ -143,6 +145,63 @@ TEST(ImportStudentsCommand, EveryImportedStudentGetsASeatAndASelectionBox) {
         EXPECT_EQ(boxes.at(names.SelectionBoxId(4)).rect, (platform::Rect{0, 5 * 16, 16, 6 * 16}));
         EXPECT_EQ(boxes.at(names.SelectionBoxId(5)).rect, (platform::Rect{0, 6 * 16, 16, 7 * 16}));
         EXPECT_FALSE(names.IsSelected(5));
+    }
+}
+
+// The class and its chart take the new students together: when either file
+// cannot be read or written, nobody is added, neither file changes, and the
+// box says which file and why.
+TEST(ImportStudentsCommand, AFileThatCannotBeWrittenAddsNobody) {
+    const std::string asked = "Do you want the computer to assign ";
+    const struct {
+        const char* name;
+        bool chart;             // the class has a chart of three free desks
+        bool chartDamaged;      // ... that is not a chart
+        const char* faultySuffix;
+        int error;
+        std::vector<std::string> boxes;  // <dir> for the temporary folder
+    } cases[] = {
+        {"full disk at the chart", true, false, "algebra.CHT", ENOSPC,
+         {asked + "Bo Lee a seat?", asked + "Al Kim a seat?",
+          "File cannot be opened!\nNo space left on device: <dir>/algebra.CHT\n\nNo students were added."}},
+        {"read-only class with a chart", true, false, "algebra.gdr", EACCES,
+         {asked + "Bo Lee a seat?", asked + "Al Kim a seat?",
+          "File cannot be found!\nPermission denied: <dir>/algebra.gdr\n\nNo students were added."}},
+        {"read-only class without a chart", false, false, "algebra.gdr", EROFS,
+         {"File cannot be found!\nRead-only file system: <dir>/algebra.gdr\n\nNo students were added."}},
+        {"damaged chart", true, true, "", 0,
+         {"File cannot be opened!\nNot a seating chart: <dir>/algebra.CHT\n\nNo students were added."}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ImportFixture f;
+        if (c.chart) {
+            SeatingChart chart;
+            for (int p = 0; p < 3; ++p) SetDesk(chart.grid, 0, p, true);
+            chart.Recount();
+            chart.seats.assign(3, TPeople::Free());
+            ASSERT_TRUE(WriteChartFile(f.dir.File("algebra.CHT"), chart));
+        }
+        if (c.chartDamaged) f.dir.Write("algebra.CHT", {1, 2, 3});
+        const auto classBefore = f.dir.Read("algebra.gdr");
+        const auto chartBefore = c.chart ? f.dir.Read("algebra.CHT") : std::vector<unsigned char>{};
+        f.window->ui.answers = {platform::Answer::Yes, platform::Answer::Yes};
+        {
+            const ScopedWriteFault fault(*c.faultySuffix ? c.faultySuffix : "\n", c.error);
+            f.Import("Last,First\nLee,Bo\nKim,Al\n");
+        }
+        std::vector<std::string> boxes = c.boxes;
+        boxes.back().replace(boxes.back().find("<dir>"), 5, f.dir.Path());
+        EXPECT_EQ(f.window->ui.BoxTexts(), boxes);
+        EXPECT_EQ(f.window->ui.boxes.back().caption, "Warning");
+        const ClassRecord& record = f.window->child->Record();
+        EXPECT_EQ(record.StudentCount(), 3);
+        EXPECT_FALSE(record.modified);
+        EXPECT_EQ(f.window->Names().SelectionBoxCount(), 3);
+        EXPECT_EQ(f.dir.Read("algebra.gdr"), classBefore);
+        if (c.chart) {
+            EXPECT_EQ(f.dir.Read("algebra.CHT"), chartBefore);
+        }
     }
 }
 

@@ -2,8 +2,12 @@
 // every refusal, and the class file after each change.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include "EditFixture.h"
 #include "classwin/ClassSaving.h"
+#include "record/Binary.h"
+#include "record/ClassFile.h"
 #include "resources/EditDialogs.h"
 
 namespace quorle::testing {
@@ -207,7 +211,8 @@ TEST_F(PaneEditingTest, ATransferThatDoesNotHappenKeepsTheStudent) {
         {"two classes open", "You may have only one file open when transferring to another class."},
         {"no destination chosen", nullptr},
         {"this class itself", "Bob Baker is in this class already. Choose another class to transfer to."},
-        {"not a class file", "Bob Baker could not be added to junk.gdr and stays in this class."},
+        {"not a class file", "Bob Baker could not be added to junk.gdr and stays in this class.\nNot a class file: "},
+        {"a full disk", "Bob Baker could not be added to junk.gdr and stays in this class.\nNo space left on device: "},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
@@ -223,20 +228,28 @@ TEST_F(PaneEditingTest, ATransferThatDoesNotHappenKeepsTheStudent) {
         } else if (name == "not a class file") {
             dir.Write("junk.gdr", {1, 2, 3});
             Ui().fileNames.push_back(dir.File("junk.gdr"));
+        } else if (name == "a full disk") {
+            dir.Write("junk.gdr", SerializeClassFile(SmallClass()));
+            Ui().fileNames.push_back(dir.File("junk.gdr"));
         }
         const auto before = OnDisk();
+        const auto destinationBefore = dir.Exists("junk.gdr") ? dir.Read("junk.gdr") : std::vector<unsigned char>{};
         Ui().answers = {Answer::Yes};
-        Names().RightClick(Line(30, 2));
+        {
+            const ScopedWriteFault fault(name == "a full disk" ? "junk.gdr" : "\n", ENOSPC);
+            Names().RightClick(Line(30, 2));
+        }
         EXPECT_EQ(Rec().RowCount(), 4);
         EXPECT_EQ(Rec().Row(2).lastName.Str(), "Baker");
         EXPECT_EQ(Names().SelectionBoxCount(), 3);
         EXPECT_EQ(OnDisk(), before);
         ASSERT_EQ(Ui().boxes.size(), k.message ? 2u : 1u);
         if (k.message) {
-            EXPECT_EQ(Ui().boxes[1].text, k.message);
+            // The reason's line ends with the file's whole path.
+            EXPECT_EQ(Ui().boxes[1].text, k.message + (dir.Exists("junk.gdr") ? dir.File("junk.gdr") : ""));
         }
-        if (name == "not a class file") {
-            EXPECT_EQ(dir.Read("junk.gdr"), (std::vector<unsigned char>{1, 2, 3}));
+        if (dir.Exists("junk.gdr")) {
+            EXPECT_EQ(dir.Read("junk.gdr"), destinationBefore);
         }
         if (name != "two classes open") {
             ASSERT_EQ(Ui().fileDialogs.size(), 1u);

@@ -3,7 +3,9 @@
 // on disk.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <iterator>
 #include <functional>
 #include <tuple>
 
@@ -11,6 +13,7 @@
 #include "classwin/RosterCommands.h"
 #include "classwin/StudentDialog.h"
 #include "record/Alphabetize.h"
+#include "record/Binary.h"
 #include "record/ClassFile.h"
 #include "record/RosterFile.h"
 #include "resources/EditDialogs.h"
@@ -181,11 +184,64 @@ TEST(NewGradingPeriod, AsksBeforeReplacingAFileAndCopiesTheChart) {
     EXPECT_EQ(dir.Read("winter.gdr"), (std::vector<unsigned char>{'k', 'e', 'e', 'p'}));
     EXPECT_FALSE(dir.Exists("winter.CHT"));
 
-    // A file that cannot be made is reported.
-    f.ui.boxes.clear();
+}
+
+// The new class and the copy of its chart are written together: whichever of
+// them fails, the box says which file and why, and neither is left behind.
+TEST(NewGradingPeriod, AFailedWriteLeavesNeitherFileAndSaysWhy) {
+    const struct {
+        const char* name;
+        const char* faultySuffix;  // "" for none
+        int error;
+        bool chartIsFolder;     // a folder in the place of spring.CHT
+        bool oldChartUnreadable;  // fall.CHT is not a chart
+        std::string expected;   // the box, the temporary folder's path as <dir>
+    } cases[] = {
+        {"full disk at the chart", "spring.CHT", ENOSPC, false, false,
+         "File cannot be opened!\nNo space left on device: <dir>/spring.CHT"},
+        {"read-only class", "spring.gdr", EACCES, false, false,
+         "File cannot be found!\nPermission denied: <dir>/spring.gdr"},
+        {"a folder named like the chart", "", 0, true, false, "File cannot be opened!\nIs a folder: <dir>/spring.CHT"},
+        {"the old chart damaged", "", 0, false, true, "File cannot be opened!\nNot a seating chart: <dir>/fall.CHT"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        ClassRecord record = testing::SmallClass();
+        record.fileName = dir.File("fall.gdr");
+        dir.Write("fall.gdr", SerializeClassFile(record));
+        WriteTwoSeatChart(record.fileName);
+        if (c.oldChartUnreadable) dir.Write("fall.CHT", {1, 2, 3});
+        if (c.chartIsFolder) std::filesystem::create_directory(dir.File("spring.CHT"));
+        testing::ClassWindowFixture f(record);
+        f.ui.fileNames = {dir.File("spring.gdr")};
+        {
+            const ScopedWriteFault fault(*c.faultySuffix ? c.faultySuffix : "\n", c.error);
+            f.child->Command(res::cmd::kNewGradingPeriod);
+        }
+        std::string expected = c.expected;
+        expected.replace(expected.find("<dir>"), 5, dir.Path());
+        EXPECT_EQ(f.ui.BoxTexts(), std::vector<std::string>{expected});
+        ASSERT_EQ(f.ui.boxes.size(), 1u);
+        EXPECT_EQ(f.ui.boxes[0].caption, "Warning");
+        EXPECT_EQ(f.ui.boxes[0].icon, Icon::Exclamation);
+        EXPECT_FALSE(dir.Exists("spring.gdr"));
+        EXPECT_EQ(std::filesystem::is_directory(dir.File("spring.CHT")), c.chartIsFolder);
+        if (!c.chartIsFolder) {
+            EXPECT_FALSE(dir.Exists("spring.CHT"));
+        }
+        // No temporary file stays behind either.
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), c.chartIsFolder ? 3 : 2);
+    }
+    // A folder that is not there.
+    TempDir dir;
+    ClassRecord record = testing::SmallClass();
+    record.fileName = dir.File("fall.gdr");
+    testing::ClassWindowFixture f(record);
     f.ui.fileNames = {dir.File("no such folder/summer.gdr")};
     f.child->Command(res::cmd::kNewGradingPeriod);
-    EXPECT_EQ(f.ui.BoxTexts(), (std::vector<std::string>{kFileNotFound}));
+    EXPECT_EQ(f.ui.BoxTexts(), (std::vector<std::string>{"File cannot be found!\nNo such file or folder: " +
+                                                         dir.File("no such folder/summer.gdr")}));
 }
 
 // The students ticked in the names pane, "first last", in roster order.

@@ -7,6 +7,7 @@
 #include "resources/SeatingDialogs.h"
 #include "resources/SeatingMenu.h"
 #include "seating/ClassChart.h"
+#include "seating/SeatingChartFile.h"
 #include "seating/SeatingChartWindow.h"
 #include "support/TempDir.h"
 
@@ -52,6 +53,59 @@ TEST(SeatingChartCommand, MakesTheChartWindowOnceWithItsMenu) {
     EXPECT_FALSE(chart.IsVisible());
     EXPECT_EQ(f.frame.TopWindows().size(), 1u);
     EXPECT_EQ(f.ui.dialogCaptions, std::vector<std::string>{"Choose Seat Arrangement"});
+}
+
+// The chart goes beside the name the class has now: after Save As, a chart
+// finished by hand, or seats switched in a chart already shown, are written
+// beside the new name, and the old file's chart stays as it was.
+TEST(SeatingChartCommand, AChartWrittenAfterSaveAsGoesBesideTheNewName) {
+    const struct {
+        const char* name;
+        bool handFilled;  // else the computer makes it before Save As, then seats 1 and 2 are switched
+    } cases[] = {{"filled by hand", true}, {"switched seats", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        ClassRecord record = SmallClass();
+        record.fileName = dir.File("algebra.gdr");
+        ClassWindowFixture f(std::move(record));
+        f.ui.programDirectory = dir.Path();
+        f.ui.dialogs.push_back([](FakeDialogHost& host) {
+            for (int id : {101, 102, 111}) host.Click(id);
+            host.PressOk();
+        });
+        f.ui.answers = {c.handFilled ? platform::Answer::No : platform::Answer::Yes};
+        f.child->Command(resources::cmd::kSeatingChart);
+        TSeatingChartWindow& window = *f.child->Chart().Window();
+        const auto oldChart = c.handFilled ? std::vector<unsigned char>{} : dir.Read("algebra.CHT");
+
+        f.ui.fileNames = {dir.File("renamed.gdr")};
+        ASSERT_TRUE(f.child->SaveAs());
+        if (c.handFilled) {
+            EXPECT_FALSE(window.PromptOk("3"));
+            EXPECT_FALSE(window.PromptOk("1"));
+            EXPECT_TRUE(window.PromptOk("2"));
+        } else {
+            f.ui.dialogs.push_back([](FakeDialogHost& host) {
+                host.Type(resources::kIdSwitchFrom, "1");
+                host.Type(resources::kIdSwitchTo, "2");
+                host.PressOk();
+            });
+            window.Command(resources::cmd::kSwitchSeats);
+        }
+        const auto written = ReadChartFile(dir.File("renamed.CHT"));
+        ASSERT_TRUE(written);
+        EXPECT_EQ(written->seats, window.Chart().seats);
+        EXPECT_EQ(OccupiedSeats(written->seats), 3);
+        if (c.handFilled) {
+            EXPECT_FALSE(dir.Exists("algebra.CHT"));
+            EXPECT_EQ(written->seats[2], TPeople::Seated("Ann", "Adams"));
+            EXPECT_EQ(f.frame.TopWindows()[0]->caption, "Seating Chart for " + dir.File("renamed.CHT"));
+        } else {
+            EXPECT_EQ(dir.Read("algebra.CHT"), oldChart);
+            EXPECT_NE(dir.Read("renamed.CHT"), oldChart);
+        }
+    }
 }
 
 }  // namespace

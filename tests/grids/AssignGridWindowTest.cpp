@@ -204,19 +204,39 @@ TEST_F(GridWindowTest, DeleteGridAsksThenDeletesTheFileAndHides) {
 }
 
 TEST(GridFileCommands, DeleteFromTheMainMenuAsksWithTheFileName) {
-    TempDir dir;
-    for (const Answer answer : {Answer::No, Answer::Yes}) {
-        dir.Write("Lab.COL", SerializeGridFile({}));
+    const struct {
+        Answer answer;
+        bool folder;          // a folder with a file in it stands in the grid's place
+        std::string refusal;  // the second box, "" for none; <dir> for the folder's path
+    } cases[] = {
+        {Answer::No, false, ""},
+        {Answer::Yes, false, ""},
+        {Answer::Yes, true, "File cannot be deleted!\nDirectory not empty: <dir>/Lab.COL"},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        if (c.folder) {
+            std::filesystem::create_directory(dir.File("Lab.COL"));
+            dir.Write("Lab.COL/inside", {1});
+        } else {
+            dir.Write("Lab.COL", SerializeGridFile({}));
+        }
         FakeUi ui;
         ui.fileNames.push_back(dir.File("Lab.COL"));
-        ui.answers.push_back(answer);
+        ui.answers.push_back(c.answer);
         DeleteGridFile(ui);
         EXPECT_EQ(ui.fileDialogs.at(0).options.title, "Delete Grid File");
         EXPECT_TRUE(ui.fileDialogs[0].options.fileMustExist);
-        ASSERT_EQ(ui.boxes.size(), 1u);
+        ASSERT_EQ(ui.boxes.size(), c.refusal.empty() ? 1u : 2u);
         EXPECT_EQ(ui.boxes[0].caption, "Delete File ?");
         EXPECT_EQ(ui.boxes[0].text, "Delete Lab.COL ?");
-        EXPECT_EQ(dir.Exists("Lab.COL"), answer == Answer::No);
+        EXPECT_EQ(dir.Exists("Lab.COL"), c.answer == Answer::No || c.folder);
+        if (!c.refusal.empty()) {
+            std::string refusal = c.refusal;
+            refusal.replace(refusal.find("<dir>"), 5, dir.Path());
+            EXPECT_EQ(ui.boxes[1].caption, "Warning");
+            EXPECT_EQ(ui.boxes[1].text, refusal);
+        }
     }
 }
 
