@@ -37,6 +37,16 @@ if(TARGET quorle)
   target_link_options(quorle PRIVATE LINKER:-z,relro,-z,now)
 endif()
 
+# Stripped for installing, the program also loses the compiler's notes, which
+# nothing reads.
+if(TARGET quorle AND CMAKE_STRIP)
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/quorle\")
+    endif()")
+endif()
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quorle)
 set(CPACK_PACKAGE_VENDOR "The Quorle developers")
