@@ -58,12 +58,13 @@ expected=(
   ./usr/share/man/man1/quorle.1.gz
   ./usr/share/mime/packages/quorle.xml
 )
-for f in QUORLE.NPL QUORLE.OPT QUORLE.PLU QUORLE.SYS QUORLE.WTS quorle.low quorle.prg quorle.wrn; do
+# The shipped files, as the build staged them for installing.
+for f in QUORLE.SYS QUORLE.OPT quorle.prg quorle.wrn quorle.low help/contents.html; do
+  [[ -f $build/shipped/$f ]] || fail "the build staged no $f to ship"
+done
+while IFS= read -r f; do
   expected+=("./usr/share/quorle/$f")
-done
-for f in "$source"/src/resources/files/help/*; do
-  expected+=("./usr/share/quorle/help/$(basename "$f")")
-done
+done < <(cd "$build/shipped" && find . -type f -printf '%P\n')
 diff <(printf '%s\n' "${expected[@]}" | sort) "$tmp/files" >"$tmp/files.diff" ||
   { cat "$tmp/files.diff" >&2; fail "the package's files are not the program's (< missing, > extra)"; }
 awk '$2 != "root/root" { print; bad = 1 } END { exit bad }' "$tmp/contents" ||
