@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libqt6printsupport6 qt6-qpa-plugins
   fonts-liberation fonts-dejavu-core poppler-utils
+  dpkg-dev file
 )
 if [[ ${QUORLE_SETUP_EXTRA:-} != "" ]]; then
   # shellcheck disable=SC2206
