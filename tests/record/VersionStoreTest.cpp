@@ -10,6 +10,7 @@
 
 #include "record/ClassFile.h"
 #include "record/VersionStore.h"
+#include "support/DataHome.h"
 #include "support/TempDir.h"
 
 namespace quorle {
@@ -17,32 +18,10 @@ namespace {
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<unsigned char>;
+using quorle::testing::DataHome;
 using quorle::testing::TempDir;
 using std::chrono::hours;
 using std::chrono::milliseconds;
-
-// The teacher's data folder of one test, and the listener that hears about
-// versions that cannot be kept.
-class DataHome {
-public:
-    DataHome() {
-        const char* old = std::getenv("XDG_DATA_HOME");
-        old_ = old ? old : "";
-        ::setenv("XDG_DATA_HOME", dir.Path().c_str(), 1);
-        ResetVersionProblemReport();
-        SetVersionProblemListener([this](const FileProblem& problem) { told.push_back(problem.Text()); });
-    }
-    ~DataHome() {
-        SetVersionProblemListener(nullptr);
-        ResetVersionProblemReport();
-        ::setenv("XDG_DATA_HOME", old_.c_str(), 1);
-    }
-    TempDir dir;
-    std::vector<std::string> told;
-
-private:
-    std::string old_;
-};
 
 ClassRecord Sample() {
     ClassRecord record = NewClassRecord();
