@@ -158,8 +158,13 @@ FileProblem KeepVersion(const std::string& classPath, const VersionLimits& limit
             return ProblemOf(errno, folder.string());
         return {};
     }
-    FileProblem problem = WriteVersionFile(target, *bytes);
-    if (!problem.Empty()) return problem;
+    // The class file is about to be replaced by a rename, never written in
+    // place: a second name for it keeps its bytes at no cost. Where that
+    // cannot be (another disk), the bytes are copied.
+    if (::linkat(AT_FDCWD, classPath.c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) != 0) {
+        FileProblem problem = WriteVersionFile(target, *bytes);
+        if (!problem.Empty()) return problem;
+    }
     ApplyVersionLimits(folder.string(), limits, Now());
     return {};
 }
