@@ -32,11 +32,20 @@ void TEarlierVersionsDialog::SelectionChanged(platform::DialogHost& host, int id
     if (id == r::kIdVersionList) EnableButtons(host);
 }
 
+bool TEarlierVersionsDialog::CanClose(platform::DialogHost& host) {
+    if (choice_ == Choice::Restore) return true;
+    const int line = host.Selection(r::kIdVersionList);
+    if (line < 0 || line >= static_cast<int>(lines_.size())) return false;
+    choice_ = Choice::Open;
+    line_ = line;
+    return true;
+}
+
 void TEarlierVersionsDialog::Clicked(platform::DialogHost& host, int id) {
-    if (id != r::kIdOpenVersion && id != r::kIdRestoreVersion) return;
+    if (id != r::kIdRestoreVersion) return;
     const int line = host.Selection(r::kIdVersionList);
     if (line < 0 || line >= static_cast<int>(lines_.size())) return;
-    choice_ = id == r::kIdOpenVersion ? Choice::Open : Choice::Restore;
+    choice_ = Choice::Restore;
     line_ = line;
     host.EndDialog(true);
 }

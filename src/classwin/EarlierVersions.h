@@ -13,8 +13,8 @@ namespace quorle {
 
 class TDecoChild;
 
-// The dialog: the list, Open, Restore and Close. It ends on Open or Restore
-// with the chosen line.
+// The dialog: the list, Open (its OK), Restore and Close. It ends on Open or
+// Restore with the chosen line.
 class TEarlierVersionsDialog : public platform::Dialog {
 public:
     enum class Choice { None, Open, Restore };
@@ -23,6 +23,7 @@ public:
     TEarlierVersionsDialog(std::string shownName, std::vector<std::string> lines);
 
     void SetupWindow(platform::DialogHost& host) override;
+    bool CanClose(platform::DialogHost& host) override;
     void Clicked(platform::DialogHost& host, int id) override;
     void SelectionChanged(platform::DialogHost& host, int id) override;
 

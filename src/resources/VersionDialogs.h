@@ -11,7 +11,8 @@ inline constexpr int kEarlierVersionsDialogId = 3020;
 inline constexpr int kIdVersionsHeading = 101;
 // The versions: "2026-12-07 19:40:12   added Quiz 5".
 inline constexpr int kIdVersionList = 102;
-inline constexpr int kIdOpenVersion = 103;
+// Open is the dialog's OK: Enter opens the chosen version.
+inline constexpr int kIdOpenVersion = platform::kIdOk;
 inline constexpr int kIdRestoreVersion = 104;
 
 platform::DialogResource EarlierVersionsDialogResource();
