@@ -264,6 +264,7 @@ const std::vector<platform::HelpBook>& HelpBooks() {
          {
              {"Contents", "contents.html"},
              {"Opening and saving classes", "files.html"},
+             {"Earlier versions of a class", "versions.html"},
              {"The class window", "classwindow.html"},
              {"Display options", "display.html"},
              {"Grades and the grading system", "grades.html"},
