@@ -68,7 +68,7 @@ std::optional<VersionTime> VersionTimeOfName(const std::string& fileName);
 std::string LocalTimeText(VersionTime time);
 
 // What changed from one version of a class to the next, in a few words:
-// "added Quiz 5", "deleted HW 2", "renamed HW 2 to Homework 2", "added 3
+// "added Quiz 5", "deleted HW 2", "renamed HW 2 to Essay 2", "added 3
 // grades", "dropped Marcus Brooks", "edited Marcus Brooks", "grades changed:
 // 3", "students reordered", "class information changed", "grading system
 // changed", "display options changed", "Extra names changed", several joined
