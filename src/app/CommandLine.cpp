@@ -10,7 +10,9 @@
 #include "app/CommandLineRoster.h"
 #include "app/CsvExport.h"
 #include "app/ShowCommand.h"
+#include "app/VersionsCommand.h"
 #include "record/FileNames.h"
+#include "record/VersionStore.h"
 
 namespace quorle {
 namespace {
@@ -32,6 +34,8 @@ void PrintUsage(std::ostream& out) {
         << "      adds the students of a CSV roster to the class, as Add Students does\n"
         << "  " << NewPeriodUsage() << "\n"
         << "      writes the class of a new grading period: same students and settings, no grades\n"
+        << "  " << VersionsUsage() << "\n"
+        << "      lists the earlier versions kept of the class; --restore N writes one back (or to OUT.gdr)\n"
         << "  quorle --help\n"
         << "  quorle --version\n";
 }
@@ -55,7 +59,7 @@ bool IsCommandLineCommand(int argc, char** argv) {
     if (argc < 2 || argv == nullptr || argv[1] == nullptr) return false;
     const std::string_view word(argv[1]);
     return word == "show" || word == "print" || word == "chart" || word == "export" || word == "import-students" ||
-           word == "new-period" || IsHelp(word);
+           word == "new-period" || word == "versions" || IsHelp(word);
 }
 
 std::string VersionLine() { return std::string("quorle ") + QUORLE_VERSION; }
@@ -140,7 +144,16 @@ int RunCommandLine(int argc, char** argv, const CommandLineServices& services, s
         PrintUsage(out);
         return 0;
     }
+    // A class file written by the command whose earlier version cannot be
+    // kept says so once, on the error stream.
+    SetVersionProblemListener([&err](const FileProblem& problem) {
+        err << "quorle: " << kVersionsNotKept << "\n" << problem.Text() << "\n";
+    });
+    struct ListenerReset {
+        ~ListenerReset() { SetVersionProblemListener(nullptr); }
+    } reset;
     if (command == "show") return RunShowCommand(args, out, err);
+    if (command == "versions") return RunVersionsCommand(args, out, err);
     if (command == "chart") return RunChartCommand(args, out, err);
     if (command == "export") return RunExportCommand(args, out, err);
     if (command == "import-students") return RunImportStudentsCommand(args, out, err);

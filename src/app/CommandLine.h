@@ -1,6 +1,6 @@
 #pragma once
 // The headless subcommands of the quorle executable: "show", "chart", "print",
-// "export", "import-students" and "new-period", and how the executable tells
+// "export", "import-students", "new-period" and "versions", and how the executable tells
 // them from class files to open in the window.
 #include <functional>
 #include <iosfwd>
@@ -12,7 +12,7 @@
 namespace quorle {
 
 // True when argv names a headless subcommand ("show", "chart", "print",
-// "export", "import-students", "new-period", "--help", "-h", "help").
+// "export", "import-students", "new-period", "versions", "--help", "-h", "help").
 bool IsCommandLineCommand(int argc, char** argv);
 int RunCommandLine(int argc, char** argv, const CommandLineServices& services, std::ostream& out, std::ostream& err);
 

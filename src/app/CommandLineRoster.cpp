@@ -13,6 +13,7 @@
 #include "record/ClassLock.h"
 #include "record/RosterFile.h"
 #include "record/RosterImport.h"
+#include "record/VersionStore.h"
 #include "seating/ClassChart.h"
 #include "seating/SeatingChart.h"
 #include "seating/SeatingChartFile.h"
@@ -150,6 +151,7 @@ int RunImportStudentsCommand(const std::vector<std::string>& args, std::ostream&
     const auto chartBytes = chart ? SerializeChartFile(*chart) : std::vector<unsigned char>{};
     std::vector<FileToWrite> files{{record.fileName, classBytes}};
     if (chart) files.push_back({chartPath, chartBytes});
+    if (problem.Empty()) ReportVersionProblem(KeepEarlierVersion(record.fileName));
     if (!problem.Empty() || !WriteFilesTogether(files, &problem)) {
         const bool chartFailed = chart && problem.path == chartPath;
         err << (chartFailed ? chartPath : classPath) << ": " << (chartFailed ? kChartCannotBeOpened : kFileNotFound)
@@ -206,6 +208,7 @@ int RunNewPeriodCommand(const std::vector<std::string>& args, std::ostream& out,
     const std::string newChart = ChartPath(newPath);
     std::vector<FileToWrite> files{{newPath, classBytes}};
     if (chartBytes) files.push_back({newChart, *chartBytes});
+    if (problem.Empty() && replacing) ReportVersionProblem(KeepEarlierVersion(newPath));
     if (!problem.Empty() || !WriteFilesTogether(files, &problem)) {
         err << (problem.path.empty() ? newPath : problem.path) << ": File cannot be opened!\n" << problem.Text() << "\n";
         return 1;

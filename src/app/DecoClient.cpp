@@ -6,6 +6,7 @@
 #include "classwin/ClassInfoDialog.h"
 #include "classwin/ClassSaving.h"
 #include "classwin/ClassWindow.h"
+#include "classwin/EarlierVersions.h"
 #include "classwin/GradingSystem.h"
 #include "classwin/RosterCommands.h"
 #include "grading/DisplayOptions.h"
@@ -13,6 +14,7 @@
 #include "record/ClassLock.h"
 #include "record/FileNames.h"
 #include "record/FileStamp.h"
+#include "record/VersionStore.h"
 #include "reports/ProgressCommands.h"
 #include "resources/Menus.h"
 
@@ -26,6 +28,12 @@ TDecoClient::TDecoClient(platform::Frame& frame, platform::Ui& ui)
     : frame_(frame), ui_(ui), programDirectory_(ui.ProgramDirectory()) {
     g_client = this;
     UpdateCommands();
+    // A class whose earlier version cannot be kept is still saved; the
+    // teacher hears why once.
+    SetVersionProblemListener([&ui](const FileProblem& problem) {
+        ui.MessageBox("Warning", FileMessage(kVersionsNotKept, problem), platform::Buttons::Ok,
+                      platform::Icon::Exclamation);
+    });
 }
 
 TDecoClient::~TDecoClient() {
@@ -34,6 +42,7 @@ TDecoClient::~TDecoClient() {
     for (auto& child : children_) frame_.DestroyChild(*child);
     children_.clear();
     if (g_client == this) g_client = nullptr;
+    SetVersionProblemListener(nullptr);
 }
 
 TDecoClient* TDecoClient::Instance() { return g_client; }
@@ -73,6 +82,13 @@ void TDecoClient::Command(int id) {
         case c::kDeleteFile: DeleteClassFile(ui_, openClasses_); return;
         case c::kExport:
             if (TDecoChild* active = ActiveClass()) ExportClassCommand(ui_, active->Record());
+            return;
+        case c::kEarlierVersions:
+            if (TDecoChild* active = ActiveClass())
+                EarlierVersionsCommand(*active, [this](ClassRecord version, const std::string& caption) {
+                    TDecoChild& window = ShowClass(std::move(version));
+                    if (window.Host()) window.Host()->SetCaption(caption);
+                });
             return;
         default: break;
     }

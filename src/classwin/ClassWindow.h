@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Frame.h"
 #include "platform/Ui.h"
@@ -84,6 +85,11 @@ public:
     // class leaving its modified flag as it is (a failure warns); a class
     // never named is marked changed instead.
     bool WritePaneChange();
+
+    // Makes the class the one these bytes of a class file hold (an earlier
+    // version, say) and writes it; the step is named stepName. A message and
+    // false when the bytes are not a class.
+    bool ReplaceClassContent(const std::vector<unsigned char>& bytes, const std::string& stepName);
 
 private:
     bool RunCommand(int id);

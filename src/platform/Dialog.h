@@ -62,7 +62,8 @@ struct ControlResource {
     int group = 0;
     unsigned style = kStyleNone;
     // Multi-line edit boxes: as wide as this many characters of their font, so
-    // that they wrap there (0: as wide as the layout makes them).
+    // that they wrap there; list boxes: at least that wide (0: as wide as the
+    // layout makes them).
     int widthChars = 0;
 };
 

@@ -6,6 +6,7 @@
 #include "platform/Text1252.h"
 #include "record/Binary.h"
 #include "record/FileNames.h"
+#include "record/VersionStore.h"
 
 namespace quorle {
 namespace {
@@ -129,7 +130,16 @@ bool WriteClassRecord(const std::string& path, const ClassRecord& record, FilePr
         if (problem) *problem = std::move(refusal);
         return false;
     }
-    return WriteFileAtomically(path, SerializeClassFile(record), problem);
+    return WriteClassBytes(path, SerializeClassFile(record), problem);
+}
+
+bool WriteClassBytes(const std::string& path, std::span<const unsigned char> bytes, FileProblem* problem) {
+    // The bytes about to be replaced are kept as an earlier version first; a
+    // version that cannot be kept never stops the save.
+    const FileProblem versionProblem = KeepEarlierVersion(path);
+    const bool written = WriteFileAtomically(path, bytes, problem);
+    ReportVersionProblem(versionProblem);
+    return written;
 }
 
 std::vector<unsigned char> SerializeClassFile(const ClassRecord& record) {

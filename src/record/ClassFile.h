@@ -72,6 +72,11 @@ std::string ShownClassName(const std::string& name);
 
 enum class ModifiedFlag { Clear, Keep };
 
+// Writes the bytes of a class file atomically to path, keeping the bytes it
+// replaces as an earlier version (VersionStore). Every class file the program
+// writes goes through here.
+bool WriteClassBytes(const std::string& path, std::span<const unsigned char> bytes, FileProblem* problem = nullptr);
+
 // Normalises the record's file name, then writes the class atomically under it.
 // On success the modified flag is cleared (Clear) or left as it is (Keep); on
 // failure nothing but the name changes and false is returned, problem (when

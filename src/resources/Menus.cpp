@@ -12,6 +12,7 @@
 #include "resources/RosterDialogs.h"
 #include "resources/SeatingDialogs.h"
 #include "resources/SheetDialogs.h"
+#include "resources/VersionDialogs.h"
 
 namespace quorle::resources {
 
@@ -24,7 +25,7 @@ MenuItem Popup(const char* label, std::vector<MenuItem> items) { return MenuItem
 const std::vector<MenuItem>& MainMenu() {
     static const std::vector<MenuItem> menu{
         Popup("&File", {Item(cmd::kNew, "&New"), Item(cmd::kOpen, "&Open...F3"), Item(cmd::kSave, "&Save"),
-                        Item(cmd::kSaveAs, "Save &as..."),
+                        Item(cmd::kSaveAs, "Save &as..."), Item(cmd::kEarlierVersions, "Earlier &Versions..."),
                         Popup("&Print", {Item(cmd::kPrintGrades, "&Grades"),
                                          Item(cmd::kPrintProgress, "Progress &Reports"),
                                          Item(cmd::kPrintWarnings, "&Warning Notices"),
@@ -71,6 +72,7 @@ const std::map<int, std::string>& Hints() {
         {cmd::kOpen, "Opens an existing class"},
         {cmd::kSave, "Saves a class to disk"},
         {cmd::kSaveAs, "Saves an existing file under another name."},
+        {cmd::kEarlierVersions, "Opens or restores a version of the class kept at an earlier save"},
         {cmd::kPrintGrades, "Prints a selected set of grades"},
         {cmd::kPrintProgress, "Prints Progress Reports for selected students"},
         {cmd::kPrintWarnings, "Prints Warning Notices for students with low grades"},
@@ -141,7 +143,7 @@ const std::vector<Accelerator>& AcceleratorTable(int id) {
 
 const std::vector<int>& ClassCommands() {
     static const std::vector<int> commands{
-        cmd::kSave,           cmd::kSaveAs,           cmd::kPrintGrades,       cmd::kPrintProgress,
+        cmd::kSave,           cmd::kSaveAs,           cmd::kEarlierVersions,   cmd::kPrintGrades,       cmd::kPrintProgress,
         cmd::kPrintWarnings,  cmd::kPrintMakeup,      cmd::kPrintRandomList,   cmd::kPrintNameId,
         cmd::kPrintGradeSheets, cmd::kPrintAttendance, cmd::kExport,           cmd::kNewGrade,
         cmd::kAddStudents,    cmd::kImportStudents,   cmd::kStudentInfo,       cmd::kChangeGradeTitle,
@@ -248,6 +250,7 @@ const platform::HelpTopics& ContextHelpTopics() {
             {kSheetsDialogId, kHelpTopicPrinting},
             {kAttendanceDialogId, kHelpTopicPrinting},
             {kDateInfoDialogId, kHelpTopicPrinting},
+            {kEarlierVersionsDialogId, kHelpTopicVersions},
         },
     };
     return topics;
@@ -261,6 +264,7 @@ const std::vector<platform::HelpBook>& HelpBooks() {
          {
              {"Contents", "contents.html"},
              {"Opening and saving classes", "files.html"},
+             {"Earlier versions of a class", "versions.html"},
              {"The class window", "classwindow.html"},
              {"Display options", "display.html"},
              {"Grades and the grading system", "grades.html"},

@@ -19,6 +19,7 @@ inline constexpr int kNew = 24366;
 inline constexpr int kOpen = 24332;
 inline constexpr int kSave = 24333;
 inline constexpr int kSaveAs = 24334;
+inline constexpr int kEarlierVersions = 3010;
 inline constexpr int kPrintGrades = 110;
 inline constexpr int kPrintProgress = 112;
 inline constexpr int kPrintWarnings = 113;
@@ -75,6 +76,7 @@ inline constexpr int kHelpTopicGrades = 704;
 inline constexpr int kHelpTopicPrinting = 705;
 inline constexpr int kHelpTopicSeating = 706;
 inline constexpr int kHelpTopicGrids = 707;
+inline constexpr int kHelpTopicVersions = 708;
 // The program's help file and the help viewer's own.
 inline constexpr const char* kHelpFile = "quorle.hlp";
 inline constexpr const char* kUsingHelpFile = "WINHELP.HLP";

@@ -50,7 +50,8 @@ std::string ReadText(const std::string& path) {
 // Every subcommand is told from a file to open and reaches its own handler,
 // which names itself in its first line.
 TEST(CommandLineDispatch, EveryCommandReachesItsOwnHandler) {
-    const std::vector<std::string> commands{"show", "chart", "print", "export", "import-students", "new-period"};
+    const std::vector<std::string> commands{"show",       "chart",      "print", "export", "import-students",
+                                            "new-period", "versions"};
     for (const std::string& command : commands) {
         SCOPED_TRACE(command);
         std::string name = "quorle", word = command;
@@ -287,6 +288,7 @@ TEST(Executable, AnswersWithoutADisplayAndNeverAborts) {
         {{"export"}, 2, "", "quorle export: a class file and -o OUT.csv are needed"},
         {{"import-students"}, 2, "", "quorle import-students: two files are needed"},
         {{"new-period"}, 2, "", "quorle new-period: two files are needed"},
+        {{"versions"}, 2, "", "quorle versions: no class file given"},
         {{"show", example}, 0, "Last Name\tFirst Name\tID #\tCells\tGenetics\tEvolution\tQuiz 1\tQuiz 2\tQuiz "
                                "3\tQuiz 4\tHW 1\tHW 2\tHW 3\tHW 4\tHW 5\tMicroscop\tOsmosis\tDNA Extr\tEnzymes\tTest "
                                "Aver\tQuiz Aver\tHW Aver\tLab Aver\tExtra1 Aver\tExtra2 Aver\tTotal Pts\tPoss "

@@ -26,6 +26,7 @@ const Row kTable[] = {
     {"&File", 24332, "&Open...F3", "Opens an existing class"},
     {"&File", 24333, "&Save", "Saves a class to disk"},
     {"&File", 24334, "Save &as...", "Saves an existing file under another name."},
+    {"&File", 3010, "Earlier &Versions...", "Opens or restores a version of the class kept at an earlier save"},
     {"&Print", 110, "&Grades", "Prints a selected set of grades"},
     {"&Print", 112, "Progress &Reports", "Prints Progress Reports for selected students"},
     {"&Print", 113, "&Warning Notices", "Prints Warning Notices for students with low grades"},

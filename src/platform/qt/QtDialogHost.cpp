@@ -228,6 +228,9 @@ void QtDialogHost::Build() {
             }
             case ControlKind::ListBox: {
                 auto* list = new QListWidget(parentWidget);
+                if (c.widthChars > 0)  // lines of that many characters fit
+                    list->setMinimumWidth(list->fontMetrics().averageCharWidth() * c.widthChars +
+                                          2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width());
                 const int id = c.id;
                 connect(list, &QListWidget::currentRowChanged, this, [this, id, list] {
                     if (dialog_ && !list->signalsBlocked()) dialog_->SelectionChanged(*this, id);
