@@ -186,6 +186,7 @@ bool TDecoChild::CanClose() {
     if (!impl_->grid.CanClose()) return false;
     const bool may = ConfirmClose(impl_->ui, impl_->record, [this] { UpdateCaption(); });
     ReloadIfAsked();
+    UpdateCaption();
     return may;
 }
 
@@ -262,6 +263,7 @@ bool TDecoChild::WritePaneChange() {
 bool TDecoChild::Command(int id) {
     const bool handled = RunCommand(id);
     ReloadIfAsked();
+    UpdateCaption();
     return handled;
 }
 

@@ -156,7 +156,7 @@ const std::vector<int>& ClassCommands() {
         cmd::kGradingSystem,  cmd::kClassInformation, cmd::kAlphabetize,       cmd::kNewGradingPeriod,
         cmd::kSeatingChart,   cmd::kDisplayOptions,   cmd::kExtraNames,        cmd::kGridNew,
         cmd::kGridOpen,       cmd::kGridDelete,       cmd::kCascade,           cmd::kTile,
-        cmd::kCloseAll,       cmd::kCloseClass,
+        cmd::kCloseAll,
     };
     return commands;
 }

@@ -60,6 +60,11 @@ public:
         setWidget(container_);
         setAttribute(Qt::WA_DeleteOnClose, false);
         setWindowIcon(QIcon(MakeAppIcon()));
+        // The frame's own keys close the active class (Ctrl+W, Ctrl+F4): the
+        // window's menu keeps its Close item without the keys.
+        if (QMenu* menu = systemMenu())
+            for (QAction* action : menu->actions())
+                if (!action->shortcuts().isEmpty()) action->setShortcuts({});
     }
 
     void SetCaption(std::string_view caption) override { setWindowTitle(FromCp1252(caption)); }
