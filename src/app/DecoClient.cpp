@@ -85,12 +85,14 @@ void TDecoClient::Command(int id) {
         case c::kCloseClass: CloseActive(); return;
         default: break;
     }
-    if (id >= c::kRecentClass && id < c::kRecentClass + resources::kRecentClassCount)
-        return OpenRecent(static_cast<std::size_t>(id - c::kRecentClass));
+    if (id >= c::kRecentClass && id < c::kRecentClass + resources::kRecentClassCount) {
+        OpenRecent(static_cast<std::size_t>(id - c::kRecentClass));
+        return;
+    }
     if (id >= c::kWindowClass && id < c::kWindowClass + resources::kWindowListCount) {
         const auto windows = frame_.Children();
-        if (static_cast<std::size_t>(id - c::kWindowClass) < windows.size())
-            frame_.ActivateChild(*windows[static_cast<std::size_t>(id - c::kWindowClass)]);
+        const auto index = static_cast<std::size_t>(id - c::kWindowClass);
+        if (index < windows.size()) frame_.ActivateChild(*windows[index]);
         return;
     }
     // Everything else works on the active class, and does nothing without one.
