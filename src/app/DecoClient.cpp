@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "app/CsvExport.h"
+#include "app/RecentClasses.h"
+#include "app/UserSettings.h"
+#include "app/WindowList.h"
 #include "classwin/ClassInfoDialog.h"
 #include "classwin/ClassSaving.h"
 #include "classwin/ClassWindow.h"
@@ -64,6 +67,11 @@ TDecoChild* TDecoClient::ActiveClass() const {
 
 void TDecoClient::Command(int id) {
     namespace c = resources::cmd;
+    // Whatever the command did, the captions and the Window menu show it after.
+    struct Refresh {
+        TDecoClient& client;
+        ~Refresh() { client.RefreshWindows(); }
+    } refresh{*this};
     switch (id) {
         case c::kOpen: Open(); return;
         case c::kSave: Save(); return;
@@ -90,10 +98,80 @@ void TDecoClient::Command(int id) {
                     if (window.Host()) window.Host()->SetCaption(caption);
                 });
             return;
+        case c::kCloseClass: CloseActive(); return;
         default: break;
+    }
+    if (id >= c::kRecentClass && id < c::kRecentClass + resources::kRecentClassCount) {
+        OpenRecent(static_cast<std::size_t>(id - c::kRecentClass));
+        return;
+    }
+    if (id >= c::kWindowClass && id < c::kWindowClass + resources::kWindowListCount) {
+        const auto windows = frame_.Children();
+        const auto index = static_cast<std::size_t>(id - c::kWindowClass);
+        if (index < windows.size()) frame_.ActivateChild(*windows[index]);
+        return;
     }
     // Everything else works on the active class, and does nothing without one.
     if (TDecoChild* active = ActiveClass()) active->Command(id);
+}
+
+void TDecoClient::OpenFiles(const std::vector<std::string>& paths) {
+    for (const auto& path : paths) OpenClass(path);
+}
+
+void TDecoClient::ChildActivated(platform::ChildWindow&) { RefreshWindows(); }
+
+void TDecoClient::MenuOpening() { RefreshWindows(); }
+
+void TDecoClient::RefreshWindows() {
+    std::vector<std::string> captions;
+    int active = -1;
+    const TDecoChild* current = ActiveClass();
+    for (platform::ChildWindow* window : frame_.Children()) {
+        for (const auto& child : children_) {
+            if (child.get() != window) continue;
+            child->UpdateCaption();
+            if (child.get() == current) active = static_cast<int>(captions.size());
+            captions.push_back(WindowCaption(child->Record()));
+        }
+    }
+    frame_.SetMenuList(resources::cmd::kCloseAll, WindowListItems(captions, active));
+}
+
+void TDecoClient::KeepSettingsIn(std::string settingsPath) {
+    settingsPath_ = std::move(settingsPath);
+    recent_ = ReadUserSettings(settingsPath_).recentClasses;
+    frame_.SetMenuList(resources::cmd::kDeleteFile, RecentClassItems(recent_));
+}
+
+void TDecoClient::Remember(const std::string& path) {
+    AddRecentClass(recent_, path);
+    StoreRecent();
+}
+
+void TDecoClient::StoreRecent() {
+    frame_.SetMenuList(resources::cmd::kDeleteFile, RecentClassItems(recent_));
+    if (settingsPath_.empty()) return;
+    // The frame's place, written by the program when it last ended, stays.
+    UserSettings settings = ReadUserSettings(settingsPath_);
+    settings.recentClasses = recent_;
+    WriteUserSettings(settingsPath_, settings);
+}
+
+void TDecoClient::OpenRecent(std::size_t index) {
+    if (index >= recent_.size()) return;
+    const std::string path = recent_[index];
+    if (OpenClass(path) || FileExists(path)) return;
+    // Gone from where it was: the reading error said so, and the list forgets it.
+    RemoveRecentClass(recent_, path);
+    StoreRecent();
+}
+
+void TDecoClient::CloseActive() {
+    TDecoChild* active = ActiveClass();
+    if (!active || !active->CanClose()) return;
+    frame_.DestroyChild(*active);
+    Forget(active);
 }
 
 void TDecoClient::Open() {
@@ -114,6 +192,7 @@ bool TDecoClient::OpenClass(const std::string& path) {
         const std::string& open = child->Record().fileName;
         if (!open.empty() && SameFile(open, path)) {
             frame_.ActivateChild(*child);
+            Remember(path);
             return true;
         }
     }
@@ -135,6 +214,7 @@ bool TDecoClient::OpenClass(const std::string& path) {
     }
     record.modified = false;
     ShowClass(std::move(record)).KeepFile(std::move(lock), stamp);
+    Remember(path);
     return true;
 }
 
@@ -145,6 +225,7 @@ TDecoChild& TDecoClient::ShowClass(ClassRecord record) {
     window.Create(DefaultPlacement());
     ++openClasses_;
     UpdateCommands();
+    RefreshWindows();
     return window;
 }
 
@@ -167,6 +248,7 @@ bool TDecoClient::NewClass() {
     EditGradingSystem(ui_, record, programDirectory_);
     const std::string written = NormalizeClassFileName(record.fileName);
     ShowClass(std::move(record)).KeepFile(ClassLock::Acquire(written), StampFile(written));
+    Remember(written);
     return true;
 }
 
@@ -213,6 +295,7 @@ void TDecoClient::Forget(const platform::ChildWindow* child) {
     children_.erase(it);
     --openClasses_;
     UpdateCommands();
+    RefreshWindows();
 }
 
 void TDecoClient::KeyDown(platform::Key) {}

@@ -28,6 +28,17 @@ public:
     bool CanCloseFrame() override;
     void ChildClosed(platform::ChildWindow& child) override;
     void KeyDown(platform::Key key) override;
+    // Opens each file as Open does after its dialog.
+    void OpenFiles(const std::vector<std::string>& paths) override;
+    void ChildActivated(platform::ChildWindow& child) override;
+    void MenuOpening() override;
+
+    // Keeps the recent classes of the File menu in the teacher's settings file
+    // (UserSettings.h): reads them from it now and writes it at each change.
+    // Without it the list lasts for the run only.
+    void KeepSettingsIn(std::string settingsPath);
+    // The classes opened last, newest first.
+    const std::vector<std::string>& RecentClasses() const { return recent_; }
 
     // Opens a class file in a new class window, as Open does after its dialog,
     // and locks it for this program. False (after the error box) when the file
@@ -62,12 +73,22 @@ private:
     void UpdateCommands();
     // Forgets a class window whose platform window is gone (safe to call twice).
     void Forget(const platform::ChildWindow* child);
+    // The recent classes: one put first, or a missing one taken out; the menu
+    // and the settings file follow.
+    void Remember(const std::string& path);
+    void OpenRecent(std::size_t index);
+    void StoreRecent();
+    void CloseActive();
+    // The captions' changed marks and the Window menu's list brought up to date.
+    void RefreshWindows();
 
     platform::Frame& frame_;
     platform::Ui& ui_;
     std::string programDirectory_;
     std::vector<std::unique_ptr<TDecoChild>> children_;
     int openClasses_ = 0;
+    std::vector<std::string> recent_;
+    std::string settingsPath_;
 };
 
 // The application: its name and its client.

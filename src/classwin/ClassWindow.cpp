@@ -92,6 +92,7 @@ struct TDecoChild::Impl : ClassFileKeeper {
     // The grades block's options of the letters being printed (reloaded from
     // QUORLE.PRP or QUORLE.WRP at every print).
     ProgressOptions progressOptions{};
+    std::string caption;  // as shown
 };
 
 std::string ClassCaption(const ClassRecord& record) {
@@ -99,6 +100,8 @@ std::string ClassCaption(const ClassRecord& record) {
     const std::string file = record.fileName.empty() ? "Untitled" : platform::Utf8ToCp1252Lossy(record.fileName);
     return record.info.course.Str() + "       Period " + record.info.period.Str() + "  " + file;
 }
+
+std::string WindowCaption(const ClassRecord& record) { return (record.modified ? "*" : "") + ClassCaption(record); }
 
 TDecoChild::TDecoChild(platform::Frame& frame, platform::Ui& ui, ClassRecord record)
     : impl_(std::make_unique<Impl>(*this, frame, ui, std::move(record))) {}
@@ -183,6 +186,7 @@ bool TDecoChild::CanClose() {
     if (!impl_->grid.CanClose()) return false;
     const bool may = ConfirmClose(impl_->ui, impl_->record, [this] { UpdateCaption(); });
     ReloadIfAsked();
+    UpdateCaption();
     return may;
 }
 
@@ -222,7 +226,9 @@ bool TDecoChild::SaveAs() {
 }
 
 void TDecoChild::UpdateCaption() {
-    if (impl_->host) impl_->host->SetCaption(ClassCaption(impl_->record));
+    if (!impl_->host || WindowCaption(impl_->record) == impl_->caption) return;
+    impl_->caption = WindowCaption(impl_->record);
+    impl_->host->SetCaption(impl_->caption);
 }
 
 void TDecoChild::Repaint() {
@@ -245,16 +251,19 @@ bool TDecoChild::WriteNamedClass() {
 bool TDecoChild::WritePaneChange() {
     if (impl_->record.fileName.empty()) {
         impl_->record.modified = true;
+        UpdateCaption();
         return false;
     }
     const bool written = WriteClass(impl_->ui, impl_->record, ModifiedFlag::Keep);
     ReloadIfAsked();
+    UpdateCaption();
     return written;
 }
 
 bool TDecoChild::Command(int id) {
     const bool handled = RunCommand(id);
     ReloadIfAsked();
+    UpdateCaption();
     return handled;
 }
 

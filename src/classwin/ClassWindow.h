@@ -24,6 +24,9 @@ class TClassGrid;
 // "  " + file name; "Untitled" for a class with none of them, and in place of
 // a missing file name.
 std::string ClassCaption(const ClassRecord& record);
+// The caption as the window and the Window menu show it: "*" before it while
+// the class has changes not written (its modified flag).
+std::string WindowCaption(const ClassRecord& record);
 
 class TDecoChild : public platform::ChildWindow {
 public:
@@ -63,7 +66,8 @@ public:
     // Save As: asks for a name, then writes the class.
     bool SaveAs();
 
-    // Course title + "       Period " + period/time + "  " + file name.
+    // Course title + "       Period " + period/time + "  " + file name, marked
+    // while the class has changes not written (set only when it differs).
     void UpdateCaption();
     // After the roster, grades, grading system or display flags changed.
     void Repaint();

@@ -1,10 +1,12 @@
 #pragma once
 // The multi-document frame: menu, control bar, status bar and the child
 // windows (one per open class) in its client area.
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/Geometry.h"
+#include "platform/Menu.h"
 #include "platform/TopWindow.h"
 #include "platform/Window.h"
 
@@ -46,6 +48,13 @@ public:
     virtual void ChildClosed(ChildWindow& child) = 0;
     // A key no pane handled.
     virtual void KeyDown(Key) {}
+    // Files handed to the running program: dropped on the frame, or opened
+    // from the file manager while it runs. Paths are the file system's own.
+    virtual void OpenFiles(const std::vector<std::string>& /*paths*/) {}
+    // A child window became the active one.
+    virtual void ChildActivated(ChildWindow&) {}
+    // A menu of the frame is about to open: the lists in it are brought up to date.
+    virtual void MenuOpening() {}
 };
 
 class Frame {
@@ -69,6 +78,10 @@ public:
     // Greys a command of the frame's menu out (with its key and control-bar
     // button), or enables it again. Every command starts enabled.
     virtual void EnableCommand(int /*id*/, bool /*enabled*/) {}
+    // Puts a list of items (commands and separators) in the frame's menu right
+    // after the command `after`, in place of the list put there before; an
+    // empty list takes it away. Its commands reach the client as the menu's do.
+    virtual void SetMenuList(int /*after*/, std::vector<MenuItem> /*items*/) {}
     // Closes the frame and ends the program (after the client agreed).
     virtual void CloseFrame() = 0;
 };

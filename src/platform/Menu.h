@@ -20,13 +20,14 @@ struct MenuItem {
     std::string label;            // commands and popups, "&" before the mnemonic
     std::string hint;             // commands: the status-bar text while highlighted
     std::vector<MenuItem> items;  // popups
+    bool checked = false;         // commands: shown with a check mark
 
     static MenuItem Command(int id, std::string label, std::string hint = {}) {
-        return MenuItem{Kind::Command, id, std::move(label), std::move(hint), {}};
+        return MenuItem{Kind::Command, id, std::move(label), std::move(hint), {}, false};
     }
-    static MenuItem Separator() { return MenuItem{Kind::Separator, 0, {}, {}, {}}; }
+    static MenuItem Separator() { return MenuItem{Kind::Separator, 0, {}, {}, {}, false}; }
     static MenuItem Popup(std::string label, std::vector<MenuItem> items) {
-        return MenuItem{Kind::Popup, 0, std::move(label), {}, std::move(items)};
+        return MenuItem{Kind::Popup, 0, std::move(label), {}, std::move(items), false};
     }
 };
 

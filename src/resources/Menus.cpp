@@ -141,6 +141,14 @@ const std::vector<Accelerator>& AcceleratorTable(int id) {
     return id == kMainAccelerators ? table : none;
 }
 
+const std::vector<Accelerator>& DesktopAccelerators() {
+    static const std::vector<Accelerator> keys{
+        {"Ctrl+S", cmd::kSave},       {"Ctrl+O", cmd::kOpen},         {"Ctrl+W", cmd::kCloseClass},
+        {"Ctrl+F4", cmd::kCloseClass}, {"Ctrl+P", cmd::kPrintGrades},
+    };
+    return keys;
+}
+
 const std::vector<int>& ClassCommands() {
     static const std::vector<int> commands{
         cmd::kSave,           cmd::kSaveAs,           cmd::kEarlierVersions,   cmd::kPrintGrades,       cmd::kPrintProgress,
@@ -205,6 +213,8 @@ platform::FrameLayout MainFrameLayout() {
     platform::FrameLayout layout;
     layout.menu = MenuResource(kMainMenu);
     layout.accelerators = AcceleratorTable(kMainAccelerators);
+    const auto& desktop = DesktopAccelerators();
+    layout.accelerators.insert(layout.accelerators.end(), desktop.begin(), desktop.end());
     for (const auto& item : ControlBar()) {
         platform::ControlBarItem entry;
         if (item.bitmap == 0) {

@@ -63,7 +63,17 @@ inline constexpr int kCloseAll = 24365;
 inline constexpr int kHelp = 901;
 inline constexpr int kHelpIndex = 904;
 inline constexpr int kUsingHelp = 902;
+// Commands of the desktop's habits: closing the active class window (by key
+// only), the recent classes of the File menu and the class windows of the
+// Window menu (the first of each list; the others follow it).
+inline constexpr int kCloseClass = 24400;
+inline constexpr int kRecentClass = 24410;
+inline constexpr int kWindowClass = 24420;
 }  // namespace cmd
+
+// How many recent classes the File menu lists, and class windows the Window menu.
+inline constexpr int kRecentClassCount = 8;
+inline constexpr int kWindowListCount = 9;
 
 // The help topic of the Edit Student dialog.
 inline constexpr int kHelpTopicEditStudent = 669;
@@ -95,6 +105,10 @@ platform::Menu PlatformMenu(int id);
 
 // An accelerator table: keys in the portable form ("F3", "Alt+X").
 const std::vector<Accelerator>& AcceleratorTable(int id);
+
+// The keys every desktop program has (Ctrl+S, Ctrl+O, Ctrl+W, Ctrl+F4, Ctrl+P),
+// given to the frame beside accelerator table 100.
+const std::vector<Accelerator>& DesktopAccelerators();
 
 // The commands of menu 100 that work on the active class window (the
 // Assignment Grid commands among them) or on the open classes: greyed, with

@@ -518,7 +518,7 @@ TEST_F(ClassWindowFileTest, CommandsOnAnUntitledClassMarkItChangedWithoutAWarnin
     EXPECT_TRUE(f->child->Command(301));
     EXPECT_TRUE(Ui().boxes.empty());
     EXPECT_TRUE(Rec().modified);
-    EXPECT_EQ(f->Host().caption, "Chemistry       Period 3  Untitled");
+    EXPECT_EQ(f->Host().caption, "*Chemistry       Period 3  Untitled");
     EXPECT_TRUE(dir.Exists("QUORLE.OPT"));
 }
 

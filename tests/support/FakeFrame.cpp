@@ -88,6 +88,7 @@ void FakeFrame::ActivateChild(platform::ChildWindow& child) {
     if (!HostOf(child)) return;
     active_ = &child;
     child.Activated();
+    if (client) client->ChildActivated(child);
 }
 
 void FakeFrame::SetStatusText(std::string_view text) {

@@ -152,6 +152,7 @@ public:
     void SetStatusText(std::string_view text) override;
     Size ScreenSize() const override { return screen_; }
     void CloseFrame() override { closed = true; }
+    void SetMenuList(int after, std::vector<platform::MenuItem> items) override { menuLists[after] = std::move(items); }
 
     // What a person does with the frame. CloseChild asks the child, destroys
     // it when it agrees and tells the client (when set); true when it closed.
@@ -171,6 +172,8 @@ public:
     std::string statusText;
     std::vector<std::string> statusHistory;  // every status text set, in order
     std::vector<platform::ChildWindow*> destroyed;
+    // The lists the client put in the menu, by the command they follow.
+    std::map<int, std::vector<platform::MenuItem>> menuLists;
     int cascadeCount = 0;
     int tileCount = 0;
     bool closed = false;

@@ -3,6 +3,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QUrl>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -55,6 +60,11 @@ public:
         setWidget(container_);
         setAttribute(Qt::WA_DeleteOnClose, false);
         setWindowIcon(QIcon(MakeAppIcon()));
+        // The frame's own keys close the active class (Ctrl+W, Ctrl+F4): the
+        // window's menu keeps its Close item without the keys.
+        if (QMenu* menu = systemMenu())
+            for (QAction* action : menu->actions())
+                if (!action->shortcuts().isEmpty()) action->setShortcuts({});
     }
 
     void SetCaption(std::string_view caption) override { setWindowTitle(FromCp1252(caption)); }
@@ -158,9 +168,18 @@ QtFrame::QtFrame(const platform::FrameLayout& layout, QWidget* parent) : QMainWi
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
-        if (auto* window = dynamic_cast<QtChildWindow*>(sub); window && window->Child()) window->Child()->Activated();
+        if (auto* window = dynamic_cast<QtChildWindow*>(sub); window && window->Child()) {
+            window->Child()->Activated();
+            if (client_) client_->ChildActivated(*window->Child());
+        }
     });
     FillMenuBar(menuBar(), layout.menu, statusBar(), [this](int id) { SendCommand(id); }, actions_);
+    // The lists in the menus (the Window menu's class windows) are brought up to date as a menu opens.
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        connect(menu, &QMenu::aboutToShow, this, [this] {
+            if (client_) client_->MenuOpening();
+        });
+    setAcceptDrops(true);
     for (const auto& [id, action] : actions_) commandActions_.emplace(id, action);
     BuildControlBar(layout.controlBar);
     commandActions_.merge(AddAccelerators(this, layout.accelerators, [this](int id) { SendCommand(id); }));
@@ -211,6 +230,75 @@ QAction* QtFrame::CommandAction(int id) const {
 void QtFrame::EnableCommand(int id, bool enabled) {
     const auto [first, last] = commandActions_.equal_range(id);
     for (auto it = first; it != last; ++it) it->second->setEnabled(enabled);
+}
+
+void QtFrame::SetMenuList(int after, std::vector<platform::MenuItem> items) {
+    QAction* anchor = CommandAction(after);
+    QMenu* menu = nullptr;
+    if (anchor)
+        for (QObject* owner : anchor->associatedObjects())
+            if ((menu = qobject_cast<QMenu*>(owner))) break;
+    if (!menu) return;
+    auto& list = menuLists_[after];
+    // An action may be the one whose command is running now: it goes later.
+    for (QAction* old : list) {
+        menu->removeAction(old);
+        old->deleteLater();
+    }
+    list.clear();
+    const QList<QAction*> present = menu->actions();
+    const qsizetype at = present.indexOf(anchor);
+    QAction* before = at + 1 < present.size() ? present[at + 1] : nullptr;
+    for (const auto& item : items) {
+        auto* action = new QAction(menu);
+        if (item.kind == platform::MenuItem::Kind::Separator) {
+            action->setSeparator(true);
+        } else if (item.kind == platform::MenuItem::Kind::Command) {
+            action->setText(FromCp1252(item.label));
+            action->setStatusTip(FromCp1252(item.hint));
+            action->setData(item.id);
+            action->setCheckable(item.checked);
+            action->setChecked(item.checked);
+            const int id = item.id;
+            connect(action, &QAction::triggered, this, [this, id] { SendCommand(id); });
+        } else {
+            delete action;
+            continue;
+        }
+        menu->insertAction(before, action);
+        list.push_back(action);
+    }
+}
+
+std::vector<QAction*> QtFrame::MenuList(int after) const {
+    const auto it = menuLists_.find(after);
+    return it == menuLists_.end() ? std::vector<QAction*>() : it->second;
+}
+
+std::vector<std::string> QtFrame::DroppedClassFiles(const QMimeData* data) {
+    std::vector<std::string> files;
+    if (!data || !data->hasUrls()) return files;
+    for (const QUrl& url : data->urls()) {
+        const QString path = url.toLocalFile();
+        if (!path.isEmpty() && path.endsWith(".gdr", Qt::CaseInsensitive))
+            files.push_back(QFile::encodeName(path).toStdString());
+    }
+    return files;
+}
+
+void QtFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedClassFiles(event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+void QtFrame::dropEvent(QDropEvent* event) {
+    const auto files = DroppedClassFiles(event->mimeData());
+    if (files.empty()) return;
+    event->acceptProposedAction();
+    // Opened after the drop is over, so the file manager is not kept waiting on a message box.
+    QPointer<QtFrame> self(this);
+    QTimer::singleShot(0, this, [self, files] {
+        if (self && self->client_) self->client_->OpenFiles(files);
+    });
 }
 
 void QtFrame::SendCommand(int id) {

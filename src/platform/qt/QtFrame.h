@@ -4,12 +4,15 @@
 // windows.
 #include <QMainWindow>
 #include <map>
+#include <string>
+#include <vector>
 
 #include "platform/Frame.h"
 
 class QMdiArea;
 class QMdiSubWindow;
 class QAction;
+class QMimeData;
 class QToolBar;
 
 namespace quorle::qt {
@@ -36,12 +39,17 @@ public:
     void SetStatusText(std::string_view text) override;
     platform::Size ScreenSize() const override;
     void EnableCommand(int id, bool enabled) override;
+    void SetMenuList(int after, std::vector<platform::MenuItem> items) override;
     void CloseFrame() override;
 
     QMdiArea* MdiArea() const { return mdi_; }
     QToolBar* ControlBar() const { return toolBar_; }
     // The action of a command of the menu, or nullptr.
     QAction* CommandAction(int id) const;
+    // The actions of the list put after a command by SetMenuList.
+    std::vector<QAction*> MenuList(int after) const;
+    // The files of a drag that the frame takes: local class files (".gdr" in any case).
+    static std::vector<std::string> DroppedClassFiles(const QMimeData* data);
     // The platform window of a child, or nullptr.
     QMdiSubWindow* SubWindow(const platform::ChildWindow& child) const;
 
@@ -52,6 +60,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildControlBar(const std::vector<platform::ControlBarItem>& items);
@@ -65,6 +75,7 @@ private:
     // Every action of a command: its menu item, control-bar button and key.
     std::multimap<int, QAction*> commandActions_;
     std::map<const platform::ChildWindow*, QtChildWindow*> children_;
+    std::map<int, std::vector<QAction*>> menuLists_;
     bool closeApproved_ = false;
 };
 

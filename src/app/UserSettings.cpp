@@ -1,0 +1,113 @@
+#include "app/UserSettings.h"
+
+#include <algorithm>
+#include <charconv>
+#include <filesystem>
+#include <span>
+#include <system_error>
+
+#include "record/Binary.h"
+
+namespace quorle {
+
+namespace {
+
+constexpr std::size_t kMaxSettingsBytes = 64 * 1024;
+constexpr std::size_t kMaxRecent = 8;
+constexpr int kLeastFrameWidth = 200;
+constexpr int kLeastFrameHeight = 150;
+constexpr int kMostFrameSide = 100000;
+
+// The space-separated integers of a line; false when it holds anything else.
+bool ReadNumbers(std::string_view text, std::span<int> out) {
+    for (int& number : out) {
+        while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+        if (error != std::errc() || end == text.data()) return false;
+        text.remove_prefix(static_cast<std::size_t>(end - text.data()));
+    }
+    return text.find_first_not_of(' ') == std::string_view::npos;
+}
+
+std::optional<FramePlacement> ReadPlacement(std::string_view text) {
+    int n[5] = {};
+    if (!ReadNumbers(text, n)) return std::nullopt;
+    if (n[2] <= 0 || n[3] <= 0 || n[2] > kMostFrameSide || n[3] > kMostFrameSide) return std::nullopt;
+    if (n[0] < -kMostFrameSide || n[0] > kMostFrameSide || n[1] < -kMostFrameSide || n[1] > kMostFrameSide)
+        return std::nullopt;
+    if (n[4] != 0 && n[4] != 1) return std::nullopt;
+    return FramePlacement{n[0], n[1], n[2], n[3], n[4] == 1};
+}
+
+}  // namespace
+
+std::string UserSettingsPath(const std::string& folder) {
+    return folder.empty() ? std::string() : (std::filesystem::path(folder) / kUserSettingsFile).string();
+}
+
+UserSettings ParseUserSettings(std::string_view text) {
+    UserSettings settings;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        const std::size_t equals = line.find('=');
+        if (equals == std::string_view::npos) continue;
+        const std::string_view key = line.substr(0, equals);
+        const std::string_view value = line.substr(equals + 1);
+        if (key == "recent") {
+            // Only full paths: a relative one would name another file from another folder.
+            if (settings.recentClasses.size() < kMaxRecent && !value.empty() && value.front() == '/' &&
+                value.find('\0') == std::string_view::npos)
+                settings.recentClasses.emplace_back(value);
+        } else if (key == "frame") {
+            settings.frame = ReadPlacement(value);
+        }
+    }
+    return settings;
+}
+
+std::string SerializeUserSettings(const UserSettings& settings) {
+    std::string text;
+    std::size_t kept = 0;
+    for (const auto& path : settings.recentClasses) {
+        // A name with a line break in it cannot be kept in a file of lines.
+        if (kept == kMaxRecent || path.find_first_of("\r\n") != std::string::npos) continue;
+        text += "recent=" + path + "\n";
+        ++kept;
+    }
+    if (const auto& f = settings.frame)
+        text += "frame=" + std::to_string(f->left) + " " + std::to_string(f->top) + " " + std::to_string(f->width) +
+                " " + std::to_string(f->height) + " " + (f->maximized ? "1" : "0") + "\n";
+    return text;
+}
+
+UserSettings ReadUserSettings(const std::string& path) {
+    if (path.empty()) return {};
+    const auto bytes = ReadWholeFile(path, kMaxSettingsBytes);
+    if (!bytes) return {};
+    return ParseUserSettings(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+}
+
+bool WriteUserSettings(const std::string& path, const UserSettings& settings) {
+    if (path.empty()) return false;
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
+    const std::string text = SerializeUserSettings(settings);
+    const auto* data = reinterpret_cast<const unsigned char*>(text.data());
+    return WriteFileAtomically(path, std::span<const unsigned char>(data, text.size()));
+}
+
+std::optional<FramePlacement> PlacementOnScreen(const FramePlacement& saved, const platform::Rect& screen) {
+    if (screen.Width() <= 0 || screen.Height() <= 0) return std::nullopt;
+    if (saved.width < kLeastFrameWidth || saved.height < kLeastFrameHeight) return std::nullopt;
+    FramePlacement placed = saved;
+    placed.width = std::min(saved.width, screen.Width());
+    placed.height = std::min(saved.height, screen.Height());
+    placed.left = std::clamp(saved.left, screen.left, screen.right - placed.width);
+    placed.top = std::clamp(saved.top, screen.top, screen.bottom - placed.height);
+    return placed;
+}
+
+}  // namespace quorle

@@ -1,0 +1,56 @@
+#pragma once
+// The teacher's own settings, kept between runs in a small file of the
+// teacher's configuration folder (not in the program directory, which every
+// teacher of the machine shares): the classes opened last and where the frame
+// stood. A missing or damaged file gives the defaults without a message; the
+// settings only save the teacher some clicks.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Geometry.h"
+
+namespace quorle {
+
+// The frame's place on the screen: its size and position when not maximized,
+// and whether it was maximized.
+struct FramePlacement {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool maximized = false;
+
+    bool operator==(const FramePlacement&) const = default;
+};
+
+struct UserSettings {
+    std::vector<std::string> recentClasses;  // full paths, newest first
+    std::optional<FramePlacement> frame;
+
+    bool operator==(const UserSettings&) const = default;
+};
+
+// The settings file in the teacher's settings folder (platform's
+// UserSettingsDirectory); "" when there is no folder.
+inline constexpr const char* kUserSettingsFile = "quorle.conf";
+std::string UserSettingsPath(const std::string& folder);
+
+// The file is text, one setting a line: "recent=PATH" (newest first, at most
+// eight, each a full path) and "frame=LEFT TOP WIDTH HEIGHT MAXIMIZED".
+// Lines it does not know are passed over.
+UserSettings ParseUserSettings(std::string_view text);
+std::string SerializeUserSettings(const UserSettings& settings);
+
+// The settings of the file; the defaults when it is missing or unreadable.
+UserSettings ReadUserSettings(const std::string& path);
+// Writes the file atomically, making its folder when needed; false on failure.
+bool WriteUserSettings(const std::string& path, const UserSettings& settings);
+
+// The saved placement brought onto the screen (a screen that got smaller or
+// moved): no larger than the screen and wholly on it. Nothing when the saved
+// size is smaller than a frame can usefully be, or the screen has no size.
+std::optional<FramePlacement> PlacementOnScreen(const FramePlacement& saved, const platform::Rect& screen);
+
+}  // namespace quorle
