@@ -69,6 +69,8 @@ public:
     // Greys a command of the frame's menu out (with its key and control-bar
     // button), or enables it again. Every command starts enabled.
     virtual void EnableCommand(int /*id*/, bool /*enabled*/) {}
+    // Gives a command of the frame's menu a new label ("&Undo Delete HW 2").
+    virtual void SetCommandLabel(int /*id*/, std::string_view /*label*/) {}
     // Closes the frame and ends the program (after the client agreed).
     virtual void CloseFrame() = 0;
 };

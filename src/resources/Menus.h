@@ -44,6 +44,9 @@ inline constexpr int kNewGradingPeriod = 109;
 inline constexpr int kSeatingChart = 119;
 inline constexpr int kDisplayOptions = 301;
 inline constexpr int kExtraNames = 302;
+// Edit > Undo and Redo: their labels name the step ("&Undo Delete HW 2").
+inline constexpr int kUndo = 3001;
+inline constexpr int kRedo = 3002;
 inline constexpr int kGridNew = 120;
 inline constexpr int kGridOpen = 125;
 inline constexpr int kGridDelete = 126;

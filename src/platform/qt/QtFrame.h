@@ -36,6 +36,7 @@ public:
     void SetStatusText(std::string_view text) override;
     platform::Size ScreenSize() const override;
     void EnableCommand(int id, bool enabled) override;
+    void SetCommandLabel(int id, std::string_view label) override;
     void CloseFrame() override;
 
     QMdiArea* MdiArea() const { return mdi_; }
