@@ -426,8 +426,6 @@ void TDecoChild::TakeClassBytes(const FileBytes& bytes) {
 
 bool TDecoChild::Undo() {
     Impl& d = *impl_;
-    // A class changed behind the history's back has nothing to undo.
-    if (SerializeClassFile(d.record) != d.history.Current()) d.history.Reset(SerializeClassFile(d.record));
     HistoryStep* step = d.history.UndoStep();
     std::optional<FileBytes> bytes = d.history.BytesAfterUndo();
     if (!step || !bytes) {
@@ -448,7 +446,6 @@ bool TDecoChild::Undo() {
 
 bool TDecoChild::Redo() {
     Impl& d = *impl_;
-    if (SerializeClassFile(d.record) != d.history.Current()) d.history.Reset(SerializeClassFile(d.record));
     HistoryStep* step = d.history.RedoStep();
     std::optional<FileBytes> bytes = d.history.BytesAfterRedo();
     if (!step || !bytes) {

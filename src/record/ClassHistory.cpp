@@ -11,6 +11,9 @@ namespace quorle {
 
 namespace {
 
+// Equal bytes shorter than this are cheaper kept as new bytes than as a copy.
+constexpr std::size_t kShortestCopy = 16;
+
 struct Unit {
     std::size_t offset = 0;
     std::size_t length = 0;
@@ -131,8 +134,28 @@ ByteDelta MakeDelta(std::span<const unsigned char> from, std::span<const unsigne
                old[base.length - 1 - suffix] == bytes[unit.length - 1 - suffix])
             ++suffix;
         out.Copy(base.offset, prefix);
-        out.Literal(bytes + prefix, unit.length - prefix - suffix);
-        out.Copy(base.offset + base.length - suffix, suffix);
+        // Between them, what stayed in place (the entries after a changed
+        // count, the values beside a changed one) is copied too.
+        const std::size_t oldEnd = base.length - suffix;
+        const std::size_t newEnd = unit.length - suffix;
+        std::size_t at = prefix;
+        std::size_t literalFrom = prefix;
+        while (at < newEnd && at < oldEnd) {
+            if (old[at] != bytes[at]) {
+                ++at;
+                continue;
+            }
+            std::size_t run = at;
+            while (run < newEnd && run < oldEnd && old[run] == bytes[run]) ++run;
+            if (run - at >= kShortestCopy) {
+                out.Literal(bytes + literalFrom, at - literalFrom);
+                out.Copy(base.offset + at, run - at);
+                literalFrom = run;
+            }
+            at = run;
+        }
+        out.Literal(bytes + literalFrom, newEnd - literalFrom);
+        out.Copy(base.offset + oldEnd, suffix);
     }
     delta.runs.shrink_to_fit();
     delta.literals.shrink_to_fit();

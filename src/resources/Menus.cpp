@@ -273,6 +273,7 @@ const std::vector<platform::HelpBook>& HelpBooks() {
              {"Grades and the grading system", "grades.html"},
              {"Printing", "printing.html"},
              {"Editing a student", "editstudent.html"},
+             {"Undo and Redo", "undo.html"},
              {"Seating charts", "seating.html"},
              {"Assignment grids", "grids.html"},
              {"Index of keywords", "keywords.html"},

@@ -78,6 +78,7 @@ inline constexpr int kHelpTopicGrades = 704;
 inline constexpr int kHelpTopicPrinting = 705;
 inline constexpr int kHelpTopicSeating = 706;
 inline constexpr int kHelpTopicGrids = 707;
+inline constexpr int kHelpTopicUndo = 708;
 // The program's help file and the help viewer's own.
 inline constexpr const char* kHelpFile = "quorle.hlp";
 inline constexpr const char* kUsingHelpFile = "WINHELP.HLP";
