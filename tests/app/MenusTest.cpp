@@ -37,6 +37,8 @@ const Row kTable[] = {
     {"&File", 402, "&Export...", "Saves the class's grades as a spreadsheet file (CSV)"},
     {"&File", 401, "&Delele File", "Deletes a class"},
     {"&File", 24310, "E&xit...Alt-x", "Quits the application"},
+    {"&Edit", 3001, "&Undo", "Takes back the last change of the class"},
+    {"&Edit", 3002, "&Redo", "Makes the change taken back again"},
     {"&Edit", 1, "Ne&w Grade...F4", "Adds a new grade"},
     {"&Edit", 101, "&Add Students", "Adds new students to the class"},
     {"&Edit", 103, "I&mport Students...", "Adds the students of a roster file (CSV) to the class"},
@@ -111,31 +113,39 @@ TEST(MenusTest, SeparatorsStandBeforeExitAndCloseAll) {
             ++separators;
             ASSERT_LT(i + 1, items.size());
             const int next = items[i + 1].id;
-            EXPECT_TRUE(next == cmd::kExit || next == cmd::kCloseAll) << next;
+            // Undo and Redo stand apart above the Edit menu's commands.
+            EXPECT_TRUE(next == cmd::kExit || next == cmd::kCloseAll || next == cmd::kNewGrade) << next;
         }
     };
     walk(menu);
-    EXPECT_EQ(separators, 2);
+    EXPECT_EQ(separators, 3);
 }
 
 TEST(MenusTest, AcceleratorsOpenNewGradeStudentInfoAndExit) {
     const auto& table = AcceleratorTable(kMainAccelerators);
-    ASSERT_EQ(table.size(), 4u);
+    ASSERT_EQ(table.size(), 7u);
     EXPECT_EQ(table[0].keys, "F3");
     EXPECT_EQ(table[0].command, 24332);
     EXPECT_EQ(table[1].keys, "F4");
     EXPECT_EQ(table[1].command, 1);
     EXPECT_EQ(table[2].keys, "F5");
     EXPECT_EQ(table[2].command, 11842);
-    EXPECT_EQ(table[3].keys, "Alt+X");
-    EXPECT_EQ(table[3].command, 24310);
+    // Undo has one key, Redo two.
+    EXPECT_EQ(table[3].keys, "Ctrl+Z");
+    EXPECT_EQ(table[3].command, 3001);
+    EXPECT_EQ(table[4].keys, "Ctrl+Y");
+    EXPECT_EQ(table[4].command, 3002);
+    EXPECT_EQ(table[5].keys, "Ctrl+Shift+Z");
+    EXPECT_EQ(table[5].command, 3002);
+    EXPECT_EQ(table[6].keys, "Alt+X");
+    EXPECT_EQ(table[6].command, 24310);
 }
 
 TEST(MenusTest, ControlBarRunsLeftToRight) {
     const auto& bar = ControlBar();
     const std::vector<std::pair<int, int>> expected{
         {600, 24366}, {601, 24332}, {603, 24334}, {0, 8},     {611, 1},     {612, 110}, {613, 101}, {0, 8},
-        {604, 24310}, {0, 8},       {605, 24361}, {606, 24363}, {609, 24365}, {0, 6},     {610, 901}};
+        {614, 3001},  {615, 3002},  {0, 8},       {604, 24310}, {0, 8},       {605, 24361}, {606, 24363}, {609, 24365}, {0, 6},     {610, 901}};
     ASSERT_EQ(bar.size(), expected.size());
     for (std::size_t i = 0; i < bar.size(); ++i) {
         EXPECT_EQ(bar[i].bitmap, expected[i].first) << i;
@@ -155,6 +165,8 @@ TEST(MenusTest, ControlBarTipsNameTheCommandWithTheKeyApart) {
         {cmd::kNewGrade, "New Grade (F4)"},
         {cmd::kPrintGrades, "Print Grades"},
         {cmd::kAddStudents, "Add Students"},
+        {cmd::kUndo, "Undo (Ctrl+Z)"},
+        {cmd::kRedo, "Redo (Ctrl+Y)"},
         {cmd::kExit, "Exit (Alt+X)"},
         {cmd::kCascade, "Cascade"},
         {cmd::kTile, "Tile"},
@@ -174,7 +186,7 @@ TEST(MenusTest, ControlBarTipsNameTheCommandWithTheKeyApart) {
     EXPECT_EQ(tips, expected);
     // The frame gets menu 100 with every hint, and table 100.
     EXPECT_EQ(platform::FindCommand(layout.menu, cmd::kSave)->hint, "Saves a class to disk");
-    EXPECT_EQ(layout.accelerators.size(), 4u);
+    EXPECT_EQ(layout.accelerators.size(), 7u);
 
     // The rule itself, on labels the menus may come to hold.
     const struct {
