@@ -211,6 +211,28 @@ TEST_F(UndoTest, RefusedOrCancelledChangesAreNoStepAndNewStepsForgetTheRedo) {
     EXPECT_EQ(Rec().Row(1).scores[kTests][0].value, 9.0f);
 }
 
+TEST_F(UndoTest, ReplacedContentIsOneStepAndBytesThatAreNoClassChangeNothing) {
+    OpenWithChart(SmallClass());
+    const Bytes before = OnDisk();
+    ClassRecord other = SmallClass();
+    other.info.course = "Geometry";
+    RemoveStudent(other, 2);
+    const Bytes replacement = SerializeClassFile(other);
+    for (const Bytes& bad : {Bytes{}, Bytes(replacement.begin(), replacement.end() - 1)}) {
+        EXPECT_FALSE(f->child->ReplaceClassContent(bad, "Restore version 2"));
+        EXPECT_EQ(OnDisk(), before);
+        EXPECT_FALSE(f->child->History().CanUndo());
+    }
+    EXPECT_TRUE(f->child->ReplaceClassContent(replacement, "Restore version 2"));
+    EXPECT_EQ(OnDisk(), replacement);
+    EXPECT_EQ(f->Host().caption.substr(0, 8), "Geometry");
+    EXPECT_EQ(f->Names().SelectionBoxCount(), 2);
+    EXPECT_EQ(Label(res::cmd::kUndo), "&Undo Restore version 2");
+    f->child->Command(res::cmd::kUndo);
+    EXPECT_EQ(OnDisk(), before);
+    EXPECT_EQ(f->Names().SelectionBoxCount(), 3);
+}
+
 TEST_F(UndoTest, UndoneDropKeepsTheTicksWithTheirStudents) {
     OpenWithChart(SmallClass());
     f->Names().SetSelected(1, true);  // Adams
