@@ -21,7 +21,8 @@ ClassRecord Class(int students, int items) {
     ClassRecord r = NewClassRecord();
     for (int s = 0; s < students; ++s) AddStudent(r, "Last" + std::to_string(s), "First", std::to_string(s + 1));
     for (TStudent& row : r.roster)
-        for (int i = 0; i < items; ++i) row.scores[i % 3].push_back(TGrades{static_cast<float>(i), FixedText<10>("G" + std::to_string(i))});
+        for (int i = 0; i < items; ++i)
+            row.scores[i % 3].push_back(TGrades{static_cast<float>(i), FixedText<10>("G" + std::to_string(i))});
     return r;
 }
 
