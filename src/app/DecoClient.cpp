@@ -232,6 +232,14 @@ TDecoChild& TDecoClient::ShowClass(ClassRecord record) {
 void TDecoClient::UpdateCommands() {
     const bool open = !children_.empty();
     for (const int id : resources::ClassCommands()) frame_.EnableCommand(id, open);
+    // Undo and Redo speak of the active class's steps; greyed with no class.
+    if (TDecoChild* active = ActiveClass()) {
+        active->ShowUndoState();
+        return;
+    }
+    for (const int id : {resources::cmd::kUndo, resources::cmd::kRedo}) frame_.EnableCommand(id, false);
+    frame_.SetCommandLabel(resources::cmd::kUndo, "&Undo");
+    frame_.SetCommandLabel(resources::cmd::kRedo, "&Redo");
 }
 
 bool TDecoClient::NewClass() {

@@ -13,8 +13,10 @@
 #include "classwin/Panes.h"
 #include "classwin/RenameGradeDialog.h"
 #include "classwin/RosterCommands.h"
+#include "classwin/UndoFiles.h"
 #include "grading/DisplayOptions.h"
 #include "platform/Text1252.h"
+#include "record/ClassFile.h"
 #include "record/FileNames.h"
 #include "reports/PrintMenuCommands.h"
 #include "reports/ProgressCommands.h"
@@ -93,6 +95,18 @@ struct TDecoChild::Impl : ClassFileKeeper {
     // QUORLE.PRP or QUORLE.WRP at every print).
     ProgressOptions progressOptions{};
     std::string caption;  // as shown
+    // The steps of the class's changes; the step under way: how deep the
+    // changes nest, its name, the class's chart as it stood at its start and
+    // the other files it changed.
+    ClassHistory history;
+    int stepDepth = 0;
+    std::string stepName;
+    std::string chartPath;
+    std::optional<FileBytes> chartAtStart;
+    std::vector<OtherFileChange> stepFiles;
+    bool reloaded = false;
+
+    std::string OwnChartPath() const { return record.fileName.empty() ? std::string() : ChartPath(record.fileName); }
 };
 
 std::string ClassCaption(const ClassRecord& record) {
@@ -128,6 +142,11 @@ void TDecoChild::Create(const platform::Rect& placement) {
     if (platform::WindowHost* pane = impl_->names.Host()) pane->SetFocus();
     impl_->chart.SetWindowMaker([this](TSeatingChartWindow& window) {
         impl_->frame.CreateTopWindow(window, *this, ChartWindowAttributes());
+        window.classStep = [this](const std::string& name, const std::function<void()>& change) {
+            BeginStep();
+            change();
+            EndStep(name);
+        };
     });
     impl_->chart.SetShowClassWindow([this] {
         if (impl_->host) impl_->host->Show();
@@ -164,6 +183,10 @@ void TDecoChild::ReloadIfAsked() {
     }
     read.modified = false;
     impl_->record = std::move(read);
+    // The steps were changes of the class as this window had it.
+    impl_->reloaded = true;
+    impl_->history.Reset(SerializeClassFile(impl_->record));
+    ShowUndoState();
     impl_->stamp = stamp;
     impl_->names.CreateSelectionBoxes();
     Relayout();
@@ -196,7 +219,7 @@ void TDecoChild::Resized(platform::Size size) {
     LayoutPanes(*impl_->host, impl_->names, impl_->grades, impl_->record.display, size);
 }
 
-void TDecoChild::Activated() {}
+void TDecoChild::Activated() { ShowUndoState(); }
 
 void TDecoChild::Relayout() {
     if (!impl_->host || !impl_->panesAdded) {
@@ -267,7 +290,217 @@ bool TDecoChild::Command(int id) {
     return handled;
 }
 
+namespace {
+
+// The name of the step a command makes when it gives none of its own.
+const char* CommandStepName(int id) {
+    switch (id) {
+        case resources::cmd::kNewGrade: return "New Grade";
+        case resources::cmd::kAddStudents: return "Add Students";
+        case resources::cmd::kImportStudents: return "Import Students";
+        case resources::cmd::kGradingSystem: return "Grading System";
+        case resources::cmd::kAlphabetize: return "Alphabetize";
+        case resources::cmd::kStudentInfo: return "Edit Student";
+        case resources::cmd::kChangeGradeTitle: return "Change Grade Title";
+        case resources::cmd::kClassInformation: return "Class Information";
+        case resources::cmd::kDisplayOptions: return "Display Options";
+        case resources::cmd::kExtraNames: return "Extra Names";
+        default: return nullptr;
+    }
+}
+
+// A label's text as a menu shows it: "&" doubled.
+std::string MenuText(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '&') out += '&';
+        out += c;
+    }
+    return out;
+}
+
+}  // namespace
+
 bool TDecoChild::RunCommand(int id) {
+    if (id == resources::cmd::kUndo) {
+        Undo();
+        return true;
+    }
+    if (id == resources::cmd::kRedo) {
+        Redo();
+        return true;
+    }
+    if (const char* name = CommandStepName(id)) {
+        BeginStep();
+        const bool handled = RunStepCommand(id);
+        EndStep(name);
+        return handled;
+    }
+    return RunStepCommand(id);
+}
+
+const ClassHistory& TDecoChild::History() const { return impl_->history; }
+
+void TDecoChild::BeginStep() {
+    if (impl_->stepDepth++ > 0) return;
+    Impl& d = *impl_;
+    FileBytes now = SerializeClassFile(d.record);
+    // A class changed behind the history's back: its steps no longer fit it.
+    if (now != d.history.Current()) d.history.Reset(std::move(now));
+    d.stepName.clear();
+    d.stepFiles.clear();
+    d.reloaded = false;
+    d.chartPath = d.OwnChartPath();
+    d.chartAtStart = d.chartPath.empty() ? std::nullopt : ReadOtherFile(d.chartPath);
+}
+
+void TDecoChild::NameStep(std::string name) {
+    if (impl_->stepName.empty()) impl_->stepName = std::move(name);
+}
+
+void TDecoChild::AddStepFiles(std::vector<OtherFileChange> files) {
+    for (auto& file : files) impl_->stepFiles.push_back(std::move(file));
+}
+
+void TDecoChild::StepDone(const std::string& name) {
+    Impl& d = *impl_;
+    if (d.stepDepth == 0) return;
+    const std::string stepName = d.stepName.empty() ? name : d.stepName;
+    d.stepName.clear();
+    if (d.reloaded) {
+        d.history.Reset(SerializeClassFile(d.record));
+        d.reloaded = false;
+    } else {
+        std::vector<OtherFileChange> files = std::move(d.stepFiles);
+        d.stepFiles.clear();
+        // The chart goes with the class under its name as the step began.
+        if (!d.chartPath.empty()) {
+            std::optional<FileBytes> chartNow = ReadOtherFile(d.chartPath);
+            files.push_back({d.chartPath, d.chartAtStart, chartNow});
+            d.chartAtStart = std::move(chartNow);
+        }
+        d.history.Record(stepName, SerializeClassFile(d.record), std::move(files));
+    }
+    d.chartPath = d.OwnChartPath();
+    d.chartAtStart = d.chartPath.empty() ? std::nullopt : ReadOtherFile(d.chartPath);
+    ShowUndoState();
+}
+
+void TDecoChild::EndStep(const std::string& name) {
+    if (impl_->stepDepth == 0) return;
+    if (impl_->stepDepth > 1) {
+        --impl_->stepDepth;
+        NameStep(name);
+        return;
+    }
+    StepDone(name);
+    impl_->stepDepth = 0;
+}
+
+void TDecoChild::TakeClassBytes(const FileBytes& bytes) {
+    Impl& d = *impl_;
+    ClassRecord read = ParseClassFile(bytes);
+    // The ticks stay with their students, wherever the step put them.
+    struct Ticked {
+        std::string last, first, id;
+        bool used = false;
+    };
+    std::vector<Ticked> ticked;
+    for (int row = 1; row < d.record.RowCount(); ++row)
+        if (d.names.IsSelected(row)) {
+            const TStudent& s = d.record.Row(row);
+            ticked.push_back({s.lastName.Str(), s.firstName.Str(), s.id.Str()});
+        }
+    read.fileName = d.record.fileName;
+    read.modified = d.record.modified;
+    d.record = std::move(read);
+    d.names.CreateSelectionBoxes();
+    for (int row = 1; row < d.record.RowCount(); ++row) {
+        const TStudent& s = d.record.Row(row);
+        for (Ticked& t : ticked)
+            if (!t.used && t.last == s.lastName.Str() && t.first == s.firstName.Str() && t.id == s.id.Str()) {
+                t.used = true;
+                d.names.SetSelected(row, true);
+                break;
+            }
+    }
+    Relayout();
+    Repaint();
+    UpdateCaption();
+    if (d.record.fileName.empty())
+        d.record.modified = true;
+    else
+        WriteClass(d.ui, d.record, ModifiedFlag::Clear);
+}
+
+bool TDecoChild::Undo() {
+    Impl& d = *impl_;
+    HistoryStep* step = d.history.UndoStep();
+    std::optional<FileBytes> bytes = d.history.BytesAfterUndo();
+    if (!step || !bytes) {
+        ShowUndoState();
+        return false;
+    }
+    const auto writes = PlanStepFiles(d.ui, *step, true, d.OwnChartPath());
+    if (!writes) return false;
+    d.history.Undone(*bytes);
+    TakeClassBytes(*bytes);
+    WriteStepFiles(d.ui, *writes);
+    if (TSeatingChartWindow* chart = d.chart.Window(); chart && !d.record.fileName.empty())
+        chart->ReloadIfShowing(ChartPath(d.record.fileName));
+    ReloadIfAsked();
+    ShowUndoState();
+    return true;
+}
+
+bool TDecoChild::Redo() {
+    Impl& d = *impl_;
+    HistoryStep* step = d.history.RedoStep();
+    std::optional<FileBytes> bytes = d.history.BytesAfterRedo();
+    if (!step || !bytes) {
+        ShowUndoState();
+        return false;
+    }
+    const auto writes = PlanStepFiles(d.ui, *step, false, d.OwnChartPath());
+    if (!writes) return false;
+    d.history.Redone(*bytes);
+    TakeClassBytes(*bytes);
+    WriteStepFiles(d.ui, *writes);
+    if (TSeatingChartWindow* chart = d.chart.Window(); chart && !d.record.fileName.empty())
+        chart->ReloadIfShowing(ChartPath(d.record.fileName));
+    ReloadIfAsked();
+    ShowUndoState();
+    return true;
+}
+
+bool TDecoChild::ReplaceClassContent(const std::vector<unsigned char>& bytes, const std::string& stepName) {
+    try {
+        (void)ParseClassFile(bytes);
+    } catch (const ClassFileError& error) {
+        impl_->ui.MessageBox("Error!", error.BoxText(), platform::Buttons::Ok, platform::Icon::Stop);
+        return false;
+    }
+    BeginStep();
+    TakeClassBytes(bytes);
+    EndStep(stepName);
+    ReloadIfAsked();
+    return true;
+}
+
+void TDecoChild::ShowUndoState() {
+    const ClassHistory& history = impl_->history;
+    platform::Frame& frame = impl_->frame;
+    // The menu speaks of the active class.
+    if (frame.ActiveChild() && frame.ActiveChild() != this) return;
+    const bool undo = history.CanUndo();
+    const bool redo = history.CanRedo();
+    frame.SetCommandLabel(resources::cmd::kUndo, undo ? "&Undo " + MenuText(history.UndoName()) : "&Undo");
+    frame.SetCommandLabel(resources::cmd::kRedo, redo ? "&Redo " + MenuText(history.RedoName()) : "&Redo");
+    frame.EnableCommand(resources::cmd::kUndo, undo);
+    frame.EnableCommand(resources::cmd::kRedo, redo);
+}
+
+bool TDecoChild::RunStepCommand(int id) {
     platform::Ui& ui = impl_->ui;
     ClassRecord& record = impl_->record;
     switch (id) {

@@ -9,6 +9,7 @@
 
 #include "platform/Frame.h"
 #include "platform/Ui.h"
+#include "record/ClassHistory.h"
 #include "record/ClassLock.h"
 #include "record/ClassRecord.h"
 #include "record/FileStamp.h"
@@ -90,13 +91,39 @@ public:
     // never named is marked changed instead.
     bool WritePaneChange();
 
-    // Makes the class the one these bytes of a class file hold (an earlier
-    // version, say) and writes it; the step is named stepName. A message and
-    // false when the bytes are not a class.
+    // ---- the history of the class's changes (Edit > Undo and Redo)
+    // A change of the class begins: the class and its chart as they stand are
+    // what the step takes back. Steps nest; the outermost one records.
+    void BeginStep();
+    // The change is over: when the class or a file beside it changed, it is
+    // one step, named by NameStep or else by name.
+    void EndStep(const std::string& name);
+    // The name of the step under way ("Delete HW 2"); the first one given wins.
+    void NameStep(std::string name);
+    // What changed so far is a step of its own (each student of Add Students).
+    void StepDone(const std::string& name);
+    // Files beside the class that the step under way changed (the class a
+    // student was transferred to and its chart), before and after.
+    void AddStepFiles(std::vector<OtherFileChange> files);
+    // Takes the last step back / makes the last undone step again; false when
+    // there was none or it was refused (its message shown).
+    bool Undo();
+    bool Redo();
+    // Replaces the class by the class in the bytes of a class file as one
+    // step named stepName, writes it and redraws the window. False (nothing
+    // changed) when the bytes are not a class file.
     bool ReplaceClassContent(const std::vector<unsigned char>& bytes, const std::string& stepName);
+    const ClassHistory& History() const;
+    // The Undo and Redo menu items: their labels naming the steps, greyed
+    // when there is nothing to undo or redo.
+    void ShowUndoState();
 
 private:
     bool RunCommand(int id);
+    bool RunStepCommand(int id);
+    // The class becomes the class in bytes: window, selection ticks and
+    // scroll position follow; the file is written.
+    void TakeClassBytes(const FileBytes& bytes);
     // Reads the class from disk again when the teacher chose so instead of
     // overwriting a file changed there.
     void ReloadIfAsked();

@@ -14,6 +14,22 @@ using platform::Icon;
 
 namespace {
 
+// The change of a click is one undo step, named by what it did.
+class PaneStep {
+public:
+    PaneStep(TDecoChild& child, std::string name) : child_(child), name_(std::move(name)) { child_.BeginStep(); }
+    ~PaneStep() { child_.EndStep(name_); }
+    PaneStep(const PaneStep&) = delete;
+    PaneStep& operator=(const PaneStep&) = delete;
+    void Name(std::string name) { name_ = std::move(name); }
+
+private:
+    TDecoChild& child_;
+    std::string name_;
+};
+
+std::string LastFirst(const TStudent& student) { return student.lastName.Str() + " " + student.firstName.Str(); }
+
 bool HasEntry(const TStudent& row, int category, int entry) {
     return category >= 0 && category < kCategoryCount && entry >= 0 &&
            static_cast<std::size_t>(entry) < row.scores[category].size();
@@ -72,6 +88,7 @@ bool TPaneEditor::ChangeStudent(int row) {
         return false;
     }
     TStudent& student = record.Row(row);
+    PaneStep step(child_, "Edit " + LastFirst(student));
     StudentEntry entries{student.lastName.Str(), student.firstName.Str(), student.id.Str()};
     if (!RunStudentDialog(ui, entries)) return false;
     child_.Chart().RenameInChart(student.lastName.View(), student.firstName.View(), entries.last, entries.first);
@@ -92,9 +109,13 @@ bool TPaneEditor::DropOrTransferStudent(int row) {
         return false;
     }
     const TStudent student = record.Row(row);
+    PaneStep step(child_, "Drop " + LastFirst(student));
     const Answer answer = ui.MessageBox("Transfer?", TransferQuestion(student), Buttons::YesNoCancel, Icon::Question);
     if (answer == Answer::Cancel) return false;
-    if (answer == Answer::Yes && !TransferOut(child_, student)) return false;
+    if (answer == Answer::Yes) {
+        if (!TransferOut(child_, student)) return false;
+        step.Name("Transfer " + LastFirst(student));
+    }
     child_.Chart().RemoveFromChart(student.lastName.View(), student.firstName.View());
     RemoveStudent(record, row);
     child_.Names().RemoveSelectionBox(row);
@@ -108,6 +129,8 @@ bool TPaneEditor::ChangeGradeValue(int row, int category, int entry) {
     ClassRecord& record = child_.Record();
     if (row < 0 || row >= record.RowCount() || !HasEntry(record.Row(row), category, entry)) return false;
     TStudent& student = record.Row(row);
+    PaneStep step(child_, "Grade " + student.scores[category][static_cast<std::size_t>(entry)].title.Str() + " of " +
+                              LastFirst(student));
     if (!EditGradeValue(child_.GetUi(), student, student.scores[category][static_cast<std::size_t>(entry)]))
         return false;
     child_.WritePaneChange();
@@ -119,6 +142,7 @@ bool TPaneEditor::ChangeGradeTitle(int category, int entry) {
     ClassRecord& record = child_.Record();
     if (record.RowCount() == 0 || !HasEntry(record.PossibleRow(), category, entry)) return false;
     std::string title = record.PossibleRow().scores[category][static_cast<std::size_t>(entry)].title.Str();
+    PaneStep step(child_, "Rename " + title);
     TTitleDialog dialog(title, CategoryWord(record, category));
     if (!child_.GetUi().RunModal(dialog)) return false;
     for (TStudent& row : record.roster)
@@ -132,6 +156,7 @@ bool TPaneEditor::DeleteGradeSet(int category, int entry) {
     ClassRecord& record = child_.Record();
     if (record.RowCount() == 0 || !HasEntry(record.PossibleRow(), category, entry)) return false;
     const std::string title = record.PossibleRow().scores[category][static_cast<std::size_t>(entry)].title.Str();
+    PaneStep step(child_, "Delete " + title);
     if (child_.GetUi().MessageBox("Delete Grade Set ?", "Do you want to delete " + title + " ?", Buttons::YesNo,
                                   Icon::Question) != Answer::Yes)
         return false;

@@ -99,6 +99,8 @@ public:
     int SelectionBoxCount() const { return static_cast<int>(boxes_.size()); }
     int SelectionBoxId(int k) const;  // 0 when there is no box k
     bool IsSelected(int row) const;
+    // Ticks (or clears) the box of a roster row.
+    void SetSelected(int row, bool selected);
 
     // Scroll units and range: none across, H down; the range ends where the
     // last row stands fully in view.
@@ -127,7 +129,6 @@ private:
         int id = 0;
         int y = 0;
     };
-    void SetSelected(int row, bool selected);
 
     ClassRecord& record_;
     platform::Frame* frame_ = nullptr;

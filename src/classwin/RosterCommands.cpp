@@ -60,6 +60,8 @@ void AddStudentsCommand(TDecoChild& window) {
         window.Chart().SeatNewStudent(record.fileName, student);
         window.Names().AddSelectionBox();
         window.Repaint();
+        // Each student is a step of his own, with his seat.
+        window.StepDone("Add " + student.lastName.Str() + " " + student.firstName.Str());
     });
     window.Repaint();
 }

@@ -2,6 +2,7 @@
 
 #include "classwin/ClassSaving.h"
 #include "classwin/ClassWindow.h"
+#include "classwin/UndoFiles.h"
 #include "platform/Text1252.h"
 #include "record/ClassFile.h"
 #include "record/FileNames.h"
@@ -37,6 +38,8 @@ bool TransferOut(TDecoChild& child, const TStudent& student) {
         return false;
     }
     if (RefuseIfOpenElsewhere(ui, *destination)) return false;
+    // Undo takes the student back out of the destination and its chart.
+    std::vector<OtherFileChange> files = FilesBeforeTransfer(*destination);
     FileProblem problem;
     if (!TransferStudent(*destination, student, &problem)) {
         ui.MessageBox("Warning",
@@ -47,6 +50,8 @@ bool TransferOut(TDecoChild& child, const TStudent& student) {
         return false;
     }
     child.Chart().SeatNewStudent(*destination, student);
+    TakeFilesAfter(files);
+    child.AddStepFiles(std::move(files));
     return true;
 }
 

@@ -82,6 +82,8 @@ public:
     // after the command `after`, in place of the list put there before; an
     // empty list takes it away. Its commands reach the client as the menu's do.
     virtual void SetMenuList(int /*after*/, std::vector<MenuItem> /*items*/) {}
+    // Gives a command of the frame's menu a new label ("&Undo Delete HW 2").
+    virtual void SetCommandLabel(int /*id*/, std::string_view /*label*/) {}
     // Closes the frame and ends the program (after the client agreed).
     virtual void CloseFrame() = 0;
 };

@@ -280,6 +280,56 @@ const platform::Picture& ControlBarPicture(int bitmap) {
             "........aaaaa.......",
             "....................",
         }};
+    // 614 Undo: an arrow bending back to the left
+    static const platform::Picture p614{
+        {{'a', {40, 40, 40}}, {'c', {30, 110, 210}}},
+        {
+            "....................",
+            "....................",
+            "....................",
+            ".....a..............",
+            "....aa..............",
+            "...acaaaaaaaa.......",
+            "..accccccccccaa.....",
+            ".acccccccccccccaa...",
+            "..accccccccccccca...",
+            "...acaaaaaaaaaccca..",
+            "....aa.......accca..",
+            ".....a........acca..",
+            "..............acca..",
+            ".............accca..",
+            "............accca...",
+            "..........aaccaa....",
+            "..........aaaa......",
+            "....................",
+            "....................",
+            "....................",
+        }};
+    // 615 Redo: an arrow bending on to the right
+    static const platform::Picture p615{
+        {{'a', {40, 40, 40}}, {'c', {30, 110, 210}}},
+        {
+            "....................",
+            "....................",
+            "....................",
+            "..............a.....",
+            "..............aa....",
+            ".......aaaaaaaaca...",
+            ".....aacccccccccca..",
+            "...aaccccccccccccca.",
+            "...accccccccccccca..",
+            "..acccaaaaaaaaaca...",
+            "..accca.......aa....",
+            "..acca........a.....",
+            "..acca..............",
+            "..accca.............",
+            "...accca............",
+            "....aaccaa..........",
+            "......aaaa..........",
+            "....................",
+            "....................",
+            "....................",
+        }};
     switch (bitmap) {
         case 600: return p600;
         case 601: return p601;
@@ -287,6 +337,8 @@ const platform::Picture& ControlBarPicture(int bitmap) {
         case 611: return p611;
         case 612: return p612;
         case 613: return p613;
+        case 614: return p614;
+        case 615: return p615;
         case 604: return p604;
         case 605: return p605;
         case 606: return p606;

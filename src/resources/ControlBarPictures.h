@@ -1,5 +1,5 @@
 #pragma once
-// The pictures of the control-bar buttons, bitmap resources 600 to 613.
+// The pictures of the control-bar buttons, bitmap resources 600 to 615.
 #include "platform/Menu.h"
 
 namespace quorle::resources {

@@ -35,7 +35,8 @@ const std::vector<MenuItem>& MainMenu() {
                                          Item(cmd::kPrintGradeSheets, "Grade &Sheets"),
                                          Item(cmd::kPrintAttendance, "&Attendance")}),
                         Item(cmd::kExport, "&Export..."), Item(cmd::kDeleteFile, "&Delele File"), Separator(), Item(cmd::kExit, "E&xit...Alt-x")}),
-        Popup("&Edit", {Item(cmd::kNewGrade, "Ne&w Grade...F4"), Item(cmd::kAddStudents, "&Add Students"),
+        Popup("&Edit", {Item(cmd::kUndo, "&Undo"), Item(cmd::kRedo, "&Redo"), Separator(),
+                        Item(cmd::kNewGrade, "Ne&w Grade...F4"), Item(cmd::kAddStudents, "&Add Students"),
                         Item(cmd::kImportStudents, "I&mport Students..."),
                         Item(cmd::kStudentInfo, "&Student Info/Grades...F5"),
                         Item(cmd::kChangeGradeTitle, "&Change/Delete Grade Title"),
@@ -84,6 +85,8 @@ const std::map<int, std::string>& Hints() {
         {cmd::kDeleteFile, "Deletes a class"},
         {cmd::kExit, "Quits the application"},
         {cmd::kNewGrade, "Adds a new grade"},
+        {cmd::kUndo, "Takes back the last change of the class"},
+        {cmd::kRedo, "Makes the change taken back again"},
         {cmd::kAddStudents, "Adds new students to the class"},
         {cmd::kImportStudents, "Adds the students of a roster file (CSV) to the class"},
         {cmd::kExport, "Saves the class's grades as a spreadsheet file (CSV)"},
@@ -144,7 +147,8 @@ const std::vector<Accelerator>& AcceleratorTable(int id) {
 const std::vector<Accelerator>& DesktopAccelerators() {
     static const std::vector<Accelerator> keys{
         {"Ctrl+S", cmd::kSave},       {"Ctrl+O", cmd::kOpen},         {"Ctrl+W", cmd::kCloseClass},
-        {"Ctrl+F4", cmd::kCloseClass}, {"Ctrl+P", cmd::kPrintGrades},
+        {"Ctrl+F4", cmd::kCloseClass}, {"Ctrl+P", cmd::kPrintGrades}, {"Ctrl+Z", cmd::kUndo},
+        {"Ctrl+Y", cmd::kRedo},        {"Ctrl+Shift+Z", cmd::kRedo},
     };
     return keys;
 }
@@ -173,7 +177,8 @@ const std::vector<ControlBarItem>& ControlBar() {
     static const std::vector<ControlBarItem> bar{
         {600, cmd::kNew, 0},          {601, cmd::kOpen, 0},         {603, cmd::kSaveAs, 0},
         {0, 0, 8},                    {611, cmd::kNewGrade, 0},     {612, cmd::kPrintGrades, 0},
-        {613, cmd::kAddStudents, 0},  {0, 0, 8},                    {604, cmd::kExit, 0},
+        {613, cmd::kAddStudents, 0},  {0, 0, 8},                    {614, cmd::kUndo, 0},
+        {615, cmd::kRedo, 0},         {0, 0, 8},                    {604, cmd::kExit, 0},
         {0, 0, 8},                    {605, cmd::kCascade, 0},      {606, cmd::kTile, 0},
         {609, cmd::kCloseAll, 0},     {0, 0, 6},                    {610, cmd::kHelp, 0},
     };
@@ -200,8 +205,14 @@ std::string SubmenuLabel(const std::vector<MenuItem>& items, int id, int depth) 
 
 std::string ControlBarTip(int command) {
     std::string keys;
-    for (const auto& accelerator : AcceleratorTable(kMainAccelerators))
-        if (accelerator.command == command) keys = accelerator.keys;
+    // The table's key ("Open (F3)"); Undo and Redo, which have none there, name
+    // the desktop's ("Undo (Ctrl+Z)"). The other buttons keep the tips they had.
+    const bool desktopKey = command == cmd::kUndo || command == cmd::kRedo;
+    for (const auto* table : {&AcceleratorTable(kMainAccelerators), &DesktopAccelerators()}) {
+        for (const auto& accelerator : *table)
+            if (accelerator.command == command && keys.empty()) keys = accelerator.keys;
+        if (!desktopKey) break;
+    }
     std::string label = CommandLabel(command);
     // "Grades" under File > Print is Print Grades.
     if (const std::string submenu = SubmenuLabel(MainMenu(), command, 0); !submenu.empty())
@@ -280,6 +291,7 @@ const std::vector<platform::HelpBook>& HelpBooks() {
              {"Grades and the grading system", "grades.html"},
              {"Printing", "printing.html"},
              {"Editing a student", "editstudent.html"},
+             {"Undo and Redo", "undo.html"},
              {"Seating charts", "seating.html"},
              {"Assignment grids", "grids.html"},
              {"Index of keywords", "keywords.html"},

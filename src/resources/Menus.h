@@ -45,6 +45,9 @@ inline constexpr int kNewGradingPeriod = 109;
 inline constexpr int kSeatingChart = 119;
 inline constexpr int kDisplayOptions = 301;
 inline constexpr int kExtraNames = 302;
+// Edit > Undo and Redo: their labels name the step ("&Undo Delete HW 2").
+inline constexpr int kUndo = 3001;
+inline constexpr int kRedo = 3002;
 inline constexpr int kGridNew = 120;
 inline constexpr int kGridOpen = 125;
 inline constexpr int kGridDelete = 126;
@@ -87,6 +90,7 @@ inline constexpr int kHelpTopicPrinting = 705;
 inline constexpr int kHelpTopicSeating = 706;
 inline constexpr int kHelpTopicGrids = 707;
 inline constexpr int kHelpTopicVersions = 708;
+inline constexpr int kHelpTopicUndo = 709;
 // The program's help file and the help viewer's own.
 inline constexpr const char* kHelpFile = "quorle.hlp";
 inline constexpr const char* kUsingHelpFile = "WINHELP.HLP";

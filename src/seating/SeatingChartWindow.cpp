@@ -199,7 +199,12 @@ void TSeatingChartWindow::PromptCancelled() {
 
 void TSeatingChartWindow::Command(int id) {
     switch (id) {
-        case resources::cmd::kSwitchSeats: SwitchSeats(); break;
+        case resources::cmd::kSwitchSeats:
+            if (classStep)
+                classStep("Switch Seats", [this] { SwitchSeats(); });
+            else
+                SwitchSeats();
+            break;
         case resources::cmd::kDeleteChart: DeleteChart(); break;
         case resources::cmd::kPrintChart: PrintChart(); break;
         case resources::cmd::kCloseChart: CloseChart(); break;

@@ -92,6 +92,9 @@ public:
 
     // Shows the class window and gives it the focus (set by the class window).
     std::function<void()> showClassWindow;
+    // Runs a change of the chart that is a step of the class's history
+    // (Switch Seats), named; unset, the change simply runs.
+    std::function<void(const std::string& name, const std::function<void()>& change)> classStep;
 
     // ---- Window
     void Paint(platform::Canvas& canvas, const platform::Rect& clip) override;

@@ -353,7 +353,10 @@ TEST(ClassCommands, GreyedWhileNoClassIsOpen) {
         }
     };
     count(resources::MenuResource(resources::kMainMenu));
-    EXPECT_EQ(static_cast<std::size_t>(commands), needsClass.size());
+    // Undo and Redo besides: greyed until the open class has a step to undo or redo.
+    EXPECT_EQ(static_cast<std::size_t>(commands), needsClass.size() + 2);
+    EXPECT_FALSE(frame.Enabled(cmd::kUndo));
+    EXPECT_FALSE(frame.Enabled(cmd::kRedo));
 
     const auto expectAll = [&](bool open) {
         for (const auto& [id, needs] : needsClass) EXPECT_EQ(frame.Enabled(id), open || !needs) << id;
@@ -369,11 +372,14 @@ TEST(ClassCommands, GreyedWhileNoClassIsOpen) {
     {
         SCOPED_TRACE("one class open");
         expectAll(true);
+        EXPECT_FALSE(frame.Enabled(cmd::kUndo));  // nothing done yet
     }
     ASSERT_TRUE(frame.CloseChild(*frame.Children().front()));
     {
         SCOPED_TRACE("closed again");
         expectAll(false);
+        EXPECT_FALSE(frame.Enabled(cmd::kUndo));
+        EXPECT_FALSE(frame.Enabled(cmd::kRedo));
     }
 }
 

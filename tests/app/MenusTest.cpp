@@ -38,6 +38,8 @@ const Row kTable[] = {
     {"&File", 402, "&Export...", "Saves the class's grades as a spreadsheet file (CSV)"},
     {"&File", 401, "&Delele File", "Deletes a class"},
     {"&File", 24310, "E&xit...Alt-x", "Quits the application"},
+    {"&Edit", 3001, "&Undo", "Takes back the last change of the class"},
+    {"&Edit", 3002, "&Redo", "Makes the change taken back again"},
     {"&Edit", 1, "Ne&w Grade...F4", "Adds a new grade"},
     {"&Edit", 101, "&Add Students", "Adds new students to the class"},
     {"&Edit", 103, "I&mport Students...", "Adds the students of a roster file (CSV) to the class"},
@@ -112,11 +114,12 @@ TEST(MenusTest, SeparatorsStandBeforeExitAndCloseAll) {
             ++separators;
             ASSERT_LT(i + 1, items.size());
             const int next = items[i + 1].id;
-            EXPECT_TRUE(next == cmd::kExit || next == cmd::kCloseAll) << next;
+            // Undo and Redo stand apart above the Edit menu's commands.
+            EXPECT_TRUE(next == cmd::kExit || next == cmd::kCloseAll || next == cmd::kNewGrade) << next;
         }
     };
     walk(menu);
-    EXPECT_EQ(separators, 2);
+    EXPECT_EQ(separators, 3);
 }
 
 TEST(MenusTest, AcceleratorsOpenNewGradeStudentInfoAndExit) {
@@ -136,7 +139,7 @@ TEST(MenusTest, ControlBarRunsLeftToRight) {
     const auto& bar = ControlBar();
     const std::vector<std::pair<int, int>> expected{
         {600, 24366}, {601, 24332}, {603, 24334}, {0, 8},     {611, 1},     {612, 110}, {613, 101}, {0, 8},
-        {604, 24310}, {0, 8},       {605, 24361}, {606, 24363}, {609, 24365}, {0, 6},     {610, 901}};
+        {614, 3001},  {615, 3002},  {0, 8},       {604, 24310}, {0, 8},       {605, 24361}, {606, 24363}, {609, 24365}, {0, 6},     {610, 901}};
     ASSERT_EQ(bar.size(), expected.size());
     for (std::size_t i = 0; i < bar.size(); ++i) {
         EXPECT_EQ(bar[i].bitmap, expected[i].first) << i;
@@ -156,6 +159,8 @@ TEST(MenusTest, ControlBarTipsNameTheCommandWithTheKeyApart) {
         {cmd::kNewGrade, "New Grade (F4)"},
         {cmd::kPrintGrades, "Print Grades"},
         {cmd::kAddStudents, "Add Students"},
+        {cmd::kUndo, "Undo (Ctrl+Z)"},
+        {cmd::kRedo, "Redo (Ctrl+Y)"},
         {cmd::kExit, "Exit (Alt+X)"},
         {cmd::kCascade, "Cascade"},
         {cmd::kTile, "Tile"},
@@ -179,7 +184,8 @@ TEST(MenusTest, ControlBarTipsNameTheCommandWithTheKeyApart) {
     std::vector<std::string> keys;
     for (const auto& key : layout.accelerators) keys.push_back(key.keys + " " + std::to_string(key.command));
     EXPECT_EQ(keys, (std::vector<std::string>{"F3 24332", "F4 1", "F5 11842", "Alt+X 24310", "Ctrl+S 24333",
-                                              "Ctrl+O 24332", "Ctrl+W 24400", "Ctrl+F4 24400", "Ctrl+P 110"}));
+                                              "Ctrl+O 24332", "Ctrl+W 24400", "Ctrl+F4 24400", "Ctrl+P 110",
+                                              "Ctrl+Z 3001", "Ctrl+Y 3002", "Ctrl+Shift+Z 3002"}));
 
     // The rule itself, on labels the menus may come to hold.
     const struct {

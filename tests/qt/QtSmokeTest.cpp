@@ -88,7 +88,7 @@ TEST(QtFrameTest, StartsWithMenuControlBarAndHints) {
     ASSERT_EQ(client.commands.size(), 1u);
     EXPECT_EQ(client.commands[0], resources::cmd::kOpen);
 
-    // Eleven buttons on the control bar, each with its command's hint.
+    // Thirteen buttons on the control bar, each with its command's hint.
     int buttons = 0;
     for (QAction* action : frame.ControlBar()->actions()) {
         if (action->isSeparator() || action->data().toInt() == 0) continue;
@@ -96,7 +96,7 @@ TEST(QtFrameTest, StartsWithMenuControlBarAndHints) {
         EXPECT_FALSE(action->statusTip().isEmpty());
         EXPECT_FALSE(action->icon().isNull());
     }
-    EXPECT_EQ(buttons, 11);
+    EXPECT_EQ(buttons, 13);
 
     // F3 and Alt+X reach the client as Open and Exit.
     client.commands.clear();
@@ -105,6 +105,15 @@ TEST(QtFrameTest, StartsWithMenuControlBarAndHints) {
     QTest::keyClick(&frame, Qt::Key_F3);
     QTest::keyClick(&frame, Qt::Key_X, Qt::AltModifier);
     EXPECT_EQ(client.commands, (std::vector<int>{resources::cmd::kOpen, resources::cmd::kExit}));
+    // Ctrl+Z undoes; Ctrl+Y and Ctrl+Shift+Z redo. The Undo item takes the step's name.
+    client.commands.clear();
+    QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(&frame, Qt::Key_Y, Qt::ControlModifier);
+    QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(client.commands,
+              (std::vector<int>{resources::cmd::kUndo, resources::cmd::kRedo, resources::cmd::kRedo}));
+    frame.SetCommandLabel(resources::cmd::kUndo, "&Undo Delete HW 2");
+    EXPECT_EQ(frame.CommandAction(resources::cmd::kUndo)->text(), "&Undo Delete HW 2");
 
     // A highlighted menu item shows its hint in the status bar.
     QMenu* fileMenu = frame.menuBar()->actions()[0]->menu();

@@ -153,6 +153,8 @@ public:
     Size ScreenSize() const override { return screen_; }
     void CloseFrame() override { closed = true; }
     void SetMenuList(int after, std::vector<platform::MenuItem> items) override { menuLists[after] = std::move(items); }
+    void EnableCommand(int id, bool enabled) override { commandEnabled[id] = enabled; }
+    void SetCommandLabel(int id, std::string_view label) override { commandLabels[id] = std::string(label); }
 
     // What a person does with the frame. CloseChild asks the child, destroys
     // it when it agrees and tells the client (when set); true when it closed.
@@ -177,6 +179,9 @@ public:
     int cascadeCount = 0;
     int tileCount = 0;
     bool closed = false;
+    // The state of the menu's commands as last set (every command starts enabled).
+    std::map<int, bool> commandEnabled;
+    std::map<int, std::string> commandLabels;
 
 private:
     Size screen_;

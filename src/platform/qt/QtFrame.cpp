@@ -301,6 +301,11 @@ void QtFrame::dropEvent(QDropEvent* event) {
     });
 }
 
+void QtFrame::SetCommandLabel(int id, std::string_view label) {
+    // The menu's item only: the control-bar button keeps its picture and tip.
+    if (QAction* action = CommandAction(id)) action->setText(FromCp1252(label));
+}
+
 void QtFrame::SendCommand(int id) {
     if (client_) client_->Command(id);
 }

@@ -40,6 +40,7 @@ public:
     platform::Size ScreenSize() const override;
     void EnableCommand(int id, bool enabled) override;
     void SetMenuList(int after, std::vector<platform::MenuItem> items) override;
+    void SetCommandLabel(int id, std::string_view label) override;
     void CloseFrame() override;
 
     QMdiArea* MdiArea() const { return mdi_; }
