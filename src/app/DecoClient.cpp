@@ -93,9 +93,9 @@ void TDecoClient::Command(int id) {
             return;
         case c::kEarlierVersions:
             if (TDecoChild* active = ActiveClass())
-                EarlierVersionsCommand(*active, [this](ClassRecord version, const std::string& caption) {
-                    TDecoChild& window = ShowClass(std::move(version));
-                    if (window.Host()) window.Host()->SetCaption(caption);
+                EarlierVersionsCommand(*active, [this](ClassRecord version, const std::string& caption,
+                                                       const std::string& shownName) {
+                    ShowClass(std::move(version)).OpenToRead(caption, shownName);
                 });
             return;
         case c::kCloseClass: CloseActive(); return;
@@ -132,7 +132,7 @@ void TDecoClient::RefreshWindows() {
             if (child.get() != window) continue;
             child->UpdateCaption();
             if (child.get() == current) active = static_cast<int>(captions.size());
-            captions.push_back(WindowCaption(child->Record()));
+            captions.push_back(child->Caption());
         }
     }
     frame_.SetMenuList(resources::cmd::kCloseAll, WindowListItems(captions, active));

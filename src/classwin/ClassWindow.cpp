@@ -1,6 +1,7 @@
 #include "classwin/ClassWindow.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "classwin/ClassInfoDialog.h"
 #include "classwin/ClassSaving.h"
@@ -28,14 +29,40 @@
 
 namespace quorle {
 
+namespace {
+
+// The panes' clicks reach the editor only while the class may change.
+class ReadOnlyGuard : public PaneEditing {
+public:
+    ReadOnlyGuard(TDecoChild& child, PaneEditing& editor) : child_(child), editor_(editor) {}
+    void NameDoubleClicked(const std::optional<TSquare>& hit) override {
+        if (!child_.RefuseIfReadOnly()) editor_.NameDoubleClicked(hit);
+    }
+    void NameRightClicked(const std::optional<TSquare>& hit) override {
+        if (!child_.RefuseIfReadOnly()) editor_.NameRightClicked(hit);
+    }
+    void GradeDoubleClicked(const std::optional<TSquare>& hit) override {
+        if (!child_.RefuseIfReadOnly()) editor_.GradeDoubleClicked(hit);
+    }
+    void GradeRightClicked(const std::optional<TSquare>& hit) override {
+        if (!child_.RefuseIfReadOnly()) editor_.GradeRightClicked(hit);
+    }
+
+private:
+    TDecoChild& child_;
+    PaneEditing& editor_;
+};
+
+}  // namespace
+
 struct TDecoChild::Impl : ClassFileKeeper {
     Impl(TDecoChild& child, platform::Frame& f, platform::Ui& u, ClassRecord r)
         : self(child), frame(f), ui(u), record(std::move(r)), names(record, &f), grades(record, &f), chart(u, record),
-          grid(u, record, f.ScreenSize().cy), editor(child) {
+          grid(u, record, f.ScreenSize().cy), editor(child), guard(child, editor) {
         names.SetGrades(&grades);
         grades.SetNames(&names);
-        names.SetEditing(&editor);
-        grades.SetEditing(&editor);
+        names.SetEditing(&guard);
+        grades.SetEditing(&guard);
         SetClassFileKeeper(record, this);
     }
     ~Impl() override { SetClassFileKeeper(record, nullptr); }
@@ -78,6 +105,7 @@ struct TDecoChild::Impl : ClassFileKeeper {
     TClassChart chart;
     TClassGrid grid;  // its grid window reads the record: it goes first
     TPaneEditor editor;
+    ReadOnlyGuard guard;
     platform::ChildHost* host = nullptr;
     bool panesAdded = false;
     // The grades report's options while the window is open (reloaded from
@@ -105,6 +133,11 @@ struct TDecoChild::Impl : ClassFileKeeper {
     std::optional<FileBytes> chartAtStart;
     std::vector<OtherFileChange> stepFiles;
     bool reloaded = false;
+    // An earlier version opened to be read: which version it is (the
+    // caption) and the class file it is a version of.
+    bool readOnly = false;
+    std::string versionCaption;
+    std::string versionOf;
 
     std::string OwnChartPath() const { return record.fileName.empty() ? std::string() : ChartPath(record.fileName); }
 };
@@ -143,6 +176,7 @@ void TDecoChild::Create(const platform::Rect& placement) {
     impl_->chart.SetWindowMaker([this](TSeatingChartWindow& window) {
         impl_->frame.CreateTopWindow(window, *this, ChartWindowAttributes());
         window.classStep = [this](const std::string& name, const std::function<void()>& change) {
+            if (RefuseIfReadOnly()) return;
             BeginStep();
             change();
             EndStep(name);
@@ -230,6 +264,7 @@ void TDecoChild::Relayout() {
 }
 
 bool TDecoChild::Save() {
+    if (RefuseIfReadOnly()) return false;
     if (impl_->record.fileName.empty()) return SaveAs();
     const bool saved = WriteClass(impl_->ui, impl_->record, ModifiedFlag::Clear);
     ReloadIfAsked();
@@ -244,13 +279,46 @@ bool TDecoChild::SaveAs() {
     if (saved && chart && chart->Shown() && !chart->HandFilling() && !previous.empty() &&
         chart->Path() == ChartPath(previous) && ChartExists(impl_->record.fileName))
         chart->LoadAndShow(impl_->record.fileName);
+    // The copy is a class of its own, free to change.
+    if (saved && impl_->readOnly) {
+        impl_->readOnly = false;
+        UpdateCaption();
+        ShowUndoState();
+    }
     ReloadIfAsked();
     return saved;
 }
 
+void TDecoChild::OpenToRead(std::string caption, std::string shownName) {
+    impl_->readOnly = true;
+    impl_->versionCaption = std::move(caption);
+    impl_->versionOf = std::move(shownName);
+    UpdateCaption();
+    ShowUndoState();
+}
+
+bool TDecoChild::IsReadOnly() const { return impl_->readOnly; }
+
+bool TDecoChild::RefuseIfReadOnly() {
+    if (!impl_->readOnly) return false;
+    const std::string& name = impl_->versionOf;
+    impl_->ui.MessageBox("Information",
+                         "This is an earlier version of " + name +
+                             ", opened to be read: it cannot be changed.\nTo make it the class again, use Restore "
+                             "in File > Earlier Versions of " +
+                             name + "; to keep a copy to work on, use Save As.",
+                         platform::Buttons::Ok, platform::Icon::Information);
+    return true;
+}
+
+std::string TDecoChild::Caption() const {
+    if (impl_->readOnly) return impl_->versionCaption + " (read-only)";
+    return WindowCaption(impl_->record);
+}
+
 void TDecoChild::UpdateCaption() {
-    if (!impl_->host || WindowCaption(impl_->record) == impl_->caption) return;
-    impl_->caption = WindowCaption(impl_->record);
+    if (!impl_->host || Caption() == impl_->caption) return;
+    impl_->caption = Caption();
     impl_->host->SetCaption(impl_->caption);
 }
 
@@ -309,6 +377,20 @@ const char* CommandStepName(int id) {
     }
 }
 
+// The commands that change the class: refused and greyed in a window that
+// shows an earlier version (Undo and Redo are greyed with the steps).
+constexpr int kClassChanges[] = {
+    resources::cmd::kSave,           resources::cmd::kNewGrade,         resources::cmd::kAddStudents,
+    resources::cmd::kImportStudents, resources::cmd::kGradingSystem,    resources::cmd::kAlphabetize,
+    resources::cmd::kStudentInfo,    resources::cmd::kChangeGradeTitle, resources::cmd::kClassInformation,
+    resources::cmd::kDisplayOptions, resources::cmd::kExtraNames,
+};
+
+bool ChangesClass(int id) {
+    return id == resources::cmd::kUndo || id == resources::cmd::kRedo ||
+           std::find(std::begin(kClassChanges), std::end(kClassChanges), id) != std::end(kClassChanges);
+}
+
 // A label's text as a menu shows it: "&" doubled.
 std::string MenuText(const std::string& text) {
     std::string out;
@@ -322,6 +404,7 @@ std::string MenuText(const std::string& text) {
 }  // namespace
 
 bool TDecoChild::RunCommand(int id) {
+    if (ChangesClass(id) && RefuseIfReadOnly()) return true;
     if (id == resources::cmd::kUndo) {
         Undo();
         return true;
@@ -474,6 +557,7 @@ bool TDecoChild::Redo() {
 }
 
 bool TDecoChild::ReplaceClassContent(const std::vector<unsigned char>& bytes, const std::string& stepName) {
+    if (RefuseIfReadOnly()) return false;
     try {
         (void)ParseClassFile(bytes);
     } catch (const ClassFileError& error) {
@@ -492,8 +576,9 @@ void TDecoChild::ShowUndoState() {
     platform::Frame& frame = impl_->frame;
     // The menu speaks of the active class.
     if (frame.ActiveChild() && frame.ActiveChild() != this) return;
-    const bool undo = history.CanUndo();
-    const bool redo = history.CanRedo();
+    const bool undo = history.CanUndo() && !impl_->readOnly;
+    const bool redo = history.CanRedo() && !impl_->readOnly;
+    for (const int id : kClassChanges) frame.EnableCommand(id, !impl_->readOnly);
     frame.SetCommandLabel(resources::cmd::kUndo, undo ? "&Undo " + MenuText(history.UndoName()) : "&Undo");
     frame.SetCommandLabel(resources::cmd::kRedo, redo ? "&Redo " + MenuText(history.RedoName()) : "&Redo");
     frame.EnableCommand(resources::cmd::kUndo, undo);

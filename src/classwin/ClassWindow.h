@@ -73,6 +73,18 @@ public:
     // After the roster, grades, grading system or display flags changed.
     void Repaint();
 
+    // ---- a window showing an earlier version of a class, opened to be read
+    // The window shows caption, marked "(read-only)", and refuses every change
+    // of the class, naming the class file shownName, until Save As gives it a
+    // name of its own.
+    void OpenToRead(std::string caption, std::string shownName);
+    bool IsReadOnly() const;
+    // In a read-only window: the message that the class cannot change, and
+    // true (what was asked must not begin). False in any other window.
+    bool RefuseIfReadOnly();
+    // The caption as the window and the Window menu show it.
+    std::string Caption() const;
+
     // The commands of the class window (Class Information 107, Display
     // Options 301, Change Extra1 or 2 Name 302, ...). False when the id is not
     // one of them.
@@ -115,7 +127,8 @@ public:
     bool ReplaceClassContent(const std::vector<unsigned char>& bytes, const std::string& stepName);
     const ClassHistory& History() const;
     // The Undo and Redo menu items: their labels naming the steps, greyed
-    // when there is nothing to undo or redo.
+    // when there is nothing to undo or redo; in a read-only window every
+    // command that would change the class is greyed too.
     void ShowUndoState();
 
 private:

@@ -56,7 +56,8 @@ std::string VersionCaption(const ClassRecord& version, const std::string& shownN
 }
 
 void EarlierVersionsCommand(TDecoChild& window,
-                            const std::function<void(ClassRecord version, const std::string& caption)>& openVersion) {
+                            const std::function<void(ClassRecord version, const std::string& caption,
+                                                     const std::string& shownName)>& openVersion) {
     platform::Ui& ui = window.GetUi();
     const std::string fileName = window.Record().fileName;
     const std::string shown = fileName.empty() ? "Untitled" : platform::Utf8ToCp1252Lossy(ShownClassName(fileName));
@@ -104,7 +105,7 @@ void EarlierVersionsCommand(TDecoChild& window,
     record.fileName.clear();
     record.modified = false;
     const std::string caption = VersionCaption(record, shown, when);
-    openVersion(std::move(record), caption);
+    openVersion(std::move(record), caption, shown);
 }
 
 }  // namespace quorle

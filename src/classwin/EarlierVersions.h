@@ -44,10 +44,11 @@ private:
 std::string VersionCaption(const ClassRecord& version, const std::string& shownName, const std::string& when);
 
 // Runs File > Earlier Versions... for the class window. Open hands the
-// version, unnamed, and its caption to openVersion (which shows it in a new
-// window, where saving asks for a name); Restore, once confirmed, makes it
+// version, unnamed, its caption and the class's file name as shown to
+// openVersion (which shows it, read-only, in a new window); Restore, once confirmed, makes it
 // the class's content through ReplaceClassContent.
 void EarlierVersionsCommand(TDecoChild& window,
-                            const std::function<void(ClassRecord version, const std::string& caption)>& openVersion);
+                            const std::function<void(ClassRecord version, const std::string& caption,
+                                                     const std::string& shownName)>& openVersion);
 
 }  // namespace quorle

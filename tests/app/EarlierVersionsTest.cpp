@@ -124,7 +124,7 @@ TEST_F(EarlierVersionsTest, ListsNewestFirstThenOpensOrRestoresTheChosenVersion)
         if (c.button == resources::kIdOpenVersion) {
             auto* version = dynamic_cast<TDecoChild*>(frame.ActiveChild());
             ASSERT_NE(version, nullptr);
-            EXPECT_EQ(frame.HostOf(*version)->caption, "Biology       Period 3  Version of bio.gdr saved " + oldest);
+            EXPECT_EQ(frame.HostOf(*version)->caption, "Biology       Period 3  Version of bio.gdr saved " + oldest + " (read-only)");
             EXPECT_EQ(version->Record().fileName, "") << "saving it asks for a name";
             EXPECT_FALSE(version->Record().modified);
             EXPECT_EQ(SerializeClassFile(version->Record()), states[0]);
