@@ -2,10 +2,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <map>
 #include <optional>
 
 #include "app/DecoClient.h"
 #include "classwin/ClassWindow.h"
+#include "classwin/Panes.h"
 #include "record/ClassFile.h"
 #include "record/VersionStore.h"
 #include "resources/Menus.h"
@@ -124,7 +127,8 @@ TEST_F(EarlierVersionsTest, ListsNewestFirstThenOpensOrRestoresTheChosenVersion)
         if (c.button == resources::kIdOpenVersion) {
             auto* version = dynamic_cast<TDecoChild*>(frame.ActiveChild());
             ASSERT_NE(version, nullptr);
-            EXPECT_EQ(frame.HostOf(*version)->caption, "Biology       Period 3  Version of bio.gdr saved " + oldest + " (read-only)");
+            EXPECT_EQ(frame.HostOf(*version)->caption,
+                      "Biology       Period 3  Version of bio.gdr saved " + oldest + " (read-only)");
             EXPECT_EQ(version->Record().fileName, "") << "saving it asks for a name";
             EXPECT_FALSE(version->Record().modified);
             EXPECT_EQ(SerializeClassFile(version->Record()), states[0]);
@@ -164,6 +168,100 @@ TEST_F(EarlierVersionsTest, AFolderThatCannotTakeVersionsIsToldOnceAndTheSavesGo
     EXPECT_EQ(ui.boxes[0].text,
               "No earlier versions of bio.gdr are kept yet. A version is kept each time the class is saved.");
     EXPECT_TRUE(ui.dialogCaptions.empty());
+}
+
+// Everything in the folder, file by file: nothing of it may change while a
+// version is only read.
+std::map<std::string, Bytes> Folder(const std::string& folder) {
+    std::map<std::string, Bytes> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        if (entry.is_regular_file()) files[entry.path().string()] = ReadBytes(entry.path().string());
+    return files;
+}
+
+TEST_F(EarlierVersionsTest, AnOpenedVersionRefusesEveryChangeUntilSavedAsACopy) {
+    ASSERT_TRUE(client.OpenClass(path));
+    ui.dialogs.push_back([](FakeDialogHost& host) {
+        host.Select(resources::kIdVersionList, 0);  // the version with Quiz 5
+        host.Click(resources::kIdOpenVersion);
+    });
+    client.Command(cmd::kEarlierVersions);
+    auto* version = dynamic_cast<TDecoChild*>(frame.ActiveChild());
+    ASSERT_NE(version, nullptr);
+    ASSERT_TRUE(version->IsReadOnly());
+    const std::string refusal =
+        "This is an earlier version of bio.gdr, opened to be read: it cannot be changed.\nTo make it the class "
+        "again, use Restore in File > Earlier Versions of bio.gdr; to keep a copy to work on, use Save As.";
+    const auto enabled = [&](int id) {
+        const auto it = frame.commandEnabled.find(id);
+        return it == frame.commandEnabled.end() || it->second;
+    };
+    const auto folder = Folder(dir.Path());
+    const auto versions = Folder(home.VersionsFolder());
+    const std::string caption = frame.HostOf(*version)->caption;
+    EXPECT_NE(caption.find("Version of bio.gdr saved "), std::string::npos);
+    EXPECT_EQ(caption.substr(caption.size() - 12), " (read-only)");
+
+    struct Case {
+        const char* what;
+        std::function<void()> act;
+    };
+    const auto command = [&](int id) { return [&, id] { client.Command(id); }; };
+    const Case cases[] = {
+        {"New Grade", command(cmd::kNewGrade)},
+        {"Add Students", command(cmd::kAddStudents)},
+        {"Import Students", command(cmd::kImportStudents)},
+        {"Grading System", command(cmd::kGradingSystem)},
+        {"Alphabetize", command(cmd::kAlphabetize)},
+        {"Edit Student", command(cmd::kStudentInfo)},
+        {"Change Grade Title", command(cmd::kChangeGradeTitle)},
+        {"Class Information", command(cmd::kClassInformation)},
+        {"Display Options", command(cmd::kDisplayOptions)},
+        {"Extra names", command(cmd::kExtraNames)},
+        {"Undo", command(cmd::kUndo)},
+        {"Redo", command(cmd::kRedo)},
+        {"Save", command(cmd::kSave)},
+        {"name double-click", [&] { version->Names().LeftDoubleClick(platform::Point{30, 2 * 16 + 5}); }},
+        {"drop or transfer", [&] { version->Names().RightClick(platform::Point{30, 2 * 16 + 5}); }},
+        {"grade value", [&] { version->Grades().LeftDoubleClick(platform::Point{10, 2 * 16 + 5}); }},
+        {"delete grade set", [&] { version->Grades().RightClick(platform::Point{10, 5}); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ui.boxes.clear();
+        ui.dialogCaptions.clear();
+        c.act();
+        ASSERT_EQ(ui.boxes.size(), 1u);
+        EXPECT_EQ(ui.boxes[0].caption, "Information");
+        EXPECT_EQ(ui.boxes[0].text, refusal);
+        EXPECT_EQ(ui.boxes[0].buttons, platform::Buttons::Ok);
+        EXPECT_TRUE(ui.dialogCaptions.empty()) << "refused before any dialog";
+        EXPECT_EQ(Folder(dir.Path()), folder);
+        EXPECT_EQ(Folder(home.VersionsFolder()), versions);
+        EXPECT_EQ(SerializeClassFile(version->Record()), states[1]);
+        EXPECT_FALSE(version->Record().modified);
+        EXPECT_EQ(frame.HostOf(*version)->caption, caption);
+        EXPECT_FALSE(enabled(cmd::kNewGrade)) << "greyed while the version is active";
+        EXPECT_FALSE(enabled(cmd::kSave));
+    }
+    // Printing and looking stay open to it.
+    EXPECT_TRUE(enabled(cmd::kPrintGrades));
+    EXPECT_TRUE(enabled(cmd::kSaveAs));
+
+    // Save As makes it a class of its own: written, no longer read-only.
+    ui.boxes.clear();
+    const std::string copy = dir.File("copy.gdr");
+    ui.fileNames.push_back(copy);
+    client.Command(cmd::kSaveAs);
+    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_EQ(ReadBytes(copy), states[1]);
+    EXPECT_FALSE(version->IsReadOnly());
+    EXPECT_EQ(frame.HostOf(*version)->caption, WindowCaption(version->Record()));
+    EXPECT_TRUE(enabled(cmd::kNewGrade));
+    ui.answers.push_back(Answer::No);  // drop Bob Baker, no transfer
+    version->Names().RightClick(platform::Point{30, 2 * 16 + 5});
+    EXPECT_EQ(ReadClassFile(copy).StudentCount(), 1);
+    EXPECT_EQ(ReadBytes(path), states[2]) << "the class itself never changed";
 }
 
 }  // namespace
