@@ -18,6 +18,7 @@
 #include "record/FileNames.h"
 #include "record/FileStamp.h"
 #include "record/VersionStore.h"
+#include "reports/PrintMenuCommands.h"
 #include "reports/ProgressCommands.h"
 #include "resources/Menus.h"
 
@@ -99,6 +100,14 @@ void TDecoClient::Command(int id) {
                 });
             return;
         case c::kCloseClass: CloseActive(); return;
+        case c::kPrintPreview:
+            if (TDecoChild* active = ActiveClass()) {
+                // The report's options come from the options file, as Print Grades takes them.
+                PrintOptions options = DefaultPrintOptions();
+                PreviewGradesCommand(ui_, active->Host(), active->Record(), options);
+                if (platform::WindowHost* pane = active->Names().Host()) pane->SetFocus();
+            }
+            return;
         default: break;
     }
     if (id >= c::kRecentClass && id < c::kRecentClass + resources::kRecentClassCount) {
