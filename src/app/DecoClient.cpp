@@ -11,6 +11,7 @@
 #include "classwin/ClassWindow.h"
 #include "classwin/EarlierVersions.h"
 #include "classwin/GradingSystem.h"
+#include "classwin/Panes.h"
 #include "classwin/RosterCommands.h"
 #include "grading/DisplayOptions.h"
 #include "record/ClassFile.h"
