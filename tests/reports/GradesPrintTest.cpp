@@ -587,10 +587,14 @@ TEST(PreviewGradesCommandTest, QuestionsThenPagesThenPrintDialog) {
         FakeParent parent;
         RecordingPrintDevice shown, printed;
         ui.previewDevice = &shown;
-        ClassRecord record = ThreeStudents();
-        AddItem(record, kQuizzes, "Q1", 10, {1, 2, 3});
+        // Forty-four students: two pages.
+        ClassRecord record = PointsClass();
+        AddStudents(record, 44);
+        AddItem(record, kTests, "T1", 10, std::vector<float>(44, 9.0f));
+        AddItem(record, kQuizzes, "Q1", 10, std::vector<float>(44, 7.0f));
         PrintOptions windowOptions = DefaultPrintOptions();
         ui.dialogs.push_back([&](FakeDialogHost& host) {
+            host.Click(resources::kIdFirstPrintBox + kPrintLastName);
             if (c.optionsOk)
                 host.PressOk();
             else
@@ -618,10 +622,11 @@ TEST(PreviewGradesCommandTest, QuestionsThenPagesThenPrintDialog) {
         } else {
             EXPECT_EQ(ui.previewTitles, std::vector<std::string>{record.fileName});
             // The preview shows one document of the report's pages.
-            ASSERT_EQ(shown.pages.size(), 1u);
+            ASSERT_EQ(shown.pages.size(), 2u);
             EXPECT_EQ(shown.endDocs, 1);
-            ASSERT_NE(FindOn(shown.pages[0], "Average"), nullptr);
-            ASSERT_NE(FindOn(shown.pages[0], "Grade"), nullptr);
+            EXPECT_NE(FindOn(shown.pages[0], "Last1"), nullptr);
+            EXPECT_NE(FindOn(shown.pages[1], "Last44"), nullptr);
+            EXPECT_NE(FindOn(shown.pages[1], "Averages"), nullptr);
         }
         if (c.printed) {
             // The pages printed are the pages shown.
