@@ -11,6 +11,7 @@
 #include "classwin/ClassWindow.h"
 #include "classwin/EarlierVersions.h"
 #include "classwin/GradingSystem.h"
+#include "classwin/Panes.h"
 #include "classwin/RosterCommands.h"
 #include "grading/DisplayOptions.h"
 #include "record/ClassFile.h"
@@ -18,6 +19,7 @@
 #include "record/FileNames.h"
 #include "record/FileStamp.h"
 #include "record/VersionStore.h"
+#include "reports/PrintMenuCommands.h"
 #include "reports/ProgressCommands.h"
 #include "resources/Menus.h"
 
@@ -99,6 +101,14 @@ void TDecoClient::Command(int id) {
                 });
             return;
         case c::kCloseClass: CloseActive(); return;
+        case c::kPrintPreview:
+            if (TDecoChild* active = ActiveClass()) {
+                // The report's options come from the options file, as Print Grades takes them.
+                PrintOptions options = DefaultPrintOptions();
+                PreviewGradesCommand(ui_, active->Host(), active->Record(), options);
+                if (platform::WindowHost* pane = active->Names().Host()) pane->SetFocus();
+            }
+            return;
         default: break;
     }
     if (id >= c::kRecentClass && id < c::kRecentClass + resources::kRecentClassCount) {

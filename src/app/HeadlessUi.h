@@ -18,6 +18,7 @@ public:
     platform::ModelessDialogHost& MakeModeless(platform::Dialog& dialog) override;
     std::unique_ptr<platform::PrintDevice> PrintDialog(platform::PrintSetup&) override { return nullptr; }
     std::unique_ptr<platform::PrintDevice> DefaultPrintDevice(const platform::PrintSetup&) override { return nullptr; }
+    bool PrintPreview(std::string_view, const std::function<void(platform::PrintDevice&)>&) override { return false; }
     void Help(platform::HelpCommand, std::string_view, int) override {}
     platform::Date Today() override;
     std::int64_t Now() override;

@@ -3,6 +3,7 @@
 // modal dialogs, the print dialog, help, the clock and the program directory.
 // Texts shown are Windows-1252 bytes; paths are the file system's own.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -56,6 +57,11 @@ public:
     virtual std::unique_ptr<PrintDevice> PrintDialog(PrintSetup& setup) = 0;
     // A device from the setup without asking (the default printer).
     virtual std::unique_ptr<PrintDevice> DefaultPrintDevice(const PrintSetup& setup) = 0;
+    // The print preview of a document: the pages `render` draws onto the
+    // preview's device (one document, StartDoc to EndDoc; asked again whenever
+    // the preview needs the pages anew), with zoom and page by page. True when
+    // the user chose Print; false when the preview was closed.
+    virtual bool PrintPreview(std::string_view title, const std::function<void(PrintDevice&)>& render) = 0;
 
     // The help viewer: contents or keyword index of a help file, a pop-up
     // topic by number, or quit.

@@ -166,4 +166,41 @@ bool TMyPrinter::RunPrintJob(platform::Ui& ui, platform::ChildHost* parent, TPri
     return error_ > 0;
 }
 
+void TMyPrinter::RenderDocument(PrintDevice& device, TPrintout& printout) {
+    int minPage = 0, maxPage = 0, selFrom = 0, selTo = 0;
+    printout.GetPageRange(minPage, maxPage, selFrom, selTo);
+    // The pages a job without a chosen range prints.
+    int fromPage = 1, toPage = kLastPossiblePage;
+    if (selFrom != 0) {
+        fromPage = selFrom;
+        toPage = selTo;
+    } else if (minPage != 0) {
+        fromPage = minPage;
+        toPage = maxPage;
+    }
+    const platform::Size size{device.DeviceCaps(platform::DeviceCap::HorizontalRes),
+                              device.DeviceCaps(platform::DeviceCap::VerticalRes)};
+    printout.AttachDevice(device, size);
+    const platform::Rect band{0, 0, size.cx, size.cy};
+    printout.StartPrinting();
+    if (device.StartDoc(printout.Title()) > 0) {
+        printout.BeginCopy(fromPage, toPage, kRenderText | kRenderGraphics);
+        for (std::int64_t page = fromPage; page <= toPage && printout.PageExists(static_cast<int>(page)); ++page) {
+            if (device.StartPage() < 0) break;
+            printout.RenderPage(static_cast<int>(page), band, kRenderText | kRenderGraphics);
+            if (device.EndPage() < 0 || printout.PageError() < 0) break;
+        }
+        printout.EndCopy();
+        device.EndDoc();
+    }
+    printout.FinishPrinting();
+}
+
+bool TMyPrinter::RunPreview(platform::Ui& ui, platform::ChildHost* parent, TPrintout& printout) {
+    const bool print =
+        ui.PrintPreview(printout.Title(), [this, &printout](PrintDevice& device) { RenderDocument(device, printout); });
+    if (!print) return false;
+    return RunPrintJob(ui, parent, printout, true);
+}
+
 }  // namespace quorle

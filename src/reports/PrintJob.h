@@ -34,7 +34,14 @@ public:
     // false and does nothing else.
     bool RunPrintJob(platform::Ui& ui, platform::ChildHost* parent, TPrintout& printout, bool prompt);
 
+    // The print preview of the printout: its pages as the job would print
+    // them. Print in the preview goes on to the print dialog and the job, as
+    // RunPrintJob with prompt; closing the preview prints nothing (false).
+    bool RunPreview(platform::Ui& ui, platform::ChildHost* parent, TPrintout& printout);
+
 private:
+    // One document of every page the printout offers, onto the device.
+    void RenderDocument(platform::PrintDevice& device, TPrintout& printout);
     void ReportError(platform::Ui& ui, const TPrintout& printout) const;
 
     platform::PrintSetup setup_;

@@ -6,14 +6,31 @@
 
 namespace quorle {
 
-void PrintGradesCommand(platform::Ui& ui, platform::ChildHost* parent, const ClassRecord& record,
-                        PrintOptions& classWindowOptions) {
+namespace {
+
+void GradesReport(platform::Ui& ui, platform::ChildHost* parent, const ClassRecord& record,
+                  PrintOptions& classWindowOptions, bool preview) {
     TMyPrinter printer;
     LoadPrintOptions(ui.ProgramDirectory(), classWindowOptions);
     TGradePrintDialog dialog(classWindowOptions, record.extra1Name.Str(), record.extra2Name.Str());
     if (!ui.RunModal(dialog)) return;
     TGradesPrint printout(record.fileName, record, printer, ui, classWindowOptions);
-    printer.RunPrintJob(ui, parent, printout, true);
+    if (preview)
+        printer.RunPreview(ui, parent, printout);
+    else
+        printer.RunPrintJob(ui, parent, printout, true);
+}
+
+}  // namespace
+
+void PrintGradesCommand(platform::Ui& ui, platform::ChildHost* parent, const ClassRecord& record,
+                        PrintOptions& classWindowOptions) {
+    GradesReport(ui, parent, record, classWindowOptions, false);
+}
+
+void PreviewGradesCommand(platform::Ui& ui, platform::ChildHost* parent, const ClassRecord& record,
+                          PrintOptions& classWindowOptions) {
+    GradesReport(ui, parent, record, classWindowOptions, true);
 }
 
 void PrintMakeupCommand(platform::Ui& ui, platform::ChildHost* parent, const ClassRecord& record) {

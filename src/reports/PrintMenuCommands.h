@@ -14,6 +14,11 @@ namespace quorle {
 void PrintGradesCommand(platform::Ui& ui, platform::ChildHost* parent, const ClassRecord& record,
                         PrintOptions& classWindowOptions);
 
+// File > Print Preview: the same questions as Print Grades, then the report's
+// pages in the print preview, whose Print goes on to the print dialog.
+void PreviewGradesCommand(platform::Ui& ui, platform::ChildHost* parent, const ClassRecord& record,
+                          PrintOptions& classWindowOptions);
+
 // File > Print > Makeup Work: straight to the print dialog.
 void PrintMakeupCommand(platform::Ui& ui, platform::ChildHost* parent, const ClassRecord& record);
 

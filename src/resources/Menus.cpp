@@ -34,6 +34,7 @@ const std::vector<MenuItem>& MainMenu() {
                                          Item(cmd::kPrintNameId, "&Name and ID"),
                                          Item(cmd::kPrintGradeSheets, "Grade &Sheets"),
                                          Item(cmd::kPrintAttendance, "&Attendance")}),
+                        Item(cmd::kPrintPreview, "Print Previe&w..."),
                         Item(cmd::kExport, "&Export..."), Item(cmd::kDeleteFile, "&Delele File"), Separator(), Item(cmd::kExit, "E&xit...Alt-x")}),
         Popup("&Edit", {Item(cmd::kUndo, "&Undo"), Item(cmd::kRedo, "&Redo"), Separator(),
                         Item(cmd::kNewGrade, "Ne&w Grade...F4"), Item(cmd::kAddStudents, "&Add Students"),
@@ -75,6 +76,7 @@ const std::map<int, std::string>& Hints() {
         {cmd::kSaveAs, "Saves an existing file under another name."},
         {cmd::kEarlierVersions, "Opens or restores a version of the class kept at an earlier save"},
         {cmd::kPrintGrades, "Prints a selected set of grades"},
+        {cmd::kPrintPreview, "Shows the grades report page by page as it will print"},
         {cmd::kPrintProgress, "Prints Progress Reports for selected students"},
         {cmd::kPrintWarnings, "Prints Warning Notices for students with low grades"},
         {cmd::kPrintMakeup, "Prints all makeup work for each student"},
@@ -155,8 +157,8 @@ const std::vector<Accelerator>& DesktopAccelerators() {
 
 const std::vector<int>& ClassCommands() {
     static const std::vector<int> commands{
-        cmd::kSave,           cmd::kSaveAs,           cmd::kEarlierVersions,   cmd::kPrintGrades,       cmd::kPrintProgress,
-        cmd::kPrintWarnings,  cmd::kPrintMakeup,      cmd::kPrintRandomList,   cmd::kPrintNameId,
+        cmd::kSave,           cmd::kSaveAs,           cmd::kEarlierVersions,   cmd::kPrintGrades,       cmd::kPrintPreview,
+        cmd::kPrintProgress,  cmd::kPrintWarnings,  cmd::kPrintMakeup,      cmd::kPrintRandomList,   cmd::kPrintNameId,
         cmd::kPrintGradeSheets, cmd::kPrintAttendance, cmd::kExport,           cmd::kNewGrade,
         cmd::kAddStudents,    cmd::kImportStudents,   cmd::kStudentInfo,       cmd::kChangeGradeTitle,
         cmd::kGradingSystem,  cmd::kClassInformation, cmd::kAlphabetize,       cmd::kNewGradingPeriod,

@@ -21,6 +21,7 @@ inline constexpr int kSave = 24333;
 inline constexpr int kSaveAs = 24334;
 inline constexpr int kEarlierVersions = 3010;
 inline constexpr int kPrintGrades = 110;
+inline constexpr int kPrintPreview = 3025;
 inline constexpr int kPrintProgress = 112;
 inline constexpr int kPrintWarnings = 113;
 inline constexpr int kPrintMakeup = 123;

@@ -331,7 +331,8 @@ TEST(ClassCommands, GreyedWhileNoClassIsOpen) {
     frame.client = &client;
     const std::vector<std::pair<int, bool>> needsClass{
         {cmd::kNew, false},           {cmd::kOpen, false},           {cmd::kSave, true},
-        {cmd::kSaveAs, true},         {cmd::kEarlierVersions, true}, {cmd::kPrintGrades, true},     {cmd::kPrintProgress, true},
+        {cmd::kSaveAs, true},         {cmd::kEarlierVersions, true}, {cmd::kPrintGrades, true},     {cmd::kPrintPreview, true},
+        {cmd::kPrintProgress, true},
         {cmd::kPrintWarnings, true},  {cmd::kPrintMakeup, true},     {cmd::kPrintRandomList, true},
         {cmd::kPrintNameId, true},    {cmd::kPrintGradeSheets, true}, {cmd::kPrintAttendance, true},
         {cmd::kExport, true},         {cmd::kDeleteFile, false},     {cmd::kExit, false},

@@ -35,6 +35,7 @@ const Row kTable[] = {
     {"&Print", 116, "&Name and ID", "Prints all names and ID values"},
     {"&Print", 118, "Grade &Sheets", "Prints grade sheets"},
     {"&Print", 117, "&Attendance", "Prints attendance sheets"},
+    {"&File", 3025, "Print Previe&w...", "Shows the grades report page by page as it will print"},
     {"&File", 402, "&Export...", "Saves the class's grades as a spreadsheet file (CSV)"},
     {"&File", 401, "&Delele File", "Deletes a class"},
     {"&File", 24310, "E&xit...Alt-x", "Quits the application"},

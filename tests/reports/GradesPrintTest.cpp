@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "grading/Compute.h"
 #include "reports/PrintMenuCommands.h"
 #include "reports/ReportFixtures.h"
@@ -557,6 +559,83 @@ TEST(PrintGradesCommandTest, NeverSavedClassPrintsWithAnEmptyDocumentName) {
     ui.printDialogs.push_back(PrintDialogOk(device));
     PrintGradesCommand(ui, nullptr, record, windowOptions);
     EXPECT_EQ(device.documents, std::vector<std::string>{""});
+}
+
+// File > Print Preview: the report's own questions, then its pages in the
+// preview; Print there goes on to the print dialog, closing prints nothing.
+TEST(PreviewGradesCommandTest, QuestionsThenPagesThenPrintDialog) {
+    struct Case {
+        const char* name;
+        bool optionsOk;
+        std::optional<bool> previewPrint;  // nothing: the preview is never shown
+        bool printDialogOk;
+        std::size_t questions;
+        int printDialogs;
+        bool printed;
+    };
+    const Case cases[] = {
+        {"print from the preview", true, true, true, 2, 1, true},
+        {"print dialog cancelled", true, true, false, 2, 1, false},
+        {"preview closed", true, false, true, 2, 0, false},
+        {"options cancelled", false, std::nullopt, true, 0, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        FakeUi ui;
+        ui.programDirectory = dir.Path();
+        FakeParent parent;
+        RecordingPrintDevice shown, printed;
+        ui.previewDevice = &shown;
+        // Forty-four students: two pages.
+        ClassRecord record = PointsClass();
+        AddStudents(record, 44);
+        AddItem(record, kTests, "T1", 10, std::vector<float>(44, 9.0f));
+        AddItem(record, kQuizzes, "Q1", 10, std::vector<float>(44, 7.0f));
+        PrintOptions windowOptions = DefaultPrintOptions();
+        ui.dialogs.push_back([&](FakeDialogHost& host) {
+            host.Click(resources::kIdFirstPrintBox + kPrintLastName);
+            if (c.optionsOk)
+                host.PressOk();
+            else
+                host.PressCancel();
+        });
+        ui.answers = {Answer::No, Answer::No};
+        if (c.previewPrint) ui.previews.push_back(*c.previewPrint);
+        if (c.printDialogOk)
+            ui.printDialogs.push_back(PrintDialogOk(printed));
+        else
+            ui.printDialogs.push_back([](platform::PrintSetup&) { return nullptr; });
+
+        PreviewGradesCommand(ui, &parent, record, windowOptions);
+
+        ASSERT_EQ(ui.boxes.size(), c.questions);
+        if (c.questions == 2) {
+            EXPECT_EQ(ui.boxes[0].text, "Print last test score?");
+            EXPECT_EQ(ui.boxes[1].text, "Print last quiz score?");
+        }
+        EXPECT_EQ(ui.printDialogCount, c.printDialogs);
+        EXPECT_TRUE(parent.IsEnabled());
+        if (!c.previewPrint) {
+            EXPECT_TRUE(ui.previewTitles.empty());
+            EXPECT_TRUE(shown.pages.empty());
+        } else {
+            EXPECT_EQ(ui.previewTitles, std::vector<std::string>{record.fileName});
+            // The preview shows one document of the report's pages.
+            ASSERT_EQ(shown.pages.size(), 2u);
+            EXPECT_EQ(shown.endDocs, 1);
+            EXPECT_NE(FindOn(shown.pages[0], "Last1"), nullptr);
+            EXPECT_NE(FindOn(shown.pages[1], "Last44"), nullptr);
+            EXPECT_NE(FindOn(shown.pages[1], "Averages"), nullptr);
+        }
+        if (c.printed) {
+            // The pages printed are the pages shown.
+            ASSERT_EQ(printed.pages.size(), shown.pages.size());
+            for (std::size_t i = 0; i < shown.pages.size(); ++i) EXPECT_EQ(printed.PageTexts(i), shown.PageTexts(i));
+        } else {
+            EXPECT_TRUE(printed.pages.empty());
+        }
+    }
 }
 
 }  // namespace

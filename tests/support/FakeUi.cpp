@@ -226,6 +226,15 @@ std::unique_ptr<platform::PrintDevice> FakeUi::PrintDialog(platform::PrintSetup&
 
 std::unique_ptr<platform::PrintDevice> FakeUi::DefaultPrintDevice(const platform::PrintSetup&) { return nullptr; }
 
+bool FakeUi::PrintPreview(std::string_view title, const std::function<void(platform::PrintDevice&)>& render) {
+    previewTitles.emplace_back(title);
+    if (previewDevice != nullptr) render(*previewDevice);
+    if (previews.empty()) return false;
+    const bool print = previews.front();
+    previews.pop_front();
+    return print;
+}
+
 void FakeUi::Help(platform::HelpCommand command, std::string_view file, int topic) {
     static const char* kNames[] = {"contents", "index", "topic", "quit"};
     std::string call = kNames[static_cast<int>(command)];

@@ -127,6 +127,11 @@ public:
     std::deque<DialogScript> dialogs;
     // The print dialog: a factory for the device it hands over (nullptr: cancel).
     std::deque<std::function<std::unique_ptr<platform::PrintDevice>(platform::PrintSetup&)>> printDialogs;
+    // The print preview: whether the person chooses Print (true) or closes it;
+    // without an answer it is closed. The pages are drawn onto previewDevice
+    // when the test gives one.
+    std::deque<bool> previews;
+    platform::PrintDevice* previewDevice = nullptr;
 
     // What happened.
     std::vector<ShownBox> boxes;
@@ -134,6 +139,7 @@ public:
     std::vector<std::string> dialogCaptions;
     std::vector<std::string> helpCalls;
     int printDialogCount = 0;
+    std::vector<std::string> previewTitles;
 
     platform::Date today{1997, 3, 7};
     std::int64_t now = 857700000;
@@ -146,6 +152,7 @@ public:
     platform::ModelessDialogHost& MakeModeless(platform::Dialog& dialog) override;
     std::unique_ptr<platform::PrintDevice> PrintDialog(platform::PrintSetup& setup) override;
     std::unique_ptr<platform::PrintDevice> DefaultPrintDevice(const platform::PrintSetup& setup) override;
+    bool PrintPreview(std::string_view title, const std::function<void(platform::PrintDevice&)>& render) override;
     void Help(platform::HelpCommand command, std::string_view file, int topic) override;
     platform::Date Today() override { return today; }
     std::int64_t Now() override { return now; }

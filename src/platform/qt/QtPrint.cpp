@@ -11,6 +11,12 @@
 #include <QBuffer>
 #include <QSaveFile>
 #include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QDialog>
+#include <QLabel>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <QAction>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QFontMetricsF>
@@ -37,7 +43,10 @@ constexpr double kPdfMarginMm = 6.35;
 // document, the canvas over it while a document is open.
 class PagedPrintDevice : public platform::PrintDevice {
 public:
-    explicit PagedPrintDevice(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)), device_(printer_.get()) {}
+    explicit PagedPrintDevice(std::unique_ptr<QPrinter> printer)
+        : owned_(std::move(printer)), printer_(owned_.get()), device_(printer_) {}
+    // A printer that belongs to someone else (the print preview's).
+    explicit PagedPrintDevice(QPrinter* printer) : printer_(printer), device_(printer) {}
     // A PDF file: the document is made in memory and written whole at its end,
     // through a save file, so it takes its name only when it is all on disk.
     PagedPrintDevice(QString path, std::unique_ptr<QBuffer> buffer, std::unique_ptr<QPdfWriter> writer)
@@ -210,7 +219,8 @@ private:
     }
     platform::Size Size() const { return platform::Size{device_->width(), device_->height()}; }
 
-    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QPrinter> owned_;
+    QPrinter* printer_ = nullptr;
     QString path_;
     std::unique_ptr<QBuffer> buffer_;  // before the writer, which writes into it
     std::unique_ptr<QPdfWriter> writer_;
@@ -348,6 +358,84 @@ std::unique_ptr<platform::PrintDevice> RunPrintDialog(QWidget* parent, PrintSetu
     printer->setPrintRange(QPrinter::AllPages);
     printer->setFromTo(0, 0);
     return PrinterDevice(std::move(printer));
+}
+
+namespace {
+
+// The document's name as the preview shows it: the file system's UTF-8 when
+// it reads as such, else the program's own single-byte text.
+QString DocumentName(std::string_view name) {
+    QString text = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    if (text.contains(QChar::ReplacementCharacter)) text = FromCp1252(name);
+    return text;
+}
+
+}  // namespace
+
+bool RunPrintPreview(QWidget* parent, std::string_view title,
+                     const std::function<void(platform::PrintDevice&)>& render) {
+    QPrinter printer(QPrinter::HighResolution);
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("PrintPreview"));
+    const QString name = DocumentName(title);
+    dialog.setWindowTitle(name.isEmpty() ? QStringLiteral("Print Preview")
+                                         : QStringLiteral("Print Preview - ") + name);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* bar = new QToolBar(&dialog);
+    auto* preview = new QPrintPreviewWidget(&printer, &dialog);
+    layout->addWidget(bar);
+    layout->addWidget(preview, 1);
+
+    QObject::connect(preview, &QPrintPreviewWidget::paintRequested, &dialog, [&render](QPrinter* target) {
+        PagedPrintDevice device(target);
+        render(device);
+    });
+
+    QAction* print = bar->addAction(QStringLiteral("&Print..."), &dialog, &QDialog::accept);
+    print->setShortcut(QKeySequence::Print);
+    bar->addSeparator();
+    bar->addAction(QStringLiteral("Fit &Width"), preview, &QPrintPreviewWidget::fitToWidth);
+    bar->addAction(QStringLiteral("Fit P&age"), preview, &QPrintPreviewWidget::fitInView);
+    QAction* zoomIn = bar->addAction(QStringLiteral("Zoom &In"), preview, [preview] { preview->zoomIn(); });
+    zoomIn->setShortcut(QKeySequence::ZoomIn);
+    QAction* zoomOut = bar->addAction(QStringLiteral("Zoom &Out"), preview, [preview] { preview->zoomOut(); });
+    zoomOut->setShortcut(QKeySequence::ZoomOut);
+    bar->addSeparator();
+    QAction* first = bar->addAction(QStringLiteral("&First"), preview, [preview] { preview->setCurrentPage(1); });
+    QAction* previous = bar->addAction(QStringLiteral("P&revious"), preview,
+                                       [preview] { preview->setCurrentPage(preview->currentPage() - 1); });
+    previous->setShortcut(QKeySequence(Qt::Key_PageUp));
+    auto* pageLabel = new QLabel(bar);
+    pageLabel->setObjectName(QStringLiteral("PageLabel"));
+    pageLabel->setContentsMargins(8, 0, 8, 0);
+    bar->addWidget(pageLabel);
+    QAction* next = bar->addAction(QStringLiteral("&Next"), preview,
+                                   [preview] { preview->setCurrentPage(preview->currentPage() + 1); });
+    next->setShortcut(QKeySequence(Qt::Key_PageDown));
+    QAction* last = bar->addAction(QStringLiteral("&Last"), preview,
+                                   [preview] { preview->setCurrentPage(preview->pageCount()); });
+    bar->addSeparator();
+    bar->addAction(QStringLiteral("&Close"), &dialog, &QDialog::reject);
+
+    // "Page 2 of 5", and the moves that lead nowhere greyed.
+    const auto showPage = [=] {
+        const int page = preview->currentPage();
+        const int count = preview->pageCount();
+        pageLabel->setText(QStringLiteral("Page %1 of %2").arg(count == 0 ? 0 : page).arg(count));
+        first->setEnabled(page > 1);
+        previous->setEnabled(page > 1);
+        next->setEnabled(page < count);
+        last->setEnabled(page < count);
+    };
+    QObject::connect(preview, &QPrintPreviewWidget::previewChanged, &dialog, showPage);
+    preview->fitToWidth();
+    preview->updatePreview();
+    showPage();
+
+    dialog.resize(parent != nullptr ? parent->window()->size().expandedTo(QSize(640, 560)) : QSize(760, 900));
+    return dialog.exec() == QDialog::Accepted;
 }
 
 std::unique_ptr<platform::PrintDevice> MakeDefaultPrintDevice(const PrintSetup& setup) {

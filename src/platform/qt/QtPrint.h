@@ -1,7 +1,9 @@
 #pragma once
 // Printer and PDF devices, and the platform print dialog.
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "platform/Print.h"
 
@@ -16,6 +18,10 @@ std::unique_ptr<platform::PrintDevice> RunPrintDialog(QWidget* parent, platform:
 // A printer (or the print dialog's PDF file) as a device. The job runner
 // decides about copies: one copy per document until it asks for more.
 std::unique_ptr<platform::PrintDevice> PrinterDevice(std::unique_ptr<QPrinter> printer);
+// The print preview: a modal window over the pages `render` draws onto the
+// preview's printer, with zoom and page by page. True when Print was chosen.
+bool RunPrintPreview(QWidget* parent, std::string_view title,
+                     const std::function<void(platform::PrintDevice&)>& render);
 // The default printer, without asking.
 std::unique_ptr<platform::PrintDevice> MakeDefaultPrintDevice(const platform::PrintSetup& setup);
 // A PDF file device for headless use: pageSize "Letter", "A4", or empty for the

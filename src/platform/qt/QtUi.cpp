@@ -273,6 +273,11 @@ std::unique_ptr<platform::PrintDevice> QtUi::PrintDialog(platform::PrintSetup& s
     return RunPrintDialog(Owner(), setup);
 }
 
+bool QtUi::PrintPreview(std::string_view title, const std::function<void(platform::PrintDevice&)>& render) {
+    const KeyboardBack keyboardBack;
+    return RunPrintPreview(Owner(), title, render);
+}
+
 std::unique_ptr<platform::PrintDevice> QtUi::DefaultPrintDevice(const platform::PrintSetup& setup) {
     return MakeDefaultPrintDevice(setup);
 }

@@ -35,6 +35,7 @@ public:
     platform::ModelessDialogHost& MakeModeless(platform::Dialog& dialog) override;
     std::unique_ptr<platform::PrintDevice> PrintDialog(platform::PrintSetup& setup) override;
     std::unique_ptr<platform::PrintDevice> DefaultPrintDevice(const platform::PrintSetup& setup) override;
+    bool PrintPreview(std::string_view title, const std::function<void(platform::PrintDevice&)>& render) override;
     void Help(platform::HelpCommand command, std::string_view file, int topic = 0) override;
     platform::Date Today() override;
     std::int64_t Now() override;

@@ -1,0 +1,115 @@
+// File > Print Preview on a real frame: the grades report's options and
+// questions, then its pages in the preview, page by page.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDialog>
+#include <QDir>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPrintPreviewWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <cstdlib>
+#include <optional>
+
+#include "QtTestApp.h"
+#include "app/DecoClient.h"
+#include "platform/qt/QtFrame.h"
+#include "platform/qt/QtUi.h"
+#include "resources/Menus.h"
+#include "support/TempDir.h"
+
+namespace quorle::qt {
+namespace {
+
+namespace cmd = resources::cmd;
+
+// What the preview showed before it was closed.
+struct Shown {
+    QString caption;
+    QString firstLabel;  // the page label at the start
+    QString lastLabel;   // after Last
+    int pages = 0;
+    QStringList seen;  // the captions of the windows met on the way
+};
+
+// Answers each modal window as it comes up: OK for the options, No for the
+// questions, and in the preview goes to the last page and closes it.
+void WorkThePreview(Shown& shown) {
+    auto* timer = new QTimer;
+    timer->setInterval(20);
+    auto last = std::make_shared<QPointer<QWidget>>();
+    auto ticks = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, last, ticks, &shown] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (++*ticks > 500) {
+            if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+            timer->stop();
+            timer->deleteLater();
+            return;
+        }
+        if (!modal || !modal->isVisible() || modal == last->data()) return;
+        *last = modal;
+        shown.seen << modal->windowTitle();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            QTest::keyClick(box, Qt::Key_N, Qt::AltModifier);
+            return;
+        }
+        auto* preview = modal->findChild<QPrintPreviewWidget*>();
+        if (!preview) {
+            qobject_cast<QDialog*>(modal)->accept();
+            return;
+        }
+        shown.caption = modal->windowTitle();
+        shown.pages = preview->pageCount();
+        auto* label = modal->findChild<QLabel*>("PageLabel");
+        shown.firstLabel = label ? label->text() : QString();
+        modal->grab().save(QDir(QUORLE_TEST_OUTPUT_DIR).filePath("print-preview.png"));
+        for (QAction* action : modal->findChild<QToolBar*>()->actions())
+            if (action->text() == "&Last") action->trigger();
+        shown.lastLabel = label ? label->text() : QString();
+        qobject_cast<QDialog*>(modal)->reject();
+        timer->stop();
+        timer->deleteLater();
+    });
+    timer->start();
+}
+
+TEST(QtPrintPreview, ShowsTheGradesReportPageByPage) {
+    TestApp();
+    testing::TempDir dir;
+    const std::optional<std::string> before =
+        std::getenv("QUORLE_DIR") ? std::optional<std::string>(std::getenv("QUORLE_DIR")) : std::nullopt;
+    ::setenv("QUORLE_DIR", dir.Path().c_str(), 1);
+    {
+        QtFrame frame(resources::MainFrameLayout());
+        QtUi ui(&frame);
+        TDecoClient client(frame, ui);
+        frame.SetClient(&client);
+        frame.resize(900, 700);
+        frame.show();
+        ASSERT_TRUE(client.OpenClass(SampleClass("biology.gdr")));
+        Shown shown;
+        WorkThePreview(shown);
+        client.Command(cmd::kPrintPreview);
+        ASSERT_GE(shown.seen.size(), 2);
+        EXPECT_EQ(shown.seen.front(), "Print Display Options");
+        EXPECT_TRUE(shown.caption.startsWith("Print Preview - ")) << shown.caption.toStdString();
+        EXPECT_TRUE(shown.caption.endsWith("biology.gdr")) << shown.caption.toStdString();
+        ASSERT_GE(shown.pages, 1);
+        EXPECT_EQ(shown.firstLabel, QString("Page 1 of %1").arg(shown.pages));
+        EXPECT_EQ(shown.lastLabel, QString("Page %1 of %1").arg(shown.pages));
+        client.Command(cmd::kCloseAll);
+        QApplication::processEvents();
+        frame.SetClient(nullptr);
+    }
+    if (before)
+        ::setenv("QUORLE_DIR", before->c_str(), 1);
+    else
+        ::unsetenv("QUORLE_DIR");
+}
+
+}  // namespace
+}  // namespace quorle::qt
