@@ -516,37 +516,26 @@ void TDecoChild::TakeClassBytes(const FileBytes& bytes) {
         WriteClass(d.ui, d.record, ModifiedFlag::Clear);
 }
 
-bool TDecoChild::Undo() {
-    Impl& d = *impl_;
-    HistoryStep* step = d.history.UndoStep();
-    std::optional<FileBytes> bytes = d.history.BytesAfterUndo();
-    if (!step || !bytes) {
-        ShowUndoState();
-        return false;
-    }
-    const auto writes = PlanStepFiles(d.ui, *step, true, d.OwnChartPath());
-    if (!writes) return false;
-    d.history.Undone(*bytes);
-    TakeClassBytes(*bytes);
-    WriteStepFiles(d.ui, *writes);
-    if (TSeatingChartWindow* chart = d.chart.Window(); chart && !d.record.fileName.empty())
-        chart->ReloadIfShowing(ChartPath(d.record.fileName));
-    ReloadIfAsked();
-    ShowUndoState();
-    return true;
-}
+bool TDecoChild::Undo() { return TakeStep(true); }
 
-bool TDecoChild::Redo() {
+bool TDecoChild::Redo() { return TakeStep(false); }
+
+// Undo (back) or Redo: the class's bytes and the files beside it as the step
+// left them, written, and the window and its chart shown from them.
+bool TDecoChild::TakeStep(bool back) {
     Impl& d = *impl_;
-    HistoryStep* step = d.history.RedoStep();
-    std::optional<FileBytes> bytes = d.history.BytesAfterRedo();
+    HistoryStep* step = back ? d.history.UndoStep() : d.history.RedoStep();
+    std::optional<FileBytes> bytes = back ? d.history.BytesAfterUndo() : d.history.BytesAfterRedo();
     if (!step || !bytes) {
         ShowUndoState();
         return false;
     }
-    const auto writes = PlanStepFiles(d.ui, *step, false, d.OwnChartPath());
+    const auto writes = PlanStepFiles(d.ui, *step, back, d.OwnChartPath());
     if (!writes) return false;
-    d.history.Redone(*bytes);
+    if (back)
+        d.history.Undone(*bytes);
+    else
+        d.history.Redone(*bytes);
     TakeClassBytes(*bytes);
     WriteStepFiles(d.ui, *writes);
     if (TSeatingChartWindow* chart = d.chart.Window(); chart && !d.record.fileName.empty())

@@ -132,6 +132,7 @@ public:
     void ShowUndoState();
 
 private:
+    bool TakeStep(bool back);
     bool RunCommand(int id);
     bool RunStepCommand(int id);
     // The class becomes the class in bytes: window, selection ticks and
