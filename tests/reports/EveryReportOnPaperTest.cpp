@@ -22,11 +22,6 @@ namespace {
 
 // The printable page of a PDF at 600 pixels an inch, a quarter inch kept
 // free at every edge, as `quorle print` makes it.
-struct Paper {
-    const char* name;
-    int width;
-    int height;
-};
 constexpr Paper kLetter{"Letter", 4800, 6300};
 constexpr Paper kA4{"A4", 4661, 6716};
 
@@ -219,26 +214,7 @@ TEST_F(EveryReportOnPaper, LongNamesStayOnThePaperAndApart) {
                 ASSERT_TRUE(c.print(job)) << what;
                 ASSERT_FALSE(device.pages.empty()) << what;
 
-                for (std::size_t p = 0; p < device.pages.size(); ++p) {
-                    std::vector<std::pair<Rect, const DrawnText*>> boxes;
-                    for (const DrawnText& t : device.pages[p].texts)
-                        if (!t.text.empty()) boxes.emplace_back(device.Box(t), &t);
-                    for (const auto& [box, t] : boxes)
-                        EXPECT_TRUE(box.left >= 0 && box.top >= 0 && box.right <= paper.width &&
-                                    box.bottom <= paper.height)
-                            << what << ", sheet " << p + 1 << ": \"" << t->text << "\" at (" << t->x << ", " << t->y
-                            << ") to (" << box.right << ", " << box.bottom << ")";
-                    std::sort(boxes.begin(), boxes.end(),
-                              [](const auto& a, const auto& b) { return a.first.top < b.first.top; });
-                    for (std::size_t i = 0; i < boxes.size(); ++i)
-                        for (std::size_t j = i + 1; j < boxes.size() && boxes[j].first.top < boxes[i].first.bottom; ++j) {
-                            const Rect& a = boxes[i].first;
-                            const Rect& b = boxes[j].first;
-                            EXPECT_FALSE(std::min(a.right, b.right) > std::max(a.left, b.left))
-                                << what << ", sheet " << p + 1 << ": \"" << boxes[i].second->text << "\" and \""
-                                << boxes[j].second->text << "\" overlap";
-                        }
-                }
+                ExpectOnPaperAndApart(device.pages, paper, [&](const DrawnText& t) { return device.Box(t); }, what);
                 for (const std::string& text : c.whole) {
                     bool found = false;
                     for (const auto& page : device.pages)

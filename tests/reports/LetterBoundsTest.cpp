@@ -13,11 +13,6 @@ namespace {
 // The printable part of a sheet at 300 dots per inch inside quarter-inch
 // margins, measured as Courier New measures: a character three fifths of its
 // height wide, a line nine eighths of it high.
-struct Paper {
-    const char* name;
-    int width;
-    int height;
-};
 constexpr Paper kLetter{"Letter", 2400, 3150};
 constexpr Paper kA4{"A4", 2331, 3358};
 
@@ -69,10 +64,6 @@ ClassRecord LongNamesClass() {
     return record;
 }
 
-struct Box {
-    int left, top, right, bottom;
-};
-
 TEST(LetterBoundsTest, EveryWordOfTheLongestLettersLiesOnThePaperAndNoTwoOverlap) {
     const ClassRecord record = LongNamesClass();
     ASSERT_EQ(record.info.course.Str().size(), 29u);
@@ -112,21 +103,15 @@ TEST(LetterBoundsTest, EveryWordOfTheLongestLettersLiesOnThePaperAndNoTwoOverlap
             EXPECT_TRUE(ui.boxes.empty());
             EXPECT_EQ(static_cast<int>(device.pages.size()), c.sheets);
 
+            ExpectOnPaperAndApart(
+                device.pages, paper,
+                [](const DrawnText& t) {
+                    return Rect{t.x, t.y, t.x + TextWidth(t.text.size(), t.fontHeight), t.y + TextHeight(t.fontHeight)};
+                },
+                std::string(paper.name) + ": " + c.name);
             int courses = 0;
-            for (std::size_t p = 0; p < device.pages.size(); ++p) {
-                std::vector<std::pair<Box, std::string>> boxes;
-                for (const DrawnText& t : device.pages[p].texts) {
-                    const Box b{t.x, t.y, t.x + TextWidth(t.text.size(), t.fontHeight), t.y + TextHeight(t.fontHeight)};
-                    EXPECT_TRUE(b.left >= 0 && b.top >= 0 && b.right <= paper.width && b.bottom <= paper.height)
-                        << "sheet " << p + 1 << ": \"" << t.text << "\" at " << t.x << ", " << t.y;
-                    for (const auto& [other, text] : boxes)
-                        EXPECT_FALSE(b.left < other.right && other.left < b.right && b.top < other.bottom &&
-                                     other.top < b.bottom)
-                            << "sheet " << p + 1 << ": \"" << t.text << "\" over \"" << text << "\"";
-                    boxes.emplace_back(b, t.text);
-                    courses += t.text == record.info.course.Str();
-                }
-            }
+            for (const auto& page : device.pages)
+                for (const DrawnText& t : page.texts) courses += t.text == record.info.course.Str();
             // Nothing is lost on the way: every letter's course line is there, whole.
             EXPECT_GE(courses, c.kind == ProgressKind::Progress ? 2 : 4);
         }

@@ -1,5 +1,7 @@
 #pragma once
 // Classes, a parent window and a watched print device for the report tests.
+#include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -8,6 +10,7 @@
 #include "record/ClassRecord.h"
 #include "support/FakeUi.h"
 #include "support/RecordingCanvas.h"
+#include <gtest/gtest.h>
 
 namespace quorle::testing {
 
@@ -121,5 +124,36 @@ inline int CountOn(const RecordingPrintDevice::Page& page, const std::string& te
 inline constexpr int kLine = 38;
 inline constexpr int kTen = 190;
 inline constexpr int kFifteen = 285;
+
+// The printable part of a sheet, in device pixels.
+struct Paper {
+    const char* name;
+    int width;
+    int height;
+};
+
+// Every drawn text of every sheet lies inside the paper and no two overlap;
+// boxOf gives the box a text covers as the device measures it.
+inline void ExpectOnPaperAndApart(const std::vector<RecordingPrintDevice::Page>& pages, const Paper& paper,
+                                  const std::function<Rect(const DrawnText&)>& boxOf, const std::string& what) {
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        std::vector<std::pair<Rect, const DrawnText*>> boxes;
+        for (const DrawnText& t : pages[p].texts)
+            if (!t.text.empty()) boxes.emplace_back(boxOf(t), &t);
+        for (const auto& [box, t] : boxes)
+            EXPECT_TRUE(box.left >= 0 && box.top >= 0 && box.right <= paper.width && box.bottom <= paper.height)
+                << what << ", sheet " << p + 1 << ": \"" << t->text << "\" at (" << t->x << ", " << t->y << ") to ("
+                << box.right << ", " << box.bottom << ")";
+        std::sort(boxes.begin(), boxes.end(), [](const auto& a, const auto& b) { return a.first.top < b.first.top; });
+        for (std::size_t i = 0; i < boxes.size(); ++i)
+            for (std::size_t j = i + 1; j < boxes.size() && boxes[j].first.top < boxes[i].first.bottom; ++j) {
+                const Rect& a = boxes[i].first;
+                const Rect& b = boxes[j].first;
+                EXPECT_FALSE(std::min(a.right, b.right) > std::max(a.left, b.left))
+                    << what << ", sheet " << p + 1 << ": \"" << boxes[i].second->text << "\" and \""
+                    << boxes[j].second->text << "\" overlap";
+            }
+    }
+}
 
 }  // namespace quorle::testing
