@@ -18,11 +18,13 @@
 #include "record/RosterFile.h"
 #include "seating/SeatingChartFile.h"
 #include "support/OtherProgram.h"
+#include "app/RunWords.h"
 #include "support/TempDir.h"
 
 namespace quorle {
 namespace {
 
+using quorle::testing::RunWords;
 using quorle::testing::TempDir;
 
 std::vector<unsigned char> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
@@ -177,17 +179,6 @@ std::vector<std::string> FolderEntries(const std::string& folder) {
     for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
-}
-
-int RunWords(std::vector<std::string> words, std::string& out, std::string& err) {
-    std::vector<char*> argv;
-    words.insert(words.begin(), "quorle");
-    for (std::string& w : words) argv.push_back(w.data());
-    std::ostringstream o, e;
-    const int status = RunCommandLine(static_cast<int>(argv.size()), argv.data(), CommandLineServices{}, o, e);
-    out = o.str();
-    err = e.str();
-    return status;
 }
 
 SeatingChart FortyDesks() {

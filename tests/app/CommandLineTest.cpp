@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "app/RunWords.h"
 #include "support/TempDir.h"
 
 extern char** environ;
@@ -22,22 +23,13 @@ extern char** environ;
 namespace quorle {
 namespace {
 
+using quorle::testing::RunWords;
 using quorle::testing::TempDir;
 
 std::vector<char*> Argv(std::vector<std::string>& words) {
     std::vector<char*> argv;
     for (std::string& w : words) argv.push_back(w.data());
     return argv;
-}
-
-int RunInProcess(std::vector<std::string> words, std::string& out, std::string& err) {
-    words.insert(words.begin(), "quorle");
-    std::vector<char*> argv = Argv(words);
-    std::ostringstream o, e;
-    const int status = RunCommandLine(static_cast<int>(argv.size()), argv.data(), CommandLineServices{}, o, e);
-    out = o.str();
-    err = e.str();
-    return status;
 }
 
 std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
@@ -58,14 +50,14 @@ TEST(CommandLineDispatch, EveryCommandReachesItsOwnHandler) {
         char* argv[] = {name.data(), word.data(), nullptr};
         EXPECT_TRUE(IsCommandLineCommand(2, argv));
         std::string out, err;
-        EXPECT_EQ(RunInProcess({command}, out, err), 2);
+        EXPECT_EQ(RunWords({command}, out, err), 2);
         EXPECT_EQ(err.rfind("quorle " + command + ": ", 0), 0u) << err;
         EXPECT_EQ(out, "");
     }
     for (const std::string help : {"--help", "-h", "help"}) {
         SCOPED_TRACE(help);
         std::string out, err;
-        EXPECT_EQ(RunInProcess({help}, out, err), 0);
+        EXPECT_EQ(RunWords({help}, out, err), 0);
         EXPECT_EQ(FirstLine(out), "Usage:");
         for (const std::string& command : commands) EXPECT_NE(out.find("quorle " + command + " "), std::string::npos);
         EXPECT_NE(out.find("quorle --version"), std::string::npos);
@@ -197,7 +189,7 @@ TEST(CommandLineOutput, NeverWritesOverAnInput) {
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.words));
         std::string out, err;
-        EXPECT_EQ(RunInProcess(c.words, out, err), c.status);
+        EXPECT_EQ(RunWords(c.words, out, err), c.status);
         EXPECT_EQ(err, c.err);
         for (const auto& name : inputs) EXPECT_EQ(ReadText(dir.File(name)), before[name]) << name;
         EXPECT_FALSE(fs::exists(dir.File("quorle.wrn")));

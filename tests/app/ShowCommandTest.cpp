@@ -7,11 +7,13 @@
 #include "app/CommandLine.h"
 #include "app/ShowCommand.h"
 #include "record/ClassFile.h"
+#include "app/RunWords.h"
 #include "support/TempDir.h"
 
 namespace quorle {
 namespace {
 
+using quorle::testing::RunWords;
 using quorle::testing::TempDir;
 
 ClassRecord ShowClass() {
@@ -88,17 +90,6 @@ TEST(ShowOutput, Utf8TabSeparated) {
     std::ostringstream out;
     WriteShowTable({{"Last Name", "First Name"}, {"Dubois", "Ren\xE9" "e"}, {}, {"Bad\tname\n", "x"}}, out);
     EXPECT_EQ(out.str(), "Last Name\tFirst Name\nDubois\tRenée\n\nBad name \tx\n");
-}
-
-int RunWords(std::vector<std::string> words, std::string& out, std::string& err) {
-    std::vector<char*> argv;
-    words.insert(words.begin(), "quorle");
-    for (std::string& w : words) argv.push_back(w.data());
-    std::ostringstream o, e;
-    const int status = RunCommandLine(static_cast<int>(argv.size()), argv.data(), CommandLineServices{}, o, e);
-    out = o.str();
-    err = e.str();
-    return status;
 }
 
 TEST(ShowCommand, ReadsTheFileAndReportsFailures) {

@@ -11,6 +11,7 @@
 #include "record/Binary.h"
 #include "record/VersionStore.h"
 #include "support/DataHome.h"
+#include "app/RunWords.h"
 #include "support/TempDir.h"
 
 namespace quorle {
@@ -18,18 +19,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using quorle::testing::DataHome;
+using quorle::testing::RunWords;
 using quorle::testing::TempDir;
-
-int RunQuorle(std::vector<std::string> words, std::string& out, std::string& err) {
-    words.insert(words.begin(), "quorle");
-    std::vector<char*> argv;
-    for (std::string& w : words) argv.push_back(w.data());
-    std::ostringstream o, e;
-    const int status = RunCommandLine(static_cast<int>(argv.size()), argv.data(), CommandLineServices{}, o, e);
-    out = o.str();
-    err = e.str();
-    return status;
-}
 
 std::string ReadText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -50,7 +41,7 @@ struct ThreeSaves {
         for (const char* line : {"Lee,Ann\n", "Lee,Bo\n", "Kim,Al\n"}) {
             std::ofstream(dir.File("roster.csv")) << "Last Name,First Name\n" << line;
             std::string out, err;
-            EXPECT_EQ(RunQuorle({"import-students", dir.File("roster.csv"), bio}, out, err), 0) << err;
+            EXPECT_EQ(RunWords({"import-students", dir.File("roster.csv"), bio}, out, err), 0) << err;
             states.push_back(ReadText(bio));
         }
     }
@@ -62,7 +53,7 @@ TEST(VersionsCommand, ListsTheVersionsOfThreeSavesAndRestoresTheFirstByteForByte
     const auto versions = ListVersions(bio);
     ASSERT_EQ(versions.size(), 3u);
     std::string out, err;
-    EXPECT_EQ(RunQuorle({"versions", bio}, out, err), 0);
+    EXPECT_EQ(RunWords({"versions", bio}, out, err), 0);
     EXPECT_EQ(out, "Earlier versions of " + bio + ", oldest first:\n" +          //
                        "  1  " + LocalTimeText(versions[0].time) + "  oldest version kept\n" +  //
                        "  2  " + LocalTimeText(versions[1].time) + "  added Ann Lee\n" +        //
@@ -71,12 +62,12 @@ TEST(VersionsCommand, ListsTheVersionsOfThreeSavesAndRestoresTheFirstByteForByte
 
     // To a file of its own, then back into the class.
     const std::string copy = saves.dir.File("first.gdr");
-    EXPECT_EQ(RunQuorle({"versions", bio, "--restore", "1", "-o", copy}, out, err), 0) << err;
+    EXPECT_EQ(RunWords({"versions", bio, "--restore", "1", "-o", copy}, out, err), 0) << err;
     EXPECT_EQ(out, "Restored version 1 (" + LocalTimeText(versions[0].time) + ") to " + copy + "\n");
     EXPECT_EQ(ReadText(copy), saves.states[0]);
     EXPECT_EQ(ReadText(bio), saves.states[3]);
 
-    EXPECT_EQ(RunQuorle({"versions", bio, "--restore", "1"}, out, err), 0) << err;
+    EXPECT_EQ(RunWords({"versions", bio, "--restore", "1"}, out, err), 0) << err;
     EXPECT_EQ(out, "Restored version 1 (" + LocalTimeText(versions[0].time) + ") into " + bio +
                        "; the class as it was is kept as a version\n");
     EXPECT_EQ(ReadText(bio), saves.states[0]);
@@ -84,7 +75,7 @@ TEST(VersionsCommand, ListsTheVersionsOfThreeSavesAndRestoresTheFirstByteForByte
     const auto after = ListVersions(bio);
     ASSERT_EQ(after.size(), 4u);
     EXPECT_EQ(ReadText(after.back().path), saves.states[3]);
-    EXPECT_EQ(RunQuorle({"versions", bio}, out, err), 0);
+    EXPECT_EQ(RunWords({"versions", bio}, out, err), 0);
     EXPECT_NE(out.find("  4  " + LocalTimeText(after[3].time) + "  added Al Kim\n"), std::string::npos) << out;
     EXPECT_TRUE(saves.home.told.empty());
 }
@@ -121,7 +112,7 @@ TEST(VersionsCommand, RefusesWhatItCannotDoAndWritesNothing) {
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.words));
         std::string out, err;
-        EXPECT_EQ(RunQuorle(c.words, out, err), c.status);
+        EXPECT_EQ(RunWords(c.words, out, err), c.status);
         EXPECT_EQ(err, c.err);
         EXPECT_EQ(out, "");
         EXPECT_EQ(ReadText(bio), saves.states[3]);
@@ -140,7 +131,7 @@ TEST(VersionsCommand, AVersionsFolderThatIsDamagedLetsTheSaveGoOnAndSaysWhy) {
     fs::copy_file(fs::path(QUORLE_EXAMPLES_DIR) / "biology.gdr", bio);
     std::ofstream(dir.File("roster.csv")) << "Last Name,First Name\nLee,Ann\n";
     std::string out, err;
-    EXPECT_EQ(RunQuorle({"import-students", dir.File("roster.csv"), bio}, out, err), 0);
+    EXPECT_EQ(RunWords({"import-students", dir.File("roster.csv"), bio}, out, err), 0);
     EXPECT_EQ(out, "Added 1 students to " + bio + "\n");
     EXPECT_EQ(err, std::string("quorle: ") + kVersionsNotKept + "\nA part of the path is not a folder: " +
                        VersionFolder(bio) + "\n");
