@@ -105,14 +105,11 @@ bool TClassChart::ChooseSeat(SeatingChart& chart, const TStudent& student) {
 bool TClassChart::SeatNewStudent(const std::string& classPath, const TStudent& student) {
     if (!ChartExists(classPath)) return true;
     const std::string chartPath = ChartPath(classPath);
-    FileProblem problem;
-    auto chart = ReadChartFile(chartPath, &problem);
-    if (!chart) {
-        ShowChartCannotBeOpened(ui_, problem);
-        return false;
-    }
+    auto chart = ReadChartOrSay(ui_, chartPath);
+    if (!chart) return false;
     const SeatList before = chart->seats;
     if (!ChooseSeat(*chart, student) || chart->seats == before) return true;
+    FileProblem problem;
     if (!WriteChartFile(chartPath, *chart, &problem)) {
         ShowChartCannotBeOpened(ui_, problem);
         return false;
@@ -124,15 +121,12 @@ bool TClassChart::SeatNewStudent(const std::string& classPath, const TStudent& s
 void TClassChart::ChangeOwnChart(const std::function<void(SeatList&)>& change) {
     if (!ChartExists(record_.fileName)) return;
     const std::string chartPath = ChartPath(record_.fileName);
-    FileProblem problem;
-    auto chart = ReadChartFile(chartPath, &problem);
-    if (!chart) {
-        ShowChartCannotBeOpened(ui_, problem);
-        return;
-    }
+    auto chart = ReadChartOrSay(ui_, chartPath);
+    if (!chart) return;
     const SeatList before = chart->seats;
     change(chart->seats);
     if (chart->seats == before) return;  // nobody sat there: the file stays as it is
+    FileProblem problem;
     if (!WriteChartFile(chartPath, *chart, &problem)) {
         ShowChartCannotBeOpened(ui_, problem);
         return;

@@ -94,6 +94,13 @@ void ShowChartCannotBeOpened(platform::Ui& ui, const FileProblem& problem) {
                   platform::Icon::Exclamation);
 }
 
+std::optional<SeatingChart> ReadChartOrSay(platform::Ui& ui, const std::string& chartPath) {
+    FileProblem problem;
+    auto chart = ReadChartFile(chartPath, &problem);
+    if (!chart) ShowChartCannotBeOpened(ui, problem);
+    return chart;
+}
+
 bool CopyChart(platform::Ui& ui, const std::string& oldClassPath, const std::string& newClassPath) {
     if (!ChartExists(oldClassPath)) return true;
     const std::string from = ChartPath(oldClassPath);
@@ -110,12 +117,8 @@ bool CopyChart(platform::Ui& ui, const std::string& oldClassPath, const std::str
 
 ChartCopyStatus LoadChartCopy(platform::Ui& ui, const std::string& classPath, SeatingChart& copy) {
     if (!ChartExists(classPath)) return ChartCopyStatus::NoChart;
-    FileProblem problem;
-    auto chart = ReadChartFile(ChartPath(classPath), &problem);
-    if (!chart) {
-        ShowChartCannotBeOpened(ui, problem);
-        return ChartCopyStatus::Failed;
-    }
+    auto chart = ReadChartOrSay(ui, ChartPath(classPath));
+    if (!chart) return ChartCopyStatus::Failed;
     for (TPeople& seat : chart->seats) {
         seat.firstName = TrimSeatName(seat.firstName.View());
         seat.lastName = TrimSeatName(seat.lastName.View());

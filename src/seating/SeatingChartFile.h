@@ -50,6 +50,9 @@ bool WriteChartFile(const std::string& chartPath, const SeatingChart& chart, Fil
 // "File cannot be opened!" captioned "Warning" with the exclamation icon,
 // the problem on its second line.
 void ShowChartCannotBeOpened(platform::Ui& ui, const FileProblem& problem = {});
+// Reads a chart file; one that cannot be read shows "File cannot be opened!"
+// with the reason, and gives nothing.
+std::optional<SeatingChart> ReadChartOrSay(platform::Ui& ui, const std::string& chartPath);
 
 // Copies the chart of the old class file, unchanged, to the chart of the new
 // one (New Grading Period). Nothing to do when the old class has no chart.

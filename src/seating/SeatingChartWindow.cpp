@@ -62,12 +62,8 @@ void TSeatingChartWindow::Rebuild() {
 
 bool TSeatingChartWindow::LoadAndShow(const std::string& classPath) {
     const std::string chartPath = ChartPath(classPath);
-    FileProblem problem;
-    auto chart = ReadChartFile(chartPath, &problem);
-    if (!chart) {
-        ShowChartCannotBeOpened(ui_, problem);
-        return false;
-    }
+    auto chart = ReadChartOrSay(ui_, chartPath);
+    if (!chart) return false;
     StopHandFill();
     transfer_ = false;
     chart_ = std::move(*chart);
