@@ -17,6 +17,7 @@ enum PrintFlag : unsigned {
     kPrintReturnDc = 1u << 5,
     kPrintSetupOnly = 1u << 6,
     kPrintReturnDefault = 1u << 7,
+    kPrintOfferPreview = 1u << 8,   // the dialog offers a Preview button
 };
 
 // The dialog's error when the default printer changed under it.
@@ -31,6 +32,8 @@ struct PrintSetup {
     int copies = 1;
     int error = 0;  // the dialog's last error; 0 for a cancel
     std::string printerName;
+    // The dialog was left through its Preview button (it gives no device then).
+    bool previewChosen = false;
 };
 
 // Spooler results: greater than 0 is success.

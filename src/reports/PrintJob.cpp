@@ -80,15 +80,26 @@ bool TMyPrinter::RunPrintJob(platform::Ui& ui, platform::ChildHost* parent, TPri
     std::unique_ptr<PrintDevice> device;
     if (prompt) {
         setup_.flags &= ~(platform::kPrintSetupOnly | platform::kPrintReturnDefault);
-        setup_.flags |= platform::kPrintReturnDc;
-        setup_.error = 0;
+        setup_.flags |= platform::kPrintReturnDc | platform::kPrintOfferPreview;
         ui.SetWaitCursor(false);
-        device = ui.PrintDialog(setup_);
-        if (!device && setup_.error == platform::kPrintErrorDefaultChanged) {
-            // The default printer changed under the dialog: forget the old one and ask again.
-            setup_.printerName.clear();
+        // The dialog's Preview shows the pages; Print there comes back to the
+        // dialog, closing the preview ends the job.
+        for (;;) {
             setup_.error = 0;
+            setup_.previewChosen = false;
             device = ui.PrintDialog(setup_);
+            if (!device && setup_.error == platform::kPrintErrorDefaultChanged) {
+                // The default printer changed under the dialog: forget the old one and ask again.
+                setup_.printerName.clear();
+                setup_.error = 0;
+                setup_.previewChosen = false;
+                device = ui.PrintDialog(setup_);
+            }
+            if (device || !setup_.previewChosen) break;
+            setup_.previewChosen = false;
+            if (!ui.PrintPreview(printout.Title(),
+                                 [this, &printout](PrintDevice& preview) { RenderDocument(preview, printout); }))
+                return false;
         }
         if (!device) return false;  // cancelled or failed: nothing else happens
         ui.SetWaitCursor(true);

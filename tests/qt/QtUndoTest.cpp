@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -35,10 +36,12 @@ namespace cmd = resources::cmd;
 void PressOnNextBox(const QString& label) {
     auto* timer = new QTimer;
     timer->setInterval(20);
-    auto ticks = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, label, ticks] {
+    // Waits up to a minute: a machine under load may be slow to show it.
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, label, clock] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if ((!box || !box->isVisible()) && ++*ticks < 250) return;
+        if ((!box || !box->isVisible()) && clock->elapsed() < 60000) return;
         timer->stop();
         timer->deleteLater();
         if (!box) return;

@@ -58,6 +58,56 @@ TEST_F(PrintJobTest, DialogOffersThePrintoutsPagesAsSelectionAndRange) {
     EXPECT_NE(seen.flags & platform::kPrintReturnDc, 0u);
 }
 
+// The print dialog's Preview: the pages as they will print; Print there
+// goes back to the print dialog, closing the preview ends the job.
+TEST_F(PrintJobTest, PreviewFromThePrintDialog) {
+    struct Step {
+        bool preview;  // the dialog is left through Preview (else OK, or Cancel when last and !printed)
+        bool print;    // then the preview's Print
+    };
+    struct Case {
+        const char* what;
+        std::vector<Step> steps;
+        bool printed;
+        int dialogs;
+        int previews;
+    };
+    const std::vector<Case> cases = {
+        {"preview, print, OK", {{true, true}}, true, 2, 1},
+        {"preview closed", {{true, false}}, false, 1, 1},
+        {"preview twice, then OK", {{true, true}, {true, true}}, true, 3, 2},
+        {"no preview", {}, true, 1, 0},
+    };
+    for (const Case& c : cases) {
+        FakeUi ui;
+        RecordingPrintDevice device;
+        RecordingPrintDevice preview;
+        TMyPrinter printer;
+        CountingPrintout printout("class.gdr", printer, 2);
+        std::vector<unsigned> flags;
+        for (const Step& step : c.steps) {
+            ui.printDialogs.push_back([&flags](platform::PrintSetup& s) -> std::unique_ptr<platform::PrintDevice> {
+                flags.push_back(s.flags);
+                s.previewChosen = true;
+                return nullptr;
+            });
+            ui.previews.push_back(step.print);
+        }
+        ui.printDialogs.push_back(PrintDialogOk(device, nullptr, [&flags](platform::PrintSetup& s) { flags.push_back(s.flags); }));
+        ui.previewDevice = &preview;
+        EXPECT_EQ(printer.RunPrintJob(ui, nullptr, printout, true), c.printed) << c.what;
+        EXPECT_EQ(ui.printDialogCount, c.dialogs) << c.what;
+        EXPECT_EQ(ui.previewTitles, std::vector<std::string>(static_cast<std::size_t>(c.previews), "class.gdr")) << c.what;
+        for (unsigned f : flags) EXPECT_NE(f & platform::kPrintOfferPreview, 0u) << c.what;
+        // The preview shows every page; the printer gets them only after OK.
+        if (c.previews > 0) {
+            ASSERT_EQ(preview.pages.size(), 2u * static_cast<std::size_t>(c.previews)) << c.what;
+            EXPECT_EQ(preview.PageTexts(1), std::vector<std::string>{"page 2"}) << c.what;
+        }
+        EXPECT_EQ(device.pages.size(), c.printed ? 2u : 0u) << c.what;
+    }
+}
+
 TEST_F(PrintJobTest, DefaultPrinterChangedRunsTheDialogOnceMore) {
     CountingPrintout printout("class.gdr", printer, 1);
     ui.printDialogs.push_back([](platform::PrintSetup& s) -> std::unique_ptr<platform::PrintDevice> {

@@ -13,6 +13,8 @@
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QLabel>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -333,8 +335,21 @@ std::unique_ptr<platform::PrintDevice> RunPrintDialog(QWidget* parent, PrintSetu
     printer->setCopyCount(std::max(1, setup.copies));
     printer->setCollateCopies((setup.flags & platform::kPrintCollate) != 0);
 
-    if (dialog.exec() != QDialog::Accepted) {
+    // Preview sits beside Print and Cancel; it leaves the dialog with a result of its own.
+    constexpr int kPreviewResult = 2;
+    if ((setup.flags & platform::kPrintOfferPreview) != 0) {
+        if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+            QPushButton* preview = buttons->addButton(QStringLiteral("Pre&view..."), QDialogButtonBox::ActionRole);
+            preview->setObjectName(QStringLiteral("PreviewButton"));
+            QObject::connect(preview, &QPushButton::clicked, &dialog, [&dialog] { dialog.done(kPreviewResult); });
+        }
+    }
+
+    setup.previewChosen = false;
+    const int result = dialog.exec();
+    if (result != QDialog::Accepted) {
         setup.error = 0;
+        setup.previewChosen = result == kPreviewResult;
         return nullptr;
     }
 
