@@ -118,8 +118,6 @@ std::string LeftOutNote(int leftOut) {
     return std::to_string(leftOut) + " students with nothing graded yet are not counted.";
 }
 
-std::string BandLabel(int band) { return band >= kOverHundredBand ? ">100" : std::to_string(band * 5); }
-
 void PaintClassPicture(platform::Canvas& canvas, const ClassRecord& record, platform::Size area, bool onPaper) {
     const ClassPictureFigures figures = FigureClassPicture(record);
     const std::string title = ClassPictureTitle(record);
@@ -201,9 +199,9 @@ void PaintClassPicture(platform::Canvas& canvas, const ClassRecord& record, plat
         for (int band = 0; band <= kAverageBands; band += 2) {
             const int x = left + band * slot;
             canvas.Line(x, base, x, base + quarter, pen);
-            CentredText(canvas, x, base + quarter, BandLabel(band));
+            CentredText(canvas, x, base + quarter, std::to_string(band * 5));
         }
-        if (overHundred) CentredText(canvas, left + kAverageBands * slot + slot / 2, base + quarter, BandLabel(kOverHundredBand));
+        if (overHundred) CentredText(canvas, left + kAverageBands * slot + slot / 2, base + quarter, kOverHundredLabel);
         if (figures.counted > 0) {
             const long long shown = ShownHundredths(figures.classAverage);
             const int x = shown <= 10000 ? left + static_cast<int>(shown * slot / 500)

@@ -56,9 +56,8 @@ ClassPictureFigures FigureClassPicture(const ClassRecord& record);
 std::string ClassPictureTitle(const ClassRecord& record);
 // The note under the plots: who is left out ("" when nobody is).
 std::string LeftOutNote(int leftOut);
-// The band's label under the histogram: its lower edge ("0", "5", ...),
-// ">100" for the band above 100.
-std::string BandLabel(int band);
+// The label under the band above 100.
+inline constexpr const char* kOverHundredLabel = ">100";
 
 // Draws the picture in the area (0, 0)-(area): on the screen in the screen
 // font (an area smaller than the minimum is laid out at the minimum), on paper
