@@ -32,7 +32,7 @@ constexpr const char* kPlusLetters[] = {"A+", "A", "A-", "B+", "B", "B-", "C+", 
 
 // Characters the picture's layout needs across: a page's font is made small
 // enough for this many (or the title or note, when longer).
-constexpr int kPictureWidthChars = 48;
+constexpr int kPictureWidthChars = 56;
 
 platform::FontSpec ScreenFont() {
     platform::FontSpec font;
@@ -141,7 +141,7 @@ void PaintClassPicture(platform::Canvas& canvas, const ClassRecord& record, plat
     // Down the area: title, the letters' plot, the averages' plot, the note;
     // the two plots share what the texts leave.
     const int letterTexts = line + half + line + quarter + line;
-    const int averageTexts = line + half + line + line + quarter + line;
+    const int averageTexts = line + half + line + line + half + quarter + line;
     const int fixed = margin + 2 * line + letterTexts + 3 * half + averageTexts + half + line + margin;
     const int plotHeight = std::max(2 * line, (area.cy - fixed) / 2);
 
@@ -176,19 +176,21 @@ void PaintClassPicture(platform::Canvas& canvas, const ClassRecord& record, plat
     canvas.TextOut(margin, y, "Overall averages");
     y += line + half;
     const int averageRow = y;
-    y += 2 * line;
+    // The class average's label, then room for the counts over the bars.
+    y += 2 * line + half;
     {
         const int base = y + plotHeight;
         const bool overHundred = figures.bandCounts[kOverHundredBand] > 0;
-        const int bands = overHundred ? kAverageBands + 1 : kAverageBands;
-        const int slot = (right - left) / bands;
+        // The band above 100 stands one band's width apart, right of 100.
+        const int overSlot = kAverageBands + 1;
+        const int slot = (right - left) / (overHundred ? overSlot + 1 : kAverageBands);
         const int gap = std::max(1, slot / 12);
         const int most = std::max(1, *std::max_element(figures.bandCounts.begin(), figures.bandCounts.end()));
         const int step = plotHeight / most;
-        for (int band = 0; band < bands; ++band) {
+        for (int band = 0; band <= kOverHundredBand; ++band) {
             const int count = figures.bandCounts[static_cast<std::size_t>(band)];
             if (count == 0) continue;
-            const int x = left + band * slot;
+            const int x = left + (band == kOverHundredBand ? overSlot : band) * slot;
             const int height = count * step;
             canvas.Rectangle(platform::Rect{x + gap, base - height, x + slot - gap, base}, pen);
             CentredText(canvas, x + slot / 2, base - height - line - pen, std::to_string(count));
@@ -201,11 +203,11 @@ void PaintClassPicture(platform::Canvas& canvas, const ClassRecord& record, plat
             canvas.Line(x, base, x, base + quarter, pen);
             CentredText(canvas, x, base + quarter, std::to_string(band * 5));
         }
-        if (overHundred) CentredText(canvas, left + kAverageBands * slot + slot / 2, base + quarter, kOverHundredLabel);
+        if (overHundred) CentredText(canvas, left + overSlot * slot + slot / 2, base + quarter, kOverHundredLabel);
         if (figures.counted > 0) {
             const long long shown = ShownHundredths(figures.classAverage);
             const int x = shown <= 10000 ? left + static_cast<int>(shown * slot / 500)
-                                         : left + kAverageBands * slot + slot / 2;
+                                         : left + overSlot * slot + slot / 2;
             canvas.Line(x, averageRow + line, x, base, 2 * pen);
             const std::string label = "Class Average " + Trimmed(FormatScore(figures.classAverage));
             const int width = canvas.TextExtent(label).cx;
