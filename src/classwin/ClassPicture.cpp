@@ -48,9 +48,23 @@ std::string PictureNote(const ClassRecord& record, const ClassPictureFigures& fi
     return LeftOutNote(figures.leftOut);
 }
 
-// Draws a text with its middle at x.
-void CentredText(platform::Canvas& canvas, int x, int y, const std::string& text) {
-    canvas.TextOut(x - canvas.TextExtent(text).cx / 2, y, text);
+// Draws a text with its middle at x; the box it covers.
+platform::Rect CentredText(platform::Canvas& canvas, int x, int y, const std::string& text) {
+    const platform::Size size = canvas.TextExtent(text);
+    canvas.TextOut(x - size.cx / 2, y, text);
+    return platform::Rect{x - size.cx / 2, y, x - size.cx / 2 + size.cx, y + size.cy};
+}
+
+// An upright line from top to bottom that leaves out the texts it would cross.
+void LineAroundTexts(platform::Canvas& canvas, int x, int top, int bottom, int pen, std::vector<platform::Rect> texts) {
+    std::sort(texts.begin(), texts.end(), [](const platform::Rect& a, const platform::Rect& b) { return a.top < b.top; });
+    int from = top;
+    for (const platform::Rect& text : texts) {
+        if (x < text.left - pen || x > text.right + pen || text.bottom <= from || text.top >= bottom) continue;
+        if (text.top - pen > from) canvas.Line(x, from, x, text.top - pen, pen);
+        from = std::max(from, text.bottom + pen);
+    }
+    if (from < bottom) canvas.Line(x, from, x, bottom, pen);
 }
 
 }  // namespace
@@ -187,13 +201,14 @@ void PaintClassPicture(platform::Canvas& canvas, const ClassRecord& record, plat
         const int gap = std::max(1, slot / 12);
         const int most = std::max(1, *std::max_element(figures.bandCounts.begin(), figures.bandCounts.end()));
         const int step = plotHeight / most;
+        std::vector<platform::Rect> counts;
         for (int band = 0; band <= kOverHundredBand; ++band) {
             const int count = figures.bandCounts[static_cast<std::size_t>(band)];
             if (count == 0) continue;
             const int x = left + (band == kOverHundredBand ? overSlot : band) * slot;
             const int height = count * step;
             canvas.Rectangle(platform::Rect{x + gap, base - height, x + slot - gap, base}, pen);
-            CentredText(canvas, x + slot / 2, base - height - line - pen, std::to_string(count));
+            counts.push_back(CentredText(canvas, x + slot / 2, base - height - line - pen, std::to_string(count)));
         }
         canvas.Line(left, y - line, left, base, pen);
         canvas.Line(left, base, right, base, pen);
@@ -208,7 +223,7 @@ void PaintClassPicture(platform::Canvas& canvas, const ClassRecord& record, plat
             const long long shown = ShownHundredths(figures.classAverage);
             const int x = shown <= 10000 ? left + static_cast<int>(shown * slot / 500)
                                          : left + overSlot * slot + slot / 2;
-            canvas.Line(x, averageRow + line, x, base, 2 * pen);
+            LineAroundTexts(canvas, x, averageRow + line, base, 2 * pen, counts);
             const std::string label = "Class Average " + Trimmed(FormatScore(figures.classAverage));
             const int width = canvas.TextExtent(label).cx;
             canvas.TextOut(std::clamp(x - width / 2, left, std::max(left, right - width)), averageRow, label);

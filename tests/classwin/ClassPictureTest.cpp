@@ -28,12 +28,6 @@ ClassRecord AveragesClass(const std::vector<float>& averages) {
     return record;
 }
 
-ReadPicture DrawOnScreen(const ClassRecord& record, Size area = {800, 600}) {
-    RecordingCanvas canvas(area.cx, area.cy);
-    PaintClassPicture(canvas, record, area, false);
-    return ReadClassPicture(canvas);
-}
-
 // Every bar is its count times one height per student.
 void ExpectHeightsFollowCounts(const std::map<std::string, int>& heights,
                                const std::map<std::string, std::string>& counts) {
@@ -124,12 +118,25 @@ TEST(ClassPicture, WhatTheTeacherReadsOffThePicture) {
 }
 
 TEST(ClassPicture, TheAverageLineStandsAtTheAverageOnTheScale) {
-    for (const float average : {0.0f, 50.0f, 74.31f, 100.0f}) {
+    // 62.5: the middle of its band, right under the count over its bar.
+    for (const float average : {0.0f, 50.0f, 62.5f, 74.31f, 100.0f}) {
         SCOPED_TRACE(average);
-        const ReadPicture read = DrawOnScreen(AveragesClass({average}));
+        RecordingCanvas canvas(800, 600);
+        PaintClassPicture(canvas, AveragesClass({average}), {800, 600}, false);
+        const ReadPicture read = ReadClassPicture(canvas);
         ASSERT_TRUE(read.averageLineX.has_value());
         const int slot = (read.scaleRight - read.scaleLeft) / 20;
-        EXPECT_EQ(*read.averageLineX, read.scaleLeft + static_cast<int>(average * 100.0f + 0.5f) * slot / 500);
+        const int x = read.scaleLeft + static_cast<int>(average * 100.0f + 0.5f) * slot / 500;
+        EXPECT_EQ(*read.averageLineX, x);
+        // The line leaves every text it passes readable.
+        for (const auto& l : canvas.lines) {
+            if (l.penWidth != 2) continue;
+            for (const auto& t : canvas.texts) {
+                const int right = t.x + static_cast<int>(t.text.size()) * 8;
+                EXPECT_FALSE(t.x <= x && x <= right && t.y < std::max(l.y1, l.y2) && std::min(l.y1, l.y2) < t.y + 16)
+                    << "the line crosses \"" << t.text << "\"";
+            }
+        }
     }
 }
 

@@ -8,6 +8,7 @@
 #include <cctype>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -114,10 +115,11 @@ inline ReadPicture ReadClassPicture(const std::vector<DrawnText>& texts, const s
     int boldest = 0;
     for (const auto& l : lines)
         if (l.x1 == l.x2 && l.y1 > averagesTop && l.penWidth > boldest) boldest = l.penWidth;
+    // (It may stand in pieces, around the counts it passes.)
+    std::set<int> xs;
     for (const auto& l : lines)
-        if (l.x1 == l.x2 && l.y1 > averagesTop && l.penWidth == boldest && boldest > 1 &&
-            std::count_if(lines.begin(), lines.end(), [&](const DrawnLine& o) { return o.penWidth == boldest; }) == 1)
-            read.averageLineX = l.x1;
+        if (l.penWidth == boldest && boldest > 1) xs.insert(l.x1 == l.x2 && l.y1 > averagesTop ? l.x1 : -1);
+    if (xs.size() == 1 && *xs.begin() >= 0) read.averageLineX = *xs.begin();
     return read;
 }
 
