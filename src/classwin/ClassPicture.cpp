@@ -96,7 +96,12 @@ ClassPictureFigures FigureClassPicture(const ClassRecord& record) {
     if (record.roster.empty()) return figures;
 
     const TStudent& possible = record.roster[0];
-    std::vector<TStudent> counted{possible};
+    // The class average over the students counted: the class's own when
+    // nobody is left out, else over a roster of those counted.
+    const bool anyLeftOut =
+        std::any_of(record.roster.begin() + 1, record.roster.end(), [](const TStudent& s) { return !HasGradedWork(s); });
+    std::vector<TStudent> counted;
+    if (anyLeftOut) counted.push_back(possible);
     for (int row = 1; row < record.RowCount(); ++row) {
         const TStudent& student = record.Row(row);
         if (!HasGradedWork(student)) {
@@ -109,9 +114,9 @@ ClassPictureFigures FigureClassPicture(const ClassRecord& record) {
         const auto at = std::find(figures.letters.begin(), figures.letters.end(), letter);
         if (at != figures.letters.end()) ++figures.letterCounts[static_cast<std::size_t>(at - figures.letters.begin())];
         ++figures.bandCounts[static_cast<std::size_t>(AverageBand(average))];
-        counted.push_back(student);
+        if (anyLeftOut) counted.push_back(student);
     }
-    figures.classAverage = figures.leftOut == 0 ? ClassAverage(system, record.roster) : ClassAverage(system, counted);
+    figures.classAverage = anyLeftOut ? ClassAverage(system, counted) : ClassAverage(system, record.roster);
     return figures;
 }
 
