@@ -286,20 +286,5 @@ TEST(ClassPictureWindow, PrintCloseAndTheCloseBox) {
     EXPECT_EQ(f.frame.TopWindows().size(), 1u);
 }
 
-TEST(ClassPictureWindow, ASmallWindowDrawsThePictureAtItsSmallestSize) {
-    PictureFixture f;
-    f.child->Command(cmd::kClassPicture);
-    FakeTopWindowHost& picture = f.Picture();
-    picture.Resize({200, 100});
-    const RecordingCanvas small = picture.Paint();
-    picture.Resize(kPictureMinimumArea);
-    const RecordingCanvas least = picture.Paint();
-    ASSERT_EQ(small.texts.size(), least.texts.size());
-    for (std::size_t i = 0; i < small.texts.size(); ++i) {
-        EXPECT_EQ(small.texts[i].x, least.texts[i].x);
-        EXPECT_EQ(small.texts[i].y, least.texts[i].y);
-    }
-}
-
 }  // namespace
 }  // namespace quorle::testing
