@@ -28,6 +28,8 @@ void PrintUsage(std::ostream& out) {
         << "      prints the class's seating chart as the chart window draws it\n"
         << "  quorle print REPORT CLASS.gdr -o OUT.pdf [options]  (see quorle print --help)\n"
         << "  quorle print grid GRID.col CLASS.gdr -o OUT.pdf [--page-size Letter|A4]\n"
+        << "  quorle print picture CLASS.gdr -o OUT.pdf [--page-size Letter|A4]\n"
+        << "      prints the class picture: letter grades and averages at a glance\n"
         << "  " << ExportUsage() << "\n"
         << "      writes the class's grades as CSV for a spreadsheet (the columns of quorle show)\n"
         << "  " << ImportStudentsUsage() << "\n"

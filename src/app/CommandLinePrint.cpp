@@ -15,6 +15,7 @@
 #include <ostream>
 #include <system_error>
 
+#include "classwin/ClassPicture.h"
 #include "grids/ColumnPrint.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/Text1252.h"
@@ -41,8 +42,8 @@ static_assert(sizeof kColumnNames / sizeof kColumnNames[0] == kColumnOptionCount
 constexpr int kLetterColumnFirst = 3;
 
 constexpr const char* kUsage =
-    "Usage: quorle print grades|makeup|progress|warning|random|names|sheets|attendance|seating CLASS.gdr\n"
-    "                   -o OUT.pdf [options]\n"
+    "Usage: quorle print grades|makeup|progress|warning|random|names|sheets|attendance|seating|picture\n"
+    "                   CLASS.gdr -o OUT.pdf [options]\n"
     "       quorle print grid GRID.col CLASS.gdr -o OUT.pdf [--page-size SIZE]\n"
     "Writes a report of the class as a PDF file, page for page as a printer gets it.\n"
     "\n"
@@ -58,6 +59,9 @@ constexpr const char* kUsage =
     "  sheets          blank grade sheets (needs --grades)\n"
     "  attendance      blank attendance sheets (needs --days)\n"
     "  seating         the class's seating chart (its .CHT file), as Print Chart prints it\n"
+    "  picture         the class picture on one page, as its window prints it: the\n"
+    "                  count of each letter grade and the overall averages in bands\n"
+    "                  of 5 points with the class average marked\n"
     "  grid            an assignment grid (GRID.col) with the class's students,\n"
     "                  one page per group of students\n"
     "\n"
@@ -226,13 +230,13 @@ std::string ParseArguments(const std::vector<std::string>& args, PrintArguments&
         }
     }
     if (positional.empty())
-        return "name the report: grades, makeup, progress, warning, random, names, sheets, attendance, seating or grid";
+        return "name the report: grades, makeup, progress, warning, random, names, sheets, attendance, seating, picture or grid";
     parsed.report = positional[0];
     const bool letters = parsed.report == "progress" || parsed.report == "warning";
     if (parsed.report != "grades" && parsed.report != "makeup" && parsed.report != "grid" &&
-        parsed.report != "seating" && !letters && !IsFormReport(parsed.report))
+        parsed.report != "seating" && parsed.report != "picture" && !letters && !IsFormReport(parsed.report))
         return "unknown report '" + parsed.report +
-               "' (grades, makeup, progress, warning, random, names, sheets, attendance, seating or grid)";
+               "' (grades, makeup, progress, warning, random, names, sheets, attendance, seating, picture or grid)";
     if (parsed.report == "grid") {
         if (positional.size() < 3) return "name the grid file and the class file";
         parsed.gridFile = positional[1];
@@ -406,7 +410,9 @@ int RunPrintCommand(const std::vector<std::string>& args, const CommandLineServi
     }
 
     std::unique_ptr<TPrintout> printout;
-    if (arguments.report == "seating") {
+    if (arguments.report == "picture") {
+        printout = std::make_unique<TClassPicturePrint>(record);
+    } else if (arguments.report == "seating") {
         printout = std::make_unique<TSeatPrint>(kChartPrintTitle, *chart, record.info);
     } else if (IsFormReport(arguments.report)) {
         std::string refusal;

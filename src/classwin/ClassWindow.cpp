@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "classwin/ClassInfoDialog.h"
+#include "classwin/ClassPictureWindow.h"
 #include "classwin/ClassSaving.h"
 #include "classwin/DisplayOptionsDialog.h"
 #include "classwin/EditCommands.h"
@@ -106,6 +107,8 @@ struct TDecoChild::Impl : ClassFileKeeper {
     TClassGrid grid;  // its grid window reads the record: it goes first
     TPaneEditor editor;
     ReadOnlyGuard guard;
+    // Display > Class Picture: made on first use, it reads the record.
+    std::unique_ptr<TClassPictureWindow> picture;
     platform::ChildHost* host = nullptr;
     bool panesAdded = false;
     // The grades report's options while the window is open (reloaded from
@@ -320,6 +323,7 @@ void TDecoChild::UpdateCaption() {
     if (!impl_->host || Caption() == impl_->caption) return;
     impl_->caption = Caption();
     impl_->host->SetCaption(impl_->caption);
+    if (impl_->picture) impl_->picture->ClassChanged();
 }
 
 void TDecoChild::Repaint() {
@@ -328,6 +332,7 @@ void TDecoChild::Repaint() {
     impl_->grades.SyncNames();
     impl_->names.Invalidate();
     impl_->grades.Invalidate();
+    if (impl_->picture) impl_->picture->ClassChanged();
 }
 
 // A class that was never named has no file to write: it stays marked as
@@ -625,6 +630,20 @@ bool TDecoChild::RunStepCommand(int id) {
         }
         case resources::cmd::kSeatingChart: {
             impl_->chart.OpenSeatingChart();
+            return true;
+        }
+        case resources::cmd::kClassPicture: {
+            Impl& d = *impl_;
+            if (!d.picture) {
+                d.picture = std::make_unique<TClassPictureWindow>(ui, record);
+                d.frame.CreateTopWindow(*d.picture, *this, TClassPictureWindow::Attributes(record));
+                d.picture->SetPrintParent(d.host);
+                d.picture->showClassWindow = [this] {
+                    if (impl_->host) impl_->host->Show();
+                    if (platform::WindowHost* pane = impl_->names.Host()) pane->SetFocus();
+                };
+            }
+            d.picture->Open();
             return true;
         }
         case resources::cmd::kPrintProgress: {

@@ -46,7 +46,8 @@ const std::vector<MenuItem>& MainMenu() {
                         Item(cmd::kEditProgress, "&Progress Report"), Item(cmd::kEditWarning, "&Warning Notice")}),
         Popup("&Options", {Item(cmd::kAlphabetize, "&Alphabetize"), Item(cmd::kNewGradingPeriod, "&New Grading Period"),
                            Item(cmd::kSeatingChart, "&Seating Chart")}),
-        Popup("&Display", {Item(cmd::kDisplayOptions, "&Options"), Item(cmd::kExtraNames, "&Change Extra1 or 2 Name")}),
+        Popup("&Display", {Item(cmd::kDisplayOptions, "&Options"), Item(cmd::kExtraNames, "&Change Extra1 or 2 Name"),
+                           Item(cmd::kClassPicture, "Class &Picture")}),
         Popup("&Assignment Grid",
               {Item(cmd::kGridNew, "&New"), Item(cmd::kGridOpen, "&Open"), Item(cmd::kGridDelete, "&Delete")}),
         Popup("&Window", {Item(cmd::kCascade, "&Cascade"), Item(cmd::kTile, "&Tile"), Separator(),
@@ -103,6 +104,7 @@ const std::map<int, std::string>& Hints() {
         {cmd::kSeatingChart, "Creates, opens, and prints seating charts"},
         {cmd::kDisplayOptions, "Changes items displayed on the screen"},
         {cmd::kExtraNames, "Change the heading of Extra1 and/or Extra2"},
+        {cmd::kClassPicture, "Shows the letter grades and the averages of the class as a picture"},
         {cmd::kGridNew, "Creates a new Assignment Grid"},
         {cmd::kGridOpen, "Opens and Prints an existing Assignment Grid"},
         {cmd::kGridDelete, "Deletes an existing Assignment Grid"},
@@ -164,7 +166,7 @@ const std::vector<int>& ClassCommands() {
         cmd::kGradingSystem,  cmd::kClassInformation, cmd::kAlphabetize,       cmd::kNewGradingPeriod,
         cmd::kSeatingChart,   cmd::kDisplayOptions,   cmd::kExtraNames,        cmd::kGridNew,
         cmd::kGridOpen,       cmd::kGridDelete,       cmd::kCascade,           cmd::kTile,
-        cmd::kCloseAll,
+        cmd::kCloseAll,        cmd::kClassPicture,
     };
     return commands;
 }

@@ -46,6 +46,8 @@ inline constexpr int kNewGradingPeriod = 109;
 inline constexpr int kSeatingChart = 119;
 inline constexpr int kDisplayOptions = 301;
 inline constexpr int kExtraNames = 302;
+// Display > Class Picture: the letter grades and averages drawn in a window of their own.
+inline constexpr int kClassPicture = 24510;
 // Edit > Undo and Redo: their labels name the step ("&Undo Delete HW 2").
 inline constexpr int kUndo = 3001;
 inline constexpr int kRedo = 3002;

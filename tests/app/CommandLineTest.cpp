@@ -276,7 +276,7 @@ TEST(Executable, AnswersWithoutADisplayAndNeverAborts) {
         {{"chart"}, 2, "", "quorle chart: no class file given"},
         {{"print"}, 2, "",
          "quorle print: name the report: grades, makeup, progress, warning, random, names, sheets, attendance, "
-         "seating or grid"},
+         "seating, picture or grid"},
         {{"export"}, 2, "", "quorle export: a class file and -o OUT.csv are needed"},
         {{"import-students"}, 2, "", "quorle import-students: two files are needed"},
         {{"new-period"}, 2, "", "quorle new-period: two files are needed"},

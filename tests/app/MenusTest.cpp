@@ -55,6 +55,7 @@ const Row kTable[] = {
     {"&Options", 119, "&Seating Chart", "Creates, opens, and prints seating charts"},
     {"&Display", 301, "&Options", "Changes items displayed on the screen"},
     {"&Display", 302, "&Change Extra1 or 2 Name", "Change the heading of Extra1 and/or Extra2"},
+    {"&Display", 24510, "Class &Picture", "Shows the letter grades and the averages of the class as a picture"},
     {"&Assignment Grid", 120, "&New", "Creates a new Assignment Grid"},
     {"&Assignment Grid", 125, "&Open", "Opens and Prints an existing Assignment Grid"},
     {"&Assignment Grid", 126, "&Delete", "Deletes an existing Assignment Grid"},

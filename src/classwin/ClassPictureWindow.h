@@ -1,0 +1,58 @@
+#pragma once
+// The class picture window: the class's letter grades and averages drawn as
+// two plots (Display > Class Picture), with its own File menu (Print, Close).
+// One per class window, made on first use and afterwards hidden and shown; it
+// follows the class as it changes.
+#include <functional>
+#include <string>
+
+#include "platform/Frame.h"
+#include "platform/TopWindow.h"
+#include "platform/Ui.h"
+#include "record/ClassRecord.h"
+
+namespace quorle {
+
+// The window's size when it first opens (its client area).
+inline constexpr platform::Size kPictureWindowSize{640, 560};
+
+class TClassPictureWindow : public platform::TopWindow {
+public:
+    TClassPictureWindow(platform::Ui& ui, const ClassRecord& record);
+
+    // What its platform window is made with: the caption, the File menu, Ctrl+P.
+    static platform::TopWindowAttributes Attributes(const ClassRecord& record);
+
+    // Shows the window (at its first size the first time) and brings it to
+    // the front; a window already shown is only brought to the front.
+    void Open();
+    // The class changed: the caption follows its name and the plots repaint.
+    void ClassChanged();
+    // File > Print: the print dialog, then the picture on one page.
+    void Print();
+    // File > Close (and the close box): hidden, the class window shown.
+    void Close();
+
+    const std::string& Caption() const { return caption_; }
+    // The window the print job keeps disabled while it runs.
+    void SetPrintParent(platform::ChildHost* parent) { printParent_ = parent; }
+    // Shows the class window and gives it the focus (set by the class window).
+    std::function<void()> showClassWindow;
+
+    // ---- TopWindow
+    void Command(int id) override;
+    void CloseBox() override { Close(); }
+    void Paint(platform::Canvas& canvas, const platform::Rect& clip) override;
+    void Resized(platform::Size) override { Invalidate(); }
+
+private:
+    void UpdateCaption();
+
+    platform::Ui& ui_;
+    const ClassRecord& record_;
+    platform::ChildHost* printParent_ = nullptr;
+    std::string caption_;
+    bool sized_ = false;
+};
+
+}  // namespace quorle
