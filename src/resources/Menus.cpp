@@ -43,10 +43,13 @@ const std::vector<MenuItem>& MainMenu() {
                         Item(cmd::kChangeGradeTitle, "&Change/Delete Grade Title"),
                         Item(cmd::kGradingSystem, "&Grading System"),
                         Item(cmd::kClassInformation, "Class &Information"),
-                        Item(cmd::kEditProgress, "&Progress Report"), Item(cmd::kEditWarning, "&Warning Notice")}),
+                        Item(cmd::kEditProgress, "&Progress Report"), Item(cmd::kEditWarning, "&Warning Notice"),
+                        Item(cmd::kFindStudent, "&Find Student...")}),
         Popup("&Options", {Item(cmd::kAlphabetize, "&Alphabetize"), Item(cmd::kNewGradingPeriod, "&New Grading Period"),
                            Item(cmd::kSeatingChart, "&Seating Chart")}),
-        Popup("&Display", {Item(cmd::kDisplayOptions, "&Options"), Item(cmd::kExtraNames, "&Change Extra1 or 2 Name")}),
+        Popup("&Display", {Item(cmd::kDisplayOptions, "&Options"), Item(cmd::kExtraNames, "&Change Extra1 or 2 Name"),
+                           Item(cmd::kSortByColumn, "&Sort by This Column"),
+                           Item(cmd::kRosterOrder, "&Roster Order")}),
         Popup("&Assignment Grid",
               {Item(cmd::kGridNew, "&New"), Item(cmd::kGridOpen, "&Open"), Item(cmd::kGridDelete, "&Delete")}),
         Popup("&Window", {Item(cmd::kCascade, "&Cascade"), Item(cmd::kTile, "&Tile"), Separator(),
@@ -103,6 +106,9 @@ const std::map<int, std::string>& Hints() {
         {cmd::kSeatingChart, "Creates, opens, and prints seating charts"},
         {cmd::kDisplayOptions, "Changes items displayed on the screen"},
         {cmd::kExtraNames, "Change the heading of Extra1 and/or Extra2"},
+        {cmd::kFindStudent, "Finds a student by part of the last or first name"},
+        {cmd::kSortByColumn, "Sorts the rows on screen by the cell cursor's column; again reverses the order"},
+        {cmd::kRosterOrder, "Shows the rows in the roster order again"},
         {cmd::kGridNew, "Creates a new Assignment Grid"},
         {cmd::kGridOpen, "Opens and Prints an existing Assignment Grid"},
         {cmd::kGridDelete, "Deletes an existing Assignment Grid"},
@@ -150,7 +156,8 @@ const std::vector<Accelerator>& DesktopAccelerators() {
     static const std::vector<Accelerator> keys{
         {"Ctrl+S", cmd::kSave},       {"Ctrl+O", cmd::kOpen},         {"Ctrl+W", cmd::kCloseClass},
         {"Ctrl+F4", cmd::kCloseClass}, {"Ctrl+P", cmd::kPrintGrades}, {"Ctrl+Z", cmd::kUndo},
-        {"Ctrl+Y", cmd::kRedo},        {"Ctrl+Shift+Z", cmd::kRedo},
+        {"Ctrl+Y", cmd::kRedo},        {"Ctrl+Shift+Z", cmd::kRedo},  {"Ctrl+F", cmd::kFindStudent},
+        {"Ctrl+Shift+S", cmd::kSortByColumn},
     };
     return keys;
 }
@@ -164,7 +171,7 @@ const std::vector<int>& ClassCommands() {
         cmd::kGradingSystem,  cmd::kClassInformation, cmd::kAlphabetize,       cmd::kNewGradingPeriod,
         cmd::kSeatingChart,   cmd::kDisplayOptions,   cmd::kExtraNames,        cmd::kGridNew,
         cmd::kGridOpen,       cmd::kGridDelete,       cmd::kCascade,           cmd::kTile,
-        cmd::kCloseAll,
+        cmd::kCloseAll,       cmd::kFindStudent,      cmd::kSortByColumn,      cmd::kRosterOrder,
     };
     return commands;
 }
@@ -294,6 +301,7 @@ const std::vector<platform::HelpBook>& HelpBooks() {
              {"Printing", "printing.html"},
              {"Editing a student", "editstudent.html"},
              {"Undo and Redo", "undo.html"},
+             {"Typing grades, finding and sorting", "table.html"},
              {"Seating charts", "seating.html"},
              {"Assignment grids", "grids.html"},
              {"Index of keywords", "keywords.html"},
