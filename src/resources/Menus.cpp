@@ -281,6 +281,7 @@ const platform::HelpTopics& ContextHelpTopics() {
             {kAttendanceDialogId, kHelpTopicPrinting},
             {kDateInfoDialogId, kHelpTopicPrinting},
             {kEarlierVersionsDialogId, kHelpTopicVersions},
+            {kFindStudentDialogId, kHelpTopicTable},
         },
     };
     return topics;
