@@ -51,22 +51,19 @@ bool HeadingInClip(const Rect& clip, int h, int yPos) {
     return clip.bottom > clip.top && clip.top < (yPos + 1) * h && clip.bottom > yPos * h;
 }
 
-// The order mark of a sorted column: a small triangle at the right of its
-// heading, pointing down for highest (or Z) first and up for lowest (or A)
-// first, drawn with lines so that every font shows it.
-void DrawSortMark(Canvas& canvas, int right, int top, int h, bool down) {
-    const int size = std::max(2, h / 4);
-    const int cx = right - size - 2;
+// The order mark of a sorted column: a small triangle just after its
+// heading's text (left is where the text ends, room how far the column goes
+// on), pointing down for highest (or Z) first and up for lowest (or A) first,
+// drawn with lines so that every font shows it.
+void DrawSortMark(Canvas& canvas, int left, int room, int top, int h, bool down) {
+    const int size = std::max(2, std::min(h / 4, (room - 2) / 2));
+    const int cx = left + 2 + size;
     const int cy = top + h / 2;
-    if (down) {
-        canvas.Line(cx - size, cy - size / 2, cx + size, cy - size / 2);
-        canvas.Line(cx - size, cy - size / 2, cx, cy + size / 2 + 1);
-        canvas.Line(cx + size, cy - size / 2, cx, cy + size / 2 + 1);
-    } else {
-        canvas.Line(cx - size, cy + size / 2, cx + size, cy + size / 2);
-        canvas.Line(cx - size, cy + size / 2, cx, cy - size / 2 - 1);
-        canvas.Line(cx + size, cy + size / 2, cx, cy - size / 2 - 1);
-    }
+    const int flat = down ? cy - size / 2 : cy + size / 2;
+    const int tip = down ? cy + size / 2 + 1 : cy - size / 2 - 1;
+    canvas.Line(cx - size, flat, cx + size, flat);
+    canvas.Line(cx - size, flat, cx, tip);
+    canvas.Line(cx + size, flat, cx, tip);
 }
 
 // The cursor's frame: two pixels wide, inside the cell, in the text colour.
@@ -259,7 +256,8 @@ void TNameWindow::Paint(Canvas& canvas, const Rect& clip) {
         if (ShowsFirstName()) canvas.TextOut(firstX, y, "First Name");
         if (ShowsId()) canvas.TextOut(idX, y, "ID #");
         if (grades_ && grades_->SortColumn() == kNameColumn)
-            DrawSortMark(canvas, kNameMargin + m.w15, y, m.h, grades_->SortedDescending());
+            DrawSortMark(canvas, kNameMargin + canvas.TextExtent("Last Name").cx,
+                         m.w15 - canvas.TextExtent("Last Name").cx, y, m.h, grades_->SortedDescending());
     }
 
 
@@ -458,8 +456,12 @@ void TGradeWindow::Paint(Canvas& canvas, const Rect& clip) {
         };
         for (int c = first; c <= last; ++c) {
             const Column& col = columns[static_cast<std::size_t>(c)];
-            draw(c, y, fit(Heading(col)));
-            if (sortColumn_ == c) DrawSortMark(canvas, (c + 1) * m.w10, y, m.h, descending_);
+            const std::string heading = fit(Heading(col));
+            draw(c, y, heading);
+            if (sortColumn_ == c) {
+                const int width = canvas.TextExtent(heading).cx;
+                DrawSortMark(canvas, c * m.w10 + width, m.w10 - width, y, m.h, descending_);
+            }
             if (col.type == Column::Grade && c >= firstVisible)
                 headings_.push_back(TSquare{c * m.w10, (c + 1) * m.w10, y, y + m.h, col.category, col.entry, kKindHeading});
         }

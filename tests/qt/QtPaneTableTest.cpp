@@ -88,6 +88,13 @@ TEST(QtPaneTable, ClickTypeAndEnterStoreTheValueAndMoveDown) {
     EXPECT_GT(pane->GetWindow()->GetScroller().yPos, 0);
     const int dy = pane->GetWindow()->GetScroller().yPos * pane->GetWindow()->GetScroller().yUnit;
     EXPECT_EQ(child->Grades().HeadingSquares().front().top, dy);
+
+    // Ctrl+Shift+S sorts the view by the cursor's column, highest first; the
+    // file keeps the roster order.
+    const auto before = dir.Read("biology.gdr");
+    QTest::keyClick(pane, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(child->Grades().SortColumn(), child->Grades().Cursor()->column);
+    EXPECT_EQ(dir.Read("biology.gdr"), before);
     if (const char* shot = std::getenv("QUORLE_SHOT")) frame.grab().save(QString::fromLocal8Bit(shot));
 }
 
