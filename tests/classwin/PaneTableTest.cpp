@@ -123,6 +123,46 @@ TEST_F(PaneTableTest, EntryTakesWhatTheValueDialogTakesAndSaysWhyItRefuses) {
     }
 }
 
+TEST_F(PaneTableTest, ClickingANameMovesTheCursorToThatStudentInItsColumn) {
+    Open(SmallClass());
+    FakeWindowHost& names = f->NamesHost();
+    names.Click({30, 4 * 16 + 5});  // Cole, no cursor yet: on his name
+    EXPECT_EQ(At(), (CellCursor{3, kNameColumn}));
+    Grades().PutCursor(1, 2);
+    names.Click({30, 3 * 16 + 5});  // Baker, in the column the cursor stands in
+    EXPECT_EQ(At(), (CellCursor{2, 2}));
+    names.Click({30, 8});  // the heading line is no student
+    EXPECT_EQ(At(), (CellCursor{2, 2}));
+    // The frame around a name is drawn in the names pane.
+    Grades().PutCursor(2, kNameColumn);
+    int frame = 0;
+    for (const auto& l : names.PaintInView().lines)
+        if (l.penWidth == 2 && std::min(l.y1, l.y2) >= 3 * 16 && std::max(l.y1, l.y2) <= 4 * 16) ++frame;
+    EXPECT_EQ(frame, 4);
+    // The wheel scrolls and leaves the cursor where it is.
+    Open(BigClass(100, 10));
+    Grades().PutCursor(5, 1);
+    EXPECT_TRUE(f->NamesHost().Press(Key::Down));  // keys in the names pane move the cursor too
+    EXPECT_EQ(At(), (CellCursor{6, 1}));
+    EXPECT_TRUE(Grades().Wheel(3));
+    EXPECT_EQ(Grades().GetScroller().yPos, 3);
+    EXPECT_EQ(f->Names().GetScroller().yPos, 3);
+    EXPECT_EQ(At(), (CellCursor{6, 1}));
+}
+
+TEST_F(PaneTableTest, AReadOnlyWindowTakesNoTypedValue) {
+    Open(SmallClass());
+    f->child->OpenToRead("Algebra (read-only)", "alg.gdr");
+    const auto before = OnDisk();
+    GradesHost().Click(Cell(0, 2));
+    GradesHost().Type("5");
+    GradesHost().Press(Key::Enter);
+    EXPECT_EQ(Ui().boxes.size(), 1u);
+    EXPECT_EQ(OnDisk(), before);
+    EXPECT_EQ(Rec().Row(1).scores[kTests][0].value, 9.0f);
+    EXPECT_EQ(f->child->History().StepCount(), 0u);
+}
+
 TEST_F(PaneTableTest, OnlyGradeCellsTakeTyping) {
     Open(SmallClass());
     const auto before = OnDisk();
