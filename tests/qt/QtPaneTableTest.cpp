@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QTimer>
 #include <QImage>
 #include <QMdiSubWindow>
 #include <QTest>
@@ -96,6 +99,44 @@ TEST(QtPaneTable, ClickTypeAndEnterStoreTheValueAndMoveDown) {
     EXPECT_EQ(child->Grades().SortColumn(), child->Grades().Cursor()->column);
     EXPECT_EQ(dir.Read("biology.gdr"), before);
     if (const char* shot = std::getenv("QUORLE_SHOT")) frame.grab().save(QString::fromLocal8Bit(shot));
+}
+
+TEST(QtPaneTable, EnterInTheFindBoxPutsTheCursorOnTheStudent) {
+    TestApp();
+    testing::TempDir dir;
+    std::filesystem::copy_file(std::string(QUORLE_EXAMPLES_DIR) + "/biology.gdr", dir.File("biology.gdr"));
+    QtFrame frame(resources::MainFrameLayout());
+    QtUi ui(&frame);
+    TDecoClient client(frame, ui);
+    frame.SetClient(&client);
+    frame.show();
+    ASSERT_TRUE(client.OpenClass(dir.File("biology.gdr")));
+    QApplication::processEvents();
+    auto* child = dynamic_cast<TDecoChild*>(frame.Children().front());
+    ASSERT_NE(child, nullptr);
+
+    // In the box: "mull", Enter (the box stays open), then Close.
+    int found = -1;
+    auto* timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, timer, [&found, timer, child] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible()) return;
+        timer->stop();
+        timer->deleteLater();
+        auto* edit = dialog->findChild<QLineEdit*>();
+        if (edit) {
+            QTest::keyClicks(edit, "mull");
+            QTest::keyClick(edit, Qt::Key_Return);
+            if (child->Grades().Cursor()) found = child->Grades().Cursor()->row;
+        }
+        if (const char* shot = std::getenv("QUORLE_FIND_SHOT")) dialog->grab().save(QString::fromLocal8Bit(shot));
+        dialog->reject();
+    });
+    timer->start();
+    child->Command(resources::cmd::kFindStudent);
+    ASSERT_GT(found, 0);
+    EXPECT_EQ(child->Record().Row(found).lastName.Str(), "M\xFCller");
 }
 
 }  // namespace
