@@ -398,9 +398,9 @@ int TGradeWindow::RowAt(int position) const {
 }
 
 int TGradeWindow::PositionOf(int row) const {
-    if (order_.size() != static_cast<std::size_t>(record_.RowCount())) return row;
-    const auto it = std::find(order_.begin(), order_.end(), row);
-    return it == order_.end() ? row : static_cast<int>(it - order_.begin());
+    if (positions_.size() != static_cast<std::size_t>(record_.RowCount())) return row;
+    if (row < 0 || row >= static_cast<int>(positions_.size())) return row;
+    return positions_[static_cast<std::size_t>(row)];
 }
 
 int TGradeWindow::LineTop(int position, int yPos, int h) {
@@ -883,6 +883,7 @@ void TGradeWindow::SortRows() {
     const int rows = record_.RowCount();
     order_.resize(static_cast<std::size_t>(rows));
     std::iota(order_.begin(), order_.end(), 0);
+    positions_ = order_;
     if (!sortColumn_ || rows < 2) return;
     const std::vector<Column> columns = Columns();
     const int c = *sortColumn_;
@@ -924,6 +925,9 @@ void TGradeWindow::SortRows() {
         if (c == kNameColumn) return down ? kb.name < ka.name : ka.name < kb.name;
         return down ? kb.value < ka.value : ka.value < kb.value;
     });
+    positions_.assign(order_.size(), 0);
+    for (std::size_t p = 0; p < order_.size(); ++p)
+        positions_[static_cast<std::size_t>(order_[p])] = static_cast<int>(p);
     if (names_) names_->PlaceSelectionBoxes();
     ScrollCursorIntoView();
     Invalidate();
@@ -934,6 +938,7 @@ void TGradeWindow::ShowRosterOrder() {
     const bool wasSorted = sortColumn_.has_value();
     sortColumn_.reset();
     order_.clear();
+    positions_.clear();
     if (!wasSorted) return;
     if (names_) names_->PlaceSelectionBoxes();
     ScrollCursorIntoView();

@@ -285,8 +285,10 @@ private:
     std::optional<CellCursor> cursor_;
     bool entering_ = false;
     std::string entry_;
-    // The view's order: order_[position] is a roster row (empty: roster order).
+    // The view's order: order_[position] is a roster row, positions_[row]
+    // its position (both empty: roster order).
     std::vector<int> order_;
+    std::vector<int> positions_;
     std::optional<int> sortColumn_;
     bool descending_ = true;
 };
