@@ -48,6 +48,9 @@ public:
     void GradeRightClicked(const std::optional<TSquare>& hit) override {
         if (!child_.RefuseIfReadOnly()) editor_.GradeRightClicked(hit);
     }
+    bool StoreGrade(int row, int category, int entry, float value) override {
+        return !child_.RefuseIfReadOnly() && editor_.StoreGrade(row, category, entry, value);
+    }
 
 private:
     TDecoChild& child_;
@@ -259,6 +262,7 @@ void TDecoChild::Resized(platform::Size size) {
 void TDecoChild::Activated() { ShowUndoState(); }
 
 void TDecoChild::Relayout() {
+    impl_->grades.RosterChanged();
     if (!impl_->host || !impl_->panesAdded) {
         impl_->names.SetDisplayFlags(impl_->record.display);
         return;
@@ -418,10 +422,18 @@ bool TDecoChild::RunCommand(int id) {
         Redo();
         return true;
     }
+    switch (id) {
+        case resources::cmd::kFindStudent: FindStudentCommand(*this); return true;
+        case resources::cmd::kSortByColumn: SortByColumnCommand(*this); return true;
+        case resources::cmd::kRosterOrder: impl_->grades.ShowRosterOrder(); return true;
+        default: break;
+    }
     if (const char* name = CommandStepName(id)) {
         BeginStep();
         const bool handled = RunStepCommand(id);
         EndStep(name);
+        // The rows or columns may have changed: the view shows the roster order.
+        impl_->grades.RosterChanged();
         return handled;
     }
     return RunStepCommand(id);

@@ -2,6 +2,9 @@
 // The class window's editing commands: New Grade, Student Info/Grades and
 // Change/Delete Grade Title. Each does its dialogs on the class of the window
 // and writes the class file once the change is confirmed.
+#include <string>
+#include <string_view>
+
 namespace quorle {
 
 class TDecoChild;
@@ -9,5 +12,17 @@ class TDecoChild;
 // Edit > New Grade (F4): on OK for every row the class is written and the
 // grades pane shows the new column.
 void NewGradeCommand(TDecoChild& child);
+
+// The text of the message when no student's name holds the text looked for.
+std::string NoStudentFoundMessage(std::string_view part);
+
+// Edit > Find Student (Ctrl+F): asks for part of a name; each Find Next (or
+// Enter in the box) puts the cell cursor on the next student whose last or
+// first name contains it, round from the top again; Close ends it.
+void FindStudentCommand(TDecoChild& child);
+
+// Display > Sort by This Column (Ctrl+Shift+S): sorts the rows on screen by
+// the cell cursor's column (again: the other way round).
+void SortByColumnCommand(TDecoChild& child);
 
 }  // namespace quorle

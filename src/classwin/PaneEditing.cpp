@@ -138,6 +138,19 @@ bool TPaneEditor::ChangeGradeValue(int row, int category, int entry) {
     return true;
 }
 
+bool TPaneEditor::StoreGrade(int row, int category, int entry, float value) {
+    ClassRecord& record = child_.Record();
+    if (row < 0 || row >= record.RowCount() || !HasEntry(record.Row(row), category, entry)) return false;
+    TStudent& student = record.Row(row);
+    TGrades& grade = student.scores[category][static_cast<std::size_t>(entry)];
+    // The same step, write and repaint as the value dialog's OK.
+    PaneStep step(child_, "Grade " + grade.title.Str() + " of " + LastFirst(student));
+    grade.value = value;
+    child_.WritePaneChange();
+    child_.Repaint();
+    return true;
+}
+
 bool TPaneEditor::ChangeGradeTitle(int category, int entry) {
     ClassRecord& record = child_.Record();
     if (record.RowCount() == 0 || !HasEntry(record.PossibleRow(), category, entry)) return false;
@@ -162,6 +175,7 @@ bool TPaneEditor::DeleteGradeSet(int category, int entry) {
         return false;
     for (TStudent& row : record.roster)
         if (HasEntry(row, category, entry)) row.scores[category].erase(row.scores[category].begin() + entry);
+    child_.Grades().RosterChanged();  // the columns moved: the view shows the roster order
     child_.WritePaneChange();
     child_.Repaint();
     return true;

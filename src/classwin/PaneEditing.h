@@ -20,6 +20,7 @@ public:
     void NameRightClicked(const std::optional<TSquare>& hit) override;
     void GradeDoubleClicked(const std::optional<TSquare>& hit) override;
     void GradeRightClicked(const std::optional<TSquare>& hit) override;
+    bool StoreGrade(int row, int category, int entry, float value) override;
 
     // The steps behind the clicks, on roster row `row` or grade entry
     // (category, entry). Each returns whether the class changed.

@@ -66,7 +66,24 @@ public:
     virtual void NameRightClicked(const std::optional<TSquare>& hit) = 0;
     virtual void GradeDoubleClicked(const std::optional<TSquare>& hit) = 0;
     virtual void GradeRightClicked(const std::optional<TSquare>& hit) = 0;
+    // A value typed into a grade cell of roster row `row`: stored as the value
+    // dialog stores it (one step, the class file written). False when nothing
+    // was stored.
+    virtual bool StoreGrade(int /*row*/, int /*category*/, int /*entry*/, float /*value*/) { return false; }
 };
+
+// The cell cursor of the panes: a roster row and a column of the grades pane
+// (kNameColumn: the name in the names pane).
+inline constexpr int kNameColumn = -1;
+struct CellCursor {
+    int row = 0;
+    int column = 0;
+    friend bool operator==(const CellCursor&, const CellCursor&) = default;
+};
+
+// Folds a Windows-1252 text for finding: lower case, accents dropped
+// ("M\xFCller" is "muller").
+std::string FoldForFind(std::string_view text);
 
 class TNameWindow : public platform::Window {
 public:
@@ -105,6 +122,9 @@ public:
     // Scroll units and range: none across, H down; the range ends where the
     // last row stands fully in view.
     void UpdateScroller();
+    // Puts every selection box beside its student's line in the order the
+    // rows are shown.
+    void PlaceSelectionBoxes();
 
     // The metrics of the pane's device context (8 x 16 font metrics without a host).
     PaneMetrics Metrics() const;
@@ -114,6 +134,10 @@ public:
     void LeftDoubleClick(platform::Point point) override;
     void RightClick(platform::Point point) override;
     bool KeyDown(platform::Key key) override;
+    void LeftClick(platform::Point point) override;
+    bool CharTyped(char c) override;
+    bool Wheel(int lines) override;
+    int FrozenHeight() const override;
     void CheckBoxClicked(int id) override;
     void Scrolled() override;
 
@@ -171,7 +195,58 @@ public:
     void LeftDoubleClick(platform::Point point) override;
     void RightClick(platform::Point point) override;
     bool KeyDown(platform::Key key) override;
+    void LeftClick(platform::Point point) override;
+    bool CharTyped(char c) override;
+    bool Wheel(int lines) override;
+    int FrozenHeight() const override;
     void Scrolled() override;
+
+    // ---- rows in view
+    // The heading line and the Possible Points row stay at the top while the
+    // student rows scroll under them. Rows are shown in the view's order:
+    // position 0 is always the Possible Points row.
+    int RowAt(int position) const;
+    int PositionOf(int row) const;
+    // The pane y (before scrolling) where a position's line is drawn, for a
+    // vertical scroll position.
+    static int LineTop(int position, int yPos, int h);
+    // The position shown on a client line (0 the heading line), or -1.
+    int PositionOnLine(int line) const;
+
+    // ---- the cell cursor
+    // Shown from a single click on a cell or a key that starts it (Tab,
+    // Shift+Tab, Enter, F2, Ctrl+Home, Ctrl+End); while it is shown the arrow,
+    // Home/End and page keys move it, and Escape puts it away so those keys
+    // scroll again.
+    const std::optional<CellCursor>& Cursor() const { return cursor_; }
+    // Puts the cursor on a roster row and column and scrolls it into view.
+    void PutCursor(int row, int column);
+    void HideCursor();
+    // A value being typed into the cursor's cell, as typed ("N/A" for omit).
+    bool Entering() const { return entering_; }
+    const std::string& EntryText() const { return entry_; }
+    // The status bar's figures for the cursor's column ("HW 2: 24 grades  Mean
+    // 8.21  Median 8.50  Low 4.00  High 10.00").
+    std::string ColumnFigures() const;
+
+    // Puts the cursor on the next student, in the view's order after the
+    // cursor's row and round from the top again, whose last or first name
+    // contains `part` whatever its case and accents. False when none does.
+    bool FindStudent(std::string_view part);
+
+    // ---- the order of the rows on screen (the class and its file keep
+    // the roster order)
+    // Sorts the rows by the cursor's column: highest first for figures, A to
+    // Z for names, omitted grades last; the same column again reverses.
+    void SortByCursorColumn();
+    // Back to the roster order.
+    void ShowRosterOrder();
+    // The roster changed its rows (added, dropped, moved, replaced): the
+    // view goes back to the roster order and the cursor stays in the roster.
+    void RosterChanged();
+    // The sorted column (kNameColumn for names), or none in roster order.
+    std::optional<int> SortColumn() const { return sortColumn_; }
+    bool SortedDescending() const { return descending_; }
 
     // Hit test of a client point: headings first, then cells.
     const std::optional<TSquare>& HitTest(platform::Point client);
@@ -184,6 +259,20 @@ public:
 private:
     // The grade column at index c (category, entry), if c is one.
     std::optional<Column> GradeColumnAt(int c) const;
+    int ColumnCount() const { return static_cast<int>(Columns().size()); }
+    // Moves the cursor by positions and columns (starting it when hidden).
+    void MoveCursor(int positionTo, int column);
+    void ScrollCursorIntoView();
+    void CursorMoved();
+    // The cell under the cursor as a click would hit it (none on a computed column).
+    std::optional<TSquare> CursorCell() const;
+    bool StartCursor();
+    // Entry in place: a character, and the entry stored or left.
+    bool EntryChar(char c);
+    bool StoreEntry();
+    void LeaveEntry();
+    void PaintCursor(platform::Canvas& canvas, const PaneMetrics& m);
+    void SortRows();
 
     ClassRecord& record_;
     platform::Frame* frame_ = nullptr;
@@ -193,6 +282,15 @@ private:
     std::vector<TSquare> headings_;
     std::vector<TSquare> cells_;
     std::optional<TSquare> hit_;
+    std::optional<CellCursor> cursor_;
+    bool entering_ = false;
+    std::string entry_;
+    // The view's order: order_[position] is a roster row, positions_[row]
+    // its position (both empty: roster order).
+    std::vector<int> order_;
+    std::vector<int> positions_;
+    std::optional<int> sortColumn_;
+    bool descending_ = true;
 };
 
 // Lays the panes out in the class window's client area: the names pane at

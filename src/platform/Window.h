@@ -9,7 +9,12 @@
 
 namespace quorle::platform {
 
-enum class Key { Up, Down, PageUp, PageDown, Left, Right, Home, End, Other };
+// Keys a window may act on. Ctrl+Home and Ctrl+End come as keys of their own;
+// ContextMenu is the context-menu key or Shift+F10.
+enum class Key {
+    Up, Down, PageUp, PageDown, Left, Right, Home, End, Other,
+    Tab, BackTab, Enter, Escape, F2, Backspace, Delete, CtrlHome, CtrlEnd, ContextMenu,
+};
 
 // Scroll units in pixels, ranges and positions in units.
 struct Scroller {
@@ -39,6 +44,12 @@ public:
     virtual void SetCheckBoxChecked(int id, bool checked) = 0;
     virtual void SetCaption(std::string_view caption) = 0;
     virtual void Show(bool visible) = 0;
+    // Moves a check box to a new place, keeping its tick.
+    virtual void MoveCheckBox(int id, const Rect& rect) {
+        const bool checked = IsCheckBoxChecked(id);
+        AddCheckBox(id, rect);
+        SetCheckBoxChecked(id, checked);
+    }
 };
 
 class Window {
@@ -55,8 +66,18 @@ public:
     virtual void MouseMove(Point) {}
     virtual void LeftDoubleClick(Point) {}
     virtual void RightClick(Point) {}
+    // A single press of the left button (a double-click brings one first).
+    virtual void LeftClick(Point) {}
     // True when the key was handled.
     virtual bool KeyDown(Key) { return false; }
+    // A character typed (a Windows-1252 byte, no Ctrl or Alt held); true when handled.
+    virtual bool CharTyped(char) { return false; }
+    // The mouse wheel turned by whole lines (positive: down); false lets the
+    // host scroll the window by them.
+    virtual bool Wheel(int) { return false; }
+    // The height at the top of the window that stays in place while it
+    // scrolls (frozen heading lines): child check boxes scrolled under it are hidden.
+    virtual int FrozenHeight() const { return 0; }
     virtual void Resized(Size) {}
     virtual void CheckBoxClicked(int) {}
     // The user moved a scroll bar.

@@ -54,6 +54,19 @@ DialogResource GradeValueDialogResource() {
     return d;
 }
 
+DialogResource FindStudentDialogResource() {
+    DialogResource d;
+    d.id = kFindStudentDialogId;
+    d.caption = "Find Student";
+    d.controls.push_back(Label("Part of a last or first name:", 0, 0, 2));
+    d.controls.push_back(EditBox(kIdFindText, kNameLimit, 1, 0, 2));
+    ControlResource next = Control(ControlKind::PushButton, platform::kIdOk, "&Find Next", 2, 0);
+    next.style = platform::kStyleDefault;
+    d.controls.push_back(next);
+    d.controls.push_back(Control(ControlKind::PushButton, platform::kIdCancel, "Close", 2, 1));
+    return d;
+}
+
 DialogResource EditStudentDialogResource() {
     DialogResource d;
     d.id = kEditStudentDialogId;

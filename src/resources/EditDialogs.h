@@ -11,6 +11,7 @@ inline constexpr int kGradeValueDialogId = 307;
 inline constexpr int kTitleDialogId = 308;
 inline constexpr int kEditStudentDialogId = 657;
 inline constexpr int kRenameGradeDialogId = 658;
+inline constexpr int kFindStudentDialogId = 659;
 
 // Grade Type: radio buttons 101..106 in category order; the Extra ones carry
 // no text, the statics 120 and 121 ("%s") beside them name them.
@@ -56,5 +57,10 @@ platform::DialogResource TitleDialogResource();
 platform::DialogResource GradeValueDialogResource();
 platform::DialogResource EditStudentDialogResource();
 platform::DialogResource RenameGradeDialogResource();
+
+// Find Student: edit box 101 for part of a name (14 characters); "&Find
+// Next" (the default button, OK's id) and "Close" (Cancel's id).
+inline constexpr int kIdFindText = 101;
+platform::DialogResource FindStudentDialogResource();
 
 }  // namespace quorle::resources

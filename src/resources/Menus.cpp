@@ -43,10 +43,13 @@ const std::vector<MenuItem>& MainMenu() {
                         Item(cmd::kChangeGradeTitle, "&Change/Delete Grade Title"),
                         Item(cmd::kGradingSystem, "&Grading System"),
                         Item(cmd::kClassInformation, "Class &Information"),
-                        Item(cmd::kEditProgress, "&Progress Report"), Item(cmd::kEditWarning, "&Warning Notice")}),
+                        Item(cmd::kEditProgress, "&Progress Report"), Item(cmd::kEditWarning, "&Warning Notice"),
+                        Item(cmd::kFindStudent, "&Find Student...")}),
         Popup("&Options", {Item(cmd::kAlphabetize, "&Alphabetize"), Item(cmd::kNewGradingPeriod, "&New Grading Period"),
                            Item(cmd::kSeatingChart, "&Seating Chart")}),
         Popup("&Display", {Item(cmd::kDisplayOptions, "&Options"), Item(cmd::kExtraNames, "&Change Extra1 or 2 Name"),
+                           Item(cmd::kSortByColumn, "&Sort by This Column"),
+                           Item(cmd::kRosterOrder, "&Roster Order"),
                            Item(cmd::kClassPicture, "Class &Picture")}),
         Popup("&Assignment Grid",
               {Item(cmd::kGridNew, "&New"), Item(cmd::kGridOpen, "&Open"), Item(cmd::kGridDelete, "&Delete")}),
@@ -104,6 +107,9 @@ const std::map<int, std::string>& Hints() {
         {cmd::kSeatingChart, "Creates, opens, and prints seating charts"},
         {cmd::kDisplayOptions, "Changes items displayed on the screen"},
         {cmd::kExtraNames, "Change the heading of Extra1 and/or Extra2"},
+        {cmd::kFindStudent, "Finds a student by part of the last or first name"},
+        {cmd::kSortByColumn, "Sorts the rows on screen by the cell cursor's column; again reverses the order"},
+        {cmd::kRosterOrder, "Shows the rows in the roster order again"},
         {cmd::kClassPicture, "Shows the letter grades and the averages of the class as a picture"},
         {cmd::kGridNew, "Creates a new Assignment Grid"},
         {cmd::kGridOpen, "Opens and Prints an existing Assignment Grid"},
@@ -152,7 +158,8 @@ const std::vector<Accelerator>& DesktopAccelerators() {
     static const std::vector<Accelerator> keys{
         {"Ctrl+S", cmd::kSave},       {"Ctrl+O", cmd::kOpen},         {"Ctrl+W", cmd::kCloseClass},
         {"Ctrl+F4", cmd::kCloseClass}, {"Ctrl+P", cmd::kPrintGrades}, {"Ctrl+Z", cmd::kUndo},
-        {"Ctrl+Y", cmd::kRedo},        {"Ctrl+Shift+Z", cmd::kRedo},
+        {"Ctrl+Y", cmd::kRedo},        {"Ctrl+Shift+Z", cmd::kRedo},  {"Ctrl+F", cmd::kFindStudent},
+        {"Ctrl+Shift+S", cmd::kSortByColumn},
     };
     return keys;
 }
@@ -166,7 +173,8 @@ const std::vector<int>& ClassCommands() {
         cmd::kGradingSystem,  cmd::kClassInformation, cmd::kAlphabetize,       cmd::kNewGradingPeriod,
         cmd::kSeatingChart,   cmd::kDisplayOptions,   cmd::kExtraNames,        cmd::kGridNew,
         cmd::kGridOpen,       cmd::kGridDelete,       cmd::kCascade,           cmd::kTile,
-        cmd::kCloseAll,        cmd::kClassPicture,
+        cmd::kCloseAll,       cmd::kFindStudent,      cmd::kSortByColumn,      cmd::kRosterOrder,
+        cmd::kClassPicture,
     };
     return commands;
 }
@@ -276,6 +284,7 @@ const platform::HelpTopics& ContextHelpTopics() {
             {kAttendanceDialogId, kHelpTopicPrinting},
             {kDateInfoDialogId, kHelpTopicPrinting},
             {kEarlierVersionsDialogId, kHelpTopicVersions},
+            {kFindStudentDialogId, kHelpTopicTable},
         },
     };
     return topics;
@@ -296,6 +305,7 @@ const std::vector<platform::HelpBook>& HelpBooks() {
              {"Printing", "printing.html"},
              {"Editing a student", "editstudent.html"},
              {"Undo and Redo", "undo.html"},
+             {"Typing grades, finding and sorting", "table.html"},
              {"Seating charts", "seating.html"},
              {"Assignment grids", "grids.html"},
              {"Index of keywords", "keywords.html"},

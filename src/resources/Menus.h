@@ -75,6 +75,11 @@ inline constexpr int kUsingHelp = 902;
 inline constexpr int kCloseClass = 24400;
 inline constexpr int kRecentClass = 24410;
 inline constexpr int kWindowClass = 24420;
+// The grades pane as a table: Edit > Find Student (Ctrl+F), Display > Sort by
+// This Column (Ctrl+Shift+S) and Display > Roster Order.
+inline constexpr int kFindStudent = 24500;
+inline constexpr int kSortByColumn = 24501;
+inline constexpr int kRosterOrder = 24502;
 }  // namespace cmd
 
 // How many recent classes the File menu lists, and class windows the Window menu.
@@ -94,6 +99,7 @@ inline constexpr int kHelpTopicSeating = 706;
 inline constexpr int kHelpTopicGrids = 707;
 inline constexpr int kHelpTopicVersions = 708;
 inline constexpr int kHelpTopicUndo = 709;
+inline constexpr int kHelpTopicTable = 710;
 // The program's help file and the help viewer's own.
 inline constexpr const char* kHelpFile = "quorle.hlp";
 inline constexpr const char* kUsingHelpFile = "WINHELP.HLP";

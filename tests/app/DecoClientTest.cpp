@@ -343,7 +343,8 @@ TEST(ClassCommands, GreyedWhileNoClassIsOpen) {
         {cmd::kDisplayOptions, true}, {cmd::kExtraNames, true},      {cmd::kGridNew, true},
         {cmd::kGridOpen, true},       {cmd::kGridDelete, true},      {cmd::kCascade, true},
         {cmd::kTile, true},           {cmd::kCloseAll, true},        {cmd::kHelp, false},
-        {cmd::kHelpIndex, false},     {cmd::kUsingHelp, false},     {cmd::kClassPicture, true},
+        {cmd::kHelpIndex, false},     {cmd::kUsingHelp, false},      {cmd::kFindStudent, true},
+        {cmd::kSortByColumn, true},   {cmd::kRosterOrder, true}, {cmd::kClassPicture, true},
     };
     // The table covers the whole menu.
     int commands = 0;

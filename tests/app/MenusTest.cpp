@@ -50,11 +50,15 @@ const Row kTable[] = {
     {"&Edit", 107, "Class &Information", "Edits class title, instructor, and time."},
     {"&Edit", 111, "&Progress Report", "Edits Progress Report template"},
     {"&Edit", 114, "&Warning Notice", "Edits Warning Notice template"},
+    {"&Edit", 24500, "&Find Student...", "Finds a student by part of the last or first name"},
     {"&Options", 108, "&Alphabetize", "Alphabetizes by last then first name"},
     {"&Options", 109, "&New Grading Period", "Creates another class file with the same students"},
     {"&Options", 119, "&Seating Chart", "Creates, opens, and prints seating charts"},
     {"&Display", 301, "&Options", "Changes items displayed on the screen"},
     {"&Display", 302, "&Change Extra1 or 2 Name", "Change the heading of Extra1 and/or Extra2"},
+    {"&Display", 24501, "&Sort by This Column",
+     "Sorts the rows on screen by the cell cursor's column; again reverses the order"},
+    {"&Display", 24502, "&Roster Order", "Shows the rows in the roster order again"},
     {"&Display", 24510, "Class &Picture", "Shows the letter grades and the averages of the class as a picture"},
     {"&Assignment Grid", 120, "&New", "Creates a new Assignment Grid"},
     {"&Assignment Grid", 125, "&Open", "Opens and Prints an existing Assignment Grid"},
@@ -187,7 +191,8 @@ TEST(MenusTest, ControlBarTipsNameTheCommandWithTheKeyApart) {
     for (const auto& key : layout.accelerators) keys.push_back(key.keys + " " + std::to_string(key.command));
     EXPECT_EQ(keys, (std::vector<std::string>{"F3 24332", "F4 1", "F5 11842", "Alt+X 24310", "Ctrl+S 24333",
                                               "Ctrl+O 24332", "Ctrl+W 24400", "Ctrl+F4 24400", "Ctrl+P 110",
-                                              "Ctrl+Z 3001", "Ctrl+Y 3002", "Ctrl+Shift+Z 3002"}));
+                                              "Ctrl+Z 3001", "Ctrl+Y 3002", "Ctrl+Shift+Z 3002",
+                                              "Ctrl+F 24500", "Ctrl+Shift+S 24501"}));
 
     // The rule itself, on labels the menus may come to hold.
     const struct {

@@ -235,22 +235,26 @@ TEST(GradesPane, PaintsOnlyWhatIsVisibleAndAgreesWithAFullPaint) {
         EXPECT_TRUE(found) << t.text << " at " << t.x << "," << t.y;
     }
     EXPECT_EQ(inside, part.texts.size());
-    // Rows at their scrolled positions: row 91 stands on the first visible line.
+    // The heading line and the Possible Points row stay on the first two
+    // visible lines; the student rows scroll under them, row 92 first.
+    EXPECT_EQ(part.Line(91 * 16).front().text, f.Grades().Heading(f.Grades().Columns()[37]));
     EXPECT_EQ(part.Line(92 * 16).front().x, 37 * 80);
-    // Headings lie above the visible area: none drawn, no heading rectangles.
-    EXPECT_TRUE(part.Line(0).empty());
-    EXPECT_TRUE(f.Grades().HeadingSquares().empty());
+    EXPECT_EQ(part.Line(92 * 16).front().color, platform::kRed);  // the Possible Points row
+    EXPECT_EQ(part.Line(93 * 16).front().color, RowColor(92));
+    EXPECT_FALSE(f.Grades().HeadingSquares().empty());
+    for (const auto& sq : f.Grades().HeadingSquares()) EXPECT_EQ(sq.top, 91 * 16);
     for (const auto& sq : f.Grades().CellSquares())
         EXPECT_NE(std::find(fullCells.begin(), fullCells.end(), sq), fullCells.end());
     EXPECT_FALSE(fullHeadings.empty());
     // The names pane follows the grades pane's line and paints only its rows.
     EXPECT_EQ(f.Names().GetScroller().yPos, 91);
     RecordingCanvas names = PaintVisible(f.Names(), f.NamesHost().ClientSize());
-    EXPECT_EQ(names.texts.front().y, 91 * 16);  // row 90 stands on the first visible line
-    EXPECT_EQ(names.Find("Last89")->y, 91 * 16);
-    EXPECT_EQ(names.Find("Last89")->color, platform::kRed);  // row 90: 90 % 3 == 0
+    EXPECT_EQ(names.Find("Last Name")->y, 91 * 16);
+    EXPECT_EQ(names.Find("Possible")->y, 92 * 16);
+    EXPECT_EQ(names.Find("Last91")->y, 93 * 16);  // row 92
+    EXPECT_EQ(names.Find("Last91")->color, RowColor(92));
+    EXPECT_EQ(names.Find("Last90"), nullptr);  // under the frozen lines
     EXPECT_EQ(names.Find("Last88"), nullptr);
-    EXPECT_EQ(names.Find("Last Name"), nullptr);
     EXPECT_LE(names.texts.size(), 3u * (600 / 16 + 2));
 }
 
@@ -310,9 +314,14 @@ TEST(HitTest, AddsTheScrollOffsetAndAgreesWithThePaintedRectangles) {
     TGradeWindow& g = f.Grades();
     g.ScrollTo(3, 10);
     PaintVisible(g, f.GradesHost().ClientSize());
-    auto cells = g.CellSquares();
+    auto cells = g.HeadingSquares();
+    const auto painted = g.CellSquares();
     ASSERT_FALSE(cells.empty());
-    // Every client point hits the first painted rectangle that strictly contains it.
+    ASSERT_FALSE(painted.empty());
+    cells.insert(cells.end(), painted.begin(), painted.end());
+    // Every client point hits the first painted rectangle that strictly
+    // contains it, headings first: the frozen heading line and Possible Points
+    // row included.
     for (int y = 0; y < 600; y += 3)
         for (int x = 0; x < 500; x += 7) {
             const Point pane{x + 240, y + 160};
@@ -324,8 +333,10 @@ TEST(HitTest, AddsTheScrollOffsetAndAgreesWithThePaintedRectangles) {
                 }
             ASSERT_EQ(g.HitTest({x, y}), expected) << x << "," << y;
         }
-    // The names pane adds its own (followed) offset.
-    EXPECT_EQ(f.Names().HitTest({30, 5})->first, 9);
+    // The names pane adds its own (followed) offset under its frozen lines.
+    EXPECT_FALSE(f.Names().HitTest({30, 5}));
+    EXPECT_EQ(f.Names().HitTest({30, 21})->first, 0);
+    EXPECT_EQ(f.Names().HitTest({30, 37})->first, 11);
 }
 
 TEST(StatusBar, NamesPaneHintsEverywhereGradesPaneNamesTheCell) {

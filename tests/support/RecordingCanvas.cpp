@@ -110,6 +110,25 @@ std::vector<std::string> RecordingPrintDevice::PageTexts(std::size_t i) const {
     return out;
 }
 
+RecordingCanvas FakeWindowHost::PaintInView() {
+    const platform::Scroller& s = window_.GetScroller();
+    const int dx = s.xPos * s.xUnit;
+    const int dy = s.yPos * s.yUnit;
+    RecordingCanvas canvas(client_.cx, client_.cy);
+    window_.Paint(canvas, platform::Rect{dx, dy, dx + client_.cx, dy + client_.cy});
+    for (DrawnText& t : canvas.texts) {
+        t.x -= dx;
+        t.y -= dy;
+    }
+    for (DrawnLine& l : canvas.lines) {
+        l.x1 -= dx;
+        l.x2 -= dx;
+        l.y1 -= dy;
+        l.y2 -= dy;
+    }
+    return canvas;
+}
+
 RecordingCanvas FakeWindowHost::Paint() {
     RecordingCanvas canvas(client_.cx, client_.cy);
     window_.Paint(canvas, platform::Rect{0, 0, client_.cx, client_.cy});

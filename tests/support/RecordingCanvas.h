@@ -154,6 +154,17 @@ public:
     }
     // Paints the whole window on a fresh recording canvas.
     RecordingCanvas Paint();
+    // Paints what is in view, the scroll position applied, and records it
+    // in client coordinates: what the person sees.
+    RecordingCanvas PaintInView();
+
+    // What a person does in the window: a single left click at a client
+    // point, a key, and characters typed one by one.
+    void Click(platform::Point point) { window_.LeftClick(point); }
+    bool Press(platform::Key key) { return window_.KeyDown(key); }
+    void Type(std::string_view text) {
+        for (const char c : text) window_.CharTyped(c);
+    }
 
     struct CheckBox {
         Rect rect;

@@ -9,6 +9,8 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "platform/Text1252.h"
+
 namespace quorle::qt {
 
 QFont DefaultPaneFont() {
@@ -122,8 +124,8 @@ void QtWindowHost::AddCheckBox(int id, const platform::Rect& rect) {
     box->setStyleSheet(QString("QCheckBox { padding: 0px; } QCheckBox::indicator { width: %1px; height: %1px; }")
                            .arg(std::max(4, side - 2)));
     boxes_[id] = Box{box, rect};
-    PlaceCheckBoxes();
     box->show();
+    PlaceCheckBoxes();
 }
 
 void QtWindowHost::RemoveCheckBox(int id) {
@@ -143,12 +145,22 @@ void QtWindowHost::SetCheckBoxChecked(int id, bool checked) {
     if (it != boxes_.end()) it->second.widget->setChecked(checked);
 }
 
+void QtWindowHost::MoveCheckBox(int id, const platform::Rect& rect) {
+    const auto it = boxes_.find(id);
+    if (it == boxes_.end()) return;
+    it->second.rect = rect;
+    PlaceCheckBoxes();
+}
+
 void QtWindowHost::PlaceCheckBoxes() {
     const int dy = window_ ? window_->GetScroller().yPos * window_->GetScroller().yUnit : 0;
+    const int frozen = window_ ? window_->FrozenHeight() : 0;
     for (auto& [id, box] : boxes_) {
         const platform::Rect& r = box.rect;
         const int side = std::max(4, std::min(r.Width(), r.Height()));
         box.widget->setGeometry(r.left, r.top - dy, side, side);
+        // A box scrolled under the frozen lines is hidden with its row.
+        box.widget->setVisible(r.top - dy >= frozen);
     }
 }
 
@@ -192,6 +204,12 @@ void QtWindowHost::mouseMoveEvent(QMouseEvent* event) {
 void QtWindowHost::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
     if (window_ && event->button() == Qt::RightButton) window_->RightClick(ToPoint(event));
+    if (window_ && event->button() == Qt::LeftButton) window_->LeftClick(ToPoint(event));
+}
+
+bool QtWindowHost::focusNextPrevChild(bool next) {
+    if (window_) return false;
+    return QAbstractScrollArea::focusNextPrevChild(next);
 }
 
 void QtWindowHost::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -201,6 +219,8 @@ void QtWindowHost::mouseDoubleClickEvent(QMouseEvent* event) {
 void QtWindowHost::keyPressEvent(QKeyEvent* event) {
     if (!window_) return;
     platform::Key key = platform::Key::Other;
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    const bool ctrl = mods & Qt::ControlModifier;
     switch (event->key()) {
         case Qt::Key_Up: key = platform::Key::Up; break;
         case Qt::Key_Down: key = platform::Key::Down; break;
@@ -208,10 +228,32 @@ void QtWindowHost::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_PageDown: key = platform::Key::PageDown; break;
         case Qt::Key_Left: key = platform::Key::Left; break;
         case Qt::Key_Right: key = platform::Key::Right; break;
-        case Qt::Key_Home: key = platform::Key::Home; break;
-        case Qt::Key_End: key = platform::Key::End; break;
+        case Qt::Key_Home: key = ctrl ? platform::Key::CtrlHome : platform::Key::Home; break;
+        case Qt::Key_End: key = ctrl ? platform::Key::CtrlEnd : platform::Key::End; break;
+        case Qt::Key_Tab: key = (mods & Qt::ShiftModifier) ? platform::Key::BackTab : platform::Key::Tab; break;
+        case Qt::Key_Backtab: key = platform::Key::BackTab; break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: key = platform::Key::Enter; break;
+        case Qt::Key_Escape: key = platform::Key::Escape; break;
+        case Qt::Key_F2: key = platform::Key::F2; break;
+        case Qt::Key_Backspace: key = platform::Key::Backspace; break;
+        case Qt::Key_Delete: key = platform::Key::Delete; break;
+        case Qt::Key_Menu: key = platform::Key::ContextMenu; break;
+        case Qt::Key_F10:
+            if (mods & Qt::ShiftModifier) key = platform::Key::ContextMenu;
+            break;
         default: break;
     }
+    if (key == platform::Key::Other && !ctrl && !(mods & Qt::AltModifier) && !event->text().isEmpty()) {
+        // Characters typed: each one the window takes is handled.
+        bool taken = false;
+        for (const char32_t cp : event->text().toUcs4()) {
+            const int byte = platform::CodePointToCp1252(cp);
+            if (byte > 0x1F && window_ && window_->CharTyped(static_cast<char>(byte))) taken = true;
+        }
+        if (taken) return;
+    }
+    if (!window_) return;
     if (window_->KeyDown(key)) return;
     if (keyFallback_) keyFallback_(key);
     if (key == platform::Key::Other) event->ignore();
@@ -221,6 +263,7 @@ void QtWindowHost::wheelEvent(QWheelEvent* event) {
     if (!window_) return;
     const int steps = event->angleDelta().y() / 120;
     if (steps == 0) return;
+    if (window_->Wheel(std::clamp(-3 * steps, -30, 30))) return;
     const platform::Key key = steps > 0 ? platform::Key::Up : platform::Key::Down;
     for (int i = 0; i < std::min(3 * std::abs(steps), 30) && window_; ++i) {
         if (window_->KeyDown(key)) continue;

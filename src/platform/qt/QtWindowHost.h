@@ -43,6 +43,7 @@ public:
     void SetCheckBoxChecked(int id, bool checked) override;
     void SetCaption(std::string_view caption) override;
     void Show(bool visible) override;
+    void MoveCheckBox(int id, const platform::Rect& rect) override;
 
     // The window is going away: no more calls into it.
     void Detach();
@@ -57,6 +58,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    // Tab and Shift+Tab go to the window (the panes move their cell cursor).
+    bool focusNextPrevChild(bool next) override;
 
 private:
     struct Box {
