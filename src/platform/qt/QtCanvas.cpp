@@ -1,7 +1,9 @@
 #include "platform/qt/QtCanvas.h"
 
 #include <QFontMetrics>
+#include <QLine>
 #include <QPen>
+#include <QVarLengthArray>
 #include <cstdlib>
 
 #include "platform/Text1252.h"
@@ -92,6 +94,17 @@ void QtCanvas::Rectangle(const platform::Rect& r, int penWidth) {
     painter_.setPen(QPen(Qt::black, penWidth));
     painter_.setBrush(Qt::NoBrush);
     painter_.drawRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    painter_.setPen(old);
+}
+
+void QtCanvas::Lines(std::span<const platform::LineSegment> lines, int penWidth) {
+    if (lines.empty()) return;
+    QVarLengthArray<QLine, 256> qlines;
+    qlines.reserve(static_cast<qsizetype>(lines.size()));
+    for (const platform::LineSegment& l : lines) qlines.append(QLine(l.x1, l.y1, l.x2, l.y2));
+    const QPen old = painter_.pen();
+    painter_.setPen(QPen(Qt::black, penWidth));
+    painter_.drawLines(qlines.constData(), static_cast<int>(qlines.size()));
     painter_.setPen(old);
 }
 

@@ -24,6 +24,8 @@ public:
     void Line(int x1, int y1, int x2, int y2, int penWidth) override;
     void Rectangle(const platform::Rect& rect, int penWidth) override;
     int DeviceCaps(platform::DeviceCap cap) const override;
+    // The lines with one pen in one call of the painter.
+    void Lines(std::span<const platform::LineSegment> lines, int penWidth) override;
 
     // A Qt font for a font request: the face (with metric-compatible stand-ins),
     // the pixel size from the height, the weight and the pitch.

@@ -25,6 +25,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/RuleRuns.h"
 #include "platform/qt/QtCanvas.h"
 
 namespace quorle::qt {
@@ -79,6 +80,7 @@ public:
 
     int StartPage() override {
         Flush();
+        DrawRules();
         if (!painter_.isActive()) return platform::kSpoolGeneralError;
         // The painter opens the first page itself; every further one is asked for.
         if (!firstPage_ && !device_->newPage()) return platform::kSpoolGeneralError;
@@ -88,11 +90,13 @@ public:
 
     int EndPage() override {
         Flush();
+        DrawRules();
         return painter_.isActive() ? 1 : platform::kSpoolGeneralError;
     }
 
     int EndDoc() override {
         Flush();
+        DrawRules();
         canvas_.reset();
         if (!painter_.isActive()) return platform::kSpoolGeneralError;
         const bool ended = painter_.end();
@@ -182,13 +186,25 @@ public:
     void SetBackgroundTransparent(bool transparent) override {
         if (canvas_) canvas_->SetBackgroundTransparent(transparent);
     }
+    // Level and upright lines and boxes of the thin pen are kept until the
+    // page ends and go out as long lines (see RuleRuns): a ruled form's page
+    // is a few hundred lines instead of tens of thousands of short ones.
+    // (A line ends the open text runs all the same, so that texts on either
+    // side of it go out as they did when the line was drawn at once.)
     void Line(int x1, int y1, int x2, int y2, int penWidth) override {
         Flush();
-        if (canvas_) canvas_->Line(x1, y1, x2, y2, penWidth);
+        if (!canvas_) return;
+        if (penWidth == 1 && rules_.Add(platform::LineSegment{x1, y1, x2, y2})) return;
+        canvas_->Line(x1, y1, x2, y2, penWidth);
     }
     void Rectangle(const platform::Rect& rect, int penWidth) override {
         Flush();
-        if (canvas_) canvas_->Rectangle(rect, penWidth);
+        if (!canvas_) return;
+        if (penWidth == 1 && rules_.AddBox(rect)) return;
+        canvas_->Rectangle(rect, penWidth);
+    }
+    void Lines(std::span<const platform::LineSegment> lines, int penWidth) override {
+        for (const platform::LineSegment& l : lines) Line(l.x1, l.y1, l.x2, l.y2, penWidth);
     }
     int DeviceCaps(DeviceCap cap) const override {
         switch (cap) {
@@ -217,6 +233,17 @@ private:
             for (const Run& run : runs_) canvas_->TextOut(run.x, run.y, run.text);
         runs_.clear();
     }
+    void DrawRules() {
+        if (rules_.Empty()) return;
+        const std::vector<platform::RuleRuns::Layer> layers = rules_.Take();
+        if (!canvas_) return;
+        // Level and upright lines in calls of their own: where they cross,
+        // each adds its ink as the boxes' edges did.
+        for (const auto& layer : layers) {
+            canvas_->Lines(layer.level, 1);
+            canvas_->Lines(layer.upright, 1);
+        }
+    }
     platform::Size Size() const { return platform::Size{device_->width(), device_->height()}; }
 
     std::unique_ptr<QPrinter> owned_;
@@ -237,6 +264,7 @@ private:
     };
     static constexpr std::size_t kOpenRuns = 4;
     std::vector<Run> runs_;
+    platform::RuleRuns rules_;  // of the page being drawn
 };
 
 }  // namespace
