@@ -4,11 +4,14 @@
 // to a real PDF file (what `quorle print` does).
 //
 //   bench_reports                          runs the benchmarks
-//   bench_reports --write-class OUT.gdr    writes the 1,000-student class for
-//                                          measuring `quorle print` itself
+//   bench_reports --write-class OUT.gdr [ITEMS]
+//                                          writes the 1,000-student class (40 grade
+//                                          items, or ITEMS) for measuring `quorle
+//                                          print` and `quorle show` themselves
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
@@ -208,8 +211,13 @@ BENCHMARK(BM_ProgressReports_Pdf)->Unit(benchmark::kMillisecond)->MeasureProcess
 }  // namespace quorle::bench
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::strcmp(argv[1], "--write-class") == 0) {
-        quorle::ClassRecord record = quorle::bench::MakeBenchClass(1000, 40);
+    if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "--write-class") == 0) {
+        const int items = argc == 4 ? std::atoi(argv[3]) : 40;
+        if (items < 0 || items > 1000) {
+            std::cerr << "grade items: 0 to 1000\n";
+            return 2;
+        }
+        quorle::ClassRecord record = quorle::bench::MakeBenchClass(1000, items);
         record.fileName = argv[2];
         if (!quorle::WriteClassFile(record)) {
             std::cerr << "cannot write " << argv[2] << "\n";
