@@ -8,7 +8,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QBuffer>
 #include <QSaveFile>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
@@ -48,10 +47,11 @@ public:
         : owned_(std::move(printer)), printer_(owned_.get()), device_(printer_) {}
     // A printer that belongs to someone else (the print preview's).
     explicit PagedPrintDevice(QPrinter* printer) : printer_(printer), device_(printer) {}
-    // A PDF file: the document is made in memory and written whole at its end,
-    // through a save file, so it takes its name only when it is all on disk.
-    PagedPrintDevice(QString path, std::unique_ptr<QBuffer> buffer, std::unique_ptr<QPdfWriter> writer)
-        : path_(std::move(path)), buffer_(std::move(buffer)), writer_(std::move(writer)), device_(writer_.get()) {}
+    // A PDF file: the pages go, one by one as they end, into a save file
+    // beside it, so memory stays the same however many pages there are and
+    // the file takes its name only when it is all on disk.
+    PagedPrintDevice(std::unique_ptr<QSaveFile> file, std::unique_ptr<QPdfWriter> writer)
+        : file_(std::move(file)), writer_(std::move(writer)), device_(writer_.get()) {}
 
     ~PagedPrintDevice() override {
         runs_.clear();
@@ -71,6 +71,7 @@ public:
         if (name.contains(QChar::ReplacementCharacter)) name = FromCp1252(documentName);
         if (printer_) printer_->setDocName(name);
         if (writer_) writer_->setTitle(name);
+        if (file_ && !file_->isOpen() && !file_->open(QIODevice::WriteOnly)) return platform::kSpoolGeneralError;
         if (!painter_.begin(device_)) return platform::kSpoolGeneralError;
         canvas_ = std::make_unique<QtCanvas>(painter_, QFont(), Size(), device_->logicalDpiX(), device_->logicalDpiY());
         if (selected_) SelectFont(*selected_);
@@ -101,7 +102,7 @@ public:
         if (!painter_.isActive()) return platform::kSpoolGeneralError;
         const bool ended = painter_.end();
         if (!ended || (printer_ && printer_->printerState() == QPrinter::Error)) return platform::kSpoolGeneralError;
-        if (buffer_ && !SavePdf()) return platform::kSpoolGeneralError;
+        if (file_ && !file_->commit()) return platform::kSpoolGeneralError;
         return 1;
     }
 
@@ -217,17 +218,6 @@ public:
     }
 
 private:
-    bool SavePdf() {
-        QSaveFile file(path_);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-        const QByteArray& bytes = buffer_->data();
-        if (file.write(bytes) != bytes.size()) {
-            file.cancelWriting();
-            return false;
-        }
-        return file.commit();
-    }
-
     void Flush() {
         if (canvas_)
             for (const Run& run : runs_) canvas_->TextOut(run.x, run.y, run.text);
@@ -248,8 +238,7 @@ private:
 
     std::unique_ptr<QPrinter> owned_;
     QPrinter* printer_ = nullptr;
-    QString path_;
-    std::unique_ptr<QBuffer> buffer_;  // before the writer, which writes into it
+    std::unique_ptr<QSaveFile> file_;  // before the writer, which writes into it
     std::unique_ptr<QPdfWriter> writer_;
     QPagedPaintDevice* device_ = nullptr;
     QPainter painter_;
@@ -483,16 +472,14 @@ std::unique_ptr<platform::PrintDevice> MakePdfDevice(const std::string& path, co
     EnsureGuiApplication();
     const auto size = PageSizeNamed(pageSize);
     if (!size) return nullptr;
-    auto buffer = std::make_unique<QBuffer>();
-    if (!buffer->open(QIODevice::WriteOnly)) return nullptr;
-    auto writer = std::make_unique<QPdfWriter>(buffer.get());
+    auto file = std::make_unique<QSaveFile>(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
+    auto writer = std::make_unique<QPdfWriter>(file.get());
     writer->setResolution(kPdfResolution);
     writer->setCreator(QStringLiteral("Quorle"));
     writer->setPageLayout(QPageLayout(*size, QPageLayout::Portrait,
                                       QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
                                       QPageLayout::Millimeter));
-    return std::make_unique<PagedPrintDevice>(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())),
-                                              std::move(buffer), std::move(writer));
+    return std::make_unique<PagedPrintDevice>(std::move(file), std::move(writer));
 }
 
 }  // namespace quorle::qt
