@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QFont>
 #include <QPainter>
+#include <QRawFont>
+#include <array>
 
 #include "platform/Canvas.h"
 
@@ -27,6 +29,14 @@ public:
     // The lines with one pen in one call of the painter.
     void Lines(std::span<const platform::LineSegment> lines, int penWidth) override;
 
+    // Text of a fixed-pitch font from glyphs looked up once per font: every
+    // character one advance after the one before, where laying the text out
+    // puts it, and no glyph for a space (it leaves no ink). False, with
+    // nothing drawn, where that does not hold: a font that is not
+    // fixed-pitch or draws lines under or through its text, or a character
+    // the font lacks.
+    bool TextOutFixedPitch(int x, int y, std::string_view text);
+
     // A Qt font for a font request: the face (with metric-compatible stand-ins),
     // the pixel size from the height, the weight and the pitch.
     static QFont MakeFont(const platform::FontSpec& wanted);
@@ -38,6 +48,15 @@ private:
     int dpiX_;
     int dpiY_;
     QColor defaultColor_;
+    // The glyphs of the font in use, per Windows-1252 byte (0: not in the
+    // font), and its advance; made on the first fixed-pitch text after a
+    // font change.
+    bool glyphsReady_ = false;
+    bool glyphsUsable_ = false;
+    std::array<quint32, 256> glyphs_{};
+    qreal advance_ = 0;
+    qreal ascent_ = 0;
+    QRawFont rawFont_;
 };
 
 // Windows-1252 bytes to a QString.

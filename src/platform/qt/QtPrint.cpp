@@ -164,14 +164,14 @@ public:
                 return;
             }
             // It cannot join the line's run: the run goes out, this one starts.
-            canvas_->TextOut(run.x, run.y, run.text);
+            Put(run.x, run.y, run.text);
             runs_.erase(runs_.begin() + static_cast<std::ptrdiff_t>(i));
             break;
         }
         // A few lines are kept open at once: the wide layout writes a heading
         // line and a value line in turns.
         if (runs_.size() >= kOpenRuns) {
-            canvas_->TextOut(runs_.front().x, runs_.front().y, runs_.front().text);
+            Put(runs_.front().x, runs_.front().y, runs_.front().text);
             runs_.erase(runs_.begin());
         }
         runs_.push_back(Run{x, y, std::string(text)});
@@ -220,8 +220,12 @@ public:
 private:
     void Flush() {
         if (canvas_)
-            for (const Run& run : runs_) canvas_->TextOut(run.x, run.y, run.text);
+            for (const Run& run : runs_) Put(run.x, run.y, run.text);
         runs_.clear();
+    }
+    // A run of the fixed-pitch font from its glyphs where the canvas can, else as text.
+    void Put(int x, int y, const std::string& text) {
+        if (!canvas_->TextOutFixedPitch(x, y, text)) canvas_->TextOut(x, y, text);
     }
     void DrawRules() {
         if (rules_.Empty()) return;
