@@ -4,10 +4,11 @@
 // to a real PDF file (what `quorle print` does).
 //
 //   bench_reports                          runs the benchmarks
-//   bench_reports --write-class OUT.gdr [ITEMS]
+//   bench_reports --write-class OUT.gdr [ITEMS [STUDENTS]]
 //                                          writes the 1,000-student class (40 grade
-//                                          items, or ITEMS) for measuring `quorle
-//                                          print` and `quorle show` themselves
+//                                          items, or ITEMS; or STUDENTS students)
+//                                          for measuring `quorle print` and
+//                                          `quorle show` themselves
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -211,13 +212,14 @@ BENCHMARK(BM_ProgressReports_Pdf)->Unit(benchmark::kMillisecond)->MeasureProcess
 }  // namespace quorle::bench
 
 int main(int argc, char** argv) {
-    if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "--write-class") == 0) {
-        const int items = argc == 4 ? std::atoi(argv[3]) : 40;
-        if (items < 0 || items > 1000) {
-            std::cerr << "grade items: 0 to 1000\n";
+    if (argc >= 3 && argc <= 5 && std::strcmp(argv[1], "--write-class") == 0) {
+        const int items = argc >= 4 ? std::atoi(argv[3]) : 40;
+        const int students = argc >= 5 ? std::atoi(argv[4]) : 1000;
+        if (items < 0 || items > 1000 || students < 0 || students > 10000) {
+            std::cerr << "grade items: 0 to 1000; students: 0 to 10000\n";
             return 2;
         }
-        quorle::ClassRecord record = quorle::bench::MakeBenchClass(1000, items);
+        quorle::ClassRecord record = quorle::bench::MakeBenchClass(students, items);
         record.fileName = argv[2];
         if (!quorle::WriteClassFile(record)) {
             std::cerr << "cannot write " << argv[2] << "\n";
