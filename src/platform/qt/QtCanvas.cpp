@@ -58,11 +58,13 @@ QFont QtCanvas::MakeFont(const platform::FontSpec& wanted) {
 void QtCanvas::SelectFont(const platform::FontSpec& font) {
     painter_.setFont(MakeFont(font));
     glyphsReady_ = false;
+    extents_.clear();
 }
 
 void QtCanvas::RestoreFont() {
     painter_.setFont(defaultFont_);
     glyphsReady_ = false;
+    extents_.clear();
 }
 
 bool QtCanvas::TextOutFixedPitch(int x, int y, std::string_view text) {
@@ -110,8 +112,14 @@ bool QtCanvas::TextOutFixedPitch(int x, int y, std::string_view text) {
 }
 
 platform::Size QtCanvas::TextExtent(std::string_view text) {
+    constexpr std::size_t kMostExtents = 4096;
+    std::string key(text);
+    if (const auto found = extents_.find(key); found != extents_.end()) return found->second;
     const QFontMetrics metrics(painter_.font(), painter_.device());
-    return platform::Size{metrics.horizontalAdvance(FromCp1252(text)), metrics.height()};
+    const platform::Size size{metrics.horizontalAdvance(FromCp1252(text)), metrics.height()};
+    if (extents_.size() >= kMostExtents) extents_.clear();
+    extents_.emplace(std::move(key), size);
+    return size;
 }
 
 void QtCanvas::TextOut(int x, int y, std::string_view text) {

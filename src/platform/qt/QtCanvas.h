@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QRawFont>
 #include <array>
+#include <string>
+#include <unordered_map>
 
 #include "platform/Canvas.h"
 
@@ -57,6 +59,9 @@ private:
     qreal advance_ = 0;
     qreal ascent_ = 0;
     QRawFont rawFont_;
+    // Texts measured in the font in use: a letter or report measures the
+    // same words for every student. Emptied at a font change, or when full.
+    std::unordered_map<std::string, platform::Size> extents_;
 };
 
 // Windows-1252 bytes to a QString.
