@@ -4,11 +4,15 @@
 // to a real PDF file (what `quorle print` does).
 //
 //   bench_reports                          runs the benchmarks
-//   bench_reports --write-class OUT.gdr    writes the 1,000-student class for
-//                                          measuring `quorle print` itself
+//   bench_reports --write-class OUT.gdr [ITEMS [STUDENTS]]
+//                                          writes the 1,000-student class (40 grade
+//                                          items, or ITEMS; or STUDENTS students)
+//                                          for measuring `quorle print` and
+//                                          `quorle show` themselves
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
@@ -208,8 +212,14 @@ BENCHMARK(BM_ProgressReports_Pdf)->Unit(benchmark::kMillisecond)->MeasureProcess
 }  // namespace quorle::bench
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::strcmp(argv[1], "--write-class") == 0) {
-        quorle::ClassRecord record = quorle::bench::MakeBenchClass(1000, 40);
+    if (argc >= 3 && argc <= 5 && std::strcmp(argv[1], "--write-class") == 0) {
+        const int items = argc >= 4 ? std::atoi(argv[3]) : 40;
+        const int students = argc >= 5 ? std::atoi(argv[4]) : 1000;
+        if (items < 0 || items > 1000 || students < 0 || students > 10000) {
+            std::cerr << "grade items: 0 to 1000; students: 0 to 10000\n";
+            return 2;
+        }
+        quorle::ClassRecord record = quorle::bench::MakeBenchClass(students, items);
         record.fileName = argv[2];
         if (!quorle::WriteClassFile(record)) {
             std::cerr << "cannot write " << argv[2] << "\n";

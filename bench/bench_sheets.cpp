@@ -1,7 +1,8 @@
-// Attendance sheets of 50 school days for a 1,000-student class: the page
-// split at AttachDevice and every box of every page, on a counting device (the
-// printout's own work) and, where the Qt layer is linked, to a real PDF file
-// (what `quorle print attendance` does).
+// Attendance sheets of 50 school days and grade sheets of 30 boxes for a
+// 1,000-student class: the page split at AttachDevice and every box of every
+// page, on a counting device (the printout's own work) and, where the Qt layer
+// is linked, to a real PDF file (what `quorle print attendance` and `quorle
+// print sheets` do).
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -37,6 +38,14 @@ bool PrintAttendance(std::unique_ptr<platform::PrintDevice> device) {
     return printer.RunPrintJob(ui, nullptr, printout, false);
 }
 
+bool PrintGradeSheets(std::unique_ptr<platform::PrintDevice> device) {
+    HeadlessUi ui;
+    TMyPrinter printer;
+    printer.SetDevice(std::move(device));
+    TSheetsPrint printout(BigClass(), 30);
+    return printer.RunPrintJob(ui, nullptr, printout, false);
+}
+
 testing::DrawCounts counts;
 
 // A device like a 600 dpi Letter page that only counts.
@@ -57,6 +66,18 @@ void BM_Attendance50Days_Counting(benchmark::State& state) {
 }
 BENCHMARK(BM_Attendance50Days_Counting)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
+void BM_GradeSheets30Boxes_Counting(benchmark::State& state) {
+    BigClass();
+    counts = {};
+    for (auto _ : state) benchmark::DoNotOptimize(PrintGradeSheets(Counting()));
+    const auto perRun = [&](std::int64_t n) {
+        return benchmark::Counter(static_cast<double>(n) / static_cast<double>(state.iterations()));
+    };
+    state.counters["pages"] = perRun(counts.pages);
+    state.counters["lines"] = perRun(counts.lines);
+}
+BENCHMARK(BM_GradeSheets30Boxes_Counting)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+
 #ifdef QUORLE_BENCH_PDF
 void BM_Attendance50Days_Pdf(benchmark::State& state) {
     BigClass();
@@ -68,6 +89,17 @@ void BM_Attendance50Days_Pdf(benchmark::State& state) {
     std::filesystem::remove(path, ec);
 }
 BENCHMARK(BM_Attendance50Days_Pdf)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+
+void BM_GradeSheets30Boxes_Pdf(benchmark::State& state) {
+    BigClass();
+    const std::string path = (std::filesystem::temp_directory_path() / "quorle-bench-sheets.pdf").string();
+    for (auto _ : state) benchmark::DoNotOptimize(PrintGradeSheets(qt::MakePdfDevice(path, "Letter")));
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    state.counters["pdf_bytes"] = benchmark::Counter(ec ? 0.0 : static_cast<double>(size));
+    std::filesystem::remove(path, ec);
+}
+BENCHMARK(BM_GradeSheets30Boxes_Pdf)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 #endif
 
 }  // namespace

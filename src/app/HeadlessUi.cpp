@@ -1,5 +1,6 @@
 #include "app/HeadlessUi.h"
 
+#include <cstdlib>
 #include <ctime>
 
 #include "platform/Dialog.h"
@@ -46,14 +47,30 @@ platform::Answer HeadlessUi::MessageBox(std::string_view, std::string_view, plat
     return question ? platform::Answer::No : platform::Answer::Ok;
 }
 
+namespace {
+
+// The clock, or the moment SOURCE_DATE_EPOCH names (seconds since the epoch,
+// digits only), so that a build's reports can be made again the same.
+std::int64_t FixedOrCurrentTime() {
+    if (const char* fixed = std::getenv("SOURCE_DATE_EPOCH"); fixed != nullptr && *fixed != '\0') {
+        std::int64_t seconds = 0;
+        const char* c = fixed;
+        for (; *c >= '0' && *c <= '9' && seconds < 100'000'000'000LL; ++c) seconds = seconds * 10 + (*c - '0');
+        if (*c == '\0') return seconds;
+    }
+    return static_cast<std::int64_t>(std::time(nullptr));
+}
+
+}  // namespace
+
 platform::Date HeadlessUi::Today() {
-    const std::time_t now = std::time(nullptr);
+    const auto now = static_cast<std::time_t>(FixedOrCurrentTime());
     std::tm local{};
     localtime_r(&now, &local);
     return platform::Date{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
-std::int64_t HeadlessUi::Now() { return static_cast<std::int64_t>(std::time(nullptr)); }
+std::int64_t HeadlessUi::Now() { return FixedOrCurrentTime(); }
 
 std::string HeadlessUi::ProgramDirectory() { return platform::FindProgramDirectory(); }
 

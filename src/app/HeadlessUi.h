@@ -1,7 +1,8 @@
 #pragma once
 // The Ui of a run with nobody in front of it (the command-line tool, benchmarks,
 // fuzzing): no dialogs, no print dialog, no help; a question gets No, any other
-// box OK. Today and the program directory come from the clock and the environment.
+// box OK. Today and the program directory come from the clock and the environment
+// (SOURCE_DATE_EPOCH, when set, stands in for the clock).
 #include "platform/Print.h"
 #include "platform/Ui.h"
 

@@ -41,6 +41,34 @@ std::string CellText(const std::string& cell) {
     return text;
 }
 
+// Appends a cell as UTF-8, control characters as spaces (as CellText).
+void AppendCell(std::string& out, std::string_view cell) {
+    for (const char c : cell) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            out += byte < 0x20 || byte == 0x7F ? ' ' : c;
+            continue;
+        }
+        const char32_t cp = platform::Cp1252ToCodePoint(byte);  // below U+10000
+        if (cp < 0x800) {
+            out += static_cast<char>(0xC0 | (cp >> 6));
+        } else {
+            out += static_cast<char>(0xE0 | (cp >> 12));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        }
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+void AppendRow(std::string& out, const ClassRecord& record, const std::vector<GradeColumn>& columns, int j) {
+    GradeRowFigures figures(record.grading, record.PossibleRow(), record.Row(j), j == 0);
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (i > 0) out += '\t';
+        AppendCell(out, figures.Text(columns[i]));
+    }
+    out += '\n';
+}
+
 }  // namespace
 
 const char* ShowUsage() { return "quorle show [--all] [--rank] CLASS.gdr"; }
@@ -76,6 +104,36 @@ void WriteShowTable(const std::vector<ShowLine>& lines, std::ostream& out) {
         text += '\n';
     }
     out << text;
+}
+
+void AppendShowText(const ClassRecord& record, const ShowOptions& options, std::string& out) {
+    if (record.roster.empty()) return;
+    const std::vector<GradeColumn> columns = ChooseColumns(record, options.all);
+    // About seven bytes a cell: a figure and its tab.
+    out.reserve(out.size() + (record.roster.size() + 4) * (columns.size() * 7 + 1));
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (i > 0) out += '\t';
+        AppendCell(out, GradeColumnHeading(record, columns[i]));
+    }
+    out += '\n';
+    AppendRow(out, record, columns, 0);
+    if (options.rank) {
+        for (int row : RankOrder(record.grading, record.roster)) AppendRow(out, record, columns, row);
+    } else {
+        for (int row = 1; row < record.RowCount(); ++row) AppendRow(out, record, columns, row);
+    }
+    out += '\n';
+    if (record.StudentCount() > 0) {
+        out += "Class Average\t";
+        out += FormatScore(ClassAverage(record.grading, record.roster));
+        out += '\n';
+    }
+    out += "Distribution";
+    for (int count : GradeDistribution(record.grading, record.roster)) {
+        out += '\t';
+        out += std::to_string(count);
+    }
+    out += '\n';
 }
 
 int RunShowCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -114,7 +172,9 @@ int RunShowCommand(const std::vector<std::string>& args, std::ostream& out, std:
     }
     const auto record = ReadClassArgument(path, err);
     if (!record) return 1;
-    WriteShowTable(BuildShowTable(*record, options), out);
+    std::string text;
+    AppendShowText(*record, options, text);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
     out.flush();
     return out ? 0 : 1;
 }

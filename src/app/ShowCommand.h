@@ -25,6 +25,10 @@ std::vector<ShowLine> BuildShowTable(const ClassRecord& record, const ShowOption
 // Writes the lines as UTF-8, cells separated by tabs.
 void WriteShowTable(const std::vector<ShowLine>& lines, std::ostream& out);
 
+// The same text as WriteShowTable of BuildShowTable, appended to `out` row by
+// row without a table in between (what the command itself prints).
+void AppendShowText(const ClassRecord& record, const ShowOptions& options, std::string& out);
+
 // args are the words after "show". Exit status: 0 done, 1 file error, 2 bad arguments.
 int RunShowCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

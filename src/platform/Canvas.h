@@ -1,6 +1,7 @@
 #pragma once
 // A device context: the screen panes, a printed page and a test recording all
 // draw through it. Coordinates are device pixels; texts are Windows-1252 bytes.
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -54,6 +55,11 @@ public:
     virtual void Line(int x1, int y1, int x2, int y2, int penWidth = 1) = 0;
     virtual void Rectangle(const Rect& rect, int penWidth = 1) = 0;
     virtual int DeviceCaps(DeviceCap cap) const = 0;
+    // Many lines of one pen at once, each as Line draws it; a device may draw
+    // them in one go.
+    virtual void Lines(std::span<const LineSegment> lines, int penWidth = 1) {
+        for (const LineSegment& l : lines) Line(l.x1, l.y1, l.x2, l.y2, penWidth);
+    }
 };
 
 }  // namespace quorle::platform

@@ -25,6 +25,15 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// A straight line from (x1, y1) to (x2, y2).
+struct LineSegment {
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = 0;
+    int y2 = 0;
+    friend bool operator==(const LineSegment&, const LineSegment&) = default;
+};
+
 struct Color {
     std::uint8_t r = 0;
     std::uint8_t g = 0;

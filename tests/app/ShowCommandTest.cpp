@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/CommandLine.h"
@@ -116,6 +118,50 @@ TEST(ShowCommand, ReadsTheFileAndReportsFailures) {
     dir.Write("text.gdr", {'n', 'o', 't', ' ', 'a', ' ', 'c', 'l', 'a', 's', 's'});
     EXPECT_EQ(RunWords({"show", dir.File("text.gdr")}, out, err), 1);
     EXPECT_EQ(err, "Incorrect file format\n" + dir.File("text.gdr") + "\n");
+}
+
+// The command prints row by row into one buffer; every byte must be what the
+// table of cells gives: the sample classes, a class without students, and
+// names with accents, tabs and line breaks (a damaged file), in every order.
+TEST(ShowCommand, PrintsTheTableOfCellsByteForByte) {
+    ClassRecord damaged = ShowClass();
+    damaged.Row(1).lastName = "Du\tbo\nis\x7F";
+    damaged.Row(2).firstName = "\x80\x8D\x9F\xFF";
+    damaged.Row(0).scores[kTests][0].title = FixedText<10>("Ce\rlls");
+    struct Case {
+        std::string what;
+        ClassRecord record;
+    };
+    std::vector<Case> cases = {{"made here", ShowClass()}, {"damaged", damaged}, {"no students", NewClassRecord()}};
+    TempDir dir;
+    for (const char* name : {"biology.gdr", "algebra-weighted.gdr", "empty.gdr"}) {
+        std::filesystem::copy_file(std::filesystem::path(QUORLE_EXAMPLES_DIR) / name, dir.File(name));
+        cases.push_back({name, ReadClassFile(dir.File(name))});
+    }
+    for (const Case& c : cases)
+        for (const auto& [all, rank, words] :
+             {std::tuple{false, false, std::vector<std::string>{"show"}},
+              std::tuple{true, false, std::vector<std::string>{"show", "--all"}},
+              std::tuple{false, true, std::vector<std::string>{"show", "--rank"}},
+              std::tuple{true, true, std::vector<std::string>{"show", "--all", "--rank"}}}) {
+            ShowOptions options;
+            options.all = all;
+            options.rank = rank;
+            std::ostringstream table;
+            WriteShowTable(BuildShowTable(c.record, options), table);
+            std::string text = "kept ";
+            AppendShowText(c.record, options, text);
+            EXPECT_EQ(text, "kept " + table.str()) << c.what << " all " << all << " rank " << rank;
+
+            ClassRecord saved = c.record;
+            saved.fileName = dir.File("shown.gdr");
+            ASSERT_TRUE(WriteClassFile(saved)) << c.what;
+            std::vector<std::string> args = words;
+            args.push_back(saved.fileName);
+            std::string out, err;
+            EXPECT_EQ(RunWords(args, out, err), 0) << c.what;
+            EXPECT_EQ(out, table.str()) << c.what << " all " << all << " rank " << rank;
+        }
 }
 
 TEST(ShowCommand, BadArgumentsGiveUsage) {

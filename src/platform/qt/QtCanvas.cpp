@@ -1,7 +1,12 @@
 #include "platform/qt/QtCanvas.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QTextLayout>
+#include <QLine>
 #include <QPen>
+#include <QVarLengthArray>
 #include <cstdlib>
 
 #include "platform/Text1252.h"
@@ -50,13 +55,71 @@ QFont QtCanvas::MakeFont(const platform::FontSpec& wanted) {
     return font;
 }
 
-void QtCanvas::SelectFont(const platform::FontSpec& font) { painter_.setFont(MakeFont(font)); }
+void QtCanvas::SelectFont(const platform::FontSpec& font) {
+    painter_.setFont(MakeFont(font));
+    glyphsReady_ = false;
+    extents_.clear();
+}
 
-void QtCanvas::RestoreFont() { painter_.setFont(defaultFont_); }
+void QtCanvas::RestoreFont() {
+    painter_.setFont(defaultFont_);
+    glyphsReady_ = false;
+    extents_.clear();
+}
+
+bool QtCanvas::TextOutFixedPitch(int x, int y, std::string_view text) {
+    if (!glyphsReady_) {
+        glyphsReady_ = true;
+        glyphsUsable_ = false;
+        const QFont& font = painter_.font();
+        if (!font.fixedPitch() || !QFontInfo(font).fixedPitch() || font.underline() || font.strikeOut() ||
+            font.overline())
+            return false;
+        // The advance as laying out text gives it, from two characters.
+        QTextLayout layout(QStringLiteral("XX"), font, painter_.device());
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        const QList<QGlyphRun> runs = layout.glyphRuns();
+        if (runs.size() != 1 || runs[0].positions().size() != 2) return false;
+        advance_ = runs[0].positions()[1].x() - runs[0].positions()[0].x();
+        rawFont_ = runs[0].rawFont();
+        ascent_ = QFontMetrics(font, painter_.device()).ascent();
+        for (int byte = 0; byte < 256; ++byte) {
+            const QString one = FromCp1252(std::string(1, static_cast<char>(byte)));
+            const QList<quint32> found = rawFont_.glyphIndexesForString(one);
+            glyphs_[static_cast<std::size_t>(byte)] = found.size() == 1 ? found[0] : 0;
+        }
+        glyphsUsable_ = advance_ > 0;
+    }
+    if (!glyphsUsable_) return false;
+    QVarLengthArray<quint32, 256> indexes;
+    QVarLengthArray<QPointF, 256> positions;
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        const auto byte = static_cast<unsigned char>(text[k]);
+        if (byte == ' ') continue;
+        const quint32 glyph = glyphs_[byte];
+        if (glyph == 0 || byte < 0x20) return false;
+        indexes.append(glyph);
+        positions.append(QPointF(static_cast<qreal>(k) * advance_, 0));
+    }
+    if (indexes.isEmpty()) return true;
+    QGlyphRun run;
+    run.setRawFont(rawFont_);
+    run.setRawData(indexes.constData(), positions.constData(), static_cast<int>(indexes.size()));
+    painter_.drawGlyphRun(QPointF(x, y + ascent_), run);
+    return true;
+}
 
 platform::Size QtCanvas::TextExtent(std::string_view text) {
+    constexpr std::size_t kMostExtents = 4096;
+    std::string key(text);
+    if (const auto found = extents_.find(key); found != extents_.end()) return found->second;
     const QFontMetrics metrics(painter_.font(), painter_.device());
-    return platform::Size{metrics.horizontalAdvance(FromCp1252(text)), metrics.height()};
+    const platform::Size size{metrics.horizontalAdvance(FromCp1252(text)), metrics.height()};
+    if (extents_.size() >= kMostExtents) extents_.clear();
+    extents_.emplace(std::move(key), size);
+    return size;
 }
 
 void QtCanvas::TextOut(int x, int y, std::string_view text) {
@@ -92,6 +155,17 @@ void QtCanvas::Rectangle(const platform::Rect& r, int penWidth) {
     painter_.setPen(QPen(Qt::black, penWidth));
     painter_.setBrush(Qt::NoBrush);
     painter_.drawRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    painter_.setPen(old);
+}
+
+void QtCanvas::Lines(std::span<const platform::LineSegment> lines, int penWidth) {
+    if (lines.empty()) return;
+    QVarLengthArray<QLine, 256> qlines;
+    qlines.reserve(static_cast<qsizetype>(lines.size()));
+    for (const platform::LineSegment& l : lines) qlines.append(QLine(l.x1, l.y1, l.x2, l.y2));
+    const QPen old = painter_.pen();
+    painter_.setPen(QPen(Qt::black, penWidth));
+    painter_.drawLines(qlines.constData(), static_cast<int>(qlines.size()));
     painter_.setPen(old);
 }
 

@@ -3,6 +3,10 @@
 #include <QColor>
 #include <QFont>
 #include <QPainter>
+#include <QRawFont>
+#include <array>
+#include <string>
+#include <unordered_map>
 
 #include "platform/Canvas.h"
 
@@ -24,6 +28,16 @@ public:
     void Line(int x1, int y1, int x2, int y2, int penWidth) override;
     void Rectangle(const platform::Rect& rect, int penWidth) override;
     int DeviceCaps(platform::DeviceCap cap) const override;
+    // The lines with one pen in one call of the painter.
+    void Lines(std::span<const platform::LineSegment> lines, int penWidth) override;
+
+    // Text of a fixed-pitch font from glyphs looked up once per font: every
+    // character one advance after the one before, where laying the text out
+    // puts it, and no glyph for a space (it leaves no ink). False, with
+    // nothing drawn, where that does not hold: a font that is not
+    // fixed-pitch or draws lines under or through its text, or a character
+    // the font lacks.
+    bool TextOutFixedPitch(int x, int y, std::string_view text);
 
     // A Qt font for a font request: the face (with metric-compatible stand-ins),
     // the pixel size from the height, the weight and the pitch.
@@ -36,6 +50,18 @@ private:
     int dpiX_;
     int dpiY_;
     QColor defaultColor_;
+    // The glyphs of the font in use, per Windows-1252 byte (0: not in the
+    // font), and its advance; made on the first fixed-pitch text after a
+    // font change.
+    bool glyphsReady_ = false;
+    bool glyphsUsable_ = false;
+    std::array<quint32, 256> glyphs_{};
+    qreal advance_ = 0;
+    qreal ascent_ = 0;
+    QRawFont rawFont_;
+    // Texts measured in the font in use: a letter or report measures the
+    // same words for every student. Emptied at a font change, or when full.
+    std::unordered_map<std::string, platform::Size> extents_;
 };
 
 // Windows-1252 bytes to a QString.

@@ -8,7 +8,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QBuffer>
 #include <QSaveFile>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
@@ -27,6 +26,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/RuleRuns.h"
 #include "platform/qt/QtCanvas.h"
 
 namespace quorle::qt {
@@ -49,10 +49,11 @@ public:
         : owned_(std::move(printer)), printer_(owned_.get()), device_(printer_) {}
     // A printer that belongs to someone else (the print preview's).
     explicit PagedPrintDevice(QPrinter* printer) : printer_(printer), device_(printer) {}
-    // A PDF file: the document is made in memory and written whole at its end,
-    // through a save file, so it takes its name only when it is all on disk.
-    PagedPrintDevice(QString path, std::unique_ptr<QBuffer> buffer, std::unique_ptr<QPdfWriter> writer)
-        : path_(std::move(path)), buffer_(std::move(buffer)), writer_(std::move(writer)), device_(writer_.get()) {}
+    // A PDF file: the pages go, one by one as they end, into a save file
+    // beside it, so memory stays the same however many pages there are and
+    // the file takes its name only when it is all on disk.
+    PagedPrintDevice(std::unique_ptr<QSaveFile> file, std::unique_ptr<QPdfWriter> writer)
+        : file_(std::move(file)), writer_(std::move(writer)), device_(writer_.get()) {}
 
     ~PagedPrintDevice() override {
         runs_.clear();
@@ -72,6 +73,7 @@ public:
         if (name.contains(QChar::ReplacementCharacter)) name = FromCp1252(documentName);
         if (printer_) printer_->setDocName(name);
         if (writer_) writer_->setTitle(name);
+        if (file_ && !file_->isOpen() && !file_->open(QIODevice::WriteOnly)) return platform::kSpoolGeneralError;
         if (!painter_.begin(device_)) return platform::kSpoolGeneralError;
         canvas_ = std::make_unique<QtCanvas>(painter_, QFont(), Size(), device_->logicalDpiX(), device_->logicalDpiY());
         if (selected_) SelectFont(*selected_);
@@ -81,6 +83,7 @@ public:
 
     int StartPage() override {
         Flush();
+        DrawRules();
         if (!painter_.isActive()) return platform::kSpoolGeneralError;
         // The painter opens the first page itself; every further one is asked for.
         if (!firstPage_ && !device_->newPage()) return platform::kSpoolGeneralError;
@@ -90,16 +93,18 @@ public:
 
     int EndPage() override {
         Flush();
+        DrawRules();
         return painter_.isActive() ? 1 : platform::kSpoolGeneralError;
     }
 
     int EndDoc() override {
         Flush();
+        DrawRules();
         canvas_.reset();
         if (!painter_.isActive()) return platform::kSpoolGeneralError;
         const bool ended = painter_.end();
         if (!ended || (printer_ && printer_->printerState() == QPrinter::Error)) return platform::kSpoolGeneralError;
-        if (buffer_ && !SavePdf()) return platform::kSpoolGeneralError;
+        if (file_ && !file_->commit()) return platform::kSpoolGeneralError;
         return 1;
     }
 
@@ -161,14 +166,14 @@ public:
                 return;
             }
             // It cannot join the line's run: the run goes out, this one starts.
-            canvas_->TextOut(run.x, run.y, run.text);
+            Put(run.x, run.y, run.text);
             runs_.erase(runs_.begin() + static_cast<std::ptrdiff_t>(i));
             break;
         }
         // A few lines are kept open at once: the wide layout writes a heading
         // line and a value line in turns.
         if (runs_.size() >= kOpenRuns) {
-            canvas_->TextOut(runs_.front().x, runs_.front().y, runs_.front().text);
+            Put(runs_.front().x, runs_.front().y, runs_.front().text);
             runs_.erase(runs_.begin());
         }
         runs_.push_back(Run{x, y, std::string(text)});
@@ -184,13 +189,25 @@ public:
     void SetBackgroundTransparent(bool transparent) override {
         if (canvas_) canvas_->SetBackgroundTransparent(transparent);
     }
+    // Level and upright lines and boxes of the thin pen are kept until the
+    // page ends and go out as long lines (see RuleRuns): a ruled form's page
+    // is a few hundred lines instead of tens of thousands of short ones.
+    // (A line ends the open text runs all the same, so that texts on either
+    // side of it go out as they did when the line was drawn at once.)
     void Line(int x1, int y1, int x2, int y2, int penWidth) override {
         Flush();
-        if (canvas_) canvas_->Line(x1, y1, x2, y2, penWidth);
+        if (!canvas_) return;
+        if (penWidth == 1 && rules_.Add(platform::LineSegment{x1, y1, x2, y2})) return;
+        canvas_->Line(x1, y1, x2, y2, penWidth);
     }
     void Rectangle(const platform::Rect& rect, int penWidth) override {
         Flush();
-        if (canvas_) canvas_->Rectangle(rect, penWidth);
+        if (!canvas_) return;
+        if (penWidth == 1 && rules_.AddBox(rect)) return;
+        canvas_->Rectangle(rect, penWidth);
+    }
+    void Lines(std::span<const platform::LineSegment> lines, int penWidth) override {
+        for (const platform::LineSegment& l : lines) Line(l.x1, l.y1, l.x2, l.y2, penWidth);
     }
     int DeviceCaps(DeviceCap cap) const override {
         switch (cap) {
@@ -203,28 +220,31 @@ public:
     }
 
 private:
-    bool SavePdf() {
-        QSaveFile file(path_);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-        const QByteArray& bytes = buffer_->data();
-        if (file.write(bytes) != bytes.size()) {
-            file.cancelWriting();
-            return false;
-        }
-        return file.commit();
-    }
-
     void Flush() {
         if (canvas_)
-            for (const Run& run : runs_) canvas_->TextOut(run.x, run.y, run.text);
+            for (const Run& run : runs_) Put(run.x, run.y, run.text);
         runs_.clear();
+    }
+    // A run of the fixed-pitch font from its glyphs where the canvas can, else as text.
+    void Put(int x, int y, const std::string& text) {
+        if (!canvas_->TextOutFixedPitch(x, y, text)) canvas_->TextOut(x, y, text);
+    }
+    void DrawRules() {
+        if (rules_.Empty()) return;
+        const std::vector<platform::RuleRuns::Layer> layers = rules_.Take();
+        if (!canvas_) return;
+        // Level and upright lines in calls of their own: where they cross,
+        // each adds its ink as the boxes' edges did.
+        for (const auto& layer : layers) {
+            canvas_->Lines(layer.level, 1);
+            canvas_->Lines(layer.upright, 1);
+        }
     }
     platform::Size Size() const { return platform::Size{device_->width(), device_->height()}; }
 
     std::unique_ptr<QPrinter> owned_;
     QPrinter* printer_ = nullptr;
-    QString path_;
-    std::unique_ptr<QBuffer> buffer_;  // before the writer, which writes into it
+    std::unique_ptr<QSaveFile> file_;  // before the writer, which writes into it
     std::unique_ptr<QPdfWriter> writer_;
     QPagedPaintDevice* device_ = nullptr;
     QPainter painter_;
@@ -239,6 +259,7 @@ private:
     };
     static constexpr std::size_t kOpenRuns = 4;
     std::vector<Run> runs_;
+    platform::RuleRuns rules_;  // of the page being drawn
 };
 
 }  // namespace
@@ -470,16 +491,14 @@ std::unique_ptr<platform::PrintDevice> MakePdfDevice(const std::string& path, co
     EnsureGuiApplication();
     const auto size = PageSizeNamed(pageSize);
     if (!size) return nullptr;
-    auto buffer = std::make_unique<QBuffer>();
-    if (!buffer->open(QIODevice::WriteOnly)) return nullptr;
-    auto writer = std::make_unique<QPdfWriter>(buffer.get());
+    auto file = std::make_unique<QSaveFile>(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
+    auto writer = std::make_unique<QPdfWriter>(file.get());
     writer->setResolution(kPdfResolution);
     writer->setCreator(QStringLiteral("Quorle"));
     writer->setPageLayout(QPageLayout(*size, QPageLayout::Portrait,
                                       QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
                                       QPageLayout::Millimeter));
-    return std::make_unique<PagedPrintDevice>(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())),
-                                              std::move(buffer), std::move(writer));
+    return std::make_unique<PagedPrintDevice>(std::move(file), std::move(writer));
 }
 
 }  // namespace quorle::qt
