@@ -79,6 +79,18 @@ struct DialogResource {
     }
 };
 
+// The control whose text names control `index` for a screen reader, or -1.
+// A control with a text of its own (a button, a check box, a static, a group
+// box) names itself. A check box or radio button without text is named by
+// the static right beside it (same row, next column). An edit box, drop-down
+// or list is named by the static before it in the template, in its group,
+// with no other control between; failing that, by the group box it sits in.
+int NamingControl(const DialogResource& dialog, std::size_t index);
+
+// A label as a screen reader says it: mnemonic marks gone ("&&" is one '&')
+// and the colon and spaces at its end ("&Last Name:" reads "Last Name").
+std::string SpokenLabel(std::string_view label);
+
 class DialogHost {
 public:
     virtual ~DialogHost() = default;

@@ -273,6 +273,7 @@ void QtDialogHost::Build() {
         lastBox = bareBox ? widget : nullptr;
         lastBoxControl = bareBox ? &c : nullptr;
         if (c.id >= 0) controls_[c.id] = widget;
+        built_.push_back(widget);
         // A label names the control that follows it, so its mnemonic reaches it.
         if (pendingLabel && c.kind != ControlKind::Static && c.kind != ControlKind::GroupBox) {
             pendingLabel->setBuddy(widget);
@@ -305,6 +306,22 @@ void QtDialogHost::Build() {
     }
     for (std::size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
     if (!tabOrder.empty()) tabOrder.front()->setFocus();
+    for (std::size_t i = 0; i < built_.size() && i < resource.controls.size(); ++i) {
+        const int by = platform::NamingControl(resource, i);
+        if (by >= 0 && static_cast<std::size_t>(by) != i && static_cast<std::size_t>(by) < built_.size())
+            namedBy_.emplace_back(built_[i], built_[static_cast<std::size_t>(by)]);
+    }
+    NameControls();
+}
+
+void QtDialogHost::NameControls() {
+    for (const auto& [control, label] : namedBy_) {
+        QString text;
+        if (auto* l = qobject_cast<QLabel*>(label)) text = l->text();
+        if (auto* box = qobject_cast<QGroupBox*>(label)) text = box->title();
+        const QString name = FromCp1252(platform::SpokenLabel(ToCp1252(text)));
+        if (control->accessibleName() != name) control->setAccessibleName(name);
+    }
 }
 
 QWidget* QtDialogHost::Control(int id) const {
@@ -355,12 +372,14 @@ void QtDialogHost::SetText(int id, std::string_view text) {
         edit->setPlainText(plain);
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setText(value);
+        NameControls();
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
         button->setText(value);
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
         combo->setCurrentText(value);
     } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
         box->setTitle(value);
+        NameControls();
     }
 }
 

@@ -1,5 +1,6 @@
 #include "platform/qt/QtWindowHost.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -8,6 +9,8 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <algorithm>
+
+#include "platform/qt/QtAccessibleView.h"
 
 namespace quorle::qt {
 
@@ -25,6 +28,7 @@ QtWindowHost::QtWindowHost(platform::Window& window, QWidget* parent, bool inChi
                            std::function<void(platform::Key)> keyFallback)
     : QAbstractScrollArea(parent), window_(&window), inChild_(inChild), keyFallback_(std::move(keyFallback)),
       font_(DefaultPaneFont()) {
+    InstallAccessibleViews();
     setFocusPolicy(Qt::StrongFocus);
     setFrameShape(QFrame::NoFrame);
     viewport()->setMouseTracking(true);
@@ -59,6 +63,8 @@ QtWindowHost::~QtWindowHost() {
 void QtWindowHost::Detach() {
     if (window_ && window_->Host() == this) window_->AttachHost(nullptr);
     window_ = nullptr;
+    accessibleTable_ = nullptr;
+    accessibleText_ = nullptr;
 }
 
 void QtWindowHost::Invalidate() { viewport()->update(); }
@@ -227,6 +233,40 @@ void QtWindowHost::wheelEvent(QWheelEvent* event) {
         window_->ScrollBy(0, steps > 0 ? -1 : 1);
         window_->Scrolled();
     }
+}
+
+void QtWindowHost::SetAccessibleTable(const platform::AccessibleTable* table) { accessibleTable_ = table; }
+
+void QtWindowHost::SetAccessibleText(const platform::AccessibleText* text) {
+    accessibleText_ = text;
+    AccessibleTextChanged();
+}
+
+void QtWindowHost::AccessibleFocusChanged() {
+    if (!accessibleTable_ || !QAccessible::isActive()) return;
+    auto* view = dynamic_cast<QtAccessibleView*>(QAccessible::queryAccessibleInterface(this));
+    if (!view) return;
+    QAccessibleInterface* cell = view->focusChild();
+    if (!cell) return;
+    if (hasFocus()) {
+        QAccessibleEvent focus(cell, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+    QAccessibleEvent moved(cell, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&moved);
+}
+
+void QtWindowHost::AccessibleTextChanged() {
+    if (!QAccessible::isActive()) return;
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void QtWindowHost::SetCheckBoxName(int id, std::string_view name) {
+    const auto it = boxes_.find(id);
+    if (it == boxes_.end()) return;
+    const QString text = FromCp1252(name);
+    if (it->second.widget->accessibleName() != text) it->second.widget->setAccessibleName(text);
 }
 
 }  // namespace quorle::qt
