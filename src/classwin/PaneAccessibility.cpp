@@ -58,4 +58,27 @@ std::string PaneAccessibility::CellText(int row, int column) const {
     return Trimmed(figures.Text(*col));
 }
 
+std::optional<platform::Rect> PaneAccessibility::CellRect(int row, int column) const {
+    const auto col = ColumnAt(column);
+    if (!col || row < 0 || row >= record_.RowCount()) return std::nullopt;
+    const PaneMetrics m = grades_.Metrics();
+    const platform::Scroller& s = grades_.GetScroller();
+    const int top = (row + 1 - s.yPos) * m.h;
+    int left = 0;
+    int width = m.w10;
+    if (col->IsName()) {
+        // Where the names pane draws them, from the grades pane's left edge.
+        const int idX = kNameMargin + (names_.ShowsFirstName() ? 2 : 1) * m.w15;
+        const int x = col->type == GradeColumn::LastName    ? kNameMargin
+                      : col->type == GradeColumn::FirstName ? kNameMargin + m.w15
+                                                            : idX;
+        left = x - names_.PaneWidth(m);
+        width = col->type == GradeColumn::Id ? m.w15 / 3 : m.w15;
+    } else {
+        const int nameColumns = 1 + (names_.ShowsFirstName() ? 1 : 0) + (names_.ShowsId() ? 1 : 0);
+        left = (column - nameColumns - s.xPos) * m.w10;
+    }
+    return platform::Rect{left, top, left + width, top + m.h};
+}
+
 }  // namespace quorle

@@ -34,6 +34,8 @@ public:
     std::string CellText(int row, int column) const override;
     // The keyboard has no cell of its own yet.
     std::optional<platform::CellPosition> FocusedCell() const override { return std::nullopt; }
+    // In the grades pane's client area: the names pane's cells stand left of it.
+    std::optional<platform::Rect> CellRect(int row, int column) const override;
 
 private:
     std::optional<GradeColumn> ColumnAt(int column) const;

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Geometry.h"
+
 namespace quorle::platform {
 
 struct CellPosition {
@@ -29,6 +31,9 @@ public:
     virtual std::string CellText(int row, int column) const = 0;
     // The cell the keyboard is on, if any.
     virtual std::optional<CellPosition> FocusedCell() const = 0;
+    // Where a cell stands in the host window's client area (a magnifier
+    // follows it; a click there reaches it), if it is known.
+    virtual std::optional<Rect> CellRect(int /*row*/, int /*column*/) const { return std::nullopt; }
 };
 
 class AccessibleText {

@@ -53,6 +53,19 @@ class Program:
                                         cwd=CLASSES)
         self.app = wait_for("the program on the accessibility bus", self._find_app, timeout=60)
 
+    def focus(self):
+        """Gives the program's main window the keyboard (there is no window
+        manager to do it)."""
+        def windows():
+            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid)],
+                                   capture_output=True, text=True, timeout=10).stdout.split()
+            return found
+        for window in wait_for("a window of the program", windows, timeout=20):
+            subprocess.run(["xdotool", "windowfocus", "--sync", window], timeout=10)
+            subprocess.run(["xdotool", "mousemove", "--window", window, "5", "5"], timeout=10)
+            break
+        time.sleep(0.5)
+
     def _find_app(self):
         if self.process.poll() is not None:
             self.log.flush()

@@ -36,14 +36,20 @@ display=
 for _ in $(seq 20); do
   n=$((200 + RANDOM % 700))
   [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  # It writes its number to fd 3 once it takes connections.
+  rm -f "$work/display"
+  Xvfb ":$n" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
-  for _ in $(seq 100); do
-    [[ -S /tmp/.X11-unix/X$n ]] && break
+  for _ in $(seq 150); do
+    [[ -s $work/display ]] && break
     kill -0 "$xvfb_pid" 2>/dev/null || break
     sleep 0.1
   done
-  if [[ -S /tmp/.X11-unix/X$n ]] && kill -0 "$xvfb_pid" 2>/dev/null; then display=:$n; break; fi
+  if [[ -s $work/display ]] && kill -0 "$xvfb_pid" 2>/dev/null &&
+     DISPLAY=:$n timeout 10 xdotool getdisplaygeometry >/dev/null 2>&1; then
+    display=:$n
+    break
+  fi
   kill "$xvfb_pid" 2>/dev/null || true
   wait "$xvfb_pid" 2>/dev/null || true
   xvfb_pid=

@@ -33,6 +33,7 @@ TEST(PaneAccessibility, TheTableHasThePanesColumnsForEachDisplayChoice) {
         const char* what;
         bool firstName;
         bool id;
+        int namesWidth;
         std::vector<std::string> headers;
         std::vector<std::string> baker;  // row 2
     };
@@ -40,16 +41,19 @@ TEST(PaneAccessibility, TheTableHasThePanesColumnsForEachDisplayChoice) {
         {"first names and IDs",
          true,
          true,
+         300,
          {"Last Name", "First Name", "ID #", "T1", "T2", "Q1", "Test Aver", "Total Pts", "Average", "Grade"},
          {"Baker", "Bob", "2", "8.00", "N/A", "4.00", "80.00", "12.00", "80.00", "B"}},
         {"no first names",
          false,
          true,
+         180,
          {"Last Name", "ID #", "T1", "T2", "Q1", "Test Aver", "Total Pts", "Average", "Grade"},
          {"Baker", "2", "8.00", "N/A", "4.00", "80.00", "12.00", "80.00", "B"}},
         {"last names only",
          false,
          false,
+         140,
          {"Last Name", "T1", "T2", "Q1", "Test Aver", "Total Pts", "Average", "Grade"},
          {"Baker", "8.00", "N/A", "4.00", "80.00", "12.00", "80.00", "B"}},
     };
@@ -76,6 +80,17 @@ TEST(PaneAccessibility, TheTableHasThePanesColumnsForEachDisplayChoice) {
         EXPECT_EQ(table->CellText(0, table->ColumnCount()), "");
         EXPECT_EQ(table->ColumnHeader(-1), "");
         EXPECT_EQ(table->RowHeader(4), "");
+        // Where the cells stand, from the grades pane's left edge: names to its left.
+        const int grade = static_cast<int>(c.headers.size()) - 7;  // T1
+        EXPECT_EQ(table->CellRect(2, 0), (platform::Rect{20 - c.namesWidth, 48, 140 - c.namesWidth, 64}));
+        if (c.id) {
+            EXPECT_EQ(table->CellRect(2, grade - 1), (platform::Rect{-40, 48, 0, 64}));
+        }
+        EXPECT_EQ(table->CellRect(2, grade), (platform::Rect{0, 48, 80, 64}));
+        f.Grades().GetScroller().xPos = 1;  // scrolled a column across and a line down
+        f.Grades().GetScroller().yPos = 1;
+        EXPECT_EQ(table->CellRect(2, grade + 1), (platform::Rect{0, 32, 80, 48}));
+        EXPECT_FALSE(table->CellRect(4, 0));
     }
 }
 

@@ -56,7 +56,14 @@ public:
         }
     }
     void setText(QAccessible::Text, const QString&) override {}
-    QRect rect() const override { return {}; }
+    QRect rect() const override {
+        const platform::AccessibleTable* table = view_->Table();
+        if (kind_ != Kind::Cell || !table || !widget_) return {};
+        const auto r = table->CellRect(row_, column_);
+        if (!r) return {};
+        const QWidget* area = view_->Area();
+        return QRect(area->mapToGlobal(QPoint(r->left, r->top)), QSize(r->Width(), r->Height()));
+    }
     QAccessible::Role role() const override {
         switch (kind_) {
             case Kind::ColumnHeader: return QAccessible::ColumnHeader;
@@ -120,6 +127,8 @@ QtAccessibleView::~QtAccessibleView() {
 }
 
 QtWindowHost* QtAccessibleView::Host() const { return static_cast<QtWindowHost*>(widget()); }
+
+const QWidget* QtAccessibleView::Area() const { return Host()->viewport(); }
 
 const platform::AccessibleTable* QtAccessibleView::Table() const {
     return Host() ? Host()->AccessibleTableModel() : nullptr;

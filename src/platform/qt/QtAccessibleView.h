@@ -30,6 +30,8 @@ public:
 
     const platform::AccessibleTable* Table() const;
     const platform::AccessibleText* Text() const;
+    // The widget whose client coordinates the models give.
+    const QWidget* Area() const;
 
     // QAccessibleInterface
     QAccessible::Role role() const override;

@@ -68,7 +68,7 @@ private:
     // Screen reader names: every control of the resource (by its place in it),
     // and each control named after another one's text, with that one.
     std::vector<QWidget*> built_;
-    std::vector<std::pair<QWidget*, QWidget*>> namedBy_;
+    std::vector<std::pair<QWidget*, std::vector<QWidget*>>> namedBy_;
     void NameControls();
 };
 
