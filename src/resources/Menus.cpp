@@ -296,6 +296,7 @@ const std::vector<platform::HelpBook>& HelpBooks() {
              {"Undo and Redo", "undo.html"},
              {"Seating charts", "seating.html"},
              {"Assignment grids", "grids.html"},
+             {"Using Quorle with a screen reader and by keyboard alone", "access.html"},
              {"Index of keywords", "keywords.html"},
              {"Using Help", "usinghelp.html"},
          }},

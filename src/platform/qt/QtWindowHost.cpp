@@ -238,6 +238,7 @@ void QtWindowHost::wheelEvent(QWheelEvent* event) {
 void QtWindowHost::SetAccessibleTable(const platform::AccessibleTable* table) { accessibleTable_ = table; }
 
 void QtWindowHost::SetAccessibleText(const platform::AccessibleText* text) {
+    if (accessibleText_ == text) return;
     accessibleText_ = text;
     AccessibleTextChanged();
 }
