@@ -66,10 +66,7 @@ struct TDecoChild::Impl : ClassFileKeeper {
         grades.SetEditing(&guard);
         SetClassFileKeeper(record, this);
     }
-    ~Impl() override {
-        if (platform::WindowHost* pane = grades.Host()) pane->SetAccessibleTable(nullptr);
-        SetClassFileKeeper(record, nullptr);
-    }
+    ~Impl() override { SetClassFileKeeper(record, nullptr); }
 
     Decision BeforeWrite(const std::string& path) override {
         if (keptPath.empty() || !SameFile(path, keptPath) || !ChangedOnDisk(stamp, path)) return Decision::Write;

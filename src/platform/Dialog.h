@@ -67,7 +67,7 @@ struct ControlResource {
     int widthChars = 0;
     // What a screen reader calls a control that has no text or label of its
     // own (the boxes of a grid: "Column 2, place 5"); empty: see NamingControls.
-    std::string name;
+    std::string name = {};
 };
 
 struct DialogResource {

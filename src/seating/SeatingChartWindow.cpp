@@ -36,9 +36,7 @@ TSeatingChartWindow::TSeatingChartWindow(platform::Ui& ui, const ClassRecord& re
     ui_.MakeModeless(*prompt_);
 }
 
-TSeatingChartWindow::~TSeatingChartWindow() {
-    if (Host()) Host()->SetAccessibleText(nullptr);
-}
+TSeatingChartWindow::~TSeatingChartWindow() = default;
 
 void TSeatingChartWindow::SetCaption(std::string caption) {
     caption_ = std::move(caption);

@@ -4,7 +4,7 @@ selection boxes named after their students."""
 import os
 import subprocess
 
-from a11y import CLASSES, PROGRAM, Program, check, find, find_all, finish, role, wait_for
+from a11y import CLASSES, PROGRAM, Program, check, find, find_all, finish, keys, role, wait_for
 
 CLASS = os.path.join(CLASSES, "biology.gdr")
 
@@ -42,4 +42,17 @@ with Program(CLASS) as program:
     names = sorted(box.name for box in boxes)
     expected = sorted(f"Select {row[0]} {row[1]}" for row in rows[1:])
     check(names == expected, f"the selection boxes are named {names[:3]}..., not {expected[:3]}...")
+
+    # The seating chart window, read seat by seat.
+    program.focus()
+    keys("alt+o", "s")
+    chart = wait_for("the seating chart's lines",
+                     lambda: find(program.app, lambda a: role(a) == "image" and a.childCount > 0), timeout=20)
+    seats = [chart.getChildAtIndex(i).name for i in range(chart.childCount)]
+    check(seats[0].startswith("Seat 1, column 1, place 1: "), f"the chart's first line reads {seats[0]!r}")
+    check(all(line.startswith(f"Seat {i + 1}, ") for i, line in enumerate(seats)), "the seats are not read in order")
+    taken = sum(1 for line in seats if not line.endswith(": free"))
+    check(chart.description == f"{len(seats)} seats in {chart.description.split(' in ')[1].split(' ')[0]} columns, "
+                               f"{taken} taken", f"the chart is described as {chart.description!r}")
+    check(any("Emily Anderson" in line for line in seats), "Emily Anderson has no seat in the chart's lines")
 finish()
