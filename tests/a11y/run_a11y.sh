@@ -36,9 +36,10 @@ display=
 for _ in $(seq 20); do
   n=$((200 + RANDOM % 700))
   [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-  # It writes its number to fd 3 once it takes connections.
+  # It writes its number to fd 3 once it takes connections; -noreset keeps it
+  # from starting afresh (and refusing connections meanwhile) when a client leaves.
   rm -f "$work/display"
-  Xvfb ":$n" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  Xvfb ":$n" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 150); do
     [[ -s $work/display ]] && break
