@@ -60,6 +60,11 @@ def close_dialogs(app):
 with Program(CLASS) as program:
     wait_for("the class window's table", lambda: find(program.app, lambda a: role(a) == "table"))
     program.focus()
+    # The control bar's buttons are named by their commands.
+    bar = find(program.app, lambda a: role(a) == "tool bar")
+    buttons = [b.name for b in find_all(bar, lambda a: role(a) == "push button")] if bar else []
+    check(len(buttons) >= 10 and all(buttons), f"the control bar's buttons are named {buttons}")
+    check("Open (F3)" in buttons and "New Grade (F4)" in buttons, f"the control bar's buttons are named {buttons}")
     opened = 0
     for name, sequence in COMMANDS:
         keys(*sequence)
