@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libqt6printsupport6 qt6-qpa-plugins
   fonts-liberation fonts-dejavu-core poppler-utils
   dpkg-dev file
+  xvfb xauth dbus-x11 at-spi2-core python3-pyatspi xdotool
 )
 if [[ ${QUORLE_SETUP_EXTRA:-} != "" ]]; then
   # shellcheck disable=SC2206

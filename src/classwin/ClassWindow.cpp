@@ -9,6 +9,7 @@
 #include "classwin/DisplayOptionsDialog.h"
 #include "classwin/EditCommands.h"
 #include "classwin/EditStudentDialog.h"
+#include "classwin/PaneAccessibility.h"
 #include "classwin/ExtraNamesDialog.h"
 #include "classwin/ImportStudents.h"
 #include "classwin/PaneEditing.h"
@@ -61,7 +62,7 @@ private:
 
 struct TDecoChild::Impl : ClassFileKeeper {
     Impl(TDecoChild& child, platform::Frame& f, platform::Ui& u, ClassRecord r)
-        : self(child), frame(f), ui(u), record(std::move(r)), names(record, &f), grades(record, &f), chart(u, record),
+        : self(child), frame(f), ui(u), record(std::move(r)), names(record, &f), grades(record, &f), access(record, names, grades), chart(u, record),
           grid(u, record, f.ScreenSize().cy), editor(child), guard(child, editor) {
         names.SetGrades(&grades);
         grades.SetNames(&names);
@@ -106,6 +107,7 @@ struct TDecoChild::Impl : ClassFileKeeper {
     ClassRecord record;
     TNameWindow names;
     TGradeWindow grades;
+    PaneAccessibility access;  // the panes as one table for a screen reader
     TClassChart chart;
     TClassGrid grid;  // its grid window reads the record: it goes first
     TPaneEditor editor;
@@ -166,6 +168,7 @@ void TDecoChild::Create(const platform::Rect& placement) {
     impl_->host->AddPane(impl_->names);
     impl_->host->AddPane(impl_->grades);
     impl_->panesAdded = true;
+    if (platform::WindowHost* pane = impl_->grades.Host()) pane->SetAccessibleTable(&impl_->access);
     // The names pane keeps to the rows the grades pane shows, whether its
     // horizontal scroll bar is there or not.
     impl_->grades.SetViewportChanged([this](platform::Size view) {

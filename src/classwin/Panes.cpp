@@ -8,6 +8,8 @@
 #include "record/DecimalText.h"
 #include "resources/EditDialogs.h"
 
+#include "classwin/PaneAccessibility.h"
+
 namespace quorle {
 
 using platform::Canvas;
@@ -287,6 +289,10 @@ void TNameWindow::Paint(Canvas& canvas, const Rect& clip) {
         }
     }
     canvas.SetDefaultTextColor();
+    // Every box is named after the student beside it, for a screen reader.
+    if (platform::WindowHost* host = Host())
+        for (int k = 1; k <= SelectionBoxCount() && k < record_.RowCount(); ++k)
+            host->SetCheckBoxName(SelectionBoxId(k), SelectionBoxName(record_.Row(k)));
 }
 
 const std::optional<TSquare>& TNameWindow::HitTest(Point client) {

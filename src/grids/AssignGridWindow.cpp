@@ -227,6 +227,14 @@ void TAssignGridWindow::Print() {
 // ---------------------------------------------------------- paint and keys
 
 void TAssignGridWindow::Paint(platform::Canvas& canvas, const platform::Rect&) {
+    if (Host()) {
+        Host()->SetAccessibleText(&access_);
+        std::vector<std::string> spoken = access_.Lines();
+        if (spoken != spoken_) {
+            spoken_ = std::move(spoken);
+            Host()->AccessibleTextChanged();
+        }
+    }
     groups_ = StudentGroups(record_.RowCount());
     canvas.SelectFont(ScreenGridFont(displayHeight_));
     canvas.SetBackgroundTransparent(true);

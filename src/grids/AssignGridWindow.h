@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "grids/GridAccessibility.h"
 #include "grids/GridDrawing.h"
 #include "grids/GridFile.h"
 #include "platform/Frame.h"
@@ -87,6 +88,8 @@ private:
     std::vector<TStart> groups_;
     std::function<void()> focusClass_;
     platform::ChildHost* printParent_ = nullptr;
+    GridAccessibility access_{columns_, record_};  // the grid read out, line by line
+    std::vector<std::string> spoken_;              // what it read at the last paint
 };
 
 // Assignment Grid > Delete of the main menu: picks a grid file and deletes it

@@ -65,6 +65,9 @@ struct ControlResource {
     // that they wrap there; list boxes: at least that wide (0: as wide as the
     // layout makes them).
     int widthChars = 0;
+    // What a screen reader calls a control that has no text or label of its
+    // own (the boxes of a grid: "Column 2, place 5"); empty: see NamingControls.
+    std::string name = {};
 };
 
 struct DialogResource {
@@ -78,6 +81,24 @@ struct DialogResource {
         return nullptr;
     }
 };
+
+// The controls whose texts, joined by a space, name control `index` for a
+// screen reader; none: the dialog's caption names it. A control with a text
+// of its own (a button, a check box, a static, a group box) names itself. A
+// check box or radio button without text is named by the static right beside
+// it (same row, next column). An edit box, drop-down or list is named by the
+// statics right before it in the template, in its group (a label of two lines
+// is read whole); failing that, by the group box it sits in.
+std::vector<int> NamingControls(const DialogResource& dialog, std::size_t index);
+
+// The check box the arrow keys move to from check box `index`: the nearest
+// one in its group in that direction on the grid (dRow -1 up, 1 down; dColumn
+// -1 left, 1 right), in the same column or row; -1 when there is none.
+int GridNeighbour(const DialogResource& dialog, std::size_t index, int dRow, int dColumn);
+
+// A label as a screen reader says it: mnemonic marks gone ("&&" is one '&')
+// and the colon and spaces at its end ("&Last Name:" reads "Last Name").
+std::string SpokenLabel(std::string_view label);
 
 class DialogHost {
 public:

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "platform/Accessible.h"
 #include "platform/Canvas.h"
 #include "platform/Geometry.h"
 
@@ -50,6 +51,18 @@ public:
         AddCheckBox(id, rect);
         SetCheckBoxChecked(id, checked);
     }
+
+    // What a screen reader reads of the window: a table, or lines of text
+    // (nullptr: nothing of its own). The object stays the window's; it is
+    // taken back (nullptr) before it goes.
+    virtual void SetAccessibleTable(const AccessibleTable* /*table*/) {}
+    virtual void SetAccessibleText(const AccessibleText* /*text*/) {}
+    // The table's focused cell moved: a screen reader announces the new cell.
+    virtual void AccessibleFocusChanged() {}
+    // The text lines changed.
+    virtual void AccessibleTextChanged() {}
+    // The name a screen reader gives a child check box.
+    virtual void SetCheckBoxName(int /*id*/, std::string_view /*name*/) {}
 };
 
 class Window {

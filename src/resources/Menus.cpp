@@ -308,6 +308,7 @@ const std::vector<platform::HelpBook>& HelpBooks() {
              {"Typing grades, finding and sorting", "table.html"},
              {"Seating charts", "seating.html"},
              {"Assignment grids", "grids.html"},
+             {"Using Quorle with a screen reader and by keyboard alone", "access.html"},
              {"Index of keywords", "keywords.html"},
              {"Using Help", "usinghelp.html"},
          }},

@@ -1,5 +1,7 @@
 #include "resources/SeatingDialogs.h"
 
+#include <string>
+
 #include "resources/DialogParts.h"
 
 namespace quorle::resources {
@@ -13,8 +15,11 @@ DialogResource SeatsInfoDialogResource() {
     d.caption = "Choose Seat Arrangement";
     // Seven columns of ten boxes, "Back" over them and "Front" under them.
     d.controls.push_back(Control(ControlKind::Static, kIdBackLabel, "Back", 0, 0, 7));
-    for (int k = 0; k < 70; ++k)
+    for (int k = 0; k < 70; ++k) {
         d.controls.push_back(Control(ControlKind::CheckBox, kIdFirstSeatBox + k, "", 1 + k % 10, k / 10));
+        // Read out as it stands: columns from the left, places from the back.
+        d.controls.back().name = "Column " + std::to_string(k / 10 + 1) + ", place " + std::to_string(k % 10 + 1);
+    }
     d.controls.push_back(Control(ControlKind::Static, kIdFrontLabel, "Front", 11, 0, 7));
     d.controls.push_back(
         Control(ControlKind::Static, -1, "Where there is a seat make a check mark with the mouse.", 12, 0, 7));

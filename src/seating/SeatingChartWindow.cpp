@@ -305,7 +305,12 @@ void TSeatingChartWindow::UpdateScroller(int widthPixels, int heightPixels) {
 }
 
 void TSeatingChartWindow::Paint(platform::Canvas& canvas, const platform::Rect&) {
-    picture_ = BuildChartPicture(chart_);
+    std::vector<std::string> picture = BuildChartPicture(chart_);
+    if (Host()) {
+        Host()->SetAccessibleText(&access_);
+        if (picture != picture_) Host()->AccessibleTextChanged();
+    }
+    picture_ = std::move(picture);
     const ChartExtent extent = PaintChart(canvas, picture_, nullptr);
     UpdateScroller(extent.width, extent.height);
 }

@@ -11,6 +11,7 @@
 #include "platform/Ui.h"
 #include "platform/TopWindow.h"
 #include "record/ClassRecord.h"
+#include "seating/ChartAccessibility.h"
 #include "seating/SeatDialogs.h"
 #include "seating/SeatingChart.h"
 
@@ -121,6 +122,7 @@ private:
     bool promptShown_ = false;
     int promptStudent_ = 1;
     std::unique_ptr<TSeatNumberDialog> prompt_;
+    ChartAccessibility access_{chart_};  // the chart read out, seat by seat
 };
 
 }  // namespace quorle

@@ -138,7 +138,7 @@ public:
     Size ClientSize() const override { return client_; }
     void SetFocus() override { ++focusCount; }
     platform::Canvas& MeasuringCanvas() override { return measure_; }
-    void AddCheckBox(int id, const Rect& rect) override { checkBoxes[id] = CheckBox{rect, false}; }
+    void AddCheckBox(int id, const Rect& rect) override { checkBoxes[id] = CheckBox{rect, false, {}}; }
     void RemoveCheckBox(int id) override { checkBoxes.erase(id); }
     bool IsCheckBoxChecked(int id) const override {
         auto it = checkBoxes.find(id);
@@ -147,6 +147,10 @@ public:
     void SetCheckBoxChecked(int id, bool checked) override { checkBoxes[id].checked = checked; }
     void SetCaption(std::string_view caption) override { this->caption = std::string(caption); }
     void Show(bool visible) override { shown = visible; }
+    void SetAccessibleTable(const platform::AccessibleTable* t) override { table = t; }
+    void SetAccessibleText(const platform::AccessibleText* t) override { text = t; }
+    void AccessibleTextChanged() override { ++textChanges; }
+    void SetCheckBoxName(int id, std::string_view name) override { checkBoxes[id].name = std::string(name); }
 
     void Resize(Size size) {
         client_ = size;
@@ -169,8 +173,12 @@ public:
     struct CheckBox {
         Rect rect;
         bool checked = false;
+        std::string name;  // what a screen reader calls it
     };
     std::map<int, CheckBox> checkBoxes;
+    const platform::AccessibleTable* table = nullptr;
+    const platform::AccessibleText* text = nullptr;
+    int textChanges = 0;
     int invalidations = 0;
     int scrollerChanges = 0;
     int focusCount = 0;

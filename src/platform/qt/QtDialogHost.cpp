@@ -1,5 +1,6 @@
 #include "platform/qt/QtDialogHost.h"
 
+#include <algorithm>
 #include <utility>
 
 #include <QApplication>
@@ -172,6 +173,7 @@ void QtDialogHost::Build() {
             }
             case ControlKind::CheckBox: {
                 auto* box = new QCheckBox(text, parentWidget);
+                box->installEventFilter(this);  // arrow keys move over a grid of boxes
                 const int id = c.id;
                 connect(box, &QCheckBox::clicked, this, [this, id] {
                     if (dialog_) dialog_->Clicked(*this, id);
@@ -273,6 +275,7 @@ void QtDialogHost::Build() {
         lastBox = bareBox ? widget : nullptr;
         lastBoxControl = bareBox ? &c : nullptr;
         if (c.id >= 0) controls_[c.id] = widget;
+        built_.push_back(widget);
         // A label names the control that follows it, so its mnemonic reaches it.
         if (pendingLabel && c.kind != ControlKind::Static && c.kind != ControlKind::GroupBox) {
             pendingLabel->setBuddy(widget);
@@ -305,6 +308,37 @@ void QtDialogHost::Build() {
     }
     for (std::size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
     if (!tabOrder.empty()) tabOrder.front()->setFocus();
+    for (std::size_t i = 0; i < built_.size() && i < resource.controls.size(); ++i) {
+        const std::vector<int> by = platform::NamingControls(resource, i);
+        if (!resource.controls[i].name.empty()) {
+            built_[i]->setAccessibleName(FromCp1252(resource.controls[i].name));
+            continue;
+        }
+        if (by.size() == 1 && static_cast<std::size_t>(by.front()) == i) continue;  // its own text
+        std::vector<QWidget*> labels;
+        for (int b : by)
+            if (static_cast<std::size_t>(b) < built_.size()) labels.push_back(built_[static_cast<std::size_t>(b)]);
+        namedBy_.emplace_back(built_[i], std::move(labels));
+    }
+    NameControls();
+}
+
+void QtDialogHost::NameControls() {
+    for (const auto& [control, labels] : namedBy_) {
+        std::string name;
+        for (QWidget* label : labels) {
+            QString text;
+            if (auto* l = qobject_cast<QLabel*>(label)) text = l->text();
+            if (auto* box = qobject_cast<QGroupBox*>(label)) text = box->title();
+            const std::string spoken = platform::SpokenLabel(ToCp1252(text));
+            if (spoken.empty()) continue;
+            if (!name.empty()) name += ' ';
+            name += spoken;
+        }
+        if (labels.empty()) name = dialog_ ? dialog_->Resource().caption : std::string();
+        const QString text = FromCp1252(name);
+        if (control->accessibleName() != text) control->setAccessibleName(text);
+    }
 }
 
 QWidget* QtDialogHost::Control(int id) const {
@@ -355,12 +389,14 @@ void QtDialogHost::SetText(int id, std::string_view text) {
         edit->setPlainText(plain);
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setText(value);
+        NameControls();
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
         button->setText(value);
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
         combo->setCurrentText(value);
     } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
         box->setTitle(value);
+        NameControls();
     }
 }
 
@@ -444,6 +480,26 @@ void QtDialogHost::done(int result) {
 }
 
 bool QtDialogHost::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && qobject_cast<QCheckBox*>(watched) && dialog_) {
+        int dRow = 0;
+        int dColumn = 0;
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+            case Qt::Key_Up: dRow = -1; break;
+            case Qt::Key_Down: dRow = 1; break;
+            case Qt::Key_Left: dColumn = -1; break;
+            case Qt::Key_Right: dColumn = 1; break;
+            default: break;
+        }
+        const auto at = std::find(built_.begin(), built_.end(), watched);
+        if ((dRow != 0 || dColumn != 0) && at != built_.end()) {
+            const int next = platform::GridNeighbour(dialog_->Resource(),
+                                                     static_cast<std::size_t>(at - built_.begin()), dRow, dColumn);
+            if (next >= 0 && static_cast<std::size_t>(next) < built_.size()) {
+                built_[static_cast<std::size_t>(next)]->setFocus(Qt::TabFocusReason);
+                return true;
+            }
+        }
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto it = labelBoxes_.find(watched);
         if (it != labelBoxes_.end() && it->second->isEnabled()) {

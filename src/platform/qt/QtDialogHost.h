@@ -4,6 +4,8 @@
 // or modeless (QtModelessDialog).
 #include <QDialog>
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "platform/Dialog.h"
 
@@ -63,6 +65,11 @@ private:
     std::map<int, QWidget*> controls_;
     std::map<int, QButtonGroup*> radioGroups_;
     std::map<QObject*, QAbstractButton*> labelBoxes_;
+    // Screen reader names: every control of the resource (by its place in it),
+    // and each control named after another one's text, with that one.
+    std::vector<QWidget*> built_;
+    std::vector<std::pair<QWidget*, std::vector<QWidget*>>> namedBy_;
+    void NameControls();
 };
 
 // Runs a dialog modally over the parent; true when it ended with OK.

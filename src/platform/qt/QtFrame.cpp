@@ -214,12 +214,20 @@ void QtFrame::BuildControlBar(const std::vector<platform::ControlBarItem>& items
         QAction* action = toolBar_->addAction(QIcon(PicturePixmap(item.picture, 40)), FromCp1252(item.tip));
         action->setToolTip(FromCp1252(item.tip));
         action->setStatusTip(FromCp1252(item.hint));
+        // A screen reader names the button by its command, as the tip does,
+        // and tells what it does as the status bar would.
         action->setData(id);
         commandActions_.emplace(id, action);
         connect(action, &QAction::triggered, this, [this, id] { SendCommand(id); });
-        if (auto* button = qobject_cast<QToolButton*>(toolBar_->widgetForAction(action)))
+        if (auto* button = qobject_cast<QToolButton*>(toolBar_->widgetForAction(action))) {
             button->setObjectName(QString("command%1").arg(id));
+            button->setAccessibleName(FromCp1252(item.tip));
+            button->setAccessibleDescription(FromCp1252(item.hint));
+        }
     }
+    // The button that shows the buttons a narrow window has no room for.
+    if (auto* more = toolBar_->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(QStringLiteral("More commands"));
 }
 
 QAction* QtFrame::CommandAction(int id) const {
@@ -256,6 +264,8 @@ void QtFrame::SetMenuList(int after, std::vector<platform::MenuItem> items) {
         } else if (item.kind == platform::MenuItem::Kind::Command) {
             action->setText(FromCp1252(item.label));
             action->setStatusTip(FromCp1252(item.hint));
+        // A screen reader names the button by its command, as the tip does,
+        // and tells what it does as the status bar would.
             action->setData(item.id);
             action->setCheckable(item.checked);
             action->setChecked(item.checked);

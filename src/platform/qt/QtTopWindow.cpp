@@ -109,6 +109,14 @@ void QtTopWindow::FitClientSize(platform::Size size) {
          std::clamp(y(), area.top(), std::max(area.top(), area.bottom() + 1 - wanted.height())));
 }
 
+void QtTopWindow::SetAccessibleText(const platform::AccessibleText* text) {
+    if (window_) view_->SetAccessibleText(text);
+}
+
+void QtTopWindow::AccessibleTextChanged() {
+    if (window_) view_->AccessibleTextChanged();
+}
+
 void QtTopWindow::SetCaption(std::string_view caption) { setWindowTitle(FromCp1252(caption)); }
 
 void QtTopWindow::Show(bool visible) {

@@ -37,6 +37,9 @@ public:
     void EnableCommand(int id, bool enabled) override;
     void FitClientSize(platform::Size size) override;
     void Release() override;
+    // A screen reader reads the view.
+    void SetAccessibleText(const platform::AccessibleText* text) override;
+    void AccessibleTextChanged() override;
 
     // Its owner is going: it hides, lets go of the window object and goes.
     void OwnerGone() { Release(); }

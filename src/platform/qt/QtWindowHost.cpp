@@ -1,5 +1,6 @@
 #include "platform/qt/QtWindowHost.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,6 +11,7 @@
 #include <algorithm>
 
 #include "platform/Text1252.h"
+#include "platform/qt/QtAccessibleView.h"
 
 namespace quorle::qt {
 
@@ -27,6 +29,7 @@ QtWindowHost::QtWindowHost(platform::Window& window, QWidget* parent, bool inChi
                            std::function<void(platform::Key)> keyFallback)
     : QAbstractScrollArea(parent), window_(&window), inChild_(inChild), keyFallback_(std::move(keyFallback)),
       font_(DefaultPaneFont()) {
+    InstallAccessibleViews();
     setFocusPolicy(Qt::StrongFocus);
     setFrameShape(QFrame::NoFrame);
     viewport()->setMouseTracking(true);
@@ -61,6 +64,8 @@ QtWindowHost::~QtWindowHost() {
 void QtWindowHost::Detach() {
     if (window_ && window_->Host() == this) window_->AttachHost(nullptr);
     window_ = nullptr;
+    accessibleTable_ = nullptr;
+    accessibleText_ = nullptr;
 }
 
 void QtWindowHost::Invalidate() { viewport()->update(); }
@@ -270,6 +275,41 @@ void QtWindowHost::wheelEvent(QWheelEvent* event) {
         window_->ScrollBy(0, steps > 0 ? -1 : 1);
         window_->Scrolled();
     }
+}
+
+void QtWindowHost::SetAccessibleTable(const platform::AccessibleTable* table) { accessibleTable_ = table; }
+
+void QtWindowHost::SetAccessibleText(const platform::AccessibleText* text) {
+    if (accessibleText_ == text) return;
+    accessibleText_ = text;
+    AccessibleTextChanged();
+}
+
+void QtWindowHost::AccessibleFocusChanged() {
+    if (!accessibleTable_ || !QAccessible::isActive()) return;
+    auto* view = dynamic_cast<QtAccessibleView*>(QAccessible::queryAccessibleInterface(this));
+    if (!view) return;
+    QAccessibleInterface* cell = view->focusChild();
+    if (!cell) return;
+    if (hasFocus()) {
+        QAccessibleEvent focus(cell, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+    QAccessibleEvent moved(cell, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&moved);
+}
+
+void QtWindowHost::AccessibleTextChanged() {
+    if (!QAccessible::isActive()) return;
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void QtWindowHost::SetCheckBoxName(int id, std::string_view name) {
+    const auto it = boxes_.find(id);
+    if (it == boxes_.end()) return;
+    const QString text = FromCp1252(name);
+    if (it->second.widget->accessibleName() != text) it->second.widget->setAccessibleName(text);
 }
 
 }  // namespace quorle::qt

@@ -49,6 +49,15 @@ public:
     void Detach();
     platform::Window* GetWindow() const { return window_; }
 
+    // What a screen reader reads (see QtAccessibleView).
+    void SetAccessibleTable(const platform::AccessibleTable* table) override;
+    void SetAccessibleText(const platform::AccessibleText* text) override;
+    void AccessibleFocusChanged() override;
+    void AccessibleTextChanged() override;
+    void SetCheckBoxName(int id, std::string_view name) override;
+    const platform::AccessibleTable* AccessibleTableModel() const { return accessibleTable_; }
+    const platform::AccessibleText* AccessibleTextModel() const { return accessibleText_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -79,6 +88,8 @@ private:
     QImage measureImage_;
     std::unique_ptr<QPainter> measurePainter_;
     std::unique_ptr<QtCanvas> measureCanvas_;
+    const platform::AccessibleTable* accessibleTable_ = nullptr;
+    const platform::AccessibleText* accessibleText_ = nullptr;
 };
 
 }  // namespace quorle::qt

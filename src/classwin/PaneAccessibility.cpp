@@ -1,0 +1,84 @@
+#include "classwin/PaneAccessibility.h"
+
+namespace quorle {
+namespace {
+
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    const auto last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+}  // namespace
+
+std::string SelectionBoxName(const TStudent& student) {
+    return "Select " + Trimmed(student.lastName.Str()) + " " + Trimmed(student.firstName.Str());
+}
+
+std::vector<GradeColumn> PaneAccessibility::Columns() const {
+    std::vector<GradeColumn> columns{GradeColumn{GradeColumn::LastName}};
+    if (names_.ShowsFirstName()) columns.push_back(GradeColumn{GradeColumn::FirstName});
+    if (names_.ShowsId()) columns.push_back(GradeColumn{GradeColumn::Id});
+    for (const GradeColumn& column : grades_.Columns()) columns.push_back(column);
+    return columns;
+}
+
+std::optional<GradeColumn> PaneAccessibility::ColumnAt(int column) const {
+    const std::vector<GradeColumn> columns = Columns();
+    if (column < 0 || static_cast<std::size_t>(column) >= columns.size()) return std::nullopt;
+    return columns[static_cast<std::size_t>(column)];
+}
+
+std::string PaneAccessibility::TableName() const {
+    const std::string course = Trimmed(record_.info.course.Str());
+    return course.empty() ? "Grades" : course + " grades";
+}
+
+int PaneAccessibility::RowCount() const { return record_.RowCount(); }
+
+int PaneAccessibility::ColumnCount() const { return static_cast<int>(Columns().size()); }
+
+std::string PaneAccessibility::ColumnHeader(int column) const {
+    const auto col = ColumnAt(column);
+    if (!col) return {};
+    return Trimmed(col->IsName() ? GradeColumnHeading(record_, *col) : grades_.Heading(*col));
+}
+
+std::string PaneAccessibility::RowHeader(int row) const {
+    if (row < 0 || row >= record_.RowCount()) return {};
+    const TStudent& student = record_.Row(row);
+    return Trimmed(student.lastName.Str()) + ", " + Trimmed(student.firstName.Str());
+}
+
+std::string PaneAccessibility::CellText(int row, int column) const {
+    const auto col = ColumnAt(column);
+    if (!col || row < 0 || row >= record_.RowCount()) return {};
+    GradeRowFigures figures(record_.grading, record_.PossibleRow(), record_.Row(row), row == 0);
+    return Trimmed(figures.Text(*col));
+}
+
+std::optional<platform::Rect> PaneAccessibility::CellRect(int row, int column) const {
+    const auto col = ColumnAt(column);
+    if (!col || row < 0 || row >= record_.RowCount()) return std::nullopt;
+    const PaneMetrics m = grades_.Metrics();
+    const platform::Scroller& s = grades_.GetScroller();
+    const int top = (row + 1 - s.yPos) * m.h;
+    int left = 0;
+    int width = m.w10;
+    if (col->IsName()) {
+        // Where the names pane draws them, from the grades pane's left edge.
+        const int idX = kNameMargin + (names_.ShowsFirstName() ? 2 : 1) * m.w15;
+        const int x = col->type == GradeColumn::LastName    ? kNameMargin
+                      : col->type == GradeColumn::FirstName ? kNameMargin + m.w15
+                                                            : idX;
+        left = x - names_.PaneWidth(m);
+        width = col->type == GradeColumn::Id ? m.w15 / 3 : m.w15;
+    } else {
+        const int nameColumns = 1 + (names_.ShowsFirstName() ? 1 : 0) + (names_.ShowsId() ? 1 : 0);
+        left = (column - nameColumns - s.xPos) * m.w10;
+    }
+    return platform::Rect{left, top, left + width, top + m.h};
+}
+
+}  // namespace quorle
