@@ -45,16 +45,28 @@ std::string PaneAccessibility::ColumnHeader(int column) const {
     return Trimmed(col->IsName() ? GradeColumnHeading(record_, *col) : grades_.Heading(*col));
 }
 
+int PaneAccessibility::NameColumnCount() const {
+    return 1 + (names_.ShowsFirstName() ? 1 : 0) + (names_.ShowsId() ? 1 : 0);
+}
+
+std::optional<platform::CellPosition> PaneAccessibility::FocusedCell() const {
+    const auto& cursor = grades_.Cursor();
+    if (!cursor) return std::nullopt;
+    const int column = cursor->column == kNameColumn ? 0 : NameColumnCount() + cursor->column;
+    return platform::CellPosition{grades_.PositionOf(cursor->row), column};
+}
+
 std::string PaneAccessibility::RowHeader(int row) const {
     if (row < 0 || row >= record_.RowCount()) return {};
-    const TStudent& student = record_.Row(row);
+    const TStudent& student = record_.Row(RosterRow(row));
     return Trimmed(student.lastName.Str()) + ", " + Trimmed(student.firstName.Str());
 }
 
 std::string PaneAccessibility::CellText(int row, int column) const {
     const auto col = ColumnAt(column);
     if (!col || row < 0 || row >= record_.RowCount()) return {};
-    GradeRowFigures figures(record_.grading, record_.PossibleRow(), record_.Row(row), row == 0);
+    const int rosterRow = RosterRow(row);
+    GradeRowFigures figures(record_.grading, record_.PossibleRow(), record_.Row(rosterRow), rosterRow == 0);
     return Trimmed(figures.Text(*col));
 }
 
@@ -63,7 +75,8 @@ std::optional<platform::Rect> PaneAccessibility::CellRect(int row, int column) c
     if (!col || row < 0 || row >= record_.RowCount()) return std::nullopt;
     const PaneMetrics m = grades_.Metrics();
     const platform::Scroller& s = grades_.GetScroller();
-    const int top = (row + 1 - s.yPos) * m.h;
+    // The heading line and the Possible Points row stay put while the students scroll.
+    const int top = TGradeWindow::LineTop(row, s.yPos, m.h) - s.yPos * m.h;
     int left = 0;
     int width = m.w10;
     if (col->IsName()) {
@@ -75,8 +88,7 @@ std::optional<platform::Rect> PaneAccessibility::CellRect(int row, int column) c
         left = x - names_.PaneWidth(m);
         width = col->type == GradeColumn::Id ? m.w15 / 3 : m.w15;
     } else {
-        const int nameColumns = 1 + (names_.ShowsFirstName() ? 1 : 0) + (names_.ShowsId() ? 1 : 0);
-        left = (column - nameColumns - s.xPos) * m.w10;
+        left = (column - NameColumnCount() - s.xPos) * m.w10;
     }
     return platform::Rect{left, top, left + width, top + m.h};
 }

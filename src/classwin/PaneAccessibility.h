@@ -1,6 +1,6 @@
 #pragma once
 // The class window's panes as one table for a screen reader: the rows are the
-// Possible Points row and the students, the columns the names pane's and then
+// Possible Points row and the students in the order the panes show them, the columns the names pane's and then
 // the grades pane's, headed as the panes head them. A cell reads as the pane
 // draws it, without the padding (" N/A" reads "N/A"); a row is known by
 // "Last, First".
@@ -32,13 +32,16 @@ public:
     std::string ColumnHeader(int column) const override;
     std::string RowHeader(int row) const override;
     std::string CellText(int row, int column) const override;
-    // The keyboard has no cell of its own yet.
-    std::optional<platform::CellPosition> FocusedCell() const override { return std::nullopt; }
+    // The grades pane's cell cursor, when it is shown.
+    std::optional<platform::CellPosition> FocusedCell() const override;
     // In the grades pane's client area: the names pane's cells stand left of it.
     std::optional<platform::Rect> CellRect(int row, int column) const override;
 
 private:
     std::optional<GradeColumn> ColumnAt(int column) const;
+    int NameColumnCount() const;
+    // The roster row shown at a table row (the panes may show a sorted view).
+    int RosterRow(int row) const { return grades_.RowAt(row); }
 
     const ClassRecord& record_;
     const TNameWindow& names_;

@@ -632,6 +632,8 @@ void TGradeWindow::CursorMoved() {
     Invalidate();
     if (names_) names_->Invalidate();
     if (frame_ && cursor_) frame_->SetStatusText(ColumnFigures());
+    // A screen reader follows the cursor as the focused cell of the table.
+    if (Host()) Host()->AccessibleFocusChanged();
 }
 
 bool TGradeWindow::StartCursor() {

@@ -3,6 +3,9 @@
 // boxes named after their students.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
+
 #include "ClassFixture.h"
 #include "classwin/PaneAccessibility.h"
 #include "support/RecordingCanvas.h"
@@ -133,6 +136,40 @@ TEST(PaneAccessibility, EveryCellReadsAsThePanesDrawIt) {
     }
     EXPECT_EQ(table.CellText(3, 3), "N/A");
     EXPECT_EQ(table.RowHeader(5), "Zed, First4");
+}
+
+// The cell cursor is the table's focused cell, and the rows are read in the
+// order the panes show them, sorted or not.
+TEST(PaneAccessibility, TheFocusedCellIsTheCursorsInTheViewsOrder) {
+    ClassWindowFixture f(SmallClass());
+    const platform::AccessibleTable& table = *f.GradesHost().table;
+    const int nameColumns = 3;  // last, first, ID
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        std::optional<platform::CellPosition> focused;
+        std::string rowOne;  // the row header of table row 1
+    };
+    const std::vector<Step> steps{
+        {"as opened", [] {}, std::nullopt, "Adams, Ann"},
+        {"cursor on Baker's T1", [&] { f.Grades().PutCursor(2, 0); }, platform::CellPosition{2, nameColumns}, "Adams, Ann"},
+        {"cursor on Cole's name", [&] { f.Grades().PutCursor(3, kNameColumn); }, platform::CellPosition{3, 0},
+         "Adams, Ann"},
+        {"names sorted Z to A", [&] { f.Grades().SortByCursorColumn(); f.Grades().SortByCursorColumn(); },
+         platform::CellPosition{1, 0}, "Cole, Cy"},
+        {"back in roster order", [&] { f.Grades().ShowRosterOrder(); }, platform::CellPosition{3, 0}, "Adams, Ann"},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        const int before = f.GradesHost().cellFocusChanges;
+        step.act();
+        EXPECT_EQ(table.FocusedCell(), step.focused);
+        EXPECT_EQ(table.RowHeader(1), step.rowOne);
+        EXPECT_EQ(table.CellText(1, 0), step.rowOne.substr(0, step.rowOne.find(',')));
+        if (step.focused && std::string(step.what).rfind("cursor", 0) == 0) {
+            EXPECT_GT(f.GradesHost().cellFocusChanges, before);
+        }
+    }
 }
 
 TEST(PaneAccessibility, SelectionBoxesAreNamedAfterTheStudentBesideThem) {

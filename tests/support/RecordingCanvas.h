@@ -150,6 +150,7 @@ public:
     void SetAccessibleTable(const platform::AccessibleTable* t) override { table = t; }
     void SetAccessibleText(const platform::AccessibleText* t) override { text = t; }
     void AccessibleTextChanged() override { ++textChanges; }
+    void AccessibleFocusChanged() override { ++cellFocusChanges; }
     void SetCheckBoxName(int id, std::string_view name) override { checkBoxes[id].name = std::string(name); }
 
     void Resize(Size size) {
@@ -182,6 +183,7 @@ public:
     int invalidations = 0;
     int scrollerChanges = 0;
     int focusCount = 0;
+    int cellFocusChanges = 0;
     std::string caption;
     bool shown = true;
 
