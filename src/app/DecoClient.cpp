@@ -33,6 +33,8 @@ TDecoClient::TDecoClient(platform::Frame& frame, platform::Ui& ui)
     : frame_(frame), ui_(ui), programDirectory_(ui.ProgramDirectory()) {
     g_client = this;
     UpdateCommands();
+    // The usual colours until the teacher's settings say otherwise.
+    SetHighContrastRows(false);
     // A class whose earlier version cannot be kept is still saved; the
     // teacher hears why once.
     SetVersionProblemListener([&ui](const FileProblem& problem) {
@@ -101,6 +103,7 @@ void TDecoClient::Command(int id) {
                 });
             return;
         case c::kCloseClass: CloseActive(); return;
+        case c::kHighContrast: SetHighContrast(!HighContrastRows(), true); return;
         case c::kPrintPreview:
             if (TDecoChild* active = ActiveClass()) {
                 // The report's options come from the options file, as Print Grades takes them.
@@ -150,8 +153,23 @@ void TDecoClient::RefreshWindows() {
 
 void TDecoClient::KeepSettingsIn(std::string settingsPath) {
     settingsPath_ = std::move(settingsPath);
-    recent_ = ReadUserSettings(settingsPath_).recentClasses;
+    const UserSettings settings = ReadUserSettings(settingsPath_);
+    recent_ = settings.recentClasses;
+    SetHighContrast(settings.highContrast, false);
     frame_.SetMenuList(resources::cmd::kDeleteFile, RecentClassItems(recent_));
+}
+
+void TDecoClient::SetHighContrast(bool on, bool keep) {
+    SetHighContrastRows(on);
+    frame_.SetCommandChecked(resources::cmd::kHighContrast, on);
+    for (const auto& child : children_) {
+        child->Names().Invalidate();
+        child->Grades().Invalidate();
+    }
+    if (!keep || settingsPath_.empty()) return;
+    UserSettings settings = ReadUserSettings(settingsPath_);
+    settings.highContrast = on;
+    WriteUserSettings(settingsPath_, settings);
 }
 
 void TDecoClient::Remember(const std::string& path) {

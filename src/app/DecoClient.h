@@ -79,6 +79,9 @@ private:
     void OpenRecent(std::size_t index);
     void StoreRecent();
     void CloseActive();
+    // High contrast colours on or off in every class window, and kept in the
+    // settings file when `keep`.
+    void SetHighContrast(bool on, bool keep);
     // The captions' changed marks and the Window menu's list brought up to date.
     void RefreshWindows();
 

@@ -63,6 +63,8 @@ UserSettings ParseUserSettings(std::string_view text) {
                 settings.recentClasses.emplace_back(value);
         } else if (key == "frame") {
             settings.frame = ReadPlacement(value);
+        } else if (key == "contrast") {
+            settings.highContrast = value == "high";
         }
     }
     return settings;
@@ -80,6 +82,7 @@ std::string SerializeUserSettings(const UserSettings& settings) {
     if (const auto& f = settings.frame)
         text += "frame=" + std::to_string(f->left) + " " + std::to_string(f->top) + " " + std::to_string(f->width) +
                 " " + std::to_string(f->height) + " " + (f->maximized ? "1" : "0") + "\n";
+    if (settings.highContrast) text += "contrast=high\n";
     return text;
 }
 

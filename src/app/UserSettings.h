@@ -28,6 +28,8 @@ struct FramePlacement {
 struct UserSettings {
     std::vector<std::string> recentClasses;  // full paths, newest first
     std::optional<FramePlacement> frame;
+    // Display > High Contrast Colours: the panes' rows in darker colours.
+    bool highContrast = false;
 
     bool operator==(const UserSettings&) const = default;
 };
@@ -38,7 +40,8 @@ inline constexpr const char* kUserSettingsFile = "quorle.conf";
 std::string UserSettingsPath(const std::string& folder);
 
 // The file is text, one setting a line: "recent=PATH" (newest first, at most
-// eight, each a full path) and "frame=LEFT TOP WIDTH HEIGHT MAXIMIZED".
+// eight, each a full path), "frame=LEFT TOP WIDTH HEIGHT MAXIMIZED" and
+// "contrast=high".
 // Lines it does not know are passed over.
 UserSettings ParseUserSettings(std::string_view text);
 std::string SerializeUserSettings(const UserSettings& settings);

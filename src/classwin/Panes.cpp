@@ -102,9 +102,17 @@ bool SetScroller(platform::Window& w, int xUnit, int yUnit, int xRange, int yRan
 
 }  // namespace
 
+namespace {
+bool highContrastRows = false;
+}  // namespace
+
+void SetHighContrastRows(bool on) { highContrastRows = on; }
+bool HighContrastRows() { return highContrastRows; }
+
 platform::Color RowColor(int row) {
     static constexpr platform::Color kCycle[3] = {platform::kRed, platform::kBlue, platform::kMagenta};
-    return kCycle[((row % 3) + 3) % 3];
+    static constexpr platform::Color kDarkCycle[3] = {{176, 0, 0}, {0, 0, 192}, {144, 0, 144}};
+    return (highContrastRows ? kDarkCycle : kCycle)[((row % 3) + 3) % 3];
 }
 
 std::string FoldForFind(std::string_view text) {
@@ -762,6 +770,13 @@ bool TGradeWindow::KeyDown(Key key) {
 
 bool TGradeWindow::CharTyped(char c) {
     if (!cursor_) return false;
+    if (!entering_ && c == ' ') {
+        // Space ticks (or clears) the selection box of the cursor's student,
+        // as a click on it does.
+        if (cursor_->row < 1 || names_ == nullptr || names_->SelectionBoxId(cursor_->row) == 0) return false;
+        names_->SetSelected(cursor_->row, !names_->IsSelected(cursor_->row));
+        return true;
+    }
     if (!entering_) {
         const bool starts = (c >= '0' && c <= '9') || c == '.' || c == 'N' || c == 'n';
         if (!starts) return false;

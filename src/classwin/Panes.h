@@ -46,6 +46,11 @@ inline constexpr std::string_view kPaneHint = " Double Click Left Button to Chan
 
 // The row colours, red for row 0, then blue, then magenta, over and over.
 platform::Color RowColor(int row);
+// High contrast: the rows in darker red, blue and magenta, each at least
+// 4.5 times as dark as the white under it (red and magenta are not). It is
+// the teacher's setting, the same in every class window.
+void SetHighContrastRows(bool on);
+bool HighContrastRows();
 
 // W15: width of 15 capital X; W10: width of 10; H: height of "X".
 struct PaneMetrics {

@@ -84,6 +84,8 @@ public:
     virtual void SetMenuList(int /*after*/, std::vector<MenuItem> /*items*/) {}
     // Gives a command of the frame's menu a new label ("&Undo Delete HW 2").
     virtual void SetCommandLabel(int /*id*/, std::string_view /*label*/) {}
+    // Shows a command of the frame's menu with a check mark, or without.
+    virtual void SetCommandChecked(int /*id*/, bool /*checked*/) {}
     // Closes the frame and ends the program (after the client agreed).
     virtual void CloseFrame() = 0;
 };

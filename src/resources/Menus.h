@@ -75,6 +75,8 @@ inline constexpr int kUsingHelp = 902;
 inline constexpr int kCloseClass = 24400;
 inline constexpr int kRecentClass = 24410;
 inline constexpr int kWindowClass = 24420;
+// Display > High Contrast Colours: the teacher's setting, with or without a class.
+inline constexpr int kHighContrast = 24530;
 // The grades pane as a table: Edit > Find Student (Ctrl+F), Display > Sort by
 // This Column (Ctrl+Shift+S) and Display > Roster Order.
 inline constexpr int kFindStudent = 24500;

@@ -344,7 +344,7 @@ TEST(ClassCommands, GreyedWhileNoClassIsOpen) {
         {cmd::kGridOpen, true},       {cmd::kGridDelete, true},      {cmd::kCascade, true},
         {cmd::kTile, true},           {cmd::kCloseAll, true},        {cmd::kHelp, false},
         {cmd::kHelpIndex, false},     {cmd::kUsingHelp, false},      {cmd::kFindStudent, true},
-        {cmd::kSortByColumn, true},   {cmd::kRosterOrder, true}, {cmd::kClassPicture, true},
+        {cmd::kSortByColumn, true},   {cmd::kRosterOrder, true}, {cmd::kClassPicture, true}, {cmd::kHighContrast, false},
     };
     // The table covers the whole menu.
     int commands = 0;

@@ -60,6 +60,7 @@ const Row kTable[] = {
      "Sorts the rows on screen by the cell cursor's column; again reverses the order"},
     {"&Display", 24502, "&Roster Order", "Shows the rows in the roster order again"},
     {"&Display", 24510, "Class &Picture", "Shows the letter grades and the averages of the class as a picture"},
+    {"&Display", 24530, "&High Contrast Colours", "Draws the names and grades in darker colours that are easier to read"},
     {"&Assignment Grid", 120, "&New", "Creates a new Assignment Grid"},
     {"&Assignment Grid", 125, "&Open", "Opens and Prints an existing Assignment Grid"},
     {"&Assignment Grid", 126, "&Delete", "Deletes an existing Assignment Grid"},

@@ -1,12 +1,15 @@
 // The File menu's recent classes, through the client on the fake platform.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "app/DecoClient.h"
 #include "app/UserSettings.h"
+#include "classwin/Panes.h"
 #include "record/ClassFile.h"
 #include "resources/Menus.h"
 #include "support/FakeFrame.h"
@@ -148,6 +151,50 @@ TEST_F(RecentClassesTest, ChoosingAMissingClassSaysSoAndDropsIt) {
     ASSERT_EQ(items.size(), 3u);
     EXPECT_EQ(items[2].label, "&2 kept.gdr");
     EXPECT_EQ(items[2].id, cmd::kRecentClass + 1);
+}
+
+// Display > High Contrast Colours: a check mark, every class window's rows in
+// darker colours that keep at least 4.5:1 against the white (red and magenta
+// do not), the setting kept for the next run; again turns it off.
+TEST_F(RecentClassesTest, HighContrastColoursAreReadableAndKept) {
+    // Contrast of a colour against white, as WCAG measures it.
+    const auto contrast = [](platform::Color c) {
+        const auto linear = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        const double l = 0.2126 * linear(c.r) + 0.7152 * linear(c.g) + 0.0722 * linear(c.b);
+        return 1.05 / (l + 0.05);
+    };
+    const auto weakest = [&] {
+        double least = 100;
+        for (int row = 0; row < 3; ++row) least = std::min(least, contrast(RowColor(row)));
+        return least;
+    };
+    ASSERT_TRUE(client.OpenClass(WriteClass("bio.gdr")));
+    EXPECT_LT(weakest(), 4.5);  // the usual colours
+    const struct {
+        bool on;
+        std::string file;
+    } steps[] = {{true, "contrast=high\n"}, {false, ""}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.on);
+        client.Command(cmd::kHighContrast);
+        EXPECT_EQ(frame.commandChecks[cmd::kHighContrast], step.on);
+        EXPECT_EQ(weakest() >= 4.5, step.on) << weakest();
+        const auto bytes = dir.Read("config/quorle/quorle.conf");
+        EXPECT_NE(std::string(bytes.begin(), bytes.end()).find("recent="), std::string::npos);
+        EXPECT_EQ(std::string(bytes.begin(), bytes.end()).find("contrast=high\n") != std::string::npos,
+                  !step.file.empty());
+        // The next run starts as this one ended.
+        FakeFrame nextFrame;
+        TDecoClient next{nextFrame, ui};
+        EXPECT_FALSE(HighContrastRows());
+        next.KeepSettingsIn(settings);
+        EXPECT_EQ(HighContrastRows(), step.on);
+        EXPECT_EQ(nextFrame.commandChecks[cmd::kHighContrast], step.on);
+    }
+    SetHighContrastRows(false);
 }
 
 }  // namespace

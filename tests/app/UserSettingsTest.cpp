@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "support/TempDir.h"
 
 namespace quorle {
@@ -32,6 +36,15 @@ TEST(UserSettingsTest, ReadsWhatItKnowsAndPassesOverTheRest) {
         {"frame=10 20 100000 600 0\n", {}, FramePlacement{10, 20, 100000, 600, false}},
         {"frame=10 20 100001 600 0\n", {}, std::nullopt},
     };
+    // High contrast: only "contrast=high" turns it on.
+    for (const auto& [text, on] : std::vector<std::pair<std::string, bool>>{
+             {"contrast=high\n", true}, {"contrast=high\r\n", true}, {"contrast=High\n", false},
+             {"contrast=\n", false}, {"contrast=normal\n", false}, {"", false}}) {
+        EXPECT_EQ(ParseUserSettings(text).highContrast, on) << text;
+        UserSettings written;
+        written.highContrast = on;
+        EXPECT_EQ(ParseUserSettings(SerializeUserSettings(written)).highContrast, on);
+    }
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         const UserSettings read = ParseUserSettings(c.text);

@@ -4,6 +4,8 @@
 // disk checked byte for byte.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "EditFixture.h"
 #include "classwin/EditCommands.h"
 #include "grading/Compute.h"
@@ -440,6 +442,34 @@ TEST_F(PaneTableTest, SortOrdersFiguresHighestFirstNamesAToZOmittedLast) {
     f->child->Command(resources::cmd::kSortByColumn);
     EXPECT_EQ(Ui().BoxTexts().back(), "Click a cell in the column to sort by, then sort again.");
     EXPECT_FALSE(Grades().SortColumn());
+}
+
+// Space ticks the selection box of the cursor's student and clears it again;
+// on the Possible Points row, or while a value is typed, it ticks nothing.
+TEST_F(PaneTableTest, SpaceTicksTheCursorsStudent) {
+    Open(SixStudents());
+    auto ticks = [&] {
+        std::string out;
+        for (int j = 1; j <= 6; ++j) out += f->child->Names().IsSelected(j) ? 'x' : '.';
+        return out;
+    };
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        std::string ticks;
+    } steps[] = {
+        {"space on the first student", [&] { GradesHost().Click(Cell(0, 2)); GradesHost().Type(" "); }, "x....."},
+        {"space on the last student", [&] { Grades().PutCursor(6, 2); GradesHost().Type(" "); }, "x....x"},
+        {"space again clears it", [&] { GradesHost().Type(" "); }, "x....."},
+        {"space on the name column", [&] { Grades().PutCursor(3, kNameColumn); GradesHost().Type(" "); }, "x.x..."},
+        {"space on Possible Points", [&] { Grades().PutCursor(0, 0); GradesHost().Type(" "); }, "x.x..."},
+        {"space while typing", [&] { Grades().PutCursor(2, 0); GradesHost().Type("7 "); }, "x.x..."},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.act();
+        EXPECT_EQ(ticks(), step.ticks);
+    }
 }
 
 }  // namespace

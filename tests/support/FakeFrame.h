@@ -155,6 +155,7 @@ public:
     void SetMenuList(int after, std::vector<platform::MenuItem> items) override { menuLists[after] = std::move(items); }
     void EnableCommand(int id, bool enabled) override { commandEnabled[id] = enabled; }
     void SetCommandLabel(int id, std::string_view label) override { commandLabels[id] = std::string(label); }
+    void SetCommandChecked(int id, bool checked) override { commandChecks[id] = checked; }
 
     // What a person does with the frame. CloseChild asks the child, destroys
     // it when it agrees and tells the client (when set); true when it closed.
@@ -182,6 +183,7 @@ public:
     // The state of the menu's commands as last set (every command starts enabled).
     std::map<int, bool> commandEnabled;
     std::map<int, std::string> commandLabels;
+    std::map<int, bool> commandChecks;
 
 private:
     Size screen_;

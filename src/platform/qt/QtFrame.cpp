@@ -316,6 +316,13 @@ void QtFrame::SetCommandLabel(int id, std::string_view label) {
     if (QAction* action = CommandAction(id)) action->setText(FromCp1252(label));
 }
 
+void QtFrame::SetCommandChecked(int id, bool checked) {
+    if (QAction* action = CommandAction(id)) {
+        action->setCheckable(true);
+        action->setChecked(checked);
+    }
+}
+
 void QtFrame::SendCommand(int id) {
     if (client_) client_->Command(id);
 }

@@ -41,6 +41,7 @@ public:
     void EnableCommand(int id, bool enabled) override;
     void SetMenuList(int after, std::vector<platform::MenuItem> items) override;
     void SetCommandLabel(int id, std::string_view label) override;
+    void SetCommandChecked(int id, bool checked) override;
     void CloseFrame() override;
 
     QMdiArea* MdiArea() const { return mdi_; }
