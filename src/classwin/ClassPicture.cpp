@@ -131,6 +131,37 @@ std::string ClassPictureTitle(const ClassRecord& record) {
     return title;
 }
 
+namespace {
+
+std::string Students(int count) { return std::to_string(count) + (count == 1 ? " student" : " students"); }
+
+}  // namespace
+
+std::vector<std::string> ClassPictureLines(const ClassRecord& record) {
+    const ClassPictureFigures figures = FigureClassPicture(record);
+    std::vector<std::string> lines{"Letter grades"};
+    for (std::size_t k = 0; k < figures.letters.size() && k < figures.letterCounts.size(); ++k)
+        lines.push_back(figures.letters[k] + ": " + Students(figures.letterCounts[k]));
+    lines.push_back("Overall averages");
+    for (int band = 0; band <= kOverHundredBand; ++band) {
+        const int count = figures.bandCounts[static_cast<std::size_t>(band)];
+        if (count == 0) continue;
+        const std::string range = band == kOverHundredBand ? std::string(kOverHundredLabel)
+                                  : band == kAverageBands - 1
+                                      ? "95 to 100"
+                                      : std::to_string(band * 5) + " to " + std::to_string(band * 5 + 4) + ".99";
+        lines.push_back(range + ": " + Students(count));
+    }
+    if (figures.counted > 0) lines.push_back("Class Average " + Trimmed(FormatScore(figures.classAverage)));
+    if (const std::string note = LeftOutNote(figures.leftOut); !note.empty()) lines.push_back(note);
+    return lines;
+}
+
+std::string ClassPictureDescription(const ClassRecord& record) {
+    const ClassPictureFigures figures = FigureClassPicture(record);
+    return "Letter grades and overall averages of " + Students(figures.counted) + ".";
+}
+
 std::string LeftOutNote(int leftOut) {
     if (leftOut <= 0) return {};
     if (leftOut == 1) return "1 student with nothing graded yet is not counted.";

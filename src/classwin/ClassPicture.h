@@ -56,6 +56,15 @@ ClassPictureFigures FigureClassPicture(const ClassRecord& record);
 std::string ClassPictureTitle(const ClassRecord& record);
 // The note under the plots: who is left out ("" when nobody is).
 std::string LeftOutNote(int leftOut);
+// The picture read as lines, for a screen reader: "Letter grades", one line
+// per letter ("A: 5 students"), "Overall averages", one line per band that
+// holds students ("70 to 74.99: 3 students", ">100: 1 student"), the class
+// average and the note.
+std::vector<std::string> ClassPictureLines(const ClassRecord& record);
+// What the picture is, in a sentence ("Letter grades and overall averages of
+// 24 students.").
+std::string ClassPictureDescription(const ClassRecord& record);
+
 // The label under the band above 100.
 inline constexpr const char* kOverHundredLabel = ">100";
 

@@ -61,7 +61,17 @@ void TClassPictureWindow::Close() {
     if (showClassWindow) showClassWindow();
 }
 
+std::string TClassPictureWindow::Reading::Description() const { return ClassPictureDescription(record_); }
+
+std::vector<std::string> TClassPictureWindow::Reading::Lines() const { return ClassPictureLines(record_); }
+
 void TClassPictureWindow::Paint(platform::Canvas& canvas, const platform::Rect&) {
+    if (Host()) {
+        Host()->SetAccessibleText(&reading_);
+        std::vector<std::string> lines = reading_.Lines();
+        if (lines != read_) Host()->AccessibleTextChanged();
+        read_ = std::move(lines);
+    }
     const platform::Size client = Host() ? Host()->ClientSize() : kPictureWindowSize;
     PaintClassPicture(canvas, record_, client, false);
 }

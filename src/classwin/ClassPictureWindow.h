@@ -5,7 +5,9 @@
 // follows the class as it changes.
 #include <functional>
 #include <string>
+#include <vector>
 
+#include "platform/Accessible.h"
 #include "platform/Frame.h"
 #include "platform/TopWindow.h"
 #include "platform/Ui.h"
@@ -48,11 +50,24 @@ public:
 private:
     void UpdateCaption();
 
+    // The picture's figures as a screen reader reads them.
+    class Reading : public platform::AccessibleText {
+    public:
+        explicit Reading(const ClassRecord& record) : record_(record) {}
+        std::string Description() const override;
+        std::vector<std::string> Lines() const override;
+
+    private:
+        const ClassRecord& record_;
+    };
+
     platform::Ui& ui_;
     const ClassRecord& record_;
     platform::ChildHost* printParent_ = nullptr;
     std::string caption_;
     bool sized_ = false;
+    Reading reading_{record_};
+    std::vector<std::string> read_;  // the lines as last painted
 };
 
 }  // namespace quorle

@@ -117,6 +117,37 @@ TEST(ClassPicture, WhatTheTeacherReadsOffThePicture) {
     }
 }
 
+// What a screen reader reads of the picture: each letter's count, the bands
+// that hold students (their limits on both sides), the average and the note.
+TEST(ClassPicture, AScreenReaderReadsTheFiguresLineByLine) {
+    const struct {
+        const char* what;
+        std::vector<float> averages;
+        std::vector<std::string> bands;  // the lines after "Overall averages"
+        std::string description;
+    } cases[] = {
+        {"band limits", {4.99f, 5.0f, 94.99f, 95.0f, 100.0f},
+         {"0 to 4.99: 1 student", "5 to 9.99: 1 student", "90 to 94.99: 1 student", "95 to 100: 2 students",
+          "Class Average 60.00"},
+         "Letter grades and overall averages of 5 students."},
+        {"above 100, one left out", {100.01f, kOmitMarker},
+         {">100: 1 student", "Class Average 100.01", "1 student with nothing graded yet is not counted."},
+         "Letter grades and overall averages of 1 student."},
+        {"nobody", {}, {}, "Letter grades and overall averages of 0 students."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ClassRecord record = AveragesClass(c.averages);
+        const std::vector<std::string> lines = ClassPictureLines(record);
+        ASSERT_GE(lines.size(), 7u);
+        EXPECT_EQ(lines[0], "Letter grades");
+        EXPECT_EQ(lines[1].rfind("A: ", 0), 0u) << lines[1];
+        EXPECT_EQ(lines[6], "Overall averages");
+        EXPECT_EQ(std::vector<std::string>(lines.begin() + 7, lines.end()), c.bands);
+        EXPECT_EQ(ClassPictureDescription(record), c.description);
+    }
+}
+
 TEST(ClassPicture, TheAverageLineStandsAtTheAverageOnTheScale) {
     // 62.5: the middle of its band, right under the count over its bar.
     for (const float average : {0.0f, 50.0f, 62.5f, 74.31f, 100.0f}) {
@@ -225,6 +256,9 @@ TEST(ClassPictureWindow, DisplayClassPictureOpensOneWindowThatFollowsTheClass) {
     EXPECT_EQ(read.letterCount, (std::map<std::string, std::string>{{"A", "1"}, {"B", "1"}, {"C", "0"}, {"D", "0"}, {"F", "1"}}));
     EXPECT_EQ(read.bandCount, (std::map<int, std::string>{{9, "1"}, {16, "1"}, {18, "1"}}));
     EXPECT_EQ(read.averageLabel->text, "Class Average 73.33");
+    // A screen reader is handed the same figures.
+    ASSERT_NE(picture.text, nullptr);
+    EXPECT_EQ(picture.text->Lines().back(), "Class Average 73.33");
 
     // Chosen again: the same window, brought to the front.
     f.child->Command(cmd::kClassPicture);

@@ -73,6 +73,7 @@ public:
     ~FakeTopWindowHost() override;
 
     void Invalidate() override { ++invalidations; }
+    void SetAccessibleText(const platform::AccessibleText* t) override { text = t; }
     void ScrollerChanged() override { ++scrollerChanges; }
     Size ClientSize() const override { return client_; }
     void SetFocus() override { ++focusCount; }
@@ -119,6 +120,7 @@ public:
     std::string statusText;
     int showCount = 0;   // times shown
     int hideCount = 0;   // times hidden while shown
+    const platform::AccessibleText* text = nullptr;
     int invalidations = 0;
     int scrollerChanges = 0;
     int focusCount = 0;
