@@ -56,6 +56,11 @@ std::optional<platform::CellPosition> PaneAccessibility::FocusedCell() const {
     return platform::CellPosition{grades_.PositionOf(cursor->row), column};
 }
 
+std::optional<std::string> PaneAccessibility::EditedText() const {
+    if (!grades_.Cursor() || !grades_.Entering()) return std::nullopt;
+    return grades_.EntryText();
+}
+
 std::string PaneAccessibility::RowHeader(int row) const {
     if (row < 0 || row >= record_.RowCount()) return {};
     const TStudent& student = record_.Row(RosterRow(row));

@@ -34,6 +34,8 @@ public:
     std::string CellText(int row, int column) const override;
     // The grades pane's cell cursor, when it is shown.
     std::optional<platform::CellPosition> FocusedCell() const override;
+    // The value typed into the cursor's cell, as the cell shows it.
+    std::optional<std::string> EditedText() const override;
     // In the grades pane's client area: the names pane's cells stand left of it.
     std::optional<platform::Rect> CellRect(int row, int column) const override;
 

@@ -112,7 +112,11 @@ bool HighContrastRows() { return highContrastRows; }
 platform::Color RowColor(int row) {
     static constexpr platform::Color kCycle[3] = {platform::kRed, platform::kBlue, platform::kMagenta};
     static constexpr platform::Color kDarkCycle[3] = {{176, 0, 0}, {0, 0, 192}, {144, 0, 144}};
-    return (highContrastRows ? kDarkCycle : kCycle)[((row % 3) + 3) % 3];
+    // Chosen by index first: GCC's sanitized debug code picks the wrong
+    // element when the array itself is the choice of a conditional.
+    const int k = ((row % 3) + 3) % 3;
+    if (highContrastRows) return kDarkCycle[k];
+    return kCycle[k];
 }
 
 std::string FoldForFind(std::string_view text) {
@@ -681,7 +685,7 @@ bool TGradeWindow::KeyDown(Key key) {
             case Key::Backspace:
                 if (entry_ == "N/A") entry_.clear();
                 else if (!entry_.empty()) entry_.pop_back();
-                Invalidate();
+                EntryChanged();
                 return true;
             case Key::Enter:
             case Key::Down:
@@ -791,7 +795,7 @@ bool TGradeWindow::EntryChar(char c) {
     if (c == 'N' || c == 'n') {
         // Omitted, as the dialogs' Omit box marks it.
         entry_ = "N/A";
-        Invalidate();
+        EntryChanged();
         return true;
     }
     std::string longer = (entry_ == "N/A" ? std::string() : entry_) + c;
@@ -802,7 +806,7 @@ bool TGradeWindow::EntryChar(char c) {
         return true;
     }
     entry_ = std::move(longer);
-    Invalidate();
+    EntryChanged();
     return true;
 }
 
@@ -811,7 +815,7 @@ bool TGradeWindow::StoreEntry() {
     const std::string text = entry_;
     entering_ = false;
     entry_.clear();
-    Invalidate();
+    EntryChanged();
     if (!cell || text.empty()) return true;
     const float value = text == "N/A" ? kOmitMarker : static_cast<float>(TextToDouble(text));
     if (editing_) editing_->StoreGrade(cell->first, cell->kind, cell->second, value);
@@ -822,7 +826,13 @@ bool TGradeWindow::StoreEntry() {
 void TGradeWindow::LeaveEntry() {
     entering_ = false;
     entry_.clear();
+    EntryChanged();
+}
+
+void TGradeWindow::EntryChanged() {
     Invalidate();
+    // A screen reader hears the cell as an editable text holding what is typed.
+    if (Host()) Host()->AccessibleCellEdited();
 }
 
 // ---------------------------------------------------------------- figures

@@ -276,6 +276,8 @@ private:
     bool EntryChar(char c);
     bool StoreEntry();
     void LeaveEntry();
+    // The typed text changed, or the typing ended: repainted and announced.
+    void EntryChanged();
     void PaintCursor(platform::Canvas& canvas, const PaneMetrics& m);
     void SortRows();
 

@@ -31,6 +31,9 @@ public:
     virtual std::string CellText(int row, int column) const = 0;
     // The cell the keyboard is on, if any.
     virtual std::optional<CellPosition> FocusedCell() const = 0;
+    // The text being typed into the focused cell, while it is typed: the cell
+    // is then an editable text holding it.
+    virtual std::optional<std::string> EditedText() const { return std::nullopt; }
     // Where a cell stands in the host window's client area (a magnifier
     // follows it; a click there reaches it), if it is known.
     virtual std::optional<Rect> CellRect(int /*row*/, int /*column*/) const { return std::nullopt; }

@@ -59,6 +59,8 @@ public:
     virtual void SetAccessibleText(const AccessibleText* /*text*/) {}
     // The table's focused cell moved: a screen reader announces the new cell.
     virtual void AccessibleFocusChanged() {}
+    // The text being typed into the focused cell changed (or the typing ended).
+    virtual void AccessibleCellEdited() {}
     // The text lines changed.
     virtual void AccessibleTextChanged() {}
     // The name a screen reader gives a child check box.

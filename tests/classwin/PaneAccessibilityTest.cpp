@@ -172,6 +172,34 @@ TEST(PaneAccessibility, TheFocusedCellIsTheCursorsInTheViewsOrder) {
     }
 }
 
+// A value typed into the cursor's cell is the cell's edited text, announced
+// at each keystroke, and gone when the typing ends (stored or left).
+TEST(PaneAccessibility, TheTypedValueIsTheFocusedCellsEditedText) {
+    ClassWindowFixture f(SmallClass());
+    const platform::AccessibleTable& table = *f.GradesHost().table;
+    f.Grades().PutCursor(1, 0);
+    const struct {
+        const char* typed;
+        platform::Key key;
+        std::optional<std::string> edited;
+        int announced;  // announcements in all, so far
+    } steps[] = {
+        {"", platform::Key::Other, std::nullopt, 0},
+        {"7", platform::Key::Other, "7", 1},
+        {".5", platform::Key::Other, "7.5", 3},
+        {"", platform::Key::Backspace, "7.", 4},
+        {"", platform::Key::Escape, std::nullopt, 5},
+        {"n", platform::Key::Other, "N/A", 6},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.typed);
+        f.GradesHost().Type(step.typed);
+        if (step.key != platform::Key::Other) f.Grades().KeyDown(step.key);
+        EXPECT_EQ(table.EditedText(), step.edited);
+        EXPECT_EQ(f.GradesHost().cellEdits, step.announced);
+    }
+}
+
 TEST(PaneAccessibility, SelectionBoxesAreNamedAfterTheStudentBesideThem) {
     ClassWindowFixture f(SmallClass());
     auto boxNames = [&] {

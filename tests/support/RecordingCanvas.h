@@ -151,6 +151,7 @@ public:
     void SetAccessibleText(const platform::AccessibleText* t) override { text = t; }
     void AccessibleTextChanged() override { ++textChanges; }
     void AccessibleFocusChanged() override { ++cellFocusChanges; }
+    void AccessibleCellEdited() override { ++cellEdits; }
     void SetCheckBoxName(int id, std::string_view name) override { checkBoxes[id].name = std::string(name); }
 
     void Resize(Size size) {
@@ -184,6 +185,7 @@ public:
     int scrollerChanges = 0;
     int focusCount = 0;
     int cellFocusChanges = 0;
+    int cellEdits = 0;
     std::string caption;
     bool shown = true;
 

@@ -49,6 +49,8 @@ public:
             return FromCp1252(lines[static_cast<std::size_t>(row_)]);
         }
         const platform::AccessibleTable* table = view_->Table();
+        if (kind_ == Kind::Cell && IsFocusedCell())
+            if (const auto edited = table->EditedText()) return FromCp1252(*edited);
         switch (kind_) {
             case Kind::ColumnHeader: return FromCp1252(table->ColumnHeader(column_));
             case Kind::RowHeader: return FromCp1252(table->RowHeader(row_));
@@ -72,6 +74,11 @@ public:
             default: return QAccessible::Cell;
         }
     }
+    bool IsFocusedCell() const {
+        const platform::AccessibleTable* table = view_->Table();
+        const auto focused = table ? table->FocusedCell() : std::nullopt;
+        return focused && focused->row == row_ && focused->column == column_;
+    }
     QAccessible::State state() const override {
         QAccessible::State state;
         if (!isValid()) {
@@ -82,6 +89,11 @@ public:
             state.focusable = true;
             const auto focused = view_->Table()->FocusedCell();
             state.focused = widget_->hasFocus() && focused && focused->row == row_ && focused->column == column_;
+            if (IsFocusedCell() && view_->Table()->EditedText()) {
+                // A value is being typed into it.
+                state.editable = true;
+                return state;
+            }
         }
         state.readOnly = true;
         return state;

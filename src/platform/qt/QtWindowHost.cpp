@@ -285,6 +285,21 @@ void QtWindowHost::SetAccessibleText(const platform::AccessibleText* text) {
     AccessibleTextChanged();
 }
 
+void QtWindowHost::AccessibleCellEdited() {
+    if (!accessibleTable_ || !QAccessible::isActive()) return;
+    auto* view = dynamic_cast<QtAccessibleView*>(QAccessible::queryAccessibleInterface(this));
+    QAccessibleInterface* cell = view ? view->focusChild() : nullptr;
+    if (!cell) return;
+    // Editable while a value is typed, read-only again after it.
+    QAccessible::State changed;
+    changed.editable = true;
+    changed.readOnly = true;
+    QAccessibleStateChangeEvent state(cell, changed);
+    QAccessible::updateAccessibility(&state);
+    QAccessibleEvent text(cell, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&text);
+}
+
 void QtWindowHost::AccessibleFocusChanged() {
     if (!accessibleTable_ || !QAccessible::isActive()) return;
     auto* view = dynamic_cast<QtAccessibleView*>(QAccessible::queryAccessibleInterface(this));

@@ -53,6 +53,7 @@ public:
     void SetAccessibleTable(const platform::AccessibleTable* table) override;
     void SetAccessibleText(const platform::AccessibleText* text) override;
     void AccessibleFocusChanged() override;
+    void AccessibleCellEdited() override;
     void AccessibleTextChanged() override;
     void SetCheckBoxName(int id, std::string_view name) override;
     const platform::AccessibleTable* AccessibleTableModel() const { return accessibleTable_; }
