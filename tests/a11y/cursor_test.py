@@ -1,6 +1,7 @@
 """The cell cursor read through the accessibility bus: a click on a grade cell
 puts the cursor there, Right and Down move it, and each time the table's
-focused cell is the cursor's, with the text the pane draws there."""
+focused cell is the cursor's, with the text the pane draws there; a value
+typed into it is read as an editable text."""
 import os
 import subprocess
 
@@ -37,4 +38,23 @@ with Program(CLASS) as program:
             check(cell.name == rows[r][c], f"the focused cell ({r}, {c}) reads {cell.name!r}, not {rows[r][c]!r}")
         except TimeoutError as error:
             check(False, str(error))
+
+    # A value typed into the cell is read as an editable text holding it;
+    # Escape leaves the cell read-only with its old value.
+    def editing(text):
+        cell = focused(table, 1, first_grade)
+        return cell and cell.getState().contains(pyatspi.STATE_EDITABLE) and cell.name == text and cell
+
+    keys("7", "period", "5")
+    try:
+        wait_for("the typed value read as an editable cell", lambda: editing("7.5"), timeout=10)
+    except TimeoutError as error:
+        check(False, str(error))
+    keys("Escape")
+    try:
+        wait_for("the cell read-only again with its old value",
+                 lambda: (cell := focused(table, 1, first_grade)) and not cell.getState().contains(
+                     pyatspi.STATE_EDITABLE) and cell.name == rows[1][first_grade], timeout=10)
+    except TimeoutError as error:
+        check(False, str(error))
 finish()
