@@ -35,7 +35,8 @@ void Layers(std::vector<std::pair<int, int>>& stretches, Emit emit) {
 }
 
 void TakeLines(Stretches& lines, bool level, std::vector<RuleRuns::Layer>& layers) {
-    for (auto& [at, stretches] : lines)
+    for (auto& [place, stretches] : lines) {
+        const int at = place;  // a structured binding cannot be captured by every compiler
         Layers(stretches, [&](std::size_t k, int from, int to) {
             if (layers.size() <= k) layers.resize(k + 1);
             if (level)
@@ -43,6 +44,7 @@ void TakeLines(Stretches& lines, bool level, std::vector<RuleRuns::Layer>& layer
             else
                 layers[k].upright.push_back(LineSegment{at, from, at, to});
         });
+    }
     lines.clear();
 }
 

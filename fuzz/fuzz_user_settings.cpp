@@ -1,0 +1,23 @@
+// The teacher's settings file (quorle.conf) on arbitrary bytes: it keeps at
+// most eight recent classes, each a full path, and what it read writes out
+// and reads back the same.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "app/UserSettings.h"
+
+using namespace quorle;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const UserSettings read = ParseUserSettings(std::string_view(reinterpret_cast<const char*>(data), size));
+    if (read.recentClasses.size() > 8) __builtin_trap();
+    for (const auto& path : read.recentClasses)
+        if (path.empty() || path.front() != '/') __builtin_trap();
+    if (read.frame && (read.frame->width <= 0 || read.frame->height <= 0)) __builtin_trap();
+    UserSettings kept = read;
+    // A path with a line break cannot be kept in a file of lines: the writer leaves it out.
+    std::erase_if(kept.recentClasses, [](const std::string& p) { return p.find_first_of("\r\n") != std::string::npos; });
+    if (ParseUserSettings(SerializeUserSettings(read)) != kept) __builtin_trap();
+    return 0;
+}
