@@ -127,13 +127,6 @@ std::string Lower(std::string text) {
     return text;
 }
 
-std::string Trim(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
 // Reads a comma-separated column list; an error text when a name is unknown
 // (or names a column before `first`, which "all" leaves out too).
 std::string ParseColumns(const std::string& list, std::array<bool, kColumnOptionCount>& columns, int first = 0) {
@@ -141,7 +134,7 @@ std::string ParseColumns(const std::string& list, std::array<bool, kColumnOption
     std::size_t start = 0;
     while (start <= list.size()) {
         const auto comma = list.find(',', start);
-        const std::string name = Lower(Trim(list.substr(start, comma == std::string::npos ? std::string::npos : comma - start)));
+        const std::string name = Lower(platform::TrimPadding(list.substr(start, comma == std::string::npos ? std::string::npos : comma - start), " \t"));
         start = comma == std::string::npos ? list.size() + 1 : comma + 1;
         if (name.empty() || name == "none") continue;
         if (name == "all") {
@@ -189,7 +182,7 @@ std::string ParseArguments(const std::vector<std::string>& args, PrintArguments&
         } else if (word == "--page-size") {
             std::string size;
             if (!takeValue(size)) return "--page-size needs Letter or A4";
-            const std::string lower = Lower(Trim(size));
+            const std::string lower = Lower(platform::TrimPadding(size, " \t"));
             if (lower == "letter") parsed.pageSize = "Letter";
             else if (lower == "a4") parsed.pageSize = "A4";
             else return "unknown page size '" + size + "' (Letter or A4)";
@@ -201,7 +194,7 @@ std::string ParseArguments(const std::vector<std::string>& args, PrintArguments&
             parsed.columnsGiven = true;
             parsed.columnList = list;
         } else if (word == "--students") {
-            if (!takeValue(parsed.students) || Trim(parsed.students).empty())
+            if (!takeValue(parsed.students) || platform::TrimPadding(parsed.students, " \t").empty())
                 return "--students needs all or a list of roster places";
         } else if (word == "--level") {
             if (!takeValue(parsed.level)) return "--level needs a number";
@@ -343,14 +336,14 @@ int Usage(std::ostream& err, const std::string& problem) {
 // listed (counted from 1). An error text for a place the class does not have.
 std::string ChooseStudents(const std::string& list, int students, std::vector<bool>& selected) {
     selected.assign(static_cast<std::size_t>(students) + 1, false);
-    if (list.empty() || Lower(Trim(list)) == "all") {
+    if (list.empty() || Lower(platform::TrimPadding(list, " \t")) == "all") {
         std::fill(selected.begin() + 1, selected.end(), true);
         return {};
     }
     std::size_t start = 0;
     while (start <= list.size()) {
         const auto comma = list.find(',', start);
-        const std::string word = Trim(list.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+        const std::string word = platform::TrimPadding(list.substr(start, comma == std::string::npos ? std::string::npos : comma - start), " \t");
         start = comma == std::string::npos ? list.size() + 1 : comma + 1;
         int place = 0;
         const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), place);
@@ -427,7 +420,7 @@ int RunPrintCommand(const std::vector<std::string>& args, const CommandLineServi
         if (const std::string problem = ChooseStudents(arguments.students, record.StudentCount(), selected);
             !problem.empty())
             return Usage(err, problem);
-        std::string level = Trim(arguments.level);
+        std::string level = platform::TrimPadding(arguments.level, " \t");
         if (kind == ProgressKind::Warning && level.empty()) {
             const auto stored = ReadWarningLevel(ui.ProgramDirectory());
             if (!stored) {

@@ -16,10 +16,7 @@ namespace {
 // A cell as a spreadsheet takes it: UTF-8, without the padding that lines
 // figures up on screen.
 std::string Cell(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    const auto last = text.find_last_not_of(' ');
-    return platform::Cp1252ToUtf8(std::string_view(text).substr(first, last - first + 1));
+    return platform::Cp1252ToUtf8(platform::TrimPadding(text));
 }
 
 bool WriteText(const std::string& path, const std::string& text, FileProblem& problem) {

@@ -12,13 +12,6 @@ namespace quorle {
 
 namespace {
 
-std::string Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
-}
-
 // An average as it is shown, in hundredths: the digits of FormatScore.
 long long ShownHundredths(float average) {
     long long hundredths = 0;
@@ -33,15 +26,6 @@ constexpr const char* kPlusLetters[] = {"A+", "A", "A-", "B+", "B", "B-", "C+", 
 // Characters the picture's layout needs across: a page's font is made small
 // enough for this many (or the title or note, when longer).
 constexpr int kPictureWidthChars = 56;
-
-platform::FontSpec ScreenFont() {
-    platform::FontSpec font;
-    font.face = "Courier New";
-    font.height = kPictureScreenFontHeight;
-    font.weight = 400;
-    font.fixedPitch = true;
-    return font;
-}
 
 std::string PictureNote(const ClassRecord& record, const ClassPictureFigures& figures) {
     if (record.StudentCount() == 0) return "The class has no students yet.";
@@ -110,7 +94,7 @@ ClassPictureFigures FigureClassPicture(const ClassRecord& record) {
         }
         ++figures.counted;
         const float average = OverallAverage(system, possible, student);
-        const std::string letter = Trimmed(LetterGrade(system, average));
+        const std::string letter = platform::TrimPadding(LetterGrade(system, average));
         const auto at = std::find(figures.letters.begin(), figures.letters.end(), letter);
         if (at != figures.letters.end()) ++figures.letterCounts[static_cast<std::size_t>(at - figures.letters.begin())];
         ++figures.bandCounts[static_cast<std::size_t>(AverageBand(average))];
@@ -121,12 +105,12 @@ ClassPictureFigures FigureClassPicture(const ClassRecord& record) {
 }
 
 std::string ClassPictureTitle(const ClassRecord& record) {
-    std::string name = Trimmed(record.info.course.View());
+    std::string name = platform::TrimPadding(record.info.course.View());
     if (name.empty() && !record.fileName.empty())
         name = platform::Utf8ToCp1252Lossy(std::filesystem::path(record.fileName).filename().string());
     if (name.empty()) name = "Untitled";
     std::string title = "Class Picture - " + name;
-    const std::string period = Trimmed(record.info.period.View());
+    const std::string period = platform::TrimPadding(record.info.period.View());
     if (!period.empty()) title += ", Period " + period;
     return title;
 }
@@ -152,7 +136,7 @@ std::vector<std::string> ClassPictureLines(const ClassRecord& record) {
                                       : std::to_string(band * 5) + " to " + std::to_string(band * 5 + 4) + ".99";
         lines.push_back(range + ": " + Students(count));
     }
-    if (figures.counted > 0) lines.push_back("Class Average " + Trimmed(FormatScore(figures.classAverage)));
+    if (figures.counted > 0) lines.push_back("Class Average " + platform::TrimPadding(FormatScore(figures.classAverage)));
     if (const std::string note = LeftOutNote(figures.leftOut); !note.empty()) lines.push_back(note);
     return lines;
 }
@@ -176,7 +160,7 @@ void PaintClassPicture(platform::Canvas& canvas, const ClassRecord& record, plat
         const int widest = std::max({kPictureWidthChars, static_cast<int>(title.size()), static_cast<int>(note.size())});
         SelectReportFont(canvas, area, kPictureLinesPerPage, widest);
     } else {
-        canvas.SelectFont(ScreenFont());
+        canvas.SelectFont(platform::CourierFont(kPictureScreenFontHeight));
         area.cx = std::max(area.cx, kPictureMinimumArea.cx);
         area.cy = std::max(area.cy, kPictureMinimumArea.cy);
     }
@@ -260,7 +244,7 @@ void PaintClassPicture(platform::Canvas& canvas, const ClassRecord& record, plat
             const int x = shown <= 10000 ? left + static_cast<int>(shown * slot / 500)
                                          : left + overSlot * slot + slot / 2;
             LineAroundTexts(canvas, x, averageRow + line, base, 2 * pen, counts);
-            const std::string label = "Class Average " + Trimmed(FormatScore(figures.classAverage));
+            const std::string label = "Class Average " + platform::TrimPadding(FormatScore(figures.classAverage));
             const int width = canvas.TextExtent(label).cx;
             canvas.TextOut(std::clamp(x - width / 2, left, std::max(left, right - width)), averageRow, label);
         }

@@ -1,19 +1,11 @@
 #include "classwin/PaneAccessibility.h"
 
+#include "platform/Text1252.h"
+
 namespace quorle {
-namespace {
-
-std::string Trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
-}  // namespace
 
 std::string SelectionBoxName(const TStudent& student) {
-    return "Select " + Trimmed(student.lastName.Str()) + " " + Trimmed(student.firstName.Str());
+    return "Select " + platform::TrimPadding(student.lastName.Str()) + " " + platform::TrimPadding(student.firstName.Str());
 }
 
 std::vector<GradeColumn> PaneAccessibility::Columns() const {
@@ -31,7 +23,7 @@ std::optional<GradeColumn> PaneAccessibility::ColumnAt(int column) const {
 }
 
 std::string PaneAccessibility::TableName() const {
-    const std::string course = Trimmed(record_.info.course.Str());
+    const std::string course = platform::TrimPadding(record_.info.course.Str());
     return course.empty() ? "Grades" : course + " grades";
 }
 
@@ -42,7 +34,7 @@ int PaneAccessibility::ColumnCount() const { return static_cast<int>(Columns().s
 std::string PaneAccessibility::ColumnHeader(int column) const {
     const auto col = ColumnAt(column);
     if (!col) return {};
-    return Trimmed(col->IsName() ? GradeColumnHeading(record_, *col) : grades_.Heading(*col));
+    return platform::TrimPadding(col->IsName() ? GradeColumnHeading(record_, *col) : grades_.Heading(*col));
 }
 
 int PaneAccessibility::NameColumnCount() const {
@@ -64,7 +56,7 @@ std::optional<std::string> PaneAccessibility::EditedText() const {
 std::string PaneAccessibility::RowHeader(int row) const {
     if (row < 0 || row >= record_.RowCount()) return {};
     const TStudent& student = record_.Row(RosterRow(row));
-    return Trimmed(student.lastName.Str()) + ", " + Trimmed(student.firstName.Str());
+    return platform::TrimPadding(student.lastName.Str()) + ", " + platform::TrimPadding(student.firstName.Str());
 }
 
 std::string PaneAccessibility::CellText(int row, int column) const {
@@ -72,7 +64,7 @@ std::string PaneAccessibility::CellText(int row, int column) const {
     if (!col || row < 0 || row >= record_.RowCount()) return {};
     const int rosterRow = RosterRow(row);
     GradeRowFigures figures(record_.grading, record_.PossibleRow(), record_.Row(rosterRow), rosterRow == 0);
-    return Trimmed(figures.Text(*col));
+    return platform::TrimPadding(figures.Text(*col));
 }
 
 std::optional<platform::Rect> PaneAccessibility::CellRect(int row, int column) const {

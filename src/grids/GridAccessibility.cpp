@@ -1,13 +1,9 @@
 #include "grids/GridAccessibility.h"
 
+#include "platform/Text1252.h"
+
 namespace quorle {
 namespace {
-
-std::string Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
 
 std::string Count(std::size_t n, const char* one, const char* many) {
     return std::to_string(n) + " " + (n == 1 ? one : many);
@@ -19,12 +15,12 @@ std::vector<std::string> GridSpokenLines(const TColumnList& columns, const std::
     std::vector<std::string> lines;
     std::string headings = "Columns:";
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        const std::string heading = Trimmed(columns[i].heading.View());
+        const std::string heading = platform::TrimPadding(columns[i].heading.View());
         headings += (i == 0 ? " " : ", ") + (heading.empty() ? std::string("blank") : heading);
     }
     lines.push_back(columns.empty() ? "No columns" : headings);
     for (std::size_t row = 1; row < roster.size(); ++row)
-        lines.push_back(Trimmed(roster[row].lastName.View()) + ", " + Trimmed(roster[row].firstName.View()));
+        lines.push_back(platform::TrimPadding(roster[row].lastName.View()) + ", " + platform::TrimPadding(roster[row].firstName.View()));
     return lines;
 }
 

@@ -197,12 +197,7 @@ platform::Size GridCellSize(platform::Canvas& canvas) {
 }
 
 platform::FontSpec ScreenGridFont(int displayHeight) {
-    platform::FontSpec font;
-    font.face = "Courier New";
-    font.height = -(static_cast<int>(displayHeight * 1.5) / 60);
-    font.weight = 400;
-    font.fixedPitch = true;
-    return font;
+    return platform::CourierFont(-(static_cast<int>(displayHeight * 1.5) / 60));
 }
 
 }  // namespace quorle

@@ -20,6 +20,15 @@ struct FontSpec {
     bool underline = false;
 };
 
+// The fixed-pitch "Courier New" every screen picture and report is drawn in,
+// at a height in device units (negative: of the letters, as FontSpec says).
+inline FontSpec CourierFont(int height) {
+    FontSpec font;
+    font.face = "Courier New";
+    font.height = height;
+    return font;
+}
+
 enum class DeviceCap {
     HorizontalRes,  // printable width in pixels
     VerticalRes,    // printable height in pixels

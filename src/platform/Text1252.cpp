@@ -95,4 +95,10 @@ std::string Utf8ToCp1252Lossy(std::string_view text) {
     return out;
 }
 
+std::string TrimPadding(std::string_view text, std::string_view padding) {
+    const auto first = text.find_first_not_of(padding);
+    if (first == std::string_view::npos) return {};
+    return std::string(text.substr(first, text.find_last_not_of(padding) - first + 1));
+}
+
 }  // namespace quorle::platform

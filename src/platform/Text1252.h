@@ -14,6 +14,10 @@ std::string Cp1252ToUtf8(std::string_view text);
 bool Utf8ToCp1252(std::string_view text, std::string& out);
 std::string Utf8ToCp1252Lossy(std::string_view text);
 
+// The text without the padding around it: the characters of `padding`
+// (spaces unless told) at both ends.
+std::string TrimPadding(std::string_view text, std::string_view padding = " ");
+
 // One code point to its Windows-1252 byte, or -1 when there is none.
 int CodePointToCp1252(char32_t cp);
 char32_t Cp1252ToCodePoint(unsigned char byte);

@@ -12,13 +12,6 @@ namespace {
 
 constexpr std::size_t kNameLength = 14;
 
-std::string Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(" \t");
-    return std::string(text.substr(first, last - first + 1));
-}
-
 std::string Lower(std::string text) {
     for (char& c : text)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
@@ -27,7 +20,7 @@ std::string Lower(std::string text) {
 
 std::optional<std::size_t> FindColumn(const CsvRecord& header, std::initializer_list<std::string_view> names) {
     for (std::size_t i = 0; i < header.size(); ++i) {
-        const std::string name = Lower(Trimmed(header[i]));
+        const std::string name = Lower(platform::TrimPadding(header[i], " \t"));
         if (std::find(names.begin(), names.end(), name) != names.end()) return i;
     }
     return std::nullopt;
@@ -37,7 +30,7 @@ std::string LineError(int line, const std::string& what) { return "Line " + std:
 
 // A name field as the class file stores it, or the reason it cannot be stored.
 bool StoredName(const std::string& field, const char* which, std::string& out, std::string& error) {
-    const std::string name = Trimmed(field);
+    const std::string name = platform::TrimPadding(field, " \t");
     if (name.empty()) {
         error = std::string("the ") + which + " is empty.";
         return false;
@@ -66,7 +59,7 @@ bool StoredName(const std::string& field, const char* which, std::string& out, s
 
 // "1" to "999" (leading zeros dropped) for a number in that range, else empty.
 std::string GivenId(const std::string& field) {
-    const std::string text = Trimmed(field);
+    const std::string text = platform::TrimPadding(field, " \t");
     if (text.empty() || text.size() > 6 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return {};
     const int value = std::stoi(text);

@@ -20,12 +20,7 @@ int MulDiv(int number, int numerator, int denominator) {
 }
 
 platform::FontSpec ReportFont(int pageHeight, int linesPerPage) {
-    platform::FontSpec font;
-    font.face = "Courier New";
-    font.height = -MulDiv(1, pageHeight, linesPerPage);
-    font.weight = 400;
-    font.fixedPitch = true;
-    return font;
+    return platform::CourierFont(-MulDiv(1, pageHeight, linesPerPage));
 }
 
 platform::FontSpec SelectReportFont(platform::Canvas& device, platform::Size page, int linesPerPage,

@@ -6,14 +6,7 @@
 
 namespace quorle {
 
-platform::FontSpec ChartScreenFont() {
-    platform::FontSpec font;
-    font.face = "Courier New";
-    font.height = kChartScreenFontHeight;
-    font.weight = 400;
-    font.fixedPitch = true;
-    return font;
-}
+platform::FontSpec ChartScreenFont() { return platform::CourierFont(kChartScreenFontHeight); }
 
 ChartExtent PaintChart(platform::Canvas& canvas, const std::vector<std::string>& picture, const ChartPage* page) {
     std::string heading;
