@@ -1,6 +1,10 @@
 #include "BenchClass.h"
 
+#include <unistd.h>
+
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "record/UsualSettings.h"
@@ -42,6 +46,17 @@ ClassRecord MakeBenchClass(int students, int gradeItems) {
             }
     }
     return record;
+}
+
+TempFolder::TempFolder() {
+    char pattern[] = "/tmp/quorle-bench-XXXXXX";
+    if (!::mkdtemp(pattern)) std::abort();
+    path = pattern;
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
 }
 
 }  // namespace quorle::bench

@@ -1,5 +1,7 @@
 #pragma once
 // The big classes every benchmark measures with.
+#include <string>
+
 #include "record/ClassRecord.h"
 
 namespace quorle::bench {
@@ -13,5 +15,15 @@ namespace quorle::bench {
 // weights 30/20/20/10/10/10, every display flag on, course "Benchmark".
 // Always the same class for the same arguments: no clock, a fixed seed.
 ClassRecord MakeBenchClass(int students, int gradeItems);
+
+// A fresh folder under /tmp for the files a benchmark writes; it goes, with
+// everything in it, when the object does.
+struct TempFolder {
+    std::string path;
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+};
 
 }  // namespace quorle::bench

@@ -24,22 +24,9 @@ using namespace quorle;
 constexpr int kStudents = 1000;
 constexpr int kItems = 300;
 
-struct Folder {
-    std::string path;
-    Folder() {
-        char pattern[] = "/tmp/quorle-bench-XXXXXX";
-        if (!::mkdtemp(pattern)) std::abort();
-        path = pattern;
-    }
-    ~Folder() {
-        ::unlink((path + "/bench.gdr").c_str());
-        ::rmdir(path.c_str());
-    }
-};
-
 // A class window on the big class, written to a temporary folder.
 struct BenchWindow {
-    Folder folder;
+    bench::TempFolder folder;
     testing::FakeFrame frame;
     testing::FakeUi ui;
     std::unique_ptr<TDecoChild> child;

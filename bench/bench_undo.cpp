@@ -25,19 +25,6 @@ using namespace quorle;
 constexpr int kStudents = 1000;
 constexpr int kItems = 300;
 
-struct Folder {
-    std::string path;
-    Folder() {
-        char pattern[] = "/tmp/quorle-bench-XXXXXX";
-        if (!::mkdtemp(pattern)) std::abort();
-        path = pattern;
-    }
-    ~Folder() {
-        ::unlink((path + "/bench.gdr").c_str());
-        ::rmdir(path.c_str());
-    }
-};
-
 // The resident size of the program in MB.
 double ResidentMb() {
     std::ifstream status("/proc/self/status");
@@ -73,7 +60,7 @@ const Change kChanges[] = {ChangeGrade, RenameGrade, DeleteGradeSet, NewGrade, D
 
 // Undo and then Redo of one step in a class window, each writing the file.
 void UndoRedo(benchmark::State& state, Change change) {
-    Folder folder;
+    bench::TempFolder folder;
     testing::FakeFrame frame;
     testing::FakeUi ui;
     ClassRecord record = bench::MakeBenchClass(kStudents, kItems);
@@ -98,7 +85,7 @@ BENCHMARK_CAPTURE(UndoRedo, alphabetize, Reverse)->Unit(benchmark::kMillisecond)
 
 // The floor: the class file written once, as every change writes it.
 void BM_WriteClassFile(benchmark::State& state) {
-    Folder folder;
+    bench::TempFolder folder;
     ClassRecord record = bench::MakeBenchClass(kStudents, kItems);
     record.fileName = folder.path + "/bench.gdr";
     for (auto _ : state)
