@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "QtTestApp.h"
+#include "ClassOnFrame.h"
 #include "app/DecoClient.h"
 #include "classwin/ClassWindow.h"
 #include "classwin/Panes.h"
@@ -29,22 +29,12 @@ namespace quorle::qt {
 namespace {
 
 TEST(QtPaneTable, ClickTypeAndEnterStoreTheValueAndMoveDown) {
-    TestApp();
-    testing::TempDir dir;
-    std::filesystem::copy_file(std::string(QUORLE_EXAMPLES_DIR) + "/biology.gdr", dir.File("biology.gdr"));
-    QtFrame frame(resources::MainFrameLayout());
-    QtUi ui(&frame);
-    TDecoClient client(frame, ui);
-    frame.SetClient(&client);
-    frame.resize(900, 500);
-    frame.show();
-    ASSERT_TRUE(client.OpenClass(dir.File("biology.gdr")));
-    QApplication::setActiveWindow(&frame);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
-    QApplication::processEvents();
-
-    auto* child = dynamic_cast<TDecoChild*>(frame.Children().front());
+    ClassOnFrame on({"biology.gdr"}, QSize(900, 500));
+    ASSERT_TRUE(on.active);
+    TDecoChild* child = on.child;
     ASSERT_NE(child, nullptr);
+    testing::TempDir& dir = on.dir;
+    QtFrame& frame = on.frame;
     auto* pane = dynamic_cast<QtWindowHost*>(child->Grades().Host());
     ASSERT_NE(pane, nullptr);
     // A class window lower than its rows, so that they scroll.
@@ -102,17 +92,8 @@ TEST(QtPaneTable, ClickTypeAndEnterStoreTheValueAndMoveDown) {
 }
 
 TEST(QtPaneTable, EnterInTheFindBoxPutsTheCursorOnTheStudent) {
-    TestApp();
-    testing::TempDir dir;
-    std::filesystem::copy_file(std::string(QUORLE_EXAMPLES_DIR) + "/biology.gdr", dir.File("biology.gdr"));
-    QtFrame frame(resources::MainFrameLayout());
-    QtUi ui(&frame);
-    TDecoClient client(frame, ui);
-    frame.SetClient(&client);
-    frame.show();
-    ASSERT_TRUE(client.OpenClass(dir.File("biology.gdr")));
-    QApplication::processEvents();
-    auto* child = dynamic_cast<TDecoChild*>(frame.Children().front());
+    ClassOnFrame on;
+    TDecoChild* child = on.child;
     ASSERT_NE(child, nullptr);
 
     // In the box: "mull", Enter (the box stays open), then Close.

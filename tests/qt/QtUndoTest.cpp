@@ -17,7 +17,7 @@
 #include <functional>
 #include <memory>
 
-#include "QtTestApp.h"
+#include "ClassOnFrame.h"
 #include "app/DecoClient.h"
 #include "classwin/ClassWindow.h"
 #include "classwin/Panes.h"
@@ -52,20 +52,13 @@ void PressOnNextBox(const QString& label) {
 }
 
 TEST(QtUndo, DeletedGradeSetComesBackWithCtrlZAndGoesAgainWithCtrlY) {
-    TestApp();
-    testing::TempDir dir;
-    std::filesystem::copy_file(std::string(QUORLE_EXAMPLES_DIR) + "/biology.gdr", dir.File("biology.gdr"));
-    std::filesystem::copy_file(std::string(QUORLE_EXAMPLES_DIR) + "/biology.CHT", dir.File("biology.CHT"));
+    ClassOnFrame on({"biology.gdr", "biology.CHT"});
+    ASSERT_NE(on.child, nullptr);
+    ASSERT_TRUE(on.active);
+    testing::TempDir& dir = on.dir;
+    QtFrame& frame = on.frame;
+    TDecoClient& client = on.client;
     const auto copy = dir.Read("biology.gdr");
-    QtFrame frame(resources::MainFrameLayout());
-    QtUi ui(&frame);
-    TDecoClient client(frame, ui);
-    frame.SetClient(&client);
-    frame.show();
-    ASSERT_TRUE(client.OpenClass(dir.File("biology.gdr")));
-    QApplication::setActiveWindow(&frame);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
-    QApplication::processEvents();
     EXPECT_FALSE(frame.CommandAction(cmd::kUndo)->isEnabled());
     EXPECT_EQ(frame.CommandAction(cmd::kUndo)->text(), "&Undo");
 
