@@ -40,6 +40,16 @@ struct ClassSavingTest : EditTest {
         std::filesystem::remove(dir.File("alg.gdr"));
         std::filesystem::create_directory(dir.File("alg.gdr"));
     }
+    // The window holds the class's lock and knows its file as it read it;
+    // then another program adds Dee Dole and writes the class. The bytes it wrote.
+    std::vector<unsigned char> AnotherProgramWritesTheClass() {
+        f->child->KeepFile(ClassLock::Acquire(dir.File("alg.gdr")), StampFile(dir.File("alg.gdr")));
+        ClassRecord other = SmallClass();
+        other.fileName = dir.File("alg.gdr");
+        AddStudent(other, "Dole", "Dee", "4");
+        EXPECT_TRUE(WriteClassFile(other));
+        return OnDisk();
+    }
     // Boxes whose first line is text (the second names the reason and the file).
     int Count(const char* text) const {
         int n = 0;
@@ -203,13 +213,7 @@ TEST_F(ClassSavingTest, AFileChangedOnDiskIsNeverOverwrittenWithoutAsking) {
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
         Open(SmallClass());
-        f->child->KeepFile(ClassLock::Acquire(dir.File("alg.gdr")), StampFile(dir.File("alg.gdr")));
-        // The other program adds a student and writes the class.
-        ClassRecord other = SmallClass();
-        other.fileName = dir.File("alg.gdr");
-        AddStudent(other, "Dole", "Dee", "4");
-        ASSERT_TRUE(WriteClassFile(other));
-        const auto theirs = OnDisk();
+        const auto theirs = AnotherProgramWritesTheClass();
 
         Ui().answers = {k.answers.begin(), k.answers.end()};
         if (k.savedAs || k.answers[0] == Answer::No) Ui().fileNames.push_back(k.saveAs ? dir.File(*k.saveAs) : std::optional<std::string>{});
@@ -269,12 +273,7 @@ TEST_F(ClassSavingTest, AnImportIntoAClassChangedOnDiskAsksAndKeepsTheChartWithT
         chart.Recount();
         chart.seats.assign(6, TPeople::Free());
         ASSERT_TRUE(WriteChartFile(dir.File("alg.CHT"), chart));
-        f->child->KeepFile(ClassLock::Acquire(dir.File("alg.gdr")), StampFile(dir.File("alg.gdr")));
-        ClassRecord other = SmallClass();
-        other.fileName = dir.File("alg.gdr");
-        AddStudent(other, "Dole", "Dee", "4");
-        ASSERT_TRUE(WriteClassFile(other));
-        const auto theirs = OnDisk();
+        const auto theirs = AnotherProgramWritesTheClass();
         const auto chartBefore = dir.Read("alg.CHT");
 
         const std::string roster = "Last Name,First Name\nZed,Zoe\n";
