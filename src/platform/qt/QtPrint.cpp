@@ -27,7 +27,9 @@
 #include <vector>
 
 #include "platform/RuleRuns.h"
+#include "platform/TextRuns.h"
 #include "platform/qt/QtCanvas.h"
+#include "platform/qt/QtPdfFile.h"
 
 namespace quorle::qt {
 
@@ -56,8 +58,7 @@ public:
         : file_(std::move(file)), writer_(std::move(writer)), device_(writer_.get()) {}
 
     ~PagedPrintDevice() override {
-        runs_.clear();
-        canvas_.reset();
+        canvas_.reset();  // open runs are dropped: nothing draws them without it
         if (painter_.isActive()) {
             // A job that stopped on an error: a printer drops it.
             if (printer_) printer_->abort();
@@ -127,13 +128,13 @@ public:
         if (canvas_) {
             canvas_->SelectFont(font);
             // A fixed-pitch font lets texts of one line go out as one run.
-            advance_ = font.fixedPitch ? QFontMetricsF(painter_.font(), device_).horizontalAdvance(QLatin1Char(' ')) : 0.0;
+            runs_.SetAdvance(font.fixedPitch ? QFontMetricsF(painter_.font(), device_).horizontalAdvance(QLatin1Char(' ')) : 0.0);
         }
     }
     void RestoreFont() override {
         Flush();
         selected_.reset();
-        advance_ = 0.0;
+        runs_.SetAdvance(0.0);
         if (canvas_) canvas_->RestoreFont();
     }
     platform::Size TextExtent(std::string_view text) override {
@@ -143,40 +144,8 @@ public:
         const QFontMetrics metrics(font, device_);
         return platform::Size{metrics.horizontalAdvance(FromCp1252(text)), metrics.height()};
     }
-    // Texts of one line in a fixed-pitch font, whose gaps are whole numbers
-    // of characters to within a device pixel, go out as one run with spaces
-    // between them: a report page is a few hundred runs instead of thousands
-    // of texts, and every character stays where it was asked for.
     void TextOut(int x, int y, std::string_view text) override {
-        if (!canvas_) return;
-        if (advance_ <= 0.0) {
-            canvas_->TextOut(x, y, text);
-            return;
-        }
-        for (std::size_t i = 0; i < runs_.size(); ++i) {
-            Run& run = runs_[i];
-            if (run.y != y) continue;
-            const double end = run.x + static_cast<double>(run.text.size()) * advance_;
-            const double gap = (static_cast<double>(x) - end) / advance_;
-            const long spaces = std::lround(gap);
-            if (gap > -0.01 && spaces >= 0 && spaces < 4096 &&
-                std::abs(end + static_cast<double>(spaces) * advance_ - static_cast<double>(x)) < 1.0) {
-                run.text.append(static_cast<std::size_t>(spaces), ' ');
-                run.text.append(text);
-                return;
-            }
-            // It cannot join the line's run: the run goes out, this one starts.
-            Put(run.x, run.y, run.text);
-            runs_.erase(runs_.begin() + static_cast<std::ptrdiff_t>(i));
-            break;
-        }
-        // A few lines are kept open at once: the wide layout writes a heading
-        // line and a value line in turns.
-        if (runs_.size() >= kOpenRuns) {
-            Put(runs_.front().x, runs_.front().y, runs_.front().text);
-            runs_.erase(runs_.begin());
-        }
-        runs_.push_back(Run{x, y, std::string(text)});
+        if (canvas_) runs_.Add(x, y, text);
     }
     void SetTextColor(platform::Color color) override {
         Flush();
@@ -220,14 +189,10 @@ public:
     }
 
 private:
-    void Flush() {
-        if (canvas_)
-            for (const Run& run : runs_) Put(run.x, run.y, run.text);
-        runs_.clear();
-    }
+    void Flush() { runs_.Flush(); }
     // A run of the fixed-pitch font from its glyphs where the canvas can, else as text.
     void Put(int x, int y, const std::string& text) {
-        if (!canvas_->TextOutFixedPitch(x, y, text)) canvas_->TextOut(x, y, text);
+        if (canvas_ && !canvas_->TextOutFixedPitch(x, y, text)) canvas_->TextOut(x, y, text);
     }
     void DrawRules() {
         if (rules_.Empty()) return;
@@ -251,14 +216,7 @@ private:
     std::unique_ptr<QtCanvas> canvas_;
     std::optional<platform::FontSpec> selected_;
     bool firstPage_ = true;
-    double advance_ = 0.0;  // of a character of the fixed-pitch font in use; 0: none
-    struct Run {
-        int x = 0;
-        int y = 0;
-        std::string text;
-    };
-    static constexpr std::size_t kOpenRuns = 4;
-    std::vector<Run> runs_;
+    platform::TextRuns runs_{[this](int x, int y, const std::string& text) { Put(x, y, text); }};
     platform::RuleRuns rules_;  // of the page being drawn
 };
 
@@ -492,13 +450,13 @@ std::unique_ptr<platform::PrintDevice> MakePdfDevice(const std::string& path, co
     const auto size = PageSizeNamed(pageSize);
     if (!size) return nullptr;
     auto file = std::make_unique<QSaveFile>(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
-    auto writer = std::make_unique<QPdfWriter>(file.get());
-    writer->setResolution(kPdfResolution);
-    writer->setCreator(QStringLiteral("Quorle"));
-    writer->setPageLayout(QPageLayout(*size, QPageLayout::Portrait,
+    // The page as a PDF writer lays it out; the file is the program's own writing.
+    auto layout = std::make_unique<QPdfWriter>(QString());
+    layout->setResolution(kPdfResolution);
+    layout->setPageLayout(QPageLayout(*size, QPageLayout::Portrait,
                                       QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
                                       QPageLayout::Millimeter));
-    return std::make_unique<PagedPrintDevice>(std::move(file), std::move(writer));
+    return MakePdfFileDevice(std::move(file), std::move(layout));
 }
 
 }  // namespace quorle::qt

@@ -1,0 +1,394 @@
+#include "platform/qt/QtPdfFile.h"
+
+#include <QBuffer>
+#include <QDateTime>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRawFont>
+#include <QSaveFile>
+#include <QTextLayout>
+#include <array>
+#include <cmath>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/Pdf.h"
+#include "platform/RuleRuns.h"
+#include "platform/Text1252.h"
+#include "platform/TextRuns.h"
+#include "platform/qt/QtCanvas.h"
+
+namespace quorle::qt {
+
+namespace {
+
+using platform::DeviceCap;
+
+// A font's tables as the PDF writer reads them.
+platform::FontTableSource TablesOf(const QRawFont& font) {
+    return [font](std::string_view tag) {
+        const std::string name(tag);
+        const QByteArray table = font.fontTable(name.c_str());
+        return std::string(table.constData(), static_cast<std::size_t>(table.size()));
+    };
+}
+
+// A glyph's advance in thousandths of the font's size, from the font's design.
+int WidthOf(const QRawFont& font, quint32 glyph) {
+    const QList<QPointF> advances = font.advancesForGlyphIndexes(QList<quint32>{glyph}, QRawFont::UseDesignMetrics);
+    if (advances.isEmpty() || font.pixelSize() <= 0) return 0;
+    return static_cast<int>(std::lround(advances[0].x() / font.pixelSize() * 1000));
+}
+
+// The font as Qt's own PDF writer embeds it, from a page showing the glyphs
+// once each: a printout's glyphs then look exactly as they do in the
+// printer's pages. Nothing when that page does not give it.
+platform::PdfFontProgram QtFontProgram(const QRawFont& font, std::span<const std::uint32_t> glyphs) {
+    if (glyphs.empty()) return {};
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        QPainter painter;
+        if (!painter.begin(&writer)) return {};
+        QList<quint32> indexes;
+        QList<QPointF> positions;
+        for (std::size_t i = 0; i < glyphs.size(); ++i) {
+            indexes.append(glyphs[i]);
+            positions.append(QPointF(static_cast<qreal>(i % 64) * font.pixelSize(), 0));
+        }
+        QGlyphRun run;
+        run.setRawFont(font);
+        run.setGlyphIndexes(indexes);
+        run.setPositions(positions);
+        painter.drawGlyphRun(QPointF(0, font.pixelSize()), run);
+        painter.end();
+    }
+    const QByteArray& pdf = buffer.data();
+    platform::EmbeddedFont embedded =
+        platform::ReadEmbeddedFont(std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    if (embedded.codes.size() != glyphs.size()) return {};
+    platform::PdfFontProgram program;
+    program.trueType = std::move(embedded.trueType);
+    for (std::size_t i = 0; i < glyphs.size(); ++i) program.glyphIndex.emplace(glyphs[i], embedded.codes[i]);
+    return program;
+}
+
+std::string KeyOf(const QRawFont& font) {
+    return (font.familyName() + QLatin1Char('/') + font.styleName() + QLatin1Char('/') +
+            QString::number(font.weight()) + QLatin1Char('/') + QString::number(static_cast<int>(font.style())))
+        .toStdString();
+}
+
+class PdfFileDevice : public platform::PrintDevice {
+public:
+    PdfFileDevice(std::unique_ptr<QSaveFile> file, std::unique_ptr<QPdfWriter> layout)
+        : file_(std::move(file)), layout_(std::move(layout)) {
+        // The printable area's corner as the page's transformation puts it.
+        const QPageLayout page = layout_->pageLayout();
+        const int resolution = layout_->resolution();
+        const QRect full = page.fullRectPoints();
+        const QRect paint = page.paintRectPixels(resolution);
+        scale_ = 72.0 / resolution;
+        width_ = full.width();
+        height_ = full.height();
+        left_ = paint.left() * scale_ + paint.top() * 0.0;
+        top_ = height_ + (paint.top() * -scale_ + paint.left() * 0.0);
+    }
+
+    int StartDoc(std::string_view documentName) override {
+        if (document_) return platform::kSpoolGeneralError;
+        if (!file_->isOpen() && !file_->open(QIODevice::WriteOnly)) return platform::kSpoolGeneralError;
+        QString name = QString::fromUtf8(documentName.data(), static_cast<qsizetype>(documentName.size()));
+        if (name.contains(QChar::ReplacementCharacter)) name = FromCp1252(documentName);
+        title_ = name.toStdU16String();
+        document_ = std::make_unique<platform::PdfDocument>([this](std::string_view bytes) {
+            return file_->write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
+        });
+        fonts_.clear();
+        simple_ = false;
+        // Drawing goes to the first page until a page is asked for.
+        NewPage();
+        firstPage_ = true;
+        return 1;
+    }
+
+    int StartPage() override {
+        if (!document_) return platform::kSpoolGeneralError;
+        EndDrawing();
+        if (!firstPage_) {
+            document_->AddPage(width_, height_, *page_);
+            NewPage();
+        }
+        firstPage_ = false;
+        return document_->Failed() ? platform::kSpoolGeneralError : 1;
+    }
+
+    int EndPage() override {
+        if (!document_) return platform::kSpoolGeneralError;
+        EndDrawing();
+        return document_->Failed() ? platform::kSpoolGeneralError : 1;
+    }
+
+    int EndDoc() override {
+        if (!document_) return platform::kSpoolGeneralError;
+        EndDrawing();
+        document_->AddPage(width_, height_, *page_);
+        page_.reset();
+        const QByteArray date =
+            QDateTime::currentDateTimeUtc().toString(QStringLiteral("'D:'yyyyMMddHHmmss'Z'")).toLatin1();
+        const bool written = document_->Finish(title_, u"Quorle", std::string_view(date.constData(), date.size()));
+        document_.reset();
+        if (!written || !file_->commit()) return platform::kSpoolGeneralError;
+        return 1;
+    }
+
+    bool HoldsEveryCopy() const override { return true; }
+    int SetCopyCount(int) override { return 1; }
+
+    void SelectFont(const platform::FontSpec& font) override {
+        runs_.Flush();
+        font_ = QtCanvas::MakeFont(font);
+        fixed_ = font.fixedPitch;
+        FontChanged();
+    }
+    void RestoreFont() override {
+        runs_.Flush();
+        font_ = QFont();
+        fixed_ = false;
+        FontChanged();
+    }
+    platform::Size TextExtent(std::string_view text) override {
+        constexpr std::size_t kMostExtents = 4096;
+        std::string key(text);
+        if (const auto found = extents_.find(key); found != extents_.end()) return found->second;
+        const QFontMetrics metrics(font_, layout_.get());
+        const platform::Size size{metrics.horizontalAdvance(FromCp1252(text)), metrics.height()};
+        if (extents_.size() >= kMostExtents) extents_.clear();
+        extents_.emplace(std::move(key), size);
+        return size;
+    }
+    void TextOut(int x, int y, std::string_view text) override {
+        if (page_) runs_.Add(x, y, text);
+    }
+    void SetTextColor(platform::Color color) override {
+        runs_.Flush();
+        color_ = (static_cast<std::uint32_t>(color.r) << 16) | (static_cast<std::uint32_t>(color.g) << 8) | color.b;
+        // A pen of another colour: from here on lines are stroked as pens are.
+        if (color_ != 0) simple_ = true;
+    }
+    void SetDefaultTextColor() override {
+        runs_.Flush();
+        color_ = 0;
+    }
+    void SetBackgroundTransparent(bool) override {}
+
+    // Level and upright lines and boxes of the thin pen are kept until the
+    // page ends and go out as long lines (see RuleRuns).
+    void Line(int x1, int y1, int x2, int y2, int penWidth) override {
+        runs_.Flush();
+        if (!page_) return;
+        const platform::LineSegment line{x1, y1, x2, y2};
+        if (penWidth == 1 && rules_.Add(line)) return;
+        Draw(std::span(&line, 1), penWidth);
+    }
+    void Rectangle(const platform::Rect& rect, int penWidth) override {
+        runs_.Flush();
+        if (!page_) return;
+        if (penWidth == 1 && rules_.AddBox(rect)) return;
+        if (penWidth == 1 && !simple_) {
+            page_->ThinBox(rect);
+            return;
+        }
+        if (penWidth != 1) simple_ = true;
+        page_->StrokeBox(rect, penWidth);
+    }
+    void Lines(std::span<const platform::LineSegment> lines, int penWidth) override {
+        for (const platform::LineSegment& l : lines) Line(l.x1, l.y1, l.x2, l.y2, penWidth);
+    }
+    int DeviceCaps(DeviceCap cap) const override {
+        switch (cap) {
+            case DeviceCap::HorizontalRes: return layout_->width();
+            case DeviceCap::VerticalRes: return layout_->height();
+            case DeviceCap::LogPixelsX: return layout_->logicalDpiX();
+            case DeviceCap::LogPixelsY: return layout_->logicalDpiY();
+        }
+        return 0;
+    }
+
+private:
+    void NewPage() {
+        page_ = std::make_unique<platform::PdfPage>(scale_, left_, top_);
+        // Each page states its pen afresh.
+    }
+
+    void EndDrawing() {
+        runs_.Flush();
+        if (rules_.Empty() || !page_) return;
+        for (const auto& layer : rules_.Take()) {
+            Draw(layer.level, 1);
+            Draw(layer.upright, 1);
+        }
+    }
+
+    // The thin pen fills its lines' outlines until another pen has been
+    // used; from then on, and for every other pen, lines are strokes.
+    void Draw(std::span<const platform::LineSegment> lines, int penWidth) {
+        if (penWidth == 1 && !simple_) {
+            page_->ThinLines(lines);
+            return;
+        }
+        if (penWidth != 1) simple_ = true;
+        page_->StrokeLines(lines, penWidth);
+    }
+
+    void FontChanged() {
+        extents_.clear();
+        ready_ = false;
+        runs_.SetAdvance(fixed_ ? QFontMetricsF(font_, layout_.get()).horizontalAdvance(QLatin1Char(' ')) : 0.0);
+    }
+
+    // The glyph of each byte and the advance of the fixed-pitch font in use,
+    // as laying out text gives them.
+    void PrepareGlyphs() {
+        ready_ = true;
+        usable_ = false;
+        if (!font_.fixedPitch() || !QFontInfo(font_).fixedPitch() || font_.underline() || font_.strikeOut() ||
+            font_.overline())
+            return;
+        QTextLayout layout(QStringLiteral("XX"), font_, layout_.get());
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        const QList<QGlyphRun> runs = layout.glyphRuns();
+        if (runs.size() != 1 || runs[0].positions().size() != 2) return;
+        advance_ = runs[0].positions()[1].x() - runs[0].positions()[0].x();
+        const QRawFont raw = runs[0].rawFont();
+        ascent_ = QFontMetrics(font_, layout_.get()).ascent();
+        pixelSize_ = raw.pixelSize();
+        fontNumber_ = FontNumber(raw);
+        for (int byte = 0; byte < 256; ++byte) {
+            const QString one = FromCp1252(std::string(1, static_cast<char>(byte)));
+            const QList<quint32> found = raw.glyphIndexesForString(one);
+            glyphs_[static_cast<std::size_t>(byte)] = found.size() == 1 ? found[0] : 0;
+            widths_[static_cast<std::size_t>(byte)] = found.size() == 1 ? WidthOf(raw, found[0]) : 0;
+        }
+        usable_ = advance_ > 0;
+    }
+
+    int FontNumber(const QRawFont& raw) {
+        const std::string key = KeyOf(raw);
+        if (const auto found = fonts_.find(key); found != fonts_.end()) return found->second;
+        const int number = document_->AddFont(
+            key, TablesOf(raw), [raw](std::span<const std::uint32_t> glyphs) { return QtFontProgram(raw, glyphs); });
+        fonts_.emplace(key, number);
+        return number;
+    }
+
+    void Put(int x, int y, const std::string& text) {
+        if (!page_ || !document_) return;
+        if (!ready_) PrepareGlyphs();
+        if (usable_ && PutFixedPitch(x, y, text)) return;
+        PutLaidOut(x, y, text);
+    }
+
+    // Every character one advance after the one before, where laying the
+    // text out puts it; no glyph for a space (it leaves no ink).
+    bool PutFixedPitch(int x, int y, const std::string& text) {
+        placed_.clear();
+        for (std::size_t k = 0; k < text.size(); ++k) {
+            const auto byte = static_cast<unsigned char>(text[k]);
+            if (byte == ' ') continue;
+            const quint32 glyph = glyphs_[byte];
+            if (glyph == 0 || byte < 0x20) return false;
+            placed_.push_back(platform::PlacedGlyph{glyph, x + static_cast<double>(k) * advance_, widths_[byte]});
+        }
+        for (std::size_t k = 0; k < text.size(); ++k) {
+            const auto byte = static_cast<unsigned char>(text[k]);
+            if (byte != ' ')
+                document_->UseGlyph(fontNumber_, glyphs_[byte], platform::Cp1252ToCodePoint(byte), widths_[byte]);
+        }
+        page_->Glyphs(fontNumber_, pixelSize_, color_, y + ascent_, placed_, advance_);
+        return true;
+    }
+
+    // Any other text as Qt lays it out, in whichever fonts it takes.
+    void PutLaidOut(int x, int y, const std::string& text) {
+        const QString string = FromCp1252(text);
+        QTextLayout layout(string, font_, layout_.get());
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        layout.endLayout();
+        if (!line.isValid()) return;
+        const double baseline = y + QFontMetrics(font_, layout_.get()).ascent();
+        for (const QGlyphRun& run : layout.glyphRuns()) {
+            const QRawFont raw = run.rawFont();
+            const int number = FontNumber(raw);
+            const QList<quint32> indexes = run.glyphIndexes();
+            const QList<QPointF> positions = run.positions();
+            std::unordered_map<quint32, char32_t> characters;
+            for (const QChar c : string) {
+                const QList<quint32> found = raw.glyphIndexesForString(QString(c));
+                if (found.size() == 1) characters.emplace(found[0], c.unicode());
+            }
+            placed_.clear();
+            double runY = baseline;
+            for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i) {
+                const auto found = characters.find(indexes[i]);
+                const int width = WidthOf(raw, indexes[i]);
+                document_->UseGlyph(number, indexes[i], found != characters.end() ? found->second : U'\uFFFD', width);
+                placed_.push_back(platform::PlacedGlyph{indexes[i], x + positions[i].x(), width});
+                runY = baseline + positions[i].y() - line.ascent();
+            }
+            page_->Glyphs(number, raw.pixelSize(), color_, runY, placed_, 0.0);
+        }
+    }
+
+    std::unique_ptr<QSaveFile> file_;
+    std::unique_ptr<QPdfWriter> layout_;
+    double scale_ = 0;
+    double width_ = 0;
+    double height_ = 0;
+    double left_ = 0;
+    double top_ = 0;
+    std::u16string title_;
+    std::unique_ptr<platform::PdfDocument> document_;
+    std::unique_ptr<platform::PdfPage> page_;
+    bool firstPage_ = true;
+    // Whether a pen other than the thin black one has drawn in this document.
+    bool simple_ = false;
+
+    QFont font_;
+    bool fixed_ = false;
+    std::uint32_t color_ = 0;
+    std::unordered_map<std::string, platform::Size> extents_;
+    std::unordered_map<std::string, int> fonts_;  // the document's number of each font
+    bool ready_ = false;
+    bool usable_ = false;
+    std::array<quint32, 256> glyphs_{};
+    std::array<int, 256> widths_{};
+    double advance_ = 0;
+    double ascent_ = 0;
+    double pixelSize_ = 0;
+    int fontNumber_ = 0;
+    std::vector<platform::PlacedGlyph> placed_;
+
+    platform::RuleRuns rules_;  // of the page being drawn
+    platform::TextRuns runs_{[this](int x, int y, const std::string& text) { Put(x, y, text); }};
+};
+
+}  // namespace
+
+std::unique_ptr<platform::PrintDevice> MakePdfFileDevice(std::unique_ptr<QSaveFile> file,
+                                                         std::unique_ptr<QPdfWriter> layout) {
+    return std::make_unique<PdfFileDevice>(std::move(file), std::move(layout));
+}
+
+}  // namespace quorle::qt
