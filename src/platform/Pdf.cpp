@@ -100,13 +100,15 @@ void PdfPage::FillColor(std::uint32_t color) {
 // from the one before (each move written as a number and read back, then
 // added up): a glyph that follows the one before by the fixed advance needs
 // no move, and a move is written so that it reads back as exactly that place.
+// The text object stays open from one call to the next while only text is
+// drawn.
 void PdfPage::Glyphs(int font, double pixelSize, std::uint32_t color, double y, std::span<const PlacedGlyph> glyphs,
                      double advance) {
     if (glyphs.empty()) return;
     FillColor(color);
+    const double size = pixelSize == std::floor(pixelSize) && pixelSize < 1e9 ? pixelSize : ReadBack(pixelSize);
     // The character spacing that makes a glyph's own advance (as a viewer
     // works it out from its width) come to exactly the fixed advance.
-    const double size = pixelSize == std::floor(pixelSize) && pixelSize < 1e9 ? pixelSize : ReadBack(pixelSize);
     const auto advanceOf = [size](int width) { return (width * 0.001) * size; };
     if (advance > 0) {
         const double spacing = advance - advanceOf(glyphs[0].width);
@@ -116,18 +118,27 @@ void PdfPage::Glyphs(int font, double pixelSize, std::uint32_t color, double y, 
             content_ += " Tc\n";
         }
     }
-    content_ += "BT\n/F";
-    content_ += std::to_string(font);
-    content_ += ' ';
-    AppendPdfNumber(content_, pixelSize);
-    content_ += " Tf 1 0 0 -1 0 0 Tm\n";
+    if (!text_.open) {
+        content_ += "BT\n";
+        text_ = TextObject{};
+        text_.open = true;
+    }
+    if (font != text_.font || size != text_.size) {
+        text_.font = font;
+        text_.size = size;
+        content_ += "/F";
+        content_ += std::to_string(font);
+        content_ += ' ';
+        AppendPdfNumber(content_, pixelSize);
+        content_ += " Tf\n";
+    }
 
-    double placed = 0;    // where the glyph before went
-    double lineX = 0;     // the line's start, as moves set it
-    double originX = 0;   // the text matrix's own offset
-    double current = 0;   // where the next glyph goes without a move
-    bool open = false;    // a string of glyphs is being written
-    bool first = true;
+    // Each text starts from the text matrix set afresh, so its first glyph's
+    // place is read as written, not as a sum of earlier moves.
+    text_.matrixSet = false;
+    double placed = 0;   // where the glyph before went
+    double current = 0;  // where the next glyph goes without a move
+    bool open = false;   // a string of glyphs is being written
     const double baseline = -AsWritten(-y);
     for (std::size_t i = 0; i < glyphs.size(); ++i) {
         const PlacedGlyph& g = glyphs[i];
@@ -139,32 +150,54 @@ void PdfPage::Glyphs(int font, double pixelSize, std::uint32_t color, double y, 
             continue;
         }
         if (open) content_ += "> Tj\n";
-        const double dx = target - lineX;
-        if ((lineX + dx) + originX == target) {
-            AppendExactNumber(content_, dx);
-            content_ += ' ';
-            if (first) {
-                AppendExactNumber(content_, -baseline);
-            } else {
-                content_ += '0';
-            }
-            content_ += " Td <";
-            lineX += dx;
-        } else {
-            content_ += "1 0 0 -1 ";
-            AppendExactNumber(content_, target);
-            content_ += ' ';
-            AppendExactNumber(content_, baseline);
-            content_ += " Tm <";
-            originX = target;
-            lineX = 0;
-        }
-        first = false;
+        MoveTo(target, baseline);
+        content_ += '<';
         open = true;
         AppendHex4(content_, g.glyph);
         current = target + (advanceOf(g.width) + spacing_);
     }
-    content_ += "> Tj\nET\n";
+    content_ += "> Tj\n";
+}
+
+// A move of the line's start by whole decimals when the viewer's sums come to
+// exactly (x, baseline); else the text matrix set to there.
+void PdfPage::MoveTo(double x, double baseline) {
+    if (!text_.matrixSet || text_.originX != 0 || text_.originY != 0) {
+        content_ += "1 0 0 -1 0 0 Tm\n";
+        text_.matrixSet = true;
+        text_.originX = text_.originY = 0;
+        text_.lineX = text_.lineY = 0;
+    }
+    const double dx = x - text_.lineX;
+    const double dy = -baseline - text_.lineY;
+    if (text_.lineX + dx == x && -(text_.lineY + dy) == baseline) {
+        AppendExactNumber(content_, dx);
+        content_ += ' ';
+        AppendExactNumber(content_, dy);
+        content_ += " Td ";
+        text_.lineX += dx;
+        text_.lineY += dy;
+        return;
+    }
+    content_ += "1 0 0 -1 ";
+    AppendExactNumber(content_, x);
+    content_ += ' ';
+    AppendExactNumber(content_, baseline);
+    content_ += " Tm ";
+    text_.originX = x;
+    text_.originY = baseline;
+    text_.lineX = text_.lineY = 0;
+}
+
+void PdfPage::EndText() {
+    if (!text_.open) return;
+    content_ += "ET\n";
+    text_ = TextObject{};
+}
+
+const std::string& PdfPage::Content() {
+    EndText();
+    return content_;
 }
 
 void PdfPage::ThinOutline(double x1, double y1, double x2, double y2, bool alone) {
@@ -205,12 +238,14 @@ void PdfPage::ThinOutline(double x1, double y1, double x2, double y2, bool alone
 
 void PdfPage::ThinLines(std::span<const LineSegment> lines) {
     if (lines.empty()) return;
+    EndText();
     FillColor(0);
     for (const LineSegment& l : lines) ThinOutline(l.x1, l.y1, l.x2, l.y2, lines.size() == 1);
     content_ += "f\n";
 }
 
 void PdfPage::ThinBox(const Rect& box) {
+    EndText();
     FillColor(0);
     constexpr double h = 0.05;
     const double x1 = box.left, y1 = box.top, x2 = box.right, y2 = box.bottom;
@@ -246,6 +281,7 @@ void PdfPage::ThinBox(const Rect& box) {
 }
 
 void PdfPage::Pen(int width) {
+    EndText();
     if (width == pen_) return;
     pen_ = width;
     content_ += "0 0 0 SCN\n";
@@ -417,7 +453,7 @@ void PdfDocument::WriteStream(int object, std::string_view data, std::string_vie
     uLongf size = compressBound(static_cast<uLong>(data.size()));
     std::string packed(size, '\0');
     if (compress2(reinterpret_cast<Bytef*>(packed.data()), &size, reinterpret_cast<const Bytef*>(data.data()),
-                  static_cast<uLong>(data.size()), Z_DEFAULT_COMPRESSION) != Z_OK) {
+                  static_cast<uLong>(data.size()), Z_BEST_SPEED) != Z_OK) {
         failed_ = true;
         return;
     }
@@ -442,7 +478,7 @@ void PdfDocument::UseGlyph(int font, std::uint32_t glyph, char32_t character, in
     fonts_[static_cast<std::size_t>(font)].glyphs.emplace(glyph, std::pair(character, width));
 }
 
-bool PdfDocument::AddPage(double width, double height, const PdfPage& page) {
+bool PdfDocument::AddPage(double width, double height, PdfPage& page) {
     const int contents = NewObject();
     WriteStream(contents, page.Content(), "");
     const int object = NewObject();

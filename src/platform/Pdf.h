@@ -60,9 +60,12 @@ public:
     void StrokeLines(std::span<const LineSegment> lines, int width);
     void StrokeBox(const Rect& box, int width);
 
-    const std::string& Content() const { return content_; }
+    // The content so far, with any text object ended.
+    const std::string& Content();
 
 private:
+    void MoveTo(double x, double baseline);
+    void EndText();
     void FillColor(std::uint32_t color);
     void Pen(int width);
     void ThinOutline(double x1, double y1, double x2, double y2, bool alone);
@@ -71,6 +74,19 @@ private:
     std::uint32_t fill_ = 0;  // the fill colour in force
     int pen_ = 0;             // the stroke width in force; 0: the page's default state
     double spacing_ = 0;      // the character spacing in force
+    // The text object being written: its font and size, and the line's start
+    // and text matrix's offset as the viewer's sums have them.
+    struct TextObject {
+        bool open = false;
+        bool matrixSet = false;
+        int font = -1;
+        double size = 0;
+        double lineX = 0;
+        double lineY = 0;
+        double originX = 0;
+        double originY = 0;
+    };
+    TextObject text_;
 };
 
 // A font program to embed, and the index in it of each glyph the pages show
@@ -110,7 +126,7 @@ public:
     void UseGlyph(int font, std::uint32_t glyph, char32_t character, int width);
 
     // A page of the given size in points.
-    bool AddPage(double width, double height, const PdfPage& page);
+    bool AddPage(double width, double height, PdfPage& page);
     int PageCount() const { return static_cast<int>(pages_.size()); }
 
     // The fonts, the page tree and the document's title, creator and
