@@ -145,6 +145,9 @@ TEST(FontSubsetTest, KeepsTheGlyphsAskedForAndTheirPartsAtTheirIndexes) {
         for (int shift = 24; shift >= 0; shift -= 8) longLoca["loca"] += static_cast<char>((offset >> shift) & 0xFF);
     }
     Set16(longLoca["head"], 50, 1);
+    // Glyph 68 one byte shorter: a glyph whose length is not a multiple of 4.
+    const std::uint32_t end68 = U32(longLoca["loca"], 4 * 69) - 1;
+    for (int i = 0; i < 4; ++i) longLoca["loca"][4 * 69 + i] = static_cast<char>((end68 >> (24 - 8 * i)) & 0xFF);
 
     struct Case {
         std::string what;
@@ -159,7 +162,7 @@ TEST(FontSubsetTest, KeepsTheGlyphsAskedForAndTheirPartsAtTheirIndexes) {
         {"a composite built from a composite", &original, {composites.nested}, nestedComposite},
         {"the last glyph kept; the glyph count and past ignored", &original, {count - 1, count, 65535, 0xFFFFFFFF},
          {0, count - 1}},
-        {"a font with long loca offsets", &longLoca, {composites.simpleParts, 68}, [&] {
+        {"a font with long loca offsets, a glyph of odd length", &longLoca, {composites.simpleParts, 68}, [&] {
              auto kept = simpleComposite;
              kept.insert(68);
              return kept;
@@ -172,9 +175,10 @@ TEST(FontSubsetTest, KeepsTheGlyphsAskedForAndTheirPartsAtTheirIndexes) {
         EXPECT_EQ(U16(font.at("head"), 50), 1u) << c.what << ": long loca offsets";
         ASSERT_EQ(font.at("loca").size(), 4 * (count + 1)) << c.what;
         ASSERT_EQ(GlyphCount(font), count) << c.what;
+        const std::vector<std::string> asGiven = GlyphsOf(*c.font);
         const std::vector<std::string> kept = GlyphsOf(font);
         for (std::uint32_t g = 0; g < count; ++g) {
-            std::string expected = c.kept.count(g) ? glyphs[g] : std::string();
+            std::string expected = c.kept.count(g) ? asGiven[g] : std::string();
             expected.append((4 - expected.size() % 4) % 4, '\0');
             EXPECT_EQ(kept[g], expected) << c.what << ": glyph " << g;
         }
@@ -258,6 +262,7 @@ TEST(FontSubsetTest, AFontThatDoesNotHoldTogetherGivesNothing) {
     const std::uint32_t count = static_cast<std::uint32_t>(glyphs.size());
     const std::uint32_t composite = FindComposites(glyphs).simpleParts;
     const std::size_t compositeAt = 2 * U16(original.at("loca"), 2 * composite);
+    const std::size_t letterAt = 2 * U16(original.at("loca"), 2 * 36);
     const auto setLoca = [](Tables& t, std::size_t i, std::size_t offset) { Set16(t["loca"], 2 * i, offset / 2); };
     const auto firstPart = [&](Tables& t, std::uint32_t part) { Set16(t["glyf"], compositeAt + 12, part); };
 
@@ -287,8 +292,8 @@ TEST(FontSubsetTest, AFontThatDoesNotHoldTogetherGivesNothing) {
         {"glyf ending at the last glyph", [&](Tables& t) { t["glyf"].resize(2 * U16(t["loca"], 2 * count)); }, true},
         {"loca offsets running backwards",
          [&](Tables& t) { setLoca(t, 40, 2 * U16(t["loca"], 2 * 39) - 2); }, false},
-        {"a glyph shorter than its header",
-         [&](Tables& t) { setLoca(t, composite + 1, compositeAt + 8); }, false},
+        {"a glyph shorter than its header", [&](Tables& t) { setLoca(t, 37, letterAt + 8); }, false},
+        {"a glyph of its header alone", [&](Tables& t) { setLoca(t, 37, letterAt + 10); }, true},
         {"a composite cut inside a part",
          [&](Tables& t) { setLoca(t, composite + 1, compositeAt + 14); }, false},
         {"a composite built from the glyph count", [&](Tables& t) { firstPart(t, count); }, false},
