@@ -7,7 +7,7 @@ packages=(
   build-essential cmake g++ clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libqt6printsupport6 qt6-qpa-plugins
-  fonts-liberation fonts-dejavu-core poppler-utils
+  fonts-liberation fonts-dejavu-core poppler-utils zlib1g-dev
   dpkg-dev file
   xvfb xauth dbus-x11 at-spi2-core python3-pyatspi xdotool
 )
