@@ -469,13 +469,17 @@ void PdfDocument::WriteStream(int object, std::string_view data, std::string_vie
 int PdfDocument::AddFont(const std::string& key, FontTableSource tables, PdfFontMaker maker) {
     for (std::size_t i = 0; i < fonts_.size(); ++i)
         if (fonts_[i].key == key) return static_cast<int>(i);
-    fonts_.push_back(Font{key, std::move(tables), std::move(maker), NewObject(), {}});
+    fonts_.push_back(Font{key, std::move(tables), std::move(maker), NewObject(), {}, {}});
     return static_cast<int>(fonts_.size()) - 1;
 }
 
 void PdfDocument::UseGlyph(int font, std::uint32_t glyph, char32_t character, int width) {
-    if (font < 0 || static_cast<std::size_t>(font) >= fonts_.size()) return;
-    fonts_[static_cast<std::size_t>(font)].glyphs.emplace(glyph, std::pair(character, width));
+    if (font < 0 || static_cast<std::size_t>(font) >= fonts_.size() || glyph > 0xFFFF) return;
+    Font& f = fonts_[static_cast<std::size_t>(font)];
+    if (f.seen.empty()) f.seen.resize(0x10000);
+    if (f.seen[glyph]) return;
+    f.seen[glyph] = true;
+    f.glyphs.emplace(glyph, std::pair(character, width));
 }
 
 bool PdfDocument::AddPage(double width, double height, PdfPage& page) {

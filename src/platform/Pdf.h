@@ -141,6 +141,7 @@ private:
         PdfFontMaker maker;
         int object = 0;  // the Type0 font the pages name
         std::map<std::uint32_t, std::pair<char32_t, int>> glyphs;  // character, width
+        std::vector<bool> seen;                                    // per glyph index
     };
     int NewObject();
     void BeginObject(int object);

@@ -13,6 +13,7 @@
 #include <QSaveFile>
 #include <QTextLayout>
 #include <array>
+#include <map>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -101,6 +102,7 @@ public:
         height_ = full.height();
         left_ = paint.left() * scale_ + paint.top() * 0.0;
         top_ = height_ + (paint.top() * -scale_ + paint.left() * 0.0);
+        RestoreFont();
     }
 
     int StartDoc(std::string_view documentName) override {
@@ -113,6 +115,7 @@ public:
             return file_->write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
         });
         fonts_.clear();
+        for (auto& [key, font] : used_) font.ready = false;  // its number was the last document's
         simple_ = false;
         // Drawing goes to the first page until a page is asked for.
         NewPage();
@@ -154,25 +157,22 @@ public:
     int SetCopyCount(int) override { return 1; }
 
     void SelectFont(const platform::FontSpec& font) override {
-        runs_.Flush();
-        font_ = QtCanvas::MakeFont(font);
-        fixed_ = font.fixedPitch;
-        FontChanged();
+        const std::string key = font.face + '/' + std::to_string(font.height) + '/' + std::to_string(font.weight) +
+                                '/' + (font.fixedPitch ? 'f' : 'p') + (font.italic ? 'i' : 'r') +
+                                (font.underline ? 'u' : 'n');
+        Use(key, [&font] { return QtCanvas::MakeFont(font); }, font.fixedPitch);
     }
     void RestoreFont() override {
-        runs_.Flush();
-        font_ = QFont();
-        fixed_ = false;
-        FontChanged();
+        Use(std::string(), [] { return QFont(); }, false);
     }
     platform::Size TextExtent(std::string_view text) override {
         constexpr std::size_t kMostExtents = 4096;
         std::string key(text);
-        if (const auto found = extents_.find(key); found != extents_.end()) return found->second;
-        const QFontMetrics metrics(font_, layout_.get());
+        if (const auto found = f_->extents.find(key); found != f_->extents.end()) return found->second;
+        const QFontMetrics metrics(f_->font, layout_.get());
         const platform::Size size{metrics.horizontalAdvance(FromCp1252(text)), metrics.height()};
-        if (extents_.size() >= kMostExtents) extents_.clear();
-        extents_.emplace(std::move(key), size);
+        if (f_->extents.size() >= kMostExtents) f_->extents.clear();
+        f_->extents.emplace(std::move(key), size);
         return size;
     }
     void TextOut(int x, int y, std::string_view text) override {
@@ -249,38 +249,47 @@ private:
         page_->StrokeLines(lines, penWidth);
     }
 
-    void FontChanged() {
-        extents_.clear();
-        ready_ = false;
-        runs_.SetAdvance(fixed_ ? QFontMetricsF(font_, layout_.get()).horizontalAdvance(QLatin1Char(' ')) : 0.0);
+    // A font is made, measured and its glyphs looked up once a document: a
+    // letter selects the same fonts for every student.
+    template <typename Make>
+    void Use(const std::string& key, Make make, bool fixed) {
+        runs_.Flush();
+        auto [entry, made] = used_.try_emplace(key);
+        if (made) {
+            entry->second.font = make();
+            entry->second.runAdvance =
+                fixed ? QFontMetricsF(entry->second.font, layout_.get()).horizontalAdvance(QLatin1Char(' ')) : 0.0;
+        }
+        f_ = &entry->second;
+        runs_.SetAdvance(f_->runAdvance);
     }
 
     // The glyph of each byte and the advance of the fixed-pitch font in use,
     // as laying out text gives them.
     void PrepareGlyphs() {
-        ready_ = true;
-        usable_ = false;
-        if (!font_.fixedPitch() || !QFontInfo(font_).fixedPitch() || font_.underline() || font_.strikeOut() ||
-            font_.overline())
+        f_->ready = true;
+        f_->usable = false;
+        if (!f_->font.fixedPitch() || !QFontInfo(f_->font).fixedPitch() || f_->font.underline() || f_->font.strikeOut() ||
+            f_->font.overline())
             return;
-        QTextLayout layout(QStringLiteral("XX"), font_, layout_.get());
+        QTextLayout layout(QStringLiteral("XX"), f_->font, layout_.get());
         layout.beginLayout();
         layout.createLine();
         layout.endLayout();
         const QList<QGlyphRun> runs = layout.glyphRuns();
         if (runs.size() != 1 || runs[0].positions().size() != 2) return;
-        advance_ = runs[0].positions()[1].x() - runs[0].positions()[0].x();
+        f_->advance = runs[0].positions()[1].x() - runs[0].positions()[0].x();
         const QRawFont raw = runs[0].rawFont();
-        ascent_ = QFontMetrics(font_, layout_.get()).ascent();
-        pixelSize_ = raw.pixelSize();
-        fontNumber_ = FontNumber(raw);
+        f_->ascent = QFontMetrics(f_->font, layout_.get()).ascent();
+        f_->pixelSize = raw.pixelSize();
+        f_->number = FontNumber(raw);
         for (int byte = 0; byte < 256; ++byte) {
             const QString one = FromCp1252(std::string(1, static_cast<char>(byte)));
             const QList<quint32> found = raw.glyphIndexesForString(one);
-            glyphs_[static_cast<std::size_t>(byte)] = found.size() == 1 ? found[0] : 0;
-            widths_[static_cast<std::size_t>(byte)] = found.size() == 1 ? WidthOf(raw, found[0]) : 0;
+            f_->glyphs[static_cast<std::size_t>(byte)] = found.size() == 1 ? found[0] : 0;
+            f_->widths[static_cast<std::size_t>(byte)] = found.size() == 1 ? WidthOf(raw, found[0]) : 0;
         }
-        usable_ = advance_ > 0;
+        f_->usable = f_->advance > 0;
     }
 
     int FontNumber(const QRawFont& raw) {
@@ -294,8 +303,8 @@ private:
 
     void Put(int x, int y, const std::string& text) {
         if (!page_ || !document_) return;
-        if (!ready_) PrepareGlyphs();
-        if (usable_ && PutFixedPitch(x, y, text)) return;
+        if (!f_->ready) PrepareGlyphs();
+        if (f_->usable && PutFixedPitch(x, y, text)) return;
         PutLaidOut(x, y, text);
     }
 
@@ -306,28 +315,28 @@ private:
         for (std::size_t k = 0; k < text.size(); ++k) {
             const auto byte = static_cast<unsigned char>(text[k]);
             if (byte == ' ') continue;
-            const quint32 glyph = glyphs_[byte];
+            const quint32 glyph = f_->glyphs[byte];
             if (glyph == 0 || byte < 0x20) return false;
-            placed_.push_back(platform::PlacedGlyph{glyph, x + static_cast<double>(k) * advance_, widths_[byte]});
+            placed_.push_back(platform::PlacedGlyph{glyph, x + static_cast<double>(k) * f_->advance, f_->widths[byte]});
         }
         for (std::size_t k = 0; k < text.size(); ++k) {
             const auto byte = static_cast<unsigned char>(text[k]);
             if (byte != ' ')
-                document_->UseGlyph(fontNumber_, glyphs_[byte], platform::Cp1252ToCodePoint(byte), widths_[byte]);
+                document_->UseGlyph(f_->number, f_->glyphs[byte], platform::Cp1252ToCodePoint(byte), f_->widths[byte]);
         }
-        page_->Glyphs(fontNumber_, pixelSize_, color_, y + ascent_, placed_, advance_);
+        page_->Glyphs(f_->number, f_->pixelSize, color_, y + f_->ascent, placed_, f_->advance);
         return true;
     }
 
     // Any other text as Qt lays it out, in whichever fonts it takes.
     void PutLaidOut(int x, int y, const std::string& text) {
         const QString string = FromCp1252(text);
-        QTextLayout layout(string, font_, layout_.get());
+        QTextLayout layout(string, f_->font, layout_.get());
         layout.beginLayout();
         QTextLine line = layout.createLine();
         layout.endLayout();
         if (!line.isValid()) return;
-        const double baseline = y + QFontMetrics(font_, layout_.get()).ascent();
+        const double baseline = y + QFontMetrics(f_->font, layout_.get()).ascent();
         for (const QGlyphRun& run : layout.glyphRuns()) {
             const QRawFont raw = run.rawFont();
             const int number = FontNumber(raw);
@@ -365,19 +374,26 @@ private:
     // Whether a pen other than the thin black one has drawn in this document.
     bool simple_ = false;
 
-    QFont font_;
-    bool fixed_ = false;
+    // A font in use and what is known of it.
+    struct FontInUse {
+        QFont font;
+        double runAdvance = 0;  // of a character, for joining texts into runs; 0: not fixed-pitch
+        std::unordered_map<std::string, platform::Size> extents;
+        // The glyph and width of each byte and the advance of the fixed-pitch
+        // font, as laying out text gives them; looked up at the first text.
+        bool ready = false;
+        bool usable = false;
+        std::array<quint32, 256> glyphs{};
+        std::array<int, 256> widths{};
+        double advance = 0;
+        double ascent = 0;
+        double pixelSize = 0;
+        int number = 0;  // in the document
+    };
+    std::map<std::string, FontInUse> used_;
+    FontInUse* f_ = nullptr;
     std::uint32_t color_ = 0;
-    std::unordered_map<std::string, platform::Size> extents_;
     std::unordered_map<std::string, int> fonts_;  // the document's number of each font
-    bool ready_ = false;
-    bool usable_ = false;
-    std::array<quint32, 256> glyphs_{};
-    std::array<int, 256> widths_{};
-    double advance_ = 0;
-    double ascent_ = 0;
-    double pixelSize_ = 0;
-    int fontNumber_ = 0;
     std::vector<platform::PlacedGlyph> placed_;
 
     platform::RuleRuns rules_;  // of the page being drawn
