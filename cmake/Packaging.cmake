@@ -31,11 +31,13 @@ install(FILES ${package_files}/quorle.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/m
 install(FILES ${packaging_dir}/copyright ${package_files}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/quorle)
 
-# The packaged program resolves its libraries at start, so the table it jumps
-# through can be read-only from then on.
-if(TARGET quorle)
-  target_link_options(quorle PRIVATE LINKER:-z,relro,-z,now)
-endif()
+# The packaged program and its windowed module resolve their libraries when
+# loaded, so the table they jump through can be read-only from then on.
+foreach(target quorle quorle_windowed)
+  if(TARGET ${target})
+    target_link_options(${target} PRIVATE LINKER:-z,relro,-z,now)
+  endif()
+endforeach()
 
 # Stripped for installing, the program also loses the compiler's notes, which
 # nothing reads.

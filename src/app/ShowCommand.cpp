@@ -64,7 +64,11 @@ void AppendRow(std::string& out, const ClassRecord& record, const std::vector<Gr
     GradeRowFigures figures(record.grading, record.PossibleRow(), record.Row(j), j == 0);
     for (std::size_t i = 0; i < columns.size(); ++i) {
         if (i > 0) out += '\t';
-        AppendCell(out, figures.Text(columns[i]));
+        // Figures and letters are plain characters; names are the class's own text.
+        if (columns[i].IsName())
+            AppendCell(out, figures.Text(columns[i]));
+        else
+            figures.AppendFigure(columns[i], out);
     }
     out += '\n';
 }

@@ -1,4 +1,5 @@
-// The quorle executable: the windowed gradebook, or a headless subcommand.
+// The windowed gradebook and the PDF device: the module the quorle executable
+// loads when a window or a PDF is wanted (see WindowedModule.h).
 #include <QApplication>
 #include <QIcon>
 #include <QScreen>
@@ -39,17 +40,14 @@ void ShowFrame(quorle::qt::QtFrame& frame, const std::optional<quorle::FramePlac
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    // The subcommands, --version and every usage error run without a display;
-    // only a PDF printout makes its own application object when it needs one.
+// A PDF file device (a PDF printout makes its own application object when it needs one).
+extern "C" quorle::platform::PrintDevice* quorle_make_pdf_device(const std::string& path, const std::string& pageSize) {
+    return quorle::qt::MakePdfDevice(path, pageSize).release();
+}
+
+// The windowed program, for the arguments that asked for a window.
+extern "C" int quorle_run_windowed(int argc, char** argv) {
     const quorle::StartRequest request = quorle::ReadStartArguments(argc, argv);
-    {
-        quorle::CommandLineServices services;
-        services.makePdfDevice = quorle::qt::MakePdfDevice;
-        const bool display = quorle::DisplayAvailable([](const char* name) { return std::getenv(name); });
-        const int status = quorle::StartWithoutWindow(request, argc, argv, services, display, std::cout, std::cerr);
-        if (status >= 0) return status;
-    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(quorle::TDecoApp::kName);
     QApplication::setWindowIcon(QIcon(quorle::qt::MakeAppIcon()));

@@ -168,23 +168,31 @@ void SortByRank(const GradingSystem& system, std::vector<TStudent>& roster) {
     roster = std::move(sorted);
 }
 
-std::string FormatScore(float value) {
+void AppendScore(std::string& out, float value) {
     const double exact = static_cast<double>(value);
     if (!std::isfinite(exact) || std::fabs(exact) >= 1e15) {
         char buffer[80];  // the widest float with two decimals fits
         const int n = std::snprintf(buffer, sizeof buffer, "%.2f", exact);
-        std::string text(n > 0 && n < 6 ? static_cast<std::size_t>(6 - n) : 0, ' ');
-        if (n > 0) text.append(buffer, std::min(static_cast<std::size_t>(n), sizeof buffer - 1));
-        return text;
+        if (n > 0 && n < 6) out.append(static_cast<std::size_t>(6 - n), ' ');
+        if (n > 0) out.append(buffer, std::min(static_cast<std::size_t>(n), sizeof buffer - 1));
+        return;
     }
     // A float times 100 is exact in double, so halfway cases are seen as they
-    // are stored and round away from zero, as a teacher rounds.
-    const double cents = std::round(exact * 100.0);
-    if (cents == 0.0) return "  0.00";
+    // are stored and round away from zero, as a teacher rounds. (Below 1e17
+    // the hundredths are whole in a 64-bit integer.)
+    const double hundredths = exact * 100.0;
+    auto cents = static_cast<std::int64_t>(hundredths);
+    const double rest = hundredths - static_cast<double>(cents);
+    if (rest >= 0.5) ++cents;
+    if (rest <= -0.5) --cents;
+    if (cents == 0) {
+        out += "  0.00";
+        return;
+    }
     // Written from the right: two decimals, the point, the integer digits (none
     // below 1), the sign, then spaces up to six characters. Below 1e17 cents
     // there are at most 15 integer digits.
-    auto whole = static_cast<std::uint64_t>(std::fabs(cents));
+    auto whole = static_cast<std::uint64_t>(cents < 0 ? -cents : cents);
     char buffer[24];
     std::size_t pos = sizeof buffer;
     buffer[--pos] = static_cast<char>('0' + whole % 10);
@@ -198,7 +206,20 @@ std::string FormatScore(float value) {
     }
     if (cents < 0) buffer[--pos] = '-';
     while (sizeof buffer - pos < 6) buffer[--pos] = ' ';
-    return std::string(buffer + pos, sizeof buffer - pos);
+    out.append(buffer + pos, sizeof buffer - pos);
+}
+
+void AppendGrade(std::string& out, float value) {
+    if (IsOmitted(value))
+        out += " N/A";
+    else
+        AppendScore(out, value);
+}
+
+std::string FormatScore(float value) {
+    std::string text;
+    AppendScore(text, value);
+    return text;
 }
 
 std::string FormatGrade(float value) { return IsOmitted(value) ? " N/A" : FormatScore(value); }

@@ -41,5 +41,8 @@ void SortByRank(const GradingSystem& system, std::vector<TStudent>& roster);
 std::string FormatScore(float value);
 // FormatScore, or " N/A" for an omitted grade.
 std::string FormatGrade(float value);
+// The same texts appended to `out`.
+void AppendScore(std::string& out, float value);
+void AppendGrade(std::string& out, float value);
 
 }  // namespace quorle

@@ -113,13 +113,28 @@ std::string GradeRowFigures::Text(const GradeColumn& column) {
         case GradeColumn::LastName: return row_.lastName.Str();
         case GradeColumn::FirstName: return row_.firstName.Str();
         case GradeColumn::Id: return row_.id.Str();
-        case GradeColumn::Grade: {
-            const TGrades* grade = GradeAt(row_, column);
-            return grade ? FormatGrade(grade->value) : std::string();
+        default: {
+            std::string text;
+            AppendFigure(column, text);
+            return text;
         }
-        case GradeColumn::Overall: return FormatScore(Overall());
-        case GradeColumn::Letter: return possibleRow_ ? std::string() : LetterGrade(grading_, Overall());
-        default: return FormatScore(Value(column));
+    }
+}
+
+void GradeRowFigures::AppendFigure(const GradeColumn& column, std::string& out) {
+    switch (column.type) {
+        case GradeColumn::LastName:
+        case GradeColumn::FirstName:
+        case GradeColumn::Id: out += Text(column); return;
+        case GradeColumn::Grade: {
+            if (const TGrades* grade = GradeAt(row_, column)) AppendGrade(out, grade->value);
+            return;
+        }
+        case GradeColumn::Overall: AppendScore(out, Overall()); return;
+        case GradeColumn::Letter:
+            if (!possibleRow_) out += LetterGrade(grading_, Overall());
+            return;
+        default: AppendScore(out, Value(column)); return;
     }
 }
 

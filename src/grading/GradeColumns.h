@@ -66,6 +66,8 @@ public:
     // omitted) or nothing where the row has no such grade; no letter grade for
     // the Possible Points row.
     std::string Text(const GradeColumn& column);
+    // Text of a column that is not a name, appended to `out`.
+    void AppendFigure(const GradeColumn& column, std::string& out);
     // A grade counts its stored value as it is (an omitted grade its marker) and
     // a missing one 0; names and the letter grade count nothing.
     float Value(const GradeColumn& column);

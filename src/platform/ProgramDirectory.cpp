@@ -10,16 +10,16 @@ namespace quorle::platform {
 
 namespace fs = std::filesystem;
 
+std::string ExecutableDirectory() {
+    std::error_code error;
+    const fs::path self = fs::read_symlink("/proc/self/exe", error);
+    return error ? std::string(".") : self.parent_path().string();
+}
+
 namespace {
 
 // A file every set of shipped settings holds.
 constexpr const char* kShippedMarker = "QUORLE.SYS";
-
-fs::path ExecutableDirectory() {
-    std::error_code error;
-    const fs::path self = fs::read_symlink("/proc/self/exe", error);
-    return error ? fs::path(".") : self.parent_path();
-}
 
 bool Holds(const fs::path& folder, const char* name) {
     std::error_code error;
@@ -57,7 +57,7 @@ std::string UserSettingsFrom(const fs::path& shipped) {
 }  // namespace
 
 std::string ShippedDirectory() {
-    const fs::path exe = ExecutableDirectory();
+    const fs::path exe(ExecutableDirectory());
     if (Holds(exe, kShippedMarker)) return exe.string();
     const fs::path installed = exe.parent_path() / "share" / "quorle";
     if (Holds(installed, kShippedMarker)) return installed.string();
@@ -74,7 +74,7 @@ std::string UserSettingsDirectory() {
 
 std::string FindProgramDirectory() {
     if (const char* dir = std::getenv("QUORLE_DIR"); dir != nullptr && *dir != '\0') return dir;
-    const fs::path exe = ExecutableDirectory();
+    const fs::path exe(ExecutableDirectory());
     if (Holds(exe, kShippedMarker) && Writable(exe)) return exe.string();
     const fs::path shipped = ShippedDirectory();
     // A program without shipped settings anywhere keeps its own folder.

@@ -17,6 +17,9 @@ std::string FindProgramDirectory();
 // executable, or <prefix>/share/quorle for an installed program.
 std::string ShippedDirectory();
 
+// The folder of the running executable ("." when it cannot be told).
+std::string ExecutableDirectory();
+
 // The per-user settings folder: $XDG_CONFIG_HOME/quorle, or ~/.config/quorle;
 // empty when neither variable names a folder.
 std::string UserSettingsDirectory();

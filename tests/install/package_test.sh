@@ -45,13 +45,14 @@ tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//' | while read -r dep; do
   [[ $dep =~ ^(libqt6[a-z]+6|zlib1g|libc6|libgcc-s1|libstdc\+\+6)$ ]] || fail "Depends names $dep: $depends"
 done
 
-# The files: the program, its shipped files, the desktop entry, icon, class
+# The files: the program, its windowed module, its shipped files, the desktop entry, icon, class
 # file type, manual page and the package's documents, all owned by root with
 # the usual modes, and nothing else.
 dpkg-deb -c "$deb" >"$tmp/contents"
 awk '$1 !~ /^d/ { print $6 }' "$tmp/contents" | sort >"$tmp/files"
 expected=(
   ./usr/bin/quorle
+  ./usr/lib/quorle/quorle-qt.so
   ./usr/share/applications/quorle.desktop
   ./usr/share/doc/quorle/changelog.gz
   ./usr/share/doc/quorle/copyright

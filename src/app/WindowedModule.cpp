@@ -1,0 +1,48 @@
+#include "app/WindowedModule.h"
+
+#include <dlfcn.h>
+
+#include <filesystem>
+
+#include "platform/ProgramDirectory.h"
+
+#ifndef QUORLE_MODULE_DIR
+#define QUORLE_MODULE_DIR "../lib/quorle"
+#endif
+
+namespace quorle {
+
+const WindowedModule* LoadWindowedModule(std::string& why) {
+    static WindowedModule module;
+    static bool loaded = false;
+    if (loaded) return &module;
+    namespace fs = std::filesystem;
+    const fs::path here(platform::ExecutableDirectory());
+    void* handle = nullptr;
+    for (const fs::path& path : {here / kWindowedModuleName, here / QUORLE_MODULE_DIR / kWindowedModuleName}) {
+        std::error_code error;
+        if (!fs::is_regular_file(path, error)) continue;
+        handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (handle == nullptr) {
+            const char* reason = dlerror();
+            why = reason != nullptr ? reason : path.string();
+            return nullptr;
+        }
+        break;
+    }
+    if (handle == nullptr) {
+        why = std::string(kWindowedModuleName) + " is not beside the program nor in " +
+              (here / QUORLE_MODULE_DIR).lexically_normal().string();
+        return nullptr;
+    }
+    module.runWindowed = reinterpret_cast<RunWindowedFn>(dlsym(handle, "quorle_run_windowed"));
+    module.makePdfDevice = reinterpret_cast<MakePdfDeviceFn>(dlsym(handle, "quorle_make_pdf_device"));
+    if (module.runWindowed == nullptr || module.makePdfDevice == nullptr) {
+        why = std::string(kWindowedModuleName) + " lacks the program's entry points";
+        return nullptr;
+    }
+    loaded = true;
+    return &module;
+}
+
+}  // namespace quorle

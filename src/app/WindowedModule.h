@@ -1,0 +1,30 @@
+#pragma once
+// The windowed program and the PDF writer's Qt side live in a module of their
+// own (quorle-qt.so), loaded only when a window or a PDF is wanted: the
+// headless commands that need neither start without loading Qt at all.
+#include <memory>
+#include <string>
+
+#include "platform/Print.h"
+
+namespace quorle {
+
+// The module's entry points.
+using RunWindowedFn = int (*)(int argc, char** argv);
+using MakePdfDeviceFn = platform::PrintDevice* (*)(const std::string& path, const std::string& pageSize);
+
+struct WindowedModule {
+    RunWindowedFn runWindowed = nullptr;
+    MakePdfDeviceFn makePdfDevice = nullptr;
+};
+
+// The module file's name, and where it is looked for: beside the executable
+// (a build), then in the folder the package installs it to, relative to the
+// executable's.
+inline constexpr const char* kWindowedModuleName = "quorle-qt.so";
+
+// The module, loaded on the first call and kept for the process; nothing,
+// with the loader's reason in `why`, when it cannot be loaded.
+const WindowedModule* LoadWindowedModule(std::string& why);
+
+}  // namespace quorle
