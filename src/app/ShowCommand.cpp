@@ -60,8 +60,10 @@ void AppendCell(std::string& out, std::string_view cell) {
     }
 }
 
-void AppendRow(std::string& out, const ClassRecord& record, const std::vector<GradeColumn>& columns, int j) {
-    GradeRowFigures figures(record.grading, record.PossibleRow(), record.Row(j), j == 0);
+// Row j's line; its overall average goes into `overall`.
+void AppendRow(std::string& out, const ClassRecord& record, const std::vector<GradeColumn>& columns,
+               const OverallBasis& basis, int j, std::vector<float>& overall) {
+    GradeRowFigures figures(record.grading, record.PossibleRow(), record.Row(j), j == 0, &basis);
     for (std::size_t i = 0; i < columns.size(); ++i) {
         if (i > 0) out += '\t';
         // Figures and letters are plain characters; names are the class's own text.
@@ -71,6 +73,7 @@ void AppendRow(std::string& out, const ClassRecord& record, const std::vector<Gr
             figures.AppendFigure(columns[i], out);
     }
     out += '\n';
+    if (j > 0) overall[static_cast<std::size_t>(j)] = figures.Overall();
 }
 
 }  // namespace
@@ -110,34 +113,68 @@ void WriteShowTable(const std::vector<ShowLine>& lines, std::ostream& out) {
     out << text;
 }
 
-void AppendShowText(const ClassRecord& record, const ShowOptions& options, std::string& out) {
+namespace {
+
+// The text row by row into `out`; `rowDone` may take what is there after each row.
+template <typename RowDone>
+void ShowText(const ClassRecord& record, const ShowOptions& options, std::string& out, RowDone rowDone) {
     if (record.roster.empty()) return;
     const std::vector<GradeColumn> columns = ChooseColumns(record, options.all);
-    // About seven bytes a cell: a figure and its tab.
-    out.reserve(out.size() + (record.roster.size() + 4) * (columns.size() * 7 + 1));
+    const OverallBasis basis = MakeOverallBasis(record.grading, record.PossibleRow());
+    std::vector<float> overall(record.roster.size(), 0.0f);
     for (std::size_t i = 0; i < columns.size(); ++i) {
         if (i > 0) out += '\t';
         AppendCell(out, GradeColumnHeading(record, columns[i]));
     }
     out += '\n';
-    AppendRow(out, record, columns, 0);
+    AppendRow(out, record, columns, basis, 0, overall);
+    rowDone(out);
     if (options.rank) {
-        for (int row : RankOrder(record.grading, record.roster)) AppendRow(out, record, columns, row);
+        for (int row : RankOrder(record.grading, record.roster)) {
+            AppendRow(out, record, columns, basis, row, overall);
+            rowDone(out);
+        }
     } else {
-        for (int row = 1; row < record.RowCount(); ++row) AppendRow(out, record, columns, row);
+        for (int row = 1; row < record.RowCount(); ++row) {
+            AppendRow(out, record, columns, basis, row, overall);
+            rowDone(out);
+        }
     }
     out += '\n';
     if (record.StudentCount() > 0) {
         out += "Class Average\t";
-        out += FormatScore(ClassAverage(record.grading, record.roster));
+        out += FormatScore(ClassAverageOf(overall));
         out += '\n';
     }
     out += "Distribution";
-    for (int count : GradeDistribution(record.grading, record.roster)) {
+    for (int count : GradeDistributionOf(record.grading, overall)) {
         out += '\t';
         out += std::to_string(count);
     }
     out += '\n';
+}
+
+}  // namespace
+
+void AppendShowText(const ClassRecord& record, const ShowOptions& options, std::string& out) {
+    ShowText(record, options, out, [](std::string&) {});
+}
+
+bool WriteShowText(const ClassRecord& record, const ShowOptions& options, std::ostream& out, std::size_t chunk) {
+    // A buffer of a few rows, written out as it fills, stays in the cache; the
+    // whole table at once would be megabytes of fresh memory.
+    std::string text;
+    text.reserve(chunk + 4096);
+    const auto write = [&out](std::string& t) {
+        out.write(t.data(), static_cast<std::streamsize>(t.size()));
+        t.clear();
+    };
+    ShowText(record, options, text, [&](std::string& t) {
+        if (t.size() >= chunk) write(t);
+    });
+    write(text);
+    out.flush();
+    return static_cast<bool>(out);
 }
 
 int RunShowCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -176,11 +213,7 @@ int RunShowCommand(const std::vector<std::string>& args, std::ostream& out, std:
     }
     const auto record = ReadClassArgument(path, err);
     if (!record) return 1;
-    std::string text;
-    AppendShowText(*record, options, text);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.flush();
-    return out ? 0 : 1;
+    return WriteShowText(*record, options, out) ? 0 : 1;
 }
 
 }  // namespace quorle

@@ -28,6 +28,10 @@ void WriteShowTable(const std::vector<ShowLine>& lines, std::ostream& out);
 // The same text as WriteShowTable of BuildShowTable, appended to `out` row by
 // row without a table in between (what the command itself prints).
 void AppendShowText(const ClassRecord& record, const ShowOptions& options, std::string& out);
+// The same text written to `out`, a chunk of about `chunk` bytes at a time;
+// false when the stream failed.
+bool WriteShowText(const ClassRecord& record, const ShowOptions& options, std::ostream& out,
+                   std::size_t chunk = 1 << 16);
 
 // args are the words after "show". Exit status: 0 done, 1 file error, 2 bad arguments.
 int RunShowCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

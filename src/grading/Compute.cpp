@@ -65,7 +65,24 @@ float PossiblePoints(const TStudent& possible, const TStudent& student) {
     return sum;
 }
 
+OverallBasis MakeOverallBasis(const GradingSystem& system, const TStudent& possible) {
+    OverallBasis basis;
+    if (system.pointsFlag == 1) return basis;
+    for (int c = 0; c < kCategoryCount; ++c) {
+        const auto i = static_cast<std::size_t>(c);
+        basis.weights[i] = TextToDouble(system.weights[i].View());
+        basis.full[i] = static_cast<float>(basis.weights[i] *
+                                           static_cast<double>(CategoryAverage(possible.scores[c], possible.scores[c])));
+    }
+    return basis;
+}
+
 float OverallAverage(const GradingSystem& system, const TStudent& possible, const TStudent& student) {
+    return OverallAverage(system, possible, student, MakeOverallBasis(system, possible));
+}
+
+float OverallAverage(const GradingSystem& system, const TStudent& possible, const TStudent& student,
+                     const OverallBasis& basis) {
     if (system.pointsFlag == 1) {
         const float total = TotalPoints(student);
         const float poss = PossiblePoints(possible, student);
@@ -78,11 +95,11 @@ float OverallAverage(const GradingSystem& system, const TStudent& possible, cons
     float numerator = 0.0f;
     float denominator = 0.0f;
     for (int c = 0; c < kCategoryCount; ++c) {
-        const double weight = TextToDouble(system.weights[static_cast<std::size_t>(c)].View());
-        const float earned = static_cast<float>(weight * static_cast<double>(CategoryAverage(possible.scores[c], student.scores[c])));
-        const float full = static_cast<float>(weight * static_cast<double>(CategoryAverage(possible.scores[c], possible.scores[c])));
+        const auto i = static_cast<std::size_t>(c);
+        const float earned =
+            static_cast<float>(basis.weights[i] * static_cast<double>(CategoryAverage(possible.scores[c], student.scores[c])));
         numerator = numerator + earned;
-        denominator = denominator + full;
+        denominator = denominator + basis.full[i];
     }
     if (denominator != 0.0f) {
         const float product = 100.0f * numerator;
@@ -117,17 +134,37 @@ int LetterGroupIndex(std::string_view letter) {
     return g == 'F' ? 4 : g - 'A';
 }
 
+namespace {
+
+std::vector<float> OverallAverages(const GradingSystem& system, const std::vector<TStudent>& roster) {
+    std::vector<float> overall(roster.size(), 0.0f);
+    if (roster.empty()) return overall;
+    const OverallBasis basis = MakeOverallBasis(system, roster[0]);
+    for (std::size_t i = 1; i < roster.size(); ++i) overall[i] = OverallAverage(system, roster[0], roster[i], basis);
+    return overall;
+}
+
+}  // namespace
+
 float ClassAverage(const GradingSystem& system, const std::vector<TStudent>& roster) {
-    if (roster.size() < 2) return 0.0f;
+    return ClassAverageOf(OverallAverages(system, roster));
+}
+
+float ClassAverageOf(const std::vector<float>& overall) {
+    if (overall.size() < 2) return 0.0f;
     float sum = 0.0f;
-    for (std::size_t i = 1; i < roster.size(); ++i) sum = sum + OverallAverage(system, roster[0], roster[i]);
-    return sum / static_cast<float>(roster.size() - 1);
+    for (std::size_t i = 1; i < overall.size(); ++i) sum = sum + overall[i];
+    return sum / static_cast<float>(overall.size() - 1);
 }
 
 std::array<int, 5> GradeDistribution(const GradingSystem& system, const std::vector<TStudent>& roster) {
+    return GradeDistributionOf(system, OverallAverages(system, roster));
+}
+
+std::array<int, 5> GradeDistributionOf(const GradingSystem& system, const std::vector<float>& overall) {
     std::array<int, 5> counts{};
-    for (std::size_t i = 1; i < roster.size(); ++i)
-        ++counts[static_cast<std::size_t>(LetterGroupIndex(LetterGrade(system, OverallAverage(system, roster[0], roster[i]))))];
+    for (std::size_t i = 1; i < overall.size(); ++i)
+        ++counts[static_cast<std::size_t>(LetterGroupIndex(LetterGrade(system, overall[i])))];
     return counts;
 }
 
@@ -189,24 +226,26 @@ void AppendScore(std::string& out, float value) {
         out += "  0.00";
         return;
     }
-    // Written from the right: two decimals, the point, the integer digits (none
-    // below 1), the sign, then spaces up to six characters. Below 1e17 cents
-    // there are at most 15 integer digits.
-    auto whole = static_cast<std::uint64_t>(cents < 0 ? -cents : cents);
-    char buffer[24];
-    std::size_t pos = sizeof buffer;
-    buffer[--pos] = static_cast<char>('0' + whole % 10);
+    // Written from the right, straight into `out`: two decimals, the point,
+    // the integer digits (none below 1), the sign, then spaces up to six
+    // characters. Below 1e17 cents there are at most 15 integer digits.
+    const bool negative = cents < 0;
+    std::uint64_t whole = static_cast<std::uint64_t>(negative ? -cents : cents);
+    std::size_t length = negative ? 4 : 3;
+    for (std::uint64_t rest = whole / 100; rest > 0; rest /= 10) ++length;
+    length = std::max<std::size_t>(length, 6);
+    const std::size_t at = out.size();
+    out.resize(at + length);
+    char* const start = out.data() + at;
+    char* p = start + length;
+    *--p = static_cast<char>('0' + whole % 10);
     whole /= 10;
-    buffer[--pos] = static_cast<char>('0' + whole % 10);
+    *--p = static_cast<char>('0' + whole % 10);
     whole /= 10;
-    buffer[--pos] = '.';
-    while (whole > 0 && pos > 1) {
-        buffer[--pos] = static_cast<char>('0' + whole % 10);
-        whole /= 10;
-    }
-    if (cents < 0) buffer[--pos] = '-';
-    while (sizeof buffer - pos < 6) buffer[--pos] = ' ';
-    out.append(buffer + pos, sizeof buffer - pos);
+    *--p = '.';
+    for (; whole > 0; whole /= 10) *--p = static_cast<char>('0' + whole % 10);
+    if (negative) *--p = '-';
+    while (p > start) *--p = ' ';
 }
 
 void AppendGrade(std::string& out, float value) {

@@ -19,6 +19,16 @@ float CategoryPoints(const TGradeList& student);
 float TotalPoints(const TStudent& student);
 float PossiblePoints(const TStudent& possible, const TStudent& student);
 float OverallAverage(const GradingSystem& system, const TStudent& possible, const TStudent& student);
+// What the overall average takes from the class alone: each category's weight
+// and the Possible Points row's own category average. Made once, it serves
+// every student of the class, with the same result.
+struct OverallBasis {
+    std::array<double, kCategoryCount> weights{};
+    std::array<float, kCategoryCount> full{};
+};
+OverallBasis MakeOverallBasis(const GradingSystem& system, const TStudent& possible);
+float OverallAverage(const GradingSystem& system, const TStudent& possible, const TStudent& student,
+                     const OverallBasis& basis);
 
 // Four characters: two spaces, the letter, then the sign or a space.
 std::string LetterGrade(const GradingSystem& system, float average);
@@ -31,6 +41,10 @@ int LetterGroupIndex(std::string_view letter);
 float ClassAverage(const GradingSystem& system, const std::vector<TStudent>& roster);
 // Counts of A, B, C, D, F over rows 1..N.
 std::array<int, 5> GradeDistribution(const GradingSystem& system, const std::vector<TStudent>& roster);
+// The same two from each row's overall average, in roster order (entry 0, the
+// Possible Points row's, counts for neither).
+float ClassAverageOf(const std::vector<float>& overall);
+std::array<int, 5> GradeDistributionOf(const GradingSystem& system, const std::vector<float>& overall);
 
 // The row numbers 1..N in rank order: descending overall average, ties in roster order.
 std::vector<int> RankOrder(const GradingSystem& system, const std::vector<TStudent>& roster);

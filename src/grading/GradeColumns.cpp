@@ -100,11 +100,12 @@ std::string GradeColumnHeading(const ClassRecord& record, const GradeColumn& col
 }
 
 GradeRowFigures::GradeRowFigures(const GradingSystem& grading, const TStudent& possible, const TStudent& row,
-                                 bool possibleRow)
-    : grading_(grading), possible_(possible), row_(row), possibleRow_(possibleRow) {}
+                                 bool possibleRow, const OverallBasis* basis)
+    : grading_(grading), possible_(possible), row_(row), possibleRow_(possibleRow), basis_(basis) {}
 
 float GradeRowFigures::Overall() {
-    if (!overall_) overall_ = OverallAverage(grading_, possible_, row_);
+    if (!overall_)
+        overall_ = basis_ ? OverallAverage(grading_, possible_, row_, *basis_) : OverallAverage(grading_, possible_, row_);
     return *overall_;
 }
 

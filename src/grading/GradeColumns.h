@@ -58,9 +58,13 @@ std::string GradeColumnHeading(const ClassRecord& record, const GradeColumn& col
 
 // The figures of one row: each cell's text and the number a class mean adds up.
 // The overall average is figured once, for both Average and Grade.
+struct OverallBasis;
+
 class GradeRowFigures {
 public:
-    GradeRowFigures(const GradingSystem& grading, const TStudent& possible, const TStudent& row, bool possibleRow);
+    // `basis`, when given, is the class's (MakeOverallBasis) and outlives the figures.
+    GradeRowFigures(const GradingSystem& grading, const TStudent& possible, const TStudent& row, bool possibleRow,
+                    const OverallBasis* basis = nullptr);
 
     // The name itself; FormatScore of a figure; a grade as stored (" N/A" when
     // omitted) or nothing where the row has no such grade; no letter grade for
@@ -71,14 +75,15 @@ public:
     // A grade counts its stored value as it is (an omitted grade its marker) and
     // a missing one 0; names and the letter grade count nothing.
     float Value(const GradeColumn& column);
-
-private:
+    // The row's overall average, worked out once.
     float Overall();
 
+private:
     const GradingSystem& grading_;
     const TStudent& possible_;
     const TStudent& row_;
     bool possibleRow_;
+    const OverallBasis* basis_;
     std::optional<float> overall_;
 };
 

@@ -152,6 +152,10 @@ TEST(ShowCommand, PrintsTheTableOfCellsByteForByte) {
             std::string text = "kept ";
             AppendShowText(c.record, options, text);
             EXPECT_EQ(text, "kept " + table.str()) << c.what << " all " << all << " rank " << rank;
+            // Written a row at a time (every row fills the chunk), it is the same text.
+            std::ostringstream chunked;
+            EXPECT_TRUE(WriteShowText(c.record, options, chunked, 1)) << c.what;
+            EXPECT_EQ(chunked.str(), table.str()) << c.what << " all " << all << " rank " << rank;
 
             ClassRecord saved = c.record;
             saved.fileName = dir.File("shown.gdr");
