@@ -19,6 +19,9 @@ for f in bin/quorle share/quorle/QUORLE.SYS share/quorle/QUORLE.OPT share/quorle
   [[ -f $prefix/$f ]] || fail "$f was not installed"
 done
 
+module=$(find "$prefix" -name quorle-qt.so -type f)
+[[ -n $module && ! -x $module ]] || fail "the windowed module was not installed, or installed executable"
+
 desktop=$prefix/share/applications/quorle.desktop
 grep -qx 'MimeType=application/x-quorle-class;' "$desktop" || fail "the desktop entry does not open class files"
 grep -q 'type="application/x-quorle-class"' "$prefix/share/mime/packages/quorle.xml" || fail "no class file type"
@@ -46,6 +49,24 @@ done
 printf 'mine' > "$XDG_CONFIG_HOME/quorle/quorle.low"
 "$prefix/bin/quorle" print progress "$class" -o "$tmp/progress.pdf" 2>/dev/null || true
 [[ $(cat "$XDG_CONFIG_HOME/quorle/quorle.low") == mine ]] || fail "a teacher's own settings file was replaced"
+
+# Without its windowed module the program still shows a class; a printout
+# and the window each say what is missing, and leave nothing behind.
+alone=$tmp/alone
+mkdir -p "$alone"
+cp "$prefix/bin/quorle" "$alone/"
+diff <("$alone/quorle" show "$class") <("$build/bin/quorle" show "$class") >/dev/null ||
+  fail "the program without its module shows the class differently"
+set +e
+"$alone/quorle" print grades "$class" -o "$tmp/alone.pdf" 2>"$tmp/stderr"
+status=$?
+QT_QPA_PLATFORM=offscreen timeout 10 "$alone/quorle" "$class" 2>"$tmp/stderr-window"
+window=$?
+set -e
+[[ $status -eq 1 && ! -e $tmp/alone.pdf ]] || fail "a printout without the module ended with status $status"
+grep -q "quorle-qt.so is not beside the program" "$tmp/stderr" || fail "a printout without the module did not say why"
+[[ $window -eq 1 ]] || fail "the window without the module ended with status $window"
+grep -q "the windowed program cannot start" "$tmp/stderr-window" || fail "the window without the module did not say why"
 
 # The desktop entry's command line, %F given the class file, starts the
 # windowed program, which keeps running with the class open until stopped.
