@@ -39,13 +39,15 @@ foreach(target quorle quorle_windowed)
   endif()
 endforeach()
 
-# Stripped for installing, the program also loses the compiler's notes, which
-# nothing reads.
+# Stripped for installing, the program and its module also lose the
+# compiler's notes, which nothing reads.
 if(TARGET quorle AND CMAKE_STRIP)
   install(CODE "
     if(CMAKE_INSTALL_DO_STRIP)
-      execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
-        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/quorle\")
+      foreach(file ${CMAKE_INSTALL_BINDIR}/quorle ${CMAKE_INSTALL_LIBDIR}/quorle/qt/quorle-qt.so)
+        execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+          \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${file}\")
+      endforeach()
     endif()")
 endif()
 

@@ -7,7 +7,7 @@
 #include "platform/ProgramDirectory.h"
 
 #ifndef QUORLE_MODULE_DIR
-#define QUORLE_MODULE_DIR "../lib/quorle"
+#define QUORLE_MODULE_DIR "../lib/quorle/qt"
 #endif
 
 namespace quorle {

@@ -52,7 +52,7 @@ dpkg-deb -c "$deb" >"$tmp/contents"
 awk '$1 !~ /^d/ { print $6 }' "$tmp/contents" | sort >"$tmp/files"
 expected=(
   ./usr/bin/quorle
-  ./usr/lib/quorle/quorle-qt.so
+  ./usr/lib/quorle/qt/quorle-qt.so
   ./usr/share/applications/quorle.desktop
   ./usr/share/doc/quorle/changelog.gz
   ./usr/share/doc/quorle/copyright
