@@ -188,6 +188,8 @@ public:
         runs_.Flush();
         color_ = 0;
     }
+    // Text on the page gets no background of its own: no printout asks for
+    // one, and on paper it would be white on white.
     void SetBackgroundTransparent(bool) override {}
 
     // Level and upright lines and boxes of the thin pen are kept until the
