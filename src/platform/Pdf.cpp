@@ -58,11 +58,13 @@ void AppendHex4(std::string& out, std::uint32_t value) {
     for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(value >> shift) & 0xF];
 }
 
-// A number once written and read back.
+// A number once written and read back (whatever the locale's decimal point).
 double ReadBack(double value) {
     std::string text;
     AppendPdfNumber(text, value);
-    return std::strtod(text.c_str(), nullptr);
+    double read = 0;
+    std::from_chars(text.data(), text.data() + text.size(), read);
+    return read;
 }
 
 // What a move by `delta` comes to once written as a number and read back
