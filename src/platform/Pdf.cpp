@@ -204,6 +204,13 @@ const std::string& PdfPage::Content() {
     return content_;
 }
 
+void PdfPage::Point(double x, double y, const char* op) {
+    AppendPdfNumber(content_, x);
+    content_ += ' ';
+    AppendPdfNumber(content_, y);
+    content_ += op;
+}
+
 void PdfPage::ThinOutline(double x1, double y1, double x2, double y2, bool alone) {
     constexpr double kHalf = 0.05;
     const double length = std::hypot(x2 - x1, y2 - y1);
@@ -213,31 +220,25 @@ void PdfPage::ThinOutline(double x1, double y1, double x2, double y2, bool alone
     // the other side and round the other end.
     const double nx = dy;
     const double ny = -dx;
-    const auto point = [this](double x, double y, const char* op) {
-        AppendPdfNumber(content_, x);
-        content_ += ' ';
-        AppendPdfNumber(content_, y);
-        content_ += op;
-    };
     if ((x1 == x2 || y1 == y2) && !alone) {
         // Level or upright: the outline is a rectangle. (Alone in its fill,
         // a viewer would widen a rectangle to whole pixels, so there it keeps
         // every corner of the stroke's outline.)
-        point(x1 - dx + nx, y1 - dy + ny, " m\n");
-        point(x2 + dx + nx, y2 + dy + ny, " l\n");
-        point(x2 + dx - nx, y2 + dy - ny, " l\n");
-        point(x1 - dx - nx, y1 - dy - ny, " l\nh\n");
+        Point(x1 - dx + nx, y1 - dy + ny, " m\n");
+        Point(x2 + dx + nx, y2 + dy + ny, " l\n");
+        Point(x2 + dx - nx, y2 + dy - ny, " l\n");
+        Point(x1 - dx - nx, y1 - dy - ny, " l\nh\n");
         return;
     }
-    point(x1 + nx, y1 + ny, " m\n");
-    point(x2 + nx, y2 + ny, " l\n");
-    point(x2 + dx + nx, y2 + dy + ny, " l\n");
-    point(x2 + dx - nx, y2 + dy - ny, " l\n");
-    point(x2 - nx, y2 - ny, " l\n");
-    point(x1 - nx, y1 - ny, " l\n");
-    point(x1 - dx - nx, y1 - dy - ny, " l\n");
-    point(x1 - dx + nx, y1 - dy + ny, " l\n");
-    point(x1 + nx, y1 + ny, " l\nh\n");
+    Point(x1 + nx, y1 + ny, " m\n");
+    Point(x2 + nx, y2 + ny, " l\n");
+    Point(x2 + dx + nx, y2 + dy + ny, " l\n");
+    Point(x2 + dx - nx, y2 + dy - ny, " l\n");
+    Point(x2 - nx, y2 - ny, " l\n");
+    Point(x1 - nx, y1 - ny, " l\n");
+    Point(x1 - dx - nx, y1 - dy - ny, " l\n");
+    Point(x1 - dx + nx, y1 - dy + ny, " l\n");
+    Point(x1 + nx, y1 + ny, " l\nh\n");
 }
 
 void PdfPage::ThinLines(std::span<const LineSegment> lines) {
@@ -253,35 +254,29 @@ void PdfPage::ThinBox(const Rect& box) {
     FillColor(0);
     constexpr double h = 0.05;
     const double x1 = box.left, y1 = box.top, x2 = box.right, y2 = box.bottom;
-    const auto point = [this](double x, double y, const char* op) {
-        AppendPdfNumber(content_, x);
-        content_ += ' ';
-        AppendPdfNumber(content_, y);
-        content_ += op;
-    };
     // The outer edge, its corners bevelled, then the inner one.
-    point(x1, y1 - h, " m\n");
-    point(x2, y1 - h, " l\n");
-    point(x2 + h, y1, " l\n");
-    point(x2 + h, y2, " l\n");
-    point(x2, y2 + h, " l\n");
-    point(x1, y2 + h, " l\n");
-    point(x1 - h, y2, " l\n");
-    point(x1 - h, y1, " l\n");
-    point(x1, y1 - h, " l\nh\n");
-    point(x1 + h, y1, " m\n");
-    point(x1 + h, y2, " l\n");
-    point(x1, y2, " l\n");
-    point(x1, y2 - h, " l\n");
-    point(x2, y2 - h, " l\n");
-    point(x2, y2, " l\n");
-    point(x2 - h, y2, " l\n");
-    point(x2 - h, y1, " l\n");
-    point(x2, y1, " l\n");
-    point(x2, y1 + h, " l\n");
-    point(x1, y1 + h, " l\n");
-    point(x1, y1, " l\n");
-    point(x1 + h, y1, " l\nh\nf\n");
+    Point(x1, y1 - h, " m\n");
+    Point(x2, y1 - h, " l\n");
+    Point(x2 + h, y1, " l\n");
+    Point(x2 + h, y2, " l\n");
+    Point(x2, y2 + h, " l\n");
+    Point(x1, y2 + h, " l\n");
+    Point(x1 - h, y2, " l\n");
+    Point(x1 - h, y1, " l\n");
+    Point(x1, y1 - h, " l\nh\n");
+    Point(x1 + h, y1, " m\n");
+    Point(x1 + h, y2, " l\n");
+    Point(x1, y2, " l\n");
+    Point(x1, y2 - h, " l\n");
+    Point(x2, y2 - h, " l\n");
+    Point(x2, y2, " l\n");
+    Point(x2 - h, y2, " l\n");
+    Point(x2 - h, y1, " l\n");
+    Point(x2, y1, " l\n");
+    Point(x2, y1 + h, " l\n");
+    Point(x1, y1 + h, " l\n");
+    Point(x1, y1, " l\n");
+    Point(x1 + h, y1, " l\nh\nf\n");
 }
 
 void PdfPage::Pen(int width) {

@@ -69,6 +69,8 @@ private:
     void FillColor(std::uint32_t color);
     void Pen(int width);
     void ThinOutline(double x1, double y1, double x2, double y2, bool alone);
+    // A point of a path and its operator (" m\n", " l\n" ...).
+    void Point(double x, double y, const char* op);
 
     std::string content_;
     std::uint32_t fill_ = 0;  // the fill colour in force

@@ -58,68 +58,77 @@ QFont QtCanvas::MakeFont(const platform::FontSpec& wanted) {
 void QtCanvas::SelectFont(const platform::FontSpec& font) {
     painter_.setFont(MakeFont(font));
     glyphsReady_ = false;
-    extents_.clear();
+    extents_.Clear();
 }
 
 void QtCanvas::RestoreFont() {
     painter_.setFont(defaultFont_);
     glyphsReady_ = false;
-    extents_.clear();
+    extents_.Clear();
+}
+
+std::optional<FixedPitchGlyphs> LookUpFixedPitch(const QFont& font, QPaintDevice* device) {
+    if (!font.fixedPitch() || !QFontInfo(font).fixedPitch() || font.underline() || font.strikeOut() ||
+        font.overline())
+        return std::nullopt;
+    // The advance as laying out text gives it, from two characters.
+    QTextLayout layout(QStringLiteral("XX"), font, device);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    if (runs.size() != 1 || runs[0].positions().size() != 2) return std::nullopt;
+    FixedPitchGlyphs found;
+    found.advance = runs[0].positions()[1].x() - runs[0].positions()[0].x();
+    if (found.advance <= 0) return std::nullopt;
+    found.raw = runs[0].rawFont();
+    found.ascent = QFontMetrics(font, device).ascent();
+    for (int byte = 0; byte < 256; ++byte) {
+        const QString one = FromCp1252(std::string(1, static_cast<char>(byte)));
+        const QList<quint32> glyph = found.raw.glyphIndexesForString(one);
+        found.glyphs[static_cast<std::size_t>(byte)] = glyph.size() == 1 ? glyph[0] : 0;
+    }
+    return found;
 }
 
 bool QtCanvas::TextOutFixedPitch(int x, int y, std::string_view text) {
     if (!glyphsReady_) {
         glyphsReady_ = true;
-        glyphsUsable_ = false;
-        const QFont& font = painter_.font();
-        if (!font.fixedPitch() || !QFontInfo(font).fixedPitch() || font.underline() || font.strikeOut() ||
-            font.overline())
-            return false;
-        // The advance as laying out text gives it, from two characters.
-        QTextLayout layout(QStringLiteral("XX"), font, painter_.device());
-        layout.beginLayout();
-        layout.createLine();
-        layout.endLayout();
-        const QList<QGlyphRun> runs = layout.glyphRuns();
-        if (runs.size() != 1 || runs[0].positions().size() != 2) return false;
-        advance_ = runs[0].positions()[1].x() - runs[0].positions()[0].x();
-        rawFont_ = runs[0].rawFont();
-        ascent_ = QFontMetrics(font, painter_.device()).ascent();
-        for (int byte = 0; byte < 256; ++byte) {
-            const QString one = FromCp1252(std::string(1, static_cast<char>(byte)));
-            const QList<quint32> found = rawFont_.glyphIndexesForString(one);
-            glyphs_[static_cast<std::size_t>(byte)] = found.size() == 1 ? found[0] : 0;
-        }
-        glyphsUsable_ = advance_ > 0;
+        fixedPitch_ = LookUpFixedPitch(painter_.font(), painter_.device());
     }
-    if (!glyphsUsable_) return false;
+    if (!fixedPitch_) return false;
+    const FixedPitchGlyphs& font = *fixedPitch_;
     QVarLengthArray<quint32, 256> indexes;
     QVarLengthArray<QPointF, 256> positions;
     for (std::size_t k = 0; k < text.size(); ++k) {
         const auto byte = static_cast<unsigned char>(text[k]);
         if (byte == ' ') continue;
-        const quint32 glyph = glyphs_[byte];
+        const quint32 glyph = font.glyphs[byte];
         if (glyph == 0 || byte < 0x20) return false;
         indexes.append(glyph);
-        positions.append(QPointF(static_cast<qreal>(k) * advance_, 0));
+        positions.append(QPointF(static_cast<qreal>(k) * font.advance, 0));
     }
     if (indexes.isEmpty()) return true;
     QGlyphRun run;
-    run.setRawFont(rawFont_);
+    run.setRawFont(font.raw);
     run.setRawData(indexes.constData(), positions.constData(), static_cast<int>(indexes.size()));
-    painter_.drawGlyphRun(QPointF(x, y + ascent_), run);
+    painter_.drawGlyphRun(QPointF(x, y + font.ascent), run);
     return true;
 }
 
-platform::Size QtCanvas::TextExtent(std::string_view text) {
+platform::Size TextExtents::Measure(const QFont& font, QPaintDevice* device, std::string_view text) {
     constexpr std::size_t kMostExtents = 4096;
     std::string key(text);
-    if (const auto found = extents_.find(key); found != extents_.end()) return found->second;
-    const QFontMetrics metrics(painter_.font(), painter_.device());
+    if (const auto found = sizes_.find(key); found != sizes_.end()) return found->second;
+    const QFontMetrics metrics(font, device);
     const platform::Size size{metrics.horizontalAdvance(FromCp1252(text)), metrics.height()};
-    if (extents_.size() >= kMostExtents) extents_.clear();
-    extents_.emplace(std::move(key), size);
+    if (sizes_.size() >= kMostExtents) sizes_.clear();
+    sizes_.emplace(std::move(key), size);
     return size;
+}
+
+platform::Size QtCanvas::TextExtent(std::string_view text) {
+    return extents_.Measure(painter_.font(), painter_.device(), text);
 }
 
 void QtCanvas::TextOut(int x, int y, std::string_view text) {
@@ -167,6 +176,16 @@ void QtCanvas::Lines(std::span<const platform::LineSegment> lines, int penWidth)
     painter_.setPen(QPen(Qt::black, penWidth));
     painter_.drawLines(qlines.constData(), static_cast<int>(qlines.size()));
     painter_.setPen(old);
+}
+
+int DeviceCapOf(const QPaintDevice& device, platform::DeviceCap cap) {
+    switch (cap) {
+        case platform::DeviceCap::HorizontalRes: return device.width();
+        case platform::DeviceCap::VerticalRes: return device.height();
+        case platform::DeviceCap::LogPixelsX: return device.logicalDpiX();
+        case platform::DeviceCap::LogPixelsY: return device.logicalDpiY();
+    }
+    return 0;
 }
 
 int QtCanvas::DeviceCaps(platform::DeviceCap cap) const {

@@ -5,12 +5,36 @@
 #include <QPainter>
 #include <QRawFont>
 #include <array>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
 #include "platform/Canvas.h"
 
 namespace quorle::qt {
+
+// A fixed-pitch font's glyph for each Windows-1252 byte (0: not in the font),
+// its advance and ascent, as laying text out on a device gives them.
+struct FixedPitchGlyphs {
+    QRawFont raw;
+    std::array<quint32, 256> glyphs{};
+    qreal advance = 0;
+    qreal ascent = 0;
+};
+// Nothing for a font that is not fixed-pitch or draws lines under, over or
+// through its text.
+std::optional<FixedPitchGlyphs> LookUpFixedPitch(const QFont& font, QPaintDevice* device);
+
+// Texts measured in one font on one device: a letter or report measures the
+// same words for every student. Emptied when full.
+class TextExtents {
+public:
+    platform::Size Measure(const QFont& font, QPaintDevice* device, std::string_view text);
+    void Clear() { sizes_.clear(); }
+
+private:
+    std::unordered_map<std::string, platform::Size> sizes_;
+};
 
 class QtCanvas : public platform::Canvas {
 public:
@@ -54,15 +78,12 @@ private:
     // font), and its advance; made on the first fixed-pitch text after a
     // font change.
     bool glyphsReady_ = false;
-    bool glyphsUsable_ = false;
-    std::array<quint32, 256> glyphs_{};
-    qreal advance_ = 0;
-    qreal ascent_ = 0;
-    QRawFont rawFont_;
-    // Texts measured in the font in use: a letter or report measures the
-    // same words for every student. Emptied at a font change, or when full.
-    std::unordered_map<std::string, platform::Size> extents_;
+    std::optional<FixedPitchGlyphs> fixedPitch_;
+    TextExtents extents_;  // in the font in use, emptied at a font change
 };
+
+// A paint device's size in pixels and resolution, as a device's caps give them.
+int DeviceCapOf(const QPaintDevice& device, platform::DeviceCap cap);
 
 // Windows-1252 bytes to a QString.
 QString FromCp1252(std::string_view text);

@@ -166,14 +166,7 @@ public:
         Use(std::string(), [] { return QFont(); }, false);
     }
     platform::Size TextExtent(std::string_view text) override {
-        constexpr std::size_t kMostExtents = 4096;
-        std::string key(text);
-        if (const auto found = f_->extents.find(key); found != f_->extents.end()) return found->second;
-        const QFontMetrics metrics(f_->font, layout_.get());
-        const platform::Size size{metrics.horizontalAdvance(FromCp1252(text)), metrics.height()};
-        if (f_->extents.size() >= kMostExtents) f_->extents.clear();
-        f_->extents.emplace(std::move(key), size);
-        return size;
+        return f_->extents.Measure(f_->font, layout_.get(), text);
     }
     void TextOut(int x, int y, std::string_view text) override {
         if (page_) runs_.Add(x, y, text);
@@ -205,31 +198,19 @@ public:
         runs_.Flush();
         if (!page_) return;
         if (penWidth == 1 && rules_.AddBox(rect)) return;
-        if (penWidth == 1 && !simple_) {
+        if (FillsThin(penWidth))
             page_->ThinBox(rect);
-            return;
-        }
-        if (penWidth != 1) simple_ = true;
-        page_->StrokeBox(rect, penWidth);
+        else
+            page_->StrokeBox(rect, penWidth);
     }
     void Lines(std::span<const platform::LineSegment> lines, int penWidth) override {
         for (const platform::LineSegment& l : lines) Line(l.x1, l.y1, l.x2, l.y2, penWidth);
     }
-    int DeviceCaps(DeviceCap cap) const override {
-        switch (cap) {
-            case DeviceCap::HorizontalRes: return layout_->width();
-            case DeviceCap::VerticalRes: return layout_->height();
-            case DeviceCap::LogPixelsX: return layout_->logicalDpiX();
-            case DeviceCap::LogPixelsY: return layout_->logicalDpiY();
-        }
-        return 0;
-    }
+    int DeviceCaps(DeviceCap cap) const override { return DeviceCapOf(*layout_, cap); }
 
 private:
-    void NewPage() {
-        page_ = std::make_unique<platform::PdfPage>(scale_, left_, top_);
-        // Each page states its pen afresh.
-    }
+    // Each page states its pen and colours afresh.
+    void NewPage() { page_ = std::make_unique<platform::PdfPage>(scale_, left_, top_); }
 
     void EndDrawing() {
         runs_.Flush();
@@ -242,13 +223,15 @@ private:
 
     // The thin pen fills its lines' outlines until another pen has been
     // used; from then on, and for every other pen, lines are strokes.
-    void Draw(std::span<const platform::LineSegment> lines, int penWidth) {
-        if (penWidth == 1 && !simple_) {
-            page_->ThinLines(lines);
-            return;
-        }
+    bool FillsThin(int penWidth) {
         if (penWidth != 1) simple_ = true;
-        page_->StrokeLines(lines, penWidth);
+        return !simple_;
+    }
+    void Draw(std::span<const platform::LineSegment> lines, int penWidth) {
+        if (FillsThin(penWidth))
+            page_->ThinLines(lines);
+        else
+            page_->StrokeLines(lines, penWidth);
     }
 
     // A font is made, measured and its glyphs looked up once a document: a
@@ -266,32 +249,14 @@ private:
         runs_.SetAdvance(f_->runAdvance);
     }
 
-    // The glyph of each byte and the advance of the fixed-pitch font in use,
-    // as laying out text gives them.
+    // The fixed-pitch glyphs of the font in use, and their widths.
     void PrepareGlyphs() {
         f_->ready = true;
-        f_->usable = false;
-        if (!f_->font.fixedPitch() || !QFontInfo(f_->font).fixedPitch() || f_->font.underline() || f_->font.strikeOut() ||
-            f_->font.overline())
-            return;
-        QTextLayout layout(QStringLiteral("XX"), f_->font, layout_.get());
-        layout.beginLayout();
-        layout.createLine();
-        layout.endLayout();
-        const QList<QGlyphRun> runs = layout.glyphRuns();
-        if (runs.size() != 1 || runs[0].positions().size() != 2) return;
-        f_->advance = runs[0].positions()[1].x() - runs[0].positions()[0].x();
-        const QRawFont raw = runs[0].rawFont();
-        f_->ascent = QFontMetrics(f_->font, layout_.get()).ascent();
-        f_->pixelSize = raw.pixelSize();
-        f_->number = FontNumber(raw);
-        for (int byte = 0; byte < 256; ++byte) {
-            const QString one = FromCp1252(std::string(1, static_cast<char>(byte)));
-            const QList<quint32> found = raw.glyphIndexesForString(one);
-            f_->glyphs[static_cast<std::size_t>(byte)] = found.size() == 1 ? found[0] : 0;
-            f_->widths[static_cast<std::size_t>(byte)] = found.size() == 1 ? WidthOf(raw, found[0]) : 0;
-        }
-        f_->usable = f_->advance > 0;
+        f_->fixed = LookUpFixedPitch(f_->font, layout_.get());
+        if (!f_->fixed) return;
+        f_->number = FontNumber(f_->fixed->raw);
+        for (std::size_t byte = 0; byte < 256; ++byte)
+            f_->widths[byte] = f_->fixed->glyphs[byte] != 0 ? WidthOf(f_->fixed->raw, f_->fixed->glyphs[byte]) : 0;
     }
 
     int FontNumber(const QRawFont& raw) {
@@ -306,27 +271,27 @@ private:
     void Put(int x, int y, const std::string& text) {
         if (!page_ || !document_) return;
         if (!f_->ready) PrepareGlyphs();
-        if (f_->usable && PutFixedPitch(x, y, text)) return;
+        if (f_->fixed && PutFixedPitch(x, y, text, *f_->fixed)) return;
         PutLaidOut(x, y, text);
     }
 
     // Every character one advance after the one before, where laying the
     // text out puts it; no glyph for a space (it leaves no ink).
-    bool PutFixedPitch(int x, int y, const std::string& text) {
+    bool PutFixedPitch(int x, int y, const std::string& text, const FixedPitchGlyphs& font) {
         placed_.clear();
         for (std::size_t k = 0; k < text.size(); ++k) {
             const auto byte = static_cast<unsigned char>(text[k]);
             if (byte == ' ') continue;
-            const quint32 glyph = f_->glyphs[byte];
+            const quint32 glyph = font.glyphs[byte];
             if (glyph == 0 || byte < 0x20) return false;
-            placed_.push_back(platform::PlacedGlyph{glyph, x + static_cast<double>(k) * f_->advance, f_->widths[byte]});
+            placed_.push_back(platform::PlacedGlyph{glyph, x + static_cast<double>(k) * font.advance, f_->widths[byte]});
         }
         for (std::size_t k = 0; k < text.size(); ++k) {
             const auto byte = static_cast<unsigned char>(text[k]);
             if (byte != ' ')
-                document_->UseGlyph(f_->number, f_->glyphs[byte], platform::Cp1252ToCodePoint(byte), f_->widths[byte]);
+                document_->UseGlyph(f_->number, font.glyphs[byte], platform::Cp1252ToCodePoint(byte), f_->widths[byte]);
         }
-        page_->Glyphs(f_->number, f_->pixelSize, color_, y + f_->ascent, placed_, f_->advance);
+        page_->Glyphs(f_->number, font.raw.pixelSize(), color_, y + font.ascent, placed_, font.advance);
         return true;
     }
 
@@ -380,16 +345,11 @@ private:
     struct FontInUse {
         QFont font;
         double runAdvance = 0;  // of a character, for joining texts into runs; 0: not fixed-pitch
-        std::unordered_map<std::string, platform::Size> extents;
-        // The glyph and width of each byte and the advance of the fixed-pitch
-        // font, as laying out text gives them; looked up at the first text.
+        TextExtents extents;
+        // The fixed-pitch glyphs and each byte's width; looked up at the first text.
         bool ready = false;
-        bool usable = false;
-        std::array<quint32, 256> glyphs{};
+        std::optional<FixedPitchGlyphs> fixed;
         std::array<int, 256> widths{};
-        double advance = 0;
-        double ascent = 0;
-        double pixelSize = 0;
         int number = 0;  // in the document
     };
     std::map<std::string, FontInUse> used_;

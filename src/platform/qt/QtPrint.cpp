@@ -178,15 +178,7 @@ public:
     void Lines(std::span<const platform::LineSegment> lines, int penWidth) override {
         for (const platform::LineSegment& l : lines) Line(l.x1, l.y1, l.x2, l.y2, penWidth);
     }
-    int DeviceCaps(DeviceCap cap) const override {
-        switch (cap) {
-            case DeviceCap::HorizontalRes: return device_->width();
-            case DeviceCap::VerticalRes: return device_->height();
-            case DeviceCap::LogPixelsX: return device_->logicalDpiX();
-            case DeviceCap::LogPixelsY: return device_->logicalDpiY();
-        }
-        return 0;
-    }
+    int DeviceCaps(DeviceCap cap) const override { return DeviceCapOf(*device_, cap); }
 
 private:
     void Flush() { runs_.Flush(); }
