@@ -152,20 +152,7 @@ TEST_F(PaneTableTest, ClickingANameMovesTheCursorToThatStudentInItsColumn) {
     EXPECT_EQ(At(), (CellCursor{6, 1}));
 }
 
-TEST_F(PaneTableTest, AReadOnlyWindowTakesNoTypedValue) {
-    Open(SmallClass());
-    f->child->OpenToRead("Algebra (read-only)", "alg.gdr");
-    const auto before = OnDisk();
-    GradesHost().Click(Cell(0, 2));
-    GradesHost().Type("5");
-    GradesHost().Press(Key::Enter);
-    EXPECT_EQ(Ui().boxes.size(), 1u);
-    EXPECT_EQ(OnDisk(), before);
-    EXPECT_EQ(Rec().Row(1).scores[kTests][0].value, 9.0f);
-    EXPECT_EQ(f->child->History().StepCount(), 0u);
-}
-
-TEST_F(PaneTableTest, OnlyGradeCellsTakeTyping) {
+TEST_F(PaneTableTest, OnlyGradeCellsOfAWritableWindowTakeTyping) {
     Open(SmallClass());
     const auto before = OnDisk();
     // No cursor: typing does nothing. Names, averages, totals and letters take none.
@@ -185,6 +172,15 @@ TEST_F(PaneTableTest, OnlyGradeCellsTakeTyping) {
     GradesHost().Press(Key::Enter);
     EXPECT_EQ(OnDisk(), before);
     EXPECT_EQ(At(), (CellCursor{2, 0}));
+    // A read-only window takes no typed value: it says so and stores nothing.
+    f->child->OpenToRead("Algebra (read-only)", "alg.gdr");
+    GradesHost().Click(Cell(0, 2));
+    GradesHost().Type("5");
+    GradesHost().Press(Key::Enter);
+    EXPECT_EQ(Ui().boxes.size(), 1u);
+    EXPECT_EQ(OnDisk(), before);
+    EXPECT_EQ(Rec().Row(1).scores[kTests][0].value, 9.0f);
+    EXPECT_EQ(f->child->History().StepCount(), 0u);
 }
 
 TEST_F(PaneTableTest, CursorKeysStopAtTheEdgesOfTheClass) {
