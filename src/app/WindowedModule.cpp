@@ -14,8 +14,7 @@ namespace quorle {
 
 const WindowedModule* LoadWindowedModule(std::string& why) {
     static WindowedModule module;
-    static bool loaded = false;
-    if (loaded) return &module;
+    if (module.runWindowed != nullptr && module.makePdfDevice != nullptr) return &module;
     namespace fs = std::filesystem;
     const fs::path here(platform::ExecutableDirectory());
     void* handle = nullptr;
@@ -41,7 +40,6 @@ const WindowedModule* LoadWindowedModule(std::string& why) {
         why = std::string(kWindowedModuleName) + " lacks the program's entry points";
         return nullptr;
     }
-    loaded = true;
     return &module;
 }
 
