@@ -265,6 +265,7 @@ bool SettleInterruptedWrite(const std::string& path, FileProblem* problem) {
 
 bool WriteFilesTogether(std::span<const FileToWrite> files, FileProblem* problem) {
     if (problem) *problem = FileProblem{};
+    if (files.empty()) return true;
     for (const FileToWrite& file : files)
         if (!SettleInterruptedWrite(file.path, problem)) return false;
     std::vector<PendingFile> pending(files.size());
