@@ -362,6 +362,7 @@ protected:
         }
         painter.setClipRect(paper);
         painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.setPen(Qt::black);  // ink on paper, whatever the window's colours
         painter.translate(origin);
         painter.scale(scale_, scale_);
         const QRect visible = QRectF(-origin.x() / scale_, -origin.y() / scale_, viewport()->width() / scale_,
