@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QPointer>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QStandardPaths>
