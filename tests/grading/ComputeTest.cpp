@@ -10,6 +10,7 @@
 #include "grading/Compute.h"
 #include "record/ClassFile.h"
 #include "record/Random.h"
+#include "record/UsualSettings.h"
 
 namespace quorle {
 namespace {
@@ -204,17 +205,58 @@ TEST(ComputeOverall, WeightedMethodScalesOverCategoriesWithGrades) {
     odd.Weighted({"3", "1", "0", "0", "0", "0"}).Item(kTests, 100).Item(kQuizzes, 10).Student("A", {{80}, {5}});
     EXPECT_EQ(FormatScore(odd.Average(1)), " 72.50");
 
-    // Every quiz omitted: the quiz weight still counts against the student.
+    // Every quiz omitted: the quizzes drop out as if they had no grades.
     ClassBuilder excused;
     excused.Weighted({"50", "50", "0", "0", "0", "0"}).Item(kTests, 100).Item(kQuizzes, 10);
     excused.Student("A", {{90}, {kOmitMarker}});
-    EXPECT_EQ(excused.Average(1), 45.0f);
+    EXPECT_EQ(excused.Average(1), 90.0f);
 
     // No weighted category has grades: the numerator itself, and 0 on the Possible Points row.
     ClassBuilder unweighted;
     unweighted.Weighted({"0", "100", "", "x", "0", "0"}).Item(kTests, 100).Student("A", {{70}});
     EXPECT_EQ(unweighted.Average(1), 0.0f);
     EXPECT_EQ(unweighted.Average(0), 0.0f);
+}
+
+// A test of 100, one quiz of 10 and one homework of 20; weights 40 20 20 20,
+// plus and minus letters. Excusing a grade takes it out of the figures; a zero
+// counts. Johnson: (40 x 85 + 20 x 70) / 60.
+TEST(ComputeOverall, AnExcusedCategoryCountsForNothing) {
+    constexpr float X = kOmitMarker;
+    const struct {
+        const char* name;
+        bool points;
+        float test, quiz, homework;
+        const char* average;
+        const char* letter;
+    } cases[] = {
+        {"Johnson: his only quiz excused", false, 85, X, 14, " 80.00", "  B-"},
+        {"a zero on the quiz counts", false, 85, 0, 14, " 60.00", "  D-"},
+        {"test and quiz excused", false, X, X, 12, " 60.00", "  D-"},
+        {"everything excused", false, X, X, X, "  0.00", "  F "},
+        {"nothing excused", false, 85, 5, 14, " 72.50", "  C-"},
+        {"points: the quiz excused", true, 85, X, 14, " 82.50", "  B-"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ClassBuilder b;
+        b.record.grading = UsualGradingSystem();
+        b.record.grading.plusMinusFlag = 1;
+        if (c.points) b.Points(); else b.Weighted({"40", "20", "20", "20", "0", "0"});
+        b.Item(kTests, 100).Item(kQuizzes, 10).Item(kHomework, 20).Student("Johnson", {{c.test}, {c.quiz}, {c.homework}});
+        const float average = b.Average(1);
+        EXPECT_EQ(FormatScore(average), c.average);
+        EXPECT_EQ(LetterGrade(b.record.grading, average), c.letter);
+        // The class figures are built on the same average.
+        EXPECT_EQ(ClassAverage(b.record.grading, b.record.roster), average);
+        std::array<int, 5> one{};
+        ++one[static_cast<std::size_t>(LetterGroupIndex(c.letter))];
+        EXPECT_EQ(GradeDistribution(b.record.grading, b.record.roster), one);
+        // The Possible Points row and the category averages stay as they were.
+        EXPECT_EQ(b.Average(0), 100.0f);
+        EXPECT_EQ(CategoryAverage(b.record.Row(0).scores[kQuizzes], b.record.Row(1).scores[kQuizzes]),
+                  c.quiz == X ? 0.0f : c.quiz * 10.0f);
+    }
 }
 
 TEST(ComputeFloat, SinglePrecisionGivesTheTeachersDigit) {
