@@ -20,6 +20,7 @@ TEST(UserSettingsTest, ReadsWhatItKnowsAndPassesOverTheRest) {
         std::string text;
         std::vector<std::string> recent;
         std::optional<FramePlacement> frame;
+        std::vector<ClassWindowSize> windows = {};
     } cases[] = {
         {"", {}, std::nullopt},
         {"recent=/a/b c.gdr\r\nframe=10 20 800 600 1\n", {"/a/b c.gdr"}, FramePlacement{10, 20, 800, 600, true}},
@@ -35,6 +36,10 @@ TEST(UserSettingsTest, ReadsWhatItKnowsAndPassesOverTheRest) {
         {"frame=10 20 800x 600 0\n", {}, std::nullopt},
         {"frame=10 20 100000 600 0\n", {}, FramePlacement{10, 20, 100000, 600, false}},
         {"frame=10 20 100001 600 0\n", {}, std::nullopt},
+        // A class window's size and its class's full path (spaces and all).
+        {"window=600 400 /t/bio.gdr\nwindow=0 400 /x.gdr\nwindow=600 400 x.gdr\nwindow=600 /y.gdr\n"
+         "window=640 480 /t/my chem.gdr\n",
+         {}, std::nullopt, {{"/t/bio.gdr", 600, 400}, {"/t/my chem.gdr", 640, 480}}},
     };
     // High contrast: only "contrast=high" turns it on.
     for (const auto& [text, on] : std::vector<std::pair<std::string, bool>>{
@@ -50,6 +55,7 @@ TEST(UserSettingsTest, ReadsWhatItKnowsAndPassesOverTheRest) {
         const UserSettings read = ParseUserSettings(c.text);
         EXPECT_EQ(read.recentClasses, c.recent);
         EXPECT_EQ(read.frame, c.frame);
+        EXPECT_EQ(read.classWindows, c.windows);
     }
 }
 
@@ -63,10 +69,17 @@ TEST(UserSettingsTest, WritesItsFolderAndReadsBackWhatItWrote) {
     UserSettings settings;
     settings.recentClasses = {"/home/t/bio.gdr", "/bad\nname.gdr", "/home/t/chem.gdr"};
     settings.frame = FramePlacement{-8, 12, 1024, 700, false};
+    // A class's size replaces its older one and goes first.
+    KeepClassWindowSize(settings, "/home/t/bio.gdr", {600, 400});
+    KeepClassWindowSize(settings, "/home/t/chem.gdr", {500, 300});
+    KeepClassWindowSize(settings, "/home/t/bio.gdr", {640, 480});
+    EXPECT_EQ(ClassWindowSizeOf(settings, "/home/t/chem.gdr"), (platform::Size{500, 300}));
+    EXPECT_EQ(ClassWindowSizeOf(settings, "/home/t/art.gdr"), std::nullopt);
     ASSERT_TRUE(WriteUserSettings(path, settings));
     const auto bytes = dir.Read("config/quorle/quorle.conf");
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()),
-              "recent=/home/t/bio.gdr\nrecent=/home/t/chem.gdr\nframe=-8 12 1024 700 0\n");
+              "recent=/home/t/bio.gdr\nrecent=/home/t/chem.gdr\nframe=-8 12 1024 700 0\n"
+              "window=640 480 /home/t/bio.gdr\nwindow=500 300 /home/t/chem.gdr\n");
     settings.recentClasses.erase(settings.recentClasses.begin() + 1);
     EXPECT_EQ(ReadUserSettings(path), settings);
     EXPECT_FALSE(WriteUserSettings("", settings));

@@ -28,19 +28,6 @@ ClassRecord AveragesClass(const std::vector<float>& averages) {
     return record;
 }
 
-// The largest count's bar is the tallest; every other bar is its count's share
-// of it, rounded down, and at least a pixel for a count above 0.
-void ExpectHeightsFollowCounts(const std::map<std::string, int>& heights,
-                               const std::map<std::string, std::string>& counts) {
-    long long most = 0, tallest = 0;
-    for (const auto& [key, height] : heights)
-        if (std::stoi(counts.at(key)) > most) most = std::stoi(counts.at(key)), tallest = height;
-    for (const auto& [key, height] : heights) {
-        const long long count = std::stoi(counts.at(key));
-        EXPECT_EQ(height, count == 0 ? 0 : std::max(1LL, count * tallest / most)) << key;
-    }
-}
-
 TEST(ClassPicture, AnAverageFallsInTheBandItIsShownIn) {
     const struct {
         float average;

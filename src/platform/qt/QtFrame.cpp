@@ -83,6 +83,10 @@ public:
     }
 
     platform::Size ClientSize() const override { return platform::Size{container_->width(), container_->height()}; }
+    platform::Rect Placement() const override {
+        const QRect r = geometry();
+        return platform::Rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+    }
     void Show() override {
         show();
         frame_.MdiArea()->setActiveSubWindow(this);
@@ -359,6 +363,7 @@ platform::ChildHost& QtFrame::CreateChild(platform::ChildWindow& child, const pl
 void QtFrame::DestroyChild(platform::ChildWindow& child) {
     const auto it = children_.find(&child);
     if (it == children_.end()) return;
+    if (client_) client_->ChildClosing(child);
     QtChildWindow* window = it->second;
     children_.erase(it);
     window->Detach();
@@ -469,6 +474,11 @@ void QtFrame::Tile() {
 }
 
 void QtFrame::SetStatusText(std::string_view text) { statusBar()->showMessage(FromCp1252(text)); }
+
+platform::Size QtFrame::AreaSize() const {
+    const QSize area = mdi_->viewport()->size();
+    return platform::Size{area.width(), area.height()};
+}
 
 platform::Size QtFrame::ScreenSize() const {
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
