@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 
 #include "record/Binary.h"
 #include "support/TempDir.h"
@@ -76,6 +77,30 @@ TEST(GridFile, FilesThisProgramCannotHaveWrittenAreRefused) {
     for (const auto& c : cases) EXPECT_FALSE(ParseGridFile(c.bytes).has_value()) << c.what;
     // The limit itself is a grid the dialog can make.
     EXPECT_TRUE(ParseGridFile(Concat({Int32(2), Record("A", 30), Record("B", 20)})).has_value());
+}
+
+// The writer refuses what the reader would refuse, and writes the rest: a grid
+// of exactly 50 spaces is one the dialog can make.
+TEST(GridFile, WritingRefusesOnlyWhatCannotBeReadBack) {
+    TempDir dir;
+    const struct {
+        const char* what;
+        TColumnList grid;
+        const char* reason;  // "" when written
+    } cases[] = {
+        {"exactly 50 spaces", {Column("Essay", 30), Column("Quiz", 20)}, ""},
+        {"51 spaces", {Column("Essay", 30), Column("Quiz", 21)}, "The columns are wider than 50 spaces"},
+        {"a negative width", {Column("Essay", -1)}, "A column has a negative width"},
+    };
+    for (const auto& c : cases) {
+        FileProblem problem;
+        EXPECT_EQ(WriteGridFile(dir.File("g.col"), c.grid, &problem), *c.reason == '\0') << c.what;
+        EXPECT_EQ(problem.reason, c.reason) << c.what;
+        if (*c.reason == '\0') {
+            EXPECT_EQ(ReadGridFile(dir.File("g.col")), c.grid) << c.what;
+        }
+        std::filesystem::remove(dir.File("g.col"));
+    }
 }
 
 TEST(GridFile, WrittenAndReadBackFromDisk) {
