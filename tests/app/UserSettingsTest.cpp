@@ -36,10 +36,8 @@ TEST(UserSettingsTest, ReadsWhatItKnowsAndPassesOverTheRest) {
         {"frame=10 20 800x 600 0\n", {}, std::nullopt},
         {"frame=10 20 100000 600 0\n", {}, FramePlacement{10, 20, 100000, 600, false}},
         {"frame=10 20 100001 600 0\n", {}, std::nullopt},
-        // A class window's size and its class's full path (spaces and all).
-        {"window=600 400 /t/bio.gdr\nwindow=0 400 /x.gdr\nwindow=600 400 x.gdr\nwindow=600 /y.gdr\n"
-         "window=640 480 /t/my chem.gdr\n",
-         {}, std::nullopt, {{"/t/bio.gdr", 600, 400}, {"/t/my chem.gdr", 640, 480}}},
+        // Class window sizes of full paths (spaces and all); no size, no full path: passed over.
+        {"window=0 4 /x\nwindow=6 4 x\nwindow=6 /y\nwindow=6 4 /my c.gdr\n", {}, std::nullopt, {{"/my c.gdr", 6, 4}}},
     };
     // High contrast: only "contrast=high" turns it on.
     for (const auto& [text, on] : std::vector<std::pair<std::string, bool>>{
@@ -69,17 +67,10 @@ TEST(UserSettingsTest, WritesItsFolderAndReadsBackWhatItWrote) {
     UserSettings settings;
     settings.recentClasses = {"/home/t/bio.gdr", "/bad\nname.gdr", "/home/t/chem.gdr"};
     settings.frame = FramePlacement{-8, 12, 1024, 700, false};
-    // A class's size replaces its older one and goes first.
-    KeepClassWindowSize(settings, "/home/t/bio.gdr", {600, 400});
-    KeepClassWindowSize(settings, "/home/t/chem.gdr", {500, 300});
-    KeepClassWindowSize(settings, "/home/t/bio.gdr", {640, 480});
-    EXPECT_EQ(ClassWindowSizeOf(settings, "/home/t/chem.gdr"), (platform::Size{500, 300}));
-    EXPECT_EQ(ClassWindowSizeOf(settings, "/home/t/art.gdr"), std::nullopt);
     ASSERT_TRUE(WriteUserSettings(path, settings));
     const auto bytes = dir.Read("config/quorle/quorle.conf");
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()),
-              "recent=/home/t/bio.gdr\nrecent=/home/t/chem.gdr\nframe=-8 12 1024 700 0\n"
-              "window=640 480 /home/t/bio.gdr\nwindow=500 300 /home/t/chem.gdr\n");
+              "recent=/home/t/bio.gdr\nrecent=/home/t/chem.gdr\nframe=-8 12 1024 700 0\n");
     settings.recentClasses.erase(settings.recentClasses.begin() + 1);
     EXPECT_EQ(ReadUserSettings(path), settings);
     EXPECT_FALSE(WriteUserSettings("", settings));

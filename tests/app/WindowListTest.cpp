@@ -7,7 +7,6 @@
 
 #include "app/DecoClient.h"
 #include "app/UserSettings.h"
-#include "app/WindowList.h"
 #include "classwin/ClassWindow.h"
 #include "record/ClassFile.h"
 #include "resources/Menus.h"
@@ -163,51 +162,27 @@ TEST_F(WindowListTest, CloseClassAsksAsClosingDoes) {
 }
 
 // The only class window fills the frame's area, a further one takes the usual
-// placement; a size kept for the class replaces either's, kept within the area.
-TEST(ClassWindowPlacement, TheOnlyWindowFillsTheAreaAndAKeptSizeStaysInIt) {
-    const platform::Rect usual{128, 96, 896, 672};
-    const struct {
-        const char* what;
-        platform::Size area;
-        bool only;
-        std::optional<platform::Size> kept;
-        platform::Rect placed;
-    } cases[] = {
-        {"the only one", {1000, 700}, true, std::nullopt, {0, 0, 1000, 700}},
-        {"a second one", {1000, 700}, false, std::nullopt, usual},
-        {"the only one, its size kept", {1000, 700}, true, platform::Size{600, 400}, {0, 0, 600, 400}},
-        {"a second one, its size kept", {1000, 700}, false, platform::Size{600, 400}, {128, 96, 728, 496}},
-        {"kept larger than the area", {1000, 700}, false, platform::Size{1200, 800}, {0, 0, 1000, 700}},
-        {"kept too wide for its place", {1000, 700}, false, platform::Size{950, 300}, {50, 96, 1000, 396}},
-        {"an area of no size", {0, 0}, true, std::nullopt, usual},
-    };
-    for (const auto& c : cases) EXPECT_EQ(ClassWindowPlacement(c.area, usual, c.only, c.kept), c.placed) << c.what;
-}
-
-// A class window the teacher resized opens at that size the next time, kept
-// in the settings file whichever way it closed; one left as it opened keeps
-// nothing.
+// place; one the teacher resized opens at that size next time (kept however it
+// closed, within the area), one left as it opened keeps nothing.
 TEST_F(WindowListTest, EachClassOpensAtTheSizeItWasLeftAt) {
     const std::string settings = dir.File("config/quorle.conf");
     client.KeepSettingsIn(settings);
     frame.area = {1000, 700};
-    const std::string bio = Open("Biology");
-    EXPECT_EQ(frame.HostOf(*frame.Children()[0])->placement, (platform::Rect{0, 0, 1000, 700}));
-    const std::string chem = Open("Chemistry");
+    const std::string bio = Open("Biology"), chem = Open("Chemistry");
     const std::string chemPath = client.ActiveClass()->Record().fileName;
-    EXPECT_EQ(frame.HostOf(*frame.Children()[1])->placement, client.DefaultPlacement());
-    frame.HostOf(*frame.Children()[1])->Resize({500, 300});
-    client.Command(cmd::kCloseClass);  // Chemistry, resized
-    ASSERT_TRUE(frame.CloseChild(*frame.Children()[0]));  // Biology's close box, as it opened
-    EXPECT_EQ(ReadUserSettings(settings).classWindows, (std::vector<ClassWindowSize>{{chemPath, 500, 300}}));
-
-    client.OpenClass(chem);
-    EXPECT_EQ(frame.HostOf(*frame.Children()[0])->placement, (platform::Rect{0, 0, 500, 300}));
+    auto host = [&](std::size_t i) { return frame.HostOf(*frame.Children()[i]); };
+    EXPECT_EQ(host(0)->placement, (platform::Rect{0, 0, 1000, 700}));
+    EXPECT_EQ(host(1)->placement, client.DefaultPlacement());
+    host(1)->Resize({1100, 300});
+    client.Command(cmd::kCloseClass);
+    ASSERT_TRUE(frame.CloseChild(*frame.Children()[0]));  // the close box
+    EXPECT_EQ(ReadUserSettings(settings).classWindows, (std::vector<ClassWindowSize>{{chemPath, 1100, 300}}));
     client.OpenClass(bio);
-    EXPECT_EQ(frame.HostOf(*frame.Children()[1])->placement, client.DefaultPlacement());
-    // Quitting keeps the sizes of the windows still open.
-    frame.HostOf(*frame.Children()[0])->Resize({640, 480});
-    ASSERT_TRUE(client.CanCloseFrame());
+    client.OpenClass(chem);
+    EXPECT_EQ(host(0)->placement, (platform::Rect{0, 0, 1000, 700}));
+    EXPECT_EQ(host(1)->placement, (platform::Rect{0, 96, 1000, 396}));
+    host(1)->Resize({640, 480});
+    ASSERT_TRUE(client.CanCloseFrame());  // quitting keeps the sizes of the windows still open
     EXPECT_EQ(ReadUserSettings(settings).classWindows, (std::vector<ClassWindowSize>{{chemPath, 640, 480}}));
 }
 

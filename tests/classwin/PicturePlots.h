@@ -125,8 +125,8 @@ inline ReadPicture ReadClassPicture(const std::vector<DrawnText>& texts, const s
 
 // The largest count's bar is the tallest; every other bar is its count's share
 // of it, rounded down, and at least a pixel for a count above 0.
-inline void ExpectHeightsFollowCounts(const std::map<std::string, int>& heights,
-                               const std::map<std::string, std::string>& counts) {
+template <typename Key>
+void ExpectHeightsFollowCounts(const std::map<Key, int>& heights, const std::map<Key, std::string>& counts) {
     long long most = 0, tallest = 0;
     for (const auto& [key, height] : heights)
         if (std::stoi(counts.at(key)) > most) most = std::stoi(counts.at(key)), tallest = height;

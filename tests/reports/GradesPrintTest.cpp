@@ -114,41 +114,6 @@ TEST_F(GradesReportTest, SummaryAveragesDistributionAndClassAverage) {
     EXPECT_EQ(LineOf(0, y)[0].x, 0);
 }
 
-// Under a grade (the last test and last quiz too, narrow or wide) the mean is
-// over the students whose grade is not omitted, " N/A" when none is; the
-// other columns divide by every student.
-TEST_F(GradesReportTest, TheAveragesRowLeavesOutOmittedGrades) {
-    ClassRecord record = ThreeStudents();  // Unit 1: 95, 85, omitted
-    AddItem(record, kTests, "Unit 2", 50, {40, kOmitMarker, 20});
-    AddItem(record, kQuizzes, "Q1", 10, {kOmitMarker, kOmitMarker, kOmitMarker});
-    const int grades = kPrintGradesFirst + kTests, quizzes = kPrintGradesFirst + kQuizzes;
-    const struct {
-        const char* what;
-        PrintOptions options;
-        std::vector<std::string> means;  // as printed on the averages line, left to right
-    } cases[] = {
-        {"every grade", Choose({kPrintLastName, grades, quizzes}), {" 90.00", " 30.00", " N/A", " 71.67"}},
-        {"the last test and quiz", Choose({}), {" 30.00", " N/A", " 71.67"}},
-        // Ten columns: the wide layout, each mean under its heading.
-        {"wide", Choose({kPrintLastName, kPrintFirstName, kPrintId, grades, quizzes, kPrintAverageFirst + kTests,
-                         kPrintTotalPoints}),
-         {" 90.00", " 30.00", " N/A", " 71.67", " 80.00", " 71.67"}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        device = RecordingPrintDevice();
-        ui.answers = {Answer::Yes, Answer::Yes};
-        Print(record, c.options);
-        const DrawnText* label = FindOn(Page(0), "Averages");
-        if (label == nullptr) label = FindOn(Page(0), "Averages:");
-        ASSERT_NE(label, nullptr);
-        // Narrow: on the label's line; wide: on the line under it.
-        std::vector<std::string> means = Texts(LineOf(0, label->text == "Averages" ? label->y : label->y + kLine));
-        if (!means.empty() && means.front() == "Averages") means.erase(means.begin());
-        EXPECT_EQ(means, c.means);
-    }
-}
-
 TEST_F(GradesReportTest, FortyThreeStudentsFillAPageAndTheFortyFourthStartsTheNext) {
     ClassRecord record = PointsClass();
     AddStudents(record, 44);
