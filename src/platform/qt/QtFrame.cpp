@@ -171,6 +171,7 @@ QtFrame::QtFrame(const platform::FrameLayout& layout, QWidget* parent) : QMainWi
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
+    mdi_->viewport()->installEventFilter(this);
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
         if (auto* window = dynamic_cast<QtChildWindow*>(sub); window && window->Child()) {
             window->Child()->Activated();
@@ -471,6 +472,18 @@ void QtFrame::Tile() {
         if (sub->isMaximized()) sub->showNormal();
         sub->setGeometry(column * w, row * h, w, h);
     }
+}
+
+bool QtFrame::eventFilter(QObject* watched, QEvent* event) {
+    // A class window that fills the area goes on filling it when the area
+    // changes size (as when the frame settles on the screen after it shows).
+    if (watched == mdi_->viewport() && event->type() == QEvent::Resize) {
+        const auto* resize = static_cast<QResizeEvent*>(event);
+        const QRect filled(QPoint(0, 0), resize->oldSize());
+        for (QMdiSubWindow* sub : mdi_->subWindowList())
+            if (!sub->isMaximized() && sub->geometry() == filled) sub->setGeometry(QRect(QPoint(0, 0), resize->size()));
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void QtFrame::SetStatusText(std::string_view text) { statusBar()->showMessage(FromCp1252(text)); }
