@@ -249,8 +249,14 @@ bool TDecoClient::OpenClass(const std::string& path) {
 TDecoChild& TDecoClient::ShowClass(ClassRecord record) {
     auto child = std::make_unique<TDecoChild>(frame_, ui_, std::move(record));
     TDecoChild& window = *child;
+    const bool only = children_.empty();
     children_.push_back(std::move(child));
-    window.Create(DefaultPlacement());
+    const auto kept = ClassWindowSizeOf(ReadUserSettings(settingsPath_), window.Record().fileName);
+    window.Create(ClassWindowPlacement(frame_.AreaSize(), DefaultPlacement(), only, kept));
+    if (const platform::ChildHost* host = window.Host()) {
+        const platform::Rect placed = host->Placement();
+        openedSizes_[&window] = platform::Size{placed.Width(), placed.Height()};
+    }
     ++openClasses_;
     UpdateCommands();
     RefreshWindows();
@@ -313,6 +319,7 @@ void TDecoClient::CloseAll() {
 bool TDecoClient::CanCloseFrame() {
     // Nothing is lost by quitting: every class that changed is offered for saving.
     if (!AskEveryClass()) return false;
+    for (const auto& child : children_) KeepWindowSize(*child);
     ui_.Help(platform::HelpCommand::Quit, resources::kHelpFile);
     ui_.Help(platform::HelpCommand::Quit, resources::kUsingHelpFile);
     return true;
@@ -324,11 +331,31 @@ void TDecoClient::Exit() {
 
 void TDecoClient::ChildClosed(platform::ChildWindow& child) { Forget(&child); }
 
+void TDecoClient::ChildClosing(platform::ChildWindow& child) { KeepWindowSize(child); }
+
+void TDecoClient::KeepWindowSize(const platform::ChildWindow& child) {
+    const auto opened = openedSizes_.find(&child);
+    if (opened == openedSizes_.end() || settingsPath_.empty()) return;
+    for (const auto& own : children_) {
+        const platform::ChildHost* host = own.get() == &child ? own->Host() : nullptr;
+        if (host == nullptr || own->Record().fileName.empty()) continue;
+        const platform::Rect placed = host->Placement();
+        const platform::Size size{placed.Width(), placed.Height()};
+        if (size == opened->second) return;
+        UserSettings settings = ReadUserSettings(settingsPath_);
+        KeepClassWindowSize(settings, own->Record().fileName, size);
+        WriteUserSettings(settingsPath_, settings);
+        opened->second = size;
+        return;
+    }
+}
+
 void TDecoClient::Forget(const platform::ChildWindow* child) {
     const auto it = std::find_if(children_.begin(), children_.end(),
                                  [child](const auto& owned) { return owned.get() == child; });
     if (it == children_.end()) return;
     children_.erase(it);
+    openedSizes_.erase(child);
     --openClasses_;
     UpdateCommands();
     RefreshWindows();

@@ -92,7 +92,7 @@ TEST_F(DecoClientTest, OpenReportsReadingErrorsAndLeavesNoWindow) {
     EXPECT_EQ(client.OpenClassCount(), 0);
 }
 
-TEST_F(DecoClientTest, OpenedClassGetsItsWindowAtTheDefaultPlacement) {
+TEST_F(DecoClientTest, OpenedClassGetsItsWindowFillingTheFrameThenAtTheDefaultPlacement) {
     const std::string path = WriteClass("bio.gdr", "Biology");
     OpenThroughDialog(path);
 
@@ -102,8 +102,8 @@ TEST_F(DecoClientTest, OpenedClassGetsItsWindowAtTheDefaultPlacement) {
     auto* host = frame.HostOf(*frame.Children()[0]);
     ASSERT_NE(host, nullptr);
     EXPECT_TRUE(host->Shown());
-    // An eighth of the screen in, six eighths wide and high.
-    EXPECT_EQ(host->placement, (platform::Rect{128, 96, 128 + 768, 96 + 576}));
+    // The only class window fills the frame's area (the screen's size here).
+    EXPECT_EQ(host->placement, (platform::Rect{0, 0, 1024, 768}));
     EXPECT_EQ(host->caption, "Biology       Period 3  " + path);
     ASSERT_NE(client.ActiveClass(), nullptr);
     EXPECT_FALSE(client.ActiveClass()->Record().modified);
@@ -112,6 +112,8 @@ TEST_F(DecoClientTest, OpenedClassGetsItsWindowAtTheDefaultPlacement) {
     OpenThroughDialog(WriteClass("chem.gdr", "Chemistry"));
     EXPECT_EQ(client.OpenClassCount(), 2);
     EXPECT_EQ(frame.Children().size(), 2u);
+    // A further one: an eighth of the screen in, six eighths wide and high.
+    EXPECT_EQ(frame.HostOf(*frame.Children()[1])->placement, (platform::Rect{128, 96, 128 + 768, 96 + 576}));
 }
 
 // Opening a class that is open, by any path to its file, brings its window
