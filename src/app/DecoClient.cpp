@@ -76,6 +76,9 @@ void TDecoClient::Command(int id) {
         TDecoClient& client;
         ~Refresh() { client.RefreshWindows(); }
     } refresh{*this};
+    // A value being typed is stored first, as a click on another cell stores
+    // it; one that cannot be stored stops the command.
+    if (TDecoChild* active = ActiveClass(); active && !active->FinishTyping()) return;
     switch (id) {
         case c::kOpen: Open(); return;
         case c::kSave: Save(); return;
@@ -132,7 +135,24 @@ void TDecoClient::OpenFiles(const std::vector<std::string>& paths) {
     for (const auto& path : paths) OpenClass(path);
 }
 
-void TDecoClient::ChildActivated(platform::ChildWindow&) { RefreshWindows(); }
+void TDecoClient::ChildActivated(platform::ChildWindow& child) {
+    // Another window stores a value typed in the one left, as a click on
+    // another cell does; one that cannot be stored brings that window back.
+    for (const auto& other : children_)
+        if (other.get() != &child && !other->FinishTyping()) {
+            frame_.ActivateChild(*other);
+            return;
+        }
+    ShowActiveStatus();
+    RefreshWindows();
+}
+
+void TDecoClient::ShowActiveStatus() {
+    if (TDecoChild* active = ActiveClass())
+        active->Grades().ShowCursorStatus();
+    else
+        frame_.SetStatusText("");
+}
 
 void TDecoClient::MenuOpening() { RefreshWindows(); }
 
@@ -330,6 +350,7 @@ void TDecoClient::Forget(const platform::ChildWindow* child) {
     if (it == children_.end()) return;
     children_.erase(it);
     --openClasses_;
+    ShowActiveStatus();
     UpdateCommands();
     RefreshWindows();
 }

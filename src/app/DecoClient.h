@@ -84,6 +84,9 @@ private:
     void SetHighContrast(bool on, bool keep);
     // The captions' changed marks and the Window menu's list brought up to date.
     void RefreshWindows();
+    // The status bar speaks of the active class's cursor, and of no class
+    // when none is open.
+    void ShowActiveStatus();
 
     platform::Frame& frame_;
     platform::Ui& ui_;

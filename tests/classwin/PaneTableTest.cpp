@@ -94,14 +94,15 @@ TEST_F(PaneTableTest, TabStoresAndMovesRightAndAClickElsewhereStoresFirst) {
 
 TEST_F(PaneTableTest, EntryTakesWhatTheValueDialogTakesAndSaysWhyItRefuses) {
     const struct {
-        const char* typed;
+        const char* typed;  // \b: Backspace
         const char* entry;  // as drawn in the cell
-        bool refused;       // the status bar gives the value box's reason
+        std::string_view said;  // the status bar's reason for a refused character
     } cases[] = {
-        {"8.5", "8.5", false},    {"8.55", "8.55", false}, {"8.555", "8.55", true}, {"12345", "12345", false},
-        {"123456", "12345", false},  // a full box says nothing
-        {"1.2.3", "1.23", true},  {".5", ".5", false},     {"N", "N/A", false},     {"N5", "5", false},
-        {"5n", "N/A", false},     {"4x", "4", true},
+        {"8.5", "8.5", ""},    {"8.55", "8.55", ""}, {"8.555", "8.55", kRefusal}, {"12345", "12345", ""},
+        {"123456", "12345", "A grade has at most 5 characters."},
+        {"1.2.3", "1.23", kRefusal},  {".5", ".5", ""},     {"N", "N/A", ""},     {"N5", "5", ""},
+        {"5n", "N/A", ""},     {"4x", "4", kRefusal},     {"8,5", "8.5", ""},  {"8,5,", "8.5", kRefusal},
+        {"-3", "3", "A grade cannot be negative."},       {"N\b7", "7", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -109,7 +110,11 @@ TEST_F(PaneTableTest, EntryTakesWhatTheValueDialogTakesAndSaysWhyItRefuses) {
         const auto before = OnDisk();
         GradesHost().Click(Cell(1, 3));  // Baker's T2
         f->frame.statusText.clear();
-        GradesHost().Type(c.typed);
+        for (const char* k = c.typed; *k; ++k)
+            if (*k == '\b')
+                GradesHost().Press(Key::Backspace);
+            else
+                GradesHost().Type(std::string_view(k, 1));
         EXPECT_TRUE(Grades().Entering());
         EXPECT_EQ(Grades().EntryText(), c.entry);
         // Drawn in the cell as typed.
@@ -117,7 +122,7 @@ TEST_F(PaneTableTest, EntryTakesWhatTheValueDialogTakesAndSaysWhyItRefuses) {
         ASSERT_NE(view.Find(c.entry), nullptr);
         EXPECT_EQ(view.Find(c.entry)->x, 80);
         EXPECT_EQ(view.Find(c.entry)->y, 3 * 16);
-        EXPECT_EQ(f->frame.statusText == kRefusal, c.refused) << f->frame.statusText;
+        EXPECT_EQ(f->frame.statusText, c.said);
         GradesHost().Press(Key::Escape);
         EXPECT_EQ(OnDisk(), before);
         EXPECT_FALSE(Grades().Entering());
@@ -336,6 +341,7 @@ TEST_F(PaneTableTest, FindPutsTheCursorOnTheNextMatchingStudentRoundToTheTop) {
         {"mull", {1, 3, 1}, ""},  // "M\xFCller", then first name Mullen, then round again
         {"M\xDCL", {1, 3}, ""},   // upper case and accents alike
         {"angel", {2, 2}, ""},    // the only match stays found
+        {"A", {1, 2, 1}, ""},     // Anna, \xC1ngel
         {"xyz", {-9}, "No student's name contains \"xyz\"."},
         {"Possible", {-9}, "No student's name contains \"Possible\"."},  // that row is no student
     };
@@ -402,9 +408,14 @@ TEST_F(PaneTableTest, SortedViewEditsTheRightStudentAndKeepsTheFileInRosterOrder
     for (const auto& l : grades.lines)
         if (l.y1 < 16 && l.y2 < 16 && l.x1 >= 5 * 80 && l.x2 <= 6 * 80) ++marks;
     EXPECT_EQ(marks, 3);
-    // Roster Order brings the rows and the tick back.
+    // Roster Order brings the rows and the tick back; so does a change of the
+    // roster, and the mark goes.
     f->child->Command(resources::cmd::kRosterOrder);
     EXPECT_FALSE(Grades().SortColumn());
+    f->child->Command(resources::cmd::kSortByColumn);
+    f->child->Names().AddSelectionBox();
+    EXPECT_FALSE(Grades().SortColumn());
+    for (const auto& l : GradesHost().PaintInView().lines) EXPECT_FALSE(l.y1 < 16 && l.y2 < 16);
     EXPECT_EQ(f->NamesHost().PaintInView().Find("Cole")->y, 4 * 16);
     EXPECT_EQ(f->NamesHost().checkBoxes[kFirstSelectionBoxId + 3].rect.top, 4 * 16);
 }
@@ -465,6 +476,98 @@ TEST_F(PaneTableTest, SpaceTicksTheCursorsStudent) {
         SCOPED_TRACE(step.what);
         step.act();
         EXPECT_EQ(ticks(), step.ticks);
+    }
+}
+
+// Losing the keyboard and a click on a name store the value typed as a click
+// on another cell does; a value the rule refuses stays typed, nothing written.
+TEST_F(PaneTableTest, LeavingTheCellOtherwiseStoresTheTypedValueOrKeepsARefusedOne) {
+    const struct {
+        const char* what;
+        std::function<void()> act;
+    } events[] = {
+        {"the grades pane loses the keyboard", [&] { Grades().FocusLost(); }},
+        {"the names pane loses the keyboard", [&] { f->Names().FocusLost(); }},
+        {"a click on a name", [&] { f->NamesHost().Click({30, 4 * 16 + 5}); }},
+    };
+    for (const auto& e : events)
+        for (const std::string typed : {"6", "."}) {
+            SCOPED_TRACE(std::string(e.what) + " after " + typed);
+            Open(SmallClass());
+            const auto before = OnDisk();
+            GradesHost().Click(Cell(0, 2));
+            GradesHost().Type(typed);
+            e.act();
+            EXPECT_EQ(Grades().Entering(), typed == ".");
+            EXPECT_EQ(ParseClassFile(OnDisk()).Row(1).scores[kTests][0].value, typed == "." ? 9.0f : 6.0f);
+            if (typed == ".") {
+                EXPECT_EQ(OnDisk(), before);
+            }
+            EXPECT_TRUE(Ui().boxes.empty());
+        }
+}
+
+// A grade above its points possible is kept, marked in its cell and named in
+// the status bar while the cursor is on it.
+TEST_F(PaneTableTest, AGradeAboveItsPointsPossibleIsKeptMarkedAndSaidInTheStatusBar) {
+    Open(SmallClass());  // T1 of 10 points: Adams 9, Baker 8
+    GradesHost().Click(Cell(0, 2));
+    GradesHost().Type("100");
+    GradesHost().Press(Key::Enter);
+    EXPECT_EQ(ParseClassFile(OnDisk()).Row(1).scores[kTests][0].value, 100.0f);
+    const RecordingCanvas view = GradesHost().PaintInView();
+    auto marks = [&](int line) {
+        int n = 0;
+        for (const auto& l : view.lines)
+            if (std::min(l.x1, l.x2) > 60 && std::max(l.x1, l.x2) < 80 && std::min(l.y1, l.y2) >= line * 16 &&
+                std::max(l.y1, l.y2) < line * 16 + 8)
+                ++n;
+        return n;
+    };
+    EXPECT_EQ(marks(2), 3);  // Adams's 100
+    EXPECT_EQ(marks(1), 0);  // Possible Points
+    EXPECT_EQ(marks(3), 0);  // Baker's 8
+    EXPECT_EQ(f->frame.statusText, Grades().ColumnFigures());  // on Baker
+    GradesHost().Press(Key::Up);
+    EXPECT_EQ(f->frame.statusText, "100.00 is more than the 10.00 points possible for T1");
+}
+
+// The press before a double-click puts the cursor without scrolling, so the
+// double-click edits the item that was under the mouse, half in view or not.
+TEST_F(PaneTableTest, ADoubleClickEditsTheItemUnderTheMouseEvenHalfInView) {
+    struct Log : PaneEditing {
+        std::vector<std::optional<TSquare>> hits;
+        void NameDoubleClicked(const std::optional<TSquare>& h) override { hits.push_back(h); }
+        void NameRightClicked(const std::optional<TSquare>&) override {}
+        void GradeDoubleClicked(const std::optional<TSquare>& h) override { hits.push_back(h); }
+        void GradeRightClicked(const std::optional<TSquare>&) override {}
+    };
+    // The grades pane is 500 x 600: column 6 and line 37 are half in view.
+    const struct {
+        const char* what;
+        bool name;
+        Point at;
+    } cases[] = {
+        {"a cell half in view at the right", false, {485, 5 * 16 + 5}},
+        {"a cell half in view at the bottom", false, {85, 37 * 16 + 5}},
+        {"a cell half in view in the corner", false, {485, 37 * 16 + 5}},
+        {"a name on the bottom line", true, {30, 37 * 16 + 5}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Open(BigClass(100, 10));
+        Log log;
+        Grades().SetEditing(&log);
+        f->Names().SetEditing(&log);
+        platform::Window& pane = c.name ? static_cast<platform::Window&>(f->Names()) : Grades();
+        const std::optional<TSquare> under = c.name ? f->Names().HitTest(c.at) : Grades().HitTest(c.at);
+        ASSERT_TRUE(under);
+        pane.LeftClick(c.at);
+        pane.LeftDoubleClick(c.at);
+        EXPECT_EQ(Grades().GetScroller().xPos, 0);
+        EXPECT_EQ(Grades().GetScroller().yPos, 0);
+        ASSERT_EQ(log.hits.size(), 1u);
+        EXPECT_EQ(log.hits[0], under);
     }
 }
 

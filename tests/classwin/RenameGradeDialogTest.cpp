@@ -101,5 +101,32 @@ TEST_F(RenameGradeTest, AClassWithoutGradesOffersNothingToRetitleOrDelete) {
     EXPECT_TRUE(Ui().boxes.empty());
 }
 
+
+// The dialog starts on the cursor's grade; after a deletion the cursor keeps
+// to its column's place (or to its figure) and the status bar follows.
+TEST_F(RenameGradeTest, StartsOnTheCursorsGradeAndADeletionLeavesTheCursorOnAValidColumn) {
+    const struct {
+        CellCursor cursor;
+        int starts;
+        CellCursor after;
+    } cases[] = {
+        {{2, 1}, 1, {2, 1}},  // T2 deleted: Baker's Q1 now stands there
+        {{1, 2}, 2, {1, 2}},  // Q1, the last grade: Test Aver
+        {{3, 5}, 0, {3, 4}},  // Average: the first grade offered; T1 deleted, still Average
+    };
+    for (const auto& c : cases) {
+        Open(SmallClass());
+        f->Grades().PutCursor(c.cursor.row, c.cursor.column);
+        Ui().answers = {Answer::Yes};
+        Script([&](FakeDialogHost& h) {
+            EXPECT_EQ(h.Selection(res::kIdRenameItem), c.starts);
+            h.Click(res::kIdDeleteItem);
+        });
+        Run();
+        EXPECT_EQ(f->Grades().Cursor(), c.after);
+        EXPECT_EQ(f->frame.statusText, f->Grades().CursorStatus());
+    }
+}
+
 }  // namespace
 }  // namespace quorle::testing
