@@ -103,15 +103,13 @@ std::string AbovePossibleText(const TStudent& possible, const TStudent& row, int
            possible.scores[category][e].title.Str();
 }
 
-// The mark of a grade above its points possible: a small triangle in the
-// cell's top right corner.
+// The mark of a grade above its points possible: a small solid triangle in
+// the cell's top right corner, inside where the cursor's frame goes.
 void DrawAboveMark(Canvas& canvas, int right, int top, int h) {
     const int size = std::max(3, h / 3);
-    const int x = right - 2;
-    const int y = top + 1;
-    canvas.Line(x - size, y, x, y);
-    canvas.Line(x, y, x, y + size);
-    canvas.Line(x - size, y, x, y + size);
+    const int x = right - 5;
+    const int y = top + 4;
+    for (int i = 0; i <= size; ++i) canvas.Line(x - size + i, y + i, x, y + i);
 }
 
 // Whether the point lies strictly inside the span (lo, hi).

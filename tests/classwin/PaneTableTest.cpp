@@ -520,11 +520,11 @@ TEST_F(PaneTableTest, AGradeAboveItsPointsPossibleIsKeptMarkedAndSaidInTheStatus
         int n = 0;
         for (const auto& l : view.lines)
             if (std::min(l.x1, l.x2) > 60 && std::max(l.x1, l.x2) < 80 && std::min(l.y1, l.y2) >= line * 16 &&
-                std::max(l.y1, l.y2) < line * 16 + 8)
+                std::max(l.y1, l.y2) < line * 16 + 12)
                 ++n;
         return n;
     };
-    EXPECT_EQ(marks(2), 3);  // Adams's 100
+    EXPECT_EQ(marks(2), 6);  // Adams's 100
     EXPECT_EQ(marks(1), 0);  // Possible Points
     EXPECT_EQ(marks(3), 0);  // Baker's 8
     EXPECT_EQ(f->frame.statusText, Grades().ColumnFigures());  // on Baker
