@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 
+#include "../classwin/ClassFixture.h"
 #include "classwin/ClassWindow.h"
 #include "classwin/Panes.h"
 #include "record/ClassFile.h"
@@ -22,6 +23,7 @@ namespace quorle {
 namespace {
 
 using platform::Answer;
+constexpr const char* kNoDigit = "Type a number for the grade, or N for N/A.";
 using platform::Icon;
 using testing::FakeFrame;
 using testing::FakeUi;
@@ -387,79 +389,58 @@ TEST(ClassCommands, GreyedWhileNoClassIsOpen) {
 }
 
 
-// Two classes, alg.gdr (active) and other.gdr, each of two students with T1
-// of 20 points (15 and 12); a value typed into Adams's T1 of alg.gdr.
+// Two copies of the small class, other.gdr and alg.gdr (active), with a value
+// typed into Adams's T1 (9 of 10) in alg.gdr.
 struct TypedClasses {
     TempDir dir;
-    FakeUi ui = [this] {
-        FakeUi u;
-        u.programDirectory = dir.Path();
-        return u;
-    }();
-    FakeFrame frame{platform::Size{1024, 768}};
+    FakeUi ui;
+    FakeFrame frame;
     TDecoClient client{frame, ui};
-    TDecoChild* typed = nullptr;
     TDecoChild* other = nullptr;
-
+    TDecoChild* typed = nullptr;
     explicit TypedClasses(std::string_view text) {
         frame.client = &client;
         for (const char* name : {"other.gdr", "alg.gdr"}) {
-            ClassRecord r = NewClassRecord();
-            r.display[kShowGradesFirst + int{kTests}] = 1;
-            AddStudent(r, "Adams", "Ann", "1");
-            AddStudent(r, "Baker", "Bob", "2");
-            float v[] = {20, 15, 12};
-            for (int j = 0; j < 3; ++j) {
-                TGrades g;
-                g.title = "T1";
-                g.value = v[j];
-                r.Row(j).scores[kTests].push_back(g);
-            }
-            dir.Write(name, SerializeClassFile(r));
-            EXPECT_TRUE(client.OpenClass(dir.File(name)));
+            dir.Write(name, SerializeClassFile(testing::SmallClass()));
+            client.OpenClass(dir.File(name));
             (other ? typed : other) = client.ActiveClass();
         }
         typed->Grades().PutCursor(1, 0);
         for (const char c : text) typed->Grades().CharTyped(c);
     }
-    float T1(const std::string& name) const { return ParseClassFile(dir.Read(name)).Row(1).scores[kTests][0].value; }
 };
 
-// Every command and every way of leaving the window stores the value typed
-// first, with nothing asked; a value the rule refuses stops it with the
-// rule's message and stays typed.
+// Every command and every way of leaving the cell or the window stores the
+// value typed first, asking nothing; a value the rule refuses stays typed and
+// stops what was asked, with the rule's message (in a box, or in the status
+// bar where nothing was asked).
 TEST(FinishTyping, EveryCommandAndWindowEventStoresTheTypedValueOrStopsWithTheReason) {
+    using T = TypedClasses;
     const struct {
-        const char* what;
-        std::function<void(TypedClasses&)> act;
-        const char* file;  // where the value goes
+        std::function<void(T&)> act;
+        const char* file = "alg.gdr";  // where the value goes
+        bool box = true;               // a refusal is said in a box
     } events[] = {
-        {"Save", [](TypedClasses& t) { t.client.Command(cmd::kSave); }, "alg.gdr"},
-        {"Save As",
-         [](TypedClasses& t) {
-             t.ui.fileNames.push_back(t.dir.File("copy.gdr"));
-             t.client.Command(cmd::kSaveAs);
-         },
-         "copy.gdr"},
-        {"Close", [](TypedClasses& t) { t.client.Command(cmd::kCloseClass); }, "alg.gdr"},
-        {"Exit", [](TypedClasses& t) { t.client.Command(cmd::kExit); }, "alg.gdr"},
-        {"a menu command", [](TypedClasses& t) { t.client.Command(cmd::kSortByColumn); }, "alg.gdr"},
-        {"the window's close box", [](TypedClasses& t) { t.frame.CloseChild(*t.typed); }, "alg.gdr"},
-        {"the frame's close box", [](TypedClasses& t) { t.frame.CloseByUser(); }, "alg.gdr"},
-        {"another class window", [](TypedClasses& t) { t.frame.ActivateChild(*t.other); }, "alg.gdr"},
+        {[](T& t) { t.client.Command(cmd::kSave); }},
+        {[](T& t) { t.ui.fileNames = {t.dir.File("copy.gdr")}; t.client.Command(cmd::kSaveAs); }, "copy.gdr"},
+        {[](T& t) { t.client.Command(cmd::kCloseClass); }},
+        {[](T& t) { t.client.Command(cmd::kExit); }},
+        {[](T& t) { t.client.Command(cmd::kSortByColumn); }},
+        {[](T& t) { t.frame.CloseChild(*t.typed); }},                 // its close box
+        {[](T& t) { t.frame.CloseByUser(); }},                        // the frame's
+        {[](T& t) { t.frame.ActivateChild(*t.other); }},              // another class window
+        {[](T& t) { t.typed->Grades().FocusLost(); }, "alg.gdr", false},  // a chart, another program
+        {[](T& t) { t.typed->Names().LeftClick({30, 3 * 16 + 5}); }, "alg.gdr", false},
     };
     for (const auto& e : events)
         for (const bool refused : {false, true}) {
-            SCOPED_TRACE(std::string(e.what) + (refused ? ", refused" : ""));
-            TypedClasses t(refused ? "." : "16");
+            SCOPED_TRACE(::testing::Message() << &e - events << (refused ? " refused" : ""));
+            T t(refused ? "." : "7");
             e.act(t);
-            if (!refused) {
-                EXPECT_EQ(t.T1(e.file), 16.0f);
-                EXPECT_TRUE(t.ui.boxes.empty());
-                continue;
-            }
-            EXPECT_EQ(t.ui.BoxTexts(), std::vector<std::string>{"Type a number for the grade, or N for N/A."});
-            EXPECT_EQ(t.T1("alg.gdr"), 15.0f);
+            EXPECT_EQ(ParseClassFile(t.dir.Read(refused ? "alg.gdr" : e.file)).Row(1).scores[kTests][0].value,
+                      refused ? 9.0f : 7.0f);
+            EXPECT_EQ(t.ui.BoxTexts(), std::vector<std::string>(refused && e.box, kNoDigit));
+            if (!refused) continue;
             EXPECT_EQ(t.frame.ActiveChild(), t.typed);
             EXPECT_FALSE(t.frame.closed);
             EXPECT_EQ(t.typed->Grades().EntryText(), ".");
@@ -467,27 +448,19 @@ TEST(FinishTyping, EveryCommandAndWindowEventStoresTheTypedValueOrStopsWithTheRe
         }
 }
 
-// The status bar speaks of the active class's cursor only.
+// The status bar speaks of the active class's cursor, and of nothing once
+// every class is closed.
 TEST(StatusBar, FollowsTheActiveClassAndForgetsAClassThatClosed) {
     TypedClasses t("");
     t.other->Grades().PutCursor(2, kNameColumn);
-    const struct {
-        const char* what;
-        std::function<void()> act;
-        std::string status;
-    } steps[] = {
-        {"cursor on T1", [&] { t.typed->Grades().PutCursor(1, 0); },
-         "T1: 2 grades  Mean 13.50  Median 13.50  Low 12.00  High 15.00"},
-        {"the other class", [&] { t.frame.ActivateChild(*t.other); }, "Students: 2"},
-        {"back", [&] { t.frame.ActivateChild(*t.typed); }, "T1: 2 grades  Mean 13.50  Median 13.50  Low 12.00  High 15.00"},
-        {"closed", [&] { t.client.Command(cmd::kCloseClass); }, "Students: 2"},
-        {"the last closed", [&] { t.client.Command(cmd::kCloseClass); }, ""},
-    };
-    for (const auto& step : steps) {
-        SCOPED_TRACE(step.what);
-        step.act();
-        EXPECT_EQ(t.frame.statusText, step.status);
-    }
+    t.frame.ActivateChild(*t.other);
+    EXPECT_EQ(t.frame.statusText, "Students: 3");
+    t.frame.ActivateChild(*t.typed);
+    EXPECT_EQ(t.frame.statusText, "T1: 3 grades  Mean 7.33  Median 8.00  Low 5.00  High 9.00");
+    t.client.Command(cmd::kCloseClass);
+    EXPECT_EQ(t.frame.statusText, "Students: 3");
+    t.client.Command(cmd::kCloseClass);
+    EXPECT_EQ(t.frame.statusText, "");
 }
 
 }  // namespace

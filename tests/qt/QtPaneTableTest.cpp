@@ -97,32 +97,6 @@ TEST(QtPaneTable, ClickTypeAndEnterStoreTheValueAndMoveDown) {
     if (const char* shot = std::getenv("QUORLE_SHOT")) frame.grab().save(QString::fromLocal8Bit(shot));
 }
 
-// Ctrl+S stores the value typed before it writes; the keyboard going to the
-// names pane stores it too; a double-click on a cell half in view edits it.
-TEST(QtPaneTable, CtrlSAndLeavingThePaneStoreTheTypedValue) {
-    ClassOnFrame on({"biology.gdr"}, QSize(900, 500));
-    ASSERT_TRUE(on.active);
-    TDecoChild* child = on.child;
-    ASSERT_NE(child, nullptr);
-    auto* pane = dynamic_cast<QtWindowHost*>(child->Grades().Host());
-    ASSERT_NE(pane, nullptr);
-    child->Grades().PutCursor(1, 0);
-    const auto col = child->Grades().CursorColumn();
-    ASSERT_TRUE(col);
-    auto t1 = [&] {
-        return ParseClassFile(on.dir.Read("biology.gdr")).Row(1).scores[col->category][static_cast<std::size_t>(col->entry)].value;
-    };
-    pane->setFocus();
-    QTest::keyClicks(pane, "16");
-    QTest::keyClick(pane, Qt::Key_S, Qt::ControlModifier);
-    EXPECT_FALSE(child->Grades().Entering());
-    EXPECT_EQ(t1(), 16.0f);
-    QTest::keyClicks(pane, "7");
-    dynamic_cast<QWidget*>(child->Names().Host())->setFocus();
-    QApplication::processEvents();
-    EXPECT_EQ(t1(), 7.0f);
-}
-
 TEST(QtPaneTable, EnterInTheFindBoxPutsTheCursorOnTheStudent) {
     ClassOnFrame on;
     TDecoChild* child = on.child;
