@@ -23,7 +23,6 @@ namespace quorle {
 namespace {
 
 using platform::Answer;
-constexpr const char* kNoDigit = "Type a number for the grade, or N for N/A.";
 using platform::Icon;
 using testing::FakeFrame;
 using testing::FakeUi;
@@ -388,6 +387,8 @@ TEST(ClassCommands, GreyedWhileNoClassIsOpen) {
     }
 }
 
+// The rule's message for a typed grade without a digit.
+constexpr const char* kNoDigit = "Type a number for the grade, or N for N/A.";
 
 // Two copies of the small class, other.gdr and alg.gdr (active), with a value
 // typed into Adams's T1 (9 of 10) in alg.gdr.

@@ -71,6 +71,11 @@ TEST(QtPaneTable, ClickTypeAndEnterStoreTheValueAndMoveDown) {
     const ClassRecord read = ParseClassFile(dir.Read("biology.gdr"));
     EXPECT_EQ(read.Row(1).scores[cell.kind][static_cast<std::size_t>(cell.second)].value, 7.25f);
     EXPECT_EQ(child->History().StepCount(), 1u);
+    // The keyboard going to the names pane stores a value typed too.
+    QTest::keyClicks(pane, "3");
+    dynamic_cast<QWidget*>(child->Names().Host())->setFocus();
+    const ClassRecord after = ParseClassFile(dir.Read("biology.gdr"));
+    EXPECT_EQ(after.Row(2).scores[cell.kind][static_cast<std::size_t>(cell.second)].value, 3.0f);
 
     // Tab reaches the pane (not the next widget) and moves the cursor right.
     const int column = child->Grades().Cursor()->column;
