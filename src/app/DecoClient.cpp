@@ -136,13 +136,11 @@ void TDecoClient::OpenFiles(const std::vector<std::string>& paths) {
 }
 
 void TDecoClient::ChildActivated(platform::ChildWindow& child) {
-    // Another window stores a value typed in the one left, as a click on
-    // another cell does; one that cannot be stored brings that window back.
+    // The window left behind stores a value typed in it, as a click on
+    // another cell does; one the rule refuses stays typed there (no box: the
+    // switch is done), and its next command or closing says why.
     for (const auto& other : children_)
-        if (other.get() != &child && !other->FinishTyping()) {
-            frame_.ActivateChild(*other);
-            return;
-        }
+        if (other.get() != &child) other->Grades().FocusLost();
     ShowActiveStatus();
     RefreshWindows();
 }
