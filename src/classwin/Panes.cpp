@@ -372,6 +372,8 @@ void TNameWindow::MouseMove(Point) {
 
 void TNameWindow::LeftDoubleClick(Point point) {
     const std::optional<TSquare> hit = HitTest(point);
+    hit_.reset();
+    if (grades_ && !grades_->FinishEntry()) return;
     if (editing_) editing_->NameDoubleClicked(hit);
     hit_.reset();
 }
@@ -617,7 +619,9 @@ void TGradeWindow::MouseMove(Point point) {
 
 void TGradeWindow::LeftDoubleClick(Point point) {
     const std::optional<TSquare> hit = HitTest(point);
-    if (entering_) LeaveEntry();
+    hit_.reset();
+    // A value typed (which the press before stores) is never dropped unseen.
+    if (!FinishEntry()) return;
     if (editing_) editing_->GradeDoubleClicked(hit);
     hit_.reset();
 }
