@@ -76,6 +76,9 @@ void TDecoClient::Command(int id) {
         TDecoClient& client;
         ~Refresh() { client.RefreshWindows(); }
     } refresh{*this};
+    // A value being typed is stored first, as a click on another cell stores
+    // it; one that cannot be stored stops the command.
+    if (TDecoChild* active = ActiveClass(); active && !active->FinishTyping()) return;
     switch (id) {
         case c::kOpen: Open(); return;
         case c::kSave: Save(); return;
@@ -132,7 +135,22 @@ void TDecoClient::OpenFiles(const std::vector<std::string>& paths) {
     for (const auto& path : paths) OpenClass(path);
 }
 
-void TDecoClient::ChildActivated(platform::ChildWindow&) { RefreshWindows(); }
+void TDecoClient::ChildActivated(platform::ChildWindow& child) {
+    // The window left behind stores a value typed in it, as a click on
+    // another cell does; one the rule refuses stays typed there (no box: the
+    // switch is done), and its next command or closing says why.
+    for (const auto& other : children_)
+        if (other.get() != &child) other->Grades().FocusLost();
+    ShowActiveStatus();
+    RefreshWindows();
+}
+
+void TDecoClient::ShowActiveStatus() {
+    if (TDecoChild* active = ActiveClass())
+        active->Grades().ShowCursorStatus();
+    else
+        frame_.SetStatusText("");
+}
 
 void TDecoClient::MenuOpening() { RefreshWindows(); }
 
@@ -357,6 +375,7 @@ void TDecoClient::Forget(const platform::ChildWindow* child) {
     children_.erase(it);
     openedSizes_.erase(child);
     --openClasses_;
+    ShowActiveStatus();
     UpdateCommands();
     RefreshWindows();
 }

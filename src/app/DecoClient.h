@@ -90,6 +90,9 @@ private:
     // The size of a class window, when the teacher changed it since it opened,
     // kept in the settings file for its class.
     void KeepWindowSize(const platform::ChildWindow& child);
+    // The status bar speaks of the active class's cursor, and of no class
+    // when none is open.
+    void ShowActiveStatus();
 
     platform::Frame& frame_;
     platform::Ui& ui_;
