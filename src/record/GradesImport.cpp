@@ -31,11 +31,10 @@ bool IsUtf8(std::string_view text) {
 // ('*' where the character is no letter with an accent).
 constexpr std::string_view kFolded = "aaaaaa*ceeeeiiii*nooooo*ouuuuy**aaaaaa*ceeeeiiii*nooooo*ouuuuy*y";
 
-std::string Lower(std::string_view text) { return NameKey(text); }
 
 std::optional<std::size_t> FindColumn(const CsvRecord& header, std::initializer_list<std::string_view> names) {
     for (std::size_t i = 0; i < header.size(); ++i)
-        if (std::find(names.begin(), names.end(), Lower(header[i])) != names.end()) return i;
+        if (std::find(names.begin(), names.end(), NameKey(header[i])) != names.end()) return i;
     return std::nullopt;
 }
 
@@ -47,7 +46,7 @@ const std::string& Field(const CsvRecord& row, std::size_t i) {
 }
 
 bool IsOmitWord(const std::string& cell) {
-    const std::string key = Lower(cell);
+    const std::string key = NameKey(cell);
     return key.empty() || key == "n/a" || key == "-" || key == "ex";
 }
 
@@ -191,25 +190,28 @@ GradesImport ParseGradesCsv(const ClassRecord& record, std::string_view bytes, s
     const auto isNameColumn = [&how](std::size_t i) { return i == how.id || i == how.last || i == how.first || i == how.name; };
     std::optional<std::size_t> scoreColumn;
     if (!column.empty()) {
-        scoreColumn = FindColumn(header, {Lower(column)});
+        scoreColumn = FindColumn(header, {NameKey(column)});
         if (!scoreColumn) {
             result.error = LineError(headerLine, "no column is headed \"" + std::string(column) + "\".");
             return result;
         }
     } else {
-        for (std::size_t i = header.size(); i-- > 0 && !scoreColumn;) {
-            if (isNameColumn(i)) continue;
+        // The last column of numbers; a column with nothing filled in only
+        // when there is none (every student omitted).
+        const auto numbersIn = [&](std::size_t i, bool filledNeeded) {
             bool filled = false;
-            bool numbers = true;
             for (const std::size_t r : rows) {
                 const std::string& cell = Field(table.records[r], i);
                 if (IsOmitWord(cell)) continue;
                 float value = 0.0f;
+                if (ReadScore(cell, value) == Score::NotNumber) return false;
                 filled = true;
-                numbers = numbers && ReadScore(cell, value) == Score::Number;
             }
-            if (filled && numbers) scoreColumn = i;
-        }
+            return filled || !filledNeeded;
+        };
+        for (const bool filledNeeded : {true, false})
+            for (std::size_t i = header.size(); i-- > 0 && !scoreColumn;)
+                if (!isNameColumn(i) && numbersIn(i, filledNeeded)) scoreColumn = i;
         if (!scoreColumn) {
             result.error = LineError(headerLine, "no column holds scores (numbers); name it with --column.");
             return result;
