@@ -55,6 +55,8 @@ std::string ReadRequest(const std::vector<std::string>& args, Request& request) 
             const std::string& value = args[++i];
             std::string text;
             if (!platform::Utf8ToCp1252(value, text)) return arg + " has characters a class file cannot store";
+            if (std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }))
+                return arg + " has a control character";
             if (arg == "--category") {
                 std::string word = text;
                 for (char& c : word) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);

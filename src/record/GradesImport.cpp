@@ -50,7 +50,7 @@ bool IsOmitWord(const std::string& cell) {
     return key.empty() || key == "n/a" || key == "-" || key == "ex";
 }
 
-enum class Score { Number, Negative, NotNumber };
+enum class Score { Number, Negative, TooLarge, NotNumber };
 
 // A score as a spreadsheet writes it: digits with one point or comma.
 Score ReadScore(const std::string& cell, float& value) {
@@ -63,7 +63,7 @@ Score ReadScore(const std::string& cell, float& value) {
         return Score::NotNumber;
     const double number = TextToDouble(text);
     if (negative && number != 0.0) return Score::Negative;
-    if (number > kHighestScore) return Score::NotNumber;
+    if (number > kHighestScore) return Score::TooLarge;
     value = static_cast<float>(number);
     return Score::Number;
 }
@@ -247,6 +247,10 @@ GradesImport ParseGradesCsv(const ClassRecord& record, std::string_view bytes, s
             case Score::Number: result.values[j] = value; break;
             case Score::Negative:
                 result.error = LineError(line, "the score \"" + platform::TrimPadding(cell, " \t") + "\" is negative.");
+                return result;
+            case Score::TooLarge:
+                result.error = LineError(line, "the score \"" + platform::TrimPadding(cell, " \t") +
+                                                   "\" is larger than a grade can be (99999).");
                 return result;
             case Score::NotNumber:
                 result.error = LineError(line, "the score \"" + platform::TrimPadding(cell, " \t") + "\" is not a number.");

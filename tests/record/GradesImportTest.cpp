@@ -61,6 +61,7 @@ TEST(GradesImport, RefusesTheFileNamingItsLine) {
         {"ID,Score\n108,1\n7,x1\n", "Line 1: no column holds scores (numbers); name it with --column."},
         {"ID,Score\n108,1\n7,-3\n", "Line 3: the score \"-3\" is negative."},
         {"Score,Email\n1,a@b\n", "Line 1: no column names the students (\"ID\", \"Last Name\" and \"First Name\", or \"Name\")."},
+        {"ID,Score\n108,100000\n", "Line 2: the score \"100000\" is larger than a grade can be (99999)."},
         {"ID,Score\n", "The file holds no header row and no scores."},
         {"ID,Score\n108,\"open\n", "Line 2: a quoted field is not closed."},
     };
