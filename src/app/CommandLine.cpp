@@ -9,7 +9,9 @@
 #include "app/ChartCommand.h"
 #include "app/CommandLineRoster.h"
 #include "app/CsvExport.h"
+#include "app/ImportGradesCommand.h"
 #include "app/ShowCommand.h"
+#include "app/TermCommand.h"
 #include "app/VersionsCommand.h"
 #include "record/FileNames.h"
 #include "record/VersionStore.h"
@@ -34,6 +36,10 @@ void PrintUsage(std::ostream& out) {
         << "      writes the class's grades as CSV for a spreadsheet (the columns of quorle show)\n"
         << "  " << ImportStudentsUsage() << "\n"
         << "      adds the students of a CSV roster to the class, as Add Students does\n"
+        << "  " << ImportGradesUsage() << "\n"
+        << "      adds one grade column to the class from a CSV file of scores (a quiz tool's export)\n"
+        << "  " << TermUsage() << "\n"
+        << "      prints the term's grades made of its grading periods' classes, weighted\n"
         << "  " << NewPeriodUsage() << "\n"
         << "      writes the class of a new grading period: same students and settings, no grades\n"
         << "  " << VersionsUsage() << "\n"
@@ -61,7 +67,7 @@ bool IsCommandLineCommand(int argc, char** argv) {
     if (argc < 2 || argv == nullptr || argv[1] == nullptr) return false;
     const std::string_view word(argv[1]);
     return word == "show" || word == "print" || word == "chart" || word == "export" || word == "import-students" ||
-           word == "new-period" || word == "versions" || IsHelp(word);
+           word == "new-period" || word == "versions" || word == "term" || word == "import-grades" || IsHelp(word);
 }
 
 std::string VersionLine() { return std::string("quorle ") + QUORLE_VERSION; }
@@ -159,6 +165,8 @@ int RunCommandLine(int argc, char** argv, const CommandLineServices& services, s
     if (command == "chart") return RunChartCommand(args, out, err);
     if (command == "export") return RunExportCommand(args, out, err);
     if (command == "import-students") return RunImportStudentsCommand(args, out, err);
+    if (command == "term") return RunTermCommand(args, out, err);
+    if (command == "import-grades") return RunImportGradesCommand(args, out, err);
     if (command == "new-period") return RunNewPeriodCommand(args, out, err);
     return RunPrintCommand(args, services, out, err);
 }

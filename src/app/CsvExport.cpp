@@ -27,8 +27,12 @@ bool WriteText(const std::string& path, const std::string& text, FileProblem& pr
 }  // namespace
 
 std::string ClassCsv(const ClassRecord& record, const ShowOptions& options) {
+    return ShowLinesCsv(BuildShowTable(record, options));
+}
+
+std::string ShowLinesCsv(const std::vector<ShowLine>& lines) {
     std::string csv;
-    for (const ShowLine& line : BuildShowTable(record, options)) {
+    for (const ShowLine& line : lines) {
         std::vector<std::string> cells;
         cells.reserve(line.size());
         for (const std::string& cell : line) cells.push_back(Cell(cell));

@@ -15,6 +15,8 @@ namespace quorle {
 inline constexpr const char* kCsvFileFilter = "CSV Files (*.csv)|*.csv;*.CSV|";
 
 std::string ClassCsv(const ClassRecord& record, const ShowOptions& options);
+// Any table of show lines (Windows-1252 cells) as that CSV.
+std::string ShowLinesCsv(const std::vector<ShowLine>& lines);
 
 // File > Export on a class window: the file name (with the overwrite
 // question), then the class's CSV as its display options show it, written
