@@ -56,8 +56,8 @@ TEST(VersionsCommand, ListsTheVersionsOfThreeSavesAndRestoresTheFirstByteForByte
     EXPECT_EQ(RunWords({"versions", bio}, out, err), 0);
     EXPECT_EQ(out, "Earlier versions of " + bio + ", oldest first:\n" +          //
                        "  1  " + LocalTimeText(versions[0].time) + "  oldest version kept\n" +  //
-                       "  2  " + LocalTimeText(versions[1].time) + "  added Ann Lee\n" +        //
-                       "  3  " + LocalTimeText(versions[2].time) + "  added Bo Lee\n");
+                       "  2  " + LocalTimeText(versions[1].time) + "  added Lee Ann\n" +        //
+                       "  3  " + LocalTimeText(versions[2].time) + "  added Lee Bo\n");
     EXPECT_EQ(err, "");
 
     // To a file of its own, then back into the class.
@@ -76,7 +76,7 @@ TEST(VersionsCommand, ListsTheVersionsOfThreeSavesAndRestoresTheFirstByteForByte
     ASSERT_EQ(after.size(), 4u);
     EXPECT_EQ(ReadText(after.back().path), saves.states[3]);
     EXPECT_EQ(RunWords({"versions", bio}, out, err), 0);
-    EXPECT_NE(out.find("  4  " + LocalTimeText(after[3].time) + "  added Al Kim\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("  4  " + LocalTimeText(after[3].time) + "  added Kim Al\n"), std::string::npos) << out;
     EXPECT_TRUE(saves.home.told.empty());
 }
 

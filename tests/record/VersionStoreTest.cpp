@@ -41,14 +41,23 @@ void AddItem(ClassRecord& record, int category, const char* title, float value) 
     }
 }
 
+// A grade as the grades pane shows it (without the omitted marker, which
+// these classes do not hold).
+std::string Grade(float value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", static_cast<double>(value));
+    return text;
+}
+
+Bytes Restored(const StoredVersion& version) { return ReadVersion(version).value_or(Bytes{}); }
+
 Bytes ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// On the disk of the data folder a version is a second name of the replaced
-// file; on another disk (a memory file system) it is a copy. Both hold the
-// same bytes.
+// On the disk of the data folder or on another disk (a memory file system),
+// every version reads back as the bytes it replaced.
 void KeepsEachReplacedVersionOnce(const std::string& classFolder) {
     DataHome home;
     ClassRecord record = Sample();
@@ -66,8 +75,8 @@ void KeepsEachReplacedVersionOnce(const std::string& classFolder) {
 
     const auto versions = ListVersions(record.fileName);
     ASSERT_EQ(versions.size(), 2u);
-    EXPECT_EQ(ReadBytes(versions[0].path), states[0]);
-    EXPECT_EQ(ReadBytes(versions[1].path), states[1]);
+    EXPECT_EQ(Restored(versions[0]), states[0]);
+    EXPECT_EQ(Restored(versions[1]), states[1]);
     const fs::path folder = fs::path(versions[0].path).parent_path();
     EXPECT_EQ(folder.parent_path(), fs::path(home.dir.Path()) / "quorle" / "versions");
     EXPECT_EQ(folder.filename().string().rfind("biology.gdr-", 0), 0u) << folder;
@@ -81,8 +90,8 @@ void KeepsEachReplacedVersionOnce(const std::string& classFolder) {
     ASSERT_TRUE(WriteClassFile(record));
     const auto after = ListVersions(record.fileName);
     ASSERT_EQ(after.size(), 3u);
-    EXPECT_EQ(ReadBytes(after[0].path), states[1]);
-    EXPECT_EQ(ReadBytes(after[2].path), states[0]);
+    EXPECT_EQ(Restored(after[0]), states[1]);
+    EXPECT_EQ(Restored(after[2]), states[0]);
     EXPECT_TRUE(home.told.empty());
 }
 
@@ -191,6 +200,7 @@ TEST(VersionStoreTest, SummariesSayWhatChangedInAFewWords) {
     struct Case {
         const char* expected;
         std::function<void(ClassRecord&)> change;
+        bool utf8 = false;  // for the terminal
     };
     const Case cases[] = {
         {"no change shown", [](ClassRecord&) {}},
@@ -199,10 +209,16 @@ TEST(VersionStoreTest, SummariesSayWhatChangedInAFewWords) {
         {"deleted HW 2", [](ClassRecord& r) { for (TStudent& s : r.roster) s.scores[kHomework].erase(s.scores[kHomework].begin() + 1); }},
         {"renamed HW 2 to Essay 2", [](ClassRecord& r) { for (TStudent& s : r.roster) s.scores[kHomework][1].title = "Essay 2"; }},
         {"dropped Marcus Brooks", [](ClassRecord& r) { RemoveStudent(r, 1); }},
-        {"added Ann Lee", [](ClassRecord& r) { AddStudent(r, "Lee", "Ann", "40"); }},
+        {"added Lee Ann", [](ClassRecord& r) { AddStudent(r, "Lee", "Ann", "40"); }},
         {"added 2 students", [](ClassRecord& r) { AddStudent(r, "Lee", "Ann", "40"); AddStudent(r, "Lee", "Bo", "41"); }},
         {"edited Marc Brooks", [](ClassRecord& r) { r.roster[1].firstName = "Marc"; }},
-        {"grades changed: 1", [](ClassRecord& r) { r.roster[2].scores[kHomework][0].value = 1; }},
+        {"HW 1: Adams 10.00 -> 1.00", [](ClassRecord& r) { r.roster[2].scores[kHomework][0].value = 1; }},
+        {"HW 1: Adams 10.00 \u2192 1.00", [](ClassRecord& r) { r.roster[2].scores[kHomework][0].value = 1; }, true},
+        {"added Pe\u00F1a Ana", [](ClassRecord& r) { AddStudent(r, "Pe\xF1" "a", "Ana", "40"); }, true},
+        {"grades changed: 2 in HW 2", [](ClassRecord& r) {
+             r.roster[1].scores[kHomework][1].value = 1;
+             r.roster[3].scores[kHomework][1].value = 2;
+         }},
         {"grades changed: 3", [](ClassRecord& r) {
              r.roster[1].scores[kHomework][0].value = 1;
              r.roster[2].scores[kHomework][1].value = 2;
@@ -213,7 +229,7 @@ TEST(VersionStoreTest, SummariesSayWhatChangedInAFewWords) {
         {"grading system changed", [](ClassRecord& r) { r.grading.weights[0] = "40"; }},
         {"display options changed", [](ClassRecord& r) { r.display[kShowId] = 1 - r.display[kShowId]; }},
         {"Extra names changed", [](ClassRecord& r) { r.extra1Name = "Projects"; }},
-        {"added Quiz 5, dropped Marcus Brooks, grades changed: 1", [](ClassRecord& r) {
+        {"added Quiz 5, dropped Marcus Brooks, HW 1: Adams 10.00 -> 3.00", [](ClassRecord& r) {
              AddItem(r, kQuizzes, "Quiz 5", 10);
              RemoveStudent(r, 1);
              r.roster[1].scores[kHomework][0].value = 3;
@@ -225,7 +241,7 @@ TEST(VersionStoreTest, SummariesSayWhatChangedInAFewWords) {
     for (const Case& c : cases) {
         ClassRecord after = before;
         c.change(after);
-        EXPECT_EQ(VersionChangeSummary(before, after), c.expected);
+        EXPECT_EQ(VersionChangeSummary(before, after, SummaryStyle{Grade, c.utf8}), c.expected);
     }
 }
 
