@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -38,14 +42,66 @@ struct ThreeSaves {
     ThreeSaves() {
         fs::copy_file(fs::path(QUORLE_EXAMPLES_DIR) / "biology.gdr", bio);
         states.push_back(ReadText(bio));
-        for (const char* line : {"Lee,Ann\n", "Lee,Bo\n", "Kim,Al\n"}) {
-            std::ofstream(dir.File("roster.csv")) << "Last Name,First Name\n" << line;
-            std::string out, err;
-            EXPECT_EQ(RunWords({"import-students", dir.File("roster.csv"), bio}, out, err), 0) << err;
-            states.push_back(ReadText(bio));
-        }
+        for (const char* line : {"Lee,Ann\n", "Lee,Bo\n", "Kim,Al\n"}) Import(line);
+    }
+    void Import(const char* line) {
+        std::ofstream(dir.File("roster.csv")) << "Last Name,First Name\n" << line;
+        std::string out, err;
+        EXPECT_EQ(RunWords({"import-students", dir.File("roster.csv"), bio}, out, err), 0) << err;
+        states.push_back(ReadText(bio));
     }
 };
+
+// Every version listed comes back byte for byte, whichever its place in the
+// list and however it is kept; a version that cannot be rebuilt is refused.
+TEST(VersionsCommand, RestoresEveryListedVersionByteForByte) {
+    struct Case {
+        const char* name;
+        std::function<void(ThreeSaves&)> before;
+        int number;
+        int state;  // the saved state it holds, -1 for refused
+    };
+    const Case cases[] = {
+        {"the oldest", [](ThreeSaves&) {}, 1, 0},
+        {"the newest", [](ThreeSaves&) {}, 3, 2},
+        {"a save in the same millisecond as the newest",
+         [](ThreeSaves& s) {
+             const auto newest = ListVersions(s.bio).back().time.time_since_epoch();
+             const timespec times[2] = {{0, UTIME_OMIT},
+                                        {static_cast<time_t>(newest.count() / 1000), (newest.count() % 1000) * 1000000}};
+             ASSERT_EQ(::utimensat(AT_FDCWD, s.bio.c_str(), times, 0), 0);
+             s.Import("Ng,Mai\n");
+             const auto versions = ListVersions(s.bio);
+             ASSERT_EQ(versions.size(), 4u);
+             EXPECT_EQ(versions[3].time, versions[2].time + std::chrono::milliseconds(1));
+         },
+         4, 3},
+        {"before a version kept whole by an earlier release",
+         [](ThreeSaves& s) { std::ofstream(ListVersions(s.bio)[1].path, std::ios::binary) << s.states[1]; }, 1, 0},
+        {"a damaged version", [](ThreeSaves& s) {
+             std::fstream file(ListVersions(s.bio)[0].path, std::ios::binary | std::ios::in | std::ios::out);
+             file.seekp(-1, std::ios::end);
+             file.put('\x7F');
+         }, 1, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ThreeSaves saves;
+        c.before(saves);
+        const StoredVersion version = ListVersions(saves.bio)[static_cast<std::size_t>(c.number - 1)];
+        const std::string copy = saves.dir.File("copy.gdr");
+        std::string out, err;
+        const int status = RunWords({"versions", saves.bio, "--restore", std::to_string(c.number), "-o", copy}, out, err);
+        if (c.state < 0) {
+            EXPECT_EQ(status, 1);
+            EXPECT_EQ(err, "quorle versions: version 1: File cannot be found!\nA damaged version: " + version.path + "\n");
+            EXPECT_FALSE(fs::exists(copy));
+            continue;
+        }
+        EXPECT_EQ(status, 0) << err;
+        EXPECT_EQ(ReadText(copy), saves.states[static_cast<std::size_t>(c.state)]);
+    }
+}
 
 TEST(VersionsCommand, ListsTheVersionsOfThreeSavesAndRestoresTheFirstByteForByte) {
     ThreeSaves saves;
