@@ -288,7 +288,8 @@ bool DropVersion(const std::vector<StoredVersion>& versions, std::size_t index, 
 // against the newest.
 void CompactVersions(const fs::path& folder) {
     const auto versions = VersionsIn(folder);
-    if (versions.size() < 2) return;
+    // Only a whole newest can be a base: a chain never leads back to itself.
+    if (versions.size() < 2 || HeaderOf(versions.back().path)) return;
     VersionReader reader(versions);
     std::optional<Bytes> newest;
     for (std::size_t i = versions.size() - 1; i-- > 0;) {

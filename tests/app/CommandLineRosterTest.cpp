@@ -298,9 +298,8 @@ TEST(NewPeriodCommand, AFailedWriteLeavesNothingBehind) {
     EXPECT_FALSE(dir.Exists("NEW.CHT"));
 }
 
-// A class open in a window is left alone by every command that writes a
-// class: the window's next save would wipe out the command's work. A lock
-// left by a program that ended stops nothing.
+// A class open in a window is left alone: the window's next save would wipe
+// out the command's work. A lock left by a program that ended stops nothing.
 TEST(CommandLineRosterLock, EveryWritingCommandRefusesAClassOpenInAnotherProgram) {
     struct Case {
         const char* name;
