@@ -436,13 +436,6 @@ std::optional<std::vector<unsigned char>> ReadVersion(const StoredVersion& versi
     }
 }
 
-FileProblem KeepEarlierVersion(const std::string& classPath, const VersionLimits& limits) {
-    VersionBeforeWrite version(classPath, limits);
-    FileProblem problem = version.Problem();
-    version.Written();
-    return problem;
-}
-
 void ApplyVersionLimits(const std::string& classFolder, const VersionLimits& limits, VersionTime now) {
     for (;;) {
         const auto versions = VersionsIn(classFolder);

