@@ -73,6 +73,16 @@ struct TDecoChild::Impl : ClassFileKeeper {
     ~Impl() override { SetClassFileKeeper(record, nullptr); }
 
     Decision BeforeWrite(const std::string& path) override {
+        // Nothing is written without the class's lock; one that could not be had is asked for again.
+        if (keepLock && !lock.AllowsWrite() && !keptPath.empty() && SameFile(path, keptPath)) {
+            ClassLock next = ClassLock::Acquire(path);
+            if (!next.AllowsWrite()) {
+                ui.MessageBox("Information", LockRefusalMessage(path, next), platform::Buttons::Ok,
+                              platform::Icon::Information);
+                return Decision::Refused;
+            }
+            if (next.Held()) lock = std::move(next);
+        }
         if (keptPath.empty() || !SameFile(path, keptPath) || !ChangedOnDisk(stamp, path)) return Decision::Write;
         const std::string shown = platform::Utf8ToCp1252Lossy(ShownClassName(path));
         const platform::Answer answer = ui.MessageBox(
