@@ -152,10 +152,9 @@ int RunImportStudentsCommand(const std::vector<std::string>& args, std::ostream&
     if (problem.Empty() && chart) problem = ChartFileRefusal(*chart, chartPath);
     const auto classBytes = SerializeClassFile(record);
     const auto chartBytes = chart ? SerializeChartFile(*chart) : std::vector<unsigned char>{};
-    std::vector<FileToWrite> files{{record.fileName, classBytes}};
-    if (chart) files.push_back({chartPath, chartBytes});
-    if (problem.Empty()) ReportVersionProblem(KeepEarlierVersion(record.fileName));
-    if (!problem.Empty() || !WriteFilesTogether(files, &problem)) {
+    std::vector<FileToWrite> others;
+    if (chart) others.push_back({chartPath, chartBytes});
+    if (!problem.Empty() || !WriteClassTogether(record.fileName, classBytes, others, &problem)) {
         const bool chartFailed = chart && problem.path == chartPath;
         err << (chartFailed ? chartPath : classPath) << ": " << (chartFailed ? kChartCannotBeOpened : kFileNotFound)
             << "\n" << problem.Text() << "\n" << kImportNothingAdded << "\n";
@@ -209,10 +208,9 @@ int RunNewPeriodCommand(const std::vector<std::string>& args, std::ostream& out,
     problem = ClassFileRefusal(next, newPath);
     const auto classBytes = SerializeClassFile(next);
     const std::string newChart = ChartPath(newPath);
-    std::vector<FileToWrite> files{{newPath, classBytes}};
-    if (chartBytes) files.push_back({newChart, *chartBytes});
-    if (problem.Empty() && replacing) ReportVersionProblem(KeepEarlierVersion(newPath));
-    if (!problem.Empty() || !WriteFilesTogether(files, &problem)) {
+    std::vector<FileToWrite> others;
+    if (chartBytes) others.push_back({newChart, *chartBytes});
+    if (!problem.Empty() || !WriteClassTogether(newPath, classBytes, others, &problem)) {
         err << (problem.path.empty() ? newPath : problem.path) << ": File cannot be opened!\n" << problem.Text() << "\n";
         return 1;
     }

@@ -5,6 +5,8 @@
 #include <ostream>
 
 #include "app/ClassArgument.h"
+#include "grading/Compute.h"
+#include "platform/Text1252.h"
 #include "record/Binary.h"
 #include "record/ClassFile.h"
 #include "record/ClassLock.h"
@@ -50,13 +52,16 @@ std::string ReadArguments(const std::vector<std::string>& args, VersionsArgument
     return {};
 }
 
+// A grade as the grades pane shows it, without its padding.
+std::string GradeText(float value) { return platform::TrimPadding(FormatGrade(value)); }
+
 int List(const std::string& classPath, const std::vector<StoredVersion>& versions, std::ostream& out) {
     if (versions.empty()) {
         out << "No earlier versions of " << ShownPath(classPath) << " are kept.\n";
         return 0;
     }
     out << "Earlier versions of " << ShownPath(classPath) << ", oldest first:\n";
-    const auto summaries = VersionSummaries(versions);
+    const auto summaries = VersionSummaries(versions, SummaryStyle{GradeText, true});
     for (std::size_t i = 0; i < versions.size(); ++i) {
         std::string number = std::to_string(i + 1);
         number.insert(0, number.size() < 3 ? 3 - number.size() : 0, ' ');
@@ -109,7 +114,7 @@ int RunVersionsCommand(const std::vector<std::string>& args, std::ostream& out, 
     if (!arguments.output.empty() && RefuseOutputOntoInput(arguments.output, inputs, err, kPrefix)) return 2;
 
     FileProblem problem;
-    const auto bytes = ReadWholeFile(version.path, kMaxFileBytes, &problem);
+    const auto bytes = ReadVersion(version, &problem);
     if (!bytes) {
         err << kPrefix << "version " << number << ": " << kFileNotFound << "\n" << problem.Text() << "\n";
         return 1;

@@ -91,9 +91,7 @@ TogetherWrite WriteClassWith(ClassRecord& record, std::span<const FileToWrite> o
     problem = ClassFileRefusal(record, path);
     if (!problem.Empty()) return TogetherWrite::NotWritten;
     const std::vector<unsigned char> bytes = SerializeClassFile(record);
-    std::vector<FileToWrite> files{{path, bytes}};
-    files.insert(files.end(), others.begin(), others.end());
-    if (!WriteFilesTogether(files, &problem)) return TogetherWrite::NotWritten;
+    if (!WriteClassTogether(path, bytes, others, &problem)) return TogetherWrite::NotWritten;
     record.modified = false;
     if (keeper) keeper->Written(path);
     return TogetherWrite::Written;

@@ -1,6 +1,7 @@
 #include "classwin/EarlierVersions.h"
 
 #include "classwin/ClassWindow.h"
+#include "grading/Compute.h"
 #include "platform/Text1252.h"
 #include "record/Binary.h"
 #include "record/ClassFile.h"
@@ -69,7 +70,8 @@ void EarlierVersionsCommand(TDecoChild& window,
                       platform::Buttons::Ok, platform::Icon::Information);
         return;
     }
-    const std::vector<std::string> summaries = VersionSummaries(versions);
+    const auto grade = [](float value) { return platform::TrimPadding(FormatGrade(value)); };
+    const std::vector<std::string> summaries = VersionSummaries(versions, SummaryStyle{grade, false});
     std::vector<std::string> lines;
     for (std::size_t i = versions.size(); i-- > 0;)
         lines.push_back(LocalTimeText(versions[i].time) + "   " + summaries[i]);
@@ -79,7 +81,7 @@ void EarlierVersionsCommand(TDecoChild& window,
     const StoredVersion& version = versions[versions.size() - 1 - static_cast<std::size_t>(dialog.ChosenLine())];
     const std::string when = LocalTimeText(version.time);
     FileProblem problem;
-    const auto bytes = ReadWholeFile(version.path, kMaxFileBytes, &problem);
+    const auto bytes = ReadVersion(version, &problem);
     if (!bytes) {
         ui.MessageBox("Warning", FileMessage(kFileNotFound, problem), platform::Buttons::Ok,
                       platform::Icon::Exclamation);

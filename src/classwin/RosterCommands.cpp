@@ -112,10 +112,10 @@ void NewGradingPeriod(platform::Ui& ui, const ClassRecord& record) {
     const ClassRecord next = NewGradingPeriodRecord(record);
     const std::vector<unsigned char> classBytes = SerializeClassFile(next);
     const std::string newChart = ChartPath(chosen);
-    std::vector<FileToWrite> files{{chosen, classBytes}};
-    if (chartBytes) files.push_back({newChart, *chartBytes});
+    std::vector<FileToWrite> others;
+    if (chartBytes) others.push_back({newChart, *chartBytes});
     problem = ClassFileRefusal(next, chosen);
-    if (!problem.Empty() || !WriteFilesTogether(files, &problem)) {
+    if (!problem.Empty() || !WriteClassTogether(chosen, classBytes, others, &problem)) {
         const bool chartFailed = chartBytes && problem.path == newChart;
         ui.MessageBox("Warning", FileMessage(chartFailed ? kChartCannotBeOpened : kFileNotFound, problem), Buttons::Ok,
                       Icon::Exclamation);

@@ -133,8 +133,13 @@ bool WriteStepFiles(platform::Ui& ui, const std::vector<FileWrite>& writes) {
     for (const FileWrite& write : writes) {
         FileProblem problem;
         bool done = true;
-        if (write.bytes) {
+        // The other class of a transfer keeps its earlier version as every class write does.
+        if (write.bytes && IsClassFile(write.path)) {
+            done = WriteClassBytes(write.path, *write.bytes, &problem);
+        } else if (write.bytes) {
             done = WriteFileAtomically(write.path, *write.bytes, &problem);
+        } else if (IsClassFile(write.path)) {
+            done = RemoveClassFile(write.path, &problem);
         } else {
             std::error_code ec;
             std::filesystem::remove(write.path, ec);

@@ -1,5 +1,6 @@
 #include "record/ClassFile.h"
 
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 
@@ -137,12 +138,39 @@ bool WriteClassRecord(const std::string& path, const ClassRecord& record, FilePr
 }
 
 bool WriteClassBytes(const std::string& path, std::span<const unsigned char> bytes, FileProblem* problem) {
+    return WriteClassTogether(path, bytes, {}, problem);
+}
+
+bool WriteClassTogether(const std::string& classPath, std::span<const unsigned char> classBytes,
+                        std::span<const FileToWrite> others, FileProblem* problem) {
     // The bytes about to be replaced are kept as an earlier version first; a
-    // version that cannot be kept never stops the save.
-    const FileProblem versionProblem = KeepEarlierVersion(path);
-    const bool written = WriteFileAtomically(path, bytes, problem);
-    ReportVersionProblem(versionProblem);
+    // version that cannot be kept never stops the save, and a save that fails
+    // keeps none.
+    VersionBeforeWrite version(classPath);
+    bool written = false;
+    if (others.empty()) {
+        written = WriteFileAtomically(classPath, classBytes, problem);
+    } else {
+        std::vector<FileToWrite> files{{classPath, classBytes}};
+        files.insert(files.end(), others.begin(), others.end());
+        written = WriteFilesTogether(files, problem);
+    }
+    if (written) version.Written();
+    else version.Withdraw();
+    ReportVersionProblem(version.Problem());
     return written;
+}
+
+bool RemoveClassFile(const std::string& path, FileProblem* problem) {
+    VersionBeforeWrite version(path);
+    std::error_code ec;
+    std::filesystem::remove(path, ec);  // a file already gone is removed
+    const bool removed = !ec;
+    if (removed) version.Written();
+    else version.Withdraw();
+    ReportVersionProblem(version.Problem());
+    if (!removed && problem) *problem = ProblemOf(ec.value(), path);
+    return removed;
 }
 
 std::vector<unsigned char> SerializeClassFile(const ClassRecord& record) {

@@ -73,9 +73,20 @@ std::string ShownClassName(const std::string& name);
 enum class ModifiedFlag { Clear, Keep };
 
 // Writes the bytes of a class file atomically to path, keeping the bytes it
-// replaces as an earlier version (VersionStore). Every class file the program
-// writes goes through here.
+// replaces as an earlier version (VersionStore); a write that fails keeps
+// none. Every class file the program writes goes through here or through
+// WriteClassTogether.
 bool WriteClassBytes(const std::string& path, std::span<const unsigned char> bytes, FileProblem* problem = nullptr);
+
+// Writes a class file together with the files that belong to it (its chart)
+// as WriteFilesTogether does, keeping the class's earlier version as
+// WriteClassBytes does.
+bool WriteClassTogether(const std::string& classPath, std::span<const unsigned char> classBytes,
+                        std::span<const FileToWrite> others, FileProblem* problem = nullptr);
+
+// Removes a class file, keeping its bytes as an earlier version first. False,
+// problem saying why, when it could not be removed (nothing is kept then).
+bool RemoveClassFile(const std::string& path, FileProblem* problem = nullptr);
 
 // Normalises the record's file name, then writes the class atomically under it.
 // On success the modified flag is cleared (Clear) or left as it is (Keep); on

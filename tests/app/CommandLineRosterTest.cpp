@@ -19,6 +19,7 @@
 #include "record/ClassLock.h"
 #include "record/RosterFile.h"
 #include "seating/SeatingChartFile.h"
+#include "support/DataHome.h"
 #include "support/OtherProgram.h"
 #include "app/RunWords.h"
 #include "support/TempDir.h"
@@ -301,7 +302,7 @@ TEST(NewPeriodCommand, AFailedWriteLeavesNothingBehind) {
 
 // A class open in a window is left alone: the window's next save would wipe
 // out the command's work. A lock left by a program that ended stops nothing.
-TEST(CommandLineRosterLock, ImportAndNewPeriodRefuseAClassOpenInAnotherProgram) {
+TEST(CommandLineRosterLock, EveryWritingCommandRefusesAClassOpenInAnotherProgram) {
     struct Case {
         const char* name;
         std::vector<std::string> words;  // the file names are in dir
@@ -309,6 +310,7 @@ TEST(CommandLineRosterLock, ImportAndNewPeriodRefuseAClassOpenInAnotherProgram) 
         bool killed;                     // ... and then it was killed
         int status;
         const char* refused;             // the class named in the refusal
+        const char* prefix = "";         // before it
     };
     const Case cases[] = {
         {"import", {"import-students", "roster.csv", "bio.gdr"}, "bio.gdr", false, 1, "bio.gdr"},
@@ -317,10 +319,17 @@ TEST(CommandLineRosterLock, ImportAndNewPeriodRefuseAClassOpenInAnotherProgram) 
         {"new period from it", {"new-period", "bio.gdr", "bio2.gdr"}, "bio.gdr", false, 1, "bio.gdr"},
         {"new period over it", {"new-period", "bio.gdr", "bio2.gdr", "--force"}, "bio2.gdr", false, 1, "bio2.gdr"},
         {"new period, lock left behind", {"new-period", "bio.gdr", "bio2.gdr"}, "bio.gdr", true, 0, nullptr},
+        {"version restored into it", {"versions", "bio.gdr", "--restore", "1"}, "bio.gdr", false, 1, "bio.gdr",
+         "quorle versions: "},
+        {"version restored over it", {"versions", "bio.gdr", "--restore", "1", "-o", "bio2.gdr"}, "bio2.gdr", false, 1,
+         "bio2.gdr", "quorle versions: "},
+        {"version restored, lock left behind", {"versions", "bio.gdr", "--restore", "1"}, "bio.gdr", true, 0, nullptr},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
+        testing::DataHome home;
         TempDir dir;
+        WriteClass(NewClassRecord(), dir.File("bio.gdr"));  // kept as version 1 by the next write
         WriteClass(ClassWithOneTest(), dir.File("bio.gdr"));
         dir.Write("roster.csv", Bytes("Last Name,First Name\nZed,Zoe\n"));
         if (std::string(k.held) == "bio2.gdr") dir.Write("bio2.gdr", Bytes("the open class"));
@@ -341,7 +350,7 @@ TEST(CommandLineRosterLock, ImportAndNewPeriodRefuseAClassOpenInAnotherProgram) 
         if (k.refused) {
             char host[256] = {};
             ::gethostname(host, sizeof host - 1);
-            EXPECT_EQ(err.str(), dir.File(k.refused) + ": the class is open in another Quorle program (process " +
+            EXPECT_EQ(err.str(), k.prefix + dir.File(k.refused) + ": the class is open in another Quorle program (process " +
                                      std::to_string(pid) + " on " + host + "); close it there first.\n");
             EXPECT_EQ(out.str(), "");
             // Nothing written.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -38,14 +39,55 @@ struct ThreeSaves {
     ThreeSaves() {
         fs::copy_file(fs::path(QUORLE_EXAMPLES_DIR) / "biology.gdr", bio);
         states.push_back(ReadText(bio));
-        for (const char* line : {"Lee,Ann\n", "Lee,Bo\n", "Kim,Al\n"}) {
-            std::ofstream(dir.File("roster.csv")) << "Last Name,First Name\n" << line;
-            std::string out, err;
-            EXPECT_EQ(RunWords({"import-students", dir.File("roster.csv"), bio}, out, err), 0) << err;
-            states.push_back(ReadText(bio));
-        }
+        for (const char* line : {"Lee,Ann\n", "Lee,Bo\n", "Kim,Al\n"}) Import(line);
+    }
+    void Import(const char* line) {
+        std::ofstream(dir.File("roster.csv")) << "Last Name,First Name\n" << line;
+        std::string out, err;
+        EXPECT_EQ(RunWords({"import-students", dir.File("roster.csv"), bio}, out, err), 0) << err;
+        states.push_back(ReadText(bio));
     }
 };
+
+// Every version listed comes back byte for byte, whichever its place in the
+// list and however it is kept; a version that cannot be rebuilt is refused.
+TEST(VersionsCommand, RestoresEveryListedVersionByteForByte) {
+    const struct {
+        const char* name;
+        std::function<void(ThreeSaves&)> before;
+        int number;
+        int state;  // the saved state it holds, -1 for refused
+    } cases[] = {
+        {"the oldest", [](ThreeSaves&) {}, 1, 0},
+        {"the newest", [](ThreeSaves&) {}, 3, 2},
+        {"a save in the same millisecond as the newest", [](ThreeSaves& s) {
+             fs::last_write_time(s.bio, std::chrono::file_clock::from_sys(ListVersions(s.bio).back().time));
+             s.Import("Ng,Mai\n");
+             const auto versions = ListVersions(s.bio);
+             ASSERT_EQ(versions.size(), 4u);
+             EXPECT_EQ(versions[3].time, versions[2].time + std::chrono::milliseconds(1));
+         }, 4, 3},
+        {"before a version kept whole by an earlier release",
+         [](ThreeSaves& s) { std::ofstream(ListVersions(s.bio)[1].path, std::ios::binary) << s.states[1]; }, 1, 0},
+        {"a damaged version", [](ThreeSaves& s) {
+             std::fstream file(ListVersions(s.bio)[0].path, std::ios::binary | std::ios::in | std::ios::out);
+             file.seekp(-1, std::ios::end);
+             file.put('\x7F');
+         }, 1, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ThreeSaves saves;
+        c.before(saves);
+        const StoredVersion version = ListVersions(saves.bio)[static_cast<std::size_t>(c.number - 1)];
+        const std::string copy = saves.dir.File("copy.gdr");
+        std::string out, err;
+        EXPECT_EQ(RunWords({"versions", saves.bio, "--restore", std::to_string(c.number), "-o", copy}, out, err),
+                  c.state < 0 ? 1 : 0);
+        EXPECT_EQ(err, c.state < 0 ? "quorle versions: version 1: File cannot be found!\nA damaged version: " + version.path + "\n" : "");
+        EXPECT_EQ(ReadText(copy), c.state < 0 ? "" : saves.states[static_cast<std::size_t>(c.state)]);
+    }
+}
 
 TEST(VersionsCommand, ListsTheVersionsOfThreeSavesAndRestoresTheFirstByteForByte) {
     ThreeSaves saves;
@@ -56,8 +98,8 @@ TEST(VersionsCommand, ListsTheVersionsOfThreeSavesAndRestoresTheFirstByteForByte
     EXPECT_EQ(RunWords({"versions", bio}, out, err), 0);
     EXPECT_EQ(out, "Earlier versions of " + bio + ", oldest first:\n" +          //
                        "  1  " + LocalTimeText(versions[0].time) + "  oldest version kept\n" +  //
-                       "  2  " + LocalTimeText(versions[1].time) + "  added Ann Lee\n" +        //
-                       "  3  " + LocalTimeText(versions[2].time) + "  added Bo Lee\n");
+                       "  2  " + LocalTimeText(versions[1].time) + "  added Lee Ann\n" +        //
+                       "  3  " + LocalTimeText(versions[2].time) + "  added Lee Bo\n");
     EXPECT_EQ(err, "");
 
     // To a file of its own, then back into the class.
@@ -76,7 +118,7 @@ TEST(VersionsCommand, ListsTheVersionsOfThreeSavesAndRestoresTheFirstByteForByte
     ASSERT_EQ(after.size(), 4u);
     EXPECT_EQ(ReadText(after.back().path), saves.states[3]);
     EXPECT_EQ(RunWords({"versions", bio}, out, err), 0);
-    EXPECT_NE(out.find("  4  " + LocalTimeText(after[3].time) + "  added Al Kim\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("  4  " + LocalTimeText(after[3].time) + "  added Kim Al\n"), std::string::npos) << out;
     EXPECT_TRUE(saves.home.told.empty());
 }
 
