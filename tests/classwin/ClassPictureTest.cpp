@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "classwin/ClassFixture.h"
 #include "classwin/ClassPictureWindow.h"
 #include "classwin/PicturePlots.h"
@@ -145,6 +147,22 @@ TEST(ClassPicture, AScreenReaderReadsTheFiguresLineByLine) {
         EXPECT_EQ(lines[6], "Overall averages");
         EXPECT_EQ(std::vector<std::string>(lines.begin() + 7, lines.end()), c.bands);
         EXPECT_EQ(ClassPictureDescription(record), c.description);
+
+        // Each line stands where its figure is drawn: a heading, the average
+        // and the note on their text, a letter or a band on its count.
+        RecordingCanvas canvas(800, 600);
+        std::vector<platform::Rect> places;
+        PaintClassPicture(canvas, record, {800, 600}, false, &places);
+        ASSERT_EQ(places.size(), lines.size());
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const std::size_t colon = lines[i].find(": ");
+            const std::string figure =
+                colon == std::string::npos ? lines[i] : lines[i].substr(colon + 2, lines[i].find(' ', colon + 2) - colon - 2);
+            const platform::Rect& r = places[i];
+            EXPECT_TRUE(std::any_of(canvas.texts.begin(), canvas.texts.end(), [&](const DrawnText& t) {
+                return t.text == figure && t.x >= r.left && t.x < r.right && t.y >= r.top && t.y < r.bottom;
+            })) << lines[i];
+        }
     }
 }
 
@@ -284,6 +302,26 @@ TEST(ClassPictureWindow, DisplayClassPictureOpensOneWindowThatFollowsTheClass) {
     EXPECT_EQ(f.Read().bandCount, (std::map<int, std::string>{{9, "1"}, {16, "1"}, {18, "1"}}));
 }
 
+TEST(ClassPictureWindow, UpDownHomeAndEndWalkTheLines) {
+    PictureFixture f;
+    f.child->Command(cmd::kClassPicture);
+    FakeTopWindowHost& picture = f.Picture();
+    picture.Paint();
+    const platform::AccessibleText& read = *picture.text;
+    const int last = static_cast<int>(read.Lines().size()) - 1;
+    const struct {
+        platform::Key key;
+        int line;
+    } cases[] = {{platform::Key::Up, 0}, {platform::Key::Down, 1}, {platform::Key::Down, 2},
+                 {platform::Key::End, last}, {platform::Key::Down, last}, {platform::Key::Home, 0}};
+    for (const auto& c : cases) {
+        EXPECT_TRUE(picture.PressKey(c.key));
+        EXPECT_EQ(read.FocusedLine(), c.line);
+        EXPECT_TRUE(read.LineRect(c.line).has_value());
+    }
+    EXPECT_EQ(picture.focusMoves, 6);
+}
+
 TEST(ClassPictureWindow, PrintCloseAndTheCloseBox) {
     PictureFixture f;
     f.child->Command(cmd::kClassPicture);
@@ -317,6 +355,11 @@ TEST(ClassPictureWindow, PrintCloseAndTheCloseBox) {
     EXPECT_TRUE(picture.IsVisible());
     picture.PressCloseBox();
     EXPECT_FALSE(picture.IsVisible());
+    for (const char* keys : {"Escape", "Ctrl+W"}) {
+        f.child->Command(cmd::kClassPicture);
+        picture.PressAccelerator(keys);
+        EXPECT_FALSE(picture.IsVisible()) << keys;
+    }
     EXPECT_EQ(f.frame.TopWindows().size(), 1u);
 }
 

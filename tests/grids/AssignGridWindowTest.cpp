@@ -277,18 +277,59 @@ TEST_F(GridWindowTest, PaintDrawsEveryGroupAndScrollsOverAllOfIt) {
     EXPECT_GE(s.xRange * s.xUnit, right);
     EXPECT_GE(s.yRange * s.yUnit, bottom);
 
-    // Keys move over the drawing: End to the right end, Home back; lines and pages down.
+    // Keys move over the drawing: End to the right end, Home back; pages
+    // down (Down goes to the first student's line, in view already).
     window.KeyDown(platform::Key::Down);
     window.KeyDown(platform::Key::PageDown);
-    EXPECT_EQ(s.yPos, 1 + 600 / h);
+    EXPECT_EQ(s.yPos, 600 / h);
     window.KeyDown(platform::Key::End);
     EXPECT_EQ(s.xPos, s.xRange);
-    EXPECT_EQ(s.yPos, 1 + 600 / h);
+    EXPECT_EQ(s.yPos, 600 / h);
     window.KeyDown(platform::Key::Home);
     EXPECT_EQ(s.xPos, 0);
     window.KeyDown(platform::Key::PageUp);
     window.KeyDown(platform::Key::Up);
     EXPECT_EQ(s.yPos, 0);
+}
+
+TEST_F(GridWindowTest, EachLineStandsWhereItIsDrawnAndUpAndDownWalkThem) {
+    AddStudents(record, 22);  // 25 students: the last five in the second group
+    window.Columns() = TwoColumns();
+    window.ShowWindow();
+    const RecordingCanvas canvas = host.Paint();
+    const platform::AccessibleText& read = *host.text;
+    const auto lines = read.Lines();
+    ASSERT_EQ(lines.size(), 26u);
+    // The headings' line and each student's name line: the text drawn there
+    // starts inside the line's place.
+    const auto inside = [&](int line, const std::string& start) {
+        const auto r = read.LineRect(line);
+        if (!r) return false;
+        for (const auto& t : canvas.texts)
+            if (t.text.rfind(start, 0) == 0 && t.y == r->top && t.x >= r->left && t.x < r->right) return true;
+        return false;
+    };
+    EXPECT_TRUE(inside(0, "Essay"));
+    for (int k = 1; k < record.RowCount(); ++k) EXPECT_TRUE(inside(k, std::string(record.Row(k).lastName.View()) + " ")) << k;
+
+    // Down to the last student: the view follows, the line stays in it.
+    for (int k = 1; k <= 25; ++k) window.KeyDown(platform::Key::Down);
+    EXPECT_EQ(read.FocusedLine(), 25);
+    EXPECT_EQ(host.focusMoves, 25);
+    const auto last = read.LineRect(25);
+    ASSERT_TRUE(last.has_value());
+    EXPECT_GE(last->top, 0);
+    EXPECT_LE(last->bottom, 600);
+    EXPECT_GT(window.GetScroller().yPos, 0);
+}
+
+TEST_F(GridWindowTest, EscapeAndCtrlWCloseTheGrid) {
+    for (const char* keys : {"Escape", "Ctrl+W"}) {
+        SCOPED_TRACE(keys);
+        window.ShowWindow();
+        host.PressAccelerator(keys);
+        EXPECT_FALSE(window.IsVisible());
+    }
 }
 
 }  // namespace

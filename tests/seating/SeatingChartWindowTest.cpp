@@ -326,7 +326,6 @@ TEST(ChartKeys, MoveTheViewWithinItsRange) {
         platform::Key key;
         int x, y;
     } cases[] = {{platform::Key::End, s.xRange, 20}, {platform::Key::Home, 0, 20},
-                 {platform::Key::Down, 0, 24},       {platform::Key::Up, 0, 20},
                  {platform::Key::Right, 4, 20},      {platform::Key::Left, 0, 20},
                  {platform::Key::PageDown, 0, 140},      {platform::Key::PageDown, 0, s.yRange},
                  {platform::Key::PageUp, 0, s.yRange - 120}};
@@ -336,6 +335,37 @@ TEST(ChartKeys, MoveTheViewWithinItsRange) {
         EXPECT_EQ(s.yPos, c.y);
     }
     EXPECT_FALSE(f.Window().KeyDown(platform::Key::Other));
+}
+
+TEST(ChartKeys, UpAndDownWalkTheSeatsAndBringEachIntoView) {
+    ShownChart f;
+    f.windowHost->Resize({400, 40});
+    f.windowHost->Paint();
+    const platform::AccessibleText& read = *f.windowHost->text;
+    auto& s = f.Window().GetScroller();
+    // Boxes of lines 0-3, 3-6 and 6-9, 16 pixels each; the view is 40 pixels
+    // high, less than a box, so a box's top comes into view (scroll unit 5).
+    struct Case {
+        platform::Key key;
+        int seat, y;
+    } cases[] = {{platform::Key::Down, 1, 9}, {platform::Key::Down, 2, 19}, {platform::Key::Down, 2, 19},
+                 {platform::Key::Up, 1, 9},    {platform::Key::Up, 0, 0}};
+    int moves = 0;
+    for (const Case& c : cases) {
+        EXPECT_TRUE(f.Window().KeyDown(c.key));
+        EXPECT_EQ(read.FocusedLine(), c.seat);
+        EXPECT_EQ(s.yPos, c.y);
+        EXPECT_EQ(f.windowHost->focusMoves, ++moves);
+    }
+}
+
+TEST(ChartKeys, EscapeAndCtrlWCloseTheChart) {
+    for (const char* keys : {"Escape", "Ctrl+W"}) {
+        SCOPED_TRACE(keys);
+        ShownChart f;
+        f.windowHost->PressAccelerator(keys);
+        EXPECT_FALSE(f.Window().Shown());
+    }
 }
 
 }  // namespace
