@@ -148,19 +148,17 @@ TEST(ClassPicture, AScreenReaderReadsTheFiguresLineByLine) {
         EXPECT_EQ(std::vector<std::string>(lines.begin() + 7, lines.end()), c.bands);
         EXPECT_EQ(ClassPictureDescription(record), c.description);
 
-        // Each line stands where its figure is drawn: a heading, the average
-        // and the note on their text, a letter or a band on its count.
+        // Each line stands on its figure: a heading, the average, the note by its text, a letter or band by its count.
         RecordingCanvas canvas(800, 600);
         std::vector<platform::Rect> places;
         PaintClassPicture(canvas, record, {800, 600}, false, &places);
         ASSERT_EQ(places.size(), lines.size());
         for (std::size_t i = 0; i < lines.size(); ++i) {
-            const std::size_t colon = lines[i].find(": ");
-            const std::string figure =
-                colon == std::string::npos ? lines[i] : lines[i].substr(colon + 2, lines[i].find(' ', colon + 2) - colon - 2);
-            const platform::Rect& r = places[i];
+            const std::size_t at = lines[i].find(": ") == std::string::npos ? 0 : lines[i].find(": ") + 2;
+            const std::string figure = lines[i].substr(at, at ? lines[i].find(' ', at) - at : std::string::npos);
             EXPECT_TRUE(std::any_of(canvas.texts.begin(), canvas.texts.end(), [&](const DrawnText& t) {
-                return t.text == figure && t.x >= r.left && t.x < r.right && t.y >= r.top && t.y < r.bottom;
+                return t.text == figure && t.x >= places[i].left && t.x < places[i].right && t.y >= places[i].top &&
+                       t.y < places[i].bottom;
             })) << lines[i];
         }
     }
@@ -307,19 +305,13 @@ TEST(ClassPictureWindow, UpDownHomeAndEndWalkTheLines) {
     f.child->Command(cmd::kClassPicture);
     FakeTopWindowHost& picture = f.Picture();
     picture.Paint();
-    const platform::AccessibleText& read = *picture.text;
-    const int last = static_cast<int>(read.Lines().size()) - 1;
-    const struct {
-        platform::Key key;
-        int line;
-    } cases[] = {{platform::Key::Up, 0}, {platform::Key::Down, 1}, {platform::Key::Down, 2},
-                 {platform::Key::End, last}, {platform::Key::Down, last}, {platform::Key::Home, 0}};
-    for (const auto& c : cases) {
-        EXPECT_TRUE(picture.PressKey(c.key));
-        EXPECT_EQ(read.FocusedLine(), c.line);
-        EXPECT_TRUE(read.LineRect(c.line).has_value());
+    const int last = static_cast<int>(picture.text->Lines().size()) - 1;
+    using K = platform::Key;
+    for (const auto& [key, line] : {std::pair{K::Up, 0}, {K::Down, 1}, {K::End, last}, {K::Down, last}, {K::Home, 0}}) {
+        EXPECT_TRUE(picture.PressKey(key));
+        EXPECT_EQ(picture.text->FocusedLine(), line);
     }
-    EXPECT_EQ(picture.focusMoves, 6);
+    EXPECT_EQ(picture.focusMoves, 5);
 }
 
 TEST(ClassPictureWindow, PrintCloseAndTheCloseBox) {

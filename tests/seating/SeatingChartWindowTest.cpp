@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "reports/ReportFixtures.h"
 #include "resources/SeatingDialogs.h"
 #include "resources/SeatingMenu.h"
@@ -337,34 +339,23 @@ TEST(ChartKeys, MoveTheViewWithinItsRange) {
     EXPECT_FALSE(f.Window().KeyDown(platform::Key::Other));
 }
 
-TEST(ChartKeys, UpAndDownWalkTheSeatsAndBringEachIntoView) {
+TEST(ChartKeys, UpAndDownWalkTheSeatsIntoViewEscapeAndCtrlWClose) {
     ShownChart f;
     f.windowHost->Resize({400, 40});
     f.windowHost->Paint();
-    const platform::AccessibleText& read = *f.windowHost->text;
-    auto& s = f.Window().GetScroller();
-    // Boxes of lines 0-3, 3-6 and 6-9, 16 pixels each; the view is 40 pixels
-    // high, less than a box, so a box's top comes into view (scroll unit 5).
-    struct Case {
-        platform::Key key;
-        int seat, y;
-    } cases[] = {{platform::Key::Down, 1, 9}, {platform::Key::Down, 2, 19}, {platform::Key::Down, 2, 19},
-                 {platform::Key::Up, 1, 9},    {platform::Key::Up, 0, 0}};
-    int moves = 0;
-    for (const Case& c : cases) {
-        EXPECT_TRUE(f.Window().KeyDown(c.key));
-        EXPECT_EQ(read.FocusedLine(), c.seat);
-        EXPECT_EQ(s.yPos, c.y);
-        EXPECT_EQ(f.windowHost->focusMoves, ++moves);
+    // Boxes on lines 0-3, 3-6, 6-9 of 16 pixels, in a view 40 high: a box's top comes into view.
+    using K = platform::Key;
+    const std::tuple<K, int, int> cases[] = {{K::Down, 1, 9}, {K::Down, 2, 19}, {K::Down, 2, 19}, {K::Up, 1, 9}, {K::Up, 0, 0}};
+    for (const auto& [key, seat, y] : cases) {
+        EXPECT_TRUE(f.Window().KeyDown(key));
+        EXPECT_EQ(f.windowHost->text->FocusedLine(), seat);
+        EXPECT_EQ(f.Window().GetScroller().yPos, y);
     }
-}
-
-TEST(ChartKeys, EscapeAndCtrlWCloseTheChart) {
+    EXPECT_EQ(f.windowHost->focusMoves, 5);
     for (const char* keys : {"Escape", "Ctrl+W"}) {
-        SCOPED_TRACE(keys);
-        ShownChart f;
+        f.Window().ShowWindow();
         f.windowHost->PressAccelerator(keys);
-        EXPECT_FALSE(f.Window().Shown());
+        EXPECT_FALSE(f.Window().Shown()) << keys;
     }
 }
 
