@@ -15,6 +15,7 @@
 #include "platform/qt/QtFrame.h"
 #include "platform/qt/QtPrint.h"
 #include "platform/qt/QtSingleInstance.h"
+#include "platform/qt/QtStyle.h"
 #include "platform/qt/QtUi.h"
 #include "resources/Menus.h"
 
@@ -51,6 +52,7 @@ extern "C" int quorle_run_windowed(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(quorle::TDecoApp::kName);
     QApplication::setWindowIcon(QIcon(quorle::qt::MakeAppIcon()));
+    quorle::qt::InstallQuorleStyle();
 
     // A program already running for this teacher, display and program
     // directory takes the classes (or just comes forward) instead.

@@ -158,8 +158,16 @@ std::string LeftOutNote(int leftOut) {
     return std::to_string(leftOut) + " students with nothing graded yet are not counted.";
 }
 
-void PaintClassPicture(platform::Canvas& canvas, const ClassRecord& record, platform::Size area, bool onPaper) {
+void PaintClassPicture(platform::Canvas& canvas, const ClassRecord& record, platform::Size area, bool onPaper,
+                       std::vector<platform::Rect>* places) {
     const ClassPictureFigures figures = FigureClassPicture(record);
+    const auto place = [&](const platform::Rect& r) {
+        if (places) places->push_back(r);
+    };
+    const auto textPlace = [&](int x, int y, const std::string& text) {
+        const platform::Size size = canvas.TextExtent(text);
+        place(platform::Rect{x, y, x + size.cx, y + size.cy});
+    };
     const std::string title = ClassPictureTitle(record);
     const std::string note = PictureNote(record, figures);
     if (onPaper) {
@@ -191,6 +199,7 @@ void PaintClassPicture(platform::Canvas& canvas, const ClassRecord& record, plat
 
     // Letter grades: a bar per letter, the count over it, the letter under it.
     canvas.TextOut(margin, y, "Letter grades");
+    textPlace(margin, y, "Letter grades");
     y += line + half + line;
     {
         const int base = y + plotHeight;
@@ -205,6 +214,7 @@ void PaintClassPicture(platform::Canvas& canvas, const ClassRecord& record, plat
             if (height > 0) canvas.Rectangle(platform::Rect{x, base - height, x + barWidth, base}, pen);
             CentredText(canvas, x + barWidth / 2, base - height - line - pen, std::to_string(count));
             CentredText(canvas, x + barWidth / 2, base + quarter, figures.letters[static_cast<std::size_t>(i)]);
+            place(platform::Rect{x, base - height - line - pen, x + barWidth, base + quarter + line});
         }
         canvas.Line(left, y - line, left, base, pen);
         canvas.Line(left, base, right, base, pen);
@@ -213,6 +223,7 @@ void PaintClassPicture(platform::Canvas& canvas, const ClassRecord& record, plat
 
     // Overall averages: bands of 5 points, the class average marked.
     canvas.TextOut(margin, y, "Overall averages");
+    textPlace(margin, y, "Overall averages");
     y += line + half;
     const int averageRow = y;
     // The class average's label, then room for the counts over the bars.
@@ -233,6 +244,7 @@ void PaintClassPicture(platform::Canvas& canvas, const ClassRecord& record, plat
             const int height = BarHeight(count, most, plotHeight);
             canvas.Rectangle(platform::Rect{x + gap, base - height, x + slot - gap, base}, pen);
             counts.push_back(CentredText(canvas, x + slot / 2, base - height - line - pen, std::to_string(count)));
+            place(platform::Rect{x + gap, base - height - line - pen, x + slot - gap, base});
         }
         canvas.Line(left, y - line, left, base, pen);
         canvas.Line(left, base, right, base, pen);
@@ -250,12 +262,15 @@ void PaintClassPicture(platform::Canvas& canvas, const ClassRecord& record, plat
             LineAroundTexts(canvas, x, averageRow + line, base, 2 * pen, counts);
             const std::string label = "Class Average " + platform::TrimPadding(FormatScore(figures.classAverage));
             const int width = canvas.TextExtent(label).cx;
-            canvas.TextOut(std::clamp(x - width / 2, left, std::max(left, right - width)), averageRow, label);
+            const int labelX = std::clamp(x - width / 2, left, std::max(left, right - width));
+            canvas.TextOut(labelX, averageRow, label);
+            textPlace(labelX, averageRow, label);
         }
         y = base + quarter + line + half;
     }
 
     if (!note.empty()) canvas.TextOut(margin, y, note);
+    if (figures.leftOut > 0) textPlace(margin, y, note);
     canvas.RestoreFont();
 }
 

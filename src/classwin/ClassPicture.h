@@ -73,8 +73,11 @@ inline constexpr const char* kOverHundredLabel = ">100";
 
 // Draws the picture in the area (0, 0)-(area): on the screen in the screen
 // font (an area smaller than the minimum is laid out at the minimum), on paper
-// (onPaper) in the report font of kPictureLinesPerPage lines a page.
-void PaintClassPicture(platform::Canvas& canvas, const ClassRecord& record, platform::Size area, bool onPaper);
+// (onPaper) in the report font of kPictureLinesPerPage lines a page. With
+// places, where each line of ClassPictureLines stands in the drawing (a
+// heading's text, a letter's or a band's bar with its figures), in their order.
+void PaintClassPicture(platform::Canvas& canvas, const ClassRecord& record, platform::Size area, bool onPaper,
+                       std::vector<platform::Rect>* places = nullptr);
 
 // The printed picture: one page, no page numbers to choose.
 class TClassPicturePrint : public TPrintout {

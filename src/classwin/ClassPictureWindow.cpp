@@ -1,5 +1,7 @@
 #include "classwin/ClassPictureWindow.h"
 
+#include <algorithm>
+
 #include "classwin/ClassPicture.h"
 #include "reports/PrintJob.h"
 #include "resources/Menus.h"
@@ -15,6 +17,9 @@ platform::TopWindowAttributes TClassPictureWindow::Attributes(const ClassRecord&
     attributes.caption = ClassPictureTitle(record);
     attributes.menu = resources::ClassPictureMenu();
     attributes.accelerators = resources::ClassPictureAccelerators();
+    // Close by the keys that close a window.
+    attributes.accelerators.push_back({"Escape", resources::cmd::kPictureClose});
+    attributes.accelerators.push_back({"Ctrl+W", resources::cmd::kPictureClose});
     attributes.helpTopic = resources::kHelpTopicDisplay;
     return attributes;
 }
@@ -65,6 +70,34 @@ std::string TClassPictureWindow::Reading::Description() const { return ClassPict
 
 std::vector<std::string> TClassPictureWindow::Reading::Lines() const { return ClassPictureLines(record_); }
 
+std::optional<platform::Rect> TClassPictureWindow::Reading::LineRect(int line) const {
+    if (line < 0 || line >= static_cast<int>(places.size())) return std::nullopt;
+    return places[static_cast<std::size_t>(line)];
+}
+
+std::optional<int> TClassPictureWindow::Reading::FocusedLine() const {
+    const int count = static_cast<int>(Lines().size());
+    if (count == 0) return std::nullopt;
+    return std::clamp(focused, 0, count - 1);
+}
+
+bool TClassPictureWindow::KeyDown(platform::Key key) {
+    const int last = static_cast<int>(reading_.Lines().size()) - 1;
+    const int at = reading_.FocusedLine().value_or(0);
+    int to = at;
+    switch (key) {
+        case platform::Key::Up: to = at - 1; break;
+        case platform::Key::Down: to = at + 1; break;
+        case platform::Key::Home: to = 0; break;
+        case platform::Key::End: to = last; break;
+        default: return false;
+    }
+    reading_.focused = std::clamp(to, 0, std::max(0, last));
+    Invalidate();
+    if (Host()) Host()->AccessibleFocusChanged();
+    return true;
+}
+
 void TClassPictureWindow::Paint(platform::Canvas& canvas, const platform::Rect&) {
     if (Host()) {
         Host()->SetAccessibleText(&reading_);
@@ -73,7 +106,12 @@ void TClassPictureWindow::Paint(platform::Canvas& canvas, const platform::Rect&)
         read_ = std::move(lines);
     }
     const platform::Size client = Host() ? Host()->ClientSize() : kPictureWindowSize;
-    PaintClassPicture(canvas, record_, client, false);
+    reading_.places.clear();
+    PaintClassPicture(canvas, record_, client, false, &reading_.places);
+    // The line the keyboard is on, framed.
+    if (const auto line = reading_.FocusedLine())
+        if (const auto place = reading_.LineRect(*line))
+            canvas.Rectangle(platform::Rect{place->left - 3, place->top - 2, place->right + 3, place->bottom + 2}, 2);
 }
 
 }  // namespace quorle

@@ -4,6 +4,7 @@
 // One per class window, made on first use and afterwards hidden and shown; it
 // follows the class as it changes.
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,16 +47,25 @@ public:
     void CloseBox() override { Close(); }
     void Paint(platform::Canvas& canvas, const platform::Rect& clip) override;
     void Resized(platform::Size) override { Invalidate(); }
+    // Up and Down walk the picture's lines (Home and End: the first and the
+    // last), each announced where it is drawn.
+    bool KeyDown(platform::Key key) override;
 
 private:
     void UpdateCaption();
 
-    // The picture's figures as a screen reader reads them.
+    // The picture's figures as a screen reader reads them: a list of lines,
+    // each where the picture draws it (as last painted).
     class Reading : public platform::AccessibleText {
     public:
         explicit Reading(const ClassRecord& record) : record_(record) {}
         std::string Description() const override;
         std::vector<std::string> Lines() const override;
+        std::optional<platform::Rect> LineRect(int line) const override;
+        std::optional<int> FocusedLine() const override;
+
+        std::vector<platform::Rect> places;
+        int focused = 0;
 
     private:
         const ClassRecord& record_;

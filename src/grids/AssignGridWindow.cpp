@@ -54,6 +54,8 @@ platform::TopWindowAttributes TAssignGridWindow::Attributes() {
     attributes.caption = kGridWindowCaption;
     attributes.menu = resources::PlatformMenu(resources::kGridMenu);
     attributes.helpTopic = resources::kHelpTopicGrids;
+    // Close Grid by the keys that close a window.
+    attributes.accelerators = {{"Escape", cmd::kGridClose}, {"Ctrl+W", cmd::kGridClose}};
     return attributes;
 }
 
@@ -243,8 +245,26 @@ void TAssignGridWindow::Paint(platform::Canvas& canvas, const platform::Rect&) {
     const GridSheet sheet{columns_, record_.roster, record_.info.course.View(), record_.info.period.View(),
                           ui_.Today()};
     GridDrawer drawer(canvas, sheet, w, h);
+    // Group by group, keeping where the first heading line and each
+    // student's name line are drawn: a screen reader's list stands there.
+    std::vector<platform::Rect> places;
+    const auto place = [&](int below) { places.push_back(platform::Rect{kGridFirstCell * w, below - h, drawer.RightEdge(), below}); };
     int y = 0;
-    for (const TStart& group : groups_) y = drawer.DrawGroup(group, y) + 3 * h;
+    for (const TStart& group : groups_) {
+        y = drawer.DrawHeadingBlock(y);
+        if (places.empty()) place(y);
+        const int last = std::min(group.last, record_.RowCount() - 1);
+        for (int i = std::max(1, group.first); i <= last; ++i) {
+            y = drawer.DrawRowPair(record_.Row(i), y);
+            place(y);
+        }
+        drawer.DrawBottomRule(y);
+        y += 3 * h;
+    }
+    access_.places = std::move(places);
+    // The line the keyboard is on, framed.
+    if (const auto line = access_.FocusedLine(); line && *line < static_cast<int>(access_.places.size()))
+        canvas.Rectangle(access_.places[static_cast<std::size_t>(*line)], 1);
     canvas.RestoreFont();
     canvas.SetBackgroundTransparent(false);
 
@@ -263,6 +283,15 @@ void TAssignGridWindow::Paint(platform::Canvas& canvas, const platform::Rect&) {
     }
 }
 
+void TAssignGridWindow::WalkLines(int step) {
+    const auto line = access_.FocusedLine();
+    if (!line) return;
+    access_.focused = std::clamp(*line + step, 0, static_cast<int>(access_.Lines().size()) - 1);
+    if (const auto place = access_.LineRect(access_.focused)) ScrollIntoView(*place);
+    Invalidate();
+    if (Host()) Host()->AccessibleFocusChanged();
+}
+
 bool TAssignGridWindow::KeyDown(platform::Key key) {
     const platform::Scroller& s = scroller_;
     int page = 1;
@@ -270,8 +299,8 @@ bool TAssignGridWindow::KeyDown(platform::Key key) {
     switch (key) {
         case platform::Key::PageUp: ScrollTo(s.xPos, s.yPos - page); return true;
         case platform::Key::PageDown: ScrollTo(s.xPos, s.yPos + page); return true;
-        case platform::Key::Up: ScrollTo(s.xPos, s.yPos - 1); return true;
-        case platform::Key::Down: ScrollTo(s.xPos, s.yPos + 1); return true;
+        case platform::Key::Up: WalkLines(-1); return true;
+        case platform::Key::Down: WalkLines(1); return true;
         case platform::Key::Left: ScrollTo(s.xPos - 1, s.yPos); return true;
         case platform::Key::Right: ScrollTo(s.xPos + 1, s.yPos); return true;
         case platform::Key::Home: ScrollTo(0, s.yPos); return true;

@@ -73,6 +73,9 @@ public:
 
 private:
     void Reveal(bool visible);
+    // Up and Down: the line before or after the one the keyboard is on,
+    // brought into view and announced.
+    void WalkLines(int step);
     void SetFileName(const std::string& name);
     void SetFlags(bool modified, bool untitled);
     void Redraw();
@@ -88,7 +91,7 @@ private:
     std::vector<TStart> groups_;
     std::function<void()> focusClass_;
     platform::ChildHost* printParent_ = nullptr;
-    GridAccessibility access_{columns_, record_};  // the grid read out, line by line
+    GridAccessibility access_{columns_, record_, scroller_};  // the grid read out, line by line
     std::vector<std::string> spoken_;              // what it read at the last paint
 };
 

@@ -46,6 +46,12 @@ public:
     virtual std::string Description() const = 0;
     // The picture read line by line, top to bottom.
     virtual std::vector<std::string> Lines() const = 0;
+    // Where a line's part of the picture stands in the host window's client
+    // area (a screen reader's review and a magnifier follow it), if known.
+    virtual std::optional<Rect> LineRect(int /*line*/) const { return std::nullopt; }
+    // The line the keyboard is on, when the lines are a list the arrow keys
+    // walk (the host announces it as the focused item of the list).
+    virtual std::optional<int> FocusedLine() const { return std::nullopt; }
 };
 
 }  // namespace quorle::platform

@@ -22,7 +22,7 @@ std::string KeyForm(std::string_view text) {
 }
 }  // namespace
 
-std::string CommandTip(std::string_view label, std::string_view keys) {
+std::string MenuItemName(std::string_view label, std::string_view keys, bool* keysInLabel) {
     std::string name;
     for (std::size_t i = 0; i < label.size(); ++i) {
         if (label[i] == '&') {
@@ -32,9 +32,15 @@ std::string CommandTip(std::string_view label, std::string_view keys) {
         }
         name += label[i];
     }
-    if (!keys.empty() && name.size() >= keys.size() &&
-        KeyForm(std::string_view(name).substr(name.size() - keys.size())) == KeyForm(keys))
-        name.resize(name.size() - keys.size());
+    const bool found = !keys.empty() && name.size() >= keys.size() &&
+                       KeyForm(std::string_view(name).substr(name.size() - keys.size())) == KeyForm(keys);
+    if (found) name.resize(name.size() - keys.size());
+    if (keysInLabel) *keysInLabel = found;
+    return name;
+}
+
+std::string CommandTip(std::string_view label, std::string_view keys) {
+    std::string name = MenuItemName(label, keys);
     while (!name.empty() && (name.back() == '.' || name.back() == ' ')) name.pop_back();
     if (!keys.empty()) {
         name += " (";

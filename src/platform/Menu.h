@@ -72,6 +72,12 @@ struct ControlBarItem {
 // brackets: "Open (F3)", "Exit (Alt+X)", "Save as".
 std::string CommandTip(std::string_view label, std::string_view keys);
 
+// A menu label as a screen reader names the item: mnemonics gone and, when
+// the label ends with the text of its keys ("&Open...F3" with "F3",
+// "E&xit...Alt-x" with "Alt+X"), that text dropped: "Open...", "Exit...".
+// Whether it was dropped goes to keysInLabel.
+std::string MenuItemName(std::string_view label, std::string_view keys, bool* keysInLabel = nullptr);
+
 // What the main frame is given: its menu, accelerators and control bar.
 struct FrameLayout {
     Menu menu;

@@ -24,6 +24,7 @@
 // window's platform window is destroyed, whichever comes first; after that the
 // object simply has no host (Host() is nullptr) and nothing calls into it.
 // Making a platform window for an object that has one already replaces it.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -95,6 +96,24 @@ public:
         if (topHost_) topHost_->Show(false);
     }
     bool IsVisible() const { return topHost_ && topHost_->IsVisible(); }
+
+    // Scrolls the least that brings a rectangle of the client area into view
+    // (its top left corner first when it is larger than the view).
+    void ScrollIntoView(const Rect& r) {
+        const WindowHost* host = Host();
+        const Scroller& s = GetScroller();
+        if (!host) return;
+        const Size client = host->ClientSize();
+        const auto shift = [](int low, int high, int extent, int unit) {
+            if (unit <= 0) return 0;
+            if (low < 0) return -((-low + unit - 1) / unit);
+            if (high <= extent) return 0;
+            return std::min((high - extent + unit - 1) / unit, low / unit);
+        };
+        const int dx = shift(r.left, r.right, client.cx, s.xUnit);
+        const int dy = shift(r.top, r.bottom, client.cy, s.yUnit);
+        if (dx != 0 || dy != 0) ScrollBy(dx, dy);
+    }
 
 private:
     TopWindowHost* topHost_ = nullptr;

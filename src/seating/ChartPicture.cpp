@@ -14,8 +14,8 @@ const char* OpenEdge(std::size_t digits) { return digits == 1 ? "* * * *" : digi
 
 class PictureBuilder {
 public:
-    explicit PictureBuilder(const SeatingChart& chart)
-        : chart_(chart), extents_(ComputeExtents(chart.grid)), lines_(kPictureLines) {}
+    explicit PictureBuilder(const SeatingChart& chart, std::vector<SeatBox>* boxes = nullptr)
+        : chart_(chart), extents_(ComputeExtents(chart.grid)), lines_(kPictureLines), boxes_(boxes) {}
 
     std::vector<std::string> Build() {
         const Extents& e = extents_;
@@ -54,6 +54,12 @@ private:
         const std::string last = PadSeatName(seat.lastName.View());
         const bool topEdge = p == e.lowPlace || !HasDesk(chart_.grid, c, p - 1);
         const bool joined = c != e.lowColumn && HasDesk(chart_.grid, c - 1, p);
+        if (boxes_) {
+            // A joined box's left edge is its neighbour's right one; a box
+            // without a top edge of its own has the number line behind it.
+            const int left = static_cast<int>(Line(topEdge ? b + 1 : b).size()) - (joined ? 1 : 0);
+            boxes_->push_back(SeatBox{topEdge ? b : b - 1, topEdge ? b + 3 : b + 2, left, left + 16});
+        }
         if (joined) {
             if (topEdge) Line(b++) += " * * * * * * * *";
             Line(b) += first + " *";
@@ -93,12 +99,19 @@ private:
     const SeatingChart& chart_;
     Extents extents_;
     std::vector<std::string> lines_;
+    std::vector<SeatBox>* boxes_;
     int seat_ = 0;
 };
 
 }  // namespace
 
 std::vector<std::string> BuildChartPicture(const SeatingChart& chart) { return PictureBuilder(chart).Build(); }
+
+std::vector<SeatBox> ChartSeatBoxes(const SeatingChart& chart) {
+    std::vector<SeatBox> boxes;
+    PictureBuilder(chart, &boxes).Build();
+    return boxes;
+}
 
 std::vector<std::string> ChartPictureText(const SeatingChart& chart) {
     std::vector<std::string> lines = BuildChartPicture(chart);

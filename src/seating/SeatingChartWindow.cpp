@@ -23,6 +23,8 @@ platform::TopWindowAttributes ChartWindowAttributes() {
     attributes.caption = kChartCaption;
     attributes.menu = resources::SeatingChartMenu();
     attributes.helpTopic = resources::kHelpTopicSeating;
+    // Close Chart by the keys that close a window.
+    attributes.accelerators = {{"Escape", resources::cmd::kCloseChart}, {"Ctrl+W", resources::cmd::kCloseChart}};
     return attributes;
 }
 
@@ -67,6 +69,7 @@ bool TSeatingChartWindow::LoadAndShow(const std::string& classPath) {
     StopHandFill();
     transfer_ = false;
     chart_ = std::move(*chart);
+    access_.focused = 0;
     classPath_ = classPath;
     path_ = chartPath;
     SetCaption("Seating Chart for " + platform::Utf8ToCp1252Lossy(path_));
@@ -312,7 +315,27 @@ void TSeatingChartWindow::Paint(platform::Canvas& canvas, const platform::Rect&)
     }
     picture_ = std::move(picture);
     const ChartExtent extent = PaintChart(canvas, picture_, nullptr);
+    // The seat the keyboard is on, framed.
+    canvas.SelectFont(ChartScreenFont());
+    const platform::Size x = canvas.TextExtent("X");
+    canvas.RestoreFont();
+    access_.SetCell(x);
+    if (const auto seat = access_.FocusedLine())
+        if (auto box = access_.LineRect(*seat)) {
+            const int dx = scroller_.xPos * scroller_.xUnit;
+            const int dy = scroller_.yPos * scroller_.yUnit;
+            canvas.Rectangle(platform::Rect{box->left + dx, box->top + dy, box->right + dx, box->bottom + dy}, 2);
+        }
     UpdateScroller(extent.width, extent.height);
+}
+
+void TSeatingChartWindow::WalkSeats(int step) {
+    const auto seat = access_.FocusedLine();
+    if (!seat) return;
+    access_.focused = std::clamp(*seat + step, 0, chart_.seatCount - 1);
+    if (const auto box = access_.LineRect(access_.focused)) ScrollIntoView(*box);
+    Invalidate();
+    if (Host()) Host()->AccessibleFocusChanged();
 }
 
 bool TSeatingChartWindow::KeyDown(platform::Key key) {
@@ -325,8 +348,8 @@ bool TSeatingChartWindow::KeyDown(platform::Key key) {
     switch (key) {
         case platform::Key::PageUp: ScrollTo(x, y - pageY); return true;
         case platform::Key::PageDown: ScrollTo(x, y + pageY); return true;
-        case platform::Key::Up: ScrollTo(x, y - line); return true;
-        case platform::Key::Down: ScrollTo(x, y + line); return true;
+        case platform::Key::Up: WalkSeats(-1); return true;
+        case platform::Key::Down: WalkSeats(1); return true;
         case platform::Key::Left: ScrollTo(x - line, y); return true;
         case platform::Key::Right: ScrollTo(x + line, y); return true;
         case platform::Key::Home: ScrollTo(0, y); return true;

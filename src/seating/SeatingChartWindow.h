@@ -122,7 +122,11 @@ private:
     bool promptShown_ = false;
     int promptStudent_ = 1;
     std::unique_ptr<TSeatNumberDialog> prompt_;
-    ChartAccessibility access_{chart_};  // the chart read out, seat by seat
+    // Up and Down: the seat before or after the one the keyboard is on,
+    // brought into view and announced.
+    void WalkSeats(int step);
+
+    ChartAccessibility access_{chart_, scroller_};  // the chart read out, seat by seat
 };
 
 }  // namespace quorle

@@ -43,11 +43,11 @@ with Program(CLASS) as program:
     expected = sorted(f"Select {row[0]} {row[1]}" for row in rows[1:])
     check(names == expected, f"the selection boxes are named {names[:3]}..., not {expected[:3]}...")
 
-    # The seating chart window, read seat by seat.
+    # The seating chart window, read seat by seat: a list of seats.
     program.focus()
     keys("alt+o", "s")
     chart = wait_for("the seating chart's lines",
-                     lambda: find(program.app, lambda a: role(a) == "image" and a.childCount > 0), timeout=20)
+                     lambda: find(program.app, lambda a: role(a) == "list" and a.childCount > 0), timeout=20)
     seats = [chart.getChildAtIndex(i).name for i in range(chart.childCount)]
     check(seats[0].startswith("Seat 1, column 1, place 1: "), f"the chart's first line reads {seats[0]!r}")
     check(all(line.startswith(f"Seat {i + 1}, ") for i, line in enumerate(seats)), "the seats are not read in order")

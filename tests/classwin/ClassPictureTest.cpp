@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "classwin/ClassFixture.h"
 #include "classwin/ClassPictureWindow.h"
 #include "classwin/PicturePlots.h"
@@ -141,6 +143,20 @@ TEST(ClassPicture, AScreenReaderReadsTheFiguresLineByLine) {
         EXPECT_EQ(lines[6], "Overall averages");
         EXPECT_EQ(std::vector<std::string>(lines.begin() + 7, lines.end()), c.bands);
         EXPECT_EQ(ClassPictureDescription(record), c.description);
+
+        // Each line stands on its figure: a heading, the average, the note by its text, a letter or band by its count.
+        RecordingCanvas canvas(800, 600);
+        std::vector<platform::Rect> places;
+        PaintClassPicture(canvas, record, {800, 600}, false, &places);
+        ASSERT_EQ(places.size(), lines.size());
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const std::size_t at = lines[i].find(": ") == std::string::npos ? 0 : lines[i].find(": ") + 2;
+            const std::string figure = lines[i].substr(at, at ? lines[i].find(' ', at) - at : std::string::npos);
+            EXPECT_TRUE(std::any_of(canvas.texts.begin(), canvas.texts.end(), [&](const DrawnText& t) {
+                return t.text == figure && t.x >= places[i].left && t.x < places[i].right && t.y >= places[i].top &&
+                       t.y < places[i].bottom;
+            })) << lines[i];
+        }
     }
 }
 
@@ -280,6 +296,20 @@ TEST(ClassPictureWindow, DisplayClassPictureOpensOneWindowThatFollowsTheClass) {
     EXPECT_EQ(f.Read().bandCount, (std::map<int, std::string>{{9, "1"}, {16, "1"}, {18, "1"}}));
 }
 
+TEST(ClassPictureWindow, UpDownHomeAndEndWalkTheLines) {
+    PictureFixture f;
+    f.child->Command(cmd::kClassPicture);
+    FakeTopWindowHost& picture = f.Picture();
+    picture.Paint();
+    const int last = static_cast<int>(picture.text->Lines().size()) - 1;
+    using K = platform::Key;
+    for (const auto& [key, line] : {std::pair{K::Up, 0}, {K::Down, 1}, {K::End, last}, {K::Down, last}, {K::Home, 0}}) {
+        EXPECT_TRUE(picture.PressKey(key));
+        EXPECT_EQ(picture.text->FocusedLine(), line);
+    }
+    EXPECT_EQ(picture.focusMoves, 5);
+}
+
 TEST(ClassPictureWindow, PrintCloseAndTheCloseBox) {
     PictureFixture f;
     f.child->Command(cmd::kClassPicture);
@@ -313,6 +343,11 @@ TEST(ClassPictureWindow, PrintCloseAndTheCloseBox) {
     EXPECT_TRUE(picture.IsVisible());
     picture.PressCloseBox();
     EXPECT_FALSE(picture.IsVisible());
+    for (const char* keys : {"Escape", "Ctrl+W"}) {
+        f.child->Command(cmd::kClassPicture);
+        picture.PressAccelerator(keys);
+        EXPECT_FALSE(picture.IsVisible()) << keys;
+    }
     EXPECT_EQ(f.frame.TopWindows().size(), 1u);
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "reports/ReportFixtures.h"
@@ -277,18 +278,44 @@ TEST_F(GridWindowTest, PaintDrawsEveryGroupAndScrollsOverAllOfIt) {
     EXPECT_GE(s.xRange * s.xUnit, right);
     EXPECT_GE(s.yRange * s.yUnit, bottom);
 
-    // Keys move over the drawing: End to the right end, Home back; lines and pages down.
+    // Keys move over the drawing: End to the right end, Home back; pages
+    // down (Down goes to the first student's line, in view already).
     window.KeyDown(platform::Key::Down);
     window.KeyDown(platform::Key::PageDown);
-    EXPECT_EQ(s.yPos, 1 + 600 / h);
+    EXPECT_EQ(s.yPos, 600 / h);
     window.KeyDown(platform::Key::End);
     EXPECT_EQ(s.xPos, s.xRange);
-    EXPECT_EQ(s.yPos, 1 + 600 / h);
+    EXPECT_EQ(s.yPos, 600 / h);
     window.KeyDown(platform::Key::Home);
     EXPECT_EQ(s.xPos, 0);
     window.KeyDown(platform::Key::PageUp);
     window.KeyDown(platform::Key::Up);
     EXPECT_EQ(s.yPos, 0);
+}
+
+TEST_F(GridWindowTest, EachLineStandsWhereItIsDrawnUpAndDownWalkThemEscapeAndCtrlWClose) {
+    AddStudents(record, 22);  // 25 students: the last five in the second group
+    window.Columns() = TwoColumns();
+    window.ShowWindow();
+    const RecordingCanvas canvas = host.Paint();
+    const platform::AccessibleText& read = *host.text;
+    ASSERT_EQ(read.Lines().size(), 26u);
+    // The headings' line, then each student's: the text drawn there starts in it.
+    for (int k = 0; k < record.RowCount(); ++k) {
+        const std::string start = k == 0 ? "Essay" : std::string(record.Row(k).lastName.View()) + " ";
+        const auto r = read.LineRect(k);
+        EXPECT_TRUE(r && std::any_of(canvas.texts.begin(), canvas.texts.end(), [&](const DrawnText& t) {
+                        return t.text.rfind(start, 0) == 0 && t.y == r->top && t.x >= r->left && t.x < r->right;
+                    })) << k;
+    }
+    for (int k = 1; k <= 25; ++k) window.KeyDown(platform::Key::Down);
+    EXPECT_TRUE(read.FocusedLine() == 25 && host.focusMoves == 25);
+    EXPECT_TRUE(read.LineRect(25)->top >= 0 && read.LineRect(25)->bottom <= 600);
+    for (const char* keys : {"Escape", "Ctrl+W"}) {
+        window.ShowWindow();
+        host.PressAccelerator(keys);
+        EXPECT_FALSE(window.IsVisible()) << keys;
+    }
 }
 
 }  // namespace

@@ -37,7 +37,8 @@ TEST(GridAccessibility, HeadingsThenOneLinePerStudent) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const GridAccessibility access(c.columns, c.record);
+        const platform::Scroller scroller;
+        const GridAccessibility access(c.columns, c.record, scroller);
         EXPECT_EQ(access.Description(), c.summary);
         EXPECT_EQ(access.Lines(), c.lines);
     }

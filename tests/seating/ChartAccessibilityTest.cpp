@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "seating/ChartAccessibility.h"
+#include "seating/ChartPicture.h"
 
 namespace quorle::testing {
 namespace {
@@ -33,6 +34,9 @@ TEST(ChartAccessibility, EachSeatIsALineWithItsPlaceAndOccupant) {
          "3 seats in 2 columns, 2 taken",
          {"Seat 1, column 1, place 1: Ann Adams", "Seat 2, column 1, place 2: free",
           "Seat 3, column 2, place 1: Cy Cole"}},
+        // An aisle (a column of the room without desks) is not a column of seats.
+        {"an aisle between", Chart({{0, 0}, {2, 0}}, {}), "2 seats in 2 columns, 0 taken",
+         {"Seat 1, column 1, place 1: free", "Seat 2, column 2, place 1: free"}},
         {"full names of 14 characters",
          Chart({{0, 0}}, {TPeople::Seated("Maximiliananna", "Abercrombie-Sm")}),
          "1 seat in 1 column, 1 taken",
@@ -40,9 +44,37 @@ TEST(ChartAccessibility, EachSeatIsALineWithItsPlaceAndOccupant) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const ChartAccessibility access(c.chart);
+        const platform::Scroller scroller;
+        const ChartAccessibility access(c.chart, scroller);
         EXPECT_EQ(access.Description(), c.summary);
         EXPECT_EQ(access.Lines(), c.lines);
+    }
+}
+
+TEST(ChartAccessibility, EachSeatStandsOnItsBoxInThePicture) {
+    for (const SeatingChart& chart : {Chart({{0, 0}}, {}), Chart({{0, 0}, {1, 0}}, {}), Chart({{0, 0}, {0, 1}}, {}),
+                                      Chart({{0, 0}, {0, 2}, {2, 1}, {3, 0}, {3, 1}}, {}),
+                                      Chart({{0, 0}, {0, 1}, {0, 2}, {0, 3}, {0, 4}, {1, 0}, {1, 1}, {1, 2}, {1, 3}, {1, 4}}, {})}) {
+        const auto picture = BuildChartPicture(chart);
+        const auto boxes = ChartSeatBoxes(chart);
+        ASSERT_EQ(static_cast<int>(boxes.size()), chart.seatCount);
+        const platform::Scroller scroller{5, 5, 100, 100, 2, 3};
+        ChartAccessibility access(chart, scroller);
+        access.SetCell({8, 16});
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            const SeatBox& b = boxes[i];
+            const auto at = [&](int line, int from, int to) {
+                return picture[static_cast<std::size_t>(line)].substr(static_cast<std::size_t>(from),
+                                                                      static_cast<std::size_t>(to - from + 1));
+            };
+            // Its corners are the box's, and its number is in its bottom edge.
+            EXPECT_EQ(at(b.firstLine, b.firstChar, b.firstChar) + at(b.firstLine, b.lastChar, b.lastChar) +
+                          at(b.lastLine, b.firstChar, b.firstChar) + at(b.lastLine, b.lastChar, b.lastChar), "****");
+            EXPECT_NE(at(b.lastLine, b.firstChar, b.lastChar).find(std::to_string(i + 1) + "*"), std::string::npos);
+            // On the screen: in character cells, less the scrolled distance.
+            EXPECT_EQ(access.LineRect(static_cast<int>(i)), (platform::Rect{b.firstChar * 8 - 10, b.firstLine * 16 - 15,
+                                                                            (b.lastChar + 1) * 8 - 10, (b.lastLine + 1) * 16 - 15}));
+        }
     }
 }
 

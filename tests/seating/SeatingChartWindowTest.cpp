@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "reports/ReportFixtures.h"
 #include "resources/SeatingDialogs.h"
 #include "resources/SeatingMenu.h"
@@ -326,7 +328,6 @@ TEST(ChartKeys, MoveTheViewWithinItsRange) {
         platform::Key key;
         int x, y;
     } cases[] = {{platform::Key::End, s.xRange, 20}, {platform::Key::Home, 0, 20},
-                 {platform::Key::Down, 0, 24},       {platform::Key::Up, 0, 20},
                  {platform::Key::Right, 4, 20},      {platform::Key::Left, 0, 20},
                  {platform::Key::PageDown, 0, 140},      {platform::Key::PageDown, 0, s.yRange},
                  {platform::Key::PageUp, 0, s.yRange - 120}};
@@ -336,6 +337,26 @@ TEST(ChartKeys, MoveTheViewWithinItsRange) {
         EXPECT_EQ(s.yPos, c.y);
     }
     EXPECT_FALSE(f.Window().KeyDown(platform::Key::Other));
+}
+
+TEST(ChartKeys, UpAndDownWalkTheSeatsIntoViewEscapeAndCtrlWClose) {
+    ShownChart f;
+    f.windowHost->Resize({400, 40});
+    f.windowHost->Paint();
+    // Boxes on lines 0-3, 3-6, 6-9 of 16 pixels, in a view 40 high: a box's top comes into view.
+    using K = platform::Key;
+    const std::tuple<K, int, int> cases[] = {{K::Down, 1, 9}, {K::Down, 2, 19}, {K::Down, 2, 19}, {K::Up, 1, 9}, {K::Up, 0, 0}};
+    for (const auto& [key, seat, y] : cases) {
+        EXPECT_TRUE(f.Window().KeyDown(key));
+        EXPECT_EQ(f.windowHost->text->FocusedLine(), seat);
+        EXPECT_EQ(f.Window().GetScroller().yPos, y);
+    }
+    EXPECT_EQ(f.windowHost->focusMoves, 5);
+    for (const char* keys : {"Escape", "Ctrl+W"}) {
+        f.Window().ShowWindow();
+        f.windowHost->PressAccelerator(keys);
+        EXPECT_FALSE(f.Window().Shown()) << keys;
+    }
 }
 
 }  // namespace

@@ -78,6 +78,7 @@ public:
 
     void Invalidate() override { ++invalidations; }
     void SetAccessibleText(const platform::AccessibleText* t) override { text = t; }
+    void AccessibleFocusChanged() override { ++focusMoves; }
     void ScrollerChanged() override { ++scrollerChanges; }
     Size ClientSize() const override { return client_; }
     void SetFocus() override { ++focusCount; }
@@ -128,6 +129,7 @@ public:
     int invalidations = 0;
     int scrollerChanges = 0;
     int focusCount = 0;
+    int focusMoves = 0;      // times the keyboard moved to another line
     bool released = false;   // its window object went
     bool ownerGone = false;  // its owner's platform window went
 

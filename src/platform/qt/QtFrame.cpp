@@ -164,6 +164,36 @@ private:
     bool closing_ = false;
 };
 
+namespace {
+
+// A class window that fits the area keeps fitting it when the area shrinks:
+// the window manager takes its title bar off a frame that filled the screen,
+// which at a large scale is enough to hide a window's bottom scroll bar.
+class KeepChildrenInArea : public QObject {
+public:
+    explicit KeepChildrenInArea(QMdiArea* area) : QObject(area), area_(area) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::Resize) return false;
+        const auto* resize = static_cast<QResizeEvent*>(event);
+        const QSize was = resize->oldSize(), now = resize->size();
+        if (!was.isValid() || (now.width() >= was.width() && now.height() >= was.height())) return false;
+        for (QMdiSubWindow* sub : area_->subWindowList()) {
+            if (sub->isMaximized() || sub->isMinimized() || !QRect(QPoint(0, 0), was).contains(sub->geometry()))
+                continue;
+            QRect g = sub->geometry();
+            g.setRight(std::max(g.left() + 240, std::min(g.right(), now.width() - 1)));
+            g.setBottom(std::max(g.top() + 160, std::min(g.bottom(), now.height() - 1)));
+            if (g != sub->geometry()) sub->setGeometry(g);
+        }
+        return false;
+    }
+
+private:
+    QMdiArea* area_;
+};
+
+}  // namespace
+
 QtFrame::QtFrame(const platform::FrameLayout& layout, QWidget* parent) : QMainWindow(parent) {
     setWindowTitle("Quorle");
     setWindowIcon(QIcon(MakeAppIcon()));
@@ -172,6 +202,7 @@ QtFrame::QtFrame(const platform::FrameLayout& layout, QWidget* parent) : QMainWi
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
     mdi_->viewport()->installEventFilter(this);
+    mdi_->viewport()->installEventFilter(new KeepChildrenInArea(mdi_));
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
         if (auto* window = dynamic_cast<QtChildWindow*>(sub); window && window->Child()) {
             window->Child()->Activated();
@@ -353,6 +384,13 @@ platform::ChildHost& QtFrame::CreateChild(platform::ChildWindow& child, const pl
         // Enough of it stays in the area to take hold of it.
         if (!area.isEmpty() && (rect.left() + 240 > area.right() || rect.top() + 160 > area.bottom()))
             rect.moveTopLeft(QPoint(0, 0));
+    }
+    // Where the screen's measure reaches past the area (a large scale: menu,
+    // control and status bars take more of it), the window ends at the
+    // area's edge, its scroll bars in view.
+    if (!area.isEmpty()) {
+        rect.setRight(std::max(rect.left() + 240, std::min(rect.right(), area.right())));
+        rect.setBottom(std::max(rect.top() + 160, std::min(rect.bottom(), area.bottom())));
     }
     auto* window = new QtChildWindow(*this, child);
     mdi_->addSubWindow(window);

@@ -1,19 +1,135 @@
 #include "platform/qt/QtMenus.h"
 
+#include <QAccessible>
+#include <QAccessibleInterface>
 #include <QAction>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QStatusBar>
+#include <QPointer>
 #include <QWidget>
 #include <algorithm>
+#include <optional>
 
 #include "platform/qt/QtCanvas.h"
 
 namespace quorle::qt {
 
 namespace {
+
+constexpr const char* kNameProperty = "quorleSpokenName";
+constexpr const char* kKeysProperty = "quorleKeys";
+
+// A menu item whose label carries its key ("Open...F3"): a screen reader
+// names it without the key ("Open...") and is given the key as the item's
+// shortcut, while the menu shows the label as it is.
+class QtAccessibleMenuItem : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    explicit QtAccessibleMenuItem(QAction* action) : action_(action) {}
+
+    bool isValid() const override { return action_ && Owner(); }
+    QObject* object() const override { return action_; }
+    QWindow* window() const override {
+        QWidget* owner = Owner();
+        return owner && owner->window() ? owner->window()->windowHandle() : nullptr;
+    }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(Owner()); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessible::Role role() const override { return QAccessible::MenuItem; }
+    void setText(QAccessible::Text, const QString&) override {}
+    QString text(QAccessible::Text t) const override {
+        if (!action_) return {};
+        if (t == QAccessible::Name) return action_->property(kNameProperty).toString();
+        if (t == QAccessible::Accelerator) return Keys();
+        return {};
+    }
+    QRect rect() const override {
+        QMenu* menu = Owner();
+        if (!menu || !action_) return {};
+        return menu->actionGeometry(action_).translated(menu->mapToGlobal(QPoint(0, 0)));
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        QMenu* menu = Owner();
+        if (!menu || !action_) {
+            state.invalid = true;
+            return state;
+        }
+        if (!menu->isVisible() || !action_->isVisible()) state.invisible = true;
+        state.focusable = true;
+        if (menu->activeAction() == action_) state.focused = true;
+        if (!action_->isEnabled()) state.disabled = true;
+        if (action_->isCheckable()) state.checkable = true;
+        if (action_->isChecked()) state.checked = true;
+        return state;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+
+    // QAccessibleActionInterface
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override {
+        if (action_ && action_->isEnabled() && name == pressAction()) action_->trigger();
+    }
+    // As the desktop's readers take it: "<mnemonic>;<full path>;<shortcut>".
+    QStringList keyBindingsForAction(const QString&) const override {
+        if (!action_) return {};
+        const QString mnemonic = QKeySequence::mnemonic(action_->text()).toString(QKeySequence::NativeText);
+        return {mnemonic + ";;" + Keys()};
+    }
+
+private:
+    QMenu* Owner() const {
+        if (!action_) return nullptr;
+        for (QObject* object : action_->associatedObjects())
+            if (auto* menu = qobject_cast<QMenu*>(object)) return menu;
+        return nullptr;
+    }
+    QString Keys() const { return action_ ? action_->property(kKeysProperty).toString() : QString(); }
+
+    QPointer<QAction> action_;
+};
+
+QAccessibleInterface* MenuItemFactory(const QString&, QObject* object) {
+    auto* action = qobject_cast<QAction*>(object);
+    if (!action || !action->property(kKeysProperty).isValid() || action->menu()) return nullptr;
+    return new QtAccessibleMenuItem(action);
+}
+
+// Gives the window's menu items that have keys the name and shortcut a
+// screen reader reads: the key its label ends with, else its first key.
+void NameMenuKeys(QWidget* window, const std::vector<platform::Accelerator>& accelerators) {
+    static bool installed = false;
+    if (!installed) {
+        installed = true;
+        QAccessible::installFactory(MenuItemFactory);
+    }
+    for (QMenu* menu : window->findChildren<QMenu*>()) {
+        for (QAction* action : menu->actions()) {
+            if (action->menu() || action->isSeparator() || !action->data().isValid()) continue;
+            const int id = action->data().toInt();
+            const std::string label = ToCp1252(action->text());
+            std::optional<std::pair<std::string, std::string>> chosen;
+            for (const auto& accelerator : accelerators) {
+                if (accelerator.command != id || AcceleratorKeys(accelerator).isEmpty()) continue;
+                bool inLabel = false;
+                std::string name = platform::MenuItemName(label, accelerator.keys, &inLabel);
+                if (inLabel || !chosen) chosen = std::make_pair(std::move(name), accelerator.keys);
+                if (inLabel) break;
+            }
+            if (!chosen) continue;
+            action->setProperty(kNameProperty, FromCp1252(chosen->first));
+            action->setProperty(kKeysProperty,
+                                AcceleratorKeys(platform::Accelerator{chosen->second, id}).toString(QKeySequence::NativeText));
+        }
+    }
+}
 
 void FillMenu(QMenu* menu, const std::vector<platform::MenuItem>& items, QStatusBar* status,
               const std::function<void(int)>& command, std::map<int, QAction*>& actions) {
@@ -78,6 +194,7 @@ std::multimap<int, QAction*> AddAccelerators(QWidget* window, const std::vector<
         window->addAction(action);
         made.emplace(id, action);
     }
+    NameMenuKeys(window, accelerators);
     return made;
 }
 

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QStatusBar>
 
+#include "platform/qt/QtAccessibleList.h"
 #include "platform/qt/QtCanvas.h"
 #include "platform/qt/QtMenus.h"
 #include "platform/qt/QtWindowHost.h"
@@ -24,6 +25,10 @@ QtTopWindow::QtTopWindow(platform::TopWindow& window, const platform::TopWindowA
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(FromCp1252(attributes.caption));
     view_ = new QtWindowHost(window, this, false);
+    // A screen reader walks the lines the window hands it as a list; the line
+    // the keyboard is on is announced whenever the view takes the keyboard.
+    ReadViewAsList(view_);
+    view_->installEventFilter(this);
     setCentralWidget(view_);
     statusBar()->showMessage(QString());
     FillMenuBar(menuBar(), attributes.menu, statusBar(), [this](int id) { SendCommand(id); }, actions_);
@@ -115,6 +120,18 @@ void QtTopWindow::SetAccessibleText(const platform::AccessibleText* text) {
 
 void QtTopWindow::AccessibleTextChanged() {
     if (window_) view_->AccessibleTextChanged();
+}
+
+void QtTopWindow::AccessibleFocusChanged() {
+    if (window_) AnnounceFocusedLine(view_);
+}
+
+bool QtTopWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view_ && event->type() == QEvent::FocusIn)
+        // After the view's own focus news, which would otherwise follow it.
+        QMetaObject::invokeMethod(
+            this, [this] { AccessibleFocusChanged(); }, Qt::QueuedConnection);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void QtTopWindow::SetCaption(std::string_view caption) { setWindowTitle(FromCp1252(caption)); }

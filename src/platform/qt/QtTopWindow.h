@@ -40,6 +40,8 @@ public:
     // A screen reader reads the view.
     void SetAccessibleText(const platform::AccessibleText* text) override;
     void AccessibleTextChanged() override;
+    // The keyboard moved to another line of the view's list.
+    void AccessibleFocusChanged() override;
 
     // Its owner is going: it hides, lets go of the window object and goes.
     void OwnerGone() { Release(); }
@@ -53,6 +55,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void SendCommand(int id);
