@@ -29,6 +29,9 @@ public:
     virtual std::string ColumnHeader(int column) const = 0;
     virtual std::string RowHeader(int row) const = 0;
     virtual std::string CellText(int row, int column) const = 0;
+    // What a cell is, for a reader that does not follow the headers ("Anderson
+    // Emily, Quiz 1"); empty when its headers say it.
+    virtual std::string CellDescription(int /*row*/, int /*column*/) const { return {}; }
     // The cell the keyboard is on, if any.
     virtual std::optional<CellPosition> FocusedCell() const = 0;
     // The text being typed into the focused cell, while it is typed: the cell
@@ -37,6 +40,9 @@ public:
     // Where a cell stands in the host window's client area (a magnifier
     // follows it; a click there reaches it), if it is known.
     virtual std::optional<Rect> CellRect(int /*row*/, int /*column*/) const { return std::nullopt; }
+    // A screen reader is reading the table: from now on the keyboard is
+    // always on a cell (one is chosen when none is), for the reader to say.
+    virtual void ReaderPresent() {}
 };
 
 class AccessibleText {

@@ -73,8 +73,8 @@ TEST(PaneAccessibility, TheTableHasThePanesColumnsForEachDisplayChoice) {
         EXPECT_EQ(table->RowCount(), 4);
         EXPECT_EQ(Headers(*table), c.headers);
         EXPECT_EQ(Row(*table, 2), c.baker);
-        EXPECT_EQ(table->RowHeader(0), "Possible, Points");
-        EXPECT_EQ(table->RowHeader(3), "Cole, Cy");
+        EXPECT_EQ(table->RowHeader(0), "Points possible");
+        EXPECT_EQ(table->RowHeader(3), "Cole Cy");
         EXPECT_EQ(table->CellText(0, table->ColumnCount() - 1), "");  // no letter for Possible Points
         EXPECT_FALSE(table->FocusedCell());
         // Outside the table: nothing, never a neighbour's text.
@@ -135,7 +135,7 @@ TEST(PaneAccessibility, EveryCellReadsAsThePanesDrawIt) {
         f.child->Record().roster[5].lastName = "Zed";
     }
     EXPECT_EQ(table.CellText(3, 3), "N/A");
-    EXPECT_EQ(table.RowHeader(5), "Zed, First4");
+    EXPECT_EQ(table.RowHeader(5), "Zed First4");
 }
 
 // The cell cursor is the table's focused cell, and the rows are read in the
@@ -151,13 +151,13 @@ TEST(PaneAccessibility, TheFocusedCellIsTheCursorsInTheViewsOrder) {
         std::string rowOne;  // the row header of table row 1
     };
     const std::vector<Step> steps{
-        {"as opened", [] {}, std::nullopt, "Adams, Ann"},
-        {"cursor on Baker's T1", [&] { f.Grades().PutCursor(2, 0); }, platform::CellPosition{2, nameColumns}, "Adams, Ann"},
+        {"as opened", [] {}, std::nullopt, "Adams Ann"},
+        {"cursor on Baker's T1", [&] { f.Grades().PutCursor(2, 0); }, platform::CellPosition{2, nameColumns}, "Adams Ann"},
         {"cursor on Cole's name", [&] { f.Grades().PutCursor(3, kNameColumn); }, platform::CellPosition{3, 0},
-         "Adams, Ann"},
+         "Adams Ann"},
         {"names sorted Z to A", [&] { f.Grades().SortByCursorColumn(); f.Grades().SortByCursorColumn(); },
-         platform::CellPosition{1, 0}, "Cole, Cy"},
-        {"back in roster order", [&] { f.Grades().ShowRosterOrder(); }, platform::CellPosition{3, 0}, "Adams, Ann"},
+         platform::CellPosition{1, 0}, "Cole Cy"},
+        {"back in roster order", [&] { f.Grades().ShowRosterOrder(); }, platform::CellPosition{3, 0}, "Adams Ann"},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.what);
@@ -165,7 +165,7 @@ TEST(PaneAccessibility, TheFocusedCellIsTheCursorsInTheViewsOrder) {
         step.act();
         EXPECT_EQ(table.FocusedCell(), step.focused);
         EXPECT_EQ(table.RowHeader(1), step.rowOne);
-        EXPECT_EQ(table.CellText(1, 0), step.rowOne.substr(0, step.rowOne.find(',')));
+        EXPECT_EQ(table.CellText(1, 0), step.rowOne.substr(0, step.rowOne.find(' ')));
         if (step.focused && std::string(step.what).rfind("cursor", 0) == 0) {
             EXPECT_GT(f.GradesHost().cellFocusChanges, before);
         }
@@ -197,6 +197,36 @@ TEST(PaneAccessibility, TheTypedValueIsTheFocusedCellsEditedText) {
         if (step.key != platform::Key::Other) f.Grades().KeyDown(step.key);
         EXPECT_EQ(table.EditedText(), step.edited);
         EXPECT_EQ(f.GradesHost().cellEdits, step.announced);
+    }
+}
+
+// What a reader says of a cell without following the headers, and where the
+// keyboard is once a reader is there: the first student's first grade, or
+// the cell it was on already.
+TEST(PaneAccessibility, AReaderHearsTheRowAndColumnOfEachCell) {
+    const struct {
+        const char* what;
+        std::optional<CellCursor> cursor;  // before the reader comes
+        int students;                      // dropped from the end: 3 keeps all
+        platform::CellPosition focused;
+        std::string description;
+    } cases[] = {
+        {"no cursor", std::nullopt, 3, {1, 3}, "Adams Ann, T1"},
+        {"cursor on Cole's Q1", CellCursor{3, 2}, 3, {3, 5}, "Cole Cy, Q1"},
+        {"cursor on a name", CellCursor{2, kNameColumn}, 3, {2, 0}, "Baker Bob, Last Name"},
+        {"no students", std::nullopt, 0, {0, 3}, "Points possible, T1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ClassWindowFixture f(SmallClass());
+        while (f.child->Record().StudentCount() > c.students) RemoveStudent(f.child->Record(), 1);
+        f.Grades().RosterChanged();
+        if (c.cursor) f.Grades().PutCursor(c.cursor->row, c.cursor->column);
+        // The host hands the reader's arrival to the table it was given.
+        platform::AccessibleTable& table = *f.GradesHost().table;
+        table.ReaderPresent();
+        EXPECT_EQ(table.FocusedCell(), c.focused);
+        EXPECT_EQ(table.CellDescription(c.focused.row, c.focused.column), c.description);
     }
 }
 

@@ -50,19 +50,26 @@ QStringList ConvertFilter(const std::string& filter) {
 namespace {
 
 // Gives the keyboard back, when a modal box or dialog closes, to the window
-// that had it. A window manager does this itself (and then this changes
-// nothing); without one the keyboard would stay with no window at all.
+// and the control in it that had it. A window manager gives the window back
+// itself (and then this changes nothing there); without one the keyboard would
+// stay with no window at all. The control is given back here either way: a
+// window of several parts (class windows in the frame) would otherwise give it
+// to the first part that takes it.
 class KeyboardBack {
 public:
-    KeyboardBack() : window_(QApplication::activeWindow()) {}
+    KeyboardBack() : window_(QApplication::activeWindow()), control_(QApplication::focusWidget()) {}
     ~KeyboardBack() {
         if (window_ && window_->isVisible() && QApplication::activeWindow() != window_) window_->activateWindow();
+        if (control_ && control_->window() == window_ && control_->isVisible() && control_->isEnabled() &&
+            QApplication::focusWidget() != control_)
+            control_->setFocus(Qt::OtherFocusReason);
     }
     KeyboardBack(const KeyboardBack&) = delete;
     KeyboardBack& operator=(const KeyboardBack&) = delete;
 
 private:
     QPointer<QWidget> window_;
+    QPointer<QWidget> control_;
 };
 
 }  // namespace
