@@ -63,11 +63,6 @@ std::string PaneAccessibility::RowHeader(int row) const {
     return platform::TrimPadding(student.lastName.Str()) + " " + platform::TrimPadding(student.firstName.Str());
 }
 
-std::string PaneAccessibility::CellDescription(int row, int column) const {
-    if (row < 0 || row >= record_.RowCount() || column < 0 || column >= ColumnCount()) return {};
-    return RowHeader(row) + ", " + ColumnHeader(column);
-}
-
 void PaneAccessibility::ReaderPresent() {
     if (grades_.Cursor() || record_.RowCount() == 0) return;
     // The first student (the Possible Points row when there is none), the

@@ -32,8 +32,6 @@ public:
     std::string ColumnHeader(int column) const override;
     std::string RowHeader(int row) const override;
     std::string CellText(int row, int column) const override;
-    // "Anderson Emily, Quiz 1": the row's and the column's header.
-    std::string CellDescription(int row, int column) const override;
     // The grades pane's cell cursor, when it is shown.
     std::optional<platform::CellPosition> FocusedCell() const override;
     // The value typed into the cursor's cell, as the cell shows it.

@@ -29,9 +29,6 @@ public:
     virtual std::string ColumnHeader(int column) const = 0;
     virtual std::string RowHeader(int row) const = 0;
     virtual std::string CellText(int row, int column) const = 0;
-    // What a cell is, for a reader that does not follow the headers ("Anderson
-    // Emily, Quiz 1"); empty when its headers say it.
-    virtual std::string CellDescription(int /*row*/, int /*column*/) const { return {}; }
     // The cell the keyboard is on, if any.
     virtual std::optional<CellPosition> FocusedCell() const = 0;
     // The text being typed into the focused cell, while it is typed: the cell

@@ -87,7 +87,20 @@ timeout --kill-after=10 "${QUORLE_A11Y_SECONDS:-240}" dbus-run-session -- bash -
   fi
   status=0
   "$1" "$2" || status=$?
+  # Orca may still be saying what came last: until its output rests.
+  if [[ -n $QUORLE_A11Y_ORCA ]]; then
+    size=-1
+    for _ in $(seq 60); do
+      now=$(stat -c %s "$QUORLE_A11Y_ORCA" 2>/dev/null || echo 0)
+      [[ $now == "$size" ]] && break
+      size=$now
+      sleep 2
+    done
+  fi
   for pid in $helpers; do kill "$pid" 2>/dev/null || true; done
+  for pid in $helpers; do
+    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  done
   kill "$launcher" 2>/dev/null || true
   exit "$status"
 ' "$launcher" "$python" "$test"

@@ -200,21 +200,20 @@ TEST(PaneAccessibility, TheTypedValueIsTheFocusedCellsEditedText) {
     }
 }
 
-// What a reader says of a cell without following the headers, and where the
-// keyboard is once a reader is there: the first student's first grade, or
-// the cell it was on already.
-TEST(PaneAccessibility, AReaderHearsTheRowAndColumnOfEachCell) {
+// Where the keyboard is once a reader is there: the first student's first
+// grade, or the cell it was on already; and the headers the reader says with it.
+TEST(PaneAccessibility, AReaderFindsTheKeyboardOnACell) {
     const struct {
         const char* what;
         std::optional<CellCursor> cursor;  // before the reader comes
         int students;                      // dropped from the end: 3 keeps all
         platform::CellPosition focused;
-        std::string description;
+        std::string rowHeader;
     } cases[] = {
-        {"no cursor", std::nullopt, 3, {1, 3}, "Adams Ann, T1"},
-        {"cursor on Cole's Q1", CellCursor{3, 2}, 3, {3, 5}, "Cole Cy, Q1"},
-        {"cursor on a name", CellCursor{2, kNameColumn}, 3, {2, 0}, "Baker Bob, Last Name"},
-        {"no students", std::nullopt, 0, {0, 3}, "Points possible, T1"},
+        {"no cursor", std::nullopt, 3, {1, 3}, "Adams Ann"},
+        {"cursor on Cole's Q1", CellCursor{3, 2}, 3, {3, 5}, "Cole Cy"},
+        {"cursor on a name", CellCursor{2, kNameColumn}, 3, {2, 0}, "Baker Bob"},
+        {"no students", std::nullopt, 0, {0, 3}, "Points possible"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -226,7 +225,7 @@ TEST(PaneAccessibility, AReaderHearsTheRowAndColumnOfEachCell) {
         platform::AccessibleTable& table = *f.GradesHost().table;
         table.ReaderPresent();
         EXPECT_EQ(table.FocusedCell(), c.focused);
-        EXPECT_EQ(table.CellDescription(c.focused.row, c.focused.column), c.description);
+        EXPECT_EQ(table.RowHeader(c.focused.row), c.rowHeader);
     }
 }
 

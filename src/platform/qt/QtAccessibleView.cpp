@@ -48,8 +48,6 @@ public:
 
     QString text(QAccessible::Text t) const override {
         if (!isValid()) return {};
-        if (t == QAccessible::Description && kind_ == Kind::Cell)
-            return FromCp1252(view_->Table()->CellDescription(row_, column_));
         if (t != QAccessible::Name && t != QAccessible::Value) return {};
         return Shown();
     }
@@ -208,7 +206,10 @@ QAccessibleInterface* QtAccessibleView::Line(int index) const {
 }
 
 QAccessible::Role QtAccessibleView::role() const {
-    if (Table()) return QAccessible::Table;
+    // A pane that offers the table's interface, not a table: a screen reader
+    // reads a table's whole row at each move up or down, where the teacher
+    // wants the student and the one grade.
+    if (Table()) return QAccessible::Pane;
     if (Text()) return QAccessible::Graphic;
     return QAccessible::Client;
 }

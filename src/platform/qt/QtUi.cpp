@@ -54,11 +54,20 @@ namespace {
 // itself (and then this changes nothing there); without one the keyboard would
 // stay with no window at all. The control is given back here either way: a
 // window of several parts (class windows in the frame) would otherwise give it
-// to the first part that takes it.
+// to the first part that takes it. A box that opens right after another closed
+// (before the desktop has made the window active again) gives the keyboard
+// back where the one before it did.
 class KeyboardBack {
 public:
-    KeyboardBack() : window_(QApplication::activeWindow()), control_(QApplication::focusWidget()) {}
+    KeyboardBack() : window_(QApplication::activeWindow()), control_(QApplication::focusWidget()) {
+        if (!window_) {
+            window_ = returnedWindow_;
+            control_ = returnedControl_;
+        }
+    }
     ~KeyboardBack() {
+        returnedWindow_ = window_;
+        returnedControl_ = control_;
         if (window_ && window_->isVisible() && QApplication::activeWindow() != window_) window_->activateWindow();
         if (control_ && control_->window() == window_ && control_->isVisible() && control_->isEnabled() &&
             QApplication::focusWidget() != control_)
@@ -70,6 +79,8 @@ public:
 private:
     QPointer<QWidget> window_;
     QPointer<QWidget> control_;
+    static inline QPointer<QWidget> returnedWindow_;
+    static inline QPointer<QWidget> returnedControl_;
 };
 
 }  // namespace
