@@ -79,7 +79,7 @@ def focus_events():
 
 # With Orca listening (scripts/orca-walk) the walk goes slower, for Orca to
 # keep up with it.
-SLOW = 2.5 if os.environ.get("QUORLE_A11Y_ORCA") else 1.0
+SLOW = 4.0 if os.environ.get("QUORLE_A11Y_ORCA") else 1.0
 
 
 def press(*names, wait=0.6):

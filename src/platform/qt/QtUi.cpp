@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QSpacerItem>
+#include <QTimer>
 #include <cstdlib>
 #include <filesystem>
 
@@ -65,13 +66,18 @@ public:
             control_ = returnedControl_;
         }
     }
+    // Once the box has gone and no other took its place (the next dialog of
+    // a sequence opens at once: the keyboard goes on to it, not back).
     ~KeyboardBack() {
         returnedWindow_ = window_;
         returnedControl_ = control_;
-        if (window_ && window_->isVisible() && QApplication::activeWindow() != window_) window_->activateWindow();
-        if (control_ && control_->window() == window_ && control_->isVisible() && control_->isEnabled() &&
-            QApplication::focusWidget() != control_)
-            control_->setFocus(Qt::OtherFocusReason);
+        QTimer::singleShot(0, [window = window_, control = control_] {
+            if (const QWidget* modal = QApplication::activeModalWidget(); modal && modal != window) return;
+            if (window && window->isVisible() && QApplication::activeWindow() != window) window->activateWindow();
+            if (control && control->window() == window && control->isVisible() && control->isEnabled() &&
+                QApplication::focusWidget() != control)
+                control->setFocus(Qt::OtherFocusReason);
+        });
     }
     KeyboardBack(const KeyboardBack&) = delete;
     KeyboardBack& operator=(const KeyboardBack&) = delete;

@@ -359,6 +359,7 @@ void QtWindowHost::AccessibleFocusChanged() {
     if (hasFocus()) {
         QAccessibleEvent focus(cell, QAccessible::Focus);
         QAccessible::updateAccessibility(&focus);
+        return;
     }
     QAccessibleEvent moved(cell, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&moved);
