@@ -187,6 +187,7 @@ with Program(FIRST, CLASS) as program:
                   f"the table took the keyboard and gave it to {following[0] if following else None}")
         check(e.get("is_table") or e["role"] not in ("filler", "panel", "menu bar"),
               f"the keyboard went to a {e['role']} {e.get('name')!r}")
+    pump(3 * (SLOW - 1))  # Orca's last words
 if os.environ.get("QUORLE_A11Y_DEBUG"):
     for e in heard:
         print(e)
