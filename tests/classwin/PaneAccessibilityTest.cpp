@@ -200,35 +200,6 @@ TEST(PaneAccessibility, TheTypedValueIsTheFocusedCellsEditedText) {
     }
 }
 
-// Where the keyboard is once a reader is there: the first student's first
-// grade, or the cell it was on already; and the headers the reader says with it.
-TEST(PaneAccessibility, AReaderFindsTheKeyboardOnACell) {
-    const struct {
-        const char* what;
-        std::optional<CellCursor> cursor;  // before the reader comes
-        int students;                      // dropped from the end: 3 keeps all
-        platform::CellPosition focused;
-        std::string rowHeader;
-    } cases[] = {
-        {"no cursor", std::nullopt, 3, {1, 3}, "Adams Ann"},
-        {"cursor on Cole's Q1", CellCursor{3, 2}, 3, {3, 5}, "Cole Cy"},
-        {"cursor on a name", CellCursor{2, kNameColumn}, 3, {2, 0}, "Baker Bob"},
-        {"no students", std::nullopt, 0, {0, 3}, "Points possible"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        ClassWindowFixture f(SmallClass());
-        while (f.child->Record().StudentCount() > c.students) RemoveStudent(f.child->Record(), 1);
-        f.Grades().RosterChanged();
-        if (c.cursor) f.Grades().PutCursor(c.cursor->row, c.cursor->column);
-        // The host hands the reader's arrival to the table it was given.
-        platform::AccessibleTable& table = *f.GradesHost().table;
-        table.ReaderPresent();
-        EXPECT_EQ(table.FocusedCell(), c.focused);
-        EXPECT_EQ(table.RowHeader(c.focused.row), c.rowHeader);
-    }
-}
-
 TEST(PaneAccessibility, SelectionBoxesAreNamedAfterTheStudentBesideThem) {
     ClassWindowFixture f(SmallClass());
     auto boxNames = [&] {
