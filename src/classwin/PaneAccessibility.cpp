@@ -1,5 +1,7 @@
 #include "classwin/PaneAccessibility.h"
 
+#include <algorithm>
+
 #include "platform/Text1252.h"
 
 namespace quorle {
@@ -55,8 +57,17 @@ std::optional<std::string> PaneAccessibility::EditedText() const {
 
 std::string PaneAccessibility::RowHeader(int row) const {
     if (row < 0 || row >= record_.RowCount()) return {};
-    const TStudent& student = record_.Row(RosterRow(row));
-    return platform::TrimPadding(student.lastName.Str()) + ", " + platform::TrimPadding(student.firstName.Str());
+    const int rosterRow = RosterRow(row);
+    if (rosterRow == 0) return "Points possible";
+    const TStudent& student = record_.Row(rosterRow);
+    return platform::TrimPadding(student.lastName.Str()) + " " + platform::TrimPadding(student.firstName.Str());
+}
+
+void PaneAccessibility::ReaderPresent() {
+    if (grades_.Cursor() || record_.RowCount() == 0) return;
+    // The first student (the Possible Points row when there is none), the
+    // pane's first column.
+    grades_.PutCursor(grades_.RowAt(std::min(1, record_.RowCount() - 1)), 0);
 }
 
 std::string PaneAccessibility::CellText(int row, int column) const {

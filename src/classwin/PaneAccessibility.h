@@ -3,7 +3,7 @@
 // Possible Points row and the students in the order the panes show them, the columns the names pane's and then
 // the grades pane's, headed as the panes head them. A cell reads as the pane
 // draws it, without the padding (" N/A" reads "N/A"); a row is known by
-// "Last, First".
+// "Last First", the Possible Points row by "Points possible".
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,7 +20,7 @@ std::string SelectionBoxName(const TStudent& student);
 
 class PaneAccessibility : public platform::AccessibleTable {
 public:
-    PaneAccessibility(const ClassRecord& record, const TNameWindow& names, const TGradeWindow& grades)
+    PaneAccessibility(const ClassRecord& record, const TNameWindow& names, TGradeWindow& grades)
         : record_(record), names_(names), grades_(grades) {}
 
     // The columns of both panes, left to right.
@@ -38,6 +38,8 @@ public:
     std::optional<std::string> EditedText() const override;
     // In the grades pane's client area: the names pane's cells stand left of it.
     std::optional<platform::Rect> CellRect(int row, int column) const override;
+    // The cursor is shown, on the first student's first grade when it was not.
+    void ReaderPresent() override;
 
 private:
     std::optional<GradeColumn> ColumnAt(int column) const;
@@ -47,7 +49,7 @@ private:
 
     const ClassRecord& record_;
     const TNameWindow& names_;
-    const TGradeWindow& grades_;
+    TGradeWindow& grades_;
 };
 
 }  // namespace quorle

@@ -37,6 +37,9 @@ public:
     // Where a cell stands in the host window's client area (a magnifier
     // follows it; a click there reaches it), if it is known.
     virtual std::optional<Rect> CellRect(int /*row*/, int /*column*/) const { return std::nullopt; }
+    // A screen reader is reading the table: from now on the keyboard is
+    // always on a cell (one is chosen when none is), for the reader to say.
+    virtual void ReaderPresent() {}
 };
 
 class AccessibleText {

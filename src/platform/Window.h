@@ -55,7 +55,7 @@ public:
     // What a screen reader reads of the window: a table, or lines of text
     // (nullptr: nothing of its own). The object stays the window's; it is
     // taken back (nullptr) before it goes.
-    virtual void SetAccessibleTable(const AccessibleTable* /*table*/) {}
+    virtual void SetAccessibleTable(AccessibleTable* /*table*/) {}
     virtual void SetAccessibleText(const AccessibleText* /*text*/) {}
     // The table's focused cell moved: a screen reader announces the new cell.
     virtual void AccessibleFocusChanged() {}

@@ -96,13 +96,18 @@ def role(acc):
     return acc.getRoleName()
 
 
+def is_table(acc):
+    """A table, or a pane read as one (the class window's grades)."""
+    return role(acc) == "table" or "Table" in pyatspi.listInterfaces(acc)
+
+
 def walk(acc, depth=0, limit=40):
     """Every object below acc, tables' cells left out (a table is read through
     its table interface)."""
     if acc is None or depth > limit:
         return
     yield acc
-    if role(acc) == "table":
+    if is_table(acc):
         return
     for i in range(acc.childCount):
         try:
@@ -155,7 +160,7 @@ def tree(acc, depth=0, limit=6):
     if acc is None or depth > limit:
         return lines
     lines.append("  " * depth + f"{role(acc)} {acc.name!r}")
-    if role(acc) != "table":
+    if not is_table(acc):
         for i in range(min(acc.childCount, 60)):
             lines += tree(acc.getChildAtIndex(i), depth + 1, limit)
     return lines

@@ -7,7 +7,7 @@ import subprocess
 
 import pyatspi
 
-from a11y import CLASSES, PROGRAM, Program, check, click, find, finish, keys, role, wait_for
+from a11y import CLASSES, PROGRAM, Program, check, click, find, finish, is_table, keys, role, wait_for
 
 CLASS = os.path.join(CLASSES, "biology.gdr")
 
@@ -23,7 +23,7 @@ def focused(table, r, c):
 
 
 with Program(CLASS) as program:
-    table = wait_for("the class window's table", lambda: find(program.app, lambda a: role(a) == "table"))
+    table = wait_for("the class window's table", lambda: find(program.app, is_table))
     grid = table.queryTable()
     start = grid.getAccessibleAt(1, first_grade)
     box = start.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)

@@ -6,7 +6,7 @@ import time
 
 import pyatspi
 
-from a11y import CLASSES, Program, check, find, find_all, finish, keys, role, showing, tree, wait_for
+from a11y import CLASSES, Program, check, find, find_all, finish, is_table, keys, role, showing, tree, wait_for
 
 # A class without a seating chart yet: Seating Chart asks how to make one.
 CLASS = os.path.join(CLASSES, "algebra-weighted.gdr")
@@ -58,7 +58,7 @@ def close_dialogs(app):
 
 
 with Program(CLASS) as program:
-    wait_for("the class window's table", lambda: find(program.app, lambda a: role(a) == "table"))
+    wait_for("the class window's table", lambda: find(program.app, is_table))
     program.focus()
     # The control bar's buttons are named by their commands.
     bar = find(program.app, lambda a: role(a) == "tool bar")

@@ -9,6 +9,11 @@
 # Every wait is bounded; the whole run is stopped after QUORLE_A11Y_SECONDS
 # (240 unless set). Exit status 0: passed; 77: the machine lacks what the test
 # needs (Xvfb, dbus-run-session, at-spi2-core, python3-pyatspi, xdotool).
+#
+# With QUORLE_A11Y_ORCA set to a file, the screen reader Orca (and the window
+# manager openbox, when there is one) runs in the session too, silent, its
+# debug output (every "SPEECH OUTPUT") written to that file
+# (scripts/orca-walk does this).
 set -euo pipefail
 quorle=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 examples=$(cd "$2" && pwd)
@@ -66,14 +71,36 @@ export DISPLAY=$display HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HO
        QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 \
        NO_AT_BRIDGE=0 GTK_MODULES= QUORLE_NO_SPLASH=1 \
        QUORLE_A11Y_PROGRAM=$quorle QUORLE_A11Y_CLASSES=$work/classes QUORLE_A11Y_WORK=$work \
-       PYTHONPATH=$here PYTHONDONTWRITEBYTECODE=1
+       PYTHONPATH=$here PYTHONDONTWRITEBYTECODE=1 QUORLE_A11Y_ORCA=${QUORLE_A11Y_ORCA:-}
 unset QUORLE_DIR WAYLAND_DISPLAY AT_SPI_BUS_ADDRESS
 
 timeout --kill-after=10 "${QUORLE_A11Y_SECONDS:-240}" dbus-run-session -- bash -c '
   "$0" --launch-immediately --a11y=1 >"$QUORLE_A11Y_WORK/bus.log" 2>&1 &
   launcher=$!
+  helpers=
+  if [[ -n $QUORLE_A11Y_ORCA ]]; then
+    if command -v openbox >/dev/null; then openbox >"$QUORLE_A11Y_WORK/openbox.log" 2>&1 & helpers="$helpers $!"; fi
+    orca --disable speech --debug-file "$QUORLE_A11Y_ORCA" >"$QUORLE_A11Y_WORK/orca.log" 2>&1 &
+    helpers="$helpers $!"
+    for _ in $(seq 150); do grep -q "Startup complete" "$QUORLE_A11Y_ORCA" 2>/dev/null && break; sleep 0.2; done
+    sleep 1
+  fi
   status=0
   "$1" "$2" || status=$?
+  # Orca may still be saying what came last: until its output rests.
+  if [[ -n $QUORLE_A11Y_ORCA ]]; then
+    size=-1
+    for _ in $(seq 60); do
+      now=$(stat -c %s "$QUORLE_A11Y_ORCA" 2>/dev/null || echo 0)
+      [[ $now == "$size" ]] && break
+      size=$now
+      sleep 2
+    done
+  fi
+  for pid in $helpers; do kill "$pid" 2>/dev/null || true; done
+  for pid in $helpers; do
+    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  done
   kill "$launcher" 2>/dev/null || true
   exit "$status"
 ' "$launcher" "$python" "$test"

@@ -4,7 +4,7 @@ selection boxes named after their students."""
 import os
 import subprocess
 
-from a11y import CLASSES, PROGRAM, Program, check, find, find_all, finish, keys, role, wait_for
+from a11y import CLASSES, PROGRAM, Program, check, find, find_all, finish, is_table, keys, role, wait_for
 
 CLASS = os.path.join(CLASSES, "biology.gdr")
 
@@ -19,7 +19,7 @@ for line in lines[1:]:
 
 with Program(CLASS) as program:
     table = wait_for("the class window's table",
-                     lambda: find(program.app, lambda a: role(a) == "table" and a.queryTable().nRows > 0))
+                     lambda: find(program.app, lambda a: is_table(a) and a.queryTable().nRows > 0))
     grid = table.queryTable()
     check(grid.nRows == len(rows), f"{grid.nRows} rows, quorle show has {len(rows)}")
     check(grid.nColumns == len(headings), f"{grid.nColumns} columns, quorle show has {len(headings)}")
@@ -30,7 +30,7 @@ with Program(CLASS) as program:
         header = grid.getColumnHeader(c)
         check(header is not None and header.name == headings[c], f"column {c}'s header cell reads wrong")
     for r in range(min(grid.nRows, len(rows))):
-        expected = f"{rows[r][0]}, {rows[r][1]}"
+        expected = "Points possible" if r == 0 else f"{rows[r][0]} {rows[r][1]}"
         check(grid.getRowDescription(r) == expected,
               f"row {r} is known as {grid.getRowDescription(r)!r}, not {expected!r}")
         for c in range(min(grid.nColumns, len(rows[r]))):

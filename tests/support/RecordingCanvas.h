@@ -147,7 +147,7 @@ public:
     void SetCheckBoxChecked(int id, bool checked) override { checkBoxes[id].checked = checked; }
     void SetCaption(std::string_view caption) override { this->caption = std::string(caption); }
     void Show(bool visible) override { shown = visible; }
-    void SetAccessibleTable(const platform::AccessibleTable* t) override { table = t; }
+    void SetAccessibleTable(platform::AccessibleTable* t) override { table = t; }
     void SetAccessibleText(const platform::AccessibleText* t) override { text = t; }
     void AccessibleTextChanged() override { ++textChanges; }
     void AccessibleFocusChanged() override { ++cellFocusChanges; }
@@ -178,7 +178,7 @@ public:
         std::string name;  // what a screen reader calls it
     };
     std::map<int, CheckBox> checkBoxes;
-    const platform::AccessibleTable* table = nullptr;
+    platform::AccessibleTable* table = nullptr;
     const platform::AccessibleText* text = nullptr;
     int textChanges = 0;
     int invalidations = 0;

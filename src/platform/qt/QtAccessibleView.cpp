@@ -1,6 +1,7 @@
 #include "platform/qt/QtAccessibleView.h"
 
 #include <QPointer>
+#include <algorithm>
 
 #include "platform/qt/QtCanvas.h"
 #include "platform/qt/QtWindowHost.h"
@@ -14,8 +15,12 @@ QAccessibleInterface* ViewFactory(const QString&, QObject* object) {
 }
 
 // One cell of the table, one of its headers, or one text line. It asks the
-// view's model at every question, so it never shows an old text.
-class QtAccessibleCell : public QAccessibleInterface, public QAccessibleTableCellInterface {
+// view's model at every question, so it never shows an old text. A cell is
+// also a text: its value as shown, or the value being typed into it (the
+// cell is then editable, its caret at the end).
+class QtAccessibleCell : public QAccessibleInterface,
+                         public QAccessibleTableCellInterface,
+                         public QAccessibleTextInterface {
 public:
     enum class Kind { Cell, ColumnHeader, RowHeader, Line };
     QtAccessibleCell(QtAccessibleView* view, QWidget* widget, Kind kind, int row, int column)
@@ -42,7 +47,12 @@ public:
     QWindow* window() const override { return view_->window(); }
 
     QString text(QAccessible::Text t) const override {
+        if (!isValid()) return {};
         if (t != QAccessible::Name && t != QAccessible::Value) return {};
+        return Shown();
+    }
+    // What the cell shows: its text, the text being typed into it, its header's or the line's.
+    QString Shown() const {
         if (!isValid()) return {};
         if (kind_ == Kind::Line) {
             const auto lines = view_->Text()->Lines();
@@ -79,6 +89,7 @@ public:
         const auto focused = table ? table->FocusedCell() : std::nullopt;
         return focused && focused->row == row_ && focused->column == column_;
     }
+    bool Typing() const { return kind_ == Kind::Cell && IsFocusedCell() && view_->Table()->EditedText(); }
     QAccessible::State state() const override {
         QAccessible::State state;
         if (!isValid()) {
@@ -87,9 +98,8 @@ public:
         }
         if (kind_ == Kind::Cell) {
             state.focusable = true;
-            const auto focused = view_->Table()->FocusedCell();
-            state.focused = widget_->hasFocus() && focused && focused->row == row_ && focused->column == column_;
-            if (IsFocusedCell() && view_->Table()->EditedText()) {
+            state.focused = widget_->hasFocus() && IsFocusedCell();
+            if (Typing()) {
                 // A value is being typed into it.
                 state.editable = true;
                 return state;
@@ -101,7 +111,32 @@ public:
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TableCellInterface && kind_ == Kind::Cell)
             return static_cast<QAccessibleTableCellInterface*>(this);
+        if (type == QAccessible::TextInterface && kind_ == Kind::Cell) return static_cast<QAccessibleTextInterface*>(this);
         return nullptr;
+    }
+
+    // QAccessibleTextInterface: one line, no selection, the caret at the end.
+    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return Typing() ? characterCount() : 0; }
+    void setCursorPosition(int) override {}
+    QString text(int startOffset, int endOffset) const override {
+        const QString shown = Shown();
+        const int from = std::clamp(startOffset, 0, static_cast<int>(shown.size()));
+        const int to = endOffset < 0 ? static_cast<int>(shown.size()) : std::clamp(endOffset, from, static_cast<int>(shown.size()));
+        return shown.mid(from, to - from);
+    }
+    int characterCount() const override { return static_cast<int>(Shown().size()); }
+    QRect characterRect(int) const override { return rect(); }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* startOffset, int* endOffset) const override {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
     }
 
     // QAccessibleTableCellInterface
@@ -171,7 +206,10 @@ QAccessibleInterface* QtAccessibleView::Line(int index) const {
 }
 
 QAccessible::Role QtAccessibleView::role() const {
-    if (Table()) return QAccessible::Table;
+    // A pane that offers the table's interface, not a table: a screen reader
+    // reads a table's whole row at each move up or down, where the teacher
+    // wants the student and the one grade.
+    if (Table()) return QAccessible::Pane;
     if (Text()) return QAccessible::Graphic;
     return QAccessible::Client;
 }

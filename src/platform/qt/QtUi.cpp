@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QSpacerItem>
+#include <QTimer>
 #include <cstdlib>
 #include <filesystem>
 
@@ -50,19 +51,42 @@ QStringList ConvertFilter(const std::string& filter) {
 namespace {
 
 // Gives the keyboard back, when a modal box or dialog closes, to the window
-// that had it. A window manager does this itself (and then this changes
-// nothing); without one the keyboard would stay with no window at all.
+// and the control in it that had it. A window manager gives the window back
+// itself (and then this changes nothing there); without one the keyboard would
+// stay with no window at all. The control is given back here either way: a
+// window of several parts (class windows in the frame) would otherwise give it
+// to the first part that takes it. A box that opens right after another closed
+// (before the desktop has made the window active again) gives the keyboard
+// back where the one before it did.
 class KeyboardBack {
 public:
-    KeyboardBack() : window_(QApplication::activeWindow()) {}
+    KeyboardBack() : window_(QApplication::activeWindow()), control_(QApplication::focusWidget()) {
+        if (!window_) {
+            window_ = returnedWindow_;
+            control_ = returnedControl_;
+        }
+    }
+    // Once the box has gone and no other took its place (the next dialog of
+    // a sequence opens at once: the keyboard goes on to it, not back).
     ~KeyboardBack() {
-        if (window_ && window_->isVisible() && QApplication::activeWindow() != window_) window_->activateWindow();
+        returnedWindow_ = window_;
+        returnedControl_ = control_;
+        QTimer::singleShot(0, [window = window_, control = control_] {
+            if (const QWidget* modal = QApplication::activeModalWidget(); modal && modal != window) return;
+            if (window && window->isVisible() && QApplication::activeWindow() != window) window->activateWindow();
+            if (control && control->window() == window && control->isVisible() && control->isEnabled() &&
+                QApplication::focusWidget() != control)
+                control->setFocus(Qt::OtherFocusReason);
+        });
     }
     KeyboardBack(const KeyboardBack&) = delete;
     KeyboardBack& operator=(const KeyboardBack&) = delete;
 
 private:
     QPointer<QWidget> window_;
+    QPointer<QWidget> control_;
+    static inline QPointer<QWidget> returnedWindow_;
+    static inline QPointer<QWidget> returnedControl_;
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QPaintEvent>
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -58,6 +59,7 @@ QtWindowHost::QtWindowHost(platform::Window& window, QWidget* parent, bool inChi
 
 QtWindowHost::~QtWindowHost() {
     Detach();
+    if (observing_) QAccessible::removeActivationObserver(this);
     measureCanvas_.reset();
     if (measurePainter_) measurePainter_->end();
 }
@@ -285,7 +287,34 @@ void QtWindowHost::wheelEvent(QWheelEvent* event) {
     }
 }
 
-void QtWindowHost::SetAccessibleTable(const platform::AccessibleTable* table) { accessibleTable_ = table; }
+void QtWindowHost::SetAccessibleTable(platform::AccessibleTable* table) {
+    accessibleTable_ = table;
+    if (!table) return;
+    if (inChild_ && parentWidget()) {
+        for (auto* pane : parentWidget()->findChildren<QtWindowHost*>(Qt::FindDirectChildrenOnly)) {
+            if (pane == this || pane->accessibleTable_) continue;
+            pane->setFocusPolicy(Qt::NoFocus);
+            pane->setFocusProxy(this);
+        }
+        parentWidget()->setFocusProxy(this);
+    }
+    if (!observing_) {
+        QAccessible::installActivationObserver(this);
+        observing_ = true;
+    }
+    if (QAccessible::isActive()) table->ReaderPresent();
+}
+
+void QtWindowHost::accessibilityActiveChanged(bool active) {
+    if (active && accessibleTable_) accessibleTable_->ReaderPresent();
+}
+
+void QtWindowHost::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    // Qt announces the widget as focused once this returns; the cell the
+    // keyboard is on is announced after it.
+    if (accessibleTable_) QTimer::singleShot(0, this, [this] { AccessibleFocusChanged(); });
+}
 
 void QtWindowHost::SetAccessibleText(const platform::AccessibleText* text) {
     if (accessibleText_ == text) return;
@@ -298,12 +327,31 @@ void QtWindowHost::AccessibleCellEdited() {
     auto* view = dynamic_cast<QtAccessibleView*>(QAccessible::queryAccessibleInterface(this));
     QAccessibleInterface* cell = view ? view->focusChild() : nullptr;
     if (!cell) return;
-    // Editable while a value is typed, read-only again after it.
-    QAccessible::State changed;
-    changed.editable = true;
-    changed.readOnly = true;
-    QAccessibleStateChangeEvent state(cell, changed);
-    QAccessible::updateAccessibility(&state);
+    const bool typing = accessibleTable_->EditedText().has_value();
+    if (typing != cellTyping_) {
+        // Editable while a value is typed, read-only again after it.
+        cellTyping_ = typing;
+        QAccessible::State changed;
+        changed.editable = true;
+        changed.readOnly = true;
+        QAccessibleStateChangeEvent state(cell, changed);
+        QAccessible::updateAccessibility(&state);
+    }
+    // What changed of the text: added at its end, taken from its end, or all of it.
+    const QString before = cellText_;
+    const QString now = cell->text(QAccessible::Value);
+    cellText_ = now;
+    if (now == before) return;
+    if (now.startsWith(before)) {
+        QAccessibleTextInsertEvent inserted(cell, static_cast<int>(before.size()), now.mid(before.size()));
+        QAccessible::updateAccessibility(&inserted);
+    } else if (before.startsWith(now)) {
+        QAccessibleTextRemoveEvent removed(cell, static_cast<int>(now.size()), before.mid(now.size()));
+        QAccessible::updateAccessibility(&removed);
+    } else {
+        QAccessibleTextUpdateEvent updated(cell, 0, before, now);
+        QAccessible::updateAccessibility(&updated);
+    }
     QAccessibleEvent text(cell, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&text);
 }
@@ -314,9 +362,12 @@ void QtWindowHost::AccessibleFocusChanged() {
     if (!view) return;
     QAccessibleInterface* cell = view->focusChild();
     if (!cell) return;
+    cellText_ = cell->text(QAccessible::Value);
+    cellTyping_ = accessibleTable_->EditedText().has_value();
     if (hasFocus()) {
         QAccessibleEvent focus(cell, QAccessible::Focus);
         QAccessible::updateAccessibility(&focus);
+        return;
     }
     QAccessibleEvent moved(cell, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&moved);

@@ -8,6 +8,7 @@
 // window (the names pane follows the grades pane) and a vertical one when it
 // stands alone.
 #include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -25,7 +26,7 @@ namespace quorle::qt {
 // The panes' screen font: fixed pitch, so padded figures line up.
 QFont DefaultPaneFont();
 
-class QtWindowHost : public QAbstractScrollArea, public platform::WindowHost {
+class QtWindowHost : public QAbstractScrollArea, public platform::WindowHost, public QAccessible::ActivationObserver {
 public:
     // keyFallback gets the keys the window did not handle.
     QtWindowHost(platform::Window& window, QWidget* parent, bool inChild = true,
@@ -49,8 +50,10 @@ public:
     void Detach();
     platform::Window* GetWindow() const { return window_; }
 
-    // What a screen reader reads (see QtAccessibleView).
-    void SetAccessibleTable(const platform::AccessibleTable* table) override;
+    // What a screen reader reads (see QtAccessibleView). A host given a table
+    // is its window's one place for the keyboard: the other panes beside it
+    // hand the focus on to it, and its focused cell is what a reader follows.
+    void SetAccessibleTable(platform::AccessibleTable* table) override;
     void SetAccessibleText(const platform::AccessibleText* text) override;
     void AccessibleFocusChanged() override;
     void AccessibleCellEdited() override;
@@ -71,6 +74,9 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     // Tab and Shift+Tab go to the window (the panes move their cell cursor).
     bool focusNextPrevChild(bool next) override;
+    void focusInEvent(QFocusEvent* event) override;
+    // A screen reader started (or stopped) reading the program.
+    void accessibilityActiveChanged(bool active) override;
 
 private:
     struct Box {
@@ -90,7 +96,12 @@ private:
     QImage measureImage_;
     std::unique_ptr<QPainter> measurePainter_;
     std::unique_ptr<QtCanvas> measureCanvas_;
-    const platform::AccessibleTable* accessibleTable_ = nullptr;
+    platform::AccessibleTable* accessibleTable_ = nullptr;
+    bool observing_ = false;  // the reader's coming and going
+    // The focused cell's text as a reader last heard of it, and whether a
+    // value was being typed then.
+    QString cellText_;
+    bool cellTyping_ = false;
     const platform::AccessibleText* accessibleText_ = nullptr;
 };
 
