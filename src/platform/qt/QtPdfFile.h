@@ -3,7 +3,9 @@
 // the page and its metrics), the file is written page by page by the
 // platform's PDF writer, so a printout of hundreds of pages is written in a
 // fraction of the time and holds every page exactly as a printer gets it.
+#include <functional>
 #include <memory>
+#include <string_view>
 
 #include "platform/Print.h"
 
@@ -12,8 +14,14 @@ class QSaveFile;
 
 namespace quorle::qt {
 
-// The device writes into `file` and lays pages out as `layout` would (its
-// resolution, page size and margins); nothing is ever painted on `layout`.
+// Takes the file's bytes in order as they are made; false stops the job.
+using PdfSink = std::function<bool(std::string_view bytes)>;
+
+// The device lays pages out as `layout` would (its resolution, page size and
+// margins; nothing is ever painted on `layout`) and gives the file's bytes
+// to `sink`: whoever made the sink puts them on disk once the job succeeded.
+std::unique_ptr<platform::PrintDevice> MakePdfFileDevice(PdfSink sink, std::unique_ptr<QPdfWriter> layout);
+// The same, written into a save file that is committed when the document ends.
 std::unique_ptr<platform::PrintDevice> MakePdfFileDevice(std::unique_ptr<QSaveFile> file,
                                                          std::unique_ptr<QPdfWriter> layout);
 

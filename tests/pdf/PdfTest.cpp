@@ -1,17 +1,17 @@
-#include "platform/Pdf.h"
+#include "pdf/Pdf.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <regex>
 #include <string>
 #include <vector>
 
-#include "platform/TextRuns.h"
 
-namespace quorle::platform {
+namespace quorle::pdf {
 namespace {
 
 // Numbers as the page's content gives them: nine significant digits, the rest
@@ -78,10 +78,10 @@ TEST(PdfTest, PageContentPlacesGlyphsAndRules) {
         {36, 438, 600}, {37, 438 + advance, 600}, {38, 438 + 3 * advance, 600}, {39, 438 + 4 * advance, 600}};
     page.Glyphs(0, 73, 0, 476, word, advance);
     page.Glyphs(0, 73, 0xFF0000, 560, std::vector<PlacedGlyph>{{36, 100, 600}}, advance);
-    page.ThinLines(std::vector<LineSegment>{{0, 605, 4610, 605}, {0, 605, 0, 3509}});
-    page.ThinLines(std::vector<LineSegment>{{756, 595, 756, 3451}});
-    page.StrokeLines(std::vector<LineSegment>{{212, 952, 212, 877}}, 2);
-    page.StrokeBox(Rect{1000, 200, 1200, 250}, 2);
+    page.ThinLines(std::vector<Line>{{0, 605, 4610, 605}, {0, 605, 0, 3509}});
+    page.ThinLines(std::vector<Line>{{756, 595, 756, 3451}});
+    page.StrokeLines(std::vector<Line>{{212, 952, 212, 877}}, 2);
+    page.StrokeBox(Box{1000, 200, 1200, 250}, 2);
     const std::string content = PageContent(page);
     // The spacing that, added to a glyph's own advance as a viewer works it
     // out (600 thousandths of 73), gives exactly the fixed advance.
@@ -170,6 +170,72 @@ TEST(PdfTest, DocumentHoldsItsObjectsWhereTheTableSays) {
     EXPECT_TRUE(failing.Failed());
 }
 
+// The font's description as a viewer picks a stand-in by it: the subset's
+// tag on both its names, different for every subset, and the figures the
+// font's own tables give.
+TEST(PdfTest, FontDescriptionComesFromTheFontAndNamesItsSubset) {
+    const auto put = [](std::string& table, std::size_t at, int value) {
+        if (table.size() < at + 2) table.resize(at + 2, '\0');
+        table[at] = static_cast<char>((value >> 8) & 0xFF);
+        table[at + 1] = static_cast<char>(value & 0xFF);
+    };
+    const struct {
+        bool fixedPitch;
+        int italic;  // the post table's italic angle, whole degrees
+        int weight;  // OS/2's weight class
+        int capHeight;
+        std::vector<std::uint32_t> glyphs;
+        const char* description;
+    } cases[] = {
+        {true, 0, 400, 612, {36, 37}, "/Flags 5\n/FontBBox [0 0 0 0 ]\n/ItalicAngle 0\n/Ascent 800\n"
+                                      "/Descent 0\n/CapHeight 612\n/StemV 88\n"},
+        {true, 0, 400, 612, {36, 38}, "/Flags 5\n"},
+        {false, -12, 700, 700, {36}, "/Flags 68\n/FontBBox [0 0 0 0 ]\n/ItalicAngle -12\n/Ascent 800\n"
+                                      "/Descent 0\n/CapHeight 700\n/StemV 166\n"},
+    };
+    std::vector<std::string> tags;
+    for (const auto& c : cases) {
+        std::string head, hhea, post, os2;
+        put(head, 18, 1000);
+        put(head, 52, 0);
+        put(hhea, 4, 800);
+        put(post, 4, c.italic);
+        put(post, 14, c.fixedPitch ? 1 : 0);
+        put(post, 30, 0);
+        put(os2, 0, 2);
+        put(os2, 4, c.weight);
+        put(os2, 88, c.capHeight);
+        std::string file;
+        PdfDocument document([&file](std::string_view bytes) {
+            file.append(bytes);
+            return true;
+        });
+        const int font = document.AddFont("Mono", [&](std::string_view tag) {
+            return tag == "head" ? head : tag == "hhea" ? hhea : tag == "post" ? post : tag == "OS/2" ? os2 : "";
+        });
+        for (const std::uint32_t glyph : c.glyphs) document.UseGlyph(font, glyph, U'A', 600);
+        PdfPage page(1, 0, 0);
+        document.AddPage(612, 792, page);
+        ASSERT_TRUE(document.Finish(u"", u"", "D:20250203120000Z"));
+        std::smatch name;
+        ASSERT_TRUE(std::regex_search(file, name, std::regex("/FontName /([A-Z]{6})\\+Font0\n")));
+        EXPECT_EQ(file.find("/BaseFont /" + name[1].str() + "+Font0\n"), file.find("/BaseFont"));
+        EXPECT_NE(file.rfind("/BaseFont /" + name[1].str() + "+Font0\n"), file.find("/BaseFont"));
+        EXPECT_NE(file.find(name[0].str() + c.description), std::string::npos) << c.description;
+        tags.push_back(name[1]);
+    }
+    EXPECT_NE(tags[0], tags[1]);
+    EXPECT_NE(tags[1], tags[2]);
+
+    // The creation date from SOURCE_DATE_EPOCH, when it is a time.
+    EXPECT_EQ(PdfDate(1738584000), "D:20250203120000Z");
+    setenv("SOURCE_DATE_EPOCH", "1738584000", 1);
+    EXPECT_EQ(PdfCreationDate(), "D:20250203120000Z");
+    setenv("SOURCE_DATE_EPOCH", "soon", 1);
+    EXPECT_NE(PdfCreationDate(), "D:20250203120000Z");
+    unsetenv("SOURCE_DATE_EPOCH");
+}
+
 // What a PDF of one page of glyphs gives back, and nothing from anything else.
 TEST(PdfTest, EmbeddedFontIsReadOnlyFromAPageOfGlyphs) {
     std::string file;
@@ -196,29 +262,5 @@ TEST(PdfTest, EmbeddedFontIsReadOnlyFromAPageOfGlyphs) {
     }
 }
 
-// Texts of one line in a fixed-pitch font join into one run when their gaps
-// are whole characters; anything else goes out on its own, in order.
-TEST(PdfTest, TextRunsJoinOneLineOfFixedPitchText) {
-    struct Put {
-        int x, y;
-        std::string text;
-        bool operator==(const Put&) const = default;
-    };
-    std::vector<Put> put;
-    TextRuns runs([&put](int x, int y, const std::string& text) { put.push_back({x, y, text}); });
-    runs.SetAdvance(10);
-    runs.Add(0, 0, "Name");
-    runs.Add(60, 0, "85.0");   // two characters on
-    runs.Add(0, 20, "Next");   // another line, kept open beside the first
-    runs.Add(105, 0, "x");     // half a character off: the first line's run goes out
-    runs.Flush();
-    EXPECT_EQ(put, (std::vector<Put>{{0, 0, "Name  85.0"}, {0, 20, "Next"}, {105, 0, "x"}}));
-    put.clear();
-    runs.SetAdvance(0);
-    runs.Add(0, 0, "a");
-    runs.Add(10, 0, "b");
-    EXPECT_EQ(put, (std::vector<Put>{{0, 0, "a"}, {10, 0, "b"}}));
-}
-
 }  // namespace
-}  // namespace quorle::platform
+}  // namespace quorle::pdf
