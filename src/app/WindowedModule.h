@@ -5,13 +5,14 @@
 #include <memory>
 #include <string>
 
+#include "app/CommandLinePrint.h"
 #include "platform/Print.h"
 
 namespace quorle {
 
 // The module's entry points.
 using RunWindowedFn = int (*)(int argc, char** argv);
-using MakePdfDeviceFn = platform::PrintDevice* (*)(const std::string& path, const std::string& pageSize);
+using MakePdfDeviceFn = platform::PrintDevice* (*)(PdfBytesSink sink, const std::string& pageSize);
 
 struct WindowedModule {
     RunWindowedFn runWindowed = nullptr;

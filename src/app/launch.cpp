@@ -12,10 +12,10 @@ int main(int argc, char** argv) {
     const quorle::StartRequest request = quorle::ReadStartArguments(argc, argv);
     std::string why;
     quorle::CommandLineServices services;
-    services.makePdfDevice = [&why](const std::string& path, const std::string& pageSize) {
+    services.makePdfDevice = [&why](quorle::PdfBytesSink sink, const std::string& pageSize) {
         std::unique_ptr<quorle::platform::PrintDevice> device;
         if (const quorle::WindowedModule* module = quorle::LoadWindowedModule(why))
-            device.reset(module->makePdfDevice(path, pageSize));
+            device.reset(module->makePdfDevice(std::move(sink), pageSize));
         else
             std::cerr << "quorle: " << why << "\n";
         return device;

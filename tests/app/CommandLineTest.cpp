@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -132,8 +133,9 @@ TEST(StartArguments, WindowNeedsADisplayOrAPluginWithoutOne) {
     }
 }
 
-// An output onto the class, its chart or another file the command reads is
-// refused before anything is written.
+// An output onto the class, its chart or another file the command reads, onto
+// any other class, chart or grid whatever its name, or onto anything but a
+// plain file is refused before anything is written.
 TEST(CommandLineOutput, NeverWritesOverAnInput) {
     TempDir dir;  // also the program directory
     namespace fs = std::filesystem;
@@ -145,7 +147,18 @@ TEST(CommandLineOutput, NeverWritesOverAnInput) {
     dir.Write("quorle.low", {'7', '0'});
     fs::create_symlink(dir.File("bio.gdr"), dir.File("link.gdr"));
     fs::create_directory(dir.File("sub"));
-    const std::vector<std::string> inputs{"bio.gdr", "bio.CHT", "trip.col", "quorle.prg", "quorle.low"};
+    // Other classes, charts and grids, some of them renamed.
+    fs::copy_file(examples / "algebra-weighted.gdr", dir.File("algebra.gdr"));
+    fs::copy_file(examples / "empty.gdr", dir.File("empty.pdf"));
+    fs::copy_file(examples / "biology.CHT", dir.File("other.CHT"));
+    fs::copy_file(examples / "biology.CHT", dir.File("chart.pdf"));
+    fs::copy_file(examples / "field-trip.col", dir.File("grid.csv"));
+    dir.Write("old.pdf", {'%', 'P', 'D', 'F'});
+    fs::create_symlink(dir.File("old.pdf"), dir.File("link.pdf"));
+    ASSERT_EQ(mkfifo(dir.File("fifo.csv").c_str(), 0600), 0);
+    const std::vector<std::string> inputs{"bio.gdr",     "bio.CHT",   "trip.col",  "quorle.prg", "quorle.low",
+                                          "algebra.gdr", "empty.pdf", "other.CHT", "chart.pdf",  "grid.csv",
+                                          "old.pdf"};
     std::map<std::string, std::string> before;
     for (const auto& name : inputs) before[name] = ReadText(dir.File(name));
 
@@ -154,6 +167,9 @@ TEST(CommandLineOutput, NeverWritesOverAnInput) {
                             const std::string& path) {
         return "quorle " + command + ": -o " + output + " would write over " + role + " (" + path +
                "); nothing was written\n";
+    };
+    const auto kept = [&dir](const std::string& command, const std::string& output, const std::string& what) {
+        return "quorle " + command + ": -o " + dir.File(output) + " " + what + "; nothing was written\n";
     };
     struct Case {
         std::vector<std::string> words;
@@ -181,6 +197,17 @@ TEST(CommandLineOutput, NeverWritesOverAnInput) {
          refusal("print", dir.File("quorle.prg"), "the letter's template", dir.File("quorle.prg"))},
         {{"print", "warning", bio, "-o", dir.File("quorle.low")}, 2,
          refusal("print", dir.File("quorle.low"), "the warning level", dir.File("quorle.low"))},
+        {{"export", bio, "-o", dir.File("algebra.gdr")}, 2, kept("export", "algebra.gdr", "would write over a class file")},
+        {{"print", "names", bio, "-o", dir.File("empty.pdf")}, 2, kept("print", "empty.pdf", "would write over a class file")},
+        {{"export", bio, "-o", dir.File("other.CHT")}, 2, kept("export", "other.CHT", "would write over a seating chart")},
+        {{"print", "grades", bio, "-o", dir.File("chart.pdf")}, 2, kept("print", "chart.pdf", "would write over a seating chart")},
+        {{"export", bio, "-o", dir.File("grid.csv")}, 2, kept("export", "grid.csv", "would write over an assignment grid")},
+        {{"print", "makeup", bio, "-o", dir.File("trip.col")}, 2, kept("print", "trip.col", "would write over an assignment grid")},
+        {{"export", bio, "-o", dir.File("fifo.csv")}, 2, kept("export", "fifo.csv", "is not a regular file")},
+        {{"print", "grades", bio, "-o", dir.File("fifo.csv")}, 2, kept("print", "fifo.csv", "is not a regular file")},
+        {{"export", bio, "-o", dir.File("link.pdf")}, 2, kept("export", "link.pdf", "is a symbolic link")},
+        {{"print", "grades", bio, "-o", dir.File("link.pdf")}, 2, kept("print", "link.pdf", "is a symbolic link")},
+        {{"export", bio, "-o", dir.File("sub")}, 2, kept("export", "sub", "is a folder")},
         // Beside the inputs, not on them: written.
         {{"export", bio, "-o", dir.File("bio.csv")}, 0, ""},
         {{"export", bio, "-o", dir.File("bio2.gdr")}, 0, ""},
@@ -193,6 +220,8 @@ TEST(CommandLineOutput, NeverWritesOverAnInput) {
         EXPECT_EQ(err, c.err);
         for (const auto& name : inputs) EXPECT_EQ(ReadText(dir.File(name)), before[name]) << name;
         EXPECT_FALSE(fs::exists(dir.File("quorle.wrn")));
+        EXPECT_TRUE(fs::is_fifo(dir.File("fifo.csv")));
+        EXPECT_TRUE(fs::is_symlink(dir.File("link.pdf")));
     }
     EXPECT_EQ(ReadText(dir.File("bio.csv")).rfind("Last Name,", 0), 0u);
 }
