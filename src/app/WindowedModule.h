@@ -25,7 +25,9 @@ struct WindowedModule {
 inline constexpr const char* kWindowedModuleName = "quorle-qt.so";
 
 // The module, loaded on the first call and kept for the process; nothing,
-// with the loader's reason in `why`, when it cannot be loaded.
-const WindowedModule* LoadWindowedModule(std::string& why);
+// with the loader's reason in `why`, when it cannot be loaded. `self` names
+// the running executable (a link to it); when it cannot be read, the module
+// is not looked for anywhere: never in the current folder.
+const WindowedModule* LoadWindowedModule(std::string& why, const std::string& self = "/proc/self/exe");
 
 }  // namespace quorle

@@ -1,5 +1,6 @@
 // The quorle executable: a headless subcommand, or the windowed gradebook,
 // which it loads from its module only then.
+#include <csignal>
 #include <cstdlib>
 #include <iostream>
 
@@ -7,6 +8,9 @@
 #include "app/WindowedModule.h"
 
 int main(int argc, char** argv) {
+    // A write past the file size limit fails (and the command says so, the
+    // old file kept) instead of ending the program halfway through it.
+    std::signal(SIGXFSZ, SIG_IGN);
     // The subcommands, --version and every usage error run without a display
     // and without the windowed program; a PDF printout loads it for its pages.
     const quorle::StartRequest request = quorle::ReadStartArguments(argc, argv);

@@ -66,6 +66,31 @@ TEST(CommandLineDispatch, EveryCommandReachesItsOwnHandler) {
     }
 }
 
+// Output that cannot be written (a full disk behind standard output) fails
+// the command with a word on the error stream, whatever the command printed.
+TEST(CommandLineDispatch, AnOutputThatCannotBeWrittenFailsTheCommand) {
+    struct Full : std::streambuf {
+        int overflow(int) override { return traits_type::eof(); }
+    } full;
+    TempDir dir;
+    std::filesystem::copy_file(std::string(QUORLE_EXAMPLES_DIR) + "/biology.gdr", dir.File("bio.gdr"));
+    std::filesystem::copy_file(std::string(QUORLE_EXAMPLES_DIR) + "/biology.CHT", dir.File("bio.CHT"));
+    const std::vector<std::vector<std::string>> cases{
+        {"versions", dir.File("bio.gdr")}, {"chart", dir.File("bio.gdr")}, {"show", dir.File("bio.gdr")},
+        {"--help"}, {"--version"}, {"export", "--help"}};
+    for (std::vector<std::string> words : cases) {
+        SCOPED_TRACE(::testing::PrintToString(words));
+        words.insert(words.begin(), "quorle");
+        std::vector<char*> argv;
+        for (std::string& w : words) argv.push_back(w.data());
+        const int argc = static_cast<int>(argv.size());
+        std::ostream out(&full);
+        std::ostringstream err;
+        EXPECT_EQ(StartWithoutWindow(ReadStartArguments(argc, argv.data()), argc, argv.data(), {}, false, out, err), 1);
+        EXPECT_EQ(err.str(), "quorle: the output could not be written\n");
+    }
+}
+
 TEST(StartArguments, TellCommandsClassFilesAndMistakes) {
     TempDir dir;
     dir.Write("OLDCLASS", {'x'});  // an existing file without the extension
