@@ -47,9 +47,8 @@ int WidthOf(const QRawFont& font, quint32 glyph) {
     return static_cast<int>(std::lround(advances[0].x() / font.pixelSize() * 1000));
 }
 
-// The font as Qt's own PDF writer embeds it, from a page showing the glyphs
-// once each: a printout's glyphs then look exactly as they do in the
-// printer's pages. Nothing when that page does not give it.
+}  // namespace
+
 pdf::PdfFontProgram QtFontProgram(const QRawFont& font, std::span<const std::uint32_t> glyphs) {
     if (glyphs.empty()) return {};
     QBuffer buffer;
@@ -80,6 +79,8 @@ pdf::PdfFontProgram QtFontProgram(const QRawFont& font, std::span<const std::uin
     for (std::size_t i = 0; i < glyphs.size(); ++i) program.glyphIndex.emplace(glyphs[i], embedded.codes[i]);
     return program;
 }
+
+namespace {
 
 std::string KeyOf(const QRawFont& font) {
     return (font.familyName() + QLatin1Char('/') + font.styleName() + QLatin1Char('/') +

@@ -5,14 +5,23 @@
 // fraction of the time and holds every page exactly as a printer gets it.
 #include <functional>
 #include <memory>
+#include <span>
 #include <string_view>
 
+#include "pdf/Pdf.h"
 #include "platform/Print.h"
 
 class QPdfWriter;
+class QRawFont;
 class QSaveFile;
 
 namespace quorle::qt {
+
+// The font as Qt's own PDF writer embeds it, read back from a page of the
+// glyphs that Qt writes in memory: a printout's glyphs then look exactly as
+// they do on the printer's pages. Nothing when that page does not give it
+// (the document then embeds the program's own subset of the font).
+pdf::PdfFontProgram QtFontProgram(const QRawFont& font, std::span<const std::uint32_t> glyphs);
 
 // Takes the file's bytes in order as they are made; false stops the job.
 using PdfSink = std::function<bool(std::string_view bytes)>;
