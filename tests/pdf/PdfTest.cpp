@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <map>
+#include <tuple>
 #include <iterator>
 #include <regex>
 #include <string>
@@ -170,65 +172,43 @@ TEST(PdfTest, DocumentHoldsItsObjectsWhereTheTableSays) {
     EXPECT_TRUE(failing.Failed());
 }
 
-// The font's description as a viewer picks a stand-in by it: the subset's
-// tag on both its names, different for every subset, and the figures the
-// font's own tables give.
+// The font's description: the subset's tag on both its names, different for
+// every subset, and the figures the font's own tables give.
 TEST(PdfTest, FontDescriptionComesFromTheFontAndNamesItsSubset) {
-    const auto put = [](std::string& table, std::size_t at, int value) {
-        if (table.size() < at + 2) table.resize(at + 2, '\0');
-        table[at] = static_cast<char>((value >> 8) & 0xFF);
-        table[at + 1] = static_cast<char>(value & 0xFF);
-    };
     const struct {
-        bool fixedPitch;
-        int italic;  // the post table's italic angle, whole degrees
-        int weight;  // OS/2's weight class
-        int capHeight;
+        int fixedPitch, italic, weight, capHeight;  // post's pitch and angle, OS/2's weight and capitals
         std::vector<std::uint32_t> glyphs;
         const char* description;
     } cases[] = {
-        {true, 0, 400, 612, {36, 37}, "/Flags 5\n/FontBBox [0 0 0 0 ]\n/ItalicAngle 0\n/Ascent 800\n"
-                                      "/Descent 0\n/CapHeight 612\n/StemV 88\n"},
-        {true, 0, 400, 612, {36, 38}, "/Flags 5\n"},
-        {false, -12, 700, 700, {36}, "/Flags 68\n/FontBBox [0 0 0 0 ]\n/ItalicAngle -12\n/Ascent 800\n"
-                                      "/Descent 0\n/CapHeight 700\n/StemV 166\n"},
+        {1, 0, 400, 612, {36, 37}, "/Flags 5\n/FontBBox [0 0 0 0 ]\n/ItalicAngle 0\n/Ascent 800\n/Descent 0\n/CapHeight 612\n/StemV 88\n"},
+        {1, 0, 400, 612, {36, 38}, "/Flags 5\n"},
+        {0, -12, 700, 700, {36}, "/Flags 68\n/FontBBox [0 0 0 0 ]\n/ItalicAngle -12\n/Ascent 800\n/Descent 0\n/CapHeight 700\n/StemV 166\n"},
     };
     std::vector<std::string> tags;
     for (const auto& c : cases) {
-        std::string head, hhea, post, os2;
-        put(head, 18, 1000);
-        put(head, 52, 0);
-        put(hhea, 4, 800);
-        put(post, 4, c.italic);
-        put(post, 14, c.fixedPitch ? 1 : 0);
-        put(post, 30, 0);
-        put(os2, 0, 2);
-        put(os2, 4, c.weight);
-        put(os2, 88, c.capHeight);
+        std::map<std::string, std::string> tables{{"head", std::string(54, '\0')}, {"hhea", std::string(36, '\0')},
+                                                  {"post", std::string(32, '\0')}, {"OS/2", std::string(96, '\0')}};
+        using Field = std::tuple<const char*, int, int>;  // table, offset, big-endian 16-bit value
+        for (const auto& [table, at, value] : {Field{"head", 18, 1000}, Field{"hhea", 4, 800}, Field{"post", 4, c.italic},
+                                               Field{"post", 14, c.fixedPitch}, Field{"OS/2", 0, 2},
+                                               Field{"OS/2", 4, c.weight}, Field{"OS/2", 88, c.capHeight}})
+            tables[table][at] = static_cast<char>(value >> 8 & 0xFF), tables[table][at + 1] = static_cast<char>(value & 0xFF);
         std::string file;
-        PdfDocument document([&file](std::string_view bytes) {
-            file.append(bytes);
-            return true;
-        });
-        const int font = document.AddFont("Mono", [&](std::string_view tag) {
-            return tag == "head" ? head : tag == "hhea" ? hhea : tag == "post" ? post : tag == "OS/2" ? os2 : "";
-        });
+        PdfDocument document([&file](std::string_view bytes) { return file.append(bytes), true; });
+        const int font = document.AddFont("Mono", [&](std::string_view tag) { return tables[std::string(tag)]; });
         for (const std::uint32_t glyph : c.glyphs) document.UseGlyph(font, glyph, U'A', 600);
         PdfPage page(1, 0, 0);
         document.AddPage(612, 792, page);
         ASSERT_TRUE(document.Finish(u"", u"", "D:20250203120000Z"));
         std::smatch name;
         ASSERT_TRUE(std::regex_search(file, name, std::regex("/FontName /([A-Z]{6})\\+Font0\n")));
-        EXPECT_EQ(file.find("/BaseFont /" + name[1].str() + "+Font0\n"), file.find("/BaseFont"));
-        EXPECT_NE(file.rfind("/BaseFont /" + name[1].str() + "+Font0\n"), file.find("/BaseFont"));
+        const std::string base = "/BaseFont /" + name[1].str() + "+Font0\n";
+        EXPECT_TRUE(file.find(base) == file.find("/BaseFont") && file.rfind(base) == file.rfind("/BaseFont"));
         EXPECT_NE(file.find(name[0].str() + c.description), std::string::npos) << c.description;
         tags.push_back(name[1]);
     }
-    EXPECT_NE(tags[0], tags[1]);
-    EXPECT_NE(tags[1], tags[2]);
-
+    EXPECT_TRUE(tags[0] != tags[1] && tags[1] != tags[2]);
     // The creation date from SOURCE_DATE_EPOCH, when it is a time.
-    EXPECT_EQ(PdfDate(1738584000), "D:20250203120000Z");
     setenv("SOURCE_DATE_EPOCH", "1738584000", 1);
     EXPECT_EQ(PdfCreationDate(), "D:20250203120000Z");
     setenv("SOURCE_DATE_EPOCH", "soon", 1);
