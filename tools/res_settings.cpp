@@ -72,6 +72,15 @@ int main(int argc, char** argv) {
     ok &= Place(folder, "QUORLE.PLU", Fields(grading.plusLimits));
     ok &= Place(folder, "QUORLE.WTS", Fields(grading.weights));
     ok &= Place(folder, "QUORLE.OPT", Flags(quorle::UsualDisplayFlags()));
+    // The grades report's Print Display Options: last and first name, the
+    // test, quiz, homework and lab averages (with Average and Grade, always
+    // printed), in the roster's order. Eight columns: the narrow layout.
+    ok &= Place(folder, "QUORLE.POP", Flags({1, 1, 0,              // last name, first name, ID
+                                              0, 0, 0, 0, 0, 0,     // the grades of each category
+                                              1, 1, 1, 1, 0, 0,     // the category averages
+                                              0, 0, 0, 0, 0, 0,     // the category points
+                                              0, 0,                 // total and possible points
+                                              1, 0}));              // current order, not rank
     // Warning notices go to averages below 70.
     ok &= Place(folder, "quorle.low", Texts<15>({"70"}));
 

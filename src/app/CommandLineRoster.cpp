@@ -68,8 +68,11 @@ bool ReadWords(const std::vector<std::string>& args, bool forceAllowed, const ch
 // out this command's work. The lock is held until the command ends.
 bool LockClass(const std::string& path, ClassLock& lock, std::ostream& err) {
     lock = ClassLock::Acquire(path);
-    if (lock.State() != LockState::HeldElsewhere) return true;
-    err << path << ": the class is " << OpenElsewhereText(lock.Holder()) << "; close it there first.\n";
+    if (lock.AllowsWrite()) return true;
+    if (lock.State() == LockState::HeldElsewhere)
+        err << path << ": the class is " << OpenElsewhereText(lock.Holder()) << "; close it there first.\n";
+    else
+        err << path << ": the class " << kCannotBeLocked << "\n" << lock.Problem().Text() << "\n";
     return false;
 }
 

@@ -76,6 +76,9 @@ void TDecoClient::Command(int id) {
         TDecoClient& client;
         ~Refresh() { client.RefreshWindows(); }
     } refresh{*this};
+    // A value being typed is stored first, as a click on another cell stores
+    // it; one that cannot be stored stops the command.
+    if (TDecoChild* active = ActiveClass(); active && !active->FinishTyping()) return;
     switch (id) {
         case c::kOpen: Open(); return;
         case c::kSave: Save(); return;
@@ -132,7 +135,22 @@ void TDecoClient::OpenFiles(const std::vector<std::string>& paths) {
     for (const auto& path : paths) OpenClass(path);
 }
 
-void TDecoClient::ChildActivated(platform::ChildWindow&) { RefreshWindows(); }
+void TDecoClient::ChildActivated(platform::ChildWindow& child) {
+    // The window left behind stores a value typed in it, as a click on
+    // another cell does; one the rule refuses stays typed there (no box: the
+    // switch is done), and its next command or closing says why.
+    for (const auto& other : children_)
+        if (other.get() != &child) other->Grades().FocusLost();
+    ShowActiveStatus();
+    RefreshWindows();
+}
+
+void TDecoClient::ShowActiveStatus() {
+    if (TDecoChild* active = ActiveClass())
+        active->Grades().ShowCursorStatus();
+    else
+        frame_.SetStatusText("");
+}
 
 void TDecoClient::MenuOpening() { RefreshWindows(); }
 
@@ -249,8 +267,14 @@ bool TDecoClient::OpenClass(const std::string& path) {
 TDecoChild& TDecoClient::ShowClass(ClassRecord record) {
     auto child = std::make_unique<TDecoChild>(frame_, ui_, std::move(record));
     TDecoChild& window = *child;
+    const bool only = children_.empty();
     children_.push_back(std::move(child));
-    window.Create(DefaultPlacement());
+    const auto kept = ClassWindowSizeOf(ReadUserSettings(settingsPath_), window.Record().fileName);
+    window.Create(ClassWindowPlacement(frame_.AreaSize(), DefaultPlacement(), only, kept));
+    if (const platform::ChildHost* host = window.Host()) {
+        const platform::Rect placed = host->Placement();
+        openedSizes_[&window] = platform::Size{placed.Width(), placed.Height()};
+    }
     ++openClasses_;
     UpdateCommands();
     RefreshWindows();
@@ -313,6 +337,7 @@ void TDecoClient::CloseAll() {
 bool TDecoClient::CanCloseFrame() {
     // Nothing is lost by quitting: every class that changed is offered for saving.
     if (!AskEveryClass()) return false;
+    for (const auto& child : children_) KeepWindowSize(*child);
     ui_.Help(platform::HelpCommand::Quit, resources::kHelpFile);
     ui_.Help(platform::HelpCommand::Quit, resources::kUsingHelpFile);
     return true;
@@ -324,12 +349,33 @@ void TDecoClient::Exit() {
 
 void TDecoClient::ChildClosed(platform::ChildWindow& child) { Forget(&child); }
 
+void TDecoClient::ChildClosing(platform::ChildWindow& child) { KeepWindowSize(child); }
+
+void TDecoClient::KeepWindowSize(const platform::ChildWindow& child) {
+    const auto opened = openedSizes_.find(&child);
+    if (opened == openedSizes_.end() || settingsPath_.empty()) return;
+    for (const auto& own : children_) {
+        const platform::ChildHost* host = own.get() == &child ? own->Host() : nullptr;
+        if (host == nullptr || own->Record().fileName.empty()) continue;
+        const platform::Rect placed = host->Placement();
+        const platform::Size size{placed.Width(), placed.Height()};
+        if (size == opened->second) return;
+        UserSettings settings = ReadUserSettings(settingsPath_);
+        KeepClassWindowSize(settings, own->Record().fileName, size);
+        WriteUserSettings(settingsPath_, settings);
+        opened->second = size;
+        return;
+    }
+}
+
 void TDecoClient::Forget(const platform::ChildWindow* child) {
     const auto it = std::find_if(children_.begin(), children_.end(),
                                  [child](const auto& owned) { return owned.get() == child; });
     if (it == children_.end()) return;
     children_.erase(it);
+    openedSizes_.erase(child);
     --openClasses_;
+    ShowActiveStatus();
     UpdateCommands();
     RefreshWindows();
 }

@@ -2,6 +2,7 @@
 // The application (TDecoApp) and the multi-document client (TDecoClient) that
 // every menu command of the frame reaches. No windowing code here: the frame
 // and the services come in through the platform interfaces.
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,6 +28,8 @@ public:
     void Command(int id) override;
     bool CanCloseFrame() override;
     void ChildClosed(platform::ChildWindow& child) override;
+    // Keeps the class window's size for the next time its class opens.
+    void ChildClosing(platform::ChildWindow& child) override;
     void KeyDown(platform::Key key) override;
     // Opens each file as Open does after its dialog.
     void OpenFiles(const std::vector<std::string>& paths) override;
@@ -84,11 +87,19 @@ private:
     void SetHighContrast(bool on, bool keep);
     // The captions' changed marks and the Window menu's list brought up to date.
     void RefreshWindows();
+    // The size of a class window, when the teacher changed it since it opened,
+    // kept in the settings file for its class.
+    void KeepWindowSize(const platform::ChildWindow& child);
+    // The status bar speaks of the active class's cursor, and of no class
+    // when none is open.
+    void ShowActiveStatus();
 
     platform::Frame& frame_;
     platform::Ui& ui_;
     std::string programDirectory_;
     std::vector<std::unique_ptr<TDecoChild>> children_;
+    // The size each class window opened at.
+    std::map<const platform::ChildWindow*, platform::Size> openedSizes_;
     int openClasses_ = 0;
     std::vector<std::string> recent_;
     std::string settingsPath_;

@@ -14,6 +14,7 @@ namespace {
 
 constexpr std::size_t kMaxSettingsBytes = 64 * 1024;
 constexpr std::size_t kMaxRecent = 8;
+constexpr std::size_t kMaxClassWindows = 32;
 constexpr int kLeastFrameWidth = 200;
 constexpr int kLeastFrameHeight = 150;
 constexpr int kMostFrameSide = 100000;
@@ -37,6 +38,19 @@ std::optional<FramePlacement> ReadPlacement(std::string_view text) {
         return std::nullopt;
     if (n[4] != 0 && n[4] != 1) return std::nullopt;
     return FramePlacement{n[0], n[1], n[2], n[3], n[4] == 1};
+}
+
+// "WIDTH HEIGHT PATH": a size a window can have and a full path.
+std::optional<ClassWindowSize> ReadClassWindow(std::string_view text) {
+    const std::size_t first = text.find(' ');
+    const std::size_t second = first == std::string_view::npos ? first : text.find(' ', first + 1);
+    if (second == std::string_view::npos) return std::nullopt;
+    int size[2] = {};
+    if (!ReadNumbers(text.substr(0, second), size)) return std::nullopt;
+    if (size[0] <= 0 || size[1] <= 0 || size[0] > kMostFrameSide || size[1] > kMostFrameSide) return std::nullopt;
+    const std::string_view path = text.substr(second + 1);
+    if (path.empty() || path.front() != '/' || path.find('\0') != std::string_view::npos) return std::nullopt;
+    return ClassWindowSize{std::string(path), size[0], size[1]};
 }
 
 }  // namespace
@@ -65,6 +79,9 @@ UserSettings ParseUserSettings(std::string_view text) {
             settings.frame = ReadPlacement(value);
         } else if (key == "contrast") {
             settings.highContrast = value == "high";
+        } else if (key == "window") {
+            if (settings.classWindows.size() < kMaxClassWindows)
+                if (auto window = ReadClassWindow(value)) settings.classWindows.push_back(std::move(*window));
         }
     }
     return settings;
@@ -83,6 +100,12 @@ std::string SerializeUserSettings(const UserSettings& settings) {
         text += "frame=" + std::to_string(f->left) + " " + std::to_string(f->top) + " " + std::to_string(f->width) +
                 " " + std::to_string(f->height) + " " + (f->maximized ? "1" : "0") + "\n";
     if (settings.highContrast) text += "contrast=high\n";
+    kept = 0;
+    for (const auto& w : settings.classWindows) {
+        if (kept == kMaxClassWindows || w.path.find_first_of("\r\n") != std::string::npos) continue;
+        text += "window=" + std::to_string(w.width) + " " + std::to_string(w.height) + " " + w.path + "\n";
+        ++kept;
+    }
     return text;
 }
 
@@ -100,6 +123,20 @@ bool WriteUserSettings(const std::string& path, const UserSettings& settings) {
     const std::string text = SerializeUserSettings(settings);
     const auto* data = reinterpret_cast<const unsigned char*>(text.data());
     return WriteFileAtomically(path, std::span<const unsigned char>(data, text.size()));
+}
+
+std::optional<platform::Size> ClassWindowSizeOf(const UserSettings& settings, const std::string& path) {
+    for (const auto& w : settings.classWindows)
+        if (w.path == path) return platform::Size{w.width, w.height};
+    return std::nullopt;
+}
+
+void KeepClassWindowSize(UserSettings& settings, const std::string& path, platform::Size size) {
+    auto& list = settings.classWindows;
+    list.erase(std::remove_if(list.begin(), list.end(), [&](const ClassWindowSize& w) { return w.path == path; }),
+               list.end());
+    list.insert(list.begin(), ClassWindowSize{path, size.cx, size.cy});
+    if (list.size() > kMaxClassWindows) list.resize(kMaxClassWindows);
 }
 
 std::optional<FramePlacement> PlacementOnScreen(const FramePlacement& saved, const platform::Rect& screen) {

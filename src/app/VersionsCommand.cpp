@@ -67,8 +67,11 @@ int List(const std::string& classPath, const std::vector<StoredVersion>& version
 
 bool Lock(const std::string& path, ClassLock& lock, std::ostream& err) {
     lock = ClassLock::Acquire(path);
-    if (lock.State() != LockState::HeldElsewhere) return true;
-    err << kPrefix << path << ": the class is " << OpenElsewhereText(lock.Holder()) << "; close it there first.\n";
+    if (lock.AllowsWrite()) return true;
+    if (lock.State() == LockState::HeldElsewhere)
+        err << kPrefix << path << ": the class is " << OpenElsewhereText(lock.Holder()) << "; close it there first.\n";
+    else
+        err << kPrefix << path << ": the class " << kCannotBeLocked << "\n" << lock.Problem().Text() << "\n";
     return false;
 }
 

@@ -53,6 +53,12 @@ void LineAroundTexts(platform::Canvas& canvas, int x, int top, int bottom, int p
 
 }  // namespace
 
+int BarHeight(int count, int most, int plotHeight) {
+    if (count <= 0 || most <= 0 || plotHeight <= 0) return 0;
+    const long long scaled = static_cast<long long>(std::min(count, most)) * plotHeight / most;
+    return static_cast<int>(std::max(1LL, scaled));
+}
+
 int AverageBand(float average) {
     if (std::isnan(average) || average < 0.0f) return 0;
     if (average > 1000.0f) return kOverHundredBand;
@@ -192,11 +198,10 @@ void PaintClassPicture(platform::Canvas& canvas, const ClassRecord& record, plat
         const int slot = (right - left) / letters;
         const int barWidth = std::max(1, slot * 3 / 5);
         const int most = std::max(1, *std::max_element(figures.letterCounts.begin(), figures.letterCounts.end()));
-        const int step = plotHeight / most;
         for (int i = 0; i < letters; ++i) {
             const int count = figures.letterCounts[static_cast<std::size_t>(i)];
             const int x = left + i * slot + (slot - barWidth) / 2;
-            const int height = count * step;
+            const int height = BarHeight(count, most, plotHeight);
             if (height > 0) canvas.Rectangle(platform::Rect{x, base - height, x + barWidth, base}, pen);
             CentredText(canvas, x + barWidth / 2, base - height - line - pen, std::to_string(count));
             CentredText(canvas, x + barWidth / 2, base + quarter, figures.letters[static_cast<std::size_t>(i)]);
@@ -220,13 +225,12 @@ void PaintClassPicture(platform::Canvas& canvas, const ClassRecord& record, plat
         const int slot = (right - left) / (overHundred ? overSlot + 1 : kAverageBands);
         const int gap = std::max(1, slot / 12);
         const int most = std::max(1, *std::max_element(figures.bandCounts.begin(), figures.bandCounts.end()));
-        const int step = plotHeight / most;
         std::vector<platform::Rect> counts;
         for (int band = 0; band <= kOverHundredBand; ++band) {
             const int count = figures.bandCounts[static_cast<std::size_t>(band)];
             if (count == 0) continue;
             const int x = left + (band == kOverHundredBand ? overSlot : band) * slot;
-            const int height = count * step;
+            const int height = BarHeight(count, most, plotHeight);
             canvas.Rectangle(platform::Rect{x + gap, base - height, x + slot - gap, base}, pen);
             counts.push_back(CentredText(canvas, x + slot / 2, base - height - line - pen, std::to_string(count)));
         }

@@ -50,6 +50,9 @@ int AverageBand(float average);
 // Whether a student has anything graded: a grade that is not omitted.
 bool HasGradedWork(const TStudent& student);
 ClassPictureFigures FigureClassPicture(const ClassRecord& record);
+// A bar's height in pixels: the largest count fills the plot, the others in
+// proportion (rounded down), and a count above 0 always shows at least a pixel.
+int BarHeight(int count, int most, int plotHeight);
 
 // "Class Picture - " and the class's name: its course title, else its file's
 // name, else "Untitled"; with ", Period " and the period when it has one.

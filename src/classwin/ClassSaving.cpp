@@ -132,9 +132,19 @@ std::optional<std::string> SaveAsDialog(platform::Ui& ui) {
 bool RefuseIfOpenElsewhere(platform::Ui& ui, const std::string& path) {
     // The other program's next save would wipe out what is written here.
     const ClassLock lock = ClassLock::Acquire(path);
-    if (lock.State() != LockState::HeldElsewhere) return false;
-    ui.MessageBox("Information", OpenElsewhereMessage(path, lock.Holder()), Buttons::Ok, Icon::Information);
+    if (lock.AllowsWrite()) return false;
+    // A folder that is not there is told of by the write, which fails for it too.
+    std::error_code error;
+    const auto folder = std::filesystem::absolute(std::filesystem::path(path), error).parent_path();
+    if (lock.State() == LockState::Refused && !std::filesystem::is_directory(folder, error)) return false;
+    ui.MessageBox("Information", LockRefusalMessage(path, lock), Buttons::Ok, Icon::Information);
     return true;
+}
+
+std::string LockRefusalMessage(const std::string& path, const ClassLock& lock) {
+    if (lock.State() == LockState::HeldElsewhere) return OpenElsewhereMessage(path, lock.Holder());
+    return platform::Utf8ToCp1252Lossy(ShownClassName(path)) + " " + kCannotBeLocked + "\n" +
+           platform::Utf8ToCp1252Lossy(lock.Problem().Text());
 }
 
 std::string OpenElsewhereMessage(const std::string& path, const LockHolder& holder) {

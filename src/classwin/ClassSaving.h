@@ -72,9 +72,14 @@ std::optional<std::string> SaveAsDialog(platform::Ui& ui);
 // The refusal of a class that another program holds: "biology.gdr is open in
 // another Quorle program (process 4242 on lab-pc)." and what to do.
 std::string OpenElsewhereMessage(const std::string& path, const LockHolder& holder);
-// Whether another program holds the class at path; when it does, says so
-// (captioned "Information") so that the caller writes nothing there.
+// Whether the class at path may not be written because another program holds
+// it or its lock cannot be had; says so (captioned "Information") so that the
+// caller writes nothing there.
 bool RefuseIfOpenElsewhere(platform::Ui& ui, const std::string& path);
+// Why the class at path may not be written with this lock: another program
+// holds it, or the lock is refused ("biology.gdr cannot be locked against
+// other programs, so it is not written." and the lock's problem).
+std::string LockRefusalMessage(const std::string& path, const ClassLock& lock);
 // Save As: the dialog, then the write under the chosen name. Once the class is
 // written there, unless that file is the class's own, its seating chart is
 // copied beside the new name (the old file keeps its chart), or, for a class

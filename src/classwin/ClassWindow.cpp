@@ -73,6 +73,16 @@ struct TDecoChild::Impl : ClassFileKeeper {
     ~Impl() override { SetClassFileKeeper(record, nullptr); }
 
     Decision BeforeWrite(const std::string& path) override {
+        // Nothing is written without the class's lock; one that could not be had is asked for again.
+        if (keepLock && !lock.AllowsWrite() && !keptPath.empty() && SameFile(path, keptPath)) {
+            ClassLock next = ClassLock::Acquire(path);
+            if (!next.AllowsWrite()) {
+                ui.MessageBox("Information", LockRefusalMessage(path, next), platform::Buttons::Ok,
+                              platform::Icon::Information);
+                return Decision::Refused;
+            }
+            if (next.Held()) lock = std::move(next);
+        }
         if (keptPath.empty() || !SameFile(path, keptPath) || !ChangedOnDisk(stamp, path)) return Decision::Write;
         const std::string shown = platform::Utf8ToCp1252Lossy(ShownClassName(path));
         const platform::Answer answer = ui.MessageBox(
@@ -148,6 +158,14 @@ struct TDecoChild::Impl : ClassFileKeeper {
     std::string versionOf;
 
     std::string OwnChartPath() const { return record.fileName.empty() ? std::string() : ChartPath(record.fileName); }
+    // What the editing commands are handed of the window.
+    EditingParts Editing() {
+        return EditingParts{ui, record, grades, [this](std::string name) { self.NameStep(std::move(name)); },
+                            [this] {
+                                self.WriteNamedClass();
+                                self.Repaint();
+                            }};
+    }
 };
 
 std::string ClassCaption(const ClassRecord& record) {
@@ -185,7 +203,7 @@ void TDecoChild::Create(const platform::Rect& placement) {
     impl_->chart.SetWindowMaker([this](TSeatingChartWindow& window) {
         impl_->frame.CreateTopWindow(window, *this, ChartWindowAttributes());
         window.classStep = [this](const std::string& name, const std::function<void()>& change) {
-            if (RefuseIfReadOnly()) return;
+            if (!FinishTyping() || RefuseIfReadOnly()) return;
             BeginStep();
             change();
             EndStep(name);
@@ -247,7 +265,18 @@ TClassGrid& TDecoChild::Grid() { return impl_->grid; }
 platform::Frame& TDecoChild::GetFrame() const { return impl_->frame; }
 platform::Ui& TDecoChild::GetUi() const { return impl_->ui; }
 
+bool TDecoChild::FinishTyping() {
+    std::string refusal;
+    if (impl_->grades.FinishEntry(&refusal)) return true;
+    if (!refusal.empty())
+        impl_->ui.MessageBox("Information", refusal, platform::Buttons::Ok, platform::Icon::Information);
+    // The typing goes on where it was.
+    if (platform::WindowHost* pane = impl_->grades.Host()) pane->SetFocus();
+    return false;
+}
+
 bool TDecoChild::CanClose() {
+    if (!FinishTyping()) return false;
     // The grid window goes with the class window: a changed grid is offered for saving.
     if (!impl_->grid.CanClose()) return false;
     const bool may = ConfirmClose(impl_->ui, impl_->record, [this] { UpdateCaption(); });
@@ -364,6 +393,7 @@ bool TDecoChild::WritePaneChange() {
 }
 
 bool TDecoChild::Command(int id) {
+    if (!FinishTyping()) return true;
     const bool handled = RunCommand(id);
     ReloadIfAsked();
     UpdateCaption();
@@ -426,8 +456,8 @@ bool TDecoChild::RunCommand(int id) {
         return true;
     }
     switch (id) {
-        case resources::cmd::kFindStudent: FindStudentCommand(*this); return true;
-        case resources::cmd::kSortByColumn: SortByColumnCommand(*this); return true;
+        case resources::cmd::kFindStudent: FindStudentCommand(impl_->Editing()); return true;
+        case resources::cmd::kSortByColumn: SortByColumnCommand(impl_->Editing()); return true;
         case resources::cmd::kRosterOrder: impl_->grades.ShowRosterOrder(); return true;
         default: break;
     }
@@ -598,7 +628,7 @@ bool TDecoChild::RunStepCommand(int id) {
     platform::Ui& ui = impl_->ui;
     ClassRecord& record = impl_->record;
     switch (id) {
-        case resources::cmd::kNewGrade: NewGradeCommand(*this); return true;
+        case resources::cmd::kNewGrade: NewGradeCommand(impl_->Editing()); return true;
         case resources::cmd::kAddStudents: AddStudentsCommand(*this); return true;
         case resources::cmd::kImportStudents: ImportStudentsCommand(*this); return true;
         case resources::cmd::kGradingSystem: GradingSystemCommand(*this); return true;

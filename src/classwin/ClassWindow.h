@@ -56,6 +56,12 @@ public:
     // The class's assignment grid window (Assignment Grid > New, Open, Delete).
     TClassGrid& Grid();
 
+    // The value being typed in a grade cell is stored before anything else
+    // happens to the window (a command, closing, another window): true when
+    // there was none or it was stored; false, after saying why, when it
+    // could not be and what was asked must not go on.
+    bool FinishTyping();
+
     // The "has changed" prompt: whether the window may close.
     bool CanClose() override;
     // Lays the panes out again for the new size.

@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "classwin/ClassWindow.h"
 #include "classwin/NewGrade.h"
 #include "classwin/Panes.h"
 #include "platform/Dialog.h"
@@ -10,23 +9,22 @@
 
 namespace quorle {
 
-void NewGradeCommand(TDecoChild& child) {
-    ClassRecord& record = child.Record();
+void NewGradeCommand(const EditingParts& window) {
+    ClassRecord& record = window.record;
     std::array<std::size_t, kCategoryCount> counts{};
     if (record.RowCount() > 0)
         for (int c = 0; c < kCategoryCount; ++c)
             counts[static_cast<std::size_t>(c)] = record.PossibleRow().scores[c].size();
-    if (!NewGrade(child.GetUi(), record)) return;
+    if (!NewGrade(window.ui, record)) return;
     // The step is named by the new column's title.
     if (record.RowCount() > 0)
         for (int c = 0; c < kCategoryCount; ++c) {
             const TGradeList& list = record.PossibleRow().scores[c];
             if (list.size() > counts[static_cast<std::size_t>(c)])
-                child.NameStep("New Grade " + list.back().title.Str());
+                window.nameStep("New Grade " + list.back().title.Str());
         }
     record.modified = true;
-    child.WriteNamedClass();
-    child.Repaint();
+    window.changed();
 }
 
 namespace {
@@ -57,16 +55,16 @@ std::string NoStudentFoundMessage(std::string_view part) {
     return "No student's name contains \"" + std::string(part) + "\".";
 }
 
-void FindStudentCommand(TDecoChild& child) {
-    TFindStudentDialog dialog(child.GetUi(), child.Grades());
-    child.GetUi().RunModal(dialog);
+void FindStudentCommand(const EditingParts& window) {
+    TFindStudentDialog dialog(window.ui, window.grades);
+    window.ui.RunModal(dialog);
 }
 
-void SortByColumnCommand(TDecoChild& child) {
-    TGradeWindow& grades = child.Grades();
+void SortByColumnCommand(const EditingParts& window) {
+    TGradeWindow& grades = window.grades;
     if (!grades.Cursor()) {
-        child.GetUi().MessageBox("Information", "Click a cell in the column to sort by, then sort again.",
-                                 platform::Buttons::Ok, platform::Icon::Information);
+        window.ui.MessageBox("Information", "Click a cell in the column to sort by, then sort again.",
+                             platform::Buttons::Ok, platform::Icon::Information);
         return;
     }
     grades.SortByCursorColumn();

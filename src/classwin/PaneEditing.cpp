@@ -173,8 +173,10 @@ bool TPaneEditor::DeleteGradeSet(int category, int entry) {
     if (child_.GetUi().MessageBox("Delete Grade Set ?", "Do you want to delete " + title + " ?", Buttons::YesNo,
                                   Icon::Question) != Answer::Yes)
         return false;
+    const std::optional<int> column = child_.Grades().ColumnOf(category, entry);
     for (TStudent& row : record.roster)
         if (HasEntry(row, category, entry)) row.scores[category].erase(row.scores[category].begin() + entry);
+    if (column) child_.Grades().ColumnRemoved(*column);
     child_.Grades().RosterChanged();  // the columns moved: the view shows the roster order
     child_.WritePaneChange();
     child_.Repaint();

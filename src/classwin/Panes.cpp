@@ -73,6 +73,45 @@ void DrawCursorFrame(Canvas& canvas, int left, int top, int right, int bottom) {
     canvas.Rectangle(Rect{left + 1, top + 1, right - 1, bottom - 1}, 2);
 }
 
+constexpr std::string_view kNegativeRefusal = "A grade cannot be negative.";
+constexpr std::string_view kLengthRefusal = "A grade has at most 5 characters.";
+static_assert(resources::kValueLimit == 5);
+constexpr std::string_view kNoDigitRefusal = "Type a number for the grade, or N for N/A.";
+
+// Why a typed grade cannot be stored as it stands, or empty.
+std::string_view EntryRefusal(std::string_view text) {
+    if (text == "N/A") return {};
+    if (const auto refusal = platform::EditRefusal(platform::kStylePoints, text); !refusal.empty()) return refusal;
+    if (text.find_first_of("0123456789") == std::string_view::npos) return kNoDigitRefusal;
+    return {};
+}
+
+// A student's grade above the points possible for it (extra credit): what
+// the status bar says of it, or empty.
+std::string AbovePossibleText(const TStudent& possible, const TStudent& row, int category, int entry) {
+    const auto e = static_cast<std::size_t>(entry);
+    if (e >= possible.scores[category].size() || e >= row.scores[category].size()) return {};
+    const float most = possible.scores[category][e].value;
+    const float value = row.scores[category][e].value;
+    if (IsOmitted(most) || IsOmitted(value) || !(value > most)) return {};
+    auto figure = [](float v) {
+        std::string text = FormatScore(v);
+        text.erase(0, text.find_first_not_of(' '));
+        return text;
+    };
+    return figure(value) + " is more than the " + figure(most) + " points possible for " +
+           possible.scores[category][e].title.Str();
+}
+
+// The mark of a grade above its points possible: a small solid triangle in
+// the cell's top right corner, inside where the cursor's frame goes.
+void DrawAboveMark(Canvas& canvas, int right, int top, int h) {
+    const int size = std::max(3, h / 3);
+    const int x = right - 5;
+    const int y = top + 4;
+    for (int i = 0; i <= size; ++i) canvas.Line(x - size + i, y + i, x, y + i);
+}
+
 // Whether the point lies strictly inside the span (lo, hi).
 bool Inside(int v, int lo, int hi) { return lo < v && v < hi; }
 
@@ -333,12 +372,16 @@ void TNameWindow::MouseMove(Point) {
 
 void TNameWindow::LeftDoubleClick(Point point) {
     const std::optional<TSquare> hit = HitTest(point);
+    hit_.reset();
+    if (grades_ && !grades_->FinishEntry()) return;
     if (editing_) editing_->NameDoubleClicked(hit);
     hit_.reset();
 }
 
 void TNameWindow::RightClick(Point point) {
     const std::optional<TSquare> hit = HitTest(point);
+    hit_.reset();
+    if (grades_ && !grades_->FinishEntry()) return;
     if (editing_) editing_->NameRightClicked(hit);
     hit_.reset();
 }
@@ -347,8 +390,10 @@ void TNameWindow::LeftClick(Point point) {
     const std::optional<TSquare> hit = HitTest(point);
     hit_.reset();
     if (!hit || !grades_) return;
+    // A value being typed is stored first, as a click on another cell stores it.
+    if (!grades_->FinishEntry()) return;
     // The cursor goes to the student's row, in the column it stands in.
-    grades_->PutCursor(hit->first, grades_->Cursor() ? grades_->Cursor()->column : kNameColumn);
+    grades_->PlaceCursor(hit->first, grades_->Cursor() ? grades_->Cursor()->column : kNameColumn);
 }
 
 bool TNameWindow::KeyDown(Key key) { return grades_ ? grades_->KeyDown(key) : false; }
@@ -359,6 +404,10 @@ bool TNameWindow::Wheel(int lines) { return grades_ ? grades_->Wheel(lines) : fa
 
 void TNameWindow::CheckBoxClicked(int) {
     if (platform::WindowHost* host = Host()) host->SetFocus();
+}
+
+void TNameWindow::FocusLost() {
+    if (grades_) grades_->FocusLost();
 }
 
 void TNameWindow::Scrolled() {
@@ -508,6 +557,9 @@ void TGradeWindow::Paint(Canvas& canvas, const Rect& clip) {
                 canvas.Line(caret, y + 2, caret, y + m.h - 2);
             } else {
                 draw(c, y, figures.Text(col));
+                if (col.type == Column::Grade && j > 0 &&
+                    !AbovePossibleText(possible, row, col.category, col.entry).empty())
+                    DrawAboveMark(canvas, (c + 1) * m.w10, y, m.h);
             }
             if (col.type == Column::Grade && c >= firstVisible &&
                 static_cast<std::size_t>(col.entry) < row.scores[col.category].size())
@@ -567,14 +619,17 @@ void TGradeWindow::MouseMove(Point point) {
 
 void TGradeWindow::LeftDoubleClick(Point point) {
     const std::optional<TSquare> hit = HitTest(point);
-    if (entering_) LeaveEntry();
+    hit_.reset();
+    // A value typed (which the press before stores) is never dropped unseen.
+    if (!FinishEntry()) return;
     if (editing_) editing_->GradeDoubleClicked(hit);
     hit_.reset();
 }
 
 void TGradeWindow::RightClick(Point point) {
     const std::optional<TSquare> hit = HitTest(point);
-    if (entering_) LeaveEntry();
+    hit_.reset();
+    if (!FinishEntry()) return;
     if (editing_) editing_->GradeRightClicked(hit);
     hit_.reset();
 }
@@ -587,8 +642,8 @@ void TGradeWindow::LeftClick(Point point) {
     const int position = PositionOnLine(point.y / m.h);
     if (c >= ColumnCount() || position < 0) return;
     // A value being typed elsewhere is stored first, as a spreadsheet does.
-    if (entering_ && !StoreEntry()) return;
-    PutCursor(RowAt(position), c);
+    if (!FinishEntry()) return;
+    PlaceCursor(RowAt(position), c);
 }
 
 bool TGradeWindow::Wheel(int lines) {
@@ -601,12 +656,23 @@ void TGradeWindow::Scrolled() { SyncNames(); }
 
 // ---------------------------------------------------------------- the cell cursor
 
-void TGradeWindow::PutCursor(int row, int column) {
-    if (record_.RowCount() == 0) return;
+void TGradeWindow::SetCursor(int row, int column) {
     if (entering_) LeaveEntry();
     cursor_ = CellCursor{std::clamp(row, 0, record_.RowCount() - 1),
                          std::clamp(column, kNameColumn, std::max(kNameColumn, ColumnCount() - 1))};
+}
+
+void TGradeWindow::PutCursor(int row, int column) {
+    if (record_.RowCount() == 0) return;
+    SetCursor(row, column);
     ScrollCursorIntoView();
+    CursorMoved();
+}
+
+void TGradeWindow::PlaceCursor(int row, int column) {
+    if (record_.RowCount() == 0) return;
+    SetCursor(row, column);
+    SyncNames();
     CursorMoved();
 }
 
@@ -643,7 +709,7 @@ void TGradeWindow::ScrollCursorIntoView() {
 void TGradeWindow::CursorMoved() {
     Invalidate();
     if (names_) names_->Invalidate();
-    if (frame_ && cursor_) frame_->SetStatusText(ColumnFigures());
+    if (cursor_) ShowCursorStatus();
     // A screen reader follows the cursor as the focused cell of the table.
     if (Host()) Host()->AccessibleFocusChanged();
 }
@@ -781,10 +847,14 @@ bool TGradeWindow::CharTyped(char c) {
         names_->SetSelected(cursor_->row, !names_->IsSelected(cursor_->row));
         return true;
     }
+    // A comma where a decimal point may go is the decimal point, as in the
+    // grade boxes of the dialogs.
+    c = platform::TypedChar(platform::kStylePoints, c);
     if (!entering_) {
-        const bool starts = (c >= '0' && c <= '9') || c == '.' || c == 'N' || c == 'n';
+        const bool starts = (c >= '0' && c <= '9') || c == '.' || c == 'N' || c == 'n' || c == '-';
         if (!starts) return false;
         if (!CursorCell()) return false;  // names and figures take no typing
+        if (c == '-') return EntryChar(c);  // refused, with the reason
         entering_ = true;
         entry_.clear();
     }
@@ -799,9 +869,15 @@ bool TGradeWindow::EntryChar(char c) {
         return true;
     }
     std::string longer = (entry_ == "N/A" ? std::string() : entry_) + c;
-    // A box that is full says nothing; a refused character says why.
-    if (longer.size() > static_cast<std::size_t>(resources::kValueLimit)) return true;
-    if (const auto refusal = platform::EditRefusal(platform::kStylePoints, longer); !refusal.empty()) {
+    // A refused character says why.
+    std::string_view refusal;
+    if (c == '-')
+        refusal = kNegativeRefusal;
+    else if (longer.size() > static_cast<std::size_t>(resources::kValueLimit))
+        refusal = kLengthRefusal;
+    else
+        refusal = platform::EditRefusal(platform::kStylePoints, longer);
+    if (!refusal.empty()) {
         if (frame_) frame_->SetStatusText(refusal);
         return true;
     }
@@ -810,17 +886,31 @@ bool TGradeWindow::EntryChar(char c) {
     return true;
 }
 
-bool TGradeWindow::StoreEntry() {
+bool TGradeWindow::FinishEntry(std::string* refusal) { return !entering_ || StoreEntry(refusal); }
+
+void TGradeWindow::FocusLost() {
+    // Another window took the keyboard: the value is stored as leaving its
+    // cell stores it, and one that cannot be stays typed. The status bar is
+    // the window's that took it.
+    if (entering_) StoreEntry(nullptr, false);
+}
+
+bool TGradeWindow::StoreEntry(std::string* refusal, bool showStatus) {
     const std::optional<TSquare> cell = CursorCell();
     const std::string text = entry_;
+    if (const std::string_view why = EntryRefusal(text); cell && !text.empty() && !why.empty()) {
+        if (frame_ && showStatus) frame_->SetStatusText(why);
+        if (refusal) *refusal = std::string(why);
+        return false;
+    }
     entering_ = false;
     entry_.clear();
     EntryChanged();
     if (!cell || text.empty()) return true;
     const float value = text == "N/A" ? kOmitMarker : static_cast<float>(TextToDouble(text));
-    if (editing_) editing_->StoreGrade(cell->first, cell->kind, cell->second, value);
-    if (frame_ && cursor_) frame_->SetStatusText(ColumnFigures());
-    return true;
+    const bool stored = !editing_ || editing_->StoreGrade(cell->first, cell->kind, cell->second, value);
+    if (cursor_ && showStatus) ShowCursorStatus();
+    return stored;
 }
 
 void TGradeWindow::LeaveEntry() {
@@ -836,6 +926,39 @@ void TGradeWindow::EntryChanged() {
 }
 
 // ---------------------------------------------------------------- figures
+
+std::optional<GradeColumn> TGradeWindow::CursorColumn() const {
+    if (!cursor_) return std::nullopt;
+    return GradeColumnAt(cursor_->column);
+}
+
+std::optional<int> TGradeWindow::ColumnOf(int category, int entry) const {
+    const std::vector<Column> columns = Columns();
+    for (std::size_t c = 0; c < columns.size(); ++c)
+        if (columns[c].type == Column::Grade && columns[c].category == category && columns[c].entry == entry)
+            return static_cast<int>(c);
+    return std::nullopt;
+}
+
+void TGradeWindow::ColumnRemoved(int column) {
+    if (!cursor_) return;
+    if (cursor_->column > column) --cursor_->column;
+    SetCursor(cursor_->row, cursor_->column);
+    CursorMoved();
+}
+
+std::string TGradeWindow::CursorStatus() const {
+    if (!cursor_ || record_.RowCount() == 0) return std::string(kPaneHint);
+    if (const auto col = CursorColumn(); col && cursor_->row > 0 && cursor_->row < record_.RowCount()) {
+        std::string above = AbovePossibleText(record_.PossibleRow(), record_.Row(cursor_->row), col->category, col->entry);
+        if (!above.empty()) return above;
+    }
+    return ColumnFigures();
+}
+
+void TGradeWindow::ShowCursorStatus() {
+    if (frame_) frame_->SetStatusText(CursorStatus());
+}
 
 std::string TGradeWindow::ColumnFigures() const {
     if (!cursor_ || record_.RowCount() == 0) return {};
@@ -982,8 +1105,11 @@ void TGradeWindow::ShowRosterOrder() {
 void TGradeWindow::RosterChanged() {
     if (entering_) LeaveEntry();
     ShowRosterOrder();
+    const bool hadCursor = cursor_.has_value();
     if (cursor_ && cursor_->row >= record_.RowCount()) cursor_.reset();
     if (cursor_ && cursor_->column >= ColumnCount()) cursor_->column = ColumnCount() - 1;
+    // The status bar speaks of the cursor as it is now.
+    if (hadCursor) ShowCursorStatus();
 }
 
 // ---------------------------------------------------------------- layout

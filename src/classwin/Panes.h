@@ -145,6 +145,7 @@ public:
     int FrozenHeight() const override;
     void CheckBoxClicked(int id) override;
     void Scrolled() override;
+    void FocusLost() override;
 
     // Hit test of a client point: the current hit, or none.
     const std::optional<TSquare>& HitTest(platform::Point client);
@@ -205,6 +206,7 @@ public:
     bool Wheel(int lines) override;
     int FrozenHeight() const override;
     void Scrolled() override;
+    void FocusLost() override;
 
     // ---- rows in view
     // The heading line and the Possible Points row stay at the top while the
@@ -226,13 +228,33 @@ public:
     const std::optional<CellCursor>& Cursor() const { return cursor_; }
     // Puts the cursor on a roster row and column and scrolls it into view.
     void PutCursor(int row, int column);
+    // Puts the cursor where a click put it, leaving the view as it is: the
+    // cell stays under the mouse, for a double-click that follows.
+    void PlaceCursor(int row, int column);
     void HideCursor();
     // A value being typed into the cursor's cell, as typed ("N/A" for omit).
     bool Entering() const { return entering_; }
     const std::string& EntryText() const { return entry_; }
+    // The value being typed is stored, as leaving its cell stores it (true
+    // too when nothing is typed). False when it cannot be: the value rule's
+    // reason goes to the status bar and to `refusal` and the typing stays;
+    // a store the class window refused (and said why) leaves `refusal` empty.
+    bool FinishEntry(std::string* refusal = nullptr);
     // The status bar's figures for the cursor's column ("HW 2: 24 grades  Mean
     // 8.21  Median 8.50  Low 4.00  High 10.00").
     std::string ColumnFigures() const;
+    // What the status bar says of the cursor: the column's figures, or for a
+    // grade above its points possible that it is ("100.00 is more than the
+    // 10.00 points possible for Quiz 1"); the panes' hint without a cursor.
+    std::string CursorStatus() const;
+    void ShowCursorStatus();
+    // The grade column the cursor stands in (none on a name or a figure).
+    std::optional<GradeColumn> CursorColumn() const;
+    // The index of the column showing grade (category, entry), if shown.
+    std::optional<int> ColumnOf(int category, int entry) const;
+    // The column at `column` was deleted: the cursor keeps to its grade, or,
+    // when it stood on the deleted one, to the same place within the columns.
+    void ColumnRemoved(int column);
 
     // Puts the cursor on the next student, in the view's order after the
     // cursor's row and round from the top again, whose last or first name
@@ -267,6 +289,7 @@ private:
     int ColumnCount() const { return static_cast<int>(Columns().size()); }
     // Moves the cursor by positions and columns (starting it when hidden).
     void MoveCursor(int positionTo, int column);
+    void SetCursor(int row, int column);
     void ScrollCursorIntoView();
     void CursorMoved();
     // The cell under the cursor as a click would hit it (none on a computed column).
@@ -274,7 +297,7 @@ private:
     bool StartCursor();
     // Entry in place: a character, and the entry stored or left.
     bool EntryChar(char c);
-    bool StoreEntry();
+    bool StoreEntry(std::string* refusal = nullptr, bool showStatus = true);
     void LeaveEntry();
     // The typed text changed, or the typing ended: repainted and announced.
     void EntryChanged();

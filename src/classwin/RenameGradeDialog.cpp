@@ -22,13 +22,17 @@ std::vector<std::string> FlatTitles(const TStudent& row) {
     return titles;
 }
 
-TRenameGradeDialog::TRenameGradeDialog(TDecoChild& child, std::vector<TStudent>& working)
-    : platform::Dialog(res::RenameGradeDialogResource()), child_(child), working_(working) {}
+TRenameGradeDialog::TRenameGradeDialog(TDecoChild& child, std::vector<TStudent>& working,
+                                       std::optional<std::pair<int, int>> start)
+    : platform::Dialog(res::RenameGradeDialogResource()), child_(child), working_(working), start_(start) {}
 
 void TRenameGradeDialog::SetupWindow(DialogHost& host) {
     items_ = working_.empty() ? std::vector<std::pair<int, int>>{} : FlatItems(working_.front());
     host.SetListItems(res::kIdRenameItem, working_.empty() ? std::vector<std::string>{} : FlatTitles(working_.front()));
-    host.SetSelection(res::kIdRenameItem, items_.empty() ? -1 : 0);
+    int first = items_.empty() ? -1 : 0;
+    for (std::size_t k = 0; start_ && k < items_.size(); ++k)
+        if (items_[k] == *start_) first = static_cast<int>(k);
+    host.SetSelection(res::kIdRenameItem, first);
     ShowItem(host);
 }
 
@@ -74,9 +78,11 @@ void TRenameGradeDialog::DeleteItem(DialogHost& host) {
     const auto answer = child_.GetUi().MessageBox("Delete Grade ?", "Are you sure you want to delete " + title + "?",
                                                   platform::Buttons::YesNo, platform::Icon::Question);
     if (answer == platform::Answer::Yes) {
+        const std::optional<int> column = child_.Grades().ColumnOf(c, i);
         for (TStudent& row : working_)
             if (static_cast<std::size_t>(i) < row.scores[c].size()) row.scores[c].erase(row.scores[c].begin() + i);
         child_.Record().roster = working_;
+        if (column) child_.Grades().ColumnRemoved(*column);
         child_.WritePaneChange();
         child_.Repaint();
     }
@@ -86,7 +92,9 @@ void TRenameGradeDialog::DeleteItem(DialogHost& host) {
 void EditGradeTitles(TDecoChild& child) {
     ClassRecord& record = child.Record();
     std::vector<TStudent> working = record.roster;
-    TRenameGradeDialog dialog(child, working);
+    std::optional<std::pair<int, int>> start;
+    if (const auto column = child.Grades().CursorColumn()) start = std::pair{column->category, column->entry};
+    TRenameGradeDialog dialog(child, working, start);
     if (!child.GetUi().RunModal(dialog)) return;
     record.roster = std::move(working);
     record.modified = true;

@@ -1,6 +1,7 @@
 #pragma once
 // Edit > Change/Delete Grade Title: any grade of the class retitled, or
 // deleted for every student, through a working copy of the roster.
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -20,8 +21,10 @@ std::vector<std::string> FlatTitles(const TStudent& row);
 class TRenameGradeDialog : public platform::Dialog {
 public:
     // working: the copy of the class's roster the dialog edits. "&Delete Item"
-    // takes it over into the child's class at once.
-    TRenameGradeDialog(TDecoChild& child, std::vector<TStudent>& working);
+    // takes it over into the child's class at once. It starts on the grade
+    // (category, entry) `start` (the cell cursor's), or on the first.
+    TRenameGradeDialog(TDecoChild& child, std::vector<TStudent>& working,
+                       std::optional<std::pair<int, int>> start = std::nullopt);
     void SetupWindow(platform::DialogHost& host) override;
     void SelectionChanged(platform::DialogHost& host, int id) override;
     void KeyUp(platform::DialogHost& host, int id) override;
@@ -34,6 +37,7 @@ private:
     TDecoChild& child_;
     std::vector<TStudent>& working_;
     std::vector<std::pair<int, int>> items_;
+    std::optional<std::pair<int, int>> start_;
 };
 
 // The command: OK takes the working roster over, writes the class and

@@ -77,6 +77,20 @@ OverallBasis MakeOverallBasis(const GradingSystem& system, const TStudent& possi
     return basis;
 }
 
+namespace {
+
+// The student has grades in the category (those the Possible Points row
+// has too) and every one of them is omitted.
+bool EveryGradeOmitted(const TGradeList& possible, const TGradeList& student) {
+    const std::size_t n = std::min(possible.size(), student.size());
+    if (n == 0) return false;
+    for (std::size_t i = 0; i < n; ++i)
+        if (!IsOmitted(student[i].value)) return false;
+    return true;
+}
+
+}  // namespace
+
 float OverallAverage(const GradingSystem& system, const TStudent& possible, const TStudent& student) {
     return OverallAverage(system, possible, student, MakeOverallBasis(system, possible));
 }
@@ -96,6 +110,9 @@ float OverallAverage(const GradingSystem& system, const TStudent& possible, cons
     float denominator = 0.0f;
     for (int c = 0; c < kCategoryCount; ++c) {
         const auto i = static_cast<std::size_t>(c);
+        // Every grade of the student's in the category excused: it counts as
+        // a category without grades, for nothing on either side.
+        if (EveryGradeOmitted(possible.scores[c], student.scores[c])) continue;
         const float earned =
             static_cast<float>(basis.weights[i] * static_cast<double>(CategoryAverage(possible.scores[c], student.scores[c])));
         numerator = numerator + earned;

@@ -18,6 +18,10 @@ float CategoryAverage(const TGradeList& possible, const TGradeList& student);
 float CategoryPoints(const TGradeList& student);
 float TotalPoints(const TStudent& student);
 float PossiblePoints(const TStudent& possible, const TStudent& student);
+// Points: 100 × total points / points possible, omitted grades left out.
+// Weighted: 100 × Σ weight × category average / Σ weight × the Possible Points
+// row's category average, over the categories in order; a category without
+// grades, or whose grades are all omitted for the student, adds to neither sum.
 float OverallAverage(const GradingSystem& system, const TStudent& possible, const TStudent& student);
 // What the overall average takes from the class alone: each category's weight
 // and the Possible Points row's own category average. Made once, it serves

@@ -163,10 +163,20 @@ std::string GradeColumnMean(const GradingSystem& grading, const std::vector<TStu
                             const GradeColumn& column) {
     if (rows.size() < 2 || column.IsName() || column.type == GradeColumn::Letter) return {};
     if (column.type == GradeColumn::Overall) return FormatScore(ClassAverage(grading, rows));
+    // An excused grade is left out of its column's mean, as it is left out of
+    // the student's figures; a column of excused grades has no mean.
     float sum = 0.0f;
-    for (std::size_t r = 1; r < rows.size(); ++r)
+    std::size_t counted = 0;
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        if (column.type == GradeColumn::Grade) {
+            const TGrades* grade = GradeAt(rows[r], column);
+            if (grade != nullptr && IsOmitted(grade->value)) continue;
+        }
         sum = sum + GradeRowFigures(grading, rows[0], rows[r], false).Value(column);
-    return FormatScore(sum / static_cast<float>(rows.size() - 1));
+        ++counted;
+    }
+    if (counted == 0) return FormatGrade(kOmitMarker);
+    return FormatScore(sum / static_cast<float>(counted));
 }
 
 }  // namespace quorle

@@ -93,7 +93,8 @@ std::string GradeColumnCell(const ClassRecord& record, const GradeColumn& column
 // The class mean under a column, over rows 1..N of `rows` (row 0 is the
 // Possible Points row): FormatScore of the mean of the rows' values, the class
 // average under Average; empty under names and Grade and for a class without
-// students.
+// students. A grade column's mean leaves out the rows whose grade is omitted,
+// and is " N/A" when every one is.
 std::string GradeColumnMean(const GradingSystem& grading, const std::vector<TStudent>& rows,
                             const GradeColumn& column);
 

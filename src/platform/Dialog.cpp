@@ -25,6 +25,8 @@ std::string_view EditRefusal(unsigned style, std::string_view text) {
     return {};
 }
 
+char TypedChar(unsigned style, char c) { return (style & kStylePoints) && c == ',' ? '.' : c; }
+
 std::vector<int> NamingControls(const DialogResource& dialog, std::size_t index) {
     const auto& controls = dialog.controls;
     if (index >= controls.size()) return {};

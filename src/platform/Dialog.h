@@ -46,6 +46,9 @@ enum ControlStyle : unsigned {
 // empty when the text is one it takes. Only digits-only and points boxes
 // refuse anything here.
 std::string_view EditRefusal(unsigned style, std::string_view text);
+// A character typed into an edit box of this style as the box takes it: in a
+// box for a number of points a comma is the decimal point ("8,5" is 8.5).
+char TypedChar(unsigned style, char c);
 
 // One control. Controls are laid on a grid of rows and columns; a control whose
 // group is the id of a group box stands inside that box, on the box's own grid.

@@ -32,6 +32,12 @@ public:
     // Places a pane in the child's client area; no activation, no z-order change.
     virtual void PlacePane(Window& pane, const Rect& rect) = 0;
     virtual Size ClientSize() const = 0;
+    // Where the window stands in the frame's area, its borders and caption
+    // included (the rectangle CreateChild is given).
+    virtual Rect Placement() const {
+        const Size client = ClientSize();
+        return Rect{0, 0, client.cx, client.cy};
+    }
     virtual void Show() = 0;
     virtual void Enable(bool enabled) = 0;
     virtual bool IsEnabled() const = 0;
@@ -46,6 +52,9 @@ public:
     virtual bool CanCloseFrame() = 0;
     // A child agreed to close and its platform window is gone.
     virtual void ChildClosed(ChildWindow& child) = 0;
+    // A child's platform window is about to go (DestroyChild, on every way a
+    // class window closes): its host can still be asked where it stands.
+    virtual void ChildClosing(ChildWindow&) {}
     // A key no pane handled.
     virtual void KeyDown(Key) {}
     // Files handed to the running program: dropped on the frame, or opened
@@ -61,7 +70,8 @@ class Frame {
 public:
     virtual ~Frame() = default;
     virtual ChildHost& CreateChild(ChildWindow& child, const Rect& placement) = 0;
-    // Closes a child's platform window without asking it (it has agreed already).
+    // Closes a child's platform window without asking it (it has agreed
+    // already); the client hears ChildClosing first.
     virtual void DestroyChild(ChildWindow& child) = 0;
     virtual ChildWindow* ActiveChild() const = 0;
     // Makes the platform window of a top-level window owned by a class window,
@@ -75,6 +85,8 @@ public:
     virtual void Tile() = 0;
     virtual void SetStatusText(std::string_view text) = 0;
     virtual Size ScreenSize() const = 0;
+    // The size of the area the child windows stand in.
+    virtual Size AreaSize() const { return ScreenSize(); }
     // Greys a command of the frame's menu out (with its key and control-bar
     // button), or enables it again. Every command starts enabled.
     virtual void EnableCommand(int /*id*/, bool /*enabled*/) {}

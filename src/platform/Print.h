@@ -32,6 +32,8 @@ struct PrintSetup {
     int copies = 1;
     int error = 0;  // the dialog's last error; 0 for a cancel
     std::string printerName;
+    // The file the dialog prints to instead of a printer (empty: a printer).
+    std::string outputFile;
     // The dialog was left through its Preview button (it gives no device then).
     bool previewChosen = false;
 };
@@ -56,6 +58,11 @@ public:
     // A device whose one document holds every copy (a PDF file): the copies
     // go into that document one after the other.
     virtual bool HoldsEveryCopy() const { return false; }
+    // Asked before each page of a job: `page` pages are done of `pages` (0
+    // when the count is not known). A device that takes long shows how far
+    // the job is with a Cancel; false stops the job (the person cancelled, or
+    // the device has all it wants).
+    virtual bool Continue(int /*page*/, int /*pages*/) { return true; }
 };
 
 }  // namespace quorle::platform

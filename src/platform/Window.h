@@ -97,6 +97,8 @@ public:
     virtual void CheckBoxClicked(int) {}
     // The user moved a scroll bar.
     virtual void Scrolled() {}
+    // The keyboard went to another window or control (not to a menu).
+    virtual void FocusLost() {}
 
     Scroller& GetScroller() { return scroller_; }
     const Scroller& GetScroller() const { return scroller_; }

@@ -4,13 +4,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
-#include <chrono>
+#include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <set>
+#include <utility>
 
 #include "platform/Text1252.h"
+#include "record/FilesTogether.h"
 
 namespace quorle {
 
@@ -77,31 +82,17 @@ bool WriteAll(int fd, const unsigned char* data, std::size_t size) {
     return true;
 }
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-std::string Lowered(std::string text) {
-    for (char& c : text) c = Lower(c);
-    return text;
+// What a file name may carry of the computer's name: letters, digits, dots
+// and dashes, at most 64 of them.
+std::string HostForNames() {
+    std::string host = ThisHostName();
+    if (host.size() > 64) host.resize(64);
+    for (char& c : host)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '.' && c != '-') c = '_';
+    return host.empty() ? std::string("localhost") : host;
 }
 
-// Whether a file name is one a write of this program gives its temporary file:
-// "." + the name of a program file + "." + six letters or digits.
-bool IsOwnTemporaryName(const std::string& name) {
-    constexpr std::size_t kRandomPart = 6;
-    if (name.size() < 1 + 1 + 1 + kRandomPart || name.front() != '.') return false;
-    const std::size_t dot = name.size() - kRandomPart - 1;
-    if (name[dot] != '.') return false;
-    for (std::size_t i = dot + 1; i < name.size(); ++i) {
-        const char c = name[i];
-        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) return false;
-    }
-    const std::string target = Lowered(name.substr(1, dot - 1));
-    if (target.rfind("quorle.", 0) == 0) return true;
-    const std::size_t extension = target.rfind('.');
-    if (extension == std::string::npos || extension == 0) return false;
-    const std::string ext = target.substr(extension + 1);
-    return ext == "gdr" || ext == "cht" || ext == "col" || ext == "csv";
-}
+bool IsAlnum(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }
 
 }  // namespace
 
@@ -232,7 +223,8 @@ bool PendingFile::Prepare(const std::string& path, std::span<const unsigned char
     fs::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
     RemoveStaleTemporaryFiles(folder.string());
-    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    // Made exclusively, readable by nobody else until it has the target's mode.
+    std::string pattern = OwnFilePattern(target.string(), "tmp");
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) return Fail(problem, errno, path);
 
@@ -270,31 +262,95 @@ bool PendingFile::Commit(FileProblem* problem) {
 }
 
 bool WriteFileAtomically(const std::string& path, std::span<const unsigned char> bytes, FileProblem* problem) {
+    // A write of files together that was cut short is settled first: its undo
+    // would otherwise put back what is written now.
+    if (!SettleInterruptedWrite(path, problem)) return false;
     PendingFile file;
     return file.Prepare(path, bytes, problem) && file.Commit(problem);
 }
 
-bool WriteFilesTogether(std::span<const FileToWrite> files, FileProblem* problem) {
-    std::vector<PendingFile> pending(files.size());
-    for (std::size_t i = 0; i < files.size(); ++i)
-        if (!pending[i].Prepare(files[i].path, files[i].bytes, problem)) return false;
-    for (PendingFile& file : pending)
-        if (!file.Commit(problem)) return false;
-    return true;
+std::string ThisHostName() {
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) != 0) return {};
+    return name;
+}
+
+bool ProcessGone(long pid) {
+    if (pid <= 0) return false;
+    if (pid == static_cast<long>(::getpid())) return false;
+    // No process can have an id beyond what pid_t holds.
+    if (pid > INT_MAX) return true;
+    return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+std::optional<OwnFileName> ParseOwnFileName(std::string_view name) {
+    // ".", the target's name, ".quorle-", the kind, "-", the host, "-", the
+    // process, "-" and six letters or digits.
+    constexpr std::size_t kRandom = 6;
+    if (name.size() < 1 + kRandom + 1 || name.front() != '.') return std::nullopt;
+    for (std::size_t i = name.size() - kRandom; i < name.size(); ++i)
+        if (!IsAlnum(name[i])) return std::nullopt;
+    std::string_view rest = name.substr(0, name.size() - kRandom);
+    if (rest.back() != '-') return std::nullopt;
+    rest.remove_suffix(1);
+    const std::size_t dash = rest.rfind('-');
+    if (dash == std::string_view::npos) return std::nullopt;
+    const std::string_view digits = rest.substr(dash + 1);
+    if (digits.empty() || digits.size() > 10) return std::nullopt;
+    OwnFileName own;
+    for (const char c : digits) {
+        if (c < '0' || c > '9') return std::nullopt;
+        own.pid = own.pid * 10 + (c - '0');
+    }
+    rest = rest.substr(0, dash);
+    std::size_t best = std::string_view::npos;
+    for (const char* kind : {"tmp", "old"}) {
+        const std::string mark = std::string(".quorle-") + kind + "-";
+        const std::size_t at = rest.rfind(mark);
+        if (at == std::string_view::npos || at == 0 || (best != std::string_view::npos && at < best)) continue;
+        best = at;
+        own.kind = kind;
+        own.host = std::string(rest.substr(at + mark.size()));
+    }
+    if (best == std::string_view::npos || own.host.empty()) return std::nullopt;
+    return own;
+}
+
+std::string OwnFilePattern(const std::string& target, std::string_view kind) {
+    const fs::path path(target);
+    // Mark, host and process take at most 95 bytes: a long name is cut so
+    // that the whole stays within the 255 a file name may have.
+    std::string name = path.filename().string();
+    if (name.size() > 100) name.resize(100);
+    return (path.parent_path() / ("." + name + ".quorle-" + std::string(kind) + "-" + HostForNames() + "-" +
+                                  std::to_string(::getpid()) + "-XXXXXX"))
+        .string();
 }
 
 void RemoveStaleTemporaryFiles(const std::string& folder) {
-    const auto now = fs::file_time_type::clock::now();
+    const fs::path where = folder.empty() ? fs::path(".") : fs::path(folder);
+    std::vector<std::string> names;
     std::error_code ec;
-    for (fs::directory_iterator it(folder.empty() ? fs::path(".") : fs::path(folder), ec), end; !ec && it != end;
-         it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (!IsOwnTemporaryName(name)) continue;
-        std::error_code fileError;
-        if (!it->is_regular_file(fileError) || it->is_symlink(fileError)) continue;
-        const auto written = fs::last_write_time(it->path(), fileError);
-        if (fileError || now - written < std::chrono::minutes(1)) continue;
-        fs::remove(it->path(), fileError);
+    for (fs::directory_iterator it(where, ec), end; !ec && it != end; it.increment(ec))
+        names.push_back(it->path().filename().string());
+    // The files a note of an unfinished write still names stay for it.
+    std::set<std::pair<std::string, long>> waiting;
+    for (const std::string& name : names) {
+        if (!IsIntentFileName(name)) continue;
+        const std::string intent = (where / name).string();
+        if (SettleIntentFile(intent)) continue;
+        if (const auto note = ReadIntentFile(intent)) waiting.emplace(note->host, note->pid);
+    }
+    const std::string host = HostForNames();
+    const uid_t user = ::geteuid();
+    for (const std::string& name : names) {
+        const auto own = ParseOwnFileName(name);
+        if (!own || own->host != host || !ProcessGone(own->pid)) continue;
+        if (waiting.count({ThisHostName(), own->pid}) != 0) continue;
+        const std::string path = (where / name).string();
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != user) continue;
+        ::unlink(path.c_str());
     }
 }
 

@@ -159,6 +159,12 @@ public:
     bool Prepare(const std::string& path, std::span<const unsigned char> bytes, FileProblem* problem = nullptr);
     bool Commit(FileProblem* problem = nullptr);
     void Discard();
+    // The file the rename goes to and the prepared temporary file.
+    const std::string& Target() const { return target_; }
+    const std::string& Temporary() const { return temporary_; }
+    // Leaves the prepared file where it is, no longer this one's to remove
+    // (another record names it).
+    void Keep() { temporary_.clear(); }
 
 private:
     std::string path_;       // as given, for the teacher
@@ -175,14 +181,39 @@ struct FileToWrite {
     std::string path;
     std::span<const unsigned char> bytes;
 };
-// Writes several files that belong together (a class and its chart): every
-// one is written and flushed before any replaces its target, so a full disk
-// or a refused file leaves all of them as they were.
+// Writes several files that belong together (a class and its chart): all of
+// them are replaced, or none. Every one is written and flushed before any
+// replaces its target; a note beside the first (see FilesTogether.h) names the
+// files while they are renamed, so that a failed rename puts back those
+// already replaced and a kill or power cut between the renames is finished
+// or undone at the next open or write of the files.
 bool WriteFilesTogether(std::span<const FileToWrite> files, FileProblem* problem = nullptr);
 
-// Removes the temporary files a write cut short (by a kill or a power cut)
-// left in a folder: hidden files named ".NAME.XXXXXX" after a file of the
-// program, untouched for more than a minute.
+// The name of this computer (empty when it cannot be told).
+std::string ThisHostName();
+// Whether no process of this computer has the id pid; this program's own is
+// never gone.
+bool ProcessGone(long pid);
+
+// The files the program keeps beside a file while it writes it carry a mark
+// that no other program gives its files, with the writer's computer and
+// process: ".biology.gdr.quorle-tmp-lab-pc-4242-a1B2c3" holds new contents,
+// ".biology.gdr.quorle-old-lab-pc-4242-Zx81Qa" the contents being replaced.
+struct OwnFileName {
+    std::string kind;  // "tmp" or "old"
+    std::string host;  // as a file name carries it
+    long pid = 0;
+};
+std::optional<OwnFileName> ParseOwnFileName(std::string_view name);
+// The mkstemp pattern (ending "XXXXXX") of such a file of this process beside
+// target, short enough for any file name target may have.
+std::string OwnFilePattern(const std::string& target, std::string_view kind);
+
+// Removes what writes cut short (by a kill or a power cut) left in a folder:
+// first a leftover note of files written together is settled, then the
+// program's own files (see OwnFileName) go once their writer is gone: written
+// on this computer by a process that no longer runs, and owned by this user.
+// Nothing else is touched. Reading a file never calls this.
 void RemoveStaleTemporaryFiles(const std::string& folder);
 
 // A failing disk, for tests: while one lives, the writes of files whose name

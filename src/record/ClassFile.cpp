@@ -6,6 +6,7 @@
 #include "platform/Text1252.h"
 #include "record/Binary.h"
 #include "record/FileNames.h"
+#include "record/FilesTogether.h"
 #include "record/VersionStore.h"
 
 namespace quorle {
@@ -87,7 +88,9 @@ ClassRecord ParseClassFile(std::span<const unsigned char> bytes) {
 }
 
 ClassRecord ReadClassFile(const std::string& path) {
-    RemoveStaleTemporaryFiles(std::filesystem::path(path).parent_path().string());
+    // A write of the class and its chart that a kill cut short is finished or
+    // undone first; reading removes nothing else.
+    SettleInterruptedWrite(path);
     FileProblem problem;
     auto bytes = ReadWholeFile(path, kMaxFileBytes, &problem);
     // No class file is that large: a huge or sparse file is not one of ours.

@@ -4,8 +4,15 @@
 // the host of the program that holds it; the program holds an exclusive
 // advisory lock (flock) on it for as long as the class is open. A program that
 // ended without removing its lock file leaves no lock on it, so the next
-// program takes the file over.
+// program takes the file over. Where the file system has no flock, the lock
+// file's being there is the lock: it is made exclusively, and one left by a
+// program of this computer that no longer runs is taken over. The lock file is
+// never followed through a symbolic link; whatever else stands in its way
+// refuses the write, and the class can still be read.
 #include <string>
+#include <string_view>
+
+#include "record/Binary.h"
 
 namespace quorle {
 
@@ -20,7 +27,8 @@ enum class LockState {
     Held,           // this lock holds the class
     HeldElsewhere,  // another program holds it (Holder() names it)
     HeldHere,       // another lock of this program holds it
-    Unavailable,    // no lock can be had here (a read-only folder, a file system without locks)
+    Refused,        // the lock file cannot be used (Problem() says why): the class may be read, not written
+    None,           // no lock was asked for, or it was let go
 };
 
 class ClassLock {
@@ -38,16 +46,24 @@ public:
 
     LockState State() const { return state_; }
     bool Held() const { return state_ == LockState::Held; }
+    // Whether this program may write the class: this lock or another of this program holds it.
+    bool AllowsWrite() const { return state_ == LockState::Held || state_ == LockState::HeldHere; }
     const LockHolder& Holder() const { return holder_; }
+    // Why the lock was refused ("Is a symbolic link" and the lock file).
+    const FileProblem& Problem() const { return problem_; }
     const std::string& LockPath() const { return path_; }
     // Removes the lock file and lets the class go (nothing when not held).
     void Release();
 
 private:
-    LockState state_ = LockState::Unavailable;
+    ClassLock& Refuse(FileProblem problem);
+
+    LockState state_ = LockState::None;
     LockHolder holder_;
+    FileProblem problem_;
     std::string path_;
     int fd_ = -1;
+    bool byFile_ = false;  // held by the lock file's being there (no flock here)
 };
 
 // The lock file of a class: ".NAME.lock" in the folder of the class file.
@@ -56,5 +72,22 @@ std::string LockFilePath(const std::string& classPath);
 // "open in another Quorle program (process 4242 on lab-pc)", or without the
 // parenthesis when the lock file names nobody.
 std::string OpenElsewhereText(const LockHolder& holder);
+
+// Said of a class whose lock was refused, the lock's problem on the next line.
+inline constexpr const char* kCannotBeLocked = "cannot be locked against other programs, so it is not written.";
+
+// The lock file's words: its holder's pid and host, one a line. A holder of
+// pid 0 when they are not.
+LockHolder ParseLockHolder(std::string_view text);
+
+// A file system without flock, or a failing one, for tests: while one lives,
+// every flock of a lock file fails with the errno value given.
+class ScopedLockFault {
+public:
+    explicit ScopedLockFault(int error);
+    ~ScopedLockFault();
+    ScopedLockFault(const ScopedLockFault&) = delete;
+    ScopedLockFault& operator=(const ScopedLockFault&) = delete;
+};
 
 }  // namespace quorle

@@ -1,7 +1,9 @@
 #pragma once
 // What tells one version of a file on disk from another. A file replaced by
 // an atomic write has a new inode even when its size and time agree; a file
-// changed in place has a new time or size.
+// changed in place has a new time or size. A change within the same tick of
+// the file system's clock leaves the times as they were: a file stamped while
+// its time is that recent also has its contents' hash in its stamp.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,6 +15,8 @@ struct FileStamp {
     std::uint64_t inode = 0;
     std::uint64_t size = 0;
     std::int64_t modifiedNs = 0;
+    std::int64_t changedNs = 0;  // the inode's change time
+    std::optional<std::uint64_t> contentHash;
     bool operator==(const FileStamp&) const = default;
 };
 

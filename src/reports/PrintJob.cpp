@@ -142,6 +142,15 @@ bool TMyPrinter::RunPrintJob(platform::Ui& ui, platform::ChildHost* parent, TPri
         toPage = maxPage;
     }
 
+    // How many pages the job sends, for a device that shows how far it is (0: not known).
+    const int passes = (requested + copiesPerPass - 1) / copiesPerPass;
+    const std::int64_t lastPage = minPage != 0 ? std::min<std::int64_t>(toPage, maxPage) : toPage;
+    const std::int64_t pagesPerPass = lastPage - fromPage + 1;
+    const int jobPages = toPage == kLastPossiblePage || pagesPerPass <= 0 || pagesPerPass * passes > INT_MAX
+                             ? 0
+                             : static_cast<int>(pagesPerPass * passes);
+    int pagesSent = 0;
+
     printout.StartPrinting();
     bool documentOpen = false;
     for (int copies = requested; copies > 0 && error_ > 0; copies -= copiesPerPass) {
@@ -151,6 +160,11 @@ bool TMyPrinter::RunPrintJob(platform::Ui& ui, platform::ChildHost* parent, TPri
         printout.BeginCopy(fromPage, toPage, kRenderText | kRenderGraphics);
         for (std::int64_t page = fromPage; error_ > 0 && page <= toPage && printout.PageExists(static_cast<int>(page));
              ++page) {
+            if (!device->Continue(pagesSent, jobPages)) {
+                error_ = platform::kSpoolUserAbort;
+                break;
+            }
+            ++pagesSent;
             const int started = device->StartPage();
             if (started < 0) {
                 error_ = started;
@@ -178,6 +192,9 @@ bool TMyPrinter::RunPrintJob(platform::Ui& ui, platform::ChildHost* parent, TPri
 }
 
 void TMyPrinter::RenderDocument(PrintDevice& device, TPrintout& printout) {
+    // The preview shows every page; the range the teacher chose stays for the job.
+    const int chosenFrom = setup_.fromPage;
+    const int chosenTo = setup_.toPage;
     int minPage = 0, maxPage = 0, selFrom = 0, selTo = 0;
     printout.GetPageRange(minPage, maxPage, selFrom, selTo);
     // The pages a job without a chosen range prints.
@@ -196,8 +213,10 @@ void TMyPrinter::RenderDocument(PrintDevice& device, TPrintout& printout) {
     printout.StartPrinting();
     if (device.StartDoc(printout.Title()) > 0) {
         printout.BeginCopy(fromPage, toPage, kRenderText | kRenderGraphics);
+        const int pages = toPage == kLastPossiblePage ? 0 : toPage - fromPage + 1;
+        int done = 0;
         for (std::int64_t page = fromPage; page <= toPage && printout.PageExists(static_cast<int>(page)); ++page) {
-            if (device.StartPage() < 0) break;
+            if (!device.Continue(done++, pages) || device.StartPage() < 0) break;
             printout.RenderPage(static_cast<int>(page), band, kRenderText | kRenderGraphics);
             if (device.EndPage() < 0 || printout.PageError() < 0) break;
         }
@@ -205,6 +224,8 @@ void TMyPrinter::RenderDocument(PrintDevice& device, TPrintout& printout) {
         device.EndDoc();
     }
     printout.FinishPrinting();
+    setup_.fromPage = chosenFrom;
+    setup_.toPage = chosenTo;
 }
 
 bool TMyPrinter::RunPreview(platform::Ui& ui, platform::ChildHost* parent, TPrintout& printout) {

@@ -40,7 +40,9 @@ public:
     bool RunPreview(platform::Ui& ui, platform::ChildHost* parent, TPrintout& printout);
 
 private:
-    // One document of every page the printout offers, onto the device.
+    // One document of every page the printout offers, onto the preview's
+    // device, until the device has what it wants (its Continue). The setup's
+    // page range is left as the teacher chose it.
     void RenderDocument(platform::PrintDevice& device, TPrintout& printout);
     void ReportError(platform::Ui& ui, const TPrintout& printout) const;
 

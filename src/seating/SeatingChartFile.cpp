@@ -4,6 +4,7 @@
 
 #include "record/Binary.h"
 #include "record/FileNames.h"
+#include "record/FilesTogether.h"
 
 namespace quorle {
 namespace {
@@ -55,6 +56,7 @@ std::vector<unsigned char> SerializeChartFile(const SeatingChart& chart) {
 }
 
 std::optional<SeatingChart> ReadChartFile(const std::string& chartPath, FileProblem* problem) {
+    SettleInterruptedWrite(chartPath);  // a write with its class cut short
     const auto bytes = ReadWholeFile(chartPath, kMaxChartBytes, problem);
     if (!bytes) return std::nullopt;
     auto chart = ParseChartFile(*bytes);

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -15,6 +16,7 @@
 #include "app/CommandLineRoster.h"
 #include "record/Binary.h"
 #include "record/ClassFile.h"
+#include "record/ClassLock.h"
 #include "record/RosterFile.h"
 #include "seating/SeatingChartFile.h"
 #include "support/OtherProgram.h"
@@ -353,6 +355,35 @@ TEST(CommandLineRosterLock, ImportAndNewPeriodRefuseAClassOpenInAnotherProgram) 
         // The command's own locks go with it; the other program's stays while it runs.
         for (const std::string name : {"bio.gdr", "bio2.gdr", "chem.gdr"})
             EXPECT_EQ(dir.Exists("." + name + ".lock"), name == k.held && !k.killed) << name;
+    }
+}
+
+// A lock that cannot be had refuses the write with its reason, as a class
+// open elsewhere does.
+TEST(CommandLineRosterLock, ALockThatCannotBeHadRefusesEveryWrite) {
+    const std::vector<std::string> commands[] = {
+        {"import-students", "roster.csv", "bio.gdr"}, {"new-period", "bio.gdr", "bio2.gdr"}};
+    for (const auto& command : commands) {
+        for (const bool linked : {true, false}) {
+            SCOPED_TRACE(command[0] + (linked ? " link" : " failing disk"));
+            TempDir dir;
+            WriteClass(ClassWithOneTest(), dir.File("bio.gdr"));
+            dir.Write("roster.csv", Bytes("Last Name,First Name\nZed,Zoe\n"));
+            const auto bio = dir.Read("bio.gdr");
+            const std::string lockFile = LockFilePath(dir.File("bio.gdr"));
+            if (linked) std::filesystem::create_symlink(dir.File("bio.gdr"), lockFile);
+            std::optional<ScopedLockFault> fault;
+            if (!linked) fault.emplace(EIO);
+            std::string out, err;
+            std::vector<std::string> words = command;
+            for (std::string& w : words) w = w.find('.') != std::string::npos ? dir.File(w) : w;
+            EXPECT_EQ(RunWords(words, out, err), 1);
+            EXPECT_EQ(err, dir.File("bio.gdr") + ": the class cannot be locked against other programs, so it is "
+                                 "not written.\n" + (linked ? "Is a symbolic link: " : "Input/output error: ") +
+                                     lockFile + "\n");
+            EXPECT_EQ(dir.Read("bio.gdr"), bio);
+            EXPECT_FALSE(dir.Exists("bio2.gdr"));
+        }
     }
 }
 

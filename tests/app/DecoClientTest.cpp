@@ -8,7 +8,9 @@
 #include <functional>
 #include <map>
 
+#include "../classwin/ClassFixture.h"
 #include "classwin/ClassWindow.h"
+#include "classwin/Panes.h"
 #include "record/ClassFile.h"
 #include "record/ClassRecord.h"
 #include "resources/Menus.h"
@@ -92,7 +94,7 @@ TEST_F(DecoClientTest, OpenReportsReadingErrorsAndLeavesNoWindow) {
     EXPECT_EQ(client.OpenClassCount(), 0);
 }
 
-TEST_F(DecoClientTest, OpenedClassGetsItsWindowAtTheDefaultPlacement) {
+TEST_F(DecoClientTest, OpenedClassGetsItsWindowFillingTheFrameThenAtTheDefaultPlacement) {
     const std::string path = WriteClass("bio.gdr", "Biology");
     OpenThroughDialog(path);
 
@@ -102,8 +104,8 @@ TEST_F(DecoClientTest, OpenedClassGetsItsWindowAtTheDefaultPlacement) {
     auto* host = frame.HostOf(*frame.Children()[0]);
     ASSERT_NE(host, nullptr);
     EXPECT_TRUE(host->Shown());
-    // An eighth of the screen in, six eighths wide and high.
-    EXPECT_EQ(host->placement, (platform::Rect{128, 96, 128 + 768, 96 + 576}));
+    // The only class window fills the frame's area (the screen's size here).
+    EXPECT_EQ(host->placement, (platform::Rect{0, 0, 1024, 768}));
     EXPECT_EQ(host->caption, "Biology       Period 3  " + path);
     ASSERT_NE(client.ActiveClass(), nullptr);
     EXPECT_FALSE(client.ActiveClass()->Record().modified);
@@ -112,6 +114,8 @@ TEST_F(DecoClientTest, OpenedClassGetsItsWindowAtTheDefaultPlacement) {
     OpenThroughDialog(WriteClass("chem.gdr", "Chemistry"));
     EXPECT_EQ(client.OpenClassCount(), 2);
     EXPECT_EQ(frame.Children().size(), 2u);
+    // A further one: an eighth of the screen in, six eighths wide and high.
+    EXPECT_EQ(frame.HostOf(*frame.Children()[1])->placement, (platform::Rect{128, 96, 128 + 768, 96 + 576}));
 }
 
 // Opening a class that is open, by any path to its file, brings its window
@@ -383,6 +387,83 @@ TEST(ClassCommands, GreyedWhileNoClassIsOpen) {
         EXPECT_FALSE(frame.Enabled(cmd::kUndo));
         EXPECT_FALSE(frame.Enabled(cmd::kRedo));
     }
+}
+
+// The rule's message for a typed grade without a digit.
+constexpr const char* kNoDigit = "Type a number for the grade, or N for N/A.";
+
+// Two copies of the small class, other.gdr and alg.gdr (active), with a value
+// typed into Adams's T1 (9 of 10) in alg.gdr.
+struct TypedClasses {
+    TempDir dir;
+    FakeUi ui;
+    FakeFrame frame;
+    TDecoClient client{frame, ui};
+    TDecoChild* other = nullptr;
+    TDecoChild* typed = nullptr;
+    explicit TypedClasses(std::string_view text) {
+        frame.client = &client;
+        for (const char* name : {"other.gdr", "alg.gdr"}) {
+            dir.Write(name, SerializeClassFile(testing::SmallClass()));
+            client.OpenClass(dir.File(name));
+            (other ? typed : other) = client.ActiveClass();
+        }
+        typed->Grades().PutCursor(1, 0);
+        for (const char c : text) typed->Grades().CharTyped(c);
+    }
+};
+
+// Every command and every way of leaving the cell or the window stores the
+// value typed first, asking nothing; a value the rule refuses stays typed and
+// stops what was asked with the rule's message (where a window was only left,
+// it stays typed there without a box).
+TEST(FinishTyping, EveryCommandAndWindowEventStoresTheTypedValueOrStopsWithTheReason) {
+    using T = TypedClasses;
+    const struct {
+        std::function<void(T&)> act;
+        const char* file = "alg.gdr";  // where the value goes
+        bool box = true;               // a refusal is said in a box
+    } events[] = {
+        {[](T& t) { t.client.Command(cmd::kSave); }},
+        {[](T& t) { t.ui.fileNames = {t.dir.File("copy.gdr")}; t.client.Command(cmd::kSaveAs); }, "copy.gdr"},
+        {[](T& t) { t.client.Command(cmd::kCloseClass); }},
+        {[](T& t) { t.client.Command(cmd::kExit); }},
+        {[](T& t) { t.client.Command(cmd::kSortByColumn); }},
+        {[](T& t) { t.frame.CloseChild(*t.typed); }},                 // its close box
+        {[](T& t) { t.frame.CloseByUser(); }},                        // the frame's
+        {[](T& t) { t.frame.ActivateChild(*t.other); }, "alg.gdr", false},  // another class window
+        {[](T& t) { t.typed->Grades().FocusLost(); }, "alg.gdr", false},  // a chart, another program
+        {[](T& t) { t.typed->Names().LeftClick({30, 3 * 16 + 5}); }, "alg.gdr", false},
+    };
+    for (const auto& e : events)
+        for (const bool refused : {false, true}) {
+            SCOPED_TRACE(::testing::Message() << &e - events << (refused ? " refused" : ""));
+            T t(refused ? "." : "7");
+            e.act(t);
+            EXPECT_EQ(ParseClassFile(t.dir.Read(refused ? "alg.gdr" : e.file)).Row(1).scores[kTests][0].value,
+                      refused ? 9.0f : 7.0f);
+            EXPECT_EQ(t.ui.BoxTexts(), std::vector<std::string>(refused && e.box, kNoDigit));
+            if (!refused) continue;
+            EXPECT_NE(t.frame.HostOf(*t.typed), nullptr);  // still open
+            EXPECT_FALSE(t.frame.closed);
+            EXPECT_EQ(t.typed->Grades().EntryText(), ".");
+            t.ui.fileNames.clear();
+        }
+}
+
+// The status bar speaks of the active class's cursor, and of nothing once
+// every class is closed.
+TEST(StatusBar, FollowsTheActiveClassAndForgetsAClassThatClosed) {
+    TypedClasses t("");
+    t.other->Grades().PutCursor(2, kNameColumn);
+    t.frame.ActivateChild(*t.other);
+    EXPECT_EQ(t.frame.statusText, "Students: 3");
+    t.frame.ActivateChild(*t.typed);
+    EXPECT_EQ(t.frame.statusText, "T1: 3 grades  Mean 7.33  Median 8.00  Low 5.00  High 9.00");
+    t.client.Command(cmd::kCloseClass);
+    EXPECT_EQ(t.frame.statusText, "Students: 3");
+    t.client.Command(cmd::kCloseClass);
+    EXPECT_EQ(t.frame.statusText, "");
 }
 
 }  // namespace

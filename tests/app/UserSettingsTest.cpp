@@ -20,6 +20,7 @@ TEST(UserSettingsTest, ReadsWhatItKnowsAndPassesOverTheRest) {
         std::string text;
         std::vector<std::string> recent;
         std::optional<FramePlacement> frame;
+        std::vector<ClassWindowSize> windows = {};
     } cases[] = {
         {"", {}, std::nullopt},
         {"recent=/a/b c.gdr\r\nframe=10 20 800 600 1\n", {"/a/b c.gdr"}, FramePlacement{10, 20, 800, 600, true}},
@@ -35,6 +36,8 @@ TEST(UserSettingsTest, ReadsWhatItKnowsAndPassesOverTheRest) {
         {"frame=10 20 800x 600 0\n", {}, std::nullopt},
         {"frame=10 20 100000 600 0\n", {}, FramePlacement{10, 20, 100000, 600, false}},
         {"frame=10 20 100001 600 0\n", {}, std::nullopt},
+        // Class window sizes of full paths (spaces and all); no size, no full path: passed over.
+        {"window=0 4 /x\nwindow=6 4 x\nwindow=6 /y\nwindow=6 4 /my c.gdr\n", {}, std::nullopt, {{"/my c.gdr", 6, 4}}},
     };
     // High contrast: only "contrast=high" turns it on.
     for (const auto& [text, on] : std::vector<std::pair<std::string, bool>>{
@@ -50,6 +53,7 @@ TEST(UserSettingsTest, ReadsWhatItKnowsAndPassesOverTheRest) {
         const UserSettings read = ParseUserSettings(c.text);
         EXPECT_EQ(read.recentClasses, c.recent);
         EXPECT_EQ(read.frame, c.frame);
+        EXPECT_EQ(read.classWindows, c.windows);
     }
 }
 

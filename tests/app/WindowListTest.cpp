@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/DecoClient.h"
+#include "app/UserSettings.h"
 #include "classwin/ClassWindow.h"
 #include "record/ClassFile.h"
 #include "resources/Menus.h"
@@ -158,6 +159,31 @@ TEST_F(WindowListTest, CloseClassAsksAsClosingDoes) {
     client.Command(cmd::kCloseClass);
     EXPECT_TRUE(ui.boxes.empty());
     EXPECT_TRUE(frame.Children().empty());
+}
+
+// The only class window fills the frame's area, a further one takes the usual
+// place; one the teacher resized opens at that size next time (kept however it
+// closed, within the area), one left as it opened keeps nothing.
+TEST_F(WindowListTest, EachClassOpensAtTheSizeItWasLeftAt) {
+    const std::string settings = dir.File("config/quorle.conf");
+    client.KeepSettingsIn(settings);
+    frame.area = {1000, 700};
+    const std::string bio = Open("Biology"), chem = Open("Chemistry");
+    const std::string chemPath = client.ActiveClass()->Record().fileName;
+    auto host = [&](std::size_t i) { return frame.HostOf(*frame.Children()[i]); };
+    EXPECT_EQ(host(0)->placement, (platform::Rect{0, 0, 1000, 700}));
+    EXPECT_EQ(host(1)->placement, client.DefaultPlacement());
+    host(1)->Resize({1100, 300});
+    client.Command(cmd::kCloseClass);
+    ASSERT_TRUE(frame.CloseChild(*frame.Children()[0]));  // the close box
+    EXPECT_EQ(ReadUserSettings(settings).classWindows, (std::vector<ClassWindowSize>{{chemPath, 1100, 300}}));
+    client.OpenClass(bio);
+    client.OpenClass(chem);
+    EXPECT_EQ(host(0)->placement, (platform::Rect{0, 0, 1000, 700}));
+    EXPECT_EQ(host(1)->placement, (platform::Rect{0, 96, 1000, 396}));
+    host(1)->Resize({640, 480});
+    ASSERT_TRUE(client.CanCloseFrame());  // quitting keeps the sizes of the windows still open
+    EXPECT_EQ(ReadUserSettings(settings).classWindows, (std::vector<ClassWindowSize>{{chemPath, 640, 480}}));
 }
 
 }  // namespace

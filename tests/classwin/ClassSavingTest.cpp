@@ -327,5 +327,26 @@ TEST_F(ClassSavingTest, SaveAsDoesNotChooseAClassOpenInAnotherProgram) {
     EXPECT_EQ(Ui().fileDialogs.size(), 2u);  // asked for another name
 }
 
+// A class whose lock cannot be had is read but never written; the next
+// change once the lock can be had is written.
+TEST_F(ClassSavingTest, NothingIsWrittenWithoutTheClassLock) {
+    Open(SmallClass());
+    const std::string lockFile = LockFilePath(dir.File("alg.gdr"));
+    std::filesystem::create_symlink(dir.File("elsewhere"), lockFile);
+    f->child->KeepFile(ClassLock::Acquire(dir.File("alg.gdr")), StampFile(dir.File("alg.gdr")));
+    const auto before = OnDisk();
+    Script(TypeOk(res::kIdValue, "3"));
+    f->Grades().LeftDoubleClick(Line(10, 1));
+    ASSERT_EQ(Ui().boxes.size(), 1u);
+    EXPECT_EQ(Ui().boxes[0].caption, "Information");
+    EXPECT_EQ(Ui().boxes[0].text, "alg.gdr cannot be locked against other programs, so it is not written.\n"
+                                  "Is a symbolic link: " + lockFile);
+    EXPECT_EQ(OnDisk(), before);
+    EXPECT_TRUE(Rec().modified);
+    std::filesystem::remove(lockFile);
+    EXPECT_TRUE(f->child->Save());
+    ExpectWritten();
+}
+
 }  // namespace
 }  // namespace quorle::testing

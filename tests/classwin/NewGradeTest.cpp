@@ -225,6 +225,7 @@ TEST_F(NewGradeTest, GradeBoxesKeepHalfPointsThroughKeysThatChangeNoText) {
         {"the last digit deleted then retyped", 3, press("\b5"), 0.25f, 5, 0, 0},
         {"8.5 typed", 1, type("8.5"), 8.5f, 8.5f, 0, 0},
         {"17.25 typed", 2, type("17.25"), 17.25f, 17.25f, 0, 0},
+        {"8,5 typed: the comma is the decimal point", 1, type("8,5"), 8.5f, 8.5f, 0, 0},
         {"a third decimal", 3, type("0.125"), 0.12f, 0.12f, 1, 1},
         {"a second point", 1, type("8.5.5"), 8.55f, 8.55f, 1, 1},
         {"a digit after two stored decimals", 3, press("9"), 0.25f, 9, 1, 0},

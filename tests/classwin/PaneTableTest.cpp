@@ -96,12 +96,12 @@ TEST_F(PaneTableTest, EntryTakesWhatTheValueDialogTakesAndSaysWhyItRefuses) {
     const struct {
         const char* typed;
         const char* entry;  // as drawn in the cell
-        bool refused;       // the status bar gives the value box's reason
+        std::string_view said;  // the status bar's reason for a refused character
     } cases[] = {
-        {"8.5", "8.5", false},    {"8.55", "8.55", false}, {"8.555", "8.55", true}, {"12345", "12345", false},
-        {"123456", "12345", false},  // a full box says nothing
-        {"1.2.3", "1.23", true},  {".5", ".5", false},     {"N", "N/A", false},     {"N5", "5", false},
-        {"5n", "N/A", false},     {"4x", "4", true},
+        {"8.5", "8.5", ""},   {"8.55", "8.55", ""}, {"8.555", "8.55", kRefusal}, {"12345", "12345", ""},
+        {"123456", "12345", "A grade has at most 5 characters."}, {"-3", "3", "A grade cannot be negative."},
+        {"1.2.3", "1.23", kRefusal}, {".5", ".5", ""}, {"N", "N/A", ""}, {"N5", "5", ""}, {"8,5", "8.5", ""},
+        {"5n", "N/A", ""},    {"4x", "4", kRefusal},  {"8,5,", "8.5", kRefusal},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -117,7 +117,7 @@ TEST_F(PaneTableTest, EntryTakesWhatTheValueDialogTakesAndSaysWhyItRefuses) {
         ASSERT_NE(view.Find(c.entry), nullptr);
         EXPECT_EQ(view.Find(c.entry)->x, 80);
         EXPECT_EQ(view.Find(c.entry)->y, 3 * 16);
-        EXPECT_EQ(f->frame.statusText == kRefusal, c.refused) << f->frame.statusText;
+        EXPECT_EQ(f->frame.statusText, c.said);
         GradesHost().Press(Key::Escape);
         EXPECT_EQ(OnDisk(), before);
         EXPECT_FALSE(Grades().Entering());
@@ -165,8 +165,8 @@ TEST_F(PaneTableTest, OnlyGradeCellsOfAWritableWindowTakeTyping) {
     Grades().PutCursor(1, 0);
     EXPECT_FALSE(Grades().CharTyped('x'));  // only a digit, a point or N starts a value
     EXPECT_FALSE(Grades().Entering());
-    // Backspace takes the last character back; an empty entry stores nothing.
-    GradesHost().Type("7");
+    // Backspace takes the last character back (N/A as one); an empty entry stores nothing.
+    GradesHost().Type("7N");
     GradesHost().Press(Key::Backspace);
     EXPECT_EQ(Grades().EntryText(), "");
     GradesHost().Press(Key::Enter);
@@ -255,6 +255,14 @@ TEST_F(PaneTableTest, KeysStartTheCursorWhereThePaneIsScrolledAndKeepItInView) {
     GradesHost().Press(Key::CtrlHome);
     EXPECT_EQ(At(), (CellCursor{0, 0}));
     EXPECT_EQ(s.xPos, 0);
+    // A click scrolls nothing, even on a cell or name half in view (column 6,
+    // line 37), so that a double-click edits what was under the mouse.
+    g.ScrollTo(0, 0);
+    for (const auto& [pane, x] : {std::pair{&GradesHost(), 485}, {&f->NamesHost(), 30}}) {
+        pane->Click({x, 597});
+        EXPECT_EQ(At(), (CellCursor{36, 6}));
+        EXPECT_EQ(s.xPos + s.yPos, 0);
+    }
 }
 
 TEST_F(PaneTableTest, EnterF2AndTheContextKeyDoWhatTheMouseDoes) {
@@ -313,6 +321,15 @@ TEST_F(PaneTableTest, StatusBarGivesTheCursorColumnsFigures) {
     GradesHost().Press(Key::Enter);
     Grades().PutCursor(1, 0);
     EXPECT_EQ(f->frame.statusText, "T1: 2 grades  Mean 6.50  Median 6.50  Low 5.00  High 8.00");
+    // A grade above its points possible is kept, marked and named.
+    GradesHost().Type("100");
+    GradesHost().Press(Key::Enter);
+    Grades().PutCursor(1, 0);
+    EXPECT_EQ(f->frame.statusText, "100.00 is more than the 10.00 points possible for T1");
+    int marks = 0;  // short lines across the top right of T1's cells: Adams's only
+    for (const auto& l : GradesHost().PaintInView().lines)
+        marks += std::min(l.x1, l.x2) > 60 && std::max(l.x1, l.x2) < 78 && l.y1 == l.y2;
+    EXPECT_EQ(marks, 6);
 }
 
 // A class whose names need folding to be found.
@@ -336,6 +353,7 @@ TEST_F(PaneTableTest, FindPutsTheCursorOnTheNextMatchingStudentRoundToTheTop) {
         {"mull", {1, 3, 1}, ""},  // "M\xFCller", then first name Mullen, then round again
         {"M\xDCL", {1, 3}, ""},   // upper case and accents alike
         {"angel", {2, 2}, ""},    // the only match stays found
+        {"A", {1, 2, 1}, ""},     // Anna, \xC1ngel
         {"xyz", {-9}, "No student's name contains \"xyz\"."},
         {"Possible", {-9}, "No student's name contains \"Possible\"."},  // that row is no student
     };
@@ -402,9 +420,13 @@ TEST_F(PaneTableTest, SortedViewEditsTheRightStudentAndKeepsTheFileInRosterOrder
     for (const auto& l : grades.lines)
         if (l.y1 < 16 && l.y2 < 16 && l.x1 >= 5 * 80 && l.x2 <= 6 * 80) ++marks;
     EXPECT_EQ(marks, 3);
-    // Roster Order brings the rows and the tick back.
+    // Roster Order brings the rows and the tick back; so does a change of the
+    // roster, and the mark goes.
     f->child->Command(resources::cmd::kRosterOrder);
     EXPECT_FALSE(Grades().SortColumn());
+    f->child->Command(resources::cmd::kSortByColumn);
+    f->child->Names().AddSelectionBox();
+    for (const auto& l : GradesHost().PaintInView().lines) EXPECT_FALSE(l.y1 < 16 && l.y2 < 16);
     EXPECT_EQ(f->NamesHost().PaintInView().Find("Cole")->y, 4 * 16);
     EXPECT_EQ(f->NamesHost().checkBoxes[kFirstSelectionBoxId + 3].rect.top, 4 * 16);
 }

@@ -427,6 +427,8 @@ TEST(FitToColumn, KeepsACharactersGapWhateverTheScreenFontRoundsTo) {
     EXPECT_EQ(platform::FitToColumn("Test Aver", 78, 78), "Test Aver");
     EXPECT_EQ(platform::FitToColumn("Extra1 Aver", 78, 78), "Extra1 Av");
     EXPECT_EQ(platform::FitToColumn("Smithson-Whitley", 117, 78), "Smithson-Whitl");  // fifteen-character column
+    EXPECT_EQ(platform::FitToColumn("Montgomery-Kay", 117, 78), "Montgomery-Kay");  // a name that exactly fits
+    EXPECT_EQ(platform::FitToColumn("Abernathy", 80, 80), "Abernathy");             // the same on paper
     EXPECT_EQ(platform::FitToColumn("", 78, 78), "");
     EXPECT_EQ(platform::FitToColumn("Abc", 78, 0), "Abc");  // a device that measures nothing cuts nothing
 }

@@ -123,6 +123,19 @@ inline ReadPicture ReadClassPicture(const std::vector<DrawnText>& texts, const s
     return read;
 }
 
+// The largest count's bar is the tallest; every other bar is its count's share
+// of it, rounded down, and at least a pixel for a count above 0.
+template <typename Key>
+void ExpectHeightsFollowCounts(const std::map<Key, int>& heights, const std::map<Key, std::string>& counts) {
+    long long most = 0, tallest = 0;
+    for (const auto& [key, height] : heights)
+        if (std::stoi(counts.at(key)) > most) most = std::stoi(counts.at(key)), tallest = height;
+    for (const auto& [key, height] : heights) {
+        const long long count = std::stoi(counts.at(key));
+        EXPECT_EQ(height, count == 0 ? 0 : std::max(1LL, count * tallest / most)) << key;
+    }
+}
+
 inline ReadPicture ReadClassPicture(const RecordingCanvas& canvas) {
     return ReadClassPicture(canvas.texts, canvas.lines, 8);
 }

@@ -50,14 +50,18 @@ TEST_F(RenameGradeTest, CancelAfterTypingLeavesTheClassAndFileAsTheyWere) {
 }
 
 // "&Delete Item" asks, writes the class at once on Yes (titles typed before go
-// with it) and closes the dialog either way.
+// with it) and closes the dialog either way. The dialog starts on the cell
+// cursor's grade; the cursor keeps its place among the columns.
 TEST_F(RenameGradeTest, DeleteItemAsksWritesTheClassAtOnceAndCloses) {
     for (Answer answer : {Answer::Yes, Answer::No}) {
         SCOPED_TRACE(answer == Answer::Yes ? "Yes" : "No");
         Open(SmallClass());
         const auto before = OnDisk();
         Ui().answers = {answer};
+        f->Grades().PutCursor(2, 1);  // Baker's T2
         Script([](FakeDialogHost& h) {
+            EXPECT_EQ(h.Selection(res::kIdRenameItem), 1);
+            h.Select(res::kIdRenameItem, 0);
             h.Type(res::kIdRenameTitle, "Unit 1");
             h.Select(res::kIdRenameItem, 1);
             h.Click(res::kIdDeleteItem);
@@ -83,6 +87,8 @@ TEST_F(RenameGradeTest, DeleteItemAsksWritesTheClassAtOnceAndCloses) {
         EXPECT_EQ(disk.Row(3).scores[kTests][0].value, 5.0f);
         ExpectWritten();
         EXPECT_EQ(f->GradesHost().Paint().Line(0)[1].text, "Q1");
+        EXPECT_EQ(f->Grades().Cursor(), (CellCursor{2, 1}));  // now on Q1, and the status bar too
+        EXPECT_EQ(f->frame.statusText, "Q1: 3 grades  Mean 3.67  Median 4.00  Low 2.00  High 5.00");
     }
 }
 
@@ -100,6 +106,7 @@ TEST_F(RenameGradeTest, AClassWithoutGradesOffersNothingToRetitleOrDelete) {
     Run();
     EXPECT_TRUE(Ui().boxes.empty());
 }
+
 
 }  // namespace
 }  // namespace quorle::testing

@@ -10,6 +10,7 @@
 #include "grading/Compute.h"
 #include "record/ClassFile.h"
 #include "record/Random.h"
+#include "record/UsualSettings.h"
 
 namespace quorle {
 namespace {
@@ -204,17 +205,39 @@ TEST(ComputeOverall, WeightedMethodScalesOverCategoriesWithGrades) {
     odd.Weighted({"3", "1", "0", "0", "0", "0"}).Item(kTests, 100).Item(kQuizzes, 10).Student("A", {{80}, {5}});
     EXPECT_EQ(FormatScore(odd.Average(1)), " 72.50");
 
-    // Every quiz omitted: the quiz weight still counts against the student.
+    // Every quiz omitted: the quizzes drop out as if they had no grades.
     ClassBuilder excused;
     excused.Weighted({"50", "50", "0", "0", "0", "0"}).Item(kTests, 100).Item(kQuizzes, 10);
     excused.Student("A", {{90}, {kOmitMarker}});
-    EXPECT_EQ(excused.Average(1), 45.0f);
+    EXPECT_EQ(excused.Average(1), 90.0f);
 
     // No weighted category has grades: the numerator itself, and 0 on the Possible Points row.
     ClassBuilder unweighted;
     unweighted.Weighted({"0", "100", "", "x", "0", "0"}).Item(kTests, 100).Student("A", {{70}});
     EXPECT_EQ(unweighted.Average(1), 0.0f);
     EXPECT_EQ(unweighted.Average(0), 0.0f);
+}
+
+// Test 100, quiz 10, homework 20; weights 40 20 20 20; plus and minus letters.
+// An excused category counts for nothing, a zero counts. Johnson: (40 x 85 + 20 x 70) / 60.
+TEST(ComputeOverall, AnExcusedCategoryCountsForNothing) {
+    constexpr float X = kOmitMarker;
+    const struct {
+        bool points;
+        float test, quiz, homework;
+        const char* shown;  // average and letter
+    } cases[] = {{false, 85, X, 14, " 80.00  B-"}, {false, 85, 0, 14, " 60.00  D-"}, {false, X, X, 12, " 60.00  D-"},
+                 {false, X, X, X, "  0.00  F "}, {true, 85, X, 14, " 82.50  B-"}};
+    for (const auto& c : cases) {
+        ClassBuilder b;
+        b.record.grading = UsualGradingSystem();
+        b.record.grading.plusMinusFlag = 1;
+        if (c.points) b.Points(); else b.Weighted({"40", "20", "20", "20", "0", "0"});
+        b.Item(kTests, 100).Item(kQuizzes, 10).Item(kHomework, 20).Student("J", {{c.test}, {c.quiz}, {c.homework}});
+        EXPECT_EQ(FormatScore(b.Average(1)) + LetterGrade(b.record.grading, b.Average(1)), c.shown);
+        EXPECT_EQ(ClassAverage(b.record.grading, b.record.roster), b.Average(1));  // built on the same average
+        EXPECT_EQ(b.Average(0), 100.0f);
+    }
 }
 
 TEST(ComputeFloat, SinglePrecisionGivesTheTeachersDigit) {

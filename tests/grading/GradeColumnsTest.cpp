@@ -94,13 +94,17 @@ TEST(GradeColumns, CellsAndMeansAreTheFiguresOfTheirRows) {
     const GradeColumn letter{GradeColumn::Letter};
     const GradeColumn id{GradeColumn::Id};
     const GradeColumn pastTheEnd{GradeColumn::Grade, kTests, 5};
+    ClassRecord excused = SmallClass();  // Unit 2 omitted for both
+    excused.Row(1).scores[kTests][1].value = kOmitMarker;
 
     const struct {
         GradeColumn column;
         std::vector<std::string> cells;  // rows 0, 1, 2
         std::string mean;
+        const ClassRecord* in = nullptr;  // SmallClass() when not given
     } cases[] = {
-        {unit2, {" 50.00", " 40.00", " N/A"}, FormatScore((40.0f + kOmitMarker) / 2.0f)},
+        {unit2, {" 50.00", " 40.00", " N/A"}, " 40.00"},  // the omitted grade is left out
+        {unit2, {" 50.00", " N/A", " N/A"}, " N/A", &excused},
         {quiz, {" 10.00", "  9.00", ""}, "  4.50"},  // a lost grade shows nothing and counts 0
         {project, {FormatScore(100), FormatScore(90), FormatScore(50)}, FormatScore(70)},
         {total, {FormatScore(180), FormatScore(157), FormatScore(80)}, FormatScore(118.5f)},
@@ -117,12 +121,13 @@ TEST(GradeColumns, CellsAndMeansAreTheFiguresOfTheirRows) {
         {pastTheEnd, {"", "", ""}, "  0.00"},
     };
     for (const auto& c : cases) {
-        const std::string heading = GradeColumnHeading(record, c.column);
+        const ClassRecord& in = c.in ? *c.in : record;
+        const std::string heading = GradeColumnHeading(in, c.column);
         for (int j = 0; j < 3; ++j)
-            EXPECT_EQ(GradeColumnCell(record, c.column, j), c.cells[static_cast<std::size_t>(j)]) << heading << " row " << j;
-        EXPECT_EQ(GradeColumnMean(record.grading, record.roster, c.column), c.mean) << heading;
+            EXPECT_EQ(GradeColumnCell(in, c.column, j), c.cells[static_cast<std::size_t>(j)]) << heading << " row " << j;
+        EXPECT_EQ(GradeColumnMean(in.grading, in.roster, c.column), c.mean) << heading;
         // A class without students has no means at all.
-        EXPECT_EQ(GradeColumnMean(record.grading, {record.Row(0)}, c.column), "") << heading;
+        EXPECT_EQ(GradeColumnMean(in.grading, {in.Row(0)}, c.column), "") << heading;
     }
 }
 

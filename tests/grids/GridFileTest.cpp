@@ -85,6 +85,9 @@ TEST(GridFile, WrittenAndReadBackFromDisk) {
     EXPECT_EQ(dir.Read("lab.col"), SerializeGridFile(grid));
     EXPECT_EQ(ReadGridFile(dir.File("lab.col")), grid);
     EXPECT_FALSE(ReadGridFile(dir.File("missing.col")).has_value());
+    // The writer takes a grid of exactly 50 spaces, as the dialog can make, and no wider.
+    EXPECT_TRUE(WriteGridFile(dir.File("fifty.col"), {Column("Essay", 30), Column("Quiz", 20)}));
+    EXPECT_FALSE(WriteGridFile(dir.File("wide.col"), {Column("Essay", 30), Column("Quiz", 21)}));
     // A write that cannot be made leaves nothing behind.
     EXPECT_FALSE(WriteGridFile(dir.File("no/such/folder/x.col"), grid));
 }

@@ -42,7 +42,7 @@ diff <("$prefix/bin/quorle" show "$class") <("$build/bin/quorle" show "$class") 
 "$prefix/bin/quorle" print progress "$class" -o "$tmp/progress.pdf" 2>/dev/null ||
   fail "the installed program could not print progress reports"
 [[ -s $tmp/progress.pdf ]] || fail "no progress reports printed"
-for f in QUORLE.SYS QUORLE.OPT quorle.prg quorle.wrn quorle.low; do
+for f in QUORLE.SYS QUORLE.OPT QUORLE.POP quorle.prg quorle.wrn quorle.low; do
   [[ -f $XDG_CONFIG_HOME/quorle/$f ]] || fail "$f was not copied into the teacher's settings folder"
 done
 # The teacher's own settings are never replaced by the shipped ones.

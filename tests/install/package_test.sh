@@ -63,7 +63,7 @@ expected=(
   ./usr/share/mime/packages/quorle.xml
 )
 # The shipped files, as the build staged them for installing.
-for f in QUORLE.SYS QUORLE.OPT quorle.prg quorle.wrn quorle.low help/contents.html; do
+for f in QUORLE.SYS QUORLE.OPT QUORLE.POP quorle.prg quorle.wrn quorle.low help/contents.html; do
   [[ -f $build/shipped/$f ]] || fail "the build staged no $f to ship"
 done
 while IFS= read -r f; do

@@ -94,19 +94,22 @@ TEST(QtFrameCommands, ClassesOpenedOneAfterAnotherStandAStepApart) {
         ASSERT_TRUE(client.OpenClass(SampleClass(name)));
         corners.push_back(frame.MdiArea()->currentSubWindow()->geometry().topLeft());
     }
+    // The first fills the area; the second takes the usual place, the third
+    // a step from it.
+    EXPECT_EQ(corners[0], QPoint(0, 0));
+    EXPECT_EQ(frame.MdiArea()->subWindowList().front()->size(), frame.MdiArea()->viewport()->size());
     const platform::Rect placement = client.DefaultPlacement();
-    EXPECT_EQ(corners[0], QPoint(placement.left, placement.top));
-    const int step = corners[1].x() - corners[0].x();
+    EXPECT_EQ(corners[1], QPoint(placement.left, placement.top));
+    const int step = corners[2].x() - corners[1].x();
     EXPECT_GE(step, 16);
-    EXPECT_EQ(corners[1] - corners[0], QPoint(step, step));
     EXPECT_EQ(corners[2] - corners[1], QPoint(step, step));
     frame.grab().save(QDir(QUORLE_TEST_OUTPUT_DIR).filePath("frame-staggered.png"));
     // A place that is free again is taken again.
-    platform::ChildWindow* first = frame.Children().front();
-    frame.DestroyChild(*first);
-    client.ChildClosed(*first);
-    ASSERT_TRUE(client.OpenClass(SampleClass("biology.gdr")));
-    EXPECT_EQ(frame.MdiArea()->currentSubWindow()->geometry().topLeft(), corners[0]);
+    platform::ChildWindow* second = frame.Children()[1];
+    frame.DestroyChild(*second);
+    client.ChildClosed(*second);
+    ASSERT_TRUE(client.OpenClass(SampleClass("algebra-weighted.gdr")));
+    EXPECT_EQ(frame.MdiArea()->currentSubWindow()->geometry().topLeft(), corners[1]);
     client.Command(cmd::kCloseAll);
     QApplication::processEvents();
     frame.SetClient(nullptr);

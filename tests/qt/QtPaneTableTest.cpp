@@ -4,6 +4,7 @@
 // and the Possible Points row are still on screen.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
@@ -60,11 +61,21 @@ TEST(QtPaneTable, ClickTypeAndEnterStoreTheValueAndMoveDown) {
     EXPECT_EQ(child->Grades().Cursor()->row, 1);
     QTest::keyClicks(pane, "7.25");
     EXPECT_EQ(child->Grades().EntryText(), "7.25");
+    // Only the cell being typed into is editable for a screen reader.
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(pane);
+    ASSERT_NE(table->focusChild(), nullptr);
+    EXPECT_TRUE(table->focusChild()->state().editable);
+    EXPECT_FALSE(table->tableInterface()->cellAt(0, 0)->state().editable);
     QTest::keyClick(pane, Qt::Key_Return);
     EXPECT_EQ(child->Grades().Cursor()->row, 2);
     const ClassRecord read = ParseClassFile(dir.Read("biology.gdr"));
     EXPECT_EQ(read.Row(1).scores[cell.kind][static_cast<std::size_t>(cell.second)].value, 7.25f);
     EXPECT_EQ(child->History().StepCount(), 1u);
+    // The keyboard going to the names pane stores a value typed too.
+    QTest::keyClicks(pane, "3");
+    dynamic_cast<QWidget*>(child->Names().Host())->setFocus();
+    const ClassRecord after = ParseClassFile(dir.Read("biology.gdr"));
+    EXPECT_EQ(after.Row(2).scores[cell.kind][static_cast<std::size_t>(cell.second)].value, 3.0f);
 
     // Tab reaches the pane (not the next widget) and moves the cursor right.
     const int column = child->Grades().Cursor()->column;

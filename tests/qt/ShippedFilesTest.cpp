@@ -50,6 +50,9 @@ TEST(ShippedFilesTest, InitialSettingsHaveTheirExactLayout) {
     EXPECT_EQ(dir.Read("QUORLE.WTS"), Fields(6, {"25", "25", "25", "25", "0", "0"}));
     EXPECT_EQ(dir.Read("QUORLE.OPT"), Ints({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 1, 1}));
     EXPECT_EQ(dir.Read("quorle.low"), Fields(15, {"70"}));
+    // Print Display Options: names, the four usual category averages, current order.
+    EXPECT_EQ(dir.Read("QUORLE.POP"),
+              Ints({1, 1, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0}));
 
     // The option file reads back as the columns a new class starts with.
     ClassRecord record = NewClassRecord();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -12,6 +13,8 @@
 
 #include "record/Binary.h"
 #include "record/ClassFile.h"
+#include "record/ClassLock.h"
+#include "record/FilesTogether.h"
 #include "support/TempDir.h"
 
 namespace quorle {
@@ -125,39 +128,106 @@ TEST(WriteFilesTogether, BothFilesChangeOrNeither) {
     }
 }
 
-// The temporary files of writes cut short go with the next save or open in
-// their folder, once they are a minute old; nobody else's files are touched.
-TEST(StaleTemporaryFiles, OnlyTheProgramsOwnOlderThanAMinuteGo) {
+// What writes cut short left goes with the next write in the folder, never
+// with a read: only the program's own files, of writers that are gone.
+TEST(StaleTemporaryFiles, OnlyTheProgramsOwnOfWritersThatAreGoneGo) {
+    const std::string host = ParseOwnFileName(fs::path(OwnFilePattern("bio.gdr", "tmp")).filename().string())->host;
+    const std::string own = "-" + host + "-";
     const struct {
         std::string name;
-        int ageSeconds;
         bool removed;
     } files[] = {
-        {".bio.gdr.AbC123", 120, true},     {".bio.gdr.XyZ789", 61, true},  {".bio.gdr.Qrs456", 50, false},
-        {".Bio.CHT.a1B2c3", 3600, true},    {".seats.col.000000", 3600, true},
-        {".roster.csv.zzzzzz", 3600, true}, {".QUORLE.SYS.k9k9k9", 3600, true},
-        {".bio.gdr.AbC12", 3600, false},    {".bio.gdr.AbC1234", 3600, false},
-        {".bio.gdr.AbC-23", 3600, false},   {".bashrc.backup", 3600, false},
-        {".notes.txt.AbC123", 3600, false}, {"bio.gdr.AbC123", 3600, false},
+        {".biology.gdr.backup", false}, {".biology.gdr.orig01", false}, {".grades.csv.Report", false},
+        {".quorle.opt.saved1", false}, {".seating.cht.before", false}, {".bio.gdr.AbC123", false},
+        {".bio.gdr.quorle-tmp" + own + "1-AbC123", false},  // a writer still running
+        {".bio.gdr.quorle-tmp" + own + std::to_string(::getpid()) + "-AbC123", false},
+        {".bio.gdr.quorle-tmp-elsewhere-pc-4194305-AbC123", false},  // another computer's
+        {".bio.gdr.quorle-tmp" + own + "4194305-AbC123", true},
+        {".Bio.CHT.quorle-old" + own + "4194305-x1Y2z3", true},
+        {".quorle.opt.quorle-tmp" + own + "9999999999-000000", true},
+        {".a-b.csv.quorle-tmp" + own + "4194305-zz", false},
     };
-    for (const bool byOpening : {false, true}) {
+    for (const bool byWriting : {false, true}) {
+        SCOPED_TRACE(byWriting ? "write" : "read");
         TempDir dir;
         ClassRecord record = NewClassRecord();
         record.fileName = dir.File("bio.gdr");
         ASSERT_TRUE(WriteClassFile(record));
-        const auto now = fs::file_time_type::clock::now();
         for (const auto& f : files) {
-            dir.Write(f.name, Bytes{'t'});
-            fs::last_write_time(dir.File(f.name), now - std::chrono::seconds(f.ageSeconds));
+            dir.Write(f.name, Bytes{'t'});  // an hour old: age alone never removes a file
+            fs::last_write_time(dir.File(f.name), fs::file_time_type::clock::now() - std::chrono::hours(1));
         }
-        fs::create_directory(dir.File(".old.gdr.AbC123"));  // a folder is no file of ours
-        fs::last_write_time(dir.File(".old.gdr.AbC123"), now - std::chrono::hours(1));
-        if (byOpening)
+        fs::create_directory(dir.File(".old.gdr.quorle-tmp" + own + "4194305-AbC123"));  // no file of ours
+        if (byWriting)
+            ASSERT_TRUE(WriteClassFile(record));
+        else
+            ReadClassFile(dir.File("bio.gdr"));
+        for (const auto& f : files) EXPECT_EQ(dir.Exists(f.name), !(byWriting && f.removed)) << f.name;
+        EXPECT_TRUE(dir.Exists(".old.gdr.quorle-tmp" + own + "4194305-AbC123"));
+    }
+    // A name too long for the marks is cut: the write still goes through.
+    TempDir dir;
+    const std::string name = std::string(240, 'n') + ".gdr";
+    EXPECT_TRUE(WriteFileAtomically(dir.File(name), Bytes{'x'}));
+    EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{name});
+}
+
+// A class and its chart stay both old or both new whatever step of their
+// write fails or is killed; the next open settles a write cut short.
+TEST(WriteFilesTogether, AFaultOrAKillAtAnyStepLeavesBothOldOrBothNew) {
+    auto classBytes = [](const char* course) {
+        ClassRecord record = NewClassRecord();
+        record.info.course = FixedText<30>(course);
+        return SerializeClassFile(record);
+    };
+    const Bytes oldClass = classBytes("old"), newClass = classBytes("new"), oldChart{'h', '1'}, newChart{'h', '2', '2'};
+    enum Cut { Fault, Kill };
+    enum Open { Read, Lock };
+    const struct {
+        int step;  // 0, 1 keep the class and chart; 2 the note; 3, 4 rename them; 5 clear away
+        Cut cut;
+        Open open;
+        bool bothNew;
+    } cases[] = {
+        {0, Fault, Read, false}, {1, Fault, Read, false}, {2, Fault, Read, false}, {3, Fault, Read, false},
+        {4, Fault, Read, false}, {5, Fault, Lock, true},  {0, Kill, Read, false},  {1, Kill, Lock, false},
+        {2, Kill, Read, false},  {3, Kill, Lock, true},   {3, Kill, Read, true},   {4, Kill, Read, false},
+        {4, Kill, Lock, false},  {5, Kill, Read, true},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(std::to_string(k.step) + (k.cut == Kill ? " kill" : " fault") + (k.open == Lock ? " lock" : ""));
+        TempDir dir;
+        dir.Write("bio.gdr", oldClass);
+        dir.Write("bio.CHT", oldChart);
+        const FileToWrite files[] = {{dir.File("bio.gdr"), newClass}, {dir.File("bio.CHT"), newChart}};
+        const int step = k.step;
+        if (k.cut == Fault) {
+            const ScopedWriteSteps steps([step](int s) { return s == step ? EIO : 0; });
+            EXPECT_EQ(WriteFilesTogether(files), k.bothNew);
+        } else {
+            const pid_t child = ::fork();
+            if (child == 0) {
+                const ScopedWriteSteps steps([step](int s) {
+                    if (s == step) ::_exit(0);
+                    return 0;
+                });
+                WriteFilesTogether(files);
+                ::_exit(1);
+            }
+            int status = -1;
+            ASSERT_EQ(::waitpid(child, &status, 0), child);
+            ASSERT_EQ(status, 0);
+        }
+        if (k.open == Read)
             ReadClassFile(dir.File("bio.gdr"));
         else
-            ASSERT_TRUE(WriteClassFile(record));
-        for (const auto& f : files) EXPECT_EQ(dir.Exists(f.name), !f.removed) << f.name << (byOpening ? " open" : " save");
-        EXPECT_TRUE(dir.Exists(".old.gdr.AbC123"));
+            EXPECT_TRUE(ClassLock::Acquire(dir.File("bio.gdr")).Held());
+        EXPECT_EQ(dir.Read("bio.gdr"), k.bothNew ? newClass : oldClass);
+        EXPECT_EQ(dir.Read("bio.CHT"), k.bothNew ? newChart : oldChart);
+        EXPECT_FALSE(dir.Exists(".bio.quorle-pair"));
+        // The next write clears away what the cut left.
+        ASSERT_TRUE(WriteFileAtomically(dir.File("bio.CHT"), dir.Read("bio.CHT")));
+        EXPECT_EQ(FolderEntries(dir.Path()), (std::vector<std::string>{"bio.CHT", "bio.gdr"}));
     }
 }
 

@@ -3,10 +3,14 @@
 #include "record/ClassLock.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "support/OtherProgram.h"
@@ -34,10 +38,16 @@ TEST(ClassLock, TakesAFreeOrAbandonedLockAndRefusesOneHeldElsewhere) {
         // Makes the folder as the case needs it; may start another program.
         std::function<void(TempDir&, std::unique_ptr<OtherProgram>&)> setUp;
         LockState state;
-        // The holder's words when another program holds it ("" for none).
+        // Whether the other program started is named as the holder.
         bool namesOther;
-        // The lock file's words while the lock lives ("" when there is none).
+        // Whether the lock file names this program while the lock lives.
         bool namesThis;
+        int flockError = 0;     // what flock says here (ENOLCK: a file system without it)
+        const char* why = "";   // the reason of a refusal
+        LockHolder holder = {};  // the holder a lock file names, when no other program is started
+    };
+    const auto lockFile = [](const std::string& words) {
+        return [words](TempDir& dir, auto&) { dir.Write(".bio.gdr.lock", std::vector<unsigned char>(words.begin(), words.end())); };
     };
     const auto other = [](TempDir& dir, std::unique_ptr<OtherProgram>& program) {
         program = std::make_unique<OtherProgram>(dir.File("bio.gdr"));
@@ -60,17 +70,48 @@ TEST(ClassLock, TakesAFreeOrAbandonedLockAndRefusesOneHeldElsewhere) {
          LockState::Held, false, true},
         {"a folder in its place",
          [](TempDir& dir, auto&) { std::filesystem::create_directory(dir.File(".bio.gdr.lock")); },
-         LockState::Unavailable, false, false},
+         LockState::Refused, false, false, 0, "Is a folder"},
+        {"a link leading nowhere in its place",
+         [](TempDir& dir, auto&) { std::filesystem::create_symlink(dir.File("none"), dir.File(".bio.gdr.lock")); },
+         LockState::Refused, false, false, 0, "Is a symbolic link"},
+        {"a link to a file in its place",
+         [](TempDir& dir, auto&) {
+             dir.Write("x", {});
+             std::filesystem::create_symlink(dir.File("x"), dir.File(".bio.gdr.lock"));
+         },
+         LockState::Refused, false, false, 0, "Is a symbolic link"},
+        {"a pipe in its place", [](TempDir& dir, auto&) { ::mkfifo(dir.File(".bio.gdr.lock").c_str(), 0644); },
+         LockState::Refused, false, false, 0, "Is not a regular file"},
+        {"a failing disk", [](TempDir&, auto&) {}, LockState::Refused, false, false, EIO, "Input/output error"},
+        {"no flock, no lock file", [](TempDir&, auto&) {}, LockState::Held, false, true, ENOLCK},
+        {"no flock, another program's", other, LockState::HeldElsewhere, true, false, EOPNOTSUPP},
+        {"no flock, left by a program that ended", lockFile("1234567\n" + ThisHost() + "\n"), LockState::Held,
+         false, true, EINVAL},
+        {"no flock, a 10-digit process of this computer", lockFile("4294967294\n" + ThisHost() + "\n"),
+         LockState::Held, false, true, ENOLCK},
+        {"no flock, a 7-digit process of another computer", lockFile("1234567\nlab-pc\n"),
+         LockState::HeldElsewhere, false, false, ENOLCK, "", {1234567, "lab-pc"}},
+        {"no flock, a 10-digit process of another computer", lockFile("4294967294\nlab-pc\n"),
+         LockState::HeldElsewhere, false, false, ENOLCK, "", {4294967294, "lab-pc"}},
+        {"no flock, naming nobody", lockFile(""), LockState::HeldElsewhere, false, false, ENOLCK},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
         TempDir dir;
+        std::optional<ScopedLockFault> fault;
+        if (k.flockError) fault.emplace(k.flockError);
         std::unique_ptr<OtherProgram> program;
         k.setUp(dir, program);
         const long otherPid = program ? program->Pid() : 0;
         {
             ClassLock lock = ClassLock::Acquire(dir.File("bio.gdr"));
             EXPECT_EQ(lock.State(), k.state);
+            EXPECT_EQ(lock.Problem().Text(), *k.why ? k.why + (": " + dir.File(".bio.gdr.lock")) : "");
+            EXPECT_EQ(lock.AllowsWrite(), k.state == LockState::Held);
+            if (k.state == LockState::HeldElsewhere && !program) {
+                EXPECT_EQ(lock.Holder().pid, k.holder.pid);
+                EXPECT_EQ(lock.Holder().host, k.holder.host);
+            }
             if (k.namesOther) {
                 EXPECT_EQ(lock.Holder().pid, otherPid);
                 EXPECT_EQ(OpenElsewhereText(lock.Holder()),
@@ -84,8 +125,9 @@ TEST(ClassLock, TakesAFreeOrAbandonedLockAndRefusesOneHeldElsewhere) {
             }
         }
         // Let go: the lock file is gone, unless another program still holds it.
-        EXPECT_EQ(dir.Exists(".bio.gdr.lock"), k.state == LockState::HeldElsewhere ||
-                                                   k.state == LockState::Unavailable);
+        EXPECT_EQ(std::filesystem::exists(std::filesystem::symlink_status(dir.File(".bio.gdr.lock"))),
+                  k.state == LockState::HeldElsewhere ||
+                                                   k.state == LockState::Refused);
     }
 }
 

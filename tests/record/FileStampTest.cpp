@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
@@ -43,6 +44,14 @@ TEST(FileStamp, ChangedOnDiskWhenReplacedRewrittenOrResizedButNotWhenGone) {
         {"grown, its time put back",
          [](TempDir& dir, const FileStamp& stamp) {
              std::filesystem::resize_file(dir.File("c.gdr"), 5);
+             SetTime(dir.File("c.gdr"), stamp);
+         },
+         true},
+        {"rewritten in place with the same size within a second, its time put back",
+         [](TempDir& dir, const FileStamp& stamp) {
+             const int fd = ::open(dir.File("c.gdr").c_str(), O_WRONLY);
+             ASSERT_EQ(::pwrite(fd, "wxyz", 4, 0), 4);
+             ::close(fd);
              SetTime(dir.File("c.gdr"), stamp);
          },
          true},

@@ -91,6 +91,8 @@ TEST(ContinuedSheet, WhatWouldPassThePapersBottomGoesOnAFurtherSheet) {
             const DrawnText* header = FindOn(further, c.header);
             ASSERT_NE(header, nullptr) << c.what;
             EXPECT_EQ(header->y, 5 * kLine) << c.what;
+            // The further sheet goes on in the page's font, not the device's own.
+            for (const auto& t : further.texts) EXPECT_EQ(t.fontHeight, kLine) << c.what << ": " << t.text;
         }
     }
 }

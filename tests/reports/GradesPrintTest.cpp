@@ -94,8 +94,8 @@ TEST_F(GradesReportTest, SummaryAveragesDistributionAndClassAverage) {
     Print(ThreeStudents(), Choose({kPrintLastName, kPrintFirstName, kPrintGradesFirst + kTests}));
     const int averagesY = kBody + 6 * kLine;  // after the rows and one blank line
     const auto averages = LineOf(0, averagesY);
-    // The omitted grade counts with its stored value and all three students divide.
-    ASSERT_EQ(Texts(averages), (std::vector<std::string>{"Averages", " 60.00", " 60.00"}));
+    // The omitted grade is left out: the two graded students divide.
+    ASSERT_EQ(Texts(averages), (std::vector<std::string>{"Averages", " 90.00", " 60.00"}));
     EXPECT_EQ(averages[0].x, 0);
     EXPECT_EQ(averages[1].x, kTen + 2 * kFifteen);
     EXPECT_EQ(averages[2].x, 2 * kTen + 2 * kFifteen);

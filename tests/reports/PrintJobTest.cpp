@@ -108,6 +108,89 @@ TEST_F(PrintJobTest, PreviewFromThePrintDialog) {
     }
 }
 
+// What the teacher chose in the dialog before Preview (pages 2 to 3, three
+// copies) is what the dialog shows again after the preview's Print, though
+// the preview showed every page; the job prints it.
+TEST_F(PrintJobTest, PreviewKeepsTheChoicesOfTheDialog) {
+    CountingPrintout printout("class.gdr", printer, 4);
+    ui.printDialogs.push_back([](platform::PrintSetup& s) -> std::unique_ptr<platform::PrintDevice> {
+        s.flags |= platform::kPrintPageNums;
+        s.fromPage = 2;
+        s.toPage = 3;
+        s.copies = 3;
+        s.previewChosen = true;
+        return nullptr;
+    });
+    ui.previews.push_back(true);
+    RecordingPrintDevice preview;
+    ui.previewDevice = &preview;
+    platform::PrintSetup again;
+    ui.printDialogs.push_back(PrintDialogOk(device, nullptr, [&again](platform::PrintSetup& s) { again = s; }));
+    EXPECT_TRUE(printer.RunPrintJob(ui, &parent, printout, true));
+    EXPECT_EQ(preview.pages.size(), 4u);
+    EXPECT_EQ(again.fromPage, 2);
+    EXPECT_EQ(again.toPage, 3);
+    EXPECT_EQ(again.copies, 3);
+    EXPECT_NE(again.flags & platform::kPrintPageNums, 0u);
+    ASSERT_EQ(device.pages.size(), 2u);
+    EXPECT_EQ(device.PageTexts(0), std::vector<std::string>{"page 2"});
+    EXPECT_EQ(device.copyCounts, std::vector<int>({3, 1}));
+}
+
+// A device asked before each page how far the job is may stop it (the
+// person's Cancel): no further page, and the job's message says so.
+TEST_F(PrintJobTest, ADeviceMayStopTheJobBeforeAnyPage) {
+    // Stops once `allow` pages are done; what it was asked, and the pages begun.
+    class StoppingDevice : public RecordingPrintDevice {
+    public:
+        StoppingDevice(int allow, std::vector<std::pair<int, int>>& asked, int& begun)
+            : allow_(allow), asked_(asked), begun_(begun) {}
+        bool Continue(int page, int pages) override {
+            asked_.emplace_back(page, pages);
+            return page < allow_;
+        }
+        int StartPage() override {
+            ++begun_;
+            return RecordingPrintDevice::StartPage();
+        }
+
+    private:
+        int allow_;
+        std::vector<std::pair<int, int>>& asked_;
+        int& begun_;
+    };
+    struct Case {
+        int allow;
+        int copies;  // collated: a document per copy
+        std::vector<std::pair<int, int>> asked;
+        int begun;
+        bool printed;
+        std::vector<std::string> boxes;
+    };
+    const std::vector<Case> cases = {
+        {99, 1, {{0, 3}, {1, 3}, {2, 3}}, 3, true, {}},
+        {1, 1, {{0, 3}, {1, 3}}, 1, false, {"'class.gdr' not printed. Printing canceled."}},
+        {0, 1, {{0, 3}}, 0, false, {"'class.gdr' not printed. Printing canceled."}},
+        {99, 2, {{0, 6}, {1, 6}, {2, 6}, {3, 6}, {4, 6}, {5, 6}}, 6, true, {}},
+    };
+    for (const Case& c : cases) {
+        FakeUi ui;
+        TMyPrinter printer;
+        CountingPrintout printout("class.gdr", printer, 3);
+        std::vector<std::pair<int, int>> asked;
+        int begun = 0;
+        ui.printDialogs.push_back([&](platform::PrintSetup& s) -> std::unique_ptr<platform::PrintDevice> {
+            s.copies = c.copies;
+            s.flags |= platform::kPrintCollate;
+            return std::make_unique<StoppingDevice>(c.allow, asked, begun);
+        });
+        EXPECT_EQ(printer.RunPrintJob(ui, nullptr, printout, true), c.printed) << c.allow;
+        EXPECT_EQ(asked, c.asked) << c.allow;
+        EXPECT_EQ(begun, c.begun) << c.allow;
+        EXPECT_EQ(ui.BoxTexts(), c.boxes) << c.allow;
+    }
+}
+
 TEST_F(PrintJobTest, DefaultPrinterChangedRunsTheDialogOnceMore) {
     CountingPrintout printout("class.gdr", printer, 1);
     ui.printDialogs.push_back([](platform::PrintSetup& s) -> std::unique_ptr<platform::PrintDevice> {

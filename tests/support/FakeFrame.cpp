@@ -73,6 +73,7 @@ void FakeFrame::DestroyChild(platform::ChildWindow& child) {
     auto it = std::find_if(children_.begin(), children_.end(),
                            [&](const auto& host) { return &host->Child() == &child; });
     if (it == children_.end()) return;
+    if (client) client->ChildClosing(child);
     children_.erase(it);
     destroyed.push_back(&child);
     if (active_ == &child) active_ = children_.empty() ? nullptr : &children_.back()->Child();

@@ -26,6 +26,10 @@ public:
     // (the pane gets Resized, as on screen).
     void PlacePane(platform::Window& pane, const platform::Rect& rect) override;
     Size ClientSize() const override { return client_; }
+    // Where the frame put it, as large as its client area (no borders here).
+    platform::Rect Placement() const override {
+        return platform::Rect{placement.left, placement.top, placement.left + client_.cx, placement.top + client_.cy};
+    }
     void Show() override { ++showCount; }
     void Enable(bool enabled) override { enabled_ = enabled; }
     bool IsEnabled() const override { return enabled_; }
@@ -140,7 +144,7 @@ private:
 
 class FakeFrame : public platform::Frame {
 public:
-    explicit FakeFrame(Size screen = {1024, 768}) : screen_(screen) {}
+    explicit FakeFrame(Size screen = {1024, 768}) : area(screen), screen_(screen) {}
 
     platform::ChildHost& CreateChild(platform::ChildWindow& child, const platform::Rect& placement) override;
     void DestroyChild(platform::ChildWindow& child) override;
@@ -153,6 +157,7 @@ public:
     void Tile() override { ++tileCount; }
     void SetStatusText(std::string_view text) override;
     Size ScreenSize() const override { return screen_; }
+    Size AreaSize() const override { return area; }
     void CloseFrame() override { closed = true; }
     void SetMenuList(int after, std::vector<platform::MenuItem> items) override { menuLists[after] = std::move(items); }
     void EnableCommand(int id, bool enabled) override { commandEnabled[id] = enabled; }
@@ -173,6 +178,8 @@ public:
     std::vector<FakeTopWindowHost*> TopWindows() const;
 
     platform::FrameClient* client = nullptr;
+    // The area the children stand in (the screen's size unless a test says).
+    Size area;
 
     std::string statusText;
     std::vector<std::string> statusHistory;  // every status text set, in order

@@ -96,8 +96,9 @@ bool FakeDialogHost::Add(int id, std::string& text, char c) {
     // A box that is full says nothing.
     if (resource && resource->textLimit > 0 && text.size() >= static_cast<std::size_t>(resource->textLimit))
         return false;
-    const std::string longer = text + c;
-    if (const auto refusal = platform::EditRefusal(resource ? resource->style : 0, longer); !refusal.empty()) {
+    const unsigned style = resource ? resource->style : 0;
+    const std::string longer = text + platform::TypedChar(style, c);
+    if (const auto refusal = platform::EditRefusal(style, longer); !refusal.empty()) {
         refusals.emplace_back(refusal);
         return false;
     }

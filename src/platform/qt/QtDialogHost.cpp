@@ -42,6 +42,8 @@ public:
     FieldValidator(unsigned style, QObject* parent) : QValidator(parent), style_(style) {}
     State validate(QString& input, int&) const override {
         refusal_.clear();
+        for (QChar& ch : input)
+            if (ch.unicode() < 0x80) ch = QChar(platform::TypedChar(style_, static_cast<char>(ch.unicode())));
         for (const char32_t cp : input.toUcs4()) {
             if (platform::CodePointToCp1252(cp) < 0) {
                 refusal_ = QStringLiteral("This character cannot be stored in Quorle's files.");

@@ -83,6 +83,10 @@ public:
     }
 
     platform::Size ClientSize() const override { return platform::Size{container_->width(), container_->height()}; }
+    platform::Rect Placement() const override {
+        const QRect r = geometry();
+        return platform::Rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+    }
     void Show() override {
         show();
         frame_.MdiArea()->setActiveSubWindow(this);
@@ -167,6 +171,7 @@ QtFrame::QtFrame(const platform::FrameLayout& layout, QWidget* parent) : QMainWi
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
+    mdi_->viewport()->installEventFilter(this);
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
         if (auto* window = dynamic_cast<QtChildWindow*>(sub); window && window->Child()) {
             window->Child()->Activated();
@@ -359,6 +364,7 @@ platform::ChildHost& QtFrame::CreateChild(platform::ChildWindow& child, const pl
 void QtFrame::DestroyChild(platform::ChildWindow& child) {
     const auto it = children_.find(&child);
     if (it == children_.end()) return;
+    if (client_) client_->ChildClosing(child);
     QtChildWindow* window = it->second;
     children_.erase(it);
     window->Detach();
@@ -468,7 +474,24 @@ void QtFrame::Tile() {
     }
 }
 
+bool QtFrame::eventFilter(QObject* watched, QEvent* event) {
+    // A class window that fills the area goes on filling it when the area
+    // changes size (as when the frame settles on the screen after it shows).
+    if (watched == mdi_->viewport() && event->type() == QEvent::Resize) {
+        const auto* resize = static_cast<QResizeEvent*>(event);
+        const QRect filled(QPoint(0, 0), resize->oldSize());
+        for (QMdiSubWindow* sub : mdi_->subWindowList())
+            if (!sub->isMaximized() && sub->geometry() == filled) sub->setGeometry(QRect(QPoint(0, 0), resize->size()));
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void QtFrame::SetStatusText(std::string_view text) { statusBar()->showMessage(FromCp1252(text)); }
+
+platform::Size QtFrame::AreaSize() const {
+    const QSize area = mdi_->viewport()->size();
+    return platform::Size{area.width(), area.height()};
+}
 
 platform::Size QtFrame::ScreenSize() const {
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();

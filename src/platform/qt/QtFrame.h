@@ -38,6 +38,7 @@ public:
     void Tile() override;
     void SetStatusText(std::string_view text) override;
     platform::Size ScreenSize() const override;
+    platform::Size AreaSize() const override;
     void EnableCommand(int id, bool enabled) override;
     void SetMenuList(int after, std::vector<platform::MenuItem> items) override;
     void SetCommandLabel(int id, std::string_view label) override;
@@ -62,6 +63,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 

@@ -1,6 +1,14 @@
 #include "platform/qt/QtPrint.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QProgressDialog>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLocale>
@@ -10,14 +18,11 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QPrintDialog>
-#include <QPrintPreviewWidget>
+#include <QComboBox>
 #include <QDialog>
+#include <QLineEdit>
 #include <QDialogButtonBox>
 #include <QPushButton>
-#include <QLabel>
-#include <QToolBar>
-#include <QVBoxLayout>
-#include <QAction>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QFontMetricsF>
@@ -43,14 +48,49 @@ constexpr int kPdfResolution = 600;
 // same printable area so it looks like the printed page.
 constexpr double kPdfMarginMm = 6.35;
 
+// How far a job from the window is. Once it has taken a second, a window
+// shows the page being made with a Cancel; the window goes with the job.
+class JobProgress {
+public:
+    JobProgress() { clock_.start(); }
+
+    bool Continue(int page, int pages) {
+        if (!dialog_) {
+            // A command-line job has no windows; a short one needs none.
+            if (clock_.elapsed() < 1000 || qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr)
+                return true;
+            QWidget* owner = QApplication::activeModalWidget();
+            if (owner == nullptr) owner = QApplication::activeWindow();
+            dialog_ = std::make_unique<QProgressDialog>(owner);
+            dialog_->setWindowTitle(QStringLiteral("Printing"));
+            dialog_->setCancelButtonText(QStringLiteral("Cancel"));
+            dialog_->setWindowModality(Qt::ApplicationModal);
+            dialog_->setAutoClose(false);
+            dialog_->setAutoReset(false);
+            dialog_->setMinimumDuration(0);
+            dialog_->setMinimumWidth(320);
+        }
+        // Pages not known in advance: a bar that only says the job goes on.
+        dialog_->setMaximum(std::max(0, pages));
+        dialog_->setLabelText(pages > 0 ? QStringLiteral("Printing page %1 of %2").arg(page + 1).arg(pages)
+                                        : QStringLiteral("Printing page %1").arg(page + 1));
+        dialog_->setValue(pages > 0 ? std::min(page, pages) : 0);
+        if (!dialog_->isVisible()) dialog_->show();
+        QCoreApplication::processEvents();
+        return !dialog_->wasCanceled();
+    }
+
+private:
+    QElapsedTimer clock_;
+    std::unique_ptr<QProgressDialog> dialog_;
+};
+
 // A printer or a PDF file: one QPainter over the paged device for the whole
 // document, the canvas over it while a document is open.
 class PagedPrintDevice : public platform::PrintDevice {
 public:
     explicit PagedPrintDevice(std::unique_ptr<QPrinter> printer)
         : owned_(std::move(printer)), printer_(owned_.get()), device_(printer_) {}
-    // A printer that belongs to someone else (the print preview's).
-    explicit PagedPrintDevice(QPrinter* printer) : printer_(printer), device_(printer) {}
     // A PDF file: the pages go, one by one as they end, into a save file
     // beside it, so memory stays the same however many pages there are and
     // the file takes its name only when it is all on disk.
@@ -115,6 +155,8 @@ public:
         return writer_ != nullptr || (printer_ && printer_->outputFormat() == QPrinter::PdfFormat &&
                                       !printer_->outputFileName().isEmpty());
     }
+
+    bool Continue(int page, int pages) override { return progress_.Continue(page, pages); }
 
     int SetCopyCount(int copies) override {
         if (!printer_ || !printer_->supportsMultipleCopies()) return 1;
@@ -210,6 +252,7 @@ private:
     bool firstPage_ = true;
     platform::TextRuns runs_{[this](int x, int y, const std::string& text) { Put(x, y, text); }};
     platform::RuleRuns rules_;  // of the page being drawn
+    JobProgress progress_;
 };
 
 }  // namespace
@@ -286,33 +329,228 @@ std::string LocalePageSizeName() {
     return "A4";
 }
 
+namespace {
+
+// The program's own PDF writer under a job from the window: the file the
+// print dialog names, or a print queue's job, handed to the queue at the end
+// of each document.
+class WindowPdfDevice : public platform::PrintDevice {
+public:
+    // A queue's job: the file goes in a private folder until it is handed over.
+    WindowPdfDevice(const QPrinter& printer, QueueJob job, SubmitToQueue submit)
+        : job_(std::move(job)), submit_(std::move(submit)) {
+        if (!folder_.isValid()) return;
+        path_ = QDir(folder_.path()).filePath(QStringLiteral("job.pdf"));
+        inner_ = MakePdfFileDevice(std::make_unique<QSaveFile>(path_), LayoutOf(printer));
+    }
+    // A file: every copy in its one document.
+    WindowPdfDevice(const QPrinter& printer, const QString& file)
+        : inner_(MakePdfFileDevice(std::make_unique<QSaveFile>(file), LayoutOf(printer))) {}
+
+    bool Valid() const { return inner_ != nullptr; }
+
+    int StartDoc(std::string_view documentName) override {
+        job_.title.assign(documentName);
+        return inner_->StartDoc(documentName);
+    }
+    int StartPage() override { return inner_->StartPage(); }
+    int EndPage() override { return inner_->EndPage(); }
+    int EndDoc() override {
+        const int ended = inner_->EndDoc();
+        if (ended < 0 || !submit_) return ended;
+        const bool taken = submit_(path_.toStdString(), job_);
+        QFile::remove(path_);
+        return taken ? 1 : platform::kSpoolGeneralError;
+    }
+    // The queue makes the copies of each page; collated copies are documents of their own.
+    int SetCopyCount(int copies) override {
+        if (!submit_) return 1;
+        job_.copies = std::max(1, copies);
+        return job_.copies;
+    }
+    bool HoldsEveryCopy() const override { return !submit_; }
+    bool Continue(int page, int pages) override { return progress_.Continue(page, pages); }
+
+    void SelectFont(const platform::FontSpec& font) override { inner_->SelectFont(font); }
+    void RestoreFont() override { inner_->RestoreFont(); }
+    platform::Size TextExtent(std::string_view text) override { return inner_->TextExtent(text); }
+    void TextOut(int x, int y, std::string_view text) override { inner_->TextOut(x, y, text); }
+    void SetTextColor(platform::Color color) override { inner_->SetTextColor(color); }
+    void SetDefaultTextColor() override { inner_->SetDefaultTextColor(); }
+    void SetBackgroundTransparent(bool transparent) override { inner_->SetBackgroundTransparent(transparent); }
+    void Line(int x1, int y1, int x2, int y2, int penWidth) override { inner_->Line(x1, y1, x2, y2, penWidth); }
+    void Rectangle(const platform::Rect& rect, int penWidth) override { inner_->Rectangle(rect, penWidth); }
+    void Lines(std::span<const platform::LineSegment> lines, int penWidth) override { inner_->Lines(lines, penWidth); }
+    int DeviceCaps(DeviceCap cap) const override { return inner_->DeviceCaps(cap); }
+
+private:
+    // The page as the printer lays it out: its paper, margins and resolution.
+    static std::unique_ptr<QPdfWriter> LayoutOf(const QPrinter& printer) {
+        auto layout = std::make_unique<QPdfWriter>(QString());
+        layout->setResolution(printer.resolution());
+        layout->setPageLayout(printer.pageLayout());
+        return layout;
+    }
+
+    QTemporaryDir folder_;
+    QString path_;
+    QueueJob job_;
+    SubmitToQueue submit_;
+    std::unique_ptr<platform::PrintDevice> inner_;
+    JobProgress progress_;
+};
+
+// A print queue of this desktop takes PDF: its filters make of it what the
+// printer needs. Handed over with the spooler's own command.
+bool QueueTakesPdf(const QPrinter& printer) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty() &&
+           !QStandardPaths::findExecutable(QStringLiteral("lp")).isEmpty();
+#else
+    Q_UNUSED(printer);
+    return false;
+#endif
+}
+
+// What the dialog chose besides the copies, as the queue's options.
+QueueJob JobFor(const QPrinter& printer) {
+    QueueJob job;
+    job.queue = printer.printerName().toStdString();
+    switch (printer.duplex()) {
+        case QPrinter::DuplexNone: job.options.push_back("sides=one-sided"); break;
+        case QPrinter::DuplexLongSide: job.options.push_back("sides=two-sided-long-edge"); break;
+        case QPrinter::DuplexShortSide: job.options.push_back("sides=two-sided-short-edge"); break;
+        default: break;
+    }
+    if (printer.colorMode() == QPrinter::GrayScale) job.options.push_back("print-color-mode=monochrome");
+    return job;
+}
+
+// The device for the printer the dialog chose: a PDF file or a queue that
+// takes PDF get the program's own PDF writer, any other printer Qt's pages.
+std::unique_ptr<platform::PrintDevice> DialogDevice(std::unique_ptr<QPrinter> printer) {
+    if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty()) {
+        auto device = std::make_unique<WindowPdfDevice>(*printer, printer->outputFileName());
+        if (device->Valid()) return device;
+    } else if (QueueTakesPdf(*printer)) {
+        auto device = std::make_unique<WindowPdfDevice>(*printer, JobFor(*printer), SubmitWithLp);
+        if (device->Valid()) return device;
+    }
+    return PrinterDevice(std::move(printer));
+}
+
+// What the teacher chose in the dialog, kept in the setup for the job and for
+// the dialog's next showing (after a preview).
+void KeepChoices(const QPrinter& printer, PrintSetup& setup) {
+    setup.flags &= ~(platform::kPrintSelection | platform::kPrintPageNums | platform::kPrintCollate);
+    switch (printer.printRange()) {
+        case QPrinter::Selection: setup.flags |= platform::kPrintSelection; break;
+        case QPrinter::PageRange:
+            setup.flags |= platform::kPrintPageNums;
+            if (printer.fromPage() > 0) {
+                setup.fromPage = printer.fromPage();
+                setup.toPage = std::max(printer.fromPage(), printer.toPage());
+            }
+            break;
+        default: break;
+    }
+    setup.copies = std::max(1, printer.copyCount());
+    if (printer.collateCopies()) setup.flags |= platform::kPrintCollate;
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+    setup.outputFile = toFile ? printer.outputFileName().toStdString() : std::string();
+    if (!toFile || setup.printerName.empty()) setup.printerName = printer.printerName().toStdString();
+    setup.error = 0;
+}
+
+}  // namespace
+
+bool SubmitWithLp(const std::string& pdfPath, const QueueJob& job) {
+    QStringList arguments{QStringLiteral("-d"), QString::fromStdString(job.queue), QStringLiteral("-t"),
+                          QString::fromUtf8(job.title.data(), static_cast<qsizetype>(job.title.size())),
+                          QStringLiteral("-n"), QString::number(std::max(1, job.copies))};
+    for (const std::string& option : job.options) arguments << QStringLiteral("-o") << QString::fromStdString(option);
+    arguments << QString::fromStdString(pdfPath);
+    QProcess lp;
+    lp.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    lp.setStandardOutputFile(QProcess::nullDevice());
+    lp.start(QStringLiteral("lp"), arguments);
+    // The file goes to the spooler before lp ends; a spooler that does not answer fails the job.
+    if (!lp.waitForFinished(120000)) {
+        lp.kill();
+        lp.waitForFinished();
+        return false;
+    }
+    return lp.exitStatus() == QProcess::NormalExit && lp.exitCode() == 0;
+}
+
+std::unique_ptr<platform::PrintDevice> QueueDevice(std::unique_ptr<QPrinter> printer, SubmitToQueue submit) {
+    auto device = std::make_unique<WindowPdfDevice>(*printer, JobFor(*printer), std::move(submit));
+    if (!device->Valid()) return nullptr;
+    return device;
+}
+
 std::unique_ptr<platform::PrintDevice> RunPrintDialog(QWidget* parent, PrintSetup& setup) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     if (!setup.printerName.empty()) printer->setPrinterName(QString::fromStdString(setup.printerName));
-
-    QPrintDialog dialog(printer.get(), parent);
-    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile |
-                                                       QAbstractPrintDialog::PrintCollateCopies |
-                                                       QAbstractPrintDialog::PrintShowPageSize;
-    if ((setup.flags & platform::kPrintNoSelection) == 0) options |= QAbstractPrintDialog::PrintSelection;
-    if ((setup.flags & platform::kPrintNoPageNums) == 0) options |= QAbstractPrintDialog::PrintPageRange;
-    dialog.setOptions(options);
-    if ((setup.flags & platform::kPrintNoPageNums) == 0 && setup.minPage >= 1 && setup.maxPage >= setup.minPage) {
-        dialog.setMinMax(setup.minPage, setup.maxPage);
-        if (setup.fromPage >= setup.minPage && setup.toPage >= setup.fromPage)
-            printer->setFromTo(setup.fromPage, setup.toPage);
+    if (!setup.outputFile.empty()) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(QString::fromStdString(setup.outputFile));
     }
-    printer->setPrintRange(QPrinter::AllPages);
+
+    // The dialog takes its copies from the printer as it is made.
     printer->setCopyCount(std::max(1, setup.copies));
     printer->setCollateCopies((setup.flags & platform::kPrintCollate) != 0);
 
-    // Preview sits beside Print and Cancel; it leaves the dialog with a result of its own.
-    constexpr int kPreviewResult = 2;
+    QPrintDialog dialog(printer.get(), parent);
+    // A file chosen before: the dialog's own entry for it (its last), with
+    // that name, chosen once the dialog has shown its default printer.
+    if (!setup.outputFile.empty()) {
+        const QString name = QString::fromStdString(setup.outputFile);
+        QTimer::singleShot(0, &dialog, [&dialog, name] {
+            auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
+            auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+            if (printers == nullptr || file == nullptr || printers->count() == 0) return;
+            printers->setCurrentIndex(printers->count() - 1);
+            file->setText(name);
+        });
+    }
+    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile |
+                                                       QAbstractPrintDialog::PrintCollateCopies |
+                                                       QAbstractPrintDialog::PrintShowPageSize;
+    const bool offersSelection = (setup.flags & platform::kPrintNoSelection) == 0;
+    const bool offersPages = (setup.flags & platform::kPrintNoPageNums) == 0;
+    if (offersSelection) options |= QAbstractPrintDialog::PrintSelection;
+    if (offersPages) options |= QAbstractPrintDialog::PrintPageRange;
+    dialog.setOptions(options);
+    bool pagesSet = false;
+    if (offersPages && setup.minPage >= 1 && setup.maxPage >= setup.minPage) {
+        dialog.setMinMax(setup.minPage, setup.maxPage);
+        if (setup.fromPage >= setup.minPage && setup.toPage >= setup.fromPage) {
+            printer->setFromTo(setup.fromPage, setup.toPage);
+            pagesSet = true;
+        }
+    }
+    // The range chosen when the dialog was last left (before a preview), else every page.
+    if (pagesSet && (setup.flags & platform::kPrintPageNums) != 0)
+        printer->setPrintRange(QPrinter::PageRange);
+    else if (offersSelection && (setup.flags & platform::kPrintSelection) != 0)
+        printer->setPrintRange(QPrinter::Selection);
+    else
+        printer->setPrintRange(QPrinter::AllPages);
+
+    // Preview sits beside Print and Cancel. It leaves the dialog as Print
+    // does, so that what the teacher chose is kept, but gives no device.
+    bool previewPressed = false;
     if ((setup.flags & platform::kPrintOfferPreview) != 0) {
         if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
             QPushButton* preview = buttons->addButton(QStringLiteral("Pre&view..."), QDialogButtonBox::ActionRole);
             preview->setObjectName(QStringLiteral("PreviewButton"));
-            QObject::connect(preview, &QPushButton::clicked, &dialog, [&dialog] { dialog.done(kPreviewResult); });
+            QObject::connect(preview, &QPushButton::clicked, &dialog, [&dialog, &previewPressed] {
+                previewPressed = true;
+                dialog.accept();
+                // A choice the dialog refused keeps it open: Preview was not taken.
+                if (dialog.isVisible()) previewPressed = false;
+            });
         }
     }
 
@@ -320,109 +558,19 @@ std::unique_ptr<platform::PrintDevice> RunPrintDialog(QWidget* parent, PrintSetu
     const int result = dialog.exec();
     if (result != QDialog::Accepted) {
         setup.error = 0;
-        setup.previewChosen = result == kPreviewResult;
         return nullptr;
     }
-
-    setup.flags &= ~(platform::kPrintSelection | platform::kPrintPageNums | platform::kPrintCollate);
-    switch (printer->printRange()) {
-        case QPrinter::Selection: setup.flags |= platform::kPrintSelection; break;
-        case QPrinter::PageRange:
-            setup.flags |= platform::kPrintPageNums;
-            if (printer->fromPage() > 0) {
-                setup.fromPage = printer->fromPage();
-                setup.toPage = std::max(printer->fromPage(), printer->toPage());
-            }
-            break;
-        default: break;
+    KeepChoices(*printer, setup);
+    if (previewPressed) {
+        setup.previewChosen = true;
+        return nullptr;
     }
-    setup.copies = std::max(1, printer->copyCount());
-    if (printer->collateCopies()) setup.flags |= platform::kPrintCollate;
-    setup.printerName = printer->printerName().toStdString();
-    setup.error = 0;
     // The job prints the range itself: the printer gets every page it is sent.
     printer->setPrintRange(QPrinter::AllPages);
     printer->setFromTo(0, 0);
-    return PrinterDevice(std::move(printer));
+    return DialogDevice(std::move(printer));
 }
 
-namespace {
-
-// The document's name as the preview shows it: the file system's UTF-8 when
-// it reads as such, else the program's own single-byte text.
-QString DocumentName(std::string_view name) {
-    QString text = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-    if (text.contains(QChar::ReplacementCharacter)) text = FromCp1252(name);
-    return text;
-}
-
-}  // namespace
-
-bool RunPrintPreview(QWidget* parent, std::string_view title,
-                     const std::function<void(platform::PrintDevice&)>& render) {
-    QPrinter printer(QPrinter::HighResolution);
-    QDialog dialog(parent);
-    dialog.setObjectName(QStringLiteral("PrintPreview"));
-    const QString name = DocumentName(title);
-    dialog.setWindowTitle(name.isEmpty() ? QStringLiteral("Print Preview")
-                                         : QStringLiteral("Print Preview - ") + name);
-    auto* layout = new QVBoxLayout(&dialog);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    auto* bar = new QToolBar(&dialog);
-    auto* preview = new QPrintPreviewWidget(&printer, &dialog);
-    layout->addWidget(bar);
-    layout->addWidget(preview, 1);
-
-    QObject::connect(preview, &QPrintPreviewWidget::paintRequested, &dialog, [&render](QPrinter* target) {
-        PagedPrintDevice device(target);
-        render(device);
-    });
-
-    QAction* print = bar->addAction(QStringLiteral("&Print..."), &dialog, &QDialog::accept);
-    print->setShortcut(QKeySequence::Print);
-    bar->addSeparator();
-    bar->addAction(QStringLiteral("Fit &Width"), preview, &QPrintPreviewWidget::fitToWidth);
-    bar->addAction(QStringLiteral("Fit P&age"), preview, &QPrintPreviewWidget::fitInView);
-    QAction* zoomIn = bar->addAction(QStringLiteral("Zoom &In"), preview, [preview] { preview->zoomIn(); });
-    zoomIn->setShortcut(QKeySequence::ZoomIn);
-    QAction* zoomOut = bar->addAction(QStringLiteral("Zoom &Out"), preview, [preview] { preview->zoomOut(); });
-    zoomOut->setShortcut(QKeySequence::ZoomOut);
-    bar->addSeparator();
-    QAction* first = bar->addAction(QStringLiteral("&First"), preview, [preview] { preview->setCurrentPage(1); });
-    QAction* previous = bar->addAction(QStringLiteral("P&revious"), preview,
-                                       [preview] { preview->setCurrentPage(preview->currentPage() - 1); });
-    previous->setShortcut(QKeySequence(Qt::Key_PageUp));
-    auto* pageLabel = new QLabel(bar);
-    pageLabel->setObjectName(QStringLiteral("PageLabel"));
-    pageLabel->setContentsMargins(8, 0, 8, 0);
-    bar->addWidget(pageLabel);
-    QAction* next = bar->addAction(QStringLiteral("&Next"), preview,
-                                   [preview] { preview->setCurrentPage(preview->currentPage() + 1); });
-    next->setShortcut(QKeySequence(Qt::Key_PageDown));
-    QAction* last = bar->addAction(QStringLiteral("&Last"), preview,
-                                   [preview] { preview->setCurrentPage(preview->pageCount()); });
-    bar->addSeparator();
-    bar->addAction(QStringLiteral("&Close"), &dialog, &QDialog::reject);
-
-    // "Page 2 of 5", and the moves that lead nowhere greyed.
-    const auto showPage = [=] {
-        const int page = preview->currentPage();
-        const int count = preview->pageCount();
-        pageLabel->setText(QStringLiteral("Page %1 of %2").arg(count == 0 ? 0 : page).arg(count));
-        first->setEnabled(page > 1);
-        previous->setEnabled(page > 1);
-        next->setEnabled(page < count);
-        last->setEnabled(page < count);
-    };
-    QObject::connect(preview, &QPrintPreviewWidget::previewChanged, &dialog, showPage);
-    preview->fitToWidth();
-    preview->updatePreview();
-    showPage();
-
-    dialog.resize(parent != nullptr ? parent->window()->size().expandedTo(QSize(640, 560)) : QSize(760, 900));
-    return dialog.exec() == QDialog::Accepted;
-}
 
 std::unique_ptr<platform::PrintDevice> MakeDefaultPrintDevice(const PrintSetup& setup) {
     QString name = QString::fromStdString(setup.printerName);

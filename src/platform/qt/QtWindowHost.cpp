@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -210,6 +211,13 @@ void QtWindowHost::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
     if (window_ && event->button() == Qt::RightButton) window_->RightClick(ToPoint(event));
     if (window_ && event->button() == Qt::LeftButton) window_->LeftClick(ToPoint(event));
+}
+
+void QtWindowHost::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    // A menu opening leaves the keyboard where it was.
+    if (window_ && event->reason() != Qt::PopupFocusReason && event->reason() != Qt::MenuBarFocusReason)
+        window_->FocusLost();
 }
 
 bool QtWindowHost::focusNextPrevChild(bool next) {
