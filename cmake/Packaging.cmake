@@ -1,6 +1,7 @@
 # The Debian package. `cmake --build BUILD --target package` makes
 # quorle_<version>_amd64.deb from the install rules, installed under /usr, with
-# its Depends worked out by dpkg-shlibdeps from the libraries the program links.
+# its Depends worked out by dpkg-shlibdeps from the libraries the program links,
+# and the reports' font.
 # Besides the program and its shipped files it holds the manual page, the
 # copyright file and the changelog, compressed as Debian keeps them.
 
@@ -66,6 +67,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${QUORLE_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Besides the libraries: the font the reports are laid out in (Liberation
+# Mono, metric-compatible with Courier), which a bare system may lack.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [[gradebook for classroom teachers

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/FontSubset.h"
+#include "pdf/FontSubset.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::uint32_t> glyphs;
     for (std::size_t at : {0, 2, 6, 8, 10})
         if (at + 2 <= size) glyphs.push_back(U16(file, at));
-    const std::string font = quorle::platform::SubsetTrueType(
+    const std::string font = quorle::pdf::SubsetTrueType(
         [file](std::string_view tag) { return std::string(TableOf(file, tag)); }, glyphs);
     if (font.empty()) return 0;
 

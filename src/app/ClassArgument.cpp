@@ -1,9 +1,12 @@
 #include "app/ClassArgument.h"
 
+#include <sys/stat.h>
+
 #include <cctype>
 #include <filesystem>
 #include <ostream>
 
+#include "grids/GridFile.h"
 #include "record/ClassFile.h"
 #include "record/FileNames.h"
 #include "seating/SeatingChartFile.h"
@@ -58,6 +61,30 @@ bool RefuseOutputOntoInput(const std::string& output, const std::vector<CommandI
     if (!input) return false;
     err << prefix << "-o " << output << " would write over " << input->role << " (" << input->path
         << "); nothing was written\n";
+    return true;
+}
+
+std::string ProtectedOutput(const std::string& output) {
+    struct stat st {};
+    // Nothing there, or nothing that can be looked at: the write says why.
+    if (::lstat(output.c_str(), &st) != 0) return {};
+    if (S_ISLNK(st.st_mode)) return "is a symbolic link";
+    if (S_ISDIR(st.st_mode)) return "is a folder";
+    if (!S_ISREG(st.st_mode)) return "is not a regular file";
+    const auto bytes = ReadWholeFile(output);
+    if (!bytes) return {};
+    if (bytes->size() >= 15 && HasClassFileMagic(bytes->data())) return "would write over a class file";
+    if (ParseChartFile(*bytes)) return "would write over a seating chart";
+    if (ParseGridFile(*bytes)) return "would write over an assignment grid";
+    return {};
+}
+
+bool RefuseReportOutput(const std::string& output, const std::vector<CommandInput>& inputs, std::ostream& err,
+                        std::string_view prefix) {
+    if (RefuseOutputOntoInput(output, inputs, err, prefix)) return true;
+    const std::string protectedOutput = ProtectedOutput(output);
+    if (protectedOutput.empty()) return false;
+    err << prefix << "-o " << output << ' ' << protectedOutput << "; nothing was written\n";
     return true;
 }
 

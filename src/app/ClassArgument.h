@@ -38,4 +38,17 @@ const CommandInput* InputAtOutput(const std::string& output, const std::vector<C
 bool RefuseOutputOntoInput(const std::string& output, const std::vector<CommandInput>& inputs, std::ostream& err,
                            std::string_view prefix);
 
+// What stands at the output of a report that it may not replace: "is a
+// symbolic link", "is a folder", "is not a regular file" (a pipe, a device),
+// or a file of the program whatever its name, known by its content: "would
+// write over a class file", "... a seating chart", "... an assignment grid".
+// Empty when nothing is there or it is another file (an older report).
+std::string ProtectedOutput(const std::string& output);
+
+// Refuses the output of a report (export, print) as RefuseOutputOntoInput
+// does, and any output ProtectedOutput names: "-o OUT is a symbolic link;
+// nothing was written", say. False (nothing written) otherwise.
+bool RefuseReportOutput(const std::string& output, const std::vector<CommandInput>& inputs, std::ostream& err,
+                        std::string_view prefix);
+
 }  // namespace quorle

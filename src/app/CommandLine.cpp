@@ -121,11 +121,25 @@ bool DisplayAvailable(const std::function<const char*(const char*)>& getenv) {
     return true;
 }
 
+namespace {
+
+// What a command printed must have reached its reader: a full disk or a
+// closed pipe behind the output is an error of the command, as a file that
+// could not be written is.
+int OutputChecked(int status, std::ostream& out, std::ostream& err) {
+    out.flush();
+    if (out) return status;
+    err << "quorle: the output could not be written\n";
+    return status == 0 ? 1 : status;
+}
+
+}  // namespace
+
 int StartWithoutWindow(const StartRequest& request, int argc, char** argv, const CommandLineServices& services,
                        bool displayAvailable, std::ostream& out, std::ostream& err) {
     switch (request.kind) {
-        case StartRequest::Kind::Command: return RunCommandLine(argc, argv, services, out, err);
-        case StartRequest::Kind::Version: out << VersionLine() << "\n"; return 0;
+        case StartRequest::Kind::Command: return OutputChecked(RunCommandLine(argc, argv, services, out, err), out, err);
+        case StartRequest::Kind::Version: out << VersionLine() << "\n"; return OutputChecked(0, out, err);
         case StartRequest::Kind::Usage:
             err << "quorle: " << request.problem << "\n";
             PrintUsage(err);

@@ -12,6 +12,7 @@
 #include <ctime>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <ostream>
 #include <system_error>
 
@@ -19,6 +20,7 @@
 #include "grids/ColumnPrint.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/Text1252.h"
+#include "record/Binary.h"
 #include "grading/Compute.h"
 #include "reports/GradesPrint.h"
 #include "reports/MakeupPrint.h"
@@ -367,19 +369,25 @@ int RunPrintCommand(const std::vector<std::string>& args, const CommandLineServi
     }
     PrintArguments arguments;
     if (const std::string problem = ParseArguments(args, arguments); !problem.empty()) return Usage(err, problem);
-    if (RefuseOutputOntoInput(arguments.output, ReportInputs(arguments), err, "quorle print: ")) return 2;
+    if (RefuseReportOutput(arguments.output, ReportInputs(arguments), err, "quorle print: ")) return 2;
 
     const auto read = ReadClassArgument(arguments.classFile, err, "quorle print: " + arguments.classFile + ": ");
     if (!read) return 1;
     const ClassRecord& record = *read;
 
     CommandLineUi ui(arguments, services, err);
+    // The file's bytes as the device makes them; they go on disk, atomically,
+    // only once the whole job has succeeded, so a failed job or write leaves
+    // an older file of that name as it was.
+    std::string pdf;
     TMyPrinter printer;
     int pages = 0;
     if (services.makePdfDevice) {
-        // The device writes the file atomically: a failed job leaves an older
-        // file of that name as it was.
-        if (auto device = services.makePdfDevice(arguments.output, arguments.pageSize))
+        const auto keep = [&pdf](std::string_view bytes) {
+            pdf.append(bytes);
+            return true;
+        };
+        if (auto device = services.makePdfDevice(keep, arguments.pageSize))
             printer.SetDevice(std::make_unique<PageCountingDevice>(std::move(device), pages));
     }
 
@@ -470,6 +478,12 @@ int RunPrintCommand(const std::vector<std::string>& args, const CommandLineServi
 
     if (!printer.RunPrintJob(ui, nullptr, *printout, false)) {
         err << "quorle print: " << arguments.output << " was not written\n";
+        return 1;
+    }
+    FileProblem problem;
+    if (!WriteFileAtomically(arguments.output,
+                             std::span(reinterpret_cast<const unsigned char*>(pdf.data()), pdf.size()), &problem)) {
+        err << "quorle print: " << arguments.output << " was not written\n" << problem.Text() << "\n";
         return 1;
     }
     out << arguments.output << ": " << pages << (pages == 1 ? " page\n" : " pages\n");

@@ -4,6 +4,7 @@
 #include <iosfwd>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Print.h"
@@ -11,9 +12,14 @@
 
 namespace quorle {
 
+// Takes a PDF's bytes in order as they are made; false stops the job.
+using PdfBytesSink = std::function<bool(std::string_view bytes)>;
+
 struct CommandLineServices {
-    // A PDF device for a path and a page size ("Letter", "A4", or "" for the locale's).
-    std::function<std::unique_ptr<platform::PrintDevice>(const std::string& path, const std::string& pageSize)> makePdfDevice;
+    // A PDF device for a page size ("Letter", "A4", or "" for the locale's)
+    // that gives the file's bytes to the sink; the command puts them on disk
+    // once the whole job has succeeded.
+    std::function<std::unique_ptr<platform::PrintDevice>(PdfBytesSink sink, const std::string& pageSize)> makePdfDevice;
     // Today's date for the class header; the local date when not given.
     std::function<platform::Date()> today;
 };

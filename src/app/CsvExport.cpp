@@ -94,7 +94,7 @@ int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, st
         err << "quorle export: a class file and -o OUT.csv are needed\nUsage: " << ExportUsage() << "\n";
         return 2;
     }
-    if (RefuseOutputOntoInput(outPath, ClassInputs(classPath), err, "quorle export: ")) return 2;
+    if (RefuseReportOutput(outPath, ClassInputs(classPath), err, "quorle export: ")) return 2;
     const auto record = ReadClassArgument(classPath, err);
     if (!record) return 1;
     FileProblem problem;

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-#include "platform/ProgramDirectory.h"
 
 #ifndef QUORLE_MODULE_DIR
 #define QUORLE_MODULE_DIR "../lib/quorle/qt"
@@ -12,11 +11,18 @@
 
 namespace quorle {
 
-const WindowedModule* LoadWindowedModule(std::string& why) {
+const WindowedModule* LoadWindowedModule(std::string& why, const std::string& self) {
     static WindowedModule module;
     if (module.runWindowed != nullptr && module.makePdfDevice != nullptr) return &module;
     namespace fs = std::filesystem;
-    const fs::path here(platform::ExecutableDirectory());
+    std::error_code unread;
+    const fs::path executable = fs::read_symlink(self, unread);
+    if (unread || !executable.is_absolute()) {
+        why = "the program's own folder cannot be read from " + self + ": " +
+              (unread ? unread.message() : "not a full path");
+        return nullptr;
+    }
+    const fs::path here = executable.parent_path();
     void* handle = nullptr;
     for (const fs::path& path : {here / kWindowedModuleName, here / QUORLE_MODULE_DIR / kWindowedModuleName}) {
         std::error_code error;

@@ -5,13 +5,14 @@
 #include <memory>
 #include <string>
 
+#include "app/CommandLinePrint.h"
 #include "platform/Print.h"
 
 namespace quorle {
 
 // The module's entry points.
 using RunWindowedFn = int (*)(int argc, char** argv);
-using MakePdfDeviceFn = platform::PrintDevice* (*)(const std::string& path, const std::string& pageSize);
+using MakePdfDeviceFn = platform::PrintDevice* (*)(PdfBytesSink sink, const std::string& pageSize);
 
 struct WindowedModule {
     RunWindowedFn runWindowed = nullptr;
@@ -24,7 +25,9 @@ struct WindowedModule {
 inline constexpr const char* kWindowedModuleName = "quorle-qt.so";
 
 // The module, loaded on the first call and kept for the process; nothing,
-// with the loader's reason in `why`, when it cannot be loaded.
-const WindowedModule* LoadWindowedModule(std::string& why);
+// with the loader's reason in `why`, when it cannot be loaded. `self` names
+// the running executable (a link to it); when it cannot be read, the module
+// is not looked for anywhere: never in the current folder.
+const WindowedModule* LoadWindowedModule(std::string& why, const std::string& self = "/proc/self/exe");
 
 }  // namespace quorle

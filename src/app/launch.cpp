@@ -1,5 +1,6 @@
 // The quorle executable: a headless subcommand, or the windowed gradebook,
 // which it loads from its module only then.
+#include <csignal>
 #include <cstdlib>
 #include <iostream>
 
@@ -7,15 +8,18 @@
 #include "app/WindowedModule.h"
 
 int main(int argc, char** argv) {
+    // A write past the file size limit fails (and the command says so, the
+    // old file kept) instead of ending the program halfway through it.
+    std::signal(SIGXFSZ, SIG_IGN);
     // The subcommands, --version and every usage error run without a display
     // and without the windowed program; a PDF printout loads it for its pages.
     const quorle::StartRequest request = quorle::ReadStartArguments(argc, argv);
     std::string why;
     quorle::CommandLineServices services;
-    services.makePdfDevice = [&why](const std::string& path, const std::string& pageSize) {
+    services.makePdfDevice = [&why](quorle::PdfBytesSink sink, const std::string& pageSize) {
         std::unique_ptr<quorle::platform::PrintDevice> device;
         if (const quorle::WindowedModule* module = quorle::LoadWindowedModule(why))
-            device.reset(module->makePdfDevice(path, pageSize));
+            device.reset(module->makePdfDevice(std::move(sink), pageSize));
         else
             std::cerr << "quorle: " << why << "\n";
         return device;

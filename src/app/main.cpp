@@ -10,6 +10,7 @@
 #include "app/CommandLine.h"
 #include "app/DecoClient.h"
 #include "app/UserSettings.h"
+#include "app/WindowedModule.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/qt/QtArt.h"
 #include "platform/qt/QtFrame.h"
@@ -41,9 +42,11 @@ void ShowFrame(quorle::qt::QtFrame& frame, const std::optional<quorle::FramePlac
 
 }  // namespace
 
-// A PDF file device (a PDF printout makes its own application object when it needs one).
-extern "C" quorle::platform::PrintDevice* quorle_make_pdf_device(const std::string& path, const std::string& pageSize) {
-    return quorle::qt::MakePdfDevice(path, pageSize).release();
+// A PDF device giving the file's bytes to the sink (a PDF printout makes its
+// own application object when it needs one).
+extern "C" quorle::platform::PrintDevice* quorle_make_pdf_device(quorle::PdfBytesSink sink,
+                                                                 const std::string& pageSize) {
+    return quorle::qt::MakePdfDevice(std::move(sink), pageSize).release();
 }
 
 // The windowed program, for the arguments that asked for a window.

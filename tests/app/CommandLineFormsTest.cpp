@@ -23,7 +23,7 @@ protected:
         record.fileName = dir.File("bio.gdr");
         ASSERT_TRUE(WriteClassFile(record));
         classFile = record.fileName;
-        services.makePdfDevice = [this](const std::string&, const std::string&) -> std::unique_ptr<platform::PrintDevice> {
+        services.makePdfDevice = [this](PdfBytesSink, const std::string&) -> std::unique_ptr<platform::PrintDevice> {
             return std::make_unique<WatchedDevice>(device, nullptr);
         };
         services.today = [this] { return today; };

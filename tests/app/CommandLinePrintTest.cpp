@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <sstream>
 
 #include "app/CommandLine.h"
 #include "grids/GridFile.h"
+#include "record/Binary.h"
 #include "record/ClassFile.h"
 #include "reports/GradesPrint.h"
 #include "reports/ReportFixtures.h"
@@ -25,9 +27,10 @@ protected:
         record.fileName = dir.File("bio.gdr");
         ASSERT_TRUE(WriteClassFile(record));
         classFile = record.fileName;
-        services.makePdfDevice = [this](const std::string& path, const std::string& size)
+        services.makePdfDevice = [this](PdfBytesSink sink, const std::string& size)
             -> std::unique_ptr<platform::PrintDevice> {
-            paths.push_back(path);
+            paths.push_back("made");
+            sink("%PDF of the fake device");
             sizes.push_back(size);
             if (noDevice) return nullptr;
             return std::make_unique<WatchedDevice>(device, nullptr);
@@ -116,10 +119,29 @@ TEST_F(CommandLinePrintTest, GradesTakeTheSavedOptionsWithoutRewritingThem) {
     EXPECT_TRUE(Printed("12/7/2026"));
     EXPECT_EQ(dir.Read("QUORLE.POP"), before);
     EXPECT_NE(out.str().find("1 page"), std::string::npos);
-    // The PDF is made beside its target.
+    // The file holds what the device made.
     ASSERT_EQ(paths.size(), 1u);
-    EXPECT_EQ(paths[0].rfind(dir.File("out.pdf"), 0), 0u);
+    const auto written = dir.Read("out.pdf");
+    EXPECT_EQ(std::string(written.begin(), written.end()), "%PDF of the fake device");
     EXPECT_EQ(sizes, std::vector<std::string>{""});
+}
+
+// A PDF that cannot be written whole is an error with the reason, and the
+// file of that name stays as it was.
+TEST_F(CommandLinePrintTest, AFailedWriteKeepsTheOldFile) {
+    const struct {
+        int error;
+        const char* reason;
+    } cases[] = {{ENOSPC, "No space left on device: "}, {EFBIG, "File too large: "}, {EIO, "Input/output error: "}};
+    dir.Write("out.pdf", {'o', 'l', 'd'});
+    for (const auto& c : cases) {
+        const ScopedWriteFault fault("out.pdf", c.error);
+        EXPECT_EQ(Run({"grades", classFile, "-o", dir.File("out.pdf")}), 1) << c.reason;
+        EXPECT_EQ(err.str(), "quorle print: " + dir.File("out.pdf") + " was not written\n" + c.reason +
+                                 dir.File("out.pdf") + "\n");
+        EXPECT_EQ(out.str(), "");
+        EXPECT_EQ(dir.Read("out.pdf"), (std::vector<unsigned char>{'o', 'l', 'd'}));
+    }
 }
 
 TEST_F(CommandLinePrintTest, ColumnsRankAndLastScoresOverrideTheSavedChoice) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -16,6 +17,7 @@
 
 #include "app/CommandLine.h"
 #include "app/RunWords.h"
+#include "app/WindowedModule.h"
 #include "support/TempDir.h"
 
 extern char** environ;
@@ -62,6 +64,31 @@ TEST(CommandLineDispatch, EveryCommandReachesItsOwnHandler) {
         for (const std::string& command : commands) EXPECT_NE(out.find("quorle " + command + " "), std::string::npos);
         EXPECT_NE(out.find("quorle --version"), std::string::npos);
         EXPECT_EQ(err, "");
+    }
+}
+
+// Output that cannot be written (a full disk behind standard output) fails
+// the command with a word on the error stream, whatever the command printed.
+TEST(CommandLineDispatch, AnOutputThatCannotBeWrittenFailsTheCommand) {
+    struct Full : std::streambuf {
+        int overflow(int) override { return traits_type::eof(); }
+    } full;
+    TempDir dir;
+    std::filesystem::copy_file(std::string(QUORLE_EXAMPLES_DIR) + "/biology.gdr", dir.File("bio.gdr"));
+    std::filesystem::copy_file(std::string(QUORLE_EXAMPLES_DIR) + "/biology.CHT", dir.File("bio.CHT"));
+    const std::vector<std::vector<std::string>> cases{
+        {"versions", dir.File("bio.gdr")}, {"chart", dir.File("bio.gdr")}, {"show", dir.File("bio.gdr")},
+        {"--help"}, {"--version"}, {"export", "--help"}};
+    for (std::vector<std::string> words : cases) {
+        SCOPED_TRACE(::testing::PrintToString(words));
+        words.insert(words.begin(), "quorle");
+        std::vector<char*> argv;
+        for (std::string& w : words) argv.push_back(w.data());
+        const int argc = static_cast<int>(argv.size());
+        std::ostream out(&full);
+        std::ostringstream err;
+        EXPECT_EQ(StartWithoutWindow(ReadStartArguments(argc, argv.data()), argc, argv.data(), {}, false, out, err), 1);
+        EXPECT_EQ(err.str(), "quorle: the output could not be written\n");
     }
 }
 
@@ -132,8 +159,9 @@ TEST(StartArguments, WindowNeedsADisplayOrAPluginWithoutOne) {
     }
 }
 
-// An output onto the class, its chart or another file the command reads is
-// refused before anything is written.
+// An output onto the class, its chart or another file the command reads, onto
+// any other class, chart or grid whatever its name, or onto anything but a
+// plain file is refused before anything is written.
 TEST(CommandLineOutput, NeverWritesOverAnInput) {
     TempDir dir;  // also the program directory
     namespace fs = std::filesystem;
@@ -145,7 +173,18 @@ TEST(CommandLineOutput, NeverWritesOverAnInput) {
     dir.Write("quorle.low", {'7', '0'});
     fs::create_symlink(dir.File("bio.gdr"), dir.File("link.gdr"));
     fs::create_directory(dir.File("sub"));
-    const std::vector<std::string> inputs{"bio.gdr", "bio.CHT", "trip.col", "quorle.prg", "quorle.low"};
+    // Other classes, charts and grids, some of them renamed.
+    fs::copy_file(examples / "algebra-weighted.gdr", dir.File("algebra.gdr"));
+    fs::copy_file(examples / "empty.gdr", dir.File("empty.pdf"));
+    fs::copy_file(examples / "biology.CHT", dir.File("other.CHT"));
+    fs::copy_file(examples / "biology.CHT", dir.File("chart.pdf"));
+    fs::copy_file(examples / "field-trip.col", dir.File("grid.csv"));
+    dir.Write("old.pdf", {'%', 'P', 'D', 'F'});
+    fs::create_symlink(dir.File("old.pdf"), dir.File("link.pdf"));
+    ASSERT_EQ(mkfifo(dir.File("fifo.csv").c_str(), 0600), 0);
+    const std::vector<std::string> inputs{"bio.gdr",     "bio.CHT",   "trip.col",  "quorle.prg", "quorle.low",
+                                          "algebra.gdr", "empty.pdf", "other.CHT", "chart.pdf",  "grid.csv",
+                                          "old.pdf"};
     std::map<std::string, std::string> before;
     for (const auto& name : inputs) before[name] = ReadText(dir.File(name));
 
@@ -154,6 +193,9 @@ TEST(CommandLineOutput, NeverWritesOverAnInput) {
                             const std::string& path) {
         return "quorle " + command + ": -o " + output + " would write over " + role + " (" + path +
                "); nothing was written\n";
+    };
+    const auto kept = [&dir](const std::string& command, const std::string& output, const std::string& what) {
+        return "quorle " + command + ": -o " + dir.File(output) + " " + what + "; nothing was written\n";
     };
     struct Case {
         std::vector<std::string> words;
@@ -181,6 +223,17 @@ TEST(CommandLineOutput, NeverWritesOverAnInput) {
          refusal("print", dir.File("quorle.prg"), "the letter's template", dir.File("quorle.prg"))},
         {{"print", "warning", bio, "-o", dir.File("quorle.low")}, 2,
          refusal("print", dir.File("quorle.low"), "the warning level", dir.File("quorle.low"))},
+        {{"export", bio, "-o", dir.File("algebra.gdr")}, 2, kept("export", "algebra.gdr", "would write over a class file")},
+        {{"print", "names", bio, "-o", dir.File("empty.pdf")}, 2, kept("print", "empty.pdf", "would write over a class file")},
+        {{"export", bio, "-o", dir.File("other.CHT")}, 2, kept("export", "other.CHT", "would write over a seating chart")},
+        {{"print", "grades", bio, "-o", dir.File("chart.pdf")}, 2, kept("print", "chart.pdf", "would write over a seating chart")},
+        {{"export", bio, "-o", dir.File("grid.csv")}, 2, kept("export", "grid.csv", "would write over an assignment grid")},
+        {{"print", "makeup", bio, "-o", dir.File("trip.col")}, 2, kept("print", "trip.col", "would write over an assignment grid")},
+        {{"export", bio, "-o", dir.File("fifo.csv")}, 2, kept("export", "fifo.csv", "is not a regular file")},
+        {{"print", "grades", bio, "-o", dir.File("fifo.csv")}, 2, kept("print", "fifo.csv", "is not a regular file")},
+        {{"export", bio, "-o", dir.File("link.pdf")}, 2, kept("export", "link.pdf", "is a symbolic link")},
+        {{"print", "grades", bio, "-o", dir.File("link.pdf")}, 2, kept("print", "link.pdf", "is a symbolic link")},
+        {{"export", bio, "-o", dir.File("sub")}, 2, kept("export", "sub", "is a folder")},
         // Beside the inputs, not on them: written.
         {{"export", bio, "-o", dir.File("bio.csv")}, 0, ""},
         {{"export", bio, "-o", dir.File("bio2.gdr")}, 0, ""},
@@ -193,8 +246,29 @@ TEST(CommandLineOutput, NeverWritesOverAnInput) {
         EXPECT_EQ(err, c.err);
         for (const auto& name : inputs) EXPECT_EQ(ReadText(dir.File(name)), before[name]) << name;
         EXPECT_FALSE(fs::exists(dir.File("quorle.wrn")));
+        EXPECT_TRUE(fs::is_fifo(dir.File("fifo.csv")));
+        EXPECT_TRUE(fs::is_symlink(dir.File("link.pdf")));
     }
     EXPECT_EQ(ReadText(dir.File("bio.csv")).rfind("Last Name,", 0), 0u);
+}
+
+// The windowed module is loaded only from beside the program or from the
+// package's folder: when the program cannot tell its own folder, from nowhere.
+TEST(WindowedModule, AnExecutableThatCannotBeToldLoadsNothing) {
+    TempDir dir;
+    dir.Write("file", {'x'});
+    std::filesystem::create_symlink("bin/quorle", dir.File("relative"));
+    const auto started = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path());
+    dir.Write(kWindowedModuleName, {'E', 'L', 'F'});  // planted in the current folder
+    for (const auto& [self, reason] : {std::pair(dir.File("missing"), "No such file or directory"),
+                                       std::pair(dir.File("file"), "Invalid argument"),
+                                       std::pair(dir.File("relative"), "not a full path")}) {
+        std::string why;
+        EXPECT_EQ(LoadWindowedModule(why, self), nullptr);
+        EXPECT_EQ(why, "the program's own folder cannot be read from " + self + ": " + reason);
+    }
+    std::filesystem::current_path(started);
 }
 
 // ------------------------------------------------------- the real executable

@@ -123,7 +123,7 @@ int RunOnDevice(std::vector<std::string> words, RecordingPrintDevice& device, st
     std::vector<char*> argv;
     for (std::string& w : words) argv.push_back(w.data());
     CommandLineServices services;
-    services.makePdfDevice = [&device](const std::string&, const std::string&) -> std::unique_ptr<platform::PrintDevice> {
+    services.makePdfDevice = [&device](PdfBytesSink, const std::string&) -> std::unique_ptr<platform::PrintDevice> {
         return std::make_unique<WatchedDevice>(device, nullptr);
     };
     std::ostringstream o, e;

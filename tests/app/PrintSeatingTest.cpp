@@ -22,7 +22,7 @@ TEST(PrintSeating, PrintsTheChartWithHeadingBackAndFront) {
     RecordingPrintDevice device;
     std::vector<std::string> sizes;
     CommandLineServices services;
-    services.makePdfDevice = [&](const std::string&, const std::string& size) -> std::unique_ptr<platform::PrintDevice> {
+    services.makePdfDevice = [&](PdfBytesSink, const std::string& size) -> std::unique_ptr<platform::PrintDevice> {
         sizes.push_back(size);
         return std::make_unique<WatchedDevice>(device, nullptr);
     };

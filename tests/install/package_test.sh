@@ -36,13 +36,15 @@ description=$(field Description)
 
 # Depends, as dpkg-shlibdeps worked it out: the Qt libraries the program links,
 # each with a least version, and nothing but them, zlib (the PDF writer's
-# compression) and the C and C++ runtimes.
+# compression) and the C and C++ runtimes; and the font the reports are laid
+# out in.
 depends=$(field Depends)
 for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 zlib1g libc6 libstdc++6; do
   grep -Eq "(^|, )${lib//+/\\+} \(>= [0-9][^)]*\)(,|$)" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
+grep -Eq "(^|, )fonts-liberation(,|$)" <<<"$depends" || fail "Depends lacks fonts-liberation: $depends"
 tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//' | while read -r dep; do
-  [[ $dep =~ ^(libqt6[a-z]+6|zlib1g|libc6|libgcc-s1|libstdc\+\+6)$ ]] || fail "Depends names $dep: $depends"
+  [[ $dep =~ ^(libqt6[a-z]+6|zlib1g|libc6|libgcc-s1|libstdc\+\+6|fonts-liberation)$ ]] || fail "Depends names $dep: $depends"
 done
 
 # The files: the program, its windowed module, its shipped files, the desktop entry, icon, class

@@ -1,7 +1,6 @@
 #include "platform/qt/QtPdfFile.h"
 
 #include <QBuffer>
-#include <QDateTime>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QFontMetricsF>
@@ -20,7 +19,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/Pdf.h"
+#include "pdf/Pdf.h"
 #include "platform/RuleRuns.h"
 #include "platform/Text1252.h"
 #include "platform/TextRuns.h"
@@ -33,7 +32,7 @@ namespace {
 using platform::DeviceCap;
 
 // A font's tables as the PDF writer reads them.
-platform::FontTableSource TablesOf(const QRawFont& font) {
+pdf::FontTableSource TablesOf(const QRawFont& font) {
     return [font](std::string_view tag) {
         const std::string name(tag);
         const QByteArray table = font.fontTable(name.c_str());
@@ -48,10 +47,9 @@ int WidthOf(const QRawFont& font, quint32 glyph) {
     return static_cast<int>(std::lround(advances[0].x() / font.pixelSize() * 1000));
 }
 
-// The font as Qt's own PDF writer embeds it, from a page showing the glyphs
-// once each: a printout's glyphs then look exactly as they do in the
-// printer's pages. Nothing when that page does not give it.
-platform::PdfFontProgram QtFontProgram(const QRawFont& font, std::span<const std::uint32_t> glyphs) {
+}  // namespace
+
+pdf::PdfFontProgram QtFontProgram(const QRawFont& font, std::span<const std::uint32_t> glyphs) {
     if (glyphs.empty()) return {};
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -73,14 +71,16 @@ platform::PdfFontProgram QtFontProgram(const QRawFont& font, std::span<const std
         painter.end();
     }
     const QByteArray& pdf = buffer.data();
-    platform::EmbeddedFont embedded =
-        platform::ReadEmbeddedFont(std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    pdf::EmbeddedFont embedded =
+        pdf::ReadEmbeddedFont(std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
     if (embedded.codes.size() != glyphs.size()) return {};
-    platform::PdfFontProgram program;
+    pdf::PdfFontProgram program;
     program.trueType = std::move(embedded.trueType);
     for (std::size_t i = 0; i < glyphs.size(); ++i) program.glyphIndex.emplace(glyphs[i], embedded.codes[i]);
     return program;
 }
+
+namespace {
 
 std::string KeyOf(const QRawFont& font) {
     return (font.familyName() + QLatin1Char('/') + font.styleName() + QLatin1Char('/') +
@@ -88,10 +88,44 @@ std::string KeyOf(const QRawFont& font) {
         .toStdString();
 }
 
+// Where the file's bytes go: opened when the document starts, given the
+// bytes as they are made, closed when it ends; false from any step fails the job.
+class PdfOutput {
+public:
+    virtual ~PdfOutput() = default;
+    virtual bool Open() = 0;
+    virtual bool Write(std::string_view bytes) = 0;
+    virtual bool Close() = 0;
+};
+
+class SinkOutput : public PdfOutput {
+public:
+    explicit SinkOutput(PdfSink sink) : sink_(std::move(sink)) {}
+    bool Open() override { return static_cast<bool>(sink_); }
+    bool Write(std::string_view bytes) override { return sink_(bytes); }
+    bool Close() override { return true; }
+
+private:
+    PdfSink sink_;
+};
+
+class SaveFileOutput : public PdfOutput {
+public:
+    explicit SaveFileOutput(std::unique_ptr<QSaveFile> file) : file_(std::move(file)) {}
+    bool Open() override { return file_->isOpen() || file_->open(QIODevice::WriteOnly); }
+    bool Write(std::string_view bytes) override {
+        return file_->write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
+    }
+    bool Close() override { return file_->flush() && file_->commit(); }
+
+private:
+    std::unique_ptr<QSaveFile> file_;
+};
+
 class PdfFileDevice : public platform::PrintDevice {
 public:
-    PdfFileDevice(std::unique_ptr<QSaveFile> file, std::unique_ptr<QPdfWriter> layout)
-        : file_(std::move(file)), layout_(std::move(layout)) {
+    PdfFileDevice(std::unique_ptr<PdfOutput> output, std::unique_ptr<QPdfWriter> layout)
+        : output_(std::move(output)), layout_(std::move(layout)) {
         // The printable area's corner as the page's transformation puts it.
         const QPageLayout page = layout_->pageLayout();
         const int resolution = layout_->resolution();
@@ -107,13 +141,11 @@ public:
 
     int StartDoc(std::string_view documentName) override {
         if (document_) return platform::kSpoolGeneralError;
-        if (!file_->isOpen() && !file_->open(QIODevice::WriteOnly)) return platform::kSpoolGeneralError;
+        if (!output_->Open()) return platform::kSpoolGeneralError;
         QString name = QString::fromUtf8(documentName.data(), static_cast<qsizetype>(documentName.size()));
         if (name.contains(QChar::ReplacementCharacter)) name = FromCp1252(documentName);
         title_ = name.toStdU16String();
-        document_ = std::make_unique<platform::PdfDocument>([this](std::string_view bytes) {
-            return file_->write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
-        });
+        document_ = std::make_unique<pdf::PdfDocument>([this](std::string_view bytes) { return output_->Write(bytes); });
         fonts_.clear();
         for (auto& [key, font] : used_) font.ready = false;  // its number was the last document's
         simple_ = false;
@@ -145,11 +177,9 @@ public:
         EndDrawing();
         document_->AddPage(width_, height_, *page_);
         page_.reset();
-        const QByteArray date =
-            QDateTime::currentDateTimeUtc().toString(QStringLiteral("'D:'yyyyMMddHHmmss'Z'")).toLatin1();
-        const bool written = document_->Finish(title_, u"Quorle", std::string_view(date.constData(), date.size()));
+        const bool written = document_->Finish(title_, u"Quorle", pdf::PdfCreationDate());
         document_.reset();
-        if (!written || !file_->commit()) return platform::kSpoolGeneralError;
+        if (!written || !output_->Close()) return platform::kSpoolGeneralError;
         return 1;
     }
 
@@ -198,10 +228,11 @@ public:
         runs_.Flush();
         if (!page_) return;
         if (penWidth == 1 && rules_.AddBox(rect)) return;
+        const pdf::Box box{rect.left, rect.top, rect.right, rect.bottom};
         if (FillsThin(penWidth))
-            page_->ThinBox(rect);
+            page_->ThinBox(box);
         else
-            page_->StrokeBox(rect, penWidth);
+            page_->StrokeBox(box, penWidth);
     }
     void Lines(std::span<const platform::LineSegment> lines, int penWidth) override {
         for (const platform::LineSegment& l : lines) Line(l.x1, l.y1, l.x2, l.y2, penWidth);
@@ -210,7 +241,7 @@ public:
 
 private:
     // Each page states its pen and colours afresh.
-    void NewPage() { page_ = std::make_unique<platform::PdfPage>(scale_, left_, top_); }
+    void NewPage() { page_ = std::make_unique<pdf::PdfPage>(scale_, left_, top_); }
 
     void EndDrawing() {
         runs_.Flush();
@@ -228,10 +259,12 @@ private:
         return !simple_;
     }
     void Draw(std::span<const platform::LineSegment> lines, int penWidth) {
+        lines_.clear();
+        for (const platform::LineSegment& l : lines) lines_.push_back(pdf::Line{l.x1, l.y1, l.x2, l.y2});
         if (FillsThin(penWidth))
-            page_->ThinLines(lines);
+            page_->ThinLines(lines_);
         else
-            page_->StrokeLines(lines, penWidth);
+            page_->StrokeLines(lines_, penWidth);
     }
 
     // A font is made, measured and its glyphs looked up once a document: a
@@ -284,7 +317,7 @@ private:
             if (byte == ' ') continue;
             const quint32 glyph = font.glyphs[byte];
             if (glyph == 0 || byte < 0x20) return false;
-            placed_.push_back(platform::PlacedGlyph{glyph, x + static_cast<double>(k) * font.advance, f_->widths[byte]});
+            placed_.push_back(pdf::PlacedGlyph{glyph, x + static_cast<double>(k) * font.advance, f_->widths[byte]});
         }
         for (std::size_t k = 0; k < text.size(); ++k) {
             const auto byte = static_cast<unsigned char>(text[k]);
@@ -320,14 +353,14 @@ private:
                 const auto found = characters.find(indexes[i]);
                 const int width = WidthOf(raw, indexes[i]);
                 document_->UseGlyph(number, indexes[i], found != characters.end() ? found->second : U'\uFFFD', width);
-                placed_.push_back(platform::PlacedGlyph{indexes[i], x + positions[i].x(), width});
+                placed_.push_back(pdf::PlacedGlyph{indexes[i], x + positions[i].x(), width});
                 runY = baseline + positions[i].y() - line.ascent();
             }
             page_->Glyphs(number, raw.pixelSize(), color_, runY, placed_, 0.0);
         }
     }
 
-    std::unique_ptr<QSaveFile> file_;
+    std::unique_ptr<PdfOutput> output_;
     std::unique_ptr<QPdfWriter> layout_;
     double scale_ = 0;
     double width_ = 0;
@@ -335,8 +368,8 @@ private:
     double left_ = 0;
     double top_ = 0;
     std::u16string title_;
-    std::unique_ptr<platform::PdfDocument> document_;
-    std::unique_ptr<platform::PdfPage> page_;
+    std::unique_ptr<pdf::PdfDocument> document_;
+    std::unique_ptr<pdf::PdfPage> page_;
     bool firstPage_ = true;
     // Whether a pen other than the thin black one has drawn in this document.
     bool simple_ = false;
@@ -356,7 +389,8 @@ private:
     FontInUse* f_ = nullptr;
     std::uint32_t color_ = 0;
     std::unordered_map<std::string, int> fonts_;  // the document's number of each font
-    std::vector<platform::PlacedGlyph> placed_;
+    std::vector<pdf::PlacedGlyph> placed_;
+    std::vector<pdf::Line> lines_;
 
     platform::RuleRuns rules_;  // of the page being drawn
     platform::TextRuns runs_{[this](int x, int y, const std::string& text) { Put(x, y, text); }};
@@ -364,9 +398,13 @@ private:
 
 }  // namespace
 
+std::unique_ptr<platform::PrintDevice> MakePdfFileDevice(PdfSink sink, std::unique_ptr<QPdfWriter> layout) {
+    return std::make_unique<PdfFileDevice>(std::make_unique<SinkOutput>(std::move(sink)), std::move(layout));
+}
+
 std::unique_ptr<platform::PrintDevice> MakePdfFileDevice(std::unique_ptr<QSaveFile> file,
                                                          std::unique_ptr<QPdfWriter> layout) {
-    return std::make_unique<PdfFileDevice>(std::move(file), std::move(layout));
+    return std::make_unique<PdfFileDevice>(std::make_unique<SaveFileOutput>(std::move(file)), std::move(layout));
 }
 
 }  // namespace quorle::qt

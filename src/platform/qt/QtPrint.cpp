@@ -585,18 +585,30 @@ std::unique_ptr<platform::PrintDevice> MakeDefaultPrintDevice(const PrintSetup& 
     return PrinterDevice(std::move(printer));
 }
 
-std::unique_ptr<platform::PrintDevice> MakePdfDevice(const std::string& path, const std::string& pageSize) {
+// The page as a PDF writer lays it out; the file is the program's own writing.
+static std::unique_ptr<QPdfWriter> PdfLayout(const std::string& pageSize) {
     EnsureGuiApplication();
     const auto size = PageSizeNamed(pageSize);
     if (!size) return nullptr;
-    auto file = std::make_unique<QSaveFile>(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
-    // The page as a PDF writer lays it out; the file is the program's own writing.
     auto layout = std::make_unique<QPdfWriter>(QString());
     layout->setResolution(kPdfResolution);
     layout->setPageLayout(QPageLayout(*size, QPageLayout::Portrait,
                                       QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
                                       QPageLayout::Millimeter));
+    return layout;
+}
+
+std::unique_ptr<platform::PrintDevice> MakePdfDevice(const std::string& path, const std::string& pageSize) {
+    auto layout = PdfLayout(pageSize);
+    if (!layout) return nullptr;
+    auto file = std::make_unique<QSaveFile>(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
     return MakePdfFileDevice(std::move(file), std::move(layout));
+}
+
+std::unique_ptr<platform::PrintDevice> MakePdfDevice(PdfSink sink, const std::string& pageSize) {
+    auto layout = PdfLayout(pageSize);
+    if (!layout) return nullptr;
+    return MakePdfFileDevice(std::move(sink), std::move(layout));
 }
 
 }  // namespace quorle::qt

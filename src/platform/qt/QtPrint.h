@@ -49,6 +49,9 @@ std::unique_ptr<platform::PrintDevice> MakeDefaultPrintDevice(const platform::Pr
 // A PDF file device for headless use: pageSize "Letter", "A4", or empty for the
 // locale's. Works without a display. Nothing for an unknown page size.
 std::unique_ptr<platform::PrintDevice> MakePdfDevice(const std::string& path, const std::string& pageSize);
+// The same, its bytes given to the sink (see MakePdfFileDevice).
+std::unique_ptr<platform::PrintDevice> MakePdfDevice(std::function<bool(std::string_view bytes)> sink,
+                                                     const std::string& pageSize);
 
 // The page size a PDF gets when none is named: "Letter" where the locale
 // prints on letter paper (the United States, Canada and their neighbours),

@@ -3,6 +3,7 @@
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocalServer>
@@ -12,6 +13,9 @@
 #include <filesystem>
 #include <memory>
 #include <system_error>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace quorle::qt {
@@ -47,6 +51,34 @@ bool ReadMessage(const QByteArray& bytes, std::vector<std::string>& paths, bool&
     return true;
 }
 
+// A folder of the user's own that nobody else may enter or change, and not
+// a symbolic link to one.
+bool IsPrivateFolder(const QByteArray& path) {
+    struct stat st {};
+    return !path.isEmpty() && ::lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           st.st_uid == ::geteuid() && (st.st_mode & 077) == 0;
+}
+
+// Where the socket may live; empty when nowhere private is found.
+QByteArray PrivateFolder() {
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    if (runtime.startsWith('/') && IsPrivateFolder(runtime)) return runtime;
+    const QByteArray own =
+        QFile::encodeName(QDir::tempPath()) + "/quorle-" + QByteArray::number(static_cast<qulonglong>(::geteuid()));
+    ::mkdir(own.constData(), 0700);
+    return IsPrivateFolder(own) ? own : QByteArray();
+}
+
+// Whether the program at the other end of a connected local socket runs as
+// this user.
+bool PeerIsThisUser(qintptr descriptor) {
+    struct ucred peer {};
+    socklen_t length = sizeof peer;
+    return descriptor >= 0 &&
+           ::getsockopt(static_cast<int>(descriptor), SOL_SOCKET, SO_PEERCRED, &peer, &length) == 0 &&
+           length == sizeof peer && peer.uid == ::geteuid();
+}
+
 }  // namespace
 
 QtSingleInstance::QtSingleInstance(QObject* parent) : QObject(parent) {}
@@ -62,13 +94,23 @@ QString QtSingleInstance::Name(const std::string& programDirectory) {
     hash.addData(QGuiApplication::platformName().toUtf8() + '\n');
     hash.addData(qgetenv("DISPLAY") + '\n' + qgetenv("WAYLAND_DISPLAY") + '\n');
     hash.addData(QByteArray::fromStdString(folder.string()));
-    return "quorle-" + QString::fromLatin1(hash.result().toHex().left(24));
+    const QByteArray place = PrivateFolder();
+    if (place.isEmpty()) return {};
+    const QByteArray path = place + "/quorle-" + hash.result().toHex().left(24);
+    // A socket's path has room for no more.
+    if (static_cast<std::size_t>(path.size()) >= sizeof(sockaddr_un::sun_path)) return {};
+    return QFile::decodeName(path);
 }
 
 bool QtSingleInstance::HandOver(const QString& name, const std::vector<std::string>& files) {
+    if (name.isEmpty()) return false;
     QLocalSocket socket;
     socket.connectToServer(name);
     if (!socket.waitForConnected(kWaitMilliseconds)) return false;
+    if (!PeerIsThisUser(socket.socketDescriptor())) {
+        socket.abort();
+        return false;
+    }
     QByteArray message;
     {
         QDataStream out(&message, QIODevice::WriteOnly);
@@ -92,6 +134,7 @@ bool QtSingleInstance::HandOver(const QString& name, const std::vector<std::stri
 
 bool QtSingleInstance::Listen(const QString& name, std::function<void(const std::vector<std::string>&)> open) {
     open_ = std::move(open);
+    if (name.isEmpty()) return false;
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     if (!server_->listen(name)) {
@@ -107,6 +150,11 @@ bool QtSingleInstance::Listen(const QString& name, std::function<void(const std:
 void QtSingleInstance::Accept() {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        if (!PeerIsThisUser(socket->socketDescriptor())) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
         auto buffer = std::make_shared<QByteArray>();
         connect(socket, &QLocalSocket::readyRead, this, [this, socket, buffer] {
             buffer->append(socket->readAll());

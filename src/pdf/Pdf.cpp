@@ -1,16 +1,18 @@
-#include "platform/Pdf.h"
+#include "pdf/Pdf.h"
 
 #include <zlib.h>
 
 #include <algorithm>
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <optional>
 
-namespace quorle::platform {
+namespace quorle::pdf {
 
 void AppendPdfNumber(std::string& out, double value) {
     if (std::isnan(value)) {
@@ -241,15 +243,15 @@ void PdfPage::ThinOutline(double x1, double y1, double x2, double y2, bool alone
     Point(x1 + nx, y1 + ny, " l\nh\n");
 }
 
-void PdfPage::ThinLines(std::span<const LineSegment> lines) {
+void PdfPage::ThinLines(std::span<const Line> lines) {
     if (lines.empty()) return;
     EndText();
     FillColor(0);
-    for (const LineSegment& l : lines) ThinOutline(l.x1, l.y1, l.x2, l.y2, lines.size() == 1);
+    for (const Line& l : lines) ThinOutline(l.x1, l.y1, l.x2, l.y2, lines.size() == 1);
     content_ += "f\n";
 }
 
-void PdfPage::ThinBox(const Rect& box) {
+void PdfPage::ThinBox(const Box& box) {
     EndText();
     FillColor(0);
     constexpr double h = 0.05;
@@ -288,17 +290,17 @@ void PdfPage::Pen(int width) {
     content_ += " w 2 J 2 j []0  d\n";
 }
 
-void PdfPage::StrokeLines(std::span<const LineSegment> lines, int width) {
+void PdfPage::StrokeLines(std::span<const Line> lines, int width) {
     if (lines.empty()) return;
     Pen(width);
-    for (const LineSegment& l : lines) {
+    for (const Line& l : lines) {
         content_ += std::to_string(l.x1) + ' ' + std::to_string(l.y1) + " m\n";
         content_ += std::to_string(l.x2) + ' ' + std::to_string(l.y2) + " l\n";
     }
     content_ += "S\n";
 }
 
-void PdfPage::StrokeBox(const Rect& box, int width) {
+void PdfPage::StrokeBox(const Box& box, int width) {
     Pen(width);
     content_ += std::to_string(box.left) + ' ' + std::to_string(box.top) + ' ' + std::to_string(box.right - box.left) +
                 ' ' + std::to_string(box.bottom - box.top) + " re\nS\n";
@@ -418,7 +420,53 @@ std::string PostScriptName(const std::string& name) {
     return {};
 }
 
+// The six capitals that mark a font as a subset: from the font's name, its
+// place in the document and the glyphs the subset holds, so that two subsets
+// never share a name.
+std::string SubsetTag(const std::string& name, int index, std::span<const std::uint32_t> glyphs) {
+    std::uint64_t hash = 14695981039346656037ull;
+    const auto mix = [&hash](std::uint64_t value) {
+        hash ^= value;
+        hash *= 1099511628211ull;
+    };
+    for (const char c : name) mix(static_cast<unsigned char>(c));
+    mix(static_cast<std::uint64_t>(index) + 0x100);
+    for (const std::uint32_t glyph : glyphs) mix(glyph + 0x10000ull);
+    std::string tag;
+    for (int i = 0; i < 6; ++i) {
+        tag += static_cast<char>('A' + hash % 26);
+        hash /= 26;
+    }
+    return tag;
+}
+
 }  // namespace
+
+std::string PdfDate(std::int64_t secondsSinceEpoch) {
+    using namespace std::chrono;
+    const sys_seconds time{seconds{secondsSinceEpoch}};
+    const sys_days day = floor<days>(time);
+    const year_month_day date{day};
+    const hh_mm_ss clock{time - day};
+    char text[32];
+    std::snprintf(text, sizeof text, "D:%04d%02u%02u%02d%02d%02dZ", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                  static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count()),
+                  static_cast<int>(clock.seconds().count()));
+    return text;
+}
+
+std::string PdfCreationDate() {
+    if (const char* fixed = std::getenv("SOURCE_DATE_EPOCH"); fixed != nullptr && *fixed != '\0') {
+        std::int64_t seconds = 0;
+        const char* end = fixed + std::strlen(fixed);
+        const auto [stop, error] = std::from_chars(fixed, end, seconds);
+        // Up to the year 9999, the last a PDF date holds.
+        if (error == std::errc() && stop == end && seconds >= 0 && seconds < 253402300800) return PdfDate(seconds);
+    }
+    const auto now = std::chrono::system_clock::now();
+    return PdfDate(std::chrono::duration_cast<std::chrono::seconds>(now.time_since_epoch()).count());
+}
 
 PdfDocument::PdfDocument(Sink sink) : sink_(std::move(sink)) {
     offsets_.assign(kFirstFree, 0);
@@ -508,8 +556,10 @@ void PdfDocument::WriteFont(Font& font, int index) {
     const std::string head = font.tables("head");
     const std::string hhea = font.tables("hhea");
     const std::string post = font.tables("post");
+    const std::string os2 = font.tables("OS/2");
     std::string name = PostScriptName(font.tables("name"));
     if (name.empty()) name = "Font" + std::to_string(index);
+    name = SubsetTag(name, index, glyphs) + "+" + name;
     const int unitsPerEm = ReadU16(head, 18) > 0 ? ReadU16(head, 18) : 1000;
     const double scale = 1000.0 / unitsPerEm;
 
@@ -542,23 +592,32 @@ void PdfDocument::WriteFont(Font& font, int index) {
         WriteStream(glyphMap, map, "");
     }
 
-    std::string text = "<< /Type /FontDescriptor\n/FontName /QRL";
-    text += static_cast<char>('A' + index / 26 / 26 % 26);
-    text += static_cast<char>('A' + index / 26 % 26);
-    text += static_cast<char>('A' + index % 26);
-    text += "+" + name + "\n/Flags 4\n/FontBBox [";
+    // Symbolic (its own glyph codes), and fixed-pitch and italic as the font says.
+    const double italicAngle = ReadS16(post, 4) + ReadU16(post, 6) / 65536.0;
+    int flags = 4;
+    if (post.size() >= 16 && (ReadU16(post, 12) != 0 || ReadU16(post, 14) != 0)) flags |= 1;
+    if (italicAngle != 0) flags |= 64;
+    std::string text = "<< /Type /FontDescriptor\n/FontName /" + name + "\n/Flags " + std::to_string(flags) +
+                       "\n/FontBBox [";
     for (const int at : {36, 38, 40, 42}) {
         AppendPdfNumber(text, ReadS16(head, static_cast<std::size_t>(at)) * scale);
         text += ' ';
     }
-    text += "]\n/ItalicAngle 0\n/Ascent ";
+    text += "]\n/ItalicAngle ";
+    AppendPdfNumber(text, italicAngle);
+    text += "\n/Ascent ";
     AppendPdfNumber(text, ReadS16(hhea, 4) * scale);
     text += "\n/Descent ";
     AppendPdfNumber(text, ReadS16(hhea, 6) * scale);
+    // The capitals' height from OS/2 (version 2 on), else the ascent.
+    const int capHeight = ReadU16(os2, 0) >= 2 && os2.size() >= 90 ? ReadS16(os2, 88) : ReadS16(hhea, 4);
     text += "\n/CapHeight ";
-    AppendPdfNumber(text, ReadS16(hhea, 4) * scale);
+    AppendPdfNumber(text, capHeight * scale);
+    // TrueType fonts give no stem width; the usual estimate from the weight
+    // class (400, regular: 88; 700, bold: 166).
+    const int weight = ReadU16(os2, 4) > 0 ? ReadU16(os2, 4) : 400;
     text += "\n/StemV ";
-    AppendPdfNumber(text, ReadS16(post, 10) * scale);
+    text += std::to_string(std::lround(50 + (weight / 65.0) * (weight / 65.0)));
     if (!program.empty()) text += "\n/FontFile2 " + std::to_string(file) + " 0 R";
     text += "\n>>\nendobj\n";
     BeginObject(descriptor);
@@ -640,4 +699,4 @@ bool PdfDocument::Finish(std::u16string_view title, std::u16string_view creator,
     return !failed_;
 }
 
-}  // namespace quorle::platform
+}  // namespace quorle::pdf

@@ -1,17 +1,19 @@
-#include "platform/Pdf.h"
+#include "pdf/Pdf.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <cstdlib>
 #include <fstream>
+#include <map>
+#include <tuple>
 #include <iterator>
 #include <regex>
 #include <string>
 #include <vector>
 
-#include "platform/TextRuns.h"
 
-namespace quorle::platform {
+namespace quorle::pdf {
 namespace {
 
 // Numbers as the page's content gives them: nine significant digits, the rest
@@ -78,10 +80,10 @@ TEST(PdfTest, PageContentPlacesGlyphsAndRules) {
         {36, 438, 600}, {37, 438 + advance, 600}, {38, 438 + 3 * advance, 600}, {39, 438 + 4 * advance, 600}};
     page.Glyphs(0, 73, 0, 476, word, advance);
     page.Glyphs(0, 73, 0xFF0000, 560, std::vector<PlacedGlyph>{{36, 100, 600}}, advance);
-    page.ThinLines(std::vector<LineSegment>{{0, 605, 4610, 605}, {0, 605, 0, 3509}});
-    page.ThinLines(std::vector<LineSegment>{{756, 595, 756, 3451}});
-    page.StrokeLines(std::vector<LineSegment>{{212, 952, 212, 877}}, 2);
-    page.StrokeBox(Rect{1000, 200, 1200, 250}, 2);
+    page.ThinLines(std::vector<Line>{{0, 605, 4610, 605}, {0, 605, 0, 3509}});
+    page.ThinLines(std::vector<Line>{{756, 595, 756, 3451}});
+    page.StrokeLines(std::vector<Line>{{212, 952, 212, 877}}, 2);
+    page.StrokeBox(Box{1000, 200, 1200, 250}, 2);
     const std::string content = PageContent(page);
     // The spacing that, added to a glyph's own advance as a viewer works it
     // out (600 thousandths of 73), gives exactly the fixed advance.
@@ -170,6 +172,50 @@ TEST(PdfTest, DocumentHoldsItsObjectsWhereTheTableSays) {
     EXPECT_TRUE(failing.Failed());
 }
 
+// The font's description: the subset's tag on both its names, different for
+// every subset, and the figures the font's own tables give.
+TEST(PdfTest, FontDescriptionComesFromTheFontAndNamesItsSubset) {
+    const struct {
+        int fixedPitch, italic, weight, capHeight;  // post's pitch and angle, OS/2's weight and capitals
+        std::vector<std::uint32_t> glyphs;
+        const char* description;
+    } cases[] = {
+        {1, 0, 400, 612, {36, 37}, "/Flags 5\n/FontBBox [0 0 0 0 ]\n/ItalicAngle 0\n/Ascent 800\n/Descent 0\n/CapHeight 612\n/StemV 88\n"},
+        {1, 0, 400, 612, {36, 38}, "/Flags 5\n"},
+        {0, -12, 700, 700, {36}, "/Flags 68\n/FontBBox [0 0 0 0 ]\n/ItalicAngle -12\n/Ascent 800\n/Descent 0\n/CapHeight 700\n/StemV 166\n"},
+    };
+    std::vector<std::string> tags;
+    for (const auto& c : cases) {
+        std::map<std::string, std::string> tables{{"head", std::string(54, '\0')}, {"hhea", std::string(36, '\0')},
+                                                  {"post", std::string(32, '\0')}, {"OS/2", std::string(96, '\0')}};
+        using Field = std::tuple<const char*, int, int>;  // table, offset, big-endian 16-bit value
+        for (const auto& [table, at, value] : {Field{"head", 18, 1000}, Field{"hhea", 4, 800}, Field{"post", 4, c.italic},
+                                               Field{"post", 14, c.fixedPitch}, Field{"OS/2", 0, 2},
+                                               Field{"OS/2", 4, c.weight}, Field{"OS/2", 88, c.capHeight}})
+            tables[table][at] = static_cast<char>(value >> 8 & 0xFF), tables[table][at + 1] = static_cast<char>(value & 0xFF);
+        std::string file;
+        PdfDocument document([&file](std::string_view bytes) { return file.append(bytes), true; });
+        const int font = document.AddFont("Mono", [&](std::string_view tag) { return tables[std::string(tag)]; });
+        for (const std::uint32_t glyph : c.glyphs) document.UseGlyph(font, glyph, U'A', 600);
+        PdfPage page(1, 0, 0);
+        document.AddPage(612, 792, page);
+        ASSERT_TRUE(document.Finish(u"", u"", "D:20250203120000Z"));
+        std::smatch name;
+        ASSERT_TRUE(std::regex_search(file, name, std::regex("/FontName /([A-Z]{6})\\+Font0\n")));
+        const std::string base = "/BaseFont /" + name[1].str() + "+Font0\n";
+        EXPECT_TRUE(file.find(base) == file.find("/BaseFont") && file.rfind(base) == file.rfind("/BaseFont"));
+        EXPECT_NE(file.find(name[0].str() + c.description), std::string::npos) << c.description;
+        tags.push_back(name[1]);
+    }
+    EXPECT_TRUE(tags[0] != tags[1] && tags[1] != tags[2]);
+    // The creation date from SOURCE_DATE_EPOCH, when it is a time.
+    setenv("SOURCE_DATE_EPOCH", "1738584000", 1);
+    EXPECT_EQ(PdfCreationDate(), "D:20250203120000Z");
+    setenv("SOURCE_DATE_EPOCH", "soon", 1);
+    EXPECT_NE(PdfCreationDate(), "D:20250203120000Z");
+    unsetenv("SOURCE_DATE_EPOCH");
+}
+
 // What a PDF of one page of glyphs gives back, and nothing from anything else.
 TEST(PdfTest, EmbeddedFontIsReadOnlyFromAPageOfGlyphs) {
     std::string file;
@@ -196,29 +242,5 @@ TEST(PdfTest, EmbeddedFontIsReadOnlyFromAPageOfGlyphs) {
     }
 }
 
-// Texts of one line in a fixed-pitch font join into one run when their gaps
-// are whole characters; anything else goes out on its own, in order.
-TEST(PdfTest, TextRunsJoinOneLineOfFixedPitchText) {
-    struct Put {
-        int x, y;
-        std::string text;
-        bool operator==(const Put&) const = default;
-    };
-    std::vector<Put> put;
-    TextRuns runs([&put](int x, int y, const std::string& text) { put.push_back({x, y, text}); });
-    runs.SetAdvance(10);
-    runs.Add(0, 0, "Name");
-    runs.Add(60, 0, "85.0");   // two characters on
-    runs.Add(0, 20, "Next");   // another line, kept open beside the first
-    runs.Add(105, 0, "x");     // half a character off: the first line's run goes out
-    runs.Flush();
-    EXPECT_EQ(put, (std::vector<Put>{{0, 0, "Name  85.0"}, {0, 20, "Next"}, {105, 0, "x"}}));
-    put.clear();
-    runs.SetAdvance(0);
-    runs.Add(0, 0, "a");
-    runs.Add(10, 0, "b");
-    EXPECT_EQ(put, (std::vector<Put>{{0, 0, "a"}, {10, 0, "b"}}));
-}
-
 }  // namespace
-}  // namespace quorle::platform
+}  // namespace quorle::pdf

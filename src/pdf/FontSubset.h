@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace quorle::platform {
+namespace quorle::pdf {
 
 // One table of a TrueType font by its four-letter tag ("head", "glyf", "cvt " ...):
 // its bytes as the font holds them, or empty when the font has no such table.
@@ -29,4 +29,4 @@ using FontTableSource = std::function<std::string(std::string_view tag)>;
 // signature) are left out.
 std::string SubsetTrueType(const FontTableSource& tables, std::span<const std::uint32_t> glyphs);
 
-}  // namespace quorle::platform
+}  // namespace quorle::pdf

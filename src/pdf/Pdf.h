@@ -17,10 +17,24 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/FontSubset.h"
-#include "platform/Geometry.h"
+#include "pdf/FontSubset.h"
 
-namespace quorle::platform {
+namespace quorle::pdf {
+
+// A straight line from (x1, y1) to (x2, y2), and a box by its edges, in
+// device pixels.
+struct Line {
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = 0;
+    int y2 = 0;
+};
+struct Box {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
 
 // A number as a content stream gives it: the integer part, then the fraction
 // cut (not rounded) to nine significant digits in all, and left out when it
@@ -28,6 +42,12 @@ namespace quorle::platform {
 void AppendPdfNumber(std::string& out, double value);
 // The shortest decimal that reads back as exactly the same double.
 void AppendExactNumber(std::string& out, double value);
+
+// A date as a PDF's information gives it: "D:20250203120000Z" (UTC).
+std::string PdfDate(std::int64_t secondsSinceEpoch);
+// The date a new document is made: SOURCE_DATE_EPOCH when it is set to a
+// time in seconds (so the same input makes the same file), else now.
+std::string PdfCreationDate();
 
 // A glyph of a font at its place on the baseline, x in device pixels, and
 // its advance in thousandths of the font's size.
@@ -52,13 +72,13 @@ public:
                 double advance);
     // Lines of the thinnest pen, filled as outlines a tenth of a pixel wide
     // with square ends, all in one fill.
-    void ThinLines(std::span<const LineSegment> lines);
+    void ThinLines(std::span<const Line> lines);
     // The same pen's box: the outline of its edges, in one fill.
-    void ThinBox(const Rect& box);
+    void ThinBox(const Box& box);
     // Lines and a box stroked with a pen `width` pixels wide (square ends,
     // bevelled corners), one stroke for all the lines.
-    void StrokeLines(std::span<const LineSegment> lines, int width);
-    void StrokeBox(const Rect& box, int width);
+    void StrokeLines(std::span<const Line> lines, int width);
+    void StrokeBox(const Box& box, int width);
 
     // The content so far, with any text object ended.
     const std::string& Content();
@@ -159,4 +179,4 @@ private:
     std::vector<Font> fonts_;
 };
 
-}  // namespace quorle::platform
+}  // namespace quorle::pdf

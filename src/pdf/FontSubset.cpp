@@ -1,4 +1,4 @@
-#include "platform/FontSubset.h"
+#include "pdf/FontSubset.h"
 
 #include <algorithm>
 #include <array>
@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-namespace quorle::platform {
+namespace quorle::pdf {
 namespace {
 
 // Every read below is bounds-checked by its caller: At16/At32 are only
@@ -234,4 +234,4 @@ std::string SubsetTrueType(const FontTableSource& tables, std::span<const std::u
     return WriteFont(std::move(out));
 }
 
-}  // namespace quorle::platform
+}  // namespace quorle::pdf

@@ -1,4 +1,4 @@
-#include "platform/FontSubset.h"
+#include "pdf/FontSubset.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace quorle::platform {
+namespace quorle::pdf {
 namespace {
 
 using Tables = std::map<std::string, std::string, std::less<>>;
@@ -279,4 +279,4 @@ TEST(FontSubsetTest, AFontThatDoesNotHoldTogetherGivesNothing) {
 }
 
 }  // namespace
-}  // namespace quorle::platform
+}  // namespace quorle::pdf
