@@ -308,6 +308,8 @@ const std::vector<platform::HelpBook>& HelpBooks() {
              {"Editing a student", "editstudent.html"},
              {"Undo and Redo", "undo.html"},
              {"Typing grades, finding and sorting", "table.html"},
+             {"Grades from a CSV file", "importgrades.html"},
+             {"Term grades from grading periods", "termgrades.html"},
              {"Seating charts", "seating.html"},
              {"Assignment grids", "grids.html"},
              {"Using Quorle with a screen reader and by keyboard alone", "access.html"},

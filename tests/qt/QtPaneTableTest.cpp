@@ -71,11 +71,19 @@ TEST(QtPaneTable, ClickTypeAndEnterStoreTheValueAndMoveDown) {
     const ClassRecord read = ParseClassFile(dir.Read("biology.gdr"));
     EXPECT_EQ(read.Row(1).scores[cell.kind][static_cast<std::size_t>(cell.second)].value, 7.25f);
     EXPECT_EQ(child->History().StepCount(), 1u);
-    // The keyboard going to the names pane stores a value typed too.
+    // The keyboard leaving the table for another control stores a value typed too.
     QTest::keyClicks(pane, "3");
-    dynamic_cast<QWidget*>(child->Names().Host())->setFocus();
+    QLineEdit elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    elsewhere.setFocus(Qt::OtherFocusReason);
+    QApplication::processEvents();
     const ClassRecord after = ParseClassFile(dir.Read("biology.gdr"));
     EXPECT_EQ(after.Row(2).scores[cell.kind][static_cast<std::size_t>(cell.second)].value, 3.0f);
+    elsewhere.close();
+    frame.activateWindow();
+    pane->setFocus(Qt::OtherFocusReason);
+    QApplication::processEvents();
 
     // Tab reaches the pane (not the next widget) and moves the cursor right.
     const int column = child->Grades().Cursor()->column;
