@@ -97,7 +97,8 @@ def expect_cell(events, what, r, c):
     check(got == wanted, f"{what}: the focus is on {got}, not {wanted}")
 
 
-pyatspi.Registry.registerEventListener(listen, "object:state-changed:focused", "object:text-changed")
+pyatspi.Registry.registerEventListener(listen, "object:state-changed:focused", "object:text-changed",
+                                   "object:property-change:accessible-description")
 with Program(FIRST, CLASS) as program:
     program.focus()
     pump(1)
@@ -125,9 +126,13 @@ with Program(FIRST, CLASS) as program:
           f"the cell typed into holds {text.getText(0, -1)!r}, its caret at {text.caretOffset}")
     expect_cell(press("Return"), "Enter after 7.5", r + 1, c)
 
-    # Undo takes the value back and leaves the keyboard in the table.
+    # Undo on the cell takes the value back, says it, and leaves the keyboard in the table.
+    press("Up")
+    start = len(heard)
     press("ctrl+z", wait=1.5)
-    expect_cell(press("Up"), "Up after Undo", r, c)
+    said = [e["data"] for e in heard[start:] if e["type"].endswith("accessible-description")]
+    check(said == [rows[r][c]], f"Undo said {said}, not {rows[r][c]!r}")
+    expect_cell(press("Down", "Up"), "Down and Up after Undo", r, c)
 
     # New Grade: a test named Q9, no value for anyone.
     events = press("F4", wait=1.5)

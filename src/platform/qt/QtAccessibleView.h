@@ -65,8 +65,9 @@ public:
     bool unselectColumn(int) override { return false; }
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
-private:
     QtWindowHost* Host() const;
+
+private:
 
     mutable std::map<std::pair<int, int>, QAccessible::Id> cells_;
     mutable std::map<int, QAccessible::Id> lines_;
