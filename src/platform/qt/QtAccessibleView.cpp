@@ -48,9 +48,6 @@ public:
 
     QString text(QAccessible::Text t) const override {
         if (!isValid()) return {};
-        // A value changed in place is said again as the cell's description.
-        if (t == QAccessible::Description)
-            return kind_ == Kind::Cell && IsFocusedCell() ? view_->Host()->CellAnnouncement() : QString();
         if (t != QAccessible::Name && t != QAccessible::Value) return {};
         return Shown();
     }

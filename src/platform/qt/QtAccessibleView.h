@@ -65,9 +65,8 @@ public:
     bool unselectColumn(int) override { return false; }
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
-    QtWindowHost* Host() const;
-
 private:
+    QtWindowHost* Host() const;
 
     mutable std::map<std::pair<int, int>, QAccessible::Id> cells_;
     mutable std::map<int, QAccessible::Id> lines_;

@@ -374,7 +374,6 @@ void QtWindowHost::AccessibleFocusChanged() {
     cellTyping_ = accessibleTable_->EditedText().has_value();
     const auto at = accessibleTable_->FocusedCell();
     cellAt_ = {at->row, at->column};
-    cellAnnounced_.clear();
     if (hasFocus()) {
         QAccessibleEvent focus(cell, QAccessible::Focus);
         QAccessible::updateAccessibility(&focus);
@@ -397,10 +396,11 @@ void QtWindowHost::AccessibleCellChecked() {
     if (!cell) return;
     const QString now = cell->text(QAccessible::Value);
     if (now == cellText_) return;
+    // The old text taken out and the new one put in: a reader says the new
+    // one (Orca after "undo" or "redo" for those commands).
+    QAccessibleTextUpdateEvent updated(cell, 0, cellText_, now);
     cellText_ = now;
-    cellAnnounced_ = now.isEmpty() ? QStringLiteral("blank") : now;
-    QAccessibleEvent said(cell, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&said);
+    QAccessible::updateAccessibility(&updated);
 }
 
 void QtWindowHost::AccessibleTextChanged() {

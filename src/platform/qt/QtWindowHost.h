@@ -60,10 +60,8 @@ public:
     void AccessibleTextChanged() override;
     // After the pane is redrawn: a focused cell that moved (a sort) is
     // focused again; one whose value changed in place (Undo, Redo, a stored
-    // value, a tick) says its new value as its description.
+    // value) says its new value as a change of its text.
     void AccessibleCellChecked();
-    // What the focused cell says beside its name since its value changed in place.
-    const QString& CellAnnouncement() const { return cellAnnounced_; }
     void SetCheckBoxName(int id, std::string_view name) override;
     const platform::AccessibleTable* AccessibleTableModel() const { return accessibleTable_; }
     const platform::AccessibleText* AccessibleTextModel() const { return accessibleText_; }
@@ -107,9 +105,8 @@ private:
     // The focused cell's text as a reader last heard of it, and whether a
     // value was being typed then.
     QString cellText_;
-    // The focused cell's place when it was last announced, and what it says since.
+    // The focused cell's place when it was last announced.
     std::pair<int, int> cellAt_{-1, -1};
-    QString cellAnnounced_;
     bool cellCheckQueued_ = false;
     bool cellTyping_ = false;
     const platform::AccessibleText* accessibleText_ = nullptr;
