@@ -223,4 +223,18 @@ TEST(PaneAccessibility, SelectionBoxesAreNamedAfterTheStudentBesideThem) {
 }
 
 }  // namespace
+
+// Escape hides the cell cursor, unless a screen reader reads the table: the
+// keyboard then stays on the cell.
+TEST(PaneAccessibility, EscapeKeepsTheCursorWhileAReaderReads) {
+    for (const bool reader : {false, true}) {
+        SCOPED_TRACE(reader);
+        ClassWindowFixture f(SmallClass());
+        f.Grades().PutCursor(2, 0);
+        if (reader) f.GradesHost().table->ReaderPresent();
+        f.Grades().KeyDown(platform::Key::Escape);
+        EXPECT_EQ(f.Grades().Cursor().has_value(), reader);
+    }
+}
+
 }  // namespace quorle::testing
