@@ -396,11 +396,11 @@ void QtWindowHost::AccessibleCellChecked() {
     if (!cell) return;
     const QString now = cell->text(QAccessible::Value);
     if (now == cellText_) return;
-    // The old text taken out and the new one put in: a reader says the new
-    // one (Orca after "undo" or "redo" for those commands).
-    QAccessibleTextUpdateEvent updated(cell, 0, cellText_, now);
-    cellText_ = now;
-    QAccessible::updateAccessibility(&updated);
+    // A reader says a cell again only as a newly focused object (Orca takes
+    // no change of a focused cell's name or text from a command for news):
+    // the cell is made anew and focused.
+    view->RenewCell(at->row, at->column);
+    AccessibleFocusChanged();
 }
 
 void QtWindowHost::AccessibleTextChanged() {

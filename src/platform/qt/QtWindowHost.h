@@ -60,7 +60,7 @@ public:
     void AccessibleTextChanged() override;
     // After the pane is redrawn: a focused cell that moved (a sort) is
     // focused again; one whose value changed in place (Undo, Redo, a stored
-    // value) says its new value as a change of its text.
+    // value) is focused anew, for the reader to say its new value.
     void AccessibleCellChecked();
     void SetCheckBoxName(int id, std::string_view name) override;
     const platform::AccessibleTable* AccessibleTableModel() const { return accessibleTable_; }
