@@ -165,10 +165,11 @@ with Program(FIRST, CLASS) as program:
               f"the keyboard went to a {e['role']} {e.get('name')!r}")
 
     # The seating chart and the class picture, lists walked with Down; the
-    # grades report's preview (its options taken as they are), its buttons
+    # grades report's preview (its options and its question on the last test
+    # taken as they are), its buttons
     # walked with Tab; each left with Escape.
     for menu, item, walking in (("alt+o", ("s",), ("Down",) * 3), ("alt+d", ("p",), ("Down",) * 3),
-                                ("alt+f", ("w", "Return"), ("Tab",) * 5)):
+                                ("alt+f", ("w", "Return", "Return"), ("Tab",) * 5)):
         press(menu, wait=1.0)
         for key in item:
             press(key, wait=2.0)
