@@ -64,6 +64,7 @@ std::string PaneAccessibility::RowHeader(int row) const {
 }
 
 void PaneAccessibility::ReaderPresent() {
+    grades_.KeepCursor();
     if (grades_.Cursor() || record_.RowCount() == 0) return;
     // The first student (the Possible Points row when there is none), the
     // pane's first column.

@@ -38,7 +38,8 @@ public:
     std::optional<std::string> EditedText() const override;
     // In the grades pane's client area: the names pane's cells stand left of it.
     std::optional<platform::Rect> CellRect(int row, int column) const override;
-    // The cursor is shown, on the first student's first grade when it was not.
+    // The cursor is shown, on the first student's first grade when it was
+    // not, and stays shown when Escape is pressed.
     void ReaderPresent() override;
 
 private:

@@ -788,7 +788,9 @@ bool TGradeWindow::KeyDown(Key key) {
             case Key::End: MoveCursor(p, columns - 1); return true;
             case Key::CtrlHome: MoveCursor(0, 0); return true;
             case Key::CtrlEnd: MoveCursor(rows - 1, columns - 1); return true;
-            case Key::Escape: HideCursor(); return true;
+            case Key::Escape:
+                if (!keepCursor_) HideCursor();
+                return true;
             case Key::Enter:
             case Key::F2:
                 if (!editing_) return true;

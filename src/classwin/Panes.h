@@ -232,6 +232,9 @@ public:
     // cell stays under the mouse, for a double-click that follows.
     void PlaceCursor(int row, int column);
     void HideCursor();
+    // While a screen reader reads the pane, Escape leaves the cursor shown:
+    // the keyboard stays on a cell for the reader to follow.
+    void KeepCursor() { keepCursor_ = true; }
     // A value being typed into the cursor's cell, as typed ("N/A" for omit).
     bool Entering() const { return entering_; }
     const std::string& EntryText() const { return entry_; }
@@ -314,6 +317,7 @@ private:
     std::optional<TSquare> hit_;
     std::optional<CellCursor> cursor_;
     bool entering_ = false;
+    bool keepCursor_ = false;
     std::string entry_;
     // The view's order: order_[position] is a roster row, positions_[row]
     // its position (both empty: roster order).

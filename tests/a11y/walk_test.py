@@ -5,7 +5,8 @@ is a focus event of the cell it is on, which carries the cell's value as name
 and its student and column as its headers; a value typed into a cell is an
 editable text that says each change; and after Undo, New Grade, Add Students
 (left with Escape) and a message box the keyboard is on the same class's table
-again. Every focus event in the class window is a cell of its table.
+again. Every focus event in the class window is a cell of its table. Last
+the seating chart and the class picture are walked.
 
 scripts/orca-walk runs this same walk with Orca listening."""
 import os
@@ -125,9 +126,9 @@ with Program(FIRST, CLASS) as program:
           f"the cell typed into holds {text.getText(0, -1)!r}, its caret at {text.caretOffset}")
     expect_cell(press("Return"), "Enter after 7.5", r + 1, c)
 
-    # Undo takes the value back and leaves the keyboard in the table.
-    press("ctrl+z", wait=1.5)
-    expect_cell(press("Up"), "Up after Undo", r, c)
+    # Undo on the cell takes the value back, says it, and leaves the keyboard in the table.
+    press("Up")
+    expect_cell(press("ctrl+z", wait=1.5), "Undo", r, c)
 
     # New Grade: a test named Q9, no value for anyone.
     events = press("F4", wait=1.5)
@@ -162,5 +163,15 @@ with Program(FIRST, CLASS) as program:
                   f"the table took the keyboard and gave it to {following[0] if following else None}")
         check(e.get("is_table") or e["role"] not in ("filler", "panel", "menu bar"),
               f"the keyboard went to a {e['role']} {e.get('name')!r}")
+
+    # The seating chart and the class picture, lists walked with Down, each
+    # left with Escape.
+    for menu, item, walking in (("alt+o", ("s",), ("Down",) * 3), ("alt+d", ("p",), ("Down",) * 3)):
+        press(menu, wait=1.0)
+        for key in item:
+            press(key, wait=2.0)
+        press(*walking, wait=1.0)
+        press("Escape", wait=1.5)
+    expect_cell(press("Left", "Right"), "after the chart and the picture", r, c)
     pump(3 * (SLOW - 1))  # Orca's last words
 finish()

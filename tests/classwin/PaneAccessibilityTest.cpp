@@ -223,4 +223,16 @@ TEST(PaneAccessibility, SelectionBoxesAreNamedAfterTheStudentBesideThem) {
 }
 
 }  // namespace
+
+// Escape hides the cell cursor, unless a screen reader reads the table.
+TEST(PaneAccessibility, EscapeKeepsTheCursorWhileAReaderReads) {
+    for (const bool reader : {false, true}) {
+        ClassWindowFixture f(SmallClass());
+        if (reader) f.GradesHost().table->ReaderPresent();
+        f.Grades().PutCursor(2, 0);
+        f.Grades().KeyDown(platform::Key::Escape);
+        EXPECT_EQ(f.Grades().Cursor().has_value(), reader) << reader;
+    }
+}
+
 }  // namespace quorle::testing

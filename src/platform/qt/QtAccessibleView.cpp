@@ -196,6 +196,13 @@ QAccessibleInterface* QtAccessibleView::Cell(int row, int column) const {
     return cell;
 }
 
+void QtAccessibleView::RenewCell(int row, int column) {
+    const auto it = cells_.find({row, column});
+    if (it == cells_.end()) return;
+    QAccessible::deleteAccessibleInterface(it->second);
+    cells_.erase(it);
+}
+
 QAccessibleInterface* QtAccessibleView::Line(int index) const {
     const auto it = lines_.find(index);
     if (it != lines_.end()) return QAccessible::accessibleInterface(it->second);

@@ -25,6 +25,9 @@ public:
     // The interface of a cell (row -1: the column's header; column -1: the
     // row's header), made on first use and kept while the view lives.
     QAccessibleInterface* Cell(int row, int column) const;
+    // The cell is answered by a new object from now on (a reader then takes
+    // its focus for news).
+    void RenewCell(int row, int column);
     // The interface of text line i.
     QAccessibleInterface* Line(int index) const;
 

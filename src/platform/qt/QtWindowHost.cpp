@@ -71,7 +71,15 @@ void QtWindowHost::Detach() {
     accessibleText_ = nullptr;
 }
 
-void QtWindowHost::Invalidate() { viewport()->update(); }
+void QtWindowHost::Invalidate() {
+    viewport()->update();
+    if (!accessibleTable_ || cellCheckQueued_ || !QAccessible::isActive()) return;
+    cellCheckQueued_ = true;
+    QTimer::singleShot(0, this, [this] {
+        cellCheckQueued_ = false;
+        AccessibleCellChecked();
+    });
+}
 
 void QtWindowHost::ScrollerChanged() {
     UpdateScrollBars();
@@ -364,6 +372,8 @@ void QtWindowHost::AccessibleFocusChanged() {
     if (!cell) return;
     cellText_ = cell->text(QAccessible::Value);
     cellTyping_ = accessibleTable_->EditedText().has_value();
+    const auto at = accessibleTable_->FocusedCell();
+    cellAt_ = {at->row, at->column};
     if (hasFocus()) {
         QAccessibleEvent focus(cell, QAccessible::Focus);
         QAccessible::updateAccessibility(&focus);
@@ -371,6 +381,26 @@ void QtWindowHost::AccessibleFocusChanged() {
     }
     QAccessibleEvent moved(cell, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&moved);
+}
+
+void QtWindowHost::AccessibleCellChecked() {
+    if (!accessibleTable_ || !QAccessible::isActive() || !hasFocus()) return;
+    const auto at = accessibleTable_->FocusedCell();
+    if (!at || accessibleTable_->EditedText()) return;
+    if (std::make_pair(at->row, at->column) != cellAt_) {
+        AccessibleFocusChanged();
+        return;
+    }
+    auto* view = dynamic_cast<QtAccessibleView*>(QAccessible::queryAccessibleInterface(this));
+    QAccessibleInterface* cell = view ? view->focusChild() : nullptr;
+    if (!cell) return;
+    const QString now = cell->text(QAccessible::Value);
+    if (now == cellText_) return;
+    // A reader says a cell again only as a newly focused object (Orca takes
+    // no change of a focused cell's name or text from a command for news):
+    // the cell is made anew and focused.
+    view->RenewCell(at->row, at->column);
+    AccessibleFocusChanged();
 }
 
 void QtWindowHost::AccessibleTextChanged() {

@@ -58,6 +58,10 @@ public:
     void AccessibleFocusChanged() override;
     void AccessibleCellEdited() override;
     void AccessibleTextChanged() override;
+    // After the pane is redrawn: a focused cell that moved (a sort) is
+    // focused again; one whose value changed in place (Undo, Redo, a stored
+    // value) is focused anew, for the reader to say its new value.
+    void AccessibleCellChecked();
     void SetCheckBoxName(int id, std::string_view name) override;
     const platform::AccessibleTable* AccessibleTableModel() const { return accessibleTable_; }
     const platform::AccessibleText* AccessibleTextModel() const { return accessibleText_; }
@@ -101,6 +105,9 @@ private:
     // The focused cell's text as a reader last heard of it, and whether a
     // value was being typed then.
     QString cellText_;
+    // The focused cell's place when it was last announced.
+    std::pair<int, int> cellAt_{-1, -1};
+    bool cellCheckQueued_ = false;
     bool cellTyping_ = false;
     const platform::AccessibleText* accessibleText_ = nullptr;
 };
