@@ -1,0 +1,64 @@
+"""Print Preview reached by keys alone: File > Print Preview, the options
+taken as they are, every question answered No, then the page read line by
+line and the buttons met with Tab. scripts/orca-walk preview runs it with
+Orca listening."""
+import os
+import time
+
+import pyatspi
+
+from gi.repository import GLib
+
+from a11y import CLASSES, Program, check, find, finish, keys, role, showing, wait_for
+
+CLASS = os.path.join(CLASSES, "biology.gdr")
+
+
+def pump(seconds):
+    """Waits, answering the bus meanwhile (a reader's key events pass through it)."""
+    end = time.monotonic() + seconds
+    context = GLib.MainContext.default()
+    while time.monotonic() < end:
+        while context.pending():
+            context.iteration(False)
+        time.sleep(0.02)
+
+
+def press(*names, wait=1.0):
+    for name in names:
+        keys(name)
+        pump(0.3)
+    pump(wait)
+
+
+def preview(app):
+    return find(app, lambda a: showing(a) and a.name.startswith("Print Preview"))
+
+
+pyatspi.Registry.registerEventListener(lambda event: None, "object:state-changed:focused")
+with Program(CLASS) as program:
+    program.focus()
+    pump(3)
+    press("Right", "Left")
+    press("alt+f")
+    pump(2)
+    press("w")
+    wait_for("the print options", lambda: find(program.app, lambda a: showing(a) and role(a) == "dialog"), timeout=30)
+    pump(2)
+    press("Return")  # the print options as they are
+    deadline = time.time() + 60
+    while preview(program.app) is None and time.time() < deadline:
+        if find(program.app, lambda a: showing(a) and role(a) == "alert"):
+            press("n")  # each question answered No
+        pump(1.5)
+    window = wait_for("the preview", lambda: preview(program.app), timeout=30)
+    pump(2)
+    press("Down", "Down", "Down")
+    for _ in range(11):
+        press("Tab")
+    press("Next")
+    pump(1)
+    check(window is not None, "the preview opened")
+    press("Escape")
+    pump(1)
+finish()
