@@ -164,3 +164,14 @@ def tree(acc, depth=0, limit=6):
         for i in range(min(acc.childCount, 60)):
             lines += tree(acc.getChildAtIndex(i), depth + 1, limit)
     return lines
+
+
+def pump(seconds):
+    """Waits, answering the bus meanwhile (a reader's key events pass through it)."""
+    from gi.repository import GLib
+    end = time.monotonic() + seconds
+    context = GLib.MainContext.default()
+    while time.monotonic() < end:
+        while context.pending():
+            context.iteration(False)
+        time.sleep(0.02)

@@ -1,27 +1,15 @@
 """Print Preview reached by keys alone: File > Print Preview, the options
 taken as they are, every question answered No, then the page read line by
-line and the buttons met with Tab. scripts/orca-walk preview runs it with
-Orca listening."""
+line and the buttons met with Tab. QUORLE_ORCA_WALK=preview scripts/orca-walk
+runs it with Orca listening."""
 import os
 import time
 
 import pyatspi
 
-from gi.repository import GLib
-
-from a11y import CLASSES, Program, check, find, finish, keys, role, showing, wait_for
+from a11y import CLASSES, Program, check, find, finish, keys, pump, role, showing, wait_for
 
 CLASS = os.path.join(CLASSES, "biology.gdr")
-
-
-def pump(seconds):
-    """Waits, answering the bus meanwhile (a reader's key events pass through it)."""
-    end = time.monotonic() + seconds
-    context = GLib.MainContext.default()
-    while time.monotonic() < end:
-        while context.pending():
-            context.iteration(False)
-        time.sleep(0.02)
 
 
 def press(*names, wait=1.0):

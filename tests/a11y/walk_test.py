@@ -14,9 +14,8 @@ import subprocess
 import time
 
 import pyatspi
-from gi.repository import GLib
 
-from a11y import CLASSES, PROGRAM, Program, check, find, finish, keys, role, wait_for
+from a11y import CLASSES, PROGRAM, Program, check, find, finish, keys, pump, role, wait_for
 
 FIRST = os.path.join(CLASSES, "algebra-weighted.gdr")
 CLASS = os.path.join(CLASSES, "biology.gdr")  # opened last: the active class
@@ -58,15 +57,6 @@ def listen(event):
         heard.append(entry)
     except Exception as error:  # an object gone meanwhile
         heard.append({"type": event.type, "role": None, "error": str(error)})
-
-
-def pump(seconds):
-    end = time.monotonic() + seconds
-    context = GLib.MainContext.default()
-    while time.monotonic() < end:
-        while context.pending():
-            context.iteration(False)
-        time.sleep(0.02)
 
 
 def focus_events():

@@ -63,7 +63,7 @@ void QtTopWindow::Release() {
     platform::TopWindow* window = window_;
     window_ = nullptr;
     if (window->TopHost() == this) window->AttachTopHost(nullptr);
-    hide();
+    HideAndReturnKeyboard();
     // Not now: this may run inside one of its own handlers.
     deleteLater();
 }
@@ -134,11 +134,20 @@ bool QtTopWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+void QtTopWindow::HideAndReturnKeyboard() {
+    // The keyboard goes back to the window this one belongs to, and from it to
+    // the control that had it there: without a window manager nothing else
+    // would give it back.
+    const bool hadKeyboard = isActiveWindow();
+    hide();
+    if (QWidget* owner = parentWidget(); hadKeyboard && owner) owner->window()->activateWindow();
+}
+
 void QtTopWindow::SetCaption(std::string_view caption) { setWindowTitle(FromCp1252(caption)); }
 
 void QtTopWindow::Show(bool visible) {
     if (!visible) {
-        hide();
+        HideAndReturnKeyboard();
         return;
     }
     if (isMinimized()) showNormal();

@@ -58,6 +58,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void HideAndReturnKeyboard();
     void SendCommand(int id);
 
     platform::TopWindow* window_;
