@@ -69,19 +69,6 @@ bool Fail(FileProblem* problem, int error, const std::string& path) {
 // The reason a file that is there is not one to read or replace.
 std::string KindProblem(mode_t mode) { return S_ISDIR(mode) ? "Is a folder" : "Is not a regular file"; }
 
-bool WriteAll(int fd, const unsigned char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        data += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 // What a file name may carry of the computer's name: letters, digits, dots
 // and dashes, at most 64 of them.
 std::string HostForNames() {
@@ -229,7 +216,7 @@ bool PendingFile::Prepare(const std::string& path, std::span<const unsigned char
     if (fd < 0) return Fail(problem, errno, path);
 
     int failure = InjectedError(path);
-    if (failure == 0 && !WriteAll(fd, bytes.data(), bytes.size())) failure = errno;
+    if (failure == 0 && !WriteAll(fd, bytes)) failure = errno;
     if (failure == 0 && ::fchmod(fd, mode) != 0) failure = errno;
     if (failure == 0 && ::fsync(fd) != 0) failure = errno;
     if (::close(fd) != 0 && failure == 0) failure = errno;
@@ -251,14 +238,36 @@ bool PendingFile::Commit(FileProblem* problem) {
     }
     temporary_.clear();
     // Make the rename itself durable.
-    fs::path folder = fs::path(target_).parent_path();
-    if (folder.empty()) folder = ".";
-    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
+    SyncFolderOf(target_);
+    return true;
+}
+
+bool WriteAll(int fd, std::span<const unsigned char> bytes) {
+    const unsigned char* data = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, data, left);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) {  // no room, and no error said
+            errno = ENOSPC;
+            return false;
+        }
+        data += n;
+        left -= static_cast<std::size_t>(n);
     }
     return true;
+}
+
+void SyncFolderOf(const std::string& file) {
+    fs::path folder = fs::path(file).parent_path();
+    if (folder.empty()) folder = ".";
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) return;
+    ::fsync(dir);
+    ::close(dir);
 }
 
 bool WriteFileAtomically(const std::string& path, std::span<const unsigned char> bytes, FileProblem* problem) {

@@ -51,6 +51,12 @@ public:
         pos_ += n;
         return true;
     }
+    // Reads the file's mark and says whether it is the expected one.
+    template <std::size_t N>
+    bool ReadMark(const char (&mark)[N]) {
+        const unsigned char* got = nullptr;
+        return ReadBytes(N, got) && std::memcmp(got, mark, N) == 0;
+    }
     bool Skip(std::size_t n) {
         if (Remaining() < n) return false;
         pos_ += n;
@@ -190,6 +196,13 @@ struct FileToWrite {
 bool WriteFilesTogether(std::span<const FileToWrite> files, FileProblem* problem = nullptr);
 
 // The name of this computer (empty when it cannot be told).
+// Writes all of bytes to the open file, going on after interruptions; false
+// with errno set when the write fails (ENOSPC when nothing more goes in).
+bool WriteAll(int fd, std::span<const unsigned char> bytes);
+
+// Makes a rename or removal in the folder holding file durable.
+void SyncFolderOf(const std::string& file);
+
 std::string ThisHostName();
 // Whether no process of this computer has the id pid; this program's own is
 // never gone.

@@ -36,27 +36,8 @@ bool Exists(const std::string& path) {
 int Remove(const std::string& path) { return ::unlink(path.c_str()) == 0 || errno == ENOENT ? 0 : errno; }
 
 int WriteAndSync(int fd, std::span<const unsigned char> bytes) {
-    const unsigned char* data = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, data, left);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return errno;
-        }
-        data += n;
-        left -= static_cast<std::size_t>(n);
-    }
+    if (!WriteAll(fd, bytes)) return errno;
     return ::fsync(fd) == 0 ? 0 : errno;
-}
-
-void SyncFolder(const std::string& file) {
-    fs::path folder = fs::path(file).parent_path();
-    if (folder.empty()) folder = ".";
-    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir < 0) return;
-    ::fsync(dir);
-    ::close(dir);
 }
 
 std::string Absolute(const std::string& path) {
@@ -112,7 +93,7 @@ int WriteNote(const std::string& notePath, const WriteIntent& note) {
         ::unlink(temporary.c_str());
         return error;
     }
-    SyncFolder(notePath);
+    SyncFolderOf(notePath);
     return 0;
 }
 
@@ -135,14 +116,14 @@ bool Apply(const WriteIntent& note, bool forward) {
         for (const auto& entry : note.entries)
             if (Remove(entry.temporary) != 0) return false;
     }
-    for (const auto& entry : note.entries) SyncFolder(entry.target);
+    for (const auto& entry : note.entries) SyncFolderOf(entry.target);
     RemoveBackups(note);
     return true;
 }
 
 bool ClearNote(const std::string& notePath) {
     if (Remove(notePath) != 0) return false;
-    SyncFolder(notePath);
+    SyncFolderOf(notePath);
     return true;
 }
 
@@ -173,9 +154,7 @@ bool IsOwnFileBeside(const std::string& name, const std::string& target, std::st
 
 std::optional<WriteIntent> ParseWriteIntent(std::span<const unsigned char> bytes) {
     ByteReader in(bytes);
-    const unsigned char* magic = nullptr;
-    if (!in.ReadBytes(sizeof kIntentMagic, magic) || std::memcmp(magic, kIntentMagic, sizeof kIntentMagic) != 0)
-        return std::nullopt;
+    if (!in.ReadMark(kIntentMagic)) return std::nullopt;
     std::int32_t pid = 0;
     std::int32_t count = 0;
     WriteIntent note;
@@ -306,7 +285,7 @@ bool WriteFilesTogether(std::span<const FileToWrite> files, FileProblem* problem
             return Fail(problem, error, files[i].path);
         }
     }
-    for (const auto& entry : note.entries) SyncFolder(entry.target);
+    for (const auto& entry : note.entries) SyncFolderOf(entry.target);
     // Written: what cannot be cleared away now is cleared at the next open.
     if (StepFault(step) == 0) {
         RemoveBackups(note);

@@ -137,9 +137,7 @@ std::uint64_t VersionChecksum(std::span<const unsigned char> bytes) {
 
 std::optional<VersionDeltaHeader> ParseVersionDeltaHeader(std::span<const unsigned char> bytes) {
     ByteReader in(bytes);
-    const unsigned char* mark = nullptr;
-    if (!in.ReadBytes(sizeof kDeltaMark, mark) || std::memcmp(mark, kDeltaMark, sizeof kDeltaMark) != 0)
-        return std::nullopt;
+    if (!in.ReadMark(kDeltaMark)) return std::nullopt;
     std::int32_t size = 0;
     VersionDeltaHeader header;
     if (!in.ReadInt32(size) || !ReadChecksum(in, header.targetChecksum) || !ReadChecksum(in, header.baseChecksum))

@@ -107,13 +107,7 @@ FileProblem WriteStoreFile(const fs::path& target, std::span<const unsigned char
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) return ProblemOf(errno, target.parent_path().string());
     int failure = ::fchmod(fd, 0600) == 0 ? 0 : errno;
-    std::size_t done = 0;
-    while (failure == 0 && done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) failure = n < 0 ? errno : ENOSPC;
-        else done += static_cast<std::size_t>(n);
-    }
+    if (failure == 0 && !WriteAll(fd, bytes)) failure = errno;
     if (::close(fd) != 0 && failure == 0) failure = errno;
     if (failure == 0 && ::rename(pattern.c_str(), target.c_str()) != 0) failure = errno;
     if (failure != 0) {
