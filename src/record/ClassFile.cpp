@@ -24,6 +24,15 @@ void Int(ByteReader& in, std::int32_t& out) {
     if (!in.ReadInt32(out)) BadFormat();
 }
 
+// Keeps the version made for a write that went through, drops it for one that
+// failed, and tells of a version that could not be kept; returns written.
+bool SettleVersion(VersionBeforeWrite& version, bool written) {
+    if (written) version.Written();
+    else version.Withdraw();
+    ReportVersionProblem(version.Problem());
+    return written;
+}
+
 }  // namespace
 
 ClassFileError::ClassFileError(const std::string& message, const std::string& detail)
@@ -155,22 +164,15 @@ bool WriteClassTogether(const std::string& classPath, std::span<const unsigned c
         files.insert(files.end(), others.begin(), others.end());
         written = WriteFilesTogether(files, problem);
     }
-    if (written) version.Written();
-    else version.Withdraw();
-    ReportVersionProblem(version.Problem());
-    return written;
+    return SettleVersion(version, written);
 }
 
 bool RemoveClassFile(const std::string& path, FileProblem* problem) {
     VersionBeforeWrite version(path);
     std::error_code ec;
     std::filesystem::remove(path, ec);  // a file already gone is removed
-    const bool removed = !ec;
-    if (removed) version.Written();
-    else version.Withdraw();
-    ReportVersionProblem(version.Problem());
-    if (!removed && problem) *problem = ProblemOf(ec.value(), path);
-    return removed;
+    if (ec && problem) *problem = ProblemOf(ec.value(), path);
+    return SettleVersion(version, !ec);
 }
 
 std::vector<unsigned char> SerializeClassFile(const ClassRecord& record) {
