@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <optional>
+#include <utility>
 
 #include "platform/Text1252.h"
 #include "record/Csv.h"
@@ -30,6 +32,13 @@ bool IsUtf8(std::string_view text) {
 // The base letters of Windows-1252's accented letters from 0xC0 on, lower case
 // ('*' where the character is no letter with an accent).
 constexpr std::string_view kFolded = "aaaaaa*ceeeeiiii*nooooo*ouuuuy**aaaaaa*ceeeeiiii*nooooo*ouuuuy*y";
+
+// The other Windows-1252 letters a name may be typed without: ligatures, the
+// sharp s, and the accented letters below 0xC0.
+constexpr std::pair<unsigned char, std::string_view> kSpelledOut[] = {
+    {0x8A, "s"}, {0x8C, "oe"}, {0x8E, "z"}, {0x9A, "s"},  {0x9C, "oe"},
+    {0x9E, "z"}, {0x9F, "y"},  {0xC6, "ae"}, {0xDF, "ss"}, {0xE6, "ae"},
+};
 
 
 std::optional<std::size_t> FindColumn(const CsvRecord& header, std::initializer_list<std::string_view> names) {
@@ -132,18 +141,10 @@ std::string NameKey(std::string_view text) {
             key += static_cast<char>(byte - 'A' + 'a');
         } else if (byte >= 0xC0 && kFolded[byte - 0xC0] != '*') {
             key += kFolded[byte - 0xC0];
-        } else if (byte == 0xC6 || byte == 0xE6) {
-            key += "ae";
-        } else if (byte == 0x8C || byte == 0x9C) {
-            key += "oe";
-        } else if (byte == 0xDF) {
-            key += "ss";
-        } else if (byte == 0x8A || byte == 0x9A) {
-            key += 's';
-        } else if (byte == 0x8E || byte == 0x9E) {
-            key += 'z';
-        } else if (byte == 0x9F) {
-            key += 'y';
+        } else if (const auto* spelled = std::find_if(std::begin(kSpelledOut), std::end(kSpelledOut),
+                                                      [byte](const auto& p) { return p.first == byte; });
+                   spelled != std::end(kSpelledOut)) {
+            key += spelled->second;
         } else {
             key += c;
         }
