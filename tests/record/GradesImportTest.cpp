@@ -54,7 +54,11 @@ TEST(GradesImport, MatchesStudentsAndReadsTheirScores) {
 }
 
 TEST(GradesImport, RefusesTheFileNamingItsLine) {
-    const std::pair<std::string, std::string> cases[] = {
+    const struct {
+        std::string csv;
+        std::string error;
+        const char* column = "";
+    } cases[] = {
         {"ID,Score\n108,1\n999,2\n", "Line 3: the line matches no student of the class."},
         {"Name,Score\nAnn Lee Ann,1\n", "Line 2: the line matches no student of the class."},
         {"Last,First,S\nLee,Ann,1\nLEE,ann,2\n", "Line 3: Ann Lee is matched again (first on line 2)."},
@@ -64,14 +68,10 @@ TEST(GradesImport, RefusesTheFileNamingItsLine) {
         {"ID,Score\n108,100000\n", "Line 2: the score \"100000\" is larger than a grade can be (99999)."},
         {"ID,Score\n", "The file holds no header row and no scores."},
         {"ID,Score\n108,\"open\n", "Line 2: a quoted field is not closed."},
+        {"ID,Q\n108,abc\n", "Line 2: the score \"abc\" is not a number.", "Q"},
+        {"ID,Q\n108,1\n", "Line 1: no column is headed \"Score\".", "Score"},
     };
-    for (const auto& [csv, error] : cases) {
-        const GradesImport result = ParseGradesCsv(FourStudents(), csv);
-        EXPECT_EQ(result.error, error) << csv;
-    }
-    // A column named that holds text, and one that is not there.
-    EXPECT_EQ(ParseGradesCsv(FourStudents(), "ID,Q\n108,abc\n", "Q").error, "Line 2: the score \"abc\" is not a number.");
-    EXPECT_EQ(ParseGradesCsv(FourStudents(), "ID,Q\n108,1\n", "Score").error, "Line 1: no column is headed \"Score\".");
+    for (const auto& c : cases) EXPECT_EQ(ParseGradesCsv(FourStudents(), c.csv, c.column).error, c.error) << c.csv;
     // A line whose name two students share.
     ClassRecord twins = FourStudents();
     AddStudent(twins, "Lee", "Ann", "9");
