@@ -7,6 +7,7 @@
 #include <ctime>
 
 #include "record/Binary.h"
+#include "record/VersionDelta.h"
 
 namespace quorle {
 namespace {
@@ -22,9 +23,7 @@ constexpr std::int64_t kClockTickNs = std::int64_t{3} * 1000000000;
 std::optional<std::uint64_t> ContentHash(const std::string& path) {
     const auto bytes = ReadWholeFile(path);
     if (!bytes) return std::nullopt;
-    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
-    for (const unsigned char byte : *bytes) hash = (hash ^ byte) * 1099511628211ull;
-    return hash;
+    return VersionChecksum(*bytes);
 }
 
 std::optional<FileStamp> StatStamp(const std::string& path) {
