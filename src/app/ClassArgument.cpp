@@ -88,4 +88,14 @@ bool RefuseReportOutput(const std::string& output, const std::vector<CommandInpu
     return true;
 }
 
+bool LockClassArgument(const std::string& path, ClassLock& lock, std::ostream& err, std::string_view prefix) {
+    lock = ClassLock::Acquire(path);
+    if (lock.AllowsWrite()) return true;
+    if (lock.State() == LockState::HeldElsewhere)
+        err << prefix << path << ": the class is " << OpenElsewhereText(lock.Holder()) << "; close it there first.\n";
+    else
+        err << prefix << path << ": the class " << kCannotBeLocked << "\n" << lock.Problem().Text() << "\n";
+    return false;
+}
+
 }  // namespace quorle

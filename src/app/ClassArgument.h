@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "record/ClassLock.h"
 #include "record/ClassRecord.h"
 
 namespace quorle {
@@ -13,6 +14,12 @@ namespace quorle {
 // The class at path; nothing when it cannot be read, after writing prefix and
 // the reason ("Incorrect file format", say) as one line to err.
 std::optional<ClassRecord> ReadClassArgument(const std::string& path, std::ostream& err, std::string_view prefix = {});
+
+// Takes the class's lock for a command that writes the class, held while
+// lock lives: a class open in a window is left alone, since the window's next
+// save would wipe out the command's work. False, after writing prefix and why to err (open in another
+// program, or a lock that cannot be taken), when the class may not be written.
+bool LockClassArgument(const std::string& path, ClassLock& lock, std::ostream& err, std::string_view prefix = {});
 
 // A file a command reads, and what it is to the teacher ("the class file").
 struct CommandInput {

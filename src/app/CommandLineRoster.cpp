@@ -64,18 +64,6 @@ bool ReadWords(const std::vector<std::string>& args, bool forceAllowed, const ch
     return true;
 }
 
-// A class open in a window is left alone: the window's next save would wipe
-// out this command's work. The lock is held until the command ends.
-bool LockClass(const std::string& path, ClassLock& lock, std::ostream& err) {
-    lock = ClassLock::Acquire(path);
-    if (lock.AllowsWrite()) return true;
-    if (lock.State() == LockState::HeldElsewhere)
-        err << path << ": the class is " << OpenElsewhereText(lock.Holder()) << "; close it there first.\n";
-    else
-        err << path << ": the class " << kCannotBeLocked << "\n" << lock.Problem().Text() << "\n";
-    return false;
-}
-
 bool IsHelp(const std::vector<std::string>& args) {
     return !args.empty() && (args.front() == "--help" || args.front() == "-h");
 }
@@ -99,7 +87,7 @@ int RunImportStudentsCommand(const std::vector<std::string>& args, std::ostream&
     const std::string& classPath = words.files[1];
 
     ClassLock lock;
-    if (!LockClass(classPath, lock, err)) return 1;
+    if (!LockClassArgument(classPath, lock, err)) return 1;
     FileProblem problem;
     const auto bytes = ReadWholeFile(rosterPath, kMaxFileBytes, &problem);
     if (!bytes) {
@@ -176,7 +164,7 @@ int RunNewPeriodCommand(const std::vector<std::string>& args, std::ostream& out,
     const std::string& oldPath = words.files[0];
     const std::string& newPath = words.files[1];
     ClassLock oldLock, newLock;
-    if (!LockClass(oldPath, oldLock, err) || !LockClass(newPath, newLock, err)) return 1;
+    if (!LockClassArgument(oldPath, oldLock, err) || !LockClassArgument(newPath, newLock, err)) return 1;
     const auto read = ReadClassArgument(oldPath, err, oldPath + ": ");
     if (!read) return 1;
     const ClassRecord& record = *read;

@@ -114,12 +114,8 @@ int RunImportGradesCommand(const std::vector<std::string>& args, std::ostream& o
 
     // A class open in a window is left alone: its next save would wipe out
     // this command's work. The lock is held until the command ends.
-    const ClassLock lock = ClassLock::Acquire(classPath);
-    if (!lock.Held()) {
-        if (lock.Holder().pid != 0)
-            err << classPath << ": the class is " << OpenElsewhereText(lock.Holder()) << "; close it there first.\n";
-        else
-            err << classPath << ": the class cannot be locked for writing here.\n";
+    ClassLock lock;
+    if (!LockClassArgument(classPath, lock, err)) {
         err << kNothingAdded << "\n";
         return 1;
     }

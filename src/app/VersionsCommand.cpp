@@ -70,16 +70,6 @@ int List(const std::string& classPath, const std::vector<StoredVersion>& version
     return 0;
 }
 
-bool Lock(const std::string& path, ClassLock& lock, std::ostream& err) {
-    lock = ClassLock::Acquire(path);
-    if (lock.AllowsWrite()) return true;
-    if (lock.State() == LockState::HeldElsewhere)
-        err << kPrefix << path << ": the class is " << OpenElsewhereText(lock.Holder()) << "; close it there first.\n";
-    else
-        err << kPrefix << path << ": the class " << kCannotBeLocked << "\n" << lock.Problem().Text() << "\n";
-    return false;
-}
-
 }  // namespace
 
 const char* VersionsUsage() { return "quorle versions CLASS.gdr [--restore N [-o OUT.gdr]]"; }
@@ -127,7 +117,7 @@ int RunVersionsCommand(const std::vector<std::string>& args, std::ostream& out, 
     }
     const std::string target = arguments.output.empty() ? classPath : arguments.output;
     ClassLock lock;
-    if (!Lock(target, lock, err)) return 1;
+    if (!LockClassArgument(target, lock, err, kPrefix)) return 1;
     if (!WriteClassBytes(target, *bytes, &problem)) {
         err << kPrefix << target << ": File cannot be opened!\n" << problem.Text() << "\n";
         return 1;
