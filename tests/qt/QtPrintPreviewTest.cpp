@@ -18,12 +18,11 @@
 #include <QPushButton>
 #include <QTimer>
 #include <cstdlib>
-#include <fstream>
 #include <map>
 #include <vector>
-#include <sstream>
 #include <memory>
 #include <optional>
+#include <tuple>
 
 #include "QtTestApp.h"
 #include "app/DecoClient.h"
@@ -308,16 +307,11 @@ TEST(QtPrintPreview, PreviewThenPrintKeepsTheDialogsChoices) {
     EXPECT_TRUE(printer.RunPrintJob(ui, nullptr, printout, true));
     timer.stop();
     EXPECT_EQ(printDialogs, 2);
-    EXPECT_EQ(seen.copies, 3);
-    EXPECT_TRUE(seen.pages);
-    EXPECT_EQ(seen.from, 2);
-    EXPECT_EQ(seen.to, 3);
-    EXPECT_EQ(seen.file.toStdString(), pdf);
+    EXPECT_EQ(std::tuple(seen.copies, seen.pages, seen.from, seen.to, seen.file.toStdString()),
+              std::tuple(3, true, 2, 3, pdf));
     // Three copies of pages 2 and 3.
-    std::ifstream in(pdf, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    const std::string file = bytes.str();
+    const std::vector<unsigned char> bytes = dir.Read("three.pdf");
+    const std::string file(bytes.begin(), bytes.end());
     int pages = 0;
     for (auto at = file.find("/Type /Page\n"); at != std::string::npos; at = file.find("/Type /Page\n", at + 1)) ++pages;
     EXPECT_EQ(pages, 6);

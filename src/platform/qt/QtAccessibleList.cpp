@@ -2,6 +2,7 @@
 
 #include <QPointer>
 
+#include "platform/qt/QtAccessibleLeaf.h"
 #include "platform/qt/QtCanvas.h"
 #include "platform/qt/QtWindowHost.h"
 
@@ -18,7 +19,7 @@ QAccessibleInterface* ListFactory(const QString&, QObject* object) {
 
 // One line of the list. It asks the window's model at every question, so it
 // never shows an old text or place.
-class QtAccessibleListItem : public QAccessibleInterface {
+class QtAccessibleListItem : public QtAccessibleLeaf {
 public:
     QtAccessibleListItem(QtAccessibleList* list, QWidget* view, int index) : list_(list), view_(view), index_(index) {}
 
@@ -29,12 +30,7 @@ public:
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return list_->window(); }
     QAccessibleInterface* parent() const override { return list_; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessible::Role role() const override { return QAccessible::ListItem; }
-    void setText(QAccessible::Text, const QString&) override {}
 
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name || !isValid()) return {};

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <algorithm>
 
+#include "platform/qt/QtAccessibleLeaf.h"
 #include "platform/qt/QtCanvas.h"
 #include "platform/qt/QtWindowHost.h"
 
@@ -18,7 +19,7 @@ QAccessibleInterface* ViewFactory(const QString&, QObject* object) {
 // view's model at every question, so it never shows an old text. A cell is
 // also a text: its value as shown, or the value being typed into it (the
 // cell is then editable, its caret at the end).
-class QtAccessibleCell : public QAccessibleInterface,
+class QtAccessibleCell : public QtAccessibleLeaf,
                          public QAccessibleTableCellInterface,
                          public QAccessibleTextInterface {
 public:
@@ -39,11 +40,7 @@ public:
         return rowOk && columnOk;
     }
     QObject* object() const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* parent() const override { return view_; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QWindow* window() const override { return view_->window(); }
 
     QString text(QAccessible::Text t) const override {
@@ -67,7 +64,6 @@ public:
             default: return FromCp1252(table->CellText(row_, column_));
         }
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         const platform::AccessibleTable* table = view_->Table();
         if (kind_ != Kind::Cell || !table || !widget_) return {};

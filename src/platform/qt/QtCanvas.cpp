@@ -20,6 +20,12 @@ QString FromCp1252(std::string_view text) {
     return out;
 }
 
+QString DocumentName(std::string_view name) {
+    QString text = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    if (text.contains(QChar::ReplacementCharacter)) text = FromCp1252(name);
+    return text;
+}
+
 std::string ToCp1252(const QString& text) {
     std::string out;
     out.reserve(static_cast<std::size_t>(text.size()));
@@ -35,6 +41,11 @@ QtCanvas::QtCanvas(QPainter& painter, const QFont& defaultFont, platform::Size d
     painter_.setFont(defaultFont_);
     defaultColor_ = painter_.pen().color();
     painter_.setBackgroundMode(Qt::TransparentMode);
+}
+
+std::string QtCanvas::FontKey(const platform::FontSpec& font) {
+    return font.face + '/' + std::to_string(font.height) + '/' + std::to_string(font.weight) + '/' +
+           (font.fixedPitch ? 'f' : 'p') + (font.italic ? 'i' : 'r') + (font.underline ? 'u' : 'n');
 }
 
 QFont QtCanvas::MakeFont(const platform::FontSpec& wanted) {

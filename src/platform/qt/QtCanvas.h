@@ -66,6 +66,8 @@ public:
     // A Qt font for a font request: the face (with metric-compatible stand-ins),
     // the pixel size from the height, the weight and the pitch.
     static QFont MakeFont(const platform::FontSpec& wanted);
+    // A key naming the font request whole, for caches of fonts made from it.
+    static std::string FontKey(const platform::FontSpec& font);
 
 private:
     QPainter& painter_;
@@ -87,6 +89,9 @@ int DeviceCapOf(const QPaintDevice& device, platform::DeviceCap cap);
 
 // Windows-1252 bytes to a QString.
 QString FromCp1252(std::string_view text);
+// A document's name (a class file's path): the file system's UTF-8 when it
+// reads as such, else the program's own single-byte text.
+QString DocumentName(std::string_view name);
 // A QString to Windows-1252 bytes; characters without a byte become '?'.
 std::string ToCp1252(const QString& text);
 

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/qt/QtAccessibleLeaf.h"
 #include "platform/qt/QtCanvas.h"
 
 namespace quorle::qt {
@@ -25,7 +26,7 @@ constexpr const char* kKeysProperty = "quorleKeys";
 // A menu item whose label carries its key ("Open...F3"): a screen reader
 // names it without the key ("Open...") and is given the key as the item's
 // shortcut, while the menu shows the label as it is.
-class QtAccessibleMenuItem : public QAccessibleInterface, public QAccessibleActionInterface {
+class QtAccessibleMenuItem : public QtAccessibleLeaf, public QAccessibleActionInterface {
 public:
     explicit QtAccessibleMenuItem(QAction* action) : action_(action) {}
 
@@ -36,12 +37,7 @@ public:
         return owner && owner->window() ? owner->window()->windowHandle() : nullptr;
     }
     QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(Owner()); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessible::Role role() const override { return QAccessible::MenuItem; }
-    void setText(QAccessible::Text, const QString&) override {}
     QString text(QAccessible::Text t) const override {
         if (!action_) return {};
         if (t == QAccessible::Name) return action_->property(kNameProperty).toString();

@@ -142,9 +142,7 @@ public:
     int StartDoc(std::string_view documentName) override {
         if (document_) return platform::kSpoolGeneralError;
         if (!output_->Open()) return platform::kSpoolGeneralError;
-        QString name = QString::fromUtf8(documentName.data(), static_cast<qsizetype>(documentName.size()));
-        if (name.contains(QChar::ReplacementCharacter)) name = FromCp1252(documentName);
-        title_ = name.toStdU16String();
+        title_ = DocumentName(documentName).toStdU16String();
         document_ = std::make_unique<pdf::PdfDocument>([this](std::string_view bytes) { return output_->Write(bytes); });
         fonts_.clear();
         for (auto& [key, font] : used_) font.ready = false;  // its number was the last document's
@@ -187,10 +185,7 @@ public:
     int SetCopyCount(int) override { return 1; }
 
     void SelectFont(const platform::FontSpec& font) override {
-        const std::string key = font.face + '/' + std::to_string(font.height) + '/' + std::to_string(font.weight) +
-                                '/' + (font.fixedPitch ? 'f' : 'p') + (font.italic ? 'i' : 'r') +
-                                (font.underline ? 'u' : 'n');
-        Use(key, [&font] { return QtCanvas::MakeFont(font); }, font.fixedPitch);
+        Use(QtCanvas::FontKey(font), [&font] { return QtCanvas::MakeFont(font); }, font.fixedPitch);
     }
     void RestoreFont() override {
         Use(std::string(), [] { return QFont(); }, false);

@@ -108,10 +108,7 @@ public:
 
     int StartDoc(std::string_view documentName) override {
         if (painter_.isActive()) return platform::kSpoolGeneralError;
-        // The document name is the class file's path: the file system's UTF-8
-        // when it reads as such, else the program's own single-byte text.
-        QString name = QString::fromUtf8(documentName.data(), static_cast<qsizetype>(documentName.size()));
-        if (name.contains(QChar::ReplacementCharacter)) name = FromCp1252(documentName);
+        const QString name = DocumentName(documentName);
         if (printer_) printer_->setDocName(name);
         if (writer_) writer_->setTitle(name);
         if (file_ && !file_->isOpen() && !file_->open(QIODevice::WriteOnly)) return platform::kSpoolGeneralError;

@@ -26,11 +26,7 @@ namespace quorle::qt {
 using platform::DeviceCap;
 
 platform::Size PrinterMeasures::Measure(const std::optional<platform::FontSpec>& font, std::string_view text) {
-    std::string key;
-    if (font)
-        key = font->face + '/' + std::to_string(font->height) + '/' + std::to_string(font->weight) + '/' +
-              (font->fixedPitch ? 'f' : 'p') + (font->italic ? 'i' : 'r') + (font->underline ? 'u' : 'n');
-    auto [entry, made] = fonts_.try_emplace(key);
+    auto [entry, made] = fonts_.try_emplace(font ? QtCanvas::FontKey(*font) : std::string());
     if (made) entry->second.font = font ? QtCanvas::MakeFont(*font) : QFont();
     return entry->second.extents.Measure(entry->second.font, &printer_, text);
 }
@@ -232,14 +228,6 @@ std::shared_ptr<const PageDrawing> PreviewPages::Page(int number) {
 
 namespace {
 
-// The document's name as the preview shows it: the file system's UTF-8 when
-// it reads as such, else the program's own single-byte text.
-QString DocumentName(std::string_view name) {
-    QString text = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-    if (text.contains(QChar::ReplacementCharacter)) text = FromCp1252(name);
-    return text;
-}
-
 // The page shown: the paper at the zoom chosen, drawn from the page's
 // drawing. For a screen reader it is read-only text, the page's lines, with a
 // reading line that Up and Down move (the view follows it).
@@ -282,7 +270,6 @@ public:
         scale_ = std::clamp(scale_ * factor, FitWidthScale() / 4, FitWidthScale() * 8);
         Layout();
     }
-    double Scale() const { return scale_; }
 
     const QString& Name() const { return name_; }
     QString Text() const {
