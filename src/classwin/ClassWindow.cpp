@@ -393,7 +393,6 @@ bool TDecoChild::WritePaneChange() {
 }
 
 bool TDecoChild::Command(int id) {
-    if (!FinishTyping()) return true;
     const bool handled = RunCommand(id);
     ReloadIfAsked();
     UpdateCaption();

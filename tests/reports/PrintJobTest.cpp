@@ -159,21 +159,15 @@ TEST_F(PrintJobTest, ADeviceMayStopTheJobBeforeAnyPage) {
         std::vector<std::pair<int, int>>& asked_;
         int& begun_;
     };
-    struct Case {
+    const struct {
         int allow;
-        int copies;  // collated: a document per copy
-        std::vector<std::pair<int, int>> asked;
-        int begun;
-        bool printed;
-        std::vector<std::string> boxes;
-    };
-    const std::vector<Case> cases = {
-        {99, 1, {{0, 3}, {1, 3}, {2, 3}}, 3, true, {}},
-        {1, 1, {{0, 3}, {1, 3}}, 1, false, {"'class.gdr' not printed. Printing canceled."}},
-        {0, 1, {{0, 3}}, 0, false, {"'class.gdr' not printed. Printing canceled."}},
-        {99, 2, {{0, 6}, {1, 6}, {2, 6}, {3, 6}, {4, 6}, {5, 6}}, 6, true, {}},
-    };
-    for (const Case& c : cases) {
+        int copies;   // collated: a document per copy
+        int asks;     // the device is asked before pages 0..asks-1
+        int pages;    // of the job, as it is told
+        bool printed; // a stop begins no page after it and says the job's message
+    } cases[] = {{99, 1, 3, 3, true}, {1, 1, 2, 3, false}, {0, 1, 1, 3, false}, {99, 2, 6, 6, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.allow);
         FakeUi ui;
         TMyPrinter printer;
         CountingPrintout printout("class.gdr", printer, 3);
@@ -184,10 +178,13 @@ TEST_F(PrintJobTest, ADeviceMayStopTheJobBeforeAnyPage) {
             s.flags |= platform::kPrintCollate;
             return std::make_unique<StoppingDevice>(c.allow, asked, begun);
         });
-        EXPECT_EQ(printer.RunPrintJob(ui, nullptr, printout, true), c.printed) << c.allow;
-        EXPECT_EQ(asked, c.asked) << c.allow;
-        EXPECT_EQ(begun, c.begun) << c.allow;
-        EXPECT_EQ(ui.BoxTexts(), c.boxes) << c.allow;
+        EXPECT_EQ(printer.RunPrintJob(ui, nullptr, printout, true), c.printed);
+        std::vector<std::pair<int, int>> expected;
+        for (int page = 0; page < c.asks; ++page) expected.emplace_back(page, c.pages);
+        EXPECT_EQ(asked, expected);
+        EXPECT_EQ(begun, c.printed ? c.asks : c.asks - 1);
+        EXPECT_EQ(ui.BoxTexts(), c.printed ? std::vector<std::string>{}
+                                            : std::vector<std::string>{"'class.gdr' not printed. Printing canceled."});
     }
 }
 
