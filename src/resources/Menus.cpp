@@ -34,10 +34,13 @@ const std::vector<MenuItem>& MainMenu() {
                                          Item(cmd::kPrintNameId, "&Name and ID"),
                                          Item(cmd::kPrintGradeSheets, "Grade &Sheets"),
                                          Item(cmd::kPrintAttendance, "&Attendance")}),
-                        Item(cmd::kPrintPreview, "Print Previe&w..."),
+                        Item(cmd::kPrintPreview, "Print Previe&w..."), Item(cmd::kTermGrades, "&Term Grades..."),
                         Item(cmd::kExport, "&Export..."), Item(cmd::kDeleteFile, "&Delele File"), Separator(), Item(cmd::kExit, "E&xit...Alt-x")}),
         Popup("&Edit", {Item(cmd::kUndo, "&Undo"), Item(cmd::kRedo, "&Redo"), Separator(),
-                        Item(cmd::kNewGrade, "Ne&w Grade...F4"), Item(cmd::kAddStudents, "&Add Students"),
+                        Item(cmd::kCopy, "C&opy"), Item(cmd::kCopyTable, "Copy &Table"),
+                        Item(cmd::kPaste, "Past&e"), Separator(),
+                        Item(cmd::kNewGrade, "Ne&w Grade...F4"), Item(cmd::kNewGradeColumn, "New Grade Co&lumn..."),
+                        Item(cmd::kImportGrades, "Import Gra&des..."), Item(cmd::kAddStudents, "&Add Students"),
                         Item(cmd::kImportStudents, "I&mport Students..."),
                         Item(cmd::kStudentInfo, "&Student Info/Grades...F5"),
                         Item(cmd::kChangeGradeTitle, "&Change/Delete Grade Title"),
@@ -92,6 +95,12 @@ const std::map<int, std::string>& Hints() {
         {cmd::kDeleteFile, "Deletes a class"},
         {cmd::kExit, "Quits the application"},
         {cmd::kNewGrade, "Adds a new grade"},
+        {cmd::kNewGradeColumn, "Adds a grade column with every grade omitted, to be typed in the table"},
+        {cmd::kImportGrades, "Adds a grade column from a file of scores (CSV)"},
+        {cmd::kCopy, "Copies the cell under the cursor"},
+        {cmd::kCopyTable, "Copies the whole table for a spreadsheet"},
+        {cmd::kPaste, "Pastes a column of grades from the cursor down"},
+        {cmd::kTermGrades, "Combines the grading periods of a term into term grades"},
         {cmd::kUndo, "Takes back the last change of the class"},
         {cmd::kRedo, "Makes the change taken back again"},
         {cmd::kAddStudents, "Adds new students to the class"},
@@ -161,7 +170,8 @@ const std::vector<Accelerator>& DesktopAccelerators() {
         {"Ctrl+S", cmd::kSave},       {"Ctrl+O", cmd::kOpen},         {"Ctrl+W", cmd::kCloseClass},
         {"Ctrl+F4", cmd::kCloseClass}, {"Ctrl+P", cmd::kPrintGrades}, {"Ctrl+Z", cmd::kUndo},
         {"Ctrl+Y", cmd::kRedo},        {"Ctrl+Shift+Z", cmd::kRedo},  {"Ctrl+F", cmd::kFindStudent},
-        {"Ctrl+Shift+S", cmd::kSortByColumn},
+        {"Ctrl+Shift+S", cmd::kSortByColumn}, {"Ctrl+C", cmd::kCopy},        {"Ctrl+Shift+C", cmd::kCopyTable},
+        {"Ctrl+V", cmd::kPaste},
     };
     return keys;
 }
@@ -176,7 +186,8 @@ const std::vector<int>& ClassCommands() {
         cmd::kSeatingChart,   cmd::kDisplayOptions,   cmd::kExtraNames,        cmd::kGridNew,
         cmd::kGridOpen,       cmd::kGridDelete,       cmd::kCascade,           cmd::kTile,
         cmd::kCloseAll,       cmd::kFindStudent,      cmd::kSortByColumn,      cmd::kRosterOrder,
-        cmd::kClassPicture,
+        cmd::kClassPicture,   cmd::kNewGradeColumn,   cmd::kImportGrades,      cmd::kCopy,
+        cmd::kCopyTable,      cmd::kPaste,
     };
     return commands;
 }

@@ -82,6 +82,15 @@ inline constexpr int kHighContrast = 24530;
 inline constexpr int kFindStudent = 24500;
 inline constexpr int kSortByColumn = 24501;
 inline constexpr int kRosterOrder = 24502;
+// Grades in and out of the class window: Edit > New Grade Column, Import
+// Grades, Copy (Ctrl+C), Copy Table (Ctrl+Shift+C) and Paste (Ctrl+V); and
+// File > Term Grades, the grading periods of a term combined.
+inline constexpr int kNewGradeColumn = 24540;
+inline constexpr int kImportGrades = 24541;
+inline constexpr int kCopy = 24542;
+inline constexpr int kCopyTable = 24543;
+inline constexpr int kPaste = 24544;
+inline constexpr int kTermGrades = 24545;
 }  // namespace cmd
 
 // How many recent classes the File menu lists, and class windows the Window menu.

@@ -36,12 +36,18 @@ const Row kTable[] = {
     {"&Print", 118, "Grade &Sheets", "Prints grade sheets"},
     {"&Print", 117, "&Attendance", "Prints attendance sheets"},
     {"&File", 3025, "Print Previe&w...", "Shows the grades report page by page as it will print"},
+    {"&File", 24545, "&Term Grades...", "Combines the grading periods of a term into term grades"},
     {"&File", 402, "&Export...", "Saves the class's grades as a spreadsheet file (CSV)"},
     {"&File", 401, "&Delele File", "Deletes a class"},
     {"&File", 24310, "E&xit...Alt-x", "Quits the application"},
     {"&Edit", 3001, "&Undo", "Takes back the last change of the class"},
     {"&Edit", 3002, "&Redo", "Makes the change taken back again"},
+    {"&Edit", 24542, "C&opy", "Copies the cell under the cursor"},
+    {"&Edit", 24543, "Copy &Table", "Copies the whole table for a spreadsheet"},
+    {"&Edit", 24544, "Past&e", "Pastes a column of grades from the cursor down"},
     {"&Edit", 1, "Ne&w Grade...F4", "Adds a new grade"},
+    {"&Edit", 24540, "New Grade Co&lumn...", "Adds a grade column with every grade omitted, to be typed in the table"},
+    {"&Edit", 24541, "Import Gra&des...", "Adds a grade column from a file of scores (CSV)"},
     {"&Edit", 101, "&Add Students", "Adds new students to the class"},
     {"&Edit", 103, "I&mport Students...", "Adds the students of a roster file (CSV) to the class"},
     {"&Edit", 11842, "&Student Info/Grades...F5", "Changes existing student information and grades."},
@@ -122,11 +128,13 @@ TEST(MenusTest, SeparatorsStandBeforeExitAndCloseAll) {
             ASSERT_LT(i + 1, items.size());
             const int next = items[i + 1].id;
             // Undo and Redo stand apart above the Edit menu's commands.
-            EXPECT_TRUE(next == cmd::kExit || next == cmd::kCloseAll || next == cmd::kNewGrade) << next;
+            EXPECT_TRUE(next == cmd::kExit || next == cmd::kCloseAll || next == cmd::kCopy ||
+                        next == cmd::kNewGrade)
+                << next;
         }
     };
     walk(menu);
-    EXPECT_EQ(separators, 3);
+    EXPECT_EQ(separators, 4);
 }
 
 TEST(MenusTest, AcceleratorsOpenNewGradeStudentInfoAndExit) {
@@ -193,7 +201,7 @@ TEST(MenusTest, ControlBarTipsNameTheCommandWithTheKeyApart) {
     EXPECT_EQ(keys, (std::vector<std::string>{"F3 24332", "F4 1", "F5 11842", "Alt+X 24310", "Ctrl+S 24333",
                                               "Ctrl+O 24332", "Ctrl+W 24400", "Ctrl+F4 24400", "Ctrl+P 110",
                                               "Ctrl+Z 3001", "Ctrl+Y 3002", "Ctrl+Shift+Z 3002",
-                                              "Ctrl+F 24500", "Ctrl+Shift+S 24501"}));
+                                              "Ctrl+F 24500", "Ctrl+Shift+S 24501", "Ctrl+C 24542", "Ctrl+Shift+C 24543", "Ctrl+V 24544"}));
 
     // The rule itself, on labels the menus may come to hold.
     const struct {
