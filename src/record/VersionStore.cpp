@@ -16,6 +16,7 @@
 #include <map>
 #include <set>
 #include <tuple>
+#include <vector>
 
 #include "record/ClassFile.h"
 #include "record/VersionDelta.h"
@@ -129,10 +130,16 @@ FileProblem PrivateFolder(const fs::path& folder, const fs::path& named) {
 
 FileProblem MakeClassFolder(const fs::path& folder) {
     const fs::path root = folder.parent_path();
+    // The folders above the store that are missing (~/.local/share and the
+    // program's own) are made private too, as data folders are made.
+    std::vector<fs::path> missing;
     std::error_code ec;
-    fs::create_directories(root.parent_path().parent_path(), ec);
-    if (ec) return ProblemOf(ec.value(), folder.string());
-    if (::mkdir(root.parent_path().c_str(), 0700) != 0 && errno != EEXIST) return ProblemOf(errno, folder.string());
+    for (fs::path up = root.parent_path(); !up.empty() && !fs::exists(up, ec); up = up.parent_path()) {
+        missing.push_back(up);
+        if (up == up.parent_path()) break;
+    }
+    for (auto it = missing.rbegin(); it != missing.rend(); ++it)
+        if (::mkdir(it->c_str(), 0700) != 0 && errno != EEXIST) return ProblemOf(errno, folder.string());
     FileProblem problem = PrivateFolder(root, folder);
     if (problem.Empty()) problem = PrivateFolder(folder, folder);
     return problem;

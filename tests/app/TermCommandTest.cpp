@@ -152,7 +152,7 @@ TEST(ImportGradesCommand, AddsTheColumnOrChangesNothing) {
     args.insert(args.end(), rest.begin(), rest.end());
     const Outcome outcome = Call(RunImportGradesCommand, args);
     EXPECT_EQ(outcome.status, 0) << outcome.err;
-    EXPECT_EQ(outcome.out, "Added 1 grades to " + cls + "; 1 students left omitted\n");
+    EXPECT_EQ(outcome.out, "Added 1 grade to " + cls + "; 1 student left omitted\n");
     const ClassRecord record = ReadClassFile(cls);
     ASSERT_EQ(record.Row(2).scores[kQuizzes].size(), 1u);
     EXPECT_EQ(record.Row(0).scores[kQuizzes][0].value, 10.0f);
