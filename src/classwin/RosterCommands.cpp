@@ -144,12 +144,14 @@ void DeleteClassFile(platform::Ui& ui, int openClasses) {
         return;
     const bool hadChart = ChartExists(*path);
     const std::string chart = ChartPath(*path);
-    std::error_code ec;
-    if (!std::filesystem::remove(std::filesystem::path(*path), ec) || ec) {
-        const FileProblem problem = ProblemOf(ec ? ec.value() : ENOENT, *path);
+    // The class is kept as an earlier version: a deleted class can be restored.
+    FileProblem problem;
+    if (!std::filesystem::exists(std::filesystem::path(*path)) || !RemoveClassFile(*path, &problem)) {
+        if (problem.Empty()) problem = ProblemOf(ENOENT, *path);
         ui.MessageBox("Warning", FileMessage(kFileNotFound, problem), Buttons::Ok, Icon::Exclamation);
         return;
     }
+    std::error_code ec;
     if (hadChart) std::filesystem::remove(std::filesystem::path(chart), ec);
 }
 

@@ -20,6 +20,7 @@
 #include "resources/Menus.h"
 #include "resources/RosterDialogs.h"
 #include "seating/SeatingChartFile.h"
+#include "support/DataHome.h"
 #include "support/TempDir.h"
 
 namespace quorle {
@@ -330,6 +331,7 @@ TEST(SelectionTicks, StayWithTheirStudentsThroughEveryRosterChange) {
 }
 
 TEST(DeleteFile, OnlyWithNoClassOpenAndOnlyAfterYes) {
+    testing::DataHome home;
     TempDir dir;
     dir.Write("old.gdr", SerializeClassFile(ClassWithIds(1, 2)));
     WriteTwoSeatChart(dir.File("old.gdr"));
@@ -354,6 +356,10 @@ TEST(DeleteFile, OnlyWithNoClassOpenAndOnlyAfterYes) {
     EXPECT_TRUE(ui.fileDialogs[0].options.fileMustExist);
     EXPECT_FALSE(dir.Exists("old.gdr"));
     EXPECT_FALSE(dir.Exists("old.CHT"));
+    // ... and kept as its last version.
+    const auto kept = ListVersions(dir.File("old.gdr"));
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(ReadVersion(kept[0]), SerializeClassFile(ClassWithIds(1, 2)));
 }
 
 }  // namespace
