@@ -18,6 +18,7 @@
 #include <tuple>
 #include <vector>
 
+#include "record/Binary.h"
 #include "record/ClassFile.h"
 #include "record/VersionDelta.h"
 #include "platform/Text1252.h"
@@ -90,9 +91,8 @@ VersionTime ModificationTime(const struct stat& st) {
 VersionTime Now() { return std::chrono::floor<milliseconds>(std::chrono::system_clock::now()); }
 
 std::string HostName() {
-    char host[256] = {};
-    if (::gethostname(host, sizeof host - 1) != 0 || !*host) return "localhost";
-    std::string text = host;
+    std::string text = ThisHostName();
+    if (text.empty()) return "localhost";
     std::replace(text.begin(), text.end(), '/', '_');
     return text;
 }
