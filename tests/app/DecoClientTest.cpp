@@ -349,6 +349,8 @@ TEST(ClassCommands, GreyedWhileNoClassIsOpen) {
         {cmd::kTile, true},           {cmd::kCloseAll, true},        {cmd::kHelp, false},
         {cmd::kHelpIndex, false},     {cmd::kUsingHelp, false},      {cmd::kFindStudent, true},
         {cmd::kSortByColumn, true},   {cmd::kRosterOrder, true}, {cmd::kClassPicture, true}, {cmd::kHighContrast, false},
+        {cmd::kCopy, true},           {cmd::kCopyTable, true},       {cmd::kPaste, true},
+        {cmd::kNewGradeColumn, true}, {cmd::kImportGrades, true},    {cmd::kTermGrades, false},
     };
     // The table covers the whole menu.
     int commands = 0;
