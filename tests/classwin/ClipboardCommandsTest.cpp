@@ -15,40 +15,29 @@ namespace quorle::testing {
 namespace {
 
 namespace cmd = resources::cmd;
-constexpr float N = kOmitMarker;
+using Cursor = std::function<void(TGradeWindow&)>;
+Cursor At(int row, int column) { return [=](TGradeWindow& g) { g.PutCursor(row, column); }; }
 
 struct ClipboardTest : EditTest {
     void Command(int id) { f->child->Command(id); }
-    // The grades of column (category, entry), Possible Points row first.
-    std::vector<float> Column(int category, int entry) {
-        std::vector<float> values;
-        for (const TStudent& row : Rec().roster) values.push_back(row.scores[category][static_cast<std::size_t>(entry)].value);
-        return values;
-    }
 };
 
 TEST_F(ClipboardTest, CopyPutsTheCursorsCellAsThePanesShowIt) {
-    struct Case {
-        const char* what;
-        std::function<void(TGradeWindow&)> cursor;
-        std::string copied;
-    };
     // SmallClass's pane columns: T1, T2, Q1, Test Aver, Total Pts, Average, Grade.
-    const Case cases[] = {
-        {"grade", [](TGradeWindow& g) { g.PutCursor(1, 0); }, "9.00"},
-        {"omitted grade", [](TGradeWindow& g) { g.PutCursor(2, 1); }, "N/A"},
-        {"name", [](TGradeWindow& g) { g.PutCursor(3, kNameColumn); }, "Cole"},
-        {"figure", [](TGradeWindow& g) { g.PutCursor(1, 4); }, "32.00"},
+    const struct { const char* what; Cursor cursor; std::string copied; } cases[] = {
+        {"grade", At(1, 0), "9.00"},
+        {"omitted grade", At(2, 1), "N/A"},
+        {"name", At(3, kNameColumn), "Cole"},
+        {"figure", At(1, 4), "32.00"},
         {"no cursor", [](TGradeWindow&) {}, "as it was"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Open(SmallClass());
         Ui().clipboard = "as it was";
         c.cursor(f->Grades());
         Command(cmd::kCopy);
         EXPECT_EQ(Ui().clipboard, c.copied);
-        EXPECT_TRUE(Ui().boxes.empty());
     }
 }
 
@@ -64,51 +53,50 @@ TEST_F(ClipboardTest, CopyTableIsTheShowTextInTheProgramsOwnBytes) {
 }
 
 TEST_F(ClipboardTest, PasteStoresTheWholeColumnOrNothing) {
-    struct Case {
-        const char* what;
-        std::function<void(TGradeWindow&)> cursor;
-        std::string clipboard;
-        int category, entry;
-        std::vector<float> column;  // afterwards, Possible Points row first
-        std::string box;            // the refusal, if any
-    };
-    const auto at = [](int row, int column) { return [=](TGradeWindow& g) { g.PutCursor(row, column); }; };
+    constexpr float N = kOmitMarker;
+    const std::vector<float> t1{10, 9, 8, 5};  // T1 as SmallClass has it
     const std::string nothing = " Nothing was pasted.";
-    const Case cases[] = {
-        {"clean column", at(1, 0), "7\n6\n4", kTests, 0, {10, 7, 6, 4}, ""},
-        {"CRLF", at(1, 0), "7\r\n6.5\r\n", kTests, 0, {10, 7, 6.5f, 5}, ""},
-        {"trailing line end", at(1, 0), "7\n6\n4\n", kTests, 0, {10, 7, 6, 4}, ""},
-        {"decimal comma, padding", at(2, 0), " 9,5 \n100.00", kTests, 0, {10, 9, 9.5f, 100}, ""},
-        {"omitted", at(1, 1), "N/A\nn\n\n", kTests, 1, {20, N, N, N}, ""},
-        {"points possible", at(0, 2), "6\n6", kQuizzes, 0, {6, 6, 4, 2}, ""},
-        {"sorted view", [](TGradeWindow& g) { g.PutCursor(1, kNameColumn); g.SortByCursorColumn(); g.SortByCursorColumn(); g.PutCursor(3, 0); },
-         "1\n2\n3", kTests, 0, {10, 3, 2, 1}, ""},
-        {"word", at(1, 0), "7\nabc\n4", kTests, 0, {10, 9, 8, 5}, "Line 2 of the clipboard, \"abc\", is not a grade." + nothing},
-        {"negative", at(1, 0), "7\n8\n-1", kTests, 0, {10, 9, 8, 5}, "Line 3 of the clipboard, \"-1\", is not a grade." + nothing},
-        {"three decimals", at(1, 0), "7.125", kTests, 0, {10, 9, 8, 5}, "Line 1 of the clipboard, \"7.125\", is not a grade." + nothing},
-        {"two columns", at(1, 0), "7\t8", kTests, 0, {10, 9, 8, 5}, "Line 1 of the clipboard holds more than one column." + nothing},
-        {"too many lines", at(2, 0), "1\n2\n3", kTests, 0, {10, 9, 8, 5},
-         "The clipboard holds 3 lines, but there are only 2 rows from the cursor down." + nothing},
-        {"empty clipboard", at(1, 0), "\r\n", kTests, 0, {10, 9, 8, 5}, "The clipboard holds no grades to paste."},
-        {"figure column", at(1, 4), "7", kTests, 0, {10, 9, 8, 5}, "Click a grade in the column to paste into, then paste again."},
+    const Cursor sorted = [](TGradeWindow& g) {  // names Z to A: Cole, Baker, Adams
+        g.PutCursor(1, kNameColumn);
+        g.SortByCursorColumn();
+        g.SortByCursorColumn();
+        g.PutCursor(3, 0);
     };
-    for (const Case& c : cases) {
+    const struct {
+        const char* what; Cursor cursor; std::string clipboard;
+        int category, entry; std::vector<float> column;  // afterwards, Possible Points row first
+        std::string box;
+    } cases[] = {
+        {"clean column", At(1, 0), "7\n6\n4", kTests, 0, {10, 7, 6, 4}, ""},
+        {"CRLF", At(1, 0), "7\r\n6.5\r\n", kTests, 0, {10, 7, 6.5f, 5}, ""},
+        {"trailing line end", At(1, 0), "7\n6\n4\n", kTests, 0, {10, 7, 6, 4}, ""},
+        {"decimal comma, padding", At(2, 0), " 9,5 \n100.00", kTests, 0, {10, 9, 9.5f, 100}, ""},
+        {"omitted", At(1, 1), "N/A\nn\n\n", kTests, 1, {20, N, N, N}, ""},
+        {"points possible", At(0, 2), "6\n6", kQuizzes, 0, {6, 6, 4, 2}, ""},
+        {"sorted view", sorted, "1\n2\n3", kTests, 0, {10, 3, 2, 1}, ""},
+        {"word", At(1, 0), "7\nabc\n4", kTests, 0, t1, "Line 2 of the clipboard, \"abc\", is not a grade." + nothing},
+        {"negative", At(1, 0), "7\n8\n-1", kTests, 0, t1, "Line 3 of the clipboard, \"-1\", is not a grade." + nothing},
+        {"3 decimals", At(1, 0), "7.125", kTests, 0, t1, "Line 1 of the clipboard, \"7.125\", is not a grade." + nothing},
+        {"two columns", At(1, 0), "7\t8", kTests, 0, t1, "Line 1 of the clipboard holds more than one column." + nothing},
+        {"too many lines", At(2, 0), "1\n2\n3", kTests, 0, t1,
+         "The clipboard holds 3 lines, but there are only 2 rows from the cursor down." + nothing},
+        {"empty clipboard", At(1, 0), "\r\n", kTests, 0, t1, "The clipboard holds no grades to paste."},
+        {"figure column", At(1, 4), "7", kTests, 0, t1, "Click a grade in the column to paste into, then paste again."},
+    };
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Open(SmallClass());
         const auto before = OnDisk();
         c.cursor(f->Grades());
         Ui().clipboard = c.clipboard;
         Command(cmd::kPaste);
-        EXPECT_EQ(Column(c.category, c.entry), c.column);
-        if (c.box.empty()) {
-            EXPECT_TRUE(Ui().boxes.empty());
-            ExpectWritten();
-        } else {
-            ASSERT_EQ(Ui().boxes.size(), 1u);
-            EXPECT_EQ(Ui().boxes[0].caption, "Information");
-            EXPECT_EQ(Ui().boxes[0].text, c.box);
-            EXPECT_EQ(OnDisk(), before);
-        }
+        std::vector<float> column;
+        for (const TStudent& row : Rec().roster) column.push_back(row.scores[c.category][c.entry].value);
+        EXPECT_EQ(column, c.column);
+        EXPECT_EQ(Ui().BoxTexts(), c.box.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.box});
+        for (const ShownBox& box : Ui().boxes) EXPECT_EQ(box.caption, "Information");
+        if (c.box.empty()) ExpectWritten();
+        else EXPECT_EQ(OnDisk(), before);
     }
 }
 
