@@ -56,10 +56,12 @@ std::optional<float> LineValue(std::string_view line) {
     std::string text(Trimmed(line));
     if (text.empty() || text == "N" || text == "n" || text == "N/A" || text == "n/a") return kOmitMarker;
     for (char& c : text) c = platform::TypedChar(platform::kStylePoints, c);
-    // "100.00", as the panes show a grade, is the 100 that may be typed.
-    if (text.find('.') != std::string::npos) {
-        while (text.size() > 1 && text.back() == '0') text.pop_back();
-        if (text.back() == '.') text.pop_back();
+    // "100.00", as the panes show a grade, is the 100 that may be typed:
+    // zeros ending at most two decimals do not count toward the length.
+    if (const std::size_t point = text.find('.');
+        point != std::string::npos && text.find('.', point + 1) == std::string::npos && text.size() - point <= 3) {
+        while (text.size() > point + 1 && text.back() == '0') text.pop_back();
+        if (text.size() == point + 1 && point > 0) text.pop_back();
     }
     if (!GradeEntryRefusal(text).empty()) return std::nullopt;
     return static_cast<float>(TextToDouble(text));

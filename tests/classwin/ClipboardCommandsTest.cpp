@@ -76,7 +76,7 @@ TEST_F(ClipboardTest, PasteStoresTheWholeColumnOrNothing) {
         {"sorted view", sorted, "1\n2\n3", kTests, 0, {10, 3, 2, 1}, ""},
         {"word", At(1, 0), "7\nabc\n4", kTests, 0, t1, "Line 2 of the clipboard, \"abc\", is not a grade." + nothing},
         {"negative", At(1, 0), "7\n8\n-1", kTests, 0, t1, "Line 3 of the clipboard, \"-1\", is not a grade." + nothing},
-        {"3 decimals", At(1, 0), "7.125", kTests, 0, t1, "Line 1 of the clipboard, \"7.125\", is not a grade." + nothing},
+        {"3 decimals", At(1, 0), "7\n1,000", kTests, 0, t1, "Line 2 of the clipboard, \"1,000\", is not a grade." + nothing},
         {"two columns", At(1, 0), "7\t8", kTests, 0, t1, "Line 1 of the clipboard holds more than one column." + nothing},
         {"too many lines", At(2, 0), "1\n2\n3", kTests, 0, t1,
          "The clipboard holds 3 lines, but there are only 2 rows from the cursor down." + nothing},
