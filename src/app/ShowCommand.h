@@ -1,37 +1,13 @@
 #pragma once
-// quorle show: a class's grades pane as tab-separated text.
+// quorle show: a class's grades pane as tab-separated text (the table itself
+// is grading/ShowTable.h).
 #include <iosfwd>
 #include <string>
 #include <vector>
 
-#include "record/ClassRecord.h"
+#include "grading/ShowTable.h"
 
 namespace quorle {
-
-struct ShowOptions {
-    bool all = false;   // every column, whatever the display flags say
-    bool rank = false;  // students in rank order instead of roster order
-};
-
-// One line of the output; an empty line has no cells.
-using ShowLine = std::vector<std::string>;
-
-// The lines `quorle show` prints, cells as Windows-1252 text exactly as the grades
-// pane shows them: the headings, the Possible Points row, every student, an empty
-// line, the class average (left out for a class without students) and the
-// distribution of letters.
-std::vector<ShowLine> BuildShowTable(const ClassRecord& record, const ShowOptions& options);
-
-// Writes the lines as UTF-8, cells separated by tabs.
-void WriteShowTable(const std::vector<ShowLine>& lines, std::ostream& out);
-
-// The same text as WriteShowTable of BuildShowTable, appended to `out` row by
-// row without a table in between (what the command itself prints).
-void AppendShowText(const ClassRecord& record, const ShowOptions& options, std::string& out);
-// The same text written to `out`, a chunk of about `chunk` bytes at a time;
-// false when the stream failed.
-bool WriteShowText(const ClassRecord& record, const ShowOptions& options, std::ostream& out,
-                   std::size_t chunk = 1 << 16);
 
 // args are the words after "show". Exit status: 0 done, 1 file error, 2 bad arguments.
 int RunShowCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

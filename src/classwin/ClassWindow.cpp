@@ -6,6 +6,7 @@
 #include "classwin/ClassInfoDialog.h"
 #include "classwin/ClassPictureWindow.h"
 #include "classwin/ClassSaving.h"
+#include "classwin/ClipboardCommands.h"
 #include "classwin/DisplayOptionsDialog.h"
 #include "classwin/EditCommands.h"
 #include "classwin/EditStudentDialog.h"
@@ -425,6 +426,7 @@ constexpr int kClassChanges[] = {
     resources::cmd::kImportStudents, resources::cmd::kGradingSystem,    resources::cmd::kAlphabetize,
     resources::cmd::kStudentInfo,    resources::cmd::kChangeGradeTitle, resources::cmd::kClassInformation,
     resources::cmd::kDisplayOptions, resources::cmd::kExtraNames,
+    resources::cmd::kPaste,
 };
 
 bool ChangesClass(int id) {
@@ -458,6 +460,13 @@ bool TDecoChild::RunCommand(int id) {
         case resources::cmd::kFindStudent: FindStudentCommand(impl_->Editing()); return true;
         case resources::cmd::kSortByColumn: SortByColumnCommand(impl_->Editing()); return true;
         case resources::cmd::kRosterOrder: impl_->grades.ShowRosterOrder(); return true;
+        case resources::cmd::kCopy: CopyCommand(impl_->Editing()); return true;
+        case resources::cmd::kCopyTable: CopyTableCommand(impl_->Editing()); return true;
+        case resources::cmd::kPaste:  // one step; the rows stay in the order shown
+            BeginStep();
+            PasteCommand(impl_->Editing());
+            EndStep("Paste");
+            return true;
         default: break;
     }
     if (const char* name = CommandStepName(id)) {

@@ -78,13 +78,6 @@ constexpr std::string_view kLengthRefusal = "A grade has at most 5 characters.";
 static_assert(resources::kValueLimit == 5);
 constexpr std::string_view kNoDigitRefusal = "Type a number for the grade, or N for N/A.";
 
-// Why a typed grade cannot be stored as it stands, or empty.
-std::string_view EntryRefusal(std::string_view text) {
-    if (text == "N/A") return {};
-    if (const auto refusal = platform::EditRefusal(platform::kStylePoints, text); !refusal.empty()) return refusal;
-    if (text.find_first_of("0123456789") == std::string_view::npos) return kNoDigitRefusal;
-    return {};
-}
 
 // A student's grade above the points possible for it (extra credit): what
 // the status bar says of it, or empty.
@@ -897,10 +890,19 @@ void TGradeWindow::FocusLost() {
     if (entering_) StoreEntry(nullptr, false);
 }
 
+std::string_view GradeEntryRefusal(std::string_view text) {
+    if (text == "N/A") return {};
+    if (text.find('-') != std::string_view::npos) return kNegativeRefusal;
+    if (text.size() > static_cast<std::size_t>(resources::kValueLimit)) return kLengthRefusal;
+    if (const auto refusal = platform::EditRefusal(platform::kStylePoints, text); !refusal.empty()) return refusal;
+    if (text.find_first_of("0123456789") == std::string_view::npos) return kNoDigitRefusal;
+    return {};
+}
+
 bool TGradeWindow::StoreEntry(std::string* refusal, bool showStatus) {
     const std::optional<TSquare> cell = CursorCell();
     const std::string text = entry_;
-    if (const std::string_view why = EntryRefusal(text); cell && !text.empty() && !why.empty()) {
+    if (const std::string_view why = GradeEntryRefusal(text); cell && !text.empty() && !why.empty()) {
         if (frame_ && showStatus) frame_->SetStatusText(why);
         if (refusal) *refusal = std::string(why);
         return false;

@@ -86,6 +86,10 @@ struct CellCursor {
     friend bool operator==(const CellCursor&, const CellCursor&) = default;
 };
 
+// Why a grade as typed into a cell ("N/A" for omit) cannot be stored, or
+// empty: digits with at most two decimals, at most 5 characters, not negative.
+std::string_view GradeEntryRefusal(std::string_view text);
+
 // Folds a Windows-1252 text for finding: lower case, accents dropped
 // ("M\xFCller" is "muller").
 std::string FoldForFind(std::string_view text);

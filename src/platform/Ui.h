@@ -71,6 +71,14 @@ public:
     virtual std::int64_t Now() = 0;  // seconds since the epoch
     virtual std::string ProgramDirectory() = 0;
     virtual void SetWaitCursor(bool on) = 0;
+
+    // The desktop's clipboard, as text. Both ways the text is Windows-1252,
+    // lines ending in "\n" or "\r\n" as the program that copied wrote them;
+    // the platform converts from and to the clipboard's Unicode. A character
+    // the clipboard holds that has no Windows-1252 byte comes as '?'. A
+    // platform without a clipboard reads nothing and keeps nothing.
+    virtual std::string ClipboardText() { return {}; }
+    virtual void SetClipboardText(std::string_view /*text*/) {}
 };
 
 }  // namespace quorle::platform

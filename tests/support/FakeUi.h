@@ -158,6 +158,10 @@ public:
     std::int64_t Now() override { return now; }
     std::string ProgramDirectory() override { return programDirectory; }
     void SetWaitCursor(bool) override {}
+    // The clipboard: what a test put there, or what the program copied.
+    std::string clipboard;
+    std::string ClipboardText() override { return clipboard; }
+    void SetClipboardText(std::string_view text) override { clipboard = std::string(text); }
 
     // The texts of the boxes shown so far.
     std::vector<std::string> BoxTexts() const;

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
@@ -352,6 +353,15 @@ void QtUi::SetWaitCursor(bool on) {
         QApplication::restoreOverrideCursor();
         --waitDepth_;
     }
+}
+
+std::string QtUi::ClipboardText() {
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    return clipboard ? ToCp1252(clipboard->text()) : std::string();
+}
+
+void QtUi::SetClipboardText(std::string_view text) {
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(FromCp1252(text));
 }
 
 }  // namespace quorle::qt

@@ -41,6 +41,8 @@ public:
     std::int64_t Now() override;
     std::string ProgramDirectory() override;
     void SetWaitCursor(bool on) override;
+    std::string ClipboardText() override;
+    void SetClipboardText(std::string_view text) override;
 
     // The help files the help commands may name, the program's own first.
     void SetHelpBooks(std::vector<platform::HelpBook> books) { books_ = std::move(books); }
