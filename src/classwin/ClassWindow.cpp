@@ -12,6 +12,7 @@
 #include "classwin/EditStudentDialog.h"
 #include "classwin/PaneAccessibility.h"
 #include "classwin/ExtraNamesDialog.h"
+#include "classwin/GradesIn.h"
 #include "classwin/ImportStudents.h"
 #include "classwin/PaneEditing.h"
 #include "classwin/Panes.h"
@@ -406,6 +407,8 @@ namespace {
 const char* CommandStepName(int id) {
     switch (id) {
         case resources::cmd::kNewGrade: return "New Grade";
+        case resources::cmd::kNewGradeColumn: return "New Grade Column";
+        case resources::cmd::kImportGrades: return "Import Grades";
         case resources::cmd::kAddStudents: return "Add Students";
         case resources::cmd::kImportStudents: return "Import Students";
         case resources::cmd::kGradingSystem: return "Grading System";
@@ -426,7 +429,7 @@ constexpr int kClassChanges[] = {
     resources::cmd::kImportStudents, resources::cmd::kGradingSystem,    resources::cmd::kAlphabetize,
     resources::cmd::kStudentInfo,    resources::cmd::kChangeGradeTitle, resources::cmd::kClassInformation,
     resources::cmd::kDisplayOptions, resources::cmd::kExtraNames,
-    resources::cmd::kPaste,
+    resources::cmd::kPaste,          resources::cmd::kNewGradeColumn,   resources::cmd::kImportGrades,
 };
 
 bool ChangesClass(int id) {
@@ -637,6 +640,8 @@ bool TDecoChild::RunStepCommand(int id) {
     ClassRecord& record = impl_->record;
     switch (id) {
         case resources::cmd::kNewGrade: NewGradeCommand(impl_->Editing()); return true;
+        case resources::cmd::kNewGradeColumn: NewGradeColumnCommand(impl_->Editing()); return true;
+        case resources::cmd::kImportGrades: ImportGradesCommand(impl_->Editing()); return true;
         case resources::cmd::kAddStudents: AddStudentsCommand(*this); return true;
         case resources::cmd::kImportStudents: ImportStudentsCommand(*this); return true;
         case resources::cmd::kGradingSystem: GradingSystemCommand(*this); return true;

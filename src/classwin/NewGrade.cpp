@@ -202,14 +202,12 @@ bool EditGradeValue(platform::Ui& ui, const TStudent& row, TGrades& entry) {
 
 // ------------------------------------------------------------------ New Grade
 
-bool NewGrade(platform::Ui& ui, ClassRecord& record) {
-    if (record.RowCount() == 0) return false;
+int AskGradeType(platform::Ui& ui, const ClassRecord& record) {
     std::array<int, kCategoryCount> choice{1, 0, 0, 0, 0, 0};
-    int category = kTests;
     for (;;) {
         TGradeTypeDialog type(choice, record.extra1Name.View(), record.extra2Name.View());
-        if (!ui.RunModal(type)) return false;
-        category = kTests;
+        if (!ui.RunModal(type)) return -1;
+        int category = kTests;
         for (int c = 0; c < kCategoryCount; ++c)
             if (choice[static_cast<std::size_t>(c)] == 1) {
                 category = c;
@@ -223,8 +221,14 @@ bool NewGrade(platform::Ui& ui, ClassRecord& record) {
                           platform::Icon::Exclamation);
             continue;
         }
-        break;
+        return category;
     }
+}
+
+bool NewGrade(platform::Ui& ui, ClassRecord& record) {
+    if (record.RowCount() == 0) return false;
+    const int category = AskGradeType(ui, record);
+    if (category < 0) return false;
 
     std::string title;
     TTitleDialog titleDialog(title, CategoryWord(record, category));

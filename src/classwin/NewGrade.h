@@ -121,6 +121,11 @@ private:
 // Runs the grade value dialog over one entry of a row (the panes' double-click).
 bool EditGradeValue(platform::Ui& ui, const TStudent& row, TGrades& entry);
 
+// The Grade Type dialog of New Grade with its weight check: under the Weighted
+// method a category weighted 0 is refused with its warning and the dialog
+// comes back with it still chosen. The chosen category, or -1 on Cancel.
+int AskGradeType(platform::Ui& ui, const ClassRecord& record);
+
 // New Grade on a class: the dialogs, then the new entry appended to every row
 // at once, or to none when a dialog is cancelled. True when the grade was
 // added (the caller writes the class and repaints). Writes nothing.

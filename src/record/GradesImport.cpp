@@ -127,6 +127,12 @@ std::vector<int> Matches(const ClassRecord& record, const Matching& how, const C
     return rows;
 }
 
+// The file's text in Windows-1252, whichever of the two it was written in.
+std::string ScoresText(std::string_view bytes) {
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    return IsUtf8(bytes) ? platform::Utf8ToCp1252Lossy(bytes) : std::string(bytes);
+}
+
 std::string StudentName(const TStudent& student) {
     return platform::TrimPadding(student.firstName.View()) + " " + platform::TrimPadding(student.lastName.View());
 }
@@ -152,10 +158,16 @@ std::string NameKey(std::string_view text) {
     return key;
 }
 
+std::vector<std::string> GradesCsvHeadings(std::string_view bytes) {
+    const std::string text = ScoresText(bytes);
+    CsvTable table = ParseCsv(text, GuessCsvDelimiter(text), 1);
+    if (table.errorLine != 0 || table.records.empty()) return {};
+    return std::move(table.records.front());
+}
+
 GradesImport ParseGradesCsv(const ClassRecord& record, std::string_view bytes, std::string_view column) {
     GradesImport result;
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-    const std::string text = IsUtf8(bytes) ? platform::Utf8ToCp1252Lossy(bytes) : std::string(bytes);
+    const std::string text = ScoresText(bytes);
     CsvTable table = ParseCsv(text, GuessCsvDelimiter(text));
     if (table.errorLine != 0) {
         result.error = LineError(table.errorLine, table.error + ".");
@@ -214,10 +226,11 @@ GradesImport ParseGradesCsv(const ClassRecord& record, std::string_view bytes, s
             for (std::size_t i = header.size(); i-- > 0 && !scoreColumn;)
                 if (!isNameColumn(i) && numbersIn(i, filledNeeded)) scoreColumn = i;
         if (!scoreColumn) {
-            result.error = LineError(headerLine, "no column holds scores (numbers); name it with --column.");
+            result.error = LineError(headerLine, "no column holds scores (numbers); " + std::string(kNameTheColumn));
             return result;
         }
     }
+    result.column = header[*scoreColumn];
     result.values.assign(record.roster.size(), kOmitMarker);
     std::vector<int> matchedOn(record.roster.size(), 0);
     for (const std::size_t r : rows) {

@@ -17,8 +17,13 @@ struct GradesImport {
     std::vector<float> values;
     int added = 0;    // students given a score
     int omitted = 0;  // students left omitted
+    std::string column;  // the heading of the scores' column (Windows-1252)
     std::string error;  // empty when the file was taken whole
 };
+
+// How the refusal of a file without a column of numbers ends: the command
+// line's advice, which a window replaces by its own.
+inline constexpr std::string_view kNameTheColumn = "name it with --column.";
 
 // A text as names are compared: accents dropped, case ignored, surrounding
 // spaces trimmed (Windows-1252 in and out).
@@ -28,6 +33,10 @@ std::string NameKey(std::string_view text);
 // Windows-1252; fields separated by commas or semicolons; a header row) for
 // the class. The score is the column whose heading is `column` when one is
 // named, else the last column whose filled cells are all numbers.
+// The headings of the file's header row, as ParseGradesCsv reads them (none
+// when the file has no readable first line).
+std::vector<std::string> GradesCsvHeadings(std::string_view bytes);
+
 GradesImport ParseGradesCsv(const ClassRecord& record, std::string_view bytes, std::string_view column = {});
 
 // Adds a grade column to the category of every row, as New Grade does: the

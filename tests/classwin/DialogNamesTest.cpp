@@ -5,6 +5,7 @@
 #include "platform/Dialog.h"
 #include "resources/ClassDialogs.h"
 #include "resources/EditDialogs.h"
+#include "resources/GradesInDialogs.h"
 #include "resources/GradingDialogs.h"
 #include "resources/GridDialogs.h"
 #include "resources/ProgressDialogs.h"
@@ -31,7 +32,8 @@ TEST(DialogNames, EveryWorkedControlOfEveryDialogHasAName) {
         GradeLevelDialogResource(),    GradePrintDialogResource(),     StudentDialogResource(),
         SeatsInfoDialogResource(),     SeatNumberDialogResource(),     SeatAddDialogResource(),
         ChangeSeatsDialogResource(),   SheetsDialogResource(),         AttendanceDialogResource(),
-        DateInfoDialogResource(),      EarlierVersionsDialogResource(),
+        DateInfoDialogResource(),      EarlierVersionsDialogResource(), ScoreColumnDialogResource(),
+        ImportGradesDialogResource(),
     };
     for (const auto& d : dialogs) {
         for (std::size_t i = 0; i < d.controls.size(); ++i) {
