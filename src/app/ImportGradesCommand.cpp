@@ -153,8 +153,8 @@ int RunImportGradesCommand(const std::vector<std::string>& args, std::ostream& o
         err << classPath << ": File cannot be opened!\n" << problem.Text() << "\n" << kNothingAdded << "\n";
         return 1;
     }
-    out << "Added " << grades.added << (grades.added == 1 ? " grade" : " grades") << " to " << classPath << "; "
-        << grades.omitted << (grades.omitted == 1 ? " student" : " students") << " left omitted\n";
+    out << "Added " << CountOf(grades.added, "grade") << " to " << classPath << "; " << CountOf(grades.omitted, "student")
+        << " left omitted\n";
     return 0;
 }
 

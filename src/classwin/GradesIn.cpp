@@ -102,8 +102,7 @@ public:
         : platform::Dialog(res::ImportGradesDialogResource()),
           lines_(ImportedGradeLines(record, grades)),
           heading_("Grades in " + title + " from the column \"" + grades.column + "\":"),
-          counts_(std::to_string(grades.added) + " grades, " + std::to_string(grades.omitted) +
-                  " students left omitted.") {
+          counts_(CountOf(grades.added, "grade") + ", " + CountOf(grades.omitted, "student") + " left omitted.") {
         for (auto& c : Resource().controls) {
             if (c.id == res::kIdImportHeading) c.text = platform::FillLabel(c.text, heading_);
             if (c.id == res::kIdImportCounts) c.text = platform::FillLabel(c.text, counts_);

@@ -280,6 +280,10 @@ GradesImport ParseGradesCsv(const ClassRecord& record, std::string_view bytes, s
     return result;
 }
 
+std::string CountOf(int count, std::string_view noun) {
+    return std::to_string(count) + " " + std::string(noun) + (count == 1 ? "" : "s");
+}
+
 void AddGradeColumn(ClassRecord& record, int category, std::string_view title, float points,
                     const std::vector<float>& values) {
     for (std::size_t j = 0; j < record.roster.size(); ++j) {

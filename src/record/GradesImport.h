@@ -39,6 +39,9 @@ std::vector<std::string> GradesCsvHeadings(std::string_view bytes);
 
 GradesImport ParseGradesCsv(const ClassRecord& record, std::string_view bytes, std::string_view column = {});
 
+// A count and its noun, in the singular for one: "1 grade", "3 grades".
+std::string CountOf(int count, std::string_view noun);
+
 // Adds a grade column to the category of every row, as New Grade does: the
 // Possible Points row gets `points`, row j gets values[j].
 void AddGradeColumn(ClassRecord& record, int category, std::string_view title, float points,

@@ -80,7 +80,7 @@ TEST_F(GradesInTest, ImportGradesAddsTheConfirmedMatchesOrNothing) {
         EXPECT_EQ(h.Text(res::kIdImportHeading), "Grades in Quiz 5 from the column \"Total\":");
         EXPECT_EQ(h.ListItems(res::kIdImportList),
                   (std::vector<std::string>{"Adams, Ann: 4.5", "Baker, Bob: left omitted", "Cole, Cy: left omitted"}));
-        EXPECT_EQ(h.Text(res::kIdImportCounts), "1 grades, 2 students left omitted.");
+        EXPECT_EQ(h.Text(res::kIdImportCounts), "1 grade, 2 students left omitted.");
         EXPECT_TRUE(h.PressOk());
     };
     const auto q1 = [](FakeDialogHost& h) { h.Select(res::kIdScoreColumn, 2); h.PressOk(); };
