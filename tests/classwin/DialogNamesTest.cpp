@@ -12,6 +12,7 @@
 #include "resources/RosterDialogs.h"
 #include "resources/SeatingDialogs.h"
 #include "resources/SheetDialogs.h"
+#include "resources/TermDialogs.h"
 #include "resources/VersionDialogs.h"
 
 namespace quorle::resources {
@@ -31,7 +32,7 @@ TEST(DialogNames, EveryWorkedControlOfEveryDialogHasAName) {
         GradeLevelDialogResource(),    GradePrintDialogResource(),     StudentDialogResource(),
         SeatsInfoDialogResource(),     SeatNumberDialogResource(),     SeatAddDialogResource(),
         ChangeSeatsDialogResource(),   SheetsDialogResource(),         AttendanceDialogResource(),
-        DateInfoDialogResource(),      EarlierVersionsDialogResource(),
+        DateInfoDialogResource(),      EarlierVersionsDialogResource(), TermGradesDialogResource(),
     };
     for (const auto& d : dialogs) {
         for (std::size_t i = 0; i < d.controls.size(); ++i) {
