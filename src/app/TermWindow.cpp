@@ -1,6 +1,7 @@
 #include "app/TermWindow.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <sstream>
 #include <span>
 
@@ -60,7 +61,12 @@ void TTermGradesDialog::SetupWindow(platform::DialogHost& host) {
 
 void TTermGradesDialog::Fill(platform::DialogHost& host, int chosen) {
     std::vector<std::string> items;
-    for (const std::string& path : choice_.paths) items.push_back(platform::Utf8ToCp1252Lossy(path));
+    // Where each file is, in full, whichever way it was named.
+    for (const std::string& path : choice_.paths) {
+        std::error_code error;
+        const std::filesystem::path full = std::filesystem::absolute(path, error);
+        items.push_back(platform::Utf8ToCp1252Lossy((error ? path : full.lexically_normal().string())));
+    }
     host.SetListItems(res::kIdTermClasses, items);
     host.SetSelection(res::kIdTermClasses, items.empty() ? -1 : std::clamp(chosen, 0, static_cast<int>(items.size()) - 1));
 }
@@ -218,7 +224,9 @@ TTermWindow::Metrics TTermWindow::Measure() const {
 }
 
 int TTermWindow::ColumnLeft(int column, const Metrics& m) const {
-    long long chars = 0;
+    // A character's margin at the left, so that the frame of a cell there
+    // stands clear of the window's edge.
+    long long chars = 1;
     for (int c = 0; c < column && c < static_cast<int>(chars_.size()); ++c) chars += chars_[static_cast<std::size_t>(c)];
     return static_cast<int>(m.w10 * chars / 10);
 }
