@@ -297,6 +297,7 @@ void TTermWindow::Close() {
 }
 
 void TTermWindow::Print() {
+    if (choice_.classes.empty() || lines_.empty()) return;
     TermReport report;
     report.info = choice_.classes.back().record.info;
     report.subtitle = "Term grades of";
