@@ -4,6 +4,7 @@
 
 #include "app/CsvExport.h"
 #include "app/RecentClasses.h"
+#include "app/TermWindow.h"
 #include "app/UserSettings.h"
 #include "app/WindowList.h"
 #include "classwin/ClassInfoDialog.h"
@@ -46,6 +47,7 @@ TDecoClient::TDecoClient(platform::Frame& frame, platform::Ui& ui)
 TDecoClient::~TDecoClient() {
     // The platform windows go first, so nothing on screen refers to a class
     // window that is gone.
+    termWindows_.clear();
     for (auto& child : children_) frame_.DestroyChild(*child);
     children_.clear();
     if (g_client == this) g_client = nullptr;
@@ -106,6 +108,12 @@ void TDecoClient::Command(int id) {
                 });
             return;
         case c::kCloseClass: CloseActive(); return;
+        // Made of class files; the active class's is offered first.
+        case c::kTermGrades: {
+            const TDecoChild* active = ActiveClass();
+            TermGradesCommand(ui_, frame_, active ? &active->Record() : nullptr, termWindows_);
+            return;
+        }
         case c::kHighContrast: SetHighContrast(!HighContrastRows(), true); return;
         case c::kPrintPreview:
             if (TDecoChild* active = ActiveClass()) {

@@ -14,6 +14,7 @@
 namespace quorle {
 
 class TDecoChild;
+class TTermWindow;
 
 class TDecoClient : public platform::FrameClient {
 public:
@@ -98,6 +99,8 @@ private:
     platform::Ui& ui_;
     std::string programDirectory_;
     std::vector<std::unique_ptr<TDecoChild>> children_;
+    // The term grades windows (File > Term Grades): each goes when closed.
+    std::vector<std::unique_ptr<TTermWindow>> termWindows_;
     // The size each class window opened at.
     std::map<const platform::ChildWindow*, platform::Size> openedSizes_;
     int openClasses_ = 0;

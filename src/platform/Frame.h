@@ -79,6 +79,11 @@ public:
     // the TopWindow object, or with the owner's platform window.
     virtual TopWindowHost& CreateTopWindow(TopWindow& window, ChildWindow& owner,
                                            const TopWindowAttributes& attributes) = 0;
+    // Makes the platform window of a top-level window that belongs to no
+    // class window (the term grades, made of several class files), hidden,
+    // above the frame, and attaches it to the window. It goes with the
+    // TopWindow object, or when the frame closes.
+    virtual TopWindowHost& CreateFrameTopWindow(TopWindow& window, const TopWindowAttributes& attributes) = 0;
     virtual std::vector<ChildWindow*> Children() const = 0;
     virtual void ActivateChild(ChildWindow& child) = 0;
     virtual void Cascade() = 0;

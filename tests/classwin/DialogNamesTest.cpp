@@ -13,6 +13,7 @@
 #include "resources/RosterDialogs.h"
 #include "resources/SeatingDialogs.h"
 #include "resources/SheetDialogs.h"
+#include "resources/TermDialogs.h"
 #include "resources/VersionDialogs.h"
 
 namespace quorle::resources {
@@ -33,7 +34,7 @@ TEST(DialogNames, EveryWorkedControlOfEveryDialogHasAName) {
         SeatsInfoDialogResource(),     SeatNumberDialogResource(),     SeatAddDialogResource(),
         ChangeSeatsDialogResource(),   SheetsDialogResource(),         AttendanceDialogResource(),
         DateInfoDialogResource(),      EarlierVersionsDialogResource(), ScoreColumnDialogResource(),
-        ImportGradesDialogResource(),
+        ImportGradesDialogResource(),  TermGradesDialogResource(),
     };
     for (const auto& d : dialogs) {
         for (std::size_t i = 0; i < d.controls.size(); ++i) {

@@ -8,6 +8,8 @@
 
 #include "platform/Window.h"
 #include "platform/qt/QtDialogHost.h"
+#include "platform/qt/QtFrame.h"
+#include "platform/qt/QtTopWindow.h"
 #include "platform/qt/QtWindowHost.h"
 #include "resources/GradingDialogs.h"
 #include "QtTestApp.h"
@@ -97,6 +99,30 @@ TEST(QtAccessibleTest, AWindowsTableIsReadCellByCell) {
     host.SetAccessibleTable(nullptr);
     EXPECT_FALSE(cell->isValid());
     EXPECT_EQ(cell->text(QAccessible::Name), "");
+}
+
+class BlankTop : public platform::TopWindow {
+public:
+    void Paint(platform::Canvas&, const platform::Rect&) override {}
+};
+
+// A top-level window that belongs to the frame alone (the term grades) reads
+// as the table it hands its host, not as its picture's lines.
+TEST(QtAccessibleTest, AFrameWindowsTableIsReadAsATable) {
+    TestApp();
+    QtFrame frame;
+    BlankTop window;
+    auto* top = dynamic_cast<QtTopWindow*>(&frame.CreateFrameTopWindow(window, {}));
+    ASSERT_NE(top, nullptr);
+    EXPECT_EQ(top->parentWidget(), &frame);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(top->View())->tableInterface(), nullptr);
+    TwoByThree table;
+    window.Host()->SetAccessibleTable(&table);
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(top->View());
+    ASSERT_NE(iface->tableInterface(), nullptr);
+    EXPECT_EQ(iface->text(QAccessible::Name), "Algebra grades");
+    EXPECT_EQ(iface->focusChild()->text(QAccessible::Name), "1/2");
+    window.Host()->SetAccessibleTable(nullptr);
 }
 
 }  // namespace

@@ -124,6 +124,13 @@ platform::TopWindowHost& FakeFrame::CreateTopWindow(platform::TopWindow& window,
     return *topWindows_.back().host;
 }
 
+platform::TopWindowHost& FakeFrame::CreateFrameTopWindow(platform::TopWindow& window,
+                                                         const platform::TopWindowAttributes& attributes) {
+    if (platform::TopWindowHost* old = window.TopHost()) old->Release();
+    topWindows_.push_back(TopEntry{nullptr, std::make_unique<FakeTopWindowHost>(window, attributes)});
+    return *topWindows_.back().host;
+}
+
 FakeTopWindowHost* FakeFrame::TopHostOf(const platform::TopWindow& window) const {
     for (const auto& entry : topWindows_)
         if (entry.host->Window() == &window) return entry.host.get();

@@ -78,6 +78,7 @@ public:
 
     void Invalidate() override { ++invalidations; }
     void SetAccessibleText(const platform::AccessibleText* t) override { text = t; }
+    void SetAccessibleTable(platform::AccessibleTable* t) override { table = t; }
     void AccessibleFocusChanged() override { ++focusMoves; }
     void ScrollerChanged() override { ++scrollerChanges; }
     Size ClientSize() const override { return client_; }
@@ -126,6 +127,7 @@ public:
     int showCount = 0;   // times shown
     int hideCount = 0;   // times hidden while shown
     const platform::AccessibleText* text = nullptr;
+    platform::AccessibleTable* table = nullptr;
     int invalidations = 0;
     int scrollerChanges = 0;
     int focusCount = 0;
@@ -153,6 +155,9 @@ public:
     platform::ChildWindow* ActiveChild() const override { return active_; }
     platform::TopWindowHost& CreateTopWindow(platform::TopWindow& window, platform::ChildWindow& owner,
                                              const platform::TopWindowAttributes& attributes) override;
+    // Owned by no class window: only the window object's going takes it.
+    platform::TopWindowHost& CreateFrameTopWindow(platform::TopWindow& window,
+                                                  const platform::TopWindowAttributes& attributes) override;
     std::vector<platform::ChildWindow*> Children() const override;
     void ActivateChild(platform::ChildWindow& child) override;
     void Cascade() override { ++cascadeCount; }

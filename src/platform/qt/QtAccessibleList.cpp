@@ -86,6 +86,14 @@ void ReadViewAsList(QtWindowHost* view) {
     if (made && !dynamic_cast<QtAccessibleList*>(made)) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
+void ReadViewAsTable(QtWindowHost* view) {
+    if (!view->property(kListProperty).toBool()) return;
+    view->setProperty(kListProperty, false);
+    // A view asked about as a list answers as a table from now on.
+    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(view);
+    if (made && dynamic_cast<QtAccessibleList*>(made)) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
 void AnnounceFocusedLine(QtWindowHost* view) {
     if (!QAccessible::isActive() || !view->hasFocus()) return;
     auto* list = dynamic_cast<QtAccessibleList*>(QAccessible::queryAccessibleInterface(view));

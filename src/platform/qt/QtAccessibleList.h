@@ -16,6 +16,10 @@ class QtWindowHost;
 // before it is shown.
 void ReadViewAsList(QtWindowHost* view);
 
+// Makes a view read as the table its window hands it (a QtAccessibleView),
+// not as a list: for a top-level window whose content is a table.
+void ReadViewAsTable(QtWindowHost* view);
+
 // Tells a screen reader that the keyboard is on the view's focused line
 // (when the view has the keyboard).
 void AnnounceFocusedLine(QtWindowHost* view);

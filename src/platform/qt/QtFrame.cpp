@@ -432,6 +432,13 @@ platform::TopWindowHost& QtFrame::CreateTopWindow(platform::TopWindow& window, p
     const auto it = children_.find(&owner);
     if (it != children_.end()) return *it->second->AddTopWindow(window, attributes);
     // No platform window for the owner: the window belongs to the frame.
+    return CreateFrameTopWindow(window, attributes);
+}
+
+platform::TopWindowHost& QtFrame::CreateFrameTopWindow(platform::TopWindow& window,
+                                                        const platform::TopWindowAttributes& attributes) {
+    if (platform::TopWindowHost* old = window.TopHost()) old->Release();
+    // A child of the frame: above it, and gone with it.
     auto* top = new QtTopWindow(window, attributes, this);
     top->setWindowIcon(windowIcon());
     return *top;

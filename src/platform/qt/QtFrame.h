@@ -32,6 +32,8 @@ public:
     platform::ChildWindow* ActiveChild() const override;
     platform::TopWindowHost& CreateTopWindow(platform::TopWindow& window, platform::ChildWindow& owner,
                                              const platform::TopWindowAttributes& attributes) override;
+    platform::TopWindowHost& CreateFrameTopWindow(platform::TopWindow& window,
+                                                  const platform::TopWindowAttributes& attributes) override;
     std::vector<platform::ChildWindow*> Children() const override;
     void ActivateChild(platform::ChildWindow& child) override;
     void Cascade() override;

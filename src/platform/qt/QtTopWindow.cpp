@@ -118,16 +118,27 @@ void QtTopWindow::SetAccessibleText(const platform::AccessibleText* text) {
     if (window_) view_->SetAccessibleText(text);
 }
 
+void QtTopWindow::SetAccessibleTable(platform::AccessibleTable* table) {
+    if (!window_) return;
+    if (table) ReadViewAsTable(view_);
+    view_->SetAccessibleTable(table);
+}
+
 void QtTopWindow::AccessibleTextChanged() {
     if (window_) view_->AccessibleTextChanged();
 }
 
 void QtTopWindow::AccessibleFocusChanged() {
-    if (window_) AnnounceFocusedLine(view_);
+    if (!window_) return;
+    if (view_->AccessibleTableModel())
+        view_->AccessibleFocusChanged();
+    else
+        AnnounceFocusedLine(view_);
 }
 
 bool QtTopWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == view_ && event->type() == QEvent::FocusIn)
+    // (A table's view announces its cell itself.)
+    if (watched == view_ && event->type() == QEvent::FocusIn && !view_->AccessibleTableModel())
         // After the view's own focus news, which would otherwise follow it.
         QMetaObject::invokeMethod(
             this, [this] { AccessibleFocusChanged(); }, Qt::QueuedConnection);

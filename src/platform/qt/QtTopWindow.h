@@ -37,10 +37,12 @@ public:
     void EnableCommand(int id, bool enabled) override;
     void FitClientSize(platform::Size size) override;
     void Release() override;
-    // A screen reader reads the view.
+    // A screen reader reads the view: as a list of lines, or as a table
+    // (headers, row headers, cells and the cell the keyboard is on).
     void SetAccessibleText(const platform::AccessibleText* text) override;
+    void SetAccessibleTable(platform::AccessibleTable* table) override;
     void AccessibleTextChanged() override;
-    // The keyboard moved to another line of the view's list.
+    // The keyboard moved to another line of the view's list, or another cell of its table.
     void AccessibleFocusChanged() override;
 
     // Its owner is going: it hides, lets go of the window object and goes.
