@@ -1,6 +1,7 @@
 #include "classwin/GradesIn.h"
 
 #include <optional>
+#include <set>
 #include <string_view>
 
 #include "classwin/EditCommands.h"
@@ -70,10 +71,10 @@ public:
         : platform::Dialog(res::ScoreColumnDialogResource()), column_(column) {
         // A heading is named by its text: of two alike the first is taken,
         // and a column without a heading cannot be named.
+        std::set<std::string> taken;
         for (const std::string& heading : headings) {
-            bool named = !NameKey(heading).empty();
-            for (const std::string& taken : headings_) named = named && NameKey(taken) != NameKey(heading);
-            if (named) headings_.push_back(heading);
+            const std::string key = NameKey(heading);
+            if (!key.empty() && taken.insert(key).second) headings_.push_back(heading);
         }
     }
     void SetupWindow(DialogHost& host) override {
