@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "classwin/EditCommands.h"
+#include "classwin/ImportStudents.h"
 #include "classwin/NewGrade.h"
 #include "classwin/Panes.h"
 #include "grading/Compute.h"
@@ -147,20 +148,8 @@ void ImportGradesCommand(const EditingParts& window) {
     platform::Ui& ui = window.ui;
     const ClassRecord& record = window.record;
     if (record.RowCount() == 0) return;
-    platform::FileDialogOptions options;
-    options.title = "Import Grades";
-    options.filter = kScoresFileFilter;
-    options.defaultExtension = "csv";
-    options.fileMustExist = true;
-    options.pathMustExist = true;
-    const auto path = ui.OpenFileName(options);
-    if (!path || path->empty()) return;
-    FileProblem problem;
-    const auto bytes = ReadWholeFile(*path, kMaxFileBytes, &problem);
-    if (!bytes) {
-        ui.MessageBox("Warning", FileMessage(kFileNotFound, problem), Buttons::Ok, Icon::Exclamation);
-        return;
-    }
+    const auto bytes = AskAndReadCsv(ui, "Import Grades", kScoresFileFilter);
+    if (!bytes) return;
     const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
 
     const auto answers = AskColumn(ui, record);

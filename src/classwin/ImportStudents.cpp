@@ -22,23 +22,25 @@ namespace quorle {
 using platform::Buttons;
 using platform::Icon;
 
-void ImportStudentsCommand(TDecoChild& window) {
-    platform::Ui& ui = window.GetUi();
+std::optional<std::vector<unsigned char>> AskAndReadCsv(platform::Ui& ui, const char* title, const char* filter) {
     platform::FileDialogOptions options;
-    options.title = "Import Students";
-    options.filter = kRosterFileFilter;
+    options.title = title;
+    options.filter = filter;
     options.defaultExtension = "csv";
     options.fileMustExist = true;
     options.pathMustExist = true;
     const auto path = ui.OpenFileName(options);
-    if (!path || path->empty()) return;
-
+    if (!path || path->empty()) return std::nullopt;
     FileProblem problem;
-    const auto bytes = ReadWholeFile(*path, kMaxFileBytes, &problem);
-    if (!bytes) {
-        ui.MessageBox("Warning", FileMessage(kFileNotFound, problem), Buttons::Ok, Icon::Exclamation);
-        return;
-    }
+    auto bytes = ReadWholeFile(*path, kMaxFileBytes, &problem);
+    if (!bytes) ui.MessageBox("Warning", FileMessage(kFileNotFound, problem), Buttons::Ok, Icon::Exclamation);
+    return bytes;
+}
+
+void ImportStudentsCommand(TDecoChild& window) {
+    platform::Ui& ui = window.GetUi();
+    const auto bytes = AskAndReadCsv(ui, "Import Students", kRosterFileFilter);
+    if (!bytes) return;
     ClassRecord& record = window.Record();
     // Refused before anyone is added when the class would outgrow what a
     // class file holds.
@@ -70,6 +72,7 @@ void ImportStudentsCommand(TDecoChild& window) {
     const int firstNew = record.RowCount();
     const bool allFree = AppendImportedStudents(record, roster.students, used, random);
     if (!record.fileName.empty()) {
+        FileProblem problem;
         // The new students are seated in the chart in memory, and the chart
         // is written together with the class: both take them, or neither.
         std::optional<SeatingChart> chart;
