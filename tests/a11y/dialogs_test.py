@@ -22,8 +22,10 @@ COMMANDS = [
     ("Grading System", ["alt+e", "g"]),
     ("Class Information", ["alt+e", "i"]),
     ("Progress Report", ["alt+e", "p"]),
-    ("Warning Notice", ["alt+e", "Up", "Return"]),  # the last item ("Ne&w Grade" shares its letter)
+    ("Warning Notice", ["alt+e", "Up", "Up", "Return"]),  # above Find Student ("Ne&w Grade" shares its letter)
     ("Seating Chart", ["alt+o", "s"]),
+    ("New Grade Column", ["alt+e", "l"]),
+    ("Term Grades", ["alt+f", "t"]),
 ]
 
 # What a teacher works: these must have names.
