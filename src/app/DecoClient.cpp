@@ -112,6 +112,7 @@ void TDecoClient::Command(int id) {
         case c::kTermGrades: {
             const TDecoChild* active = ActiveClass();
             TermGradesCommand(ui_, frame_, active ? &active->Record() : nullptr, termWindows_);
+            FollowClasses();
             return;
         }
         case c::kHighContrast: SetHighContrast(!HighContrastRows(), true); return;
@@ -272,9 +273,21 @@ bool TDecoClient::OpenClass(const std::string& path) {
     return true;
 }
 
+void TDecoClient::FollowClasses() {
+    const auto current = [this](const std::string& path) -> const ClassRecord* {
+        for (const auto& child : children_)
+            if (!child->IsReadOnly() && !child->Record().fileName.empty() && SameFile(child->Record().fileName, path))
+                return &child->Record();
+        return nullptr;
+    };
+    for (const auto& window : termWindows_) window->Follow(current);
+}
+
 TDecoChild& TDecoClient::ShowClass(ClassRecord record) {
     auto child = std::make_unique<TDecoChild>(frame_, ui_, std::move(record));
     TDecoChild& window = *child;
+    // The term grades made of this class follow its changes.
+    window.classChanged = [this] { FollowClasses(); };
     const bool only = children_.empty();
     children_.push_back(std::move(child));
     const auto kept = ClassWindowSizeOf(ReadUserSettings(settingsPath_), window.Record().fileName);

@@ -67,6 +67,8 @@ private:
     void Open();
     // Class window set-up for a class read or made.
     TDecoChild& ShowClass(ClassRecord record);
+    // The term grades windows follow the classes open in class windows.
+    void FollowClasses();
     void Save();
     void SaveAs();
     void CloseAll();

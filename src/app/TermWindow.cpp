@@ -289,6 +289,23 @@ void TTermWindow::Command(int id) {
     }
 }
 
+void TTermWindow::Follow(const std::function<const ClassRecord*(const std::string& path)>& current) {
+    bool read = false;
+    for (std::size_t i = 0; i < choice_.paths.size() && i < choice_.classes.size(); ++i)
+        if (const ClassRecord* now = current(choice_.paths[i])) {
+            choice_.classes[i].record = *now;
+            read = true;
+        }
+    if (!read) return;
+    const std::vector<ShowLine> before = lines_;
+    Build();
+    if (lines_ == before) return;
+    UpdateScroller();
+    cursor_.row = std::clamp(cursor_.row, 0, std::max(0, RowCount() - 1));
+    cursor_.column = std::clamp(cursor_.column, 0, std::max(0, ColumnCount() - 1));
+    Invalidate();
+}
+
 void TTermWindow::Close() {
     HideWindow();
     // The owner may let this object go now: nothing of it is touched after.

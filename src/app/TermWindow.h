@@ -73,6 +73,11 @@ public:
     // them) and a column of the headings.
     platform::CellPosition Cursor() const { return cursor_; }
 
+    // The classes as they stand in the class windows open on them (`current`
+    // gives the class open on a file, or nothing): the table is made anew
+    // when one of them changed, the keyboard staying on its cell.
+    void Follow(const std::function<const ClassRecord*(const std::string& path)>& current);
+
     // File > Print: the print dialog, then the term report.
     void Print();
     // File > Export: the save-file dialog, then the table as CSV.

@@ -371,6 +371,7 @@ void TDecoChild::Repaint() {
     impl_->names.Invalidate();
     impl_->grades.Invalidate();
     if (impl_->picture) impl_->picture->ClassChanged();
+    if (classChanged) classChanged();
 }
 
 // A class that was never named has no file to write: it stays marked as
@@ -391,6 +392,7 @@ bool TDecoChild::WritePaneChange() {
     const bool written = WriteClass(impl_->ui, impl_->record, ModifiedFlag::Keep);
     ReloadIfAsked();
     UpdateCaption();
+    if (classChanged) classChanged();
     return written;
 }
 

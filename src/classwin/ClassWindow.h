@@ -2,6 +2,7 @@
 // The class window (TDecoChild): one per open class. It owns the class record
 // and its two panes, the names pane on the left and the grades pane on the
 // right, and handles the commands that work on its class.
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -78,6 +79,9 @@ public:
     void UpdateCaption();
     // After the roster, grades, grading system or display flags changed.
     void Repaint();
+    // Told after the class changed (a command, a grade typed, Undo): what
+    // shows figures of it elsewhere (the term grades) follows.
+    std::function<void()> classChanged;
 
     // ---- a window showing an earlier version of a class, opened to be read
     // The window shows caption, marked "(read-only)", and refuses every change

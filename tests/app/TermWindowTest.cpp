@@ -148,6 +148,21 @@ TEST_F(TermWindowTest, TheWindowDrawsTheTermTableInEitherOrder) {
     }
 }
 
+// A grade changed in a class window open on a period shows in the term at once;
+// periods not open keep what was read.
+TEST_F(TermWindowTest, TheTableFollowsTheClassesOpenInWindows) {
+    testing::FakeTopWindowHost& host = OpenAll();
+    ClassRecord open = ReadClassFile(Path(1));
+    open.Row(1).scores[kTests][0].value = 20.0f;
+    windows[0]->Follow([](const std::string&) -> const ClassRecord* { return nullptr; });
+    EXPECT_EQ(windows[0]->Lines(), Expected({0, 1, 2}, {40, 40, 20}, false));
+    const int painted = host.invalidations;
+    windows[0]->Follow([&](const std::string& path) { return path == Path(1) ? &open : nullptr; });
+    WriteClassFile(open);
+    EXPECT_EQ(windows[0]->Lines(), Expected({0, 1, 2}, {40, 40, 20}, false));
+    EXPECT_GT(host.invalidations, painted);
+}
+
 TEST_F(TermWindowTest, AScreenReaderReadsTheTableAndFollowsTheKeys) {
     testing::FakeTopWindowHost& host = OpenAll();
     ASSERT_NE(host.table, nullptr);
