@@ -111,7 +111,9 @@ void TDecoClient::Command(int id) {
         // Made of class files; the active class's is offered first.
         case c::kTermGrades: {
             const TDecoChild* active = ActiveClass();
-            TermGradesCommand(ui_, frame_, active ? &active->Record() : nullptr, termWindows_);
+            TermGradesCommand(ui_, frame_, active ? &active->Record() : nullptr, termWindows_, [this] {
+                if (TDecoChild* shown = ActiveClass()) shown->TakeKeyboard();
+            });
             FollowClasses();
             return;
         }

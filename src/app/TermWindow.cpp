@@ -485,7 +485,7 @@ std::optional<platform::Rect> TTermWindow::Reading::CellRect(int row, int column
 // ---------------------------------------------------------------- the command
 
 void TermGradesCommand(platform::Ui& ui, platform::Frame& frame, const ClassRecord* active,
-                       std::vector<std::unique_ptr<TTermWindow>>& windows) {
+                       std::vector<std::unique_ptr<TTermWindow>>& windows, std::function<void()> closing) {
     TermChoice start;
     if (active && !active->fileName.empty()) {
         start.paths.push_back(active->fileName);
@@ -495,7 +495,8 @@ void TermGradesCommand(platform::Ui& ui, platform::Frame& frame, const ClassReco
     if (!ui.RunModal(dialog)) return;
     auto window = std::make_unique<TTermWindow>(ui, std::move(dialog.Choice()));
     frame.CreateFrameTopWindow(*window, window->Attributes());
-    window->closed = [&windows](TTermWindow& gone) {
+    window->closed = [&windows, closing = std::move(closing)](TTermWindow& gone) {
+        if (closing) closing();
         std::erase_if(windows, [&gone](const auto& owned) { return owned.get() == &gone; });
     };
     TTermWindow& shown = *window;

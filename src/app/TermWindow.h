@@ -149,8 +149,9 @@ private:
 
 // File > Term Grades: the dialog (the active class's file chosen first when
 // there is one), then a new term window, made with the frame and shown; it is
-// kept in `windows` and taken out of it when it closes.
+// kept in `windows` and taken out of it when it closes, when `closing` gives
+// the keyboard back to a class window.
 void TermGradesCommand(platform::Ui& ui, platform::Frame& frame, const ClassRecord* active,
-                       std::vector<std::unique_ptr<TTermWindow>>& windows);
+                       std::vector<std::unique_ptr<TTermWindow>>& windows, std::function<void()> closing = {});
 
 }  // namespace quorle

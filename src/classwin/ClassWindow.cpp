@@ -295,6 +295,12 @@ void TDecoChild::Resized(platform::Size size) {
 
 void TDecoChild::Activated() { ShowUndoState(); }
 
+void TDecoChild::TakeKeyboard() {
+    if (impl_->host) impl_->host->Show();
+    // The names pane hands the keyboard on to the table.
+    if (platform::WindowHost* pane = impl_->names.Host()) pane->SetFocus();
+}
+
 void TDecoChild::Relayout() {
     impl_->grades.RosterChanged();
     if (!impl_->host || !impl_->panesAdded) {
@@ -698,10 +704,7 @@ bool TDecoChild::RunStepCommand(int id) {
                 d.picture = std::make_unique<TClassPictureWindow>(ui, record);
                 d.frame.CreateTopWindow(*d.picture, *this, TClassPictureWindow::Attributes(record));
                 d.picture->SetPrintParent(d.host);
-                d.picture->showClassWindow = [this] {
-                    if (impl_->host) impl_->host->Show();
-                    if (platform::WindowHost* pane = impl_->names.Host()) pane->SetFocus();
-                };
+                d.picture->showClassWindow = [this] { TakeKeyboard(); };
             }
             d.picture->Open();
             return true;

@@ -79,6 +79,9 @@ public:
     void UpdateCaption();
     // After the roster, grades, grading system or display flags changed.
     void Repaint();
+    // Shows the window and gives its table the keyboard (a window of its own
+    // that closed hands it back).
+    void TakeKeyboard();
     // Told after the class changed (a command, a grade typed, Undo): what
     // shows figures of it elsewhere (the term grades) follows.
     std::function<void()> classChanged;

@@ -53,7 +53,7 @@ protected:
     void Choose(std::function<void(FakeDialogHost&)> person, bool active = false) {
         const ClassRecord record = ReadClassFile(Path(0));
         ui.dialogs.push_back(std::move(person));
-        TermGradesCommand(ui, frame, active ? &record : nullptr, windows);
+        TermGradesCommand(ui, frame, active ? &record : nullptr, windows, [this] { ++keyboardBack; });
     }
     // The three periods, weighted 40,40,20.
     testing::FakeTopWindowHost& OpenAll() {
@@ -70,6 +70,7 @@ protected:
     testing::FakeUi ui;
     testing::FakeFrame frame;
     std::vector<std::unique_ptr<TTermWindow>> windows;
+    int keyboardBack = 0;  // times a closing window gave the keyboard back
 };
 
 TEST_F(TermWindowTest, TheDialogChoosesClassesInOrderAndWeightsOrSaysWhy) {
@@ -211,8 +212,10 @@ TEST_F(TermWindowTest, ExportWritesWhatTheTermCommandWritesAndCloseLetsTheWindow
     }
     host.PressAccelerator("Ctrl+P");  // the print dialog, cancelled
     EXPECT_EQ(ui.printDialogCount, 1);
+    EXPECT_EQ(keyboardBack, 0);
     host.PressAccelerator("Escape");
     EXPECT_TRUE(windows.empty());
+    EXPECT_EQ(keyboardBack, 1);
     EXPECT_TRUE(host.released);
 }
 
