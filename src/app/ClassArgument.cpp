@@ -88,6 +88,13 @@ bool RefuseReportOutput(const std::string& output, const std::vector<CommandInpu
     return true;
 }
 
+std::optional<std::vector<unsigned char>> ReadInputArgument(const std::string& path, std::ostream& err) {
+    FileProblem problem;
+    auto bytes = ReadWholeFile(path, kMaxFileBytes, &problem);
+    if (!bytes) err << path << ": " << kFileNotFound << "\n" << problem.Text() << "\n";
+    return bytes;
+}
+
 bool LockClassArgument(const std::string& path, ClassLock& lock, std::ostream& err, std::string_view prefix) {
     lock = ClassLock::Acquire(path);
     if (lock.AllowsWrite()) return true;

@@ -15,6 +15,11 @@ namespace quorle {
 // the reason ("Incorrect file format", say) as one line to err.
 std::optional<ClassRecord> ReadClassArgument(const std::string& path, std::ostream& err, std::string_view prefix = {});
 
+// A file of data a command reads whole (a roster, a file of scores);
+// nothing when it cannot be read, after writing "PATH: File cannot be found!"
+// and the reason to err.
+std::optional<std::vector<unsigned char>> ReadInputArgument(const std::string& path, std::ostream& err);
+
 // Takes the class's lock for a command that writes the class, held while
 // lock lives: a class open in a window is left alone, since the window's next
 // save would wipe out the command's work. False, after writing prefix and why to err (open in another

@@ -88,12 +88,8 @@ int RunImportStudentsCommand(const std::vector<std::string>& args, std::ostream&
 
     ClassLock lock;
     if (!LockClassArgument(classPath, lock, err)) return 1;
-    FileProblem problem;
-    const auto bytes = ReadWholeFile(rosterPath, kMaxFileBytes, &problem);
-    if (!bytes) {
-        err << rosterPath << ": " << kFileNotFound << "\n" << problem.Text() << "\n";
-        return 1;
-    }
+    const auto bytes = ReadInputArgument(rosterPath, err);
+    if (!bytes) return 1;
     auto read = ReadClassArgument(classPath, err, classPath + ": ");
     if (!read) return 1;
     ClassRecord& record = *read;
@@ -116,6 +112,7 @@ int RunImportStudentsCommand(const std::vector<std::string>& args, std::ostream&
 
     // The computer seats the new students in the chart, which is then written
     // together with the class: both change, or neither.
+    FileProblem problem;
     std::optional<SeatingChart> chart;
     std::string chartPath;
     if (ChartExists(classPath)) {

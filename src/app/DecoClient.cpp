@@ -232,12 +232,7 @@ void TDecoClient::CloseActive() {
 }
 
 void TDecoClient::Open() {
-    platform::FileDialogOptions options;
-    options.filter = kClassFileFilter;
-    options.defaultExtension = kClassFileExtension;
-    options.fileMustExist = true;
-    options.pathMustExist = true;
-    const auto path = ui_.OpenFileName(options);
+    const auto path = ui_.OpenFileName(ClassFileDialog("", true));
     if (!path) return;
     OpenClass(*path);
 }

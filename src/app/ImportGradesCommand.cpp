@@ -119,12 +119,8 @@ int RunImportGradesCommand(const std::vector<std::string>& args, std::ostream& o
         err << kNothingAdded << "\n";
         return 1;
     }
-    FileProblem problem;
-    const auto bytes = ReadWholeFile(scoresPath, kMaxFileBytes, &problem);
-    if (!bytes) {
-        err << scoresPath << ": " << kFileNotFound << "\n" << problem.Text() << "\n";
-        return 1;
-    }
+    const auto bytes = ReadInputArgument(scoresPath, err);
+    if (!bytes) return 1;
     auto read = ReadClassArgument(classPath, err, classPath + ": ");
     if (!read) return 1;
     ClassRecord& record = *read;
@@ -147,7 +143,7 @@ int RunImportGradesCommand(const std::vector<std::string>& args, std::ostream& o
         return 1;
     }
     AddGradeColumn(record, request.category, *request.title, *request.points, grades.values);
-    problem = ClassFileRefusal(record, classPath);
+    FileProblem problem = ClassFileRefusal(record, classPath);
     const auto classBytes = SerializeClassFile(record);
     if (!problem.Empty() || !WriteClassBytes(classPath, classBytes, &problem)) {
         err << classPath << ": File cannot be opened!\n" << problem.Text() << "\n" << kNothingAdded << "\n";

@@ -72,13 +72,7 @@ void TTermGradesDialog::Fill(platform::DialogHost& host, int chosen) {
 }
 
 void TTermGradesDialog::Add(platform::DialogHost& host) {
-    platform::FileDialogOptions options;
-    options.title = "Add Class";
-    options.filter = kClassFileFilter;
-    options.defaultExtension = kClassFileExtension;
-    options.fileMustExist = true;
-    options.pathMustExist = true;
-    const auto path = ui_.OpenFileName(options);
+    const auto path = ui_.OpenFileName(ClassFileDialog("Add Class", true));
     if (!path) return;
     for (const std::string& chosen : choice_.paths) {
         if (!SameFile(chosen, *path)) continue;

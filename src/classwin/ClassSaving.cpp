@@ -113,11 +113,18 @@ std::optional<std::string> ChooseFileToWrite(platform::Ui& ui, const platform::F
     }
 }
 
-std::optional<std::string> SaveAsDialog(platform::Ui& ui) {
+platform::FileDialogOptions ClassFileDialog(const char* title, bool existing) {
     platform::FileDialogOptions options;
-    options.title = "Save As";
+    options.title = title;
     options.filter = kClassFileFilter;
     options.defaultExtension = kClassFileExtension;
+    options.fileMustExist = existing;
+    options.pathMustExist = existing;
+    return options;
+}
+
+std::optional<std::string> SaveAsDialog(platform::Ui& ui) {
+    const platform::FileDialogOptions options = ClassFileDialog("Save As");
     for (;;) {
         // The name the class is written under is the file that would be overwritten.
         const auto chosen =

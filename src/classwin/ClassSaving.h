@@ -16,6 +16,10 @@ namespace quorle {
 // Class files are found whatever the case of their extension.
 inline constexpr const char* kClassFileFilter = "Class Files (*.gdr)|*.gdr;*.GDR|";
 
+// The file dialog of class files, titled; `existing`: only a class file
+// that exists may be chosen (to open or read one).
+platform::FileDialogOptions ClassFileDialog(const char* title, bool existing = false);
+
 // What the window of a class adds to every write of it: whether the write
 // may go ahead (the file on disk still the one the window read), and what
 // became of the file once written.

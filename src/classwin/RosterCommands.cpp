@@ -25,18 +25,6 @@ using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
 
-namespace {
-
-platform::FileDialogOptions ClassFileDialog(const char* title) {
-    platform::FileDialogOptions options;
-    options.title = title;
-    options.filter = kClassFileFilter;
-    options.defaultExtension = kClassFileExtension;
-    return options;
-}
-
-}  // namespace
-
 void AddStudentsLoop(platform::Ui& ui, ClassRecord& record, const std::function<void(const TStudent&)>& added) {
     RandomGenerator& random = ProcessRandom();
     random.Seed(static_cast<std::uint32_t>(ui.Now()));
@@ -133,10 +121,7 @@ void DeleteClassFile(platform::Ui& ui, int openClasses) {
         ui.MessageBox("Information", kDeleteWhileOpen, Buttons::Ok, Icon::Exclamation);
         return;
     }
-    auto options = ClassFileDialog("Delete Class File");
-    options.fileMustExist = true;
-    options.pathMustExist = true;
-    const auto path = ui.OpenFileName(options);
+    const auto path = ui.OpenFileName(ClassFileDialog("Delete Class File", true));
     if (!path || path->empty()) return;
     if (RefuseIfOpenElsewhere(ui, *path)) return;
     const std::string shown = platform::Utf8ToCp1252Lossy(std::filesystem::path(*path).filename().string());

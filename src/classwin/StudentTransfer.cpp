@@ -21,13 +21,7 @@ bool TransferOut(TDecoChild& child, const TStudent& student) {
                       Buttons::Ok, Icon::Information);
         return false;
     }
-    platform::FileDialogOptions options;
-    options.title = "Transfer Destination Class";
-    options.filter = kClassFileFilter;
-    options.defaultExtension = kClassFileExtension;
-    options.fileMustExist = true;
-    options.pathMustExist = true;
-    const auto destination = ui.OpenFileName(options);
+    const auto destination = ui.OpenFileName(ClassFileDialog("Transfer Destination Class", true));
     // No destination chosen: the student stays where he is.
     if (!destination || destination->empty()) return false;
     const std::string name = student.firstName.Str() + " " + student.lastName.Str();
