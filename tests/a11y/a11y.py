@@ -149,6 +149,19 @@ def keys(*names):
         time.sleep(0.3)
 
 
+def press(*names, wait=1.0):
+    """Keys pressed one by one, the bus answered between them and after."""
+    for name in names:
+        keys(name)
+        pump(0.3)
+    pump(wait)
+
+
+def shown_window(app, prefix):
+    """The showing window whose name begins with prefix, or None."""
+    return find(app, lambda a: showing(a) and a.name.startswith(prefix))
+
+
 def click(x, y):
     subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "1"], check=True, timeout=10)
     time.sleep(0.3)

@@ -7,20 +7,13 @@ import time
 
 import pyatspi
 
-from a11y import CLASSES, Program, check, find, finish, keys, pump, role, showing, wait_for
+from a11y import CLASSES, Program, check, find, finish, press, pump, role, showing, shown_window, wait_for
 
 CLASS = os.path.join(CLASSES, "biology.gdr")
 
 
-def press(*names, wait=1.0):
-    for name in names:
-        keys(name)
-        pump(0.3)
-    pump(wait)
-
-
 def preview(app):
-    return find(app, lambda a: showing(a) and a.name.startswith("Print Preview"))
+    return shown_window(app, "Print Preview")
 
 
 pyatspi.Registry.registerEventListener(lambda event: None, "object:state-changed:focused")

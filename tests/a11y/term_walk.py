@@ -5,20 +5,9 @@ import os
 
 import pyatspi
 
-from a11y import CLASSES, Program, check, find, finish, is_table, keys, pump, role, showing, wait_for
+from a11y import CLASSES, Program, check, find, finish, is_table, keys, press, pump, role, showing, shown_window, wait_for
 
 CLASS = os.path.join(CLASSES, "biology.gdr")
-
-
-def press(*names, wait=1.0):
-    for name in names:
-        keys(name)
-        pump(0.3)
-    pump(wait)
-
-
-def term_window(app):
-    return find(app, lambda a: showing(a) and a.name.startswith("Term Grades:"))
 
 
 pyatspi.Registry.registerEventListener(lambda event: None, "object:state-changed:focused")
@@ -38,7 +27,7 @@ with Program(CLASS) as program:
     press("alt+w")
     keys("1")
     press("Return", wait=2)
-    window = wait_for("the term window", lambda: term_window(program.app), timeout=30)
+    window = wait_for("the term window", lambda: shown_window(program.app, "Term Grades:"), timeout=30)
     pump(2)
     press("Down", "Down", "Right", "Right", "Right", "End")
     table = find(window, is_table)
@@ -48,6 +37,8 @@ with Program(CLASS) as program:
         check(cells.nColumns >= 6 and cells.nRows > 20, f"the table has {cells.nRows} rows of {cells.nColumns}")
         check(cells.getColumnDescription(cells.nColumns - 2) == "Term Aver",
               f"the last heading but one is {cells.getColumnDescription(cells.nColumns - 2)!r}")
-    press("Escape")
-    pump(1)
+    press("Escape", wait=2)
+    # The keyboard is back on the class's table.
+    focused = find(program.app, lambda a: is_table(a) and showing(a) and a.getState().contains(pyatspi.STATE_FOCUSED))
+    check(focused is not None and focused.name.endswith("grades"), f"the keyboard went to {focused and focused.name!r}")
 finish()
