@@ -174,8 +174,7 @@ bool TPaneEditor::DeleteGradeSet(int category, int entry) {
                                   Icon::Question) != Answer::Yes)
         return false;
     const std::optional<int> column = child_.Grades().ColumnOf(category, entry);
-    for (TStudent& row : record.roster)
-        if (HasEntry(row, category, entry)) row.scores[category].erase(row.scores[category].begin() + entry);
+    RemoveGradeColumn(record.roster, category, entry);
     if (column) child_.Grades().ColumnRemoved(*column);
     child_.Grades().RosterChanged();  // the columns moved: the view shows the roster order
     child_.WritePaneChange();

@@ -79,8 +79,7 @@ void TRenameGradeDialog::DeleteItem(DialogHost& host) {
                                                   platform::Buttons::YesNo, platform::Icon::Question);
     if (answer == platform::Answer::Yes) {
         const std::optional<int> column = child_.Grades().ColumnOf(c, i);
-        for (TStudent& row : working_)
-            if (static_cast<std::size_t>(i) < row.scores[c].size()) row.scores[c].erase(row.scores[c].begin() + i);
+        RemoveGradeColumn(working_, c, i);
         child_.Record().roster = working_;
         if (column) child_.Grades().ColumnRemoved(*column);
         child_.WritePaneChange();

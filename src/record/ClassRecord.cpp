@@ -48,4 +48,12 @@ void RemoveStudent(ClassRecord& record, int i) {
     record.roster.erase(record.roster.begin() + i);
 }
 
+void RemoveGradeColumn(std::vector<TStudent>& rows, int category, int entry) {
+    if (entry < 0) return;
+    for (TStudent& row : rows) {
+        TGradeList& list = row.scores[category];
+        if (static_cast<std::size_t>(entry) < list.size()) list.erase(list.begin() + entry);
+    }
+}
+
 }  // namespace quorle

@@ -110,4 +110,8 @@ void SwapAdjacent(ClassRecord& record, int i);
 // Removes row i (i >= 1).
 void RemoveStudent(ClassRecord& record, int i);
 
+// Removes entry `entry` of a category from every row that has it, the
+// Possible Points row's included, so the lists stay parallel.
+void RemoveGradeColumn(std::vector<TStudent>& rows, int category, int entry);
+
 }  // namespace quorle
