@@ -64,16 +64,29 @@ struct Outcome {
     std::string err;
 };
 
-Outcome Import(const std::vector<std::string>& args) {
+template <typename Command>
+Outcome Run(Command command, const std::vector<std::string>& args) {
     std::ostringstream out, err;
-    const int status = RunImportStudentsCommand(args, out, err);
+    const int status = command(args, out, err);
     return {status, out.str(), err.str()};
 }
+Outcome Import(const std::vector<std::string>& args) { return Run(RunImportStudentsCommand, args); }
+Outcome NewPeriod(const std::vector<std::string>& args) { return Run(RunNewPeriodCommand, args); }
 
-Outcome NewPeriod(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = RunNewPeriodCommand(args, out, err);
-    return {status, out.str(), err.str()};
+// 40 desks, the first student (Emily Anderson) seated at the fourth.
+SeatingChart FortyDesks() {
+    SeatingChart chart;
+    for (int k = 0; k < 40; ++k) chart.grid[static_cast<std::size_t>((k / 10) * 11 + k % 10)] = 1;
+    chart.Recount();
+    chart.seats.assign(40, TPeople::Free());
+    chart.seats[3] = TPeople::Seated(PadSeatName("Emily"), PadSeatName("Anderson"));
+    return chart;
+}
+
+// The words with each file name (a word with a dot) made a path in dir.
+std::vector<std::string> InDir(const TempDir& dir, std::vector<std::string> words) {
+    for (std::string& w : words) w = w.find('.') != std::string::npos ? dir.File(w) : w;
+    return words;
 }
 
 TEST(ImportStudentsCommand, AddsEveryStudentWithFreeIdsAndSeats) {
@@ -84,12 +97,7 @@ TEST(ImportStudentsCommand, AddsEveryStudentWithFreeIdsAndSeats) {
     ClassRecord other = NewClassRecord();
     for (int id = 1; id <= 900; ++id) AddStudent(other, "X", "Y", std::to_string(id));
     WriteClass(other, dir.File("OTHER.GDR"));
-    // A chart with 40 desks, the first student seated.
-    SeatingChart chart;
-    for (int k = 0; k < 40; ++k) chart.grid[static_cast<std::size_t>((k / 10) * 11 + k % 10)] = 1;
-    chart.Recount();
-    chart.seats.assign(40, TPeople::Free());
-    chart.seats[3] = TPeople::Seated(PadSeatName("Emily"), PadSeatName("Anderson"));
+    const SeatingChart chart = FortyDesks();
     ASSERT_TRUE(WriteChartFile(dir.File("bio.CHT"), chart));
     dir.Write("roster.csv", Bytes(Roster35()));
 
@@ -182,15 +190,6 @@ std::vector<std::string> FolderEntries(const std::string& folder) {
     for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
-}
-
-SeatingChart FortyDesks() {
-    SeatingChart chart;
-    for (int k = 0; k < 40; ++k) chart.grid[static_cast<std::size_t>((k / 10) * 11 + k % 10)] = 1;
-    chart.Recount();
-    chart.seats.assign(40, TPeople::Free());
-    chart.seats[3] = TPeople::Seated(PadSeatName("Emily"), PadSeatName("Anderson"));
-    return chart;
 }
 
 // The class and its chart change together or not at all; what went wrong is
@@ -339,20 +338,14 @@ TEST(CommandLineRosterLock, EveryWritingCommandRefusesAClassOpenInAnotherProgram
         const long pid = other.Pid();
         if (k.killed) other.Kill();
 
-        std::vector<std::string> words = {"quorle"};
-        for (const std::string& w : k.words) words.push_back(w.find('.') != std::string::npos ? dir.File(w) : w);
-        std::vector<char*> argv;
-        for (std::string& w : words) argv.push_back(w.data());
-        std::ostringstream out, err;
-        const int status = RunCommandLine(static_cast<int>(argv.size()), argv.data(), CommandLineServices{}, out, err);
-
-        EXPECT_EQ(status, k.status) << err.str();
+        std::string out, err;
+        EXPECT_EQ(RunWords(InDir(dir, k.words), out, err), k.status) << err;
         if (k.refused) {
             char host[256] = {};
             ::gethostname(host, sizeof host - 1);
-            EXPECT_EQ(err.str(), k.prefix + dir.File(k.refused) + ": the class is open in another Quorle program (process " +
+            EXPECT_EQ(err, k.prefix + dir.File(k.refused) + ": the class is open in another Quorle program (process " +
                                      std::to_string(pid) + " on " + host + "); close it there first.\n");
-            EXPECT_EQ(out.str(), "");
+            EXPECT_EQ(out, "");
             // Nothing written.
             EXPECT_EQ(dir.Read("bio.gdr"), bio);
             if (std::string(k.held) == "bio2.gdr") {
@@ -384,9 +377,7 @@ TEST(CommandLineRosterLock, ALockThatCannotBeHadRefusesEveryWrite) {
             std::optional<ScopedLockFault> fault;
             if (!linked) fault.emplace(EIO);
             std::string out, err;
-            std::vector<std::string> words = command;
-            for (std::string& w : words) w = w.find('.') != std::string::npos ? dir.File(w) : w;
-            EXPECT_EQ(RunWords(words, out, err), 1);
+            EXPECT_EQ(RunWords(InDir(dir, command), out, err), 1);
             EXPECT_EQ(err, dir.File("bio.gdr") + ": the class cannot be locked against other programs, so it is "
                                  "not written.\n" + (linked ? "Is a symbolic link: " : "Input/output error: ") +
                                      lockFile + "\n");

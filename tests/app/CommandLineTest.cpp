@@ -82,8 +82,7 @@ TEST(CommandLineDispatch, AnOutputThatCannotBeWrittenFailsTheCommand) {
     for (std::vector<std::string> words : cases) {
         SCOPED_TRACE(::testing::PrintToString(words));
         words.insert(words.begin(), "quorle");
-        std::vector<char*> argv;
-        for (std::string& w : words) argv.push_back(w.data());
+        std::vector<char*> argv = Argv(words);
         const int argc = static_cast<int>(argv.size());
         std::ostream out(&full);
         std::ostringstream err;

@@ -82,13 +82,12 @@ TEST_F(DecoClientTest, OpenReportsReadingErrorsAndLeavesNoWindow) {
     dir.Write("junk.gdr", {'n', 'o', 't', ' ', 'a', ' ', 'c', 'l', 'a', 's', 's'});
     OpenThroughDialog(dir.File("junk.gdr"));
 
-    ASSERT_EQ(ui.boxes.size(), 2u);
-    EXPECT_EQ(ui.boxes[0].caption, "Error!");
-    EXPECT_EQ(ui.boxes[0].text, "File cannot be found!\nNo such file or folder: " + dir.File("missing.gdr"));
-    EXPECT_EQ(ui.boxes[0].icon, Icon::Stop);
-    EXPECT_EQ(ui.boxes[1].caption, "Error!");
-    EXPECT_EQ(ui.boxes[1].text, "Incorrect file format\n" + dir.File("junk.gdr"));
-    EXPECT_EQ(ui.boxes[1].icon, Icon::Stop);
+    EXPECT_EQ(ui.BoxTexts(), (std::vector<std::string>{"File cannot be found!\nNo such file or folder: " + dir.File("missing.gdr"),
+                                                       "Incorrect file format\n" + dir.File("junk.gdr")}));
+    for (const auto& box : ui.boxes) {
+        EXPECT_EQ(box.caption, "Error!");
+        EXPECT_EQ(box.icon, Icon::Stop);
+    }
     EXPECT_TRUE(frame.Children().empty());
     EXPECT_TRUE(client.Classes().empty());
     EXPECT_EQ(client.OpenClassCount(), 0);
@@ -164,8 +163,7 @@ TEST_F(DecoClientTest, CloseAllStopsAtTheFirstRefusal) {
     EXPECT_EQ(client.OpenClassCount(), 3);
 
     // Now everyone agrees (without saving): all close.
-    ui.answers.push_back(Answer::No);
-    ui.answers.push_back(Answer::No);
+    ui.answers.insert(ui.answers.end(), {Answer::No, Answer::No});
     client.Command(cmd::kCloseAll);
     EXPECT_EQ(ui.boxes.size(), 3u);
     EXPECT_TRUE(frame.Children().empty());

@@ -58,7 +58,8 @@ protected:
         return out;
     }
 
-    std::string Caption(int index) const { return frame.HostOf(*frame.Children()[static_cast<std::size_t>(index)])->caption; }
+    auto* Host(std::size_t index) const { return frame.HostOf(*frame.Children()[index]); }
+    std::string Caption(std::size_t index) const { return Host(index)->caption; }
 
     TempDir dir;
     FakeUi ui;
@@ -124,7 +125,7 @@ TEST_F(WindowListTest, AClassWithChangesNotWrittenIsMarkedInItsCaptionAndTheList
     client.Command(cmd::kExtraNames);
     EXPECT_EQ(Caption(0), plain);
     // The caption is set again only when it changes.
-    EXPECT_EQ(frame.HostOf(*frame.Children()[0])->captions,
+    EXPECT_EQ(Host(0)->captions,
               (std::vector<std::string>{plain, "*" + plain, plain}));
 }
 
@@ -170,18 +171,17 @@ TEST_F(WindowListTest, EachClassOpensAtTheSizeItWasLeftAt) {
     frame.area = {1000, 700};
     const std::string bio = Open("Biology"), chem = Open("Chemistry");
     const std::string chemPath = client.ActiveClass()->Record().fileName;
-    auto host = [&](std::size_t i) { return frame.HostOf(*frame.Children()[i]); };
-    EXPECT_EQ(host(0)->placement, (platform::Rect{0, 0, 1000, 700}));
-    EXPECT_EQ(host(1)->placement, client.DefaultPlacement());
-    host(1)->Resize({1100, 300});
+    EXPECT_EQ(Host(0)->placement, (platform::Rect{0, 0, 1000, 700}));
+    EXPECT_EQ(Host(1)->placement, client.DefaultPlacement());
+    Host(1)->Resize({1100, 300});
     client.Command(cmd::kCloseClass);
     ASSERT_TRUE(frame.CloseChild(*frame.Children()[0]));  // the close box
     EXPECT_EQ(ReadUserSettings(settings).classWindows, (std::vector<ClassWindowSize>{{chemPath, 1100, 300}}));
     client.OpenClass(bio);
     client.OpenClass(chem);
-    EXPECT_EQ(host(0)->placement, (platform::Rect{0, 0, 1000, 700}));
-    EXPECT_EQ(host(1)->placement, (platform::Rect{0, 96, 1000, 396}));
-    host(1)->Resize({640, 480});
+    EXPECT_EQ(Host(0)->placement, (platform::Rect{0, 0, 1000, 700}));
+    EXPECT_EQ(Host(1)->placement, (platform::Rect{0, 96, 1000, 396}));
+    Host(1)->Resize({640, 480});
     ASSERT_TRUE(client.CanCloseFrame());  // quitting keeps the sizes of the windows still open
     EXPECT_EQ(ReadUserSettings(settings).classWindows, (std::vector<ClassWindowSize>{{chemPath, 640, 480}}));
 }

@@ -50,6 +50,11 @@ struct ClassSavingTest : EditTest {
         EXPECT_TRUE(WriteClassFile(other));
         return OnDisk();
     }
+    // Types value into Adams's first test in the pane.
+    void TypeGrade(const char* value) {
+        Script(TypeOk(res::kIdValue, value));
+        f->Grades().LeftDoubleClick(Line(10, 1));
+    }
     // Boxes whose first line is text (the second names the reason and the file).
     int Count(const char* text) const {
         int n = 0;
@@ -67,12 +72,7 @@ TEST_F(ClassSavingTest, AChangeThatCannotBeWrittenStaysOnScreenAndClosingAsksToS
     };
     const auto grade = [](const ClassRecord& r) { return r.Row(1).scores[kTests][0].value == 3.0f; };
     const Case cases[] = {
-        {"grade in the pane",
-         [](ClassSavingTest& t) {
-             t.Script(TypeOk(res::kIdValue, "3"));
-             t.f->Grades().LeftDoubleClick(Line(10, 1));
-         },
-         grade},
+        {"grade in the pane", [](ClassSavingTest& t) { t.TypeGrade("3"); }, grade},
         {"grade title in the pane",
          [](ClassSavingTest& t) {
              t.Script(TypeOk(res::kIdTitle, "Quiz one"));
@@ -217,8 +217,7 @@ TEST_F(ClassSavingTest, AFileChangedOnDiskIsNeverOverwrittenWithoutAsking) {
 
         Ui().answers = {k.answers.begin(), k.answers.end()};
         if (k.savedAs || k.answers[0] == Answer::No) Ui().fileNames.push_back(k.saveAs ? dir.File(*k.saveAs) : std::optional<std::string>{});
-        Script(TypeOk(res::kIdValue, "3"));
-        f->Grades().LeftDoubleClick(Line(10, 1));
+        TypeGrade("3");
 
         ASSERT_FALSE(Ui().boxes.empty());
         EXPECT_EQ(Ui().boxes[0].caption, "File changed on disk");
@@ -241,8 +240,7 @@ TEST_F(ClassSavingTest, AFileChangedOnDiskIsNeverOverwrittenWithoutAsking) {
         // unsettled one asks again.
         const std::size_t shown = Ui().boxes.size();
         Ui().answers = {Answer::Cancel};
-        Script(TypeOk(res::kIdValue, "4"));
-        f->Grades().LeftDoubleClick(Line(10, 1));
+        TypeGrade("4");
         EXPECT_EQ(Ui().boxes.size(), shown + (k.modified ? 1 : 0));
         if (!k.modified) {
             EXPECT_EQ(dir.Read(k.savedAs ? k.savedAs : "alg.gdr"), SerializeClassFile(Rec()));
@@ -335,8 +333,7 @@ TEST_F(ClassSavingTest, NothingIsWrittenWithoutTheClassLock) {
     std::filesystem::create_symlink(dir.File("elsewhere"), lockFile);
     f->child->KeepFile(ClassLock::Acquire(dir.File("alg.gdr")), StampFile(dir.File("alg.gdr")));
     const auto before = OnDisk();
-    Script(TypeOk(res::kIdValue, "3"));
-    f->Grades().LeftDoubleClick(Line(10, 1));
+    TypeGrade("3");
     ASSERT_EQ(Ui().boxes.size(), 1u);
     EXPECT_EQ(Ui().boxes[0].caption, "Information");
     EXPECT_EQ(Ui().boxes[0].text, "alg.gdr cannot be locked against other programs, so it is not written.\n"

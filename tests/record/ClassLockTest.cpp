@@ -55,11 +55,8 @@ TEST(ClassLock, TakesAFreeOrAbandonedLockAndRefusesOneHeldElsewhere) {
     };
     const Case cases[] = {
         {"no lock file", [](TempDir&, auto&) {}, LockState::Held, false, true},
-        {"left by a program that ended",
-         [](TempDir& dir, auto&) { dir.Write(".bio.gdr.lock", {'9', '9', '9', '9', '9', '9', '\n', 'h', '\n'}); },
-         LockState::Held, false, true},
-        {"empty lock file", [](TempDir& dir, auto&) { dir.Write(".bio.gdr.lock", {}); }, LockState::Held, false,
-         true},
+        {"left by a program that ended", lockFile("999999\nh\n"), LockState::Held, false, true},
+        {"empty lock file", lockFile(""), LockState::Held, false, true},
         {"another program's", other, LockState::HeldElsewhere, true, false},
         {"another program's, killed",
          [other](TempDir& dir, std::unique_ptr<OtherProgram>& program) {
