@@ -63,13 +63,13 @@ platform::Rect TDecoClient::DefaultPlacement() const {
     return platform::Rect{x, y, x + 6 * x, y + 6 * y};
 }
 
-TDecoChild* TDecoClient::ActiveClass() const {
-    const platform::ChildWindow* active = frame_.ActiveChild();
-    if (!active) return nullptr;
+TDecoChild* TDecoClient::ClassOf(const platform::ChildWindow* window) const {
     for (const auto& child : children_)
-        if (child.get() == active) return child.get();
+        if (window && child.get() == window) return child.get();
     return nullptr;
 }
+
+TDecoChild* TDecoClient::ActiveClass() const { return ClassOf(frame_.ActiveChild()); }
 
 void TDecoClient::Command(int id) {
     namespace c = resources::cmd;
@@ -372,18 +372,16 @@ void TDecoClient::ChildClosing(platform::ChildWindow& child) { KeepWindowSize(ch
 void TDecoClient::KeepWindowSize(const platform::ChildWindow& child) {
     const auto opened = openedSizes_.find(&child);
     if (opened == openedSizes_.end() || settingsPath_.empty()) return;
-    for (const auto& own : children_) {
-        const platform::ChildHost* host = own.get() == &child ? own->Host() : nullptr;
-        if (host == nullptr || own->Record().fileName.empty()) continue;
-        const platform::Rect placed = host->Placement();
-        const platform::Size size{placed.Width(), placed.Height()};
-        if (size == opened->second) return;
-        UserSettings settings = ReadUserSettings(settingsPath_);
-        KeepClassWindowSize(settings, own->Record().fileName, size);
-        WriteUserSettings(settingsPath_, settings);
-        opened->second = size;
-        return;
-    }
+    const TDecoChild* own = ClassOf(&child);
+    const platform::ChildHost* host = own ? own->Host() : nullptr;
+    if (host == nullptr || own->Record().fileName.empty()) return;
+    const platform::Rect placed = host->Placement();
+    const platform::Size size{placed.Width(), placed.Height()};
+    if (size == opened->second) return;
+    UserSettings settings = ReadUserSettings(settingsPath_);
+    KeepClassWindowSize(settings, own->Record().fileName, size);
+    WriteUserSettings(settingsPath_, settings);
+    opened->second = size;
 }
 
 void TDecoClient::Forget(const platform::ChildWindow* child) {

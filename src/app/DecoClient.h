@@ -61,6 +61,8 @@ public:
     const std::string& ProgramDirectory() const { return programDirectory_; }
     // The class window that is active in the frame, or nullptr.
     TDecoChild* ActiveClass() const;
+    // The class window of a child window of the frame, if it is one.
+    TDecoChild* ClassOf(const platform::ChildWindow* window) const;
     const std::vector<std::unique_ptr<TDecoChild>>& Classes() const { return children_; }
 
 private:
