@@ -198,7 +198,8 @@ TEST_F(TermWindowTest, ExportWritesWhatTheTermCommandWritesAndCloseLetsTheWindow
         ASSERT_EQ(RunTermCommand(args, out, err), 0) << err.str();
         ui.fileNames.push_back(dir.File(ours));
         host.ChooseCommand(res::cmd::kTermExport);
-        EXPECT_EQ(dir.Read(ours), dir.Read("command.csv")) << rank;
+        const auto text = [&](const std::string& name) { const auto b = dir.Read(name); return std::string(b.begin(), b.end()); };
+        EXPECT_EQ(text(ours), text("command.csv")) << rank;
     }
     host.PressAccelerator("Ctrl+P");  // the print dialog, cancelled
     EXPECT_EQ(ui.printDialogCount, 1);
