@@ -2,6 +2,7 @@
 
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/ImportGradesCommand.h"
@@ -103,9 +104,7 @@ TEST(TermCommand, CombinesTheGradingPeriodsByIdNumber) {
         EXPECT_EQ(outcome.out, c.out);
     }
     // -o writes the same table as the export's CSV.
-    std::vector<std::string> args = files;
-    args.insert(args.end(), {"-o", dir.File("term.csv")});
-    ASSERT_EQ(Call(RunTermCommand, args).status, 0);
+    ASSERT_EQ(Call(RunTermCommand, {files[0], files[1], "-o", dir.File("term.csv")}).status, 0);
     const std::vector<unsigned char> csv = dir.Read("term.csv");
     EXPECT_EQ(std::string(csv.begin(), csv.end()),
               "Last Name,First Name,ID #,fall-quar,q2,Term Aver,Grade\r\nLee,Ann,7,90.00,N/A,90.00,A\r\n"
@@ -130,12 +129,7 @@ TEST(ImportGradesCommand, AddsTheColumnOrChangesNothing) {
     dir.Write("bad.csv", {'I', 'D', ',', 'S', '\n', '9', ',', '1', '\n'});
     const std::vector<unsigned char> before = dir.Read("bio.gdr");
     const std::string good = dir.File("good.csv");
-    const std::vector<std::string> rest{"--category", "quizzes", "--title", "Quiz 1", "--points", "10"};
-    struct Case {
-        std::vector<std::string> args;
-        int status;
-    };
-    const Case refused[] = {
+    const std::pair<std::vector<std::string>, int> refused[] = {  // the arguments, the exit status
         {{good, cls, "--category", "quiz", "--title", "Q", "--points", "10"}, 2},
         {{good, cls, "--category", "labs", "--title", "Q", "--points", "123456"}, 2},
         {{good, cls, "--category", "labs", "--title", "Q", "--points", "-1"}, 2},
@@ -144,13 +138,12 @@ TEST(ImportGradesCommand, AddsTheColumnOrChangesNothing) {
         {{dir.File("bad.csv"), cls, "--category", "labs", "--title", "Q", "--points", "1"}, 1},
         {{dir.File("none.csv"), cls, "--category", "labs", "--title", "Q", "--points", "1"}, 1},
     };
-    for (const Case& c : refused) {
-        EXPECT_EQ(Call(RunImportGradesCommand, c.args).status, c.status) << c.args.back();
+    for (const auto& [args, status] : refused) {
+        EXPECT_EQ(Call(RunImportGradesCommand, args).status, status) << args.back();
         EXPECT_EQ(dir.Read("bio.gdr"), before);
     }
-    std::vector<std::string> args{good, cls};
-    args.insert(args.end(), rest.begin(), rest.end());
-    const Outcome outcome = Call(RunImportGradesCommand, args);
+    const Outcome outcome =
+        Call(RunImportGradesCommand, {good, cls, "--category", "quizzes", "--title", "Quiz 1", "--points", "10"});
     EXPECT_EQ(outcome.status, 0) << outcome.err;
     EXPECT_EQ(outcome.out, "Added 1 grade to " + cls + "; 1 student left omitted\n");
     const ClassRecord record = ReadClassFile(cls);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 #include <sstream>
 
 #include "app/TermWindow.h"
@@ -20,21 +19,16 @@ namespace {
 using testing::FakeDialogHost;
 namespace res = resources;
 
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 // biology1..3: Ann and Bo, then Bo and Cy (Ann gone), each with one test.
 class TermWindowTest : public ::testing::Test {
 protected:
     TermWindowTest() {
         const float scores[3][3] = {{90, 60, 0}, {0, 80, 70}, {0, 95, 50}};
+        const char* const names[3][2] = {{"Lee", "Ann"}, {"Diaz", "Bo"}, {"Fox", "Cy"}};
         for (int k = 0; k < 3; ++k) {
             ClassRecord record = NewClassRecord();
             record.grading = UsualGradingSystem();
             record.Row(0).scores[kTests].push_back(TGrades{100.0f, FixedText<10>("Test")});
-            const char* const names[3][2] = {{"Lee", "Ann"}, {"Diaz", "Bo"}, {"Fox", "Cy"}};
             for (int s = 0; s < 3; ++s)
                 if (scores[k][s] > 0)
                     AddStudent(record, names[s][0], names[s][1], std::to_string(7 + s)).scores[kTests][0].value = scores[k][s];
@@ -75,11 +69,7 @@ protected:
 
 TEST_F(TermWindowTest, TheDialogChoosesClassesInOrderAndWeightsOrSaysWhy) {
     std::string broken;
-    try {
-        ReadClassFile(dir.File("broken.gdr"));
-    } catch (const ClassFileError& error) {
-        broken = error.BoxText();
-    }
+    try { ReadClassFile(dir.File("broken.gdr")); } catch (const ClassFileError& error) { broken = error.BoxText(); }
     const auto ok = [](FakeDialogHost& d) { d.PressOk(); };
     struct Case {
         const char* what;
@@ -117,14 +107,15 @@ TEST_F(TermWindowTest, TheDialogChoosesClassesInOrderAndWeightsOrSaysWhy) {
          {0}, {1}, {"Add the class file of at least one grading period.", broken, "biology1 is in the list already."}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         ui.boxes.clear();
         windows.clear();
-        for (const std::string& file : c.files) ui.fileNames.push_back(file);
+        ui.fileNames.insert(ui.fileNames.end(), c.files.begin(), c.files.end());
         Choose(c.person, c.active);
-        EXPECT_EQ(ui.BoxTexts(), c.boxes) << c.what;
-        ASSERT_EQ(windows.size(), c.order.empty() ? 0u : 1u) << c.what;
+        EXPECT_EQ(ui.BoxTexts(), c.boxes);
+        ASSERT_EQ(windows.size(), c.order.empty() ? 0u : 1u);
         if (!c.order.empty()) {
-            EXPECT_EQ(windows[0]->Lines(), Expected(c.order, c.weights, false)) << c.what;
+            EXPECT_EQ(windows[0]->Lines(), Expected(c.order, c.weights, false));
         }
     }
 }
@@ -200,15 +191,15 @@ TEST_F(TermWindowTest, ExportWritesWhatTheTermCommandWritesAndCloseLetsTheWindow
     testing::FakeTopWindowHost& host = OpenAll();
     for (const bool rank : {false, true}) {
         if (rank) host.ChooseCommand(res::cmd::kTermRankOrder);
-        const std::string ours = dir.File(rank ? "ranked.csv" : "term.csv");
-        const std::string theirs = dir.File("command.csv");
-        std::vector<std::string> args{"--weights", "40,40,20", Path(0), Path(1), Path(2), "-o", theirs};
+        const std::string ours = rank ? "ranked.csv" : "term.csv";
+        std::vector<std::string> args{"--weights", "40,40,20", Path(0), Path(1), Path(2), "-o", dir.File("command.csv")};
         if (rank) args.insert(args.begin(), "--rank");
         std::ostringstream out, err;
         ASSERT_EQ(RunTermCommand(args, out, err), 0) << err.str();
-        ui.fileNames.push_back(ours);
+        ui.fileNames.push_back(dir.File(ours));
         host.ChooseCommand(res::cmd::kTermExport);
-        EXPECT_EQ(ReadAll(ours), ReadAll(theirs)) << rank;
+        const auto text = [&](const std::string& name) { const auto b = dir.Read(name); return std::string(b.begin(), b.end()); };
+        EXPECT_EQ(text(ours), text("command.csv")) << rank;
     }
     host.PressAccelerator("Ctrl+P");  // the print dialog, cancelled
     EXPECT_EQ(ui.printDialogCount, 1);

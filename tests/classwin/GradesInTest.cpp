@@ -38,9 +38,7 @@ struct GradesInTest : EditTest {
         const float average = ClassAverage(Rec().grading, Rec().roster);
         for (const auto& s : k.scripts) Script(s);
         f->child->Command(command);
-        std::vector<std::string> boxes;
-        for (const auto& b : Ui().boxes) boxes.push_back(b.text);
-        EXPECT_EQ(boxes, k.boxes);
+        EXPECT_EQ(Ui().BoxTexts(), k.boxes);
         EXPECT_TRUE(Ui().dialogs.empty());
         if (k.added.empty()) {
             EXPECT_EQ(OnDisk(), before);
