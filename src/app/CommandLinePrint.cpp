@@ -280,32 +280,17 @@ private:
 };
 
 // The PDF device as the command hands it to the job, counting the pages made.
-class PageCountingDevice : public platform::PrintDevice {
+class PageCountingDevice : public platform::ForwardingPrintDevice {
 public:
     PageCountingDevice(std::unique_ptr<platform::PrintDevice> device, int& pages)
-        : device_(std::move(device)), pages_(pages) {}
-    void SelectFont(const platform::FontSpec& font) override { device_->SelectFont(font); }
-    void RestoreFont() override { device_->RestoreFont(); }
-    platform::Size TextExtent(std::string_view text) override { return device_->TextExtent(text); }
-    void TextOut(int x, int y, std::string_view text) override { device_->TextOut(x, y, text); }
-    void SetTextColor(platform::Color color) override { device_->SetTextColor(color); }
-    void SetDefaultTextColor() override { device_->SetDefaultTextColor(); }
-    void SetBackgroundTransparent(bool transparent) override { device_->SetBackgroundTransparent(transparent); }
-    void Line(int x1, int y1, int x2, int y2, int penWidth) override { device_->Line(x1, y1, x2, y2, penWidth); }
-    void Rectangle(const platform::Rect& rect, int penWidth) override { device_->Rectangle(rect, penWidth); }
-    int DeviceCaps(platform::DeviceCap cap) const override { return device_->DeviceCaps(cap); }
-    int StartDoc(std::string_view name) override { return device_->StartDoc(name); }
+        : ForwardingPrintDevice(std::move(device)), pages_(pages) {}
     int StartPage() override {
-        const int result = device_->StartPage();
+        const int result = ForwardingPrintDevice::StartPage();
         if (result > 0) ++pages_;
         return result;
     }
-    int EndPage() override { return device_->EndPage(); }
-    int EndDoc() override { return device_->EndDoc(); }
-    int SetCopyCount(int copies) override { return device_->SetCopyCount(copies); }
 
 private:
-    std::unique_ptr<platform::PrintDevice> device_;
     int& pages_;
 };
 

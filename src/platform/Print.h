@@ -1,5 +1,7 @@
 #pragma once
 // The printing device and the setup the print dialog shares with the job runner.
+#include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -63,6 +65,43 @@ public:
     // the job is with a Cancel; false stops the job (the person cancelled, or
     // the device has all it wants).
     virtual bool Continue(int /*page*/, int /*pages*/) { return true; }
+};
+
+// A device that hands every call on to another one: the base of a device
+// that adds to one part of the job (counting its pages, handing its file to a
+// print queue) and leaves the rest as the inner device does it.
+class ForwardingPrintDevice : public PrintDevice {
+public:
+    explicit ForwardingPrintDevice(std::unique_ptr<PrintDevice> inner = nullptr) : inner_(std::move(inner)) {}
+
+    void SelectFont(const FontSpec& font) override { inner_->SelectFont(font); }
+    void RestoreFont() override { inner_->RestoreFont(); }
+    Size TextExtent(std::string_view text) override { return inner_->TextExtent(text); }
+    void TextOut(int x, int y, std::string_view text) override { inner_->TextOut(x, y, text); }
+    void SetTextColor(Color color) override { inner_->SetTextColor(color); }
+    void SetDefaultTextColor() override { inner_->SetDefaultTextColor(); }
+    void SetBackgroundTransparent(bool transparent) override { inner_->SetBackgroundTransparent(transparent); }
+    void Line(int x1, int y1, int x2, int y2, int penWidth) override { inner_->Line(x1, y1, x2, y2, penWidth); }
+    void Rectangle(const Rect& rect, int penWidth) override { inner_->Rectangle(rect, penWidth); }
+    void Lines(std::span<const LineSegment> lines, int penWidth) override { inner_->Lines(lines, penWidth); }
+    int DeviceCaps(DeviceCap cap) const override { return inner_->DeviceCaps(cap); }
+    int StartDoc(std::string_view documentName) override { return inner_->StartDoc(documentName); }
+    int StartPage() override { return inner_->StartPage(); }
+    int EndPage() override { return inner_->EndPage(); }
+    int EndDoc() override { return inner_->EndDoc(); }
+    int SetCopyCount(int copies) override { return inner_->SetCopyCount(copies); }
+    bool CanBand() const override { return inner_->CanBand(); }
+    bool HoldsEveryCopy() const override { return inner_->HoldsEveryCopy(); }
+    bool Continue(int page, int pages) override { return inner_->Continue(page, pages); }
+
+protected:
+    // The device handed on to, when it is made after this one.
+    void SetInner(std::unique_ptr<PrintDevice> inner) { inner_ = std::move(inner); }
+    // Nothing when the inner device could not be made.
+    bool HasInner() const { return inner_ != nullptr; }
+
+private:
+    std::unique_ptr<PrintDevice> inner_;
 };
 
 }  // namespace quorle::platform

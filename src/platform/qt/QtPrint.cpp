@@ -331,29 +331,27 @@ namespace {
 // The program's own PDF writer under a job from the window: the file the
 // print dialog names, or a print queue's job, handed to the queue at the end
 // of each document.
-class WindowPdfDevice : public platform::PrintDevice {
+class WindowPdfDevice : public platform::ForwardingPrintDevice {
 public:
     // A queue's job: the file goes in a private folder until it is handed over.
     WindowPdfDevice(const QPrinter& printer, QueueJob job, SubmitToQueue submit)
         : job_(std::move(job)), submit_(std::move(submit)) {
         if (!folder_.isValid()) return;
         path_ = QDir(folder_.path()).filePath(QStringLiteral("job.pdf"));
-        inner_ = MakePdfFileDevice(std::make_unique<QSaveFile>(path_), LayoutOf(printer));
+        SetInner(MakePdfFileDevice(std::make_unique<QSaveFile>(path_), LayoutOf(printer)));
     }
     // A file: every copy in its one document.
     WindowPdfDevice(const QPrinter& printer, const QString& file)
-        : inner_(MakePdfFileDevice(std::make_unique<QSaveFile>(file), LayoutOf(printer))) {}
+        : ForwardingPrintDevice(MakePdfFileDevice(std::make_unique<QSaveFile>(file), LayoutOf(printer))) {}
 
-    bool Valid() const { return inner_ != nullptr; }
+    bool Valid() const { return HasInner(); }
 
     int StartDoc(std::string_view documentName) override {
         job_.title.assign(documentName);
-        return inner_->StartDoc(documentName);
+        return ForwardingPrintDevice::StartDoc(documentName);
     }
-    int StartPage() override { return inner_->StartPage(); }
-    int EndPage() override { return inner_->EndPage(); }
     int EndDoc() override {
-        const int ended = inner_->EndDoc();
+        const int ended = ForwardingPrintDevice::EndDoc();
         if (ended < 0 || !submit_) return ended;
         const bool taken = submit_(path_.toStdString(), job_);
         QFile::remove(path_);
@@ -368,18 +366,6 @@ public:
     bool HoldsEveryCopy() const override { return !submit_; }
     bool Continue(int page, int pages) override { return progress_.Continue(page, pages); }
 
-    void SelectFont(const platform::FontSpec& font) override { inner_->SelectFont(font); }
-    void RestoreFont() override { inner_->RestoreFont(); }
-    platform::Size TextExtent(std::string_view text) override { return inner_->TextExtent(text); }
-    void TextOut(int x, int y, std::string_view text) override { inner_->TextOut(x, y, text); }
-    void SetTextColor(platform::Color color) override { inner_->SetTextColor(color); }
-    void SetDefaultTextColor() override { inner_->SetDefaultTextColor(); }
-    void SetBackgroundTransparent(bool transparent) override { inner_->SetBackgroundTransparent(transparent); }
-    void Line(int x1, int y1, int x2, int y2, int penWidth) override { inner_->Line(x1, y1, x2, y2, penWidth); }
-    void Rectangle(const platform::Rect& rect, int penWidth) override { inner_->Rectangle(rect, penWidth); }
-    void Lines(std::span<const platform::LineSegment> lines, int penWidth) override { inner_->Lines(lines, penWidth); }
-    int DeviceCaps(DeviceCap cap) const override { return inner_->DeviceCaps(cap); }
-
 private:
     // The page as the printer lays it out: its paper, margins and resolution.
     static std::unique_ptr<QPdfWriter> LayoutOf(const QPrinter& printer) {
@@ -393,7 +379,6 @@ private:
     QString path_;
     QueueJob job_;
     SubmitToQueue submit_;
-    std::unique_ptr<platform::PrintDevice> inner_;
     JobProgress progress_;
 };
 
