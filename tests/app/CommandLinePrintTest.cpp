@@ -43,6 +43,18 @@ protected:
         err.str({});
         return RunPrintCommand(args, services, out, err);
     }
+    // Through the program's own entry: "quorle print" and the arguments.
+    int RunMain(std::vector<std::string> words) {
+        words.insert(words.begin(), {"quorle", "print"});
+        std::vector<char*> argv;
+        for (std::string& w : words) argv.push_back(w.data());
+        out.str({});
+        err.str({});
+        return RunCommandLine(static_cast<int>(argv.size()), argv.data(), services, out, err);
+    }
+    void WriteText(const std::string& name, const std::string& text) {
+        dir.Write(name, std::vector<unsigned char>(text.begin(), text.end()));
+    }
     std::vector<std::string> AllTexts() const {
         std::vector<std::string> texts;
         for (std::size_t i = 0; i < device.pages.size(); ++i)
@@ -70,7 +82,10 @@ TEST_F(CommandLinePrintTest, HelpListsTheColumnNames) {
         EXPECT_NE(out.str().find(name), std::string::npos) << name;
 }
 
+// Arguments that do not fit, also the options of the letters (progress,
+// warning): usage and status 2, before any page is drawn.
 TEST_F(CommandLinePrintTest, BadArgumentsGiveUsageAndStatusTwo) {
+    WriteText("quorle.prg", "x");
     const std::vector<std::vector<std::string>> cases = {
         {},
         {"report", classFile, "-o", "x.pdf"},
@@ -86,17 +101,30 @@ TEST_F(CommandLinePrintTest, BadArgumentsGiveUsageAndStatusTwo) {
         {"makeup", classFile, "-o", "x.pdf", "--rank"},
         {"makeup", classFile, "-o", "x.pdf", "--columns", "last"},
     };
-    for (const auto& args : cases) {
-        EXPECT_EQ(Run(args), 2) << ::testing::PrintToString(args);
-        EXPECT_NE(err.str().find("Usage: quorle print"), std::string::npos);
-        EXPECT_TRUE(paths.empty());
-    }
+    // The letters' options, some weighed only once the PDF device is made.
+    const std::vector<std::vector<std::string>> letterCases = {
+        {"progress", classFile, "-o", "x.pdf", "--level", "70"},
+        {"warning", classFile, "-o", "x.pdf", "--students", "1"},
+        {"warning", classFile, "-o", "x.pdf", "--level", "seventy"},
+        {"progress", classFile, "-o", "x.pdf", "--columns", "tests,last"},
+        {"progress", classFile, "-o", "x.pdf", "--rank"},
+        {"progress", classFile, "-o", "x.pdf", "--students", "1,3"},  // the class has 2
+        {"progress", classFile, "-o", "x.pdf", "--students", "1;2"},
+        {"grades", classFile, "-o", "x.pdf", "--students", "1"},
+    };
+    for (const bool letters : {false, true})
+        for (const auto& args : letters ? letterCases : cases) {
+            EXPECT_EQ(Run(args), 2) << ::testing::PrintToString(args);
+            EXPECT_NE(err.str().find("Usage: quorle print"), std::string::npos);
+            EXPECT_TRUE(letters || paths.empty());
+            EXPECT_TRUE(device.pages.empty());
+        }
 }
 
 TEST_F(CommandLinePrintTest, MissingOrDamagedClassFileIsStatusOne) {
     EXPECT_EQ(Run({"grades", dir.File("none.gdr"), "-o", dir.File("x.pdf")}), 1);
     EXPECT_NE(err.str().find("File cannot be found!"), std::string::npos);
-    dir.Write("bad.gdr", {'n', 'o', 't', ' ', 'a', ' ', 'c', 'l', 'a', 's', 's'});
+    WriteText("bad.gdr", "not a class");
     EXPECT_EQ(Run({"makeup", dir.File("bad.gdr"), "-o", dir.File("x.pdf")}), 1);
     EXPECT_NE(err.str().find("Incorrect file format"), std::string::npos);
     EXPECT_TRUE(device.pages.empty());
@@ -217,29 +245,10 @@ TEST_F(CommandLinePrintTest, GridPrintsTheClassUnderTheGridsColumns) {
     }
 }
 
-TEST_F(CommandLinePrintTest, LetterOptionsThatDoNotFitAreUsageErrors) {
-    dir.Write("quorle.prg", {'x'});
-    const std::vector<std::vector<std::string>> cases = {
-        {"progress", classFile, "-o", "x.pdf", "--level", "70"},
-        {"warning", classFile, "-o", "x.pdf", "--students", "1"},
-        {"warning", classFile, "-o", "x.pdf", "--level", "seventy"},
-        {"progress", classFile, "-o", "x.pdf", "--columns", "tests,last"},
-        {"progress", classFile, "-o", "x.pdf", "--rank"},
-        {"progress", classFile, "-o", "x.pdf", "--students", "1,3"},  // the class has 2
-        {"progress", classFile, "-o", "x.pdf", "--students", "1;2"},
-        {"grades", classFile, "-o", "x.pdf", "--students", "1"},
-    };
-    for (const auto& args : cases) {
-        EXPECT_EQ(Run(args), 2) << ::testing::PrintToString(args);
-        EXPECT_NE(err.str().find("Usage: quorle print"), std::string::npos);
-        EXPECT_TRUE(device.pages.empty());
-    }
-}
-
 // --students names roster places 1 to the class's count; 0 and one past the
 // end are refused as usage errors, through the program's own entry.
 TEST_F(CommandLinePrintTest, StudentPlacesRunFromOneToTheClassCount) {
-    dir.Write("quorle.prg", {'{', 'f', 'i', 'r', 's', 't', 'n', 'a', 'm', 'e', '}'});
+    WriteText("quorle.prg", "{firstname}");
     const struct {
         const char* students;
         int status;
@@ -256,17 +265,8 @@ TEST_F(CommandLinePrintTest, StudentPlacesRunFromOneToTheClassCount) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.students);
         device = RecordingPrintDevice();
-        std::vector<std::string> words{"quorle", "print", "progress", classFile, "-o", dir.File("out.pdf"),
-                                       "--students", c.students};
-        std::vector<char*> argv;
-        for (std::string& w : words) argv.push_back(w.data());
-        out.str({});
-        err.str({});
-        EXPECT_EQ(RunCommandLine(static_cast<int>(argv.size()), argv.data(), services, out, err), c.status);
-        std::vector<std::string> printed;
-        for (std::size_t i = 0; i < device.pages.size(); ++i)
-            for (const auto& t : device.PageTexts(i)) printed.push_back(t);
-        EXPECT_EQ(printed, c.printed);
+        EXPECT_EQ(RunMain({"progress", classFile, "-o", dir.File("out.pdf"), "--students", c.students}), c.status);
+        EXPECT_EQ(AllTexts(), c.printed);
         if (*c.message) {
             EXPECT_NE(err.str().find(c.message), std::string::npos) << err.str();
             EXPECT_NE(err.str().find("Usage: quorle print"), std::string::npos);
@@ -278,7 +278,7 @@ TEST_F(CommandLinePrintTest, StudentPlacesRunFromOneToTheClassCount) {
 // --level takes what the level dialog takes: a number from 0 to 100. Anything
 // else is a usage error before a page is drawn. Ann averages 4.55, Bob 95.45.
 TEST_F(CommandLinePrintTest, WarningLevelRunsFromZeroToOneHundred) {
-    dir.Write("quorle.wrn", {'{', 'f', 'i', 'r', 's', 't', 'n', 'a', 'm', 'e', '}'});
+    WriteText("quorle.wrn", "{firstname}");
     const struct {
         const char* level;
         int status;
@@ -292,13 +292,7 @@ TEST_F(CommandLinePrintTest, WarningLevelRunsFromZeroToOneHundred) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string("level '") + c.level + "'");
         device = RecordingPrintDevice();
-        std::vector<std::string> words{"quorle", "print", "warning", classFile, "-o", dir.File("out.pdf"),
-                                       "--level", c.level};
-        std::vector<char*> argv;
-        for (std::string& w : words) argv.push_back(w.data());
-        out.str({});
-        err.str({});
-        EXPECT_EQ(RunCommandLine(static_cast<int>(argv.size()), argv.data(), services, out, err), c.status);
+        EXPECT_EQ(RunMain({"warning", classFile, "-o", dir.File("out.pdf"), "--level", c.level}), c.status);
         EXPECT_EQ(AllTexts(), c.printed);
         if (c.status == 2) {
             EXPECT_NE(err.str().find(std::string("--level needs a number from 0 to 100, not '") + c.level + "'"),
@@ -311,8 +305,7 @@ TEST_F(CommandLinePrintTest, WarningLevelRunsFromZeroToOneHundred) {
 }
 
 TEST_F(CommandLinePrintTest, ProgressReportsForTheListedStudents) {
-    dir.Write("quorle.prg", {'{', 'l', 'a', 's', 't', 'n', 'a', 'm', 'e', '}', '\n', '{', 'g', 'r', 'a', 'd', 'e', 's', '}',
-                             '{', 'x', '}'});
+    WriteText("quorle.prg", "{lastname}\n{grades}{x}");
     EXPECT_EQ(Run({"progress", classFile, "-o", dir.File("out.pdf"), "--students", "2", "--columns", "tests"}), 0)
         << err.str();
     ASSERT_EQ(device.pages.size(), 1u);
@@ -325,11 +318,11 @@ TEST_F(CommandLinePrintTest, ProgressReportsForTheListedStudents) {
 }
 
 TEST_F(CommandLinePrintTest, WarningNoticesTakeTheLevelOfQuorleLowOrTheirOwn) {
-    dir.Write("quorle.wrn", {'{', 'f', 'i', 'r', 's', 't', 'n', 'a', 'm', 'e', '}'});
+    WriteText("quorle.wrn", "{firstname}");
     EXPECT_EQ(Run({"warning", classFile, "-o", dir.File("out.pdf")}), 1);
     EXPECT_NE(err.str().find("Unable to open quorle.low"), std::string::npos);
 
-    dir.Write("quorle.low", {'9', '6', 0});
+    WriteText("quorle.low", std::string("96\0", 3));
     EXPECT_EQ(Run({"warning", classFile, "-o", dir.File("out.pdf")}), 0) << err.str();
     ASSERT_EQ(device.pages.size(), 2u);  // Ann (4.55) and Bob (95.45) are below 96
     EXPECT_EQ(device.PageTexts(1), (std::vector<std::string>{"Bob", "Bob"}));

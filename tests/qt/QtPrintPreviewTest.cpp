@@ -9,7 +9,6 @@
 #include <QPrintDialog>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QAction>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
@@ -258,12 +257,7 @@ TEST(QtPrintPreview, PreviewThenPrintKeepsTheDialogsChoices) {
     TestApp();
     testing::TempDir dir;
     const std::string pdf = dir.File("three.pdf");
-    struct Seen {
-        int copies = 0;
-        bool pages = false;
-        int from = 0, to = 0;
-        QString file;
-    } seen;
+    std::tuple<int, bool, int, int, std::string> seen;  // copies, a page range, from, to, the file
     int printDialogs = 0;
     QPointer<QWidget> last;
     QTimer timer;
@@ -290,8 +284,8 @@ TEST(QtPrintPreview, PreviewThenPrintKeepsTheDialogsChoices) {
             } else {
                 // What the dialog shows once it is up.
                 QApplication::processEvents();
-                seen = Seen{copies->value(), range->isChecked(), from->value(), to->value(),
-                            modal->findChild<QLineEdit*>("filename")->text()};
+                seen = {copies->value(), range->isChecked(), from->value(), to->value(),
+                        modal->findChild<QLineEdit*>("filename")->text().toStdString()};
                 qobject_cast<QDialog*>(modal)->accept();
             }
             return;
@@ -307,8 +301,7 @@ TEST(QtPrintPreview, PreviewThenPrintKeepsTheDialogsChoices) {
     EXPECT_TRUE(printer.RunPrintJob(ui, nullptr, printout, true));
     timer.stop();
     EXPECT_EQ(printDialogs, 2);
-    EXPECT_EQ(std::tuple(seen.copies, seen.pages, seen.from, seen.to, seen.file.toStdString()),
-              std::tuple(3, true, 2, 3, pdf));
+    EXPECT_EQ(seen, std::tuple(3, true, 2, 3, pdf));
     // Three copies of pages 2 and 3.
     const std::vector<unsigned char> bytes = dir.Read("three.pdf");
     const std::string file(bytes.begin(), bytes.end());

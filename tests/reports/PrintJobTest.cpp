@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "reports/GradesPrint.h"
 #include "reports/ReportFixtures.h"
 #include "support/TempDir.h"
@@ -23,6 +25,14 @@ protected:
         lastOfJob.push_back(last);
     }
 };
+
+// The texts of every page of the job, page by page.
+using PerPage = std::vector<std::vector<std::string>>;
+PerPage PageTexts(const RecordingPrintDevice& device) {
+    PerPage pages;
+    for (std::size_t i = 0; i < device.pages.size(); ++i) pages.push_back(device.PageTexts(i));
+    return pages;
+}
 
 class PrintJobTest : public ::testing::Test {
 protected:
@@ -50,10 +60,7 @@ TEST_F(PrintJobTest, DialogOffersThePrintoutsPagesAsSelectionAndRange) {
         return nullptr;
     });
     printer.RunPrintJob(ui, &parent, printout, true);
-    EXPECT_EQ(seen.minPage, 1);
-    EXPECT_EQ(seen.maxPage, 4);
-    EXPECT_EQ(seen.fromPage, 1);
-    EXPECT_EQ(seen.toPage, 4);
+    EXPECT_EQ(std::tuple(seen.minPage, seen.maxPage, seen.fromPage, seen.toPage), std::tuple(1, 4, 1, 4));
     EXPECT_EQ(seen.flags & (platform::kPrintNoSelection | platform::kPrintNoPageNums), 0u);
     EXPECT_NE(seen.flags & platform::kPrintReturnDc, 0u);
 }
@@ -128,10 +135,8 @@ TEST_F(PrintJobTest, PreviewKeepsTheChoicesOfTheDialog) {
     ui.printDialogs.push_back(PrintDialogOk(device, nullptr, [&again](platform::PrintSetup& s) { again = s; }));
     EXPECT_TRUE(printer.RunPrintJob(ui, &parent, printout, true));
     EXPECT_EQ(preview.pages.size(), 4u);
-    EXPECT_EQ(again.fromPage, 2);
-    EXPECT_EQ(again.toPage, 3);
-    EXPECT_EQ(again.copies, 3);
-    EXPECT_NE(again.flags & platform::kPrintPageNums, 0u);
+    EXPECT_EQ(std::tuple(again.fromPage, again.toPage, again.copies, (again.flags & platform::kPrintPageNums) != 0),
+              std::tuple(2, 3, 3, true));
     ASSERT_EQ(device.pages.size(), 2u);
     EXPECT_EQ(device.PageTexts(0), std::vector<std::string>{"page 2"});
     EXPECT_EQ(device.copyCounts, std::vector<int>({3, 1}));
@@ -188,27 +193,30 @@ TEST_F(PrintJobTest, ADeviceMayStopTheJobBeforeAnyPage) {
     }
 }
 
-TEST_F(PrintJobTest, DefaultPrinterChangedRunsTheDialogOnceMore) {
-    CountingPrintout printout("class.gdr", printer, 1);
-    ui.printDialogs.push_back([](platform::PrintSetup& s) -> std::unique_ptr<platform::PrintDevice> {
-        s.error = platform::kPrintErrorDefaultChanged;
-        return nullptr;
-    });
-    ui.printDialogs.push_back(PrintDialogOk(device));
-    EXPECT_TRUE(printer.RunPrintJob(ui, &parent, printout, true));
-    EXPECT_EQ(ui.printDialogCount, 2);
-    EXPECT_EQ(device.pages.size(), 1u);
-}
-
-TEST_F(PrintJobTest, OtherDialogFailuresAreNotRetried) {
-    CountingPrintout printout("class.gdr", printer, 1);
-    ui.printDialogs.push_back([](platform::PrintSetup& s) -> std::unique_ptr<platform::PrintDevice> {
-        s.error = 4100;
-        return nullptr;
-    });
-    EXPECT_FALSE(printer.RunPrintJob(ui, &parent, printout, true));
-    EXPECT_EQ(ui.printDialogCount, 1);
-    EXPECT_TRUE(ui.boxes.empty());
+// A dialog that fails because the default printer changed is run once more;
+// any other failure ends the job with no message.
+TEST_F(PrintJobTest, OnlyADefaultPrinterChangeRunsTheDialogOnceMore) {
+    const struct {
+        int error;
+        bool printed;
+        int dialogs;
+    } cases[] = {{platform::kPrintErrorDefaultChanged, true, 2}, {4100, false, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.error);
+        FakeUi ui;
+        TMyPrinter printer;
+        RecordingPrintDevice device;
+        CountingPrintout printout("class.gdr", printer, 1);
+        ui.printDialogs.push_back([&c](platform::PrintSetup& s) -> std::unique_ptr<platform::PrintDevice> {
+            s.error = c.error;
+            return nullptr;
+        });
+        ui.printDialogs.push_back(PrintDialogOk(device));
+        EXPECT_EQ(printer.RunPrintJob(ui, &parent, printout, true), c.printed);
+        EXPECT_EQ(ui.printDialogCount, c.dialogs);
+        EXPECT_EQ(device.pages.size(), c.printed ? 1u : 0u);
+        EXPECT_TRUE(ui.boxes.empty());
+    }
 }
 
 TEST_F(PrintJobTest, ParentIsDisabledWhilePagesAreMadeAndEnabledAfter) {
@@ -221,125 +229,114 @@ TEST_F(PrintJobTest, ParentIsDisabledWhilePagesAreMadeAndEnabledAfter) {
     EXPECT_EQ(device.endDocs, 1);
 }
 
-TEST_F(PrintJobTest, NarrowedRangePrintsExactlyThosePages) {
-    CountingPrintout printout("class.gdr", printer, 5);
-    ui.printDialogs.push_back(PrintDialogOk(device, &parent, [](platform::PrintSetup& s) {
-        s.flags |= platform::kPrintPageNums;
-        s.fromPage = 2;
-        s.toPage = 3;
-    }));
-    EXPECT_TRUE(printer.RunPrintJob(ui, &parent, printout, true));
-    ASSERT_EQ(device.pages.size(), 2u);
-    EXPECT_EQ(device.PageTexts(0), std::vector<std::string>{"page 2"});
-    EXPECT_EQ(device.PageTexts(1), std::vector<std::string>{"page 3"});
-    // The last page of the job is page 3.
-    EXPECT_EQ(printout.lastOfJob, (std::vector<bool>{false, true}));
-}
-
-TEST_F(PrintJobTest, RangePastTheLastPageEndsWithTheReport) {
-    CountingPrintout printout("class.gdr", printer, 3);
-    ui.printDialogs.push_back(PrintDialogOk(device, nullptr, [](platform::PrintSetup& s) {
-        s.flags |= platform::kPrintPageNums;
-        s.fromPage = 2;
-        s.toPage = 9;
-    }));
-    EXPECT_TRUE(printer.RunPrintJob(ui, &parent, printout, true));
-    ASSERT_EQ(device.pages.size(), 2u);
-    EXPECT_EQ(printout.lastOfJob, (std::vector<bool>{false, true}));
-}
-
-TEST_F(PrintJobTest, UncollatedCopiesAreMadeByTheDevice) {
-    CountingPrintout printout("class.gdr", printer, 2);
-    ui.printDialogs.push_back(PrintDialogOk(device, nullptr, [](platform::PrintSetup& s) { s.copies = 2; }));
-    EXPECT_TRUE(printer.RunPrintJob(ui, &parent, printout, true));
-    EXPECT_EQ(device.copyCounts, (std::vector<int>{2, 1}));
-    EXPECT_EQ(device.documents.size(), 1u);
-    EXPECT_EQ(device.pages.size(), 2u);
-}
-
-// A PDF file is one document: every copy goes into it, whether collated or not.
-TEST_F(PrintJobTest, CopiesToADeviceHoldingEveryCopyGoIntoOneDocument) {
-    for (const unsigned collate : {0u, unsigned{platform::kPrintCollate}}) {
-        RecordingPrintDevice pdf;
-        pdf.holdsEveryCopy = true;
-        CountingPrintout printout("class.gdr", printer, 2);
-        ui.printDialogs.push_back(PrintDialogOk(pdf, nullptr, [collate](platform::PrintSetup& s) {
-            s.copies = 3;
-            s.flags = (s.flags & ~unsigned{platform::kPrintCollate}) | collate;
+// A range prints exactly its pages, and ends with the report when it runs past it.
+TEST_F(PrintJobTest, ARangePrintsItsPagesUpToTheLast) {
+    const struct {
+        int pages, from, to;
+    } cases[] = {{5, 2, 3}, {3, 2, 9}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.to);
+        FakeUi ui;
+        TMyPrinter printer;
+        RecordingPrintDevice device;
+        CountingPrintout printout("class.gdr", printer, c.pages);
+        ui.printDialogs.push_back(PrintDialogOk(device, &parent, [&c](platform::PrintSetup& s) {
+            s.flags |= platform::kPrintPageNums;
+            s.fromPage = c.from;
+            s.toPage = c.to;
         }));
         EXPECT_TRUE(printer.RunPrintJob(ui, &parent, printout, true));
-        EXPECT_EQ(pdf.documents.size(), 1u);
-        EXPECT_EQ(pdf.endDocs, 1);
-        ASSERT_EQ(pdf.pages.size(), 6u);
-        for (std::size_t i = 0; i < 6; ++i)
-            EXPECT_EQ(pdf.PageTexts(i), std::vector<std::string>{"page " + std::to_string(i % 2 + 1)}) << collate;
+        EXPECT_EQ(PageTexts(device), (PerPage{{"page 2"}, {"page 3"}}));
+        // The last page of the job is page 3.
+        EXPECT_EQ(printout.lastOfJob, (std::vector<bool>{false, true}));
     }
 }
 
-TEST_F(PrintJobTest, CollatedCopiesSendTheWholeDocumentEachTime) {
-    CountingPrintout printout("class.gdr", printer, 2);
-    ui.printDialogs.push_back(PrintDialogOk(device, nullptr, [](platform::PrintSetup& s) {
-        s.copies = 2;
-        s.flags |= platform::kPrintCollate;
-    }));
-    EXPECT_TRUE(printer.RunPrintJob(ui, &parent, printout, true));
-    EXPECT_TRUE(device.copyCounts.empty());
-    EXPECT_EQ(device.documents.size(), 2u);
-    EXPECT_EQ(device.endDocs, 2);
-    // Each copy carries every page, not just the first.
-    ASSERT_EQ(device.pages.size(), 4u);
-    EXPECT_EQ(device.PageTexts(2), std::vector<std::string>{"page 1"});
-    EXPECT_EQ(device.PageTexts(3), std::vector<std::string>{"page 2"});
-}
-
-TEST_F(PrintJobTest, DeviceMakingFewerCopiesPerPassGetsTheRestInLaterPasses) {
-    CountingPrintout printout("class.gdr", printer, 1);
-    device.deviceCopiesLimit = 2;
-    ui.printDialogs.push_back(PrintDialogOk(device, nullptr, [](platform::PrintSetup& s) { s.copies = 3; }));
-    EXPECT_TRUE(printer.RunPrintJob(ui, &parent, printout, true));
-    // 2 per pass, then the one that remains, then back to 1.
-    EXPECT_EQ(device.copyCounts, (std::vector<int>{3, 1, 1}));
-    EXPECT_EQ(device.documents.size(), 2u);
-}
-
-TEST_F(PrintJobTest, DeviceRefusingCopiesStillEnds) {
-    CountingPrintout printout("class.gdr", printer, 1);
+// Copies: uncollated ones are made by the device, as many per pass as it
+// makes (the rest in later passes, back to 1 at the end); collated ones send
+// the whole document each time; a device holding every copy (a PDF file) gets
+// them all in one document, collated or not.
+TEST_F(PrintJobTest, CopiesArePrintedAsTheDeviceCanMakeThem) {
     // A device that answers it makes no copies per pass.
     class NoCopies : public WatchedDevice {
     public:
         using WatchedDevice::WatchedDevice;
         int SetCopyCount(int) override { return 0; }
     };
-    ui.printDialogs.push_back([this](platform::PrintSetup& s) -> std::unique_ptr<platform::PrintDevice> {
-        s.copies = 2;
-        return std::make_unique<NoCopies>(device, nullptr);
-    });
-    EXPECT_TRUE(printer.RunPrintJob(ui, &parent, printout, true));
-    EXPECT_EQ(device.documents.size(), 2u);
+    const struct {
+        const char* what;
+        int pages, copies;
+        bool collate;
+        int perPass;  // copies the device makes per pass: 0 as many as asked, -1 none at all
+        bool holdsEveryCopy;
+        std::vector<int> copyCounts;
+        std::size_t documents;
+    } cases[] = {
+        {"uncollated", 2, 2, false, 0, false, {2, 1}, 1},
+        {"collated", 2, 2, true, 0, false, {}, 2},
+        {"two per pass", 1, 3, false, 2, false, {3, 1, 1}, 2},
+        {"no copies per pass", 1, 2, false, -1, false, {}, 2},
+        {"PDF uncollated", 2, 3, false, 0, true, {}, 1},
+        {"PDF collated", 2, 3, true, 0, true, {}, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeUi ui;
+        TMyPrinter printer;
+        RecordingPrintDevice device;
+        device.deviceCopiesLimit = std::max(c.perPass, 0);
+        device.holdsEveryCopy = c.holdsEveryCopy;
+        CountingPrintout printout("class.gdr", printer, c.pages);
+        ui.printDialogs.push_back([&](platform::PrintSetup& s) -> std::unique_ptr<platform::PrintDevice> {
+            s.copies = c.copies;
+            s.flags = (s.flags & ~unsigned{platform::kPrintCollate}) | (c.collate ? platform::kPrintCollate : 0u);
+            if (c.perPass < 0) return std::make_unique<NoCopies>(device, nullptr);
+            return std::make_unique<WatchedDevice>(device, nullptr);
+        });
+        EXPECT_TRUE(printer.RunPrintJob(ui, &parent, printout, true));
+        EXPECT_EQ(device.copyCounts, c.copyCounts);
+        EXPECT_EQ(device.documents.size(), c.documents);
+        EXPECT_EQ(device.endDocs, static_cast<int>(c.documents));
+        // Each document carries every page, not just the first.
+        PerPage expected;
+        for (std::size_t doc = 0; doc < c.documents; ++doc)
+            for (int page = 1; page <= (c.holdsEveryCopy ? c.copies : 1) * c.pages; ++page)
+                expected.push_back({"page " + std::to_string((page - 1) % c.pages + 1)});
+        EXPECT_EQ(PageTexts(device), expected);
+    }
 }
 
+// A spooler error is shown with the document's title (never taken as a
+// format) and nothing printed; an unknown code shows nothing.
 TEST_F(PrintJobTest, SpoolerErrorsAreReportedWithTheTitle) {
     const struct {
+        const char* title;
         int code;
-        const char* text;
-    } cases[] = {{-1, "'bio.gdr' not printed. Error encountered during print."},
-                 {-2, "'bio.gdr' not printed. Printing canceled."},
-                 {-3, "'bio.gdr' not printed. Printing aborted in Print Manager."},
-                 {-4, "'bio.gdr' not printed. Out of disk space."},
-                 {-5, "'bio.gdr' not printed. Out of memory."}};
+        const char* text;  // "" for no message
+    } cases[] = {{"bio.gdr", -1, "'bio.gdr' not printed. Error encountered during print."},
+                 {"bio.gdr", -2, "'bio.gdr' not printed. Printing canceled."},
+                 {"bio.gdr", -3, "'bio.gdr' not printed. Printing aborted in Print Manager."},
+                 {"bio.gdr", -4, "'bio.gdr' not printed. Out of disk space."},
+                 {"bio.gdr", -5, "'bio.gdr' not printed. Out of memory."},
+                 {"bio.gdr", -7, ""},
+                 {"50%s off %d.gdr", -2, "'50%s off %d.gdr' not printed. Printing canceled."}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
         FakeUi ui;
         FakeParent parent;
         RecordingPrintDevice device;
         device.startDocResult = c.code;
         TMyPrinter printer;
-        CountingPrintout printout("bio.gdr", printer, 2);
+        CountingPrintout printout(c.title, printer, 2);
         ui.printDialogs.push_back(PrintDialogOk(device));
         EXPECT_FALSE(printer.RunPrintJob(ui, &parent, printout, true));
-        ASSERT_EQ(ui.boxes.size(), 1u) << c.code;
-        EXPECT_EQ(ui.boxes[0].caption, "Print Error");
-        EXPECT_EQ(ui.boxes[0].text, c.text);
-        EXPECT_EQ(ui.boxes[0].icon, Icon::Stop);
+        EXPECT_EQ(device.documents, std::vector<std::string>{c.title});
+        ASSERT_EQ(ui.boxes.size(), *c.text ? 1u : 0u);
+        if (*c.text) {
+            EXPECT_EQ(ui.boxes[0].caption, "Print Error");
+            EXPECT_EQ(ui.boxes[0].text, c.text);
+            EXPECT_EQ(ui.boxes[0].icon, Icon::Stop);
+        }
         EXPECT_TRUE(device.pages.empty());
         EXPECT_EQ(device.endDocs, 0);
         EXPECT_TRUE(parent.IsEnabled());
@@ -358,23 +355,6 @@ TEST_F(PrintJobTest, ErrorAtAPageStopsTheJob) {
     EXPECT_EQ(device.pages.size(), 2u);
     EXPECT_EQ(device.documents.size(), 1u);
     EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{"'bio.gdr' not printed. Out of disk space."});
-}
-
-TEST_F(PrintJobTest, UnknownErrorCodesShowNothing) {
-    CountingPrintout printout("bio.gdr", printer, 1);
-    device.startDocResult = -7;
-    ui.printDialogs.push_back(PrintDialogOk(device));
-    EXPECT_FALSE(printer.RunPrintJob(ui, &parent, printout, true));
-    EXPECT_TRUE(ui.boxes.empty());
-}
-
-TEST_F(PrintJobTest, TitleIsTheDocumentNameAndNeverAFormat) {
-    CountingPrintout printout("50%s off %d.gdr", printer, 1);
-    device.startDocResult = -2;
-    ui.printDialogs.push_back(PrintDialogOk(device));
-    printer.RunPrintJob(ui, &parent, printout, true);
-    EXPECT_EQ(device.documents, std::vector<std::string>{"50%s off %d.gdr"});
-    EXPECT_EQ(ui.BoxTexts(), std::vector<std::string>{"'50%s off %d.gdr' not printed. Printing canceled."});
 }
 
 TEST_F(PrintJobTest, WithoutPromptTheGivenDeviceIsUsed) {
