@@ -1,5 +1,6 @@
 #include "app/CsvExport.h"
 
+#include <filesystem>
 #include <ostream>
 #include <span>
 
@@ -41,17 +42,27 @@ std::string ShowLinesCsv(const std::vector<ShowLine>& lines) {
     return csv;
 }
 
-void ExportClassCommand(platform::Ui& ui, const ClassRecord& record) {
+void ExportCsvCommand(platform::Ui& ui, const std::string& csv) {
     platform::FileDialogOptions options;
     options.title = "Export";
     options.filter = kCsvFileFilter;
     options.defaultExtension = "csv";
     const auto path = ChooseFileToWrite(ui, options, [](const std::string& chosen) { return EnsureExtension(chosen, "csv"); });
     if (!path) return;
+    if (const std::string refused = ProtectedOutput(*path); !refused.empty()) {
+        const std::string name = platform::Utf8ToCp1252Lossy(std::filesystem::path(*path).filename().string());
+        ui.MessageBox("Warning", name + " " + refused + "; nothing was written.", platform::Buttons::Ok,
+                      platform::Icon::Exclamation);
+        return;
+    }
     FileProblem problem;
-    if (!WriteText(*path, ClassCsv(record, ShowOptions{}), problem))
+    if (!WriteText(*path, csv, problem))
         ui.MessageBox("Warning", FileMessage("File cannot be opened!", problem), platform::Buttons::Ok,
                       platform::Icon::Exclamation);
+}
+
+void ExportClassCommand(platform::Ui& ui, const ClassRecord& record) {
+    ExportCsvCommand(ui, ClassCsv(record, ShowOptions{}));
 }
 
 const char* ExportUsage() { return "quorle export CLASS.gdr -o OUT.csv [--all] [--rank]"; }

@@ -18,9 +18,13 @@ std::string ClassCsv(const ClassRecord& record, const ShowOptions& options);
 // Any table of show lines (Windows-1252 cells) as that CSV.
 std::string ShowLinesCsv(const std::vector<ShowLine>& lines);
 
-// File > Export on a class window: the file name (with the overwrite
-// question), then the class's CSV as its display options show it, written
-// atomically; "File cannot be opened!" when it cannot be written.
+// Export from a window: the file name (with the overwrite question), then the
+// CSV written atomically; "File cannot be opened!" when it cannot be written.
+// A file of the program (a class, a chart, a grid, whatever its name), a
+// link, a folder or anything but a plain file is refused: nothing is written.
+void ExportCsvCommand(platform::Ui& ui, const std::string& csv);
+
+// File > Export on a class window: the class's CSV as its display options show it.
 void ExportClassCommand(platform::Ui& ui, const ClassRecord& record);
 
 // quorle export CLASS.gdr -o OUT.csv [--all] [--rank]. Exit status: 0 done,

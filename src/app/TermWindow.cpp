@@ -324,21 +324,7 @@ void TTermWindow::Print() {
     Invalidate();
 }
 
-void TTermWindow::Export() {
-    platform::FileDialogOptions options;
-    options.title = "Export";
-    options.filter = kCsvFileFilter;
-    options.defaultExtension = "csv";
-    const auto path =
-        ChooseFileToWrite(ui_, options, [](const std::string& chosen) { return EnsureExtension(chosen, "csv"); });
-    if (!path) return;
-    const std::string csv = ShowLinesCsv(lines_);
-    FileProblem problem;
-    if (!WriteFileAtomically(*path, std::span(reinterpret_cast<const unsigned char*>(csv.data()), csv.size()),
-                             &problem))
-        ui_.MessageBox("Warning", FileMessage("File cannot be opened!", problem), platform::Buttons::Ok,
-                       platform::Icon::Exclamation);
-}
+void TTermWindow::Export() { ExportCsvCommand(ui_, ShowLinesCsv(lines_)); }
 
 // ---------------------------------------------------------------- painting and keys
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,34 @@ TEST(ExportClassCommand, WritesTheShownTableAsCsvAfterTheOverwriteQuestion) {
     ui.fileNames = {dir.Path() + "/no such folder/x.csv"};
     ExportClassCommand(ui, record);
     EXPECT_EQ(ui.boxes.back().text, "File cannot be opened!\nNo such file or folder: " + dir.Path() + "/no such folder/x.csv");
+}
+
+// A window's export never writes over a file of the program, whatever its
+// name, nor through a link: it says so and the file stays as it was.
+TEST(ExportCsvCommand, RefusesFilesOfTheProgramAndLinks) {
+    TempDir dir;
+    const std::vector<unsigned char> classBytes = SerializeClassFile(Algebra());
+    dir.Write("class.csv", classBytes);
+    dir.Write("target.txt", {'k', 'e', 'p', 't'});
+    std::filesystem::create_symlink(dir.File("target.txt"), dir.File("link.csv"));
+    const struct {
+        const char* name;
+        const char* message;
+        std::vector<unsigned char> kept;
+    } cases[] = {
+        {"class.csv", "class.csv would write over a class file; nothing was written.", classBytes},
+        {"link.csv", "link.csv is a symbolic link; nothing was written.", {'k', 'e', 'p', 't'}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeUi ui;
+        ui.fileNames = {dir.File(c.name)};
+        ui.answers = {Answer::Yes};  // overwrite it
+        ExportCsvCommand(ui, "a,b\r\n");
+        EXPECT_EQ(ui.BoxTexts().back(), c.message);
+        EXPECT_EQ(dir.Read(c.name), c.kept);
+        EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.csv")));
+    }
 }
 
 }  // namespace
