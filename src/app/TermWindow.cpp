@@ -185,9 +185,11 @@ void TTermWindow::Build() {
 }
 
 int TTermWindow::StudentCount() const {
-    for (std::size_t i = 1; i < lines_.size(); ++i)
-        if (lines_[i].empty()) return static_cast<int>(i) - 1;
-    return std::max(0, static_cast<int>(lines_.size()) - 1);
+    // The headings, the students, an empty line, then the class average when
+    // there are students.
+    const int lines = static_cast<int>(lines_.size());
+    if (lines >= 2 && lines_.back().empty()) return lines - 2;
+    return std::max(0, lines - 3);
 }
 
 int TTermWindow::RowCount() const {
@@ -338,7 +340,8 @@ void TTermWindow::Paint(platform::Canvas& canvas, const platform::Rect& clip) {
             if (!cells[c].empty()) canvas.TextOut(ColumnLeft(static_cast<int>(c), m), y, cells[c]);
     };
     // The rows under the heading line, which stays at the top.
-    for (int row = 0; row < RowCount(); ++row) {
+    const int rows = RowCount();
+    for (int row = 0; row < rows; ++row) {
         const int line = LineOf(row);
         const int y = line * m.h;
         if (line <= yPos || y >= clip.bottom || y + m.h <= clip.top) continue;
