@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <ostream>
 #include <span>
 
@@ -12,6 +13,7 @@
 #include "platform/Text1252.h"
 #include "record/Binary.h"
 #include "record/DecimalText.h"
+#include "record/GradesImport.h"
 
 namespace quorle {
 namespace {
@@ -82,9 +84,14 @@ std::optional<std::vector<double>> ParseTermWeights(std::string_view text, std::
 std::vector<ShowLine> BuildTermTable(const std::vector<TermClass>& classes, const std::vector<double>& weights,
                                      bool rank) {
     // Students in the order they first appear, matched by ID number; a
-    // student without one is nobody else.
+    // student without one is nobody else. Where a class gives one ID number
+    // to two students, the one of the same name is the same student.
     std::vector<TermStudent> students;
-    std::map<std::string, std::size_t> byId;
+    std::map<std::string, std::vector<std::size_t>> byId;
+    const auto sameName = [](const TStudent& a, const TStudent& b) {
+        return NameKey(a.lastName.View()) == NameKey(b.lastName.View()) &&
+               NameKey(a.firstName.View()) == NameKey(b.firstName.View());
+    };
     std::vector<std::vector<float>> overall(classes.size());
     for (std::size_t k = 0; k < classes.size(); ++k) {
         const ClassRecord& record = classes[k].record;
@@ -95,14 +102,22 @@ std::vector<ShowLine> BuildTermTable(const std::vector<TermClass>& classes, cons
             const TStudent& row = record.Row(j);
             overall[k][static_cast<std::size_t>(j)] = OverallAverage(record.grading, record.PossibleRow(), row, basis);
             const std::string id = Trimmed(row.id.View());
-            auto found = id.empty() ? byId.end() : byId.find(id);
-            if (found == byId.end() || students[found->second].rows[k] != 0) {
-                if (!id.empty() && found == byId.end()) found = byId.emplace(id, students.size()).first;
+            std::optional<std::size_t> match;
+            if (!id.empty())
+                for (const std::size_t candidate : byId[id]) {
+                    if (students[candidate].rows[k] != 0) continue;
+                    if (sameName(*students[candidate].latest, row)) {
+                        match = candidate;
+                        break;
+                    }
+                    if (!match) match = candidate;
+                }
+            if (!match) {
+                match = students.size();
+                if (!id.empty()) byId[id].push_back(*match);
                 students.push_back({&row, std::vector<int>(classes.size(), 0), 0.0f});
-                students.back().rows[k] = j;
-                continue;
             }
-            TermStudent& student = students[found->second];
+            TermStudent& student = students[*match];
             student.latest = &row;
             student.rows[k] = j;
         }

@@ -103,6 +103,14 @@ TEST(TermCommand, CombinesTheGradingPeriodsByIdNumber) {
         EXPECT_EQ(outcome.status, 0) << outcome.err;
         EXPECT_EQ(outcome.out, c.out);
     }
+    // One ID number given to two students of each class: each is matched by
+    // his name, in whatever order the classes hold them.
+    Write(TestClass({{"Lee", "Ann", "7", 90}, {"Kim", "Jo", "7", 50}}), dir.File("a.gdr"));
+    Write(TestClass({{"Kim", "Jo", "7", 70}, {"Lee", "Ann", "7", 80}}), dir.File("b.gdr"));
+    EXPECT_EQ(Call(RunTermCommand, {dir.File("a.gdr"), dir.File("b.gdr")}).out,
+              "Last Name\tFirst Name\tID #\ta\tb\tTerm Aver\tGrade\n"
+              "Lee\tAnn\t7\t 90.00\t 80.00\t 85.00\t  B \nKim\tJo\t7\t 50.00\t 70.00\t 60.00\t  D \n\n"
+              "Class Average\t 72.50\n");
     // -o writes the same table as the export's CSV.
     ASSERT_EQ(Call(RunTermCommand, {files[0], files[1], "-o", dir.File("term.csv")}).status, 0);
     const std::vector<unsigned char> csv = dir.Read("term.csv");
