@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/ClassArgument.h"
 #include "app/CsvExport.h"
 #include "app/RecentClasses.h"
 #include "app/TermWindow.h"
@@ -20,6 +21,7 @@
 #include "record/FileNames.h"
 #include "record/FileStamp.h"
 #include "record/VersionStore.h"
+#include "reports/PrintJob.h"
 #include "reports/PrintMenuCommands.h"
 #include "reports/ProgressCommands.h"
 #include "resources/Menus.h"
@@ -42,6 +44,8 @@ TDecoClient::TDecoClient(platform::Frame& frame, platform::Ui& ui)
         ui.MessageBox("Warning", FileMessage(kVersionsNotKept, problem), platform::Buttons::Ok,
                       platform::Icon::Exclamation);
     });
+    // Print to File never writes over a class, chart or grid, nor through a link.
+    SetPrintOutputGuard(ProtectedOutput);
 }
 
 TDecoClient::~TDecoClient() {
@@ -52,6 +56,7 @@ TDecoClient::~TDecoClient() {
     children_.clear();
     if (g_client == this) g_client = nullptr;
     SetVersionProblemListener(nullptr);
+    SetPrintOutputGuard(nullptr);
 }
 
 TDecoClient* TDecoClient::Instance() { return g_client; }

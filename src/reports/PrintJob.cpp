@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <filesystem>
+
+#include "platform/Text1252.h"
 
 namespace quorle {
 
@@ -50,6 +53,15 @@ void TMyPrinter::ReportError(platform::Ui& ui, const TPrintout& printout) const 
     const std::string text = PrintErrorText(printout.Title(), error_);
     if (!text.empty()) ui.MessageBox(kPrintErrorCaption, text, platform::Buttons::Ok, platform::Icon::Stop);
 }
+
+namespace {
+PrintOutputGuard& OutputGuard() {
+    static PrintOutputGuard guard;
+    return guard;
+}
+}  // namespace
+
+void SetPrintOutputGuard(PrintOutputGuard guard) { OutputGuard() = std::move(guard); }
 
 bool TMyPrinter::RunPrintJob(platform::Ui& ui, platform::ChildHost* parent, TPrintout& printout, bool prompt) {
     error_ = 1;
@@ -102,6 +114,16 @@ bool TMyPrinter::RunPrintJob(platform::Ui& ui, platform::ChildHost* parent, TPri
                 return false;
         }
         if (!device) return false;  // cancelled or failed: nothing else happens
+        // A file of the program, or a link, is never printed over: nothing is written.
+        if (const PrintOutputGuard& guard = OutputGuard(); guard && !setup_.outputFile.empty()) {
+            if (const std::string refused = guard(setup_.outputFile); !refused.empty()) {
+                const std::string name =
+                    platform::Utf8ToCp1252Lossy(std::filesystem::path(setup_.outputFile).filename().string());
+                ui.MessageBox("Warning", name + " " + refused + "; nothing was written.", platform::Buttons::Ok,
+                              platform::Icon::Exclamation);
+                return false;
+            }
+        }
         ui.SetWaitCursor(true);
     } else {
         device = device_ ? std::move(device_) : ui.DefaultPrintDevice(setup_);

@@ -1,6 +1,7 @@
 #pragma once
 // The print job runner: the print dialog, then every copy of every page in
 // range, and the message for a spooler error.
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -51,6 +52,12 @@ private:
     int error_ = 1;
     std::unique_ptr<platform::PrintDevice> device_;
 };
+
+// What stands at a file the print dialog prints to that a job may not
+// replace ("is a symbolic link", "would write over a class file"), or empty.
+// The program sets it once; without it every file may be printed to.
+using PrintOutputGuard = std::function<std::string(const std::string& path)>;
+void SetPrintOutputGuard(PrintOutputGuard guard);
 
 // "'%s' not printed. %s." filled with the title and the reason of a spooler
 // error; empty for codes that show nothing.

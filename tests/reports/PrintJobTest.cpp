@@ -219,6 +219,28 @@ TEST_F(PrintJobTest, OnlyADefaultPrinterChangeRunsTheDialogOnceMore) {
     }
 }
 
+// Print to File onto a file the program's guard refuses prints nothing and
+// says why; any other file is printed to.
+TEST_F(PrintJobTest, PrintToFileStopsAtAFileTheGuardRefuses) {
+    SetPrintOutputGuard([](const std::string& path) {
+        return path.ends_with("biology.gdr") ? std::string("would write over a class file") : std::string();
+    });
+    for (const std::string file : {"/tmp/x/biology.gdr", "/tmp/x/report.pdf"}) {
+        SCOPED_TRACE(file);
+        FakeUi ui;
+        TMyPrinter printer;
+        RecordingPrintDevice device;
+        CountingPrintout printout("class.gdr", printer, 1);
+        ui.printDialogs.push_back(PrintDialogOk(device, nullptr, [&file](platform::PrintSetup& s) { s.outputFile = file; }));
+        const bool refused = file.ends_with(".gdr");
+        EXPECT_EQ(printer.RunPrintJob(ui, &parent, printout, true), !refused);
+        EXPECT_EQ(device.pages.size(), refused ? 0u : 1u);
+        EXPECT_EQ(ui.BoxTexts(), refused ? std::vector<std::string>{"biology.gdr would write over a class file; nothing was written."}
+                                         : std::vector<std::string>{});
+    }
+    SetPrintOutputGuard(nullptr);
+}
+
 TEST_F(PrintJobTest, ParentIsDisabledWhilePagesAreMadeAndEnabledAfter) {
     CountingPrintout printout("class.gdr", printer, 2);
     ui.printDialogs.push_back(PrintDialogOk(device, &parent));
